@@ -1,0 +1,57 @@
+// The loading screen: establishes the program folder's settings, reads the option and
+// text files, and arms the loading timer that runs the campaign start.
+#include "campaign/files.h"
+#include "campaign/game.h"
+#include "campaign/program_start.h"
+
+namespace fief {
+
+class LoadingFrm : public Form {
+ public:
+  explicit LoadingFrm(Game& g) : Form(g, "LoadingFrm") {
+    add(image("TitleImg", 0, 0, 800, 600, "bg_LoadingFrm"));
+    Control& bar = add(progressBar("LoadingBar", 200, 520, 400, 18));
+    bar.Max = 100;
+    bar.Value = 0;
+    add(label("LoadingLbl", 200, 490, 400, 24, "Loading..."));
+  }
+
+  void Form_Load() override {
+    Game& g = g_;
+    g.ScaleForms = g.shell.logicalDpi() == 96;
+    g.SoundAvailable = g.shell.soundDevices() > 0;
+
+    std::string err;
+    std::vector<uint8_t> bytes;
+    OptimSettings o = defaultOptim();
+    if (!readFile(g.path("Optim.rz"), bytes, err) || !decodeOptim(bytes, o, err)) {
+      g.shell.messageBox("The display settings (Optim.rz) could not be read: " + err + ". The game uses its defaults.");
+      o = defaultOptim();
+    }
+    g.optim = o;
+    long difficulty = 1;
+    if (!readNumberFile(g.path("Options.rz"), difficulty, err) || difficulty < 1 || difficulty > 3) {
+      g.shell.messageBox("The difficulty (Options.rz) could not be read; the game is played at difficulty 1.");
+      difficulty = 1;
+    }
+    g.s.Difficulty = static_cast<uint8_t>(difficulty);
+    if (g.optim.soundOff()) g.SoundAvailable = false;
+
+    if (!g.texts.load(g.dir, err)) {
+      g.shell.messageBox("The game's texts could not be read: " + err);
+      g.shell.endProgram();
+    }
+    ctl("LoadingBar").Value = 40;
+    g.timers.enable("LoadingTimer");
+  }
+
+  void Form_Unload() override { UnlockCheck(g_); }
+};
+FIEF_REGISTER_FORM(LoadingFrm);
+
+void runProgramStart(Game& g) {
+  setupTimers(g);
+  g.form("LoadingFrm").show();
+}
+
+}  // namespace fief

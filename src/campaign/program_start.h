@@ -1,0 +1,29 @@
+// Program start (the loading screen), the campaign start and the exit of the program.
+#pragma once
+
+namespace fief {
+
+struct Game;
+
+// Opens the loading screen; its load handler reads the option and text files and arms
+// the loading timer, whose tick runs the campaign start.
+void runProgramStart(Game& g);
+
+// Every field of the game state gets its first value for the difficulty; FirstSave is
+// written; the load screen opens on the menu's request; the mission and campaign
+// screens open.
+void CampaignStart(Game& g);
+
+// Gives the game state its first values (the state part of the campaign start).
+void InitialState(Game& g);
+
+// Refuses to run a level the campaign has not reached (ends the program).
+void UnlockCheck(Game& g);
+
+// The timer screen: every timer with its interval and first state.
+void setupTimers(Game& g);
+
+// Reads Advanced.rz into the in-game options (defaults and a message when damaged).
+void loadAdvancedSettings(Game& g);
+
+}  // namespace fief

@@ -1,0 +1,59 @@
+#include "campaign/save_games.h"
+
+#include <filesystem>
+
+#include "campaign/files.h"
+#include "campaign/game.h"
+#include "map/camp1_frm.h"
+#include "state/save_record.h"
+
+namespace fief {
+
+std::string savePath(const Game& g, const std::string& name) { return g.path("Save Game/" + name + g.s.SaveExtension); }
+
+bool validSaveName(const std::string& name, std::string& why) {
+  if (name.empty()) { why = "empty name"; return false; }
+  if (name.size() > 64) { why = "a save name has at most 64 characters"; return false; }
+  if (name[0] == '.' || name.find("..") != std::string::npos || name.find('/') != std::string::npos ||
+      name.find('\\') != std::string::npos) {
+    why = "a save name cannot name a folder";
+    return false;
+  }
+  for (unsigned char c : name)
+    if (c < 32 || c == 127) { why = "a save name cannot hold control characters"; return false; }
+  return true;
+}
+
+bool isReservedSave(const std::string& name) { return name == "QuickSave" || name == "FirstSave"; }
+
+void LoadGameState(Game& g, const GameState& loaded) {
+  g.s.LevelBeforeLoad = g.s.CurrentLevel;
+  g.s = loaded;
+  g.s.LevelBeforeLoad = loaded.LevelBeforeLoad;
+  // The tables follow the difficulty of this run, which is not saved.
+  g.tables = makeGameTables(g.s.Difficulty, g.s.ScienceLevel);
+  if (g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").refreshAll();
+}
+
+bool WriteSave(Game& g, const std::string& name, std::string& err) {
+  std::error_code ec;
+  std::filesystem::create_directories(g.path("Save Game"), ec);
+  return writeFileAtomic(savePath(g, name), encodeSave(g.s), err);
+}
+
+bool ReadSave(Game& g, const std::string& name, std::string& err) {
+  std::string path = savePath(g, name);
+  std::vector<uint8_t> bytes;
+  if (!readFile(path, bytes, err)) return false;
+  GameState scratch = g.s;
+  scratch.LevelBeforeLoad = g.s.CurrentLevel;
+  std::string why;
+  if (!decodeSave(bytes, scratch, why)) {
+    err = path + ": " + why;
+    return false;
+  }
+  LoadGameState(g, scratch);
+  return true;
+}
+
+}  // namespace fief

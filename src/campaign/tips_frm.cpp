@@ -1,0 +1,103 @@
+// The mission screen: the level's objectives, and the ways on (continue, replay, exit
+// to the title). It opens at the start of the level and from the campaign screen.
+#include "campaign/game.h"
+#include "campaign/save_games.h"
+#include "ui/dialogs.h"
+
+namespace fief {
+
+class TipsFrm : public Form {
+ public:
+  explicit TipsFrm(Game& g) : Form(g, "TipsFrm") {
+    Control& title = add(label("TitleLbl", 40, 20, 560, 34));
+    title.Title = true;
+    title.FontSize = 20;
+    title.Align = 1;
+    for (int i = 1; i <= 6; ++i) add(label("TipLbl" + std::to_string(i), 60, 70 + (i - 1) * 44, 520, 40));
+    add(label("ChapterLbl", 40, 70, 560, 30)).Visible = false;
+    add(label("IntroTextLbl", 40, 110, 560, 240)).Visible = false;
+    add(label("Label1", 40, 350, 260, 24));
+    add(image("Image1", 560, 400, 48, 48, "btn_close"));
+    add(label("CloseLbl", 440, 412, 110, 24)).Align = 2;
+    add(label("NextLbl", 440, 360, 170, 24)).Visible = false;
+    add(label("ContinueLbl", 440, 384, 170, 24)).Visible = false;
+    add(image("Image3", 40, 400, 48, 48, "btn_replay")).Visible = false;
+    add(label("ReplayLbl", 96, 412, 170, 24)).Visible = false;
+    add(image("Image4", 280, 400, 48, 48, "btn_exit")).Visible = false;
+    add(label("MenuLbl", 336, 412, 120, 24)).Visible = false;
+    onClick("Image1", [this] { close(); });
+    onClick("CloseLbl", [this] { close(); });
+    onClick("Label1", [this] { showIntro(!ctl("IntroTextLbl").Visible); });
+  }
+
+  void Form_Load() override {
+    g_.ShowText(ctl("TitleLbl"), 84, 3);
+    g_.ShowText(ctl("CloseLbl"), 86, 3);
+    g_.ShowText(ctl("ContinueLbl"), 85, 3);
+    g_.ShowText(ctl("ReplayLbl"), 87, 3);
+    g_.ShowText(ctl("MenuLbl"), 88, 3);
+    g_.ShowText(ctl("Label1"), 89, 3);
+    g_.ShowText(ctl("NextLbl"), 85, 3);
+    showObjectives();
+  }
+
+  void Form_KeyUp(Key k) override {
+    if (k == Key::Escape || k == Key::Enter) close();
+  }
+
+ private:
+  void showObjectives() {
+    const int L = g_.s.CurrentLevel;
+    for (int i = 0; i < 6; ++i) {
+      int entry = L >= 1 && L <= 16 ? 36 + 6 * (L - 1) + i : L == 17 ? (i < 5 ? 132 + i : 136) : (i == 0 ? 137 : 136);
+      Control& tip = ctl("TipLbl" + std::to_string(i + 1));
+      g_.ShowText(tip, entry, 5);
+      tip.ForeColor = kDefaultColour;
+    }
+  }
+
+  void showIntro(bool intro) {
+    const int L = g_.s.CurrentLevel;
+    ctl("ChapterLbl").Visible = intro;
+    ctl("IntroTextLbl").Visible = intro;
+    for (int i = 1; i <= 6; ++i) ctl("TipLbl" + std::to_string(i)).Visible = !intro;
+    if (intro) {
+      g_.ShowText(ctl("ChapterLbl"), 137 + L, 5);
+      g_.ShowText(ctl("IntroTextLbl"), 159 + L, 5);
+    }
+  }
+};
+FIEF_REGISTER_FORM(TipsFrm);
+
+// The exit confirmation. MsgKind 106 hands over to the title programs; any other value
+// is a plain exit.
+class MainScreenExit : public Form {
+ public:
+  explicit MainScreenExit(Game& g) : Form(g, "MainScreenExit") {
+    Control& msg = add(label("MsgLbl", 24, 24, 372, 110));
+    msg.Align = 1;
+    msg.FontSize = 13;
+    add(button("OkAniBtn", 60, 150, 130, 40, "OK"));
+    add(button("Noanibtn", 230, 150, 130, 40, "Cancel"));
+    onClick("OkAniBtn", [this] { confirm(); });
+    onClick("Noanibtn", [this] { close(); });
+  }
+  void Form_Load() override { g_.ShowText(ctl("MsgLbl"), 43, 3); }
+  void Form_KeyUp(Key k) override {
+    if (k == Key::Escape) close();
+    else if (k == Key::Enter) confirm();
+  }
+
+ private:
+  void confirm() {
+    if (g_.s.MsgKind == 106) {
+      for (const char* prog : {"splash.rz", "menudata.rz"})
+        if (!g_.shell.startProgram(g_.path(prog)))
+          g_.shell.messageBox(std::string("The program ") + prog + " could not be started.");
+    }
+    g_.shell.endProgram();
+  }
+};
+FIEF_REGISTER_FORM(MainScreenExit);
+
+}  // namespace fief

@@ -1,0 +1,32 @@
+// The message log: two lists of at most eight rows of localised texts. List 1 holds the
+// county's own news, list 2 the news of missions and villages. A full list drops
+// further messages.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace fief {
+
+struct Game;
+
+struct MessageRow {
+  int entry = -1;    // campaign.loc entry, -1 empty
+  std::string text;  // the text as logged
+};
+
+struct MessageLog {
+  std::array<std::array<MessageRow, 8>, 2> rows{};
+  uint8_t MessageCount = 0;   // rows used in list 1
+  uint8_t MessageCount2 = 0;  // rows used in list 2
+  uint8_t& count(int list) { return list == 1 ? MessageCount : MessageCount2; }
+};
+
+// Appends campaign.loc entry `entry` to list 1 or 2: sets the campaign screen's help
+// line to entry 99 and plays message.wav unless message sounds are off. Returns false
+// when the list was full (nothing happens then).
+bool AddMessage(Game& g, int list, int entry);
+void ClearMessages(Game& g);
+
+}  // namespace fief

@@ -1,0 +1,92 @@
+// The message box and event dialog.
+#include <map>
+
+#include "campaign/game.h"
+#include "ui/dialogs.h"
+
+namespace fief {
+
+namespace {
+std::map<int, EventKind>& kinds() {
+  static std::map<int, EventKind> k;
+  return k;
+}
+}  // namespace
+
+void registerEventKind(int kind, EventKind k) { kinds()[kind] = std::move(k); }
+
+const EventKind* eventKind(int kind) {
+  auto it = kinds().find(kind);
+  return it == kinds().end() ? nullptr : &it->second;
+}
+
+class MsgFrm : public Form {
+ public:
+  explicit MsgFrm(Game& g) : Form(g, "MsgFrm") {
+    add(image("PictureImg", 24, 40, 96, 96));
+    Control& msg = add(label("MsgLbl", 136, 36, 320, 200));
+    msg.FontSize = 12;
+    add(button("OkAniBtn", 96, 256, 128, 40, "OK"));
+    add(button("Noanibtn", 256, 256, 128, 40, "Cancel"));
+    onClick("OkAniBtn", [this] { answer(true); });
+    onClick("Noanibtn", [this] { answer(false); });
+  }
+
+  // Set up by the callers before showing.
+  std::string text;
+  bool hideOk = false;
+
+  void Form_Load() override {
+    const int kind = g_.s.MsgKind;
+    if (kind == 22 && g_.SoundAvailable) g_.PlaySound(kEventChannel, "defeat.wav");
+    else if (kind != 0) g_.PlaySound(kEventChannel, "event01.wav");
+    ctl("MsgLbl").Caption = text;
+    const EventKind* k = eventKind(kind);
+    ctl("PictureImg").Picture = k && !k->picture.empty() ? k->picture : (kind == 0 ? "msg_notice" : "msg_event");
+    bool choice = k && k->choice;
+    Control& ok = ctl("OkAniBtn");
+    Control& no = ctl("Noanibtn");
+    ok.Caption = k && !k->acceptCaption.empty() ? k->acceptCaption : "OK";
+    no.Caption = k && !k->refuseCaption.empty() ? k->refuseCaption : (choice ? "Refuse" : "Close");
+    ok.Visible = !hideOk;
+    // A notice has one button: OK, or the other button alone when OK is hidden.
+    no.Visible = choice || hideOk;
+    if (!choice && !hideOk) ok.Left = (Width - ok.Width) / 2;
+    else ok.Left = 96;
+  }
+
+  void Form_KeyUp(Key k) override {
+    if (k == Key::Enter && ctl("OkAniBtn").Visible) answer(true);
+    else if (k == Key::Escape) answer(!ctl("Noanibtn").Visible);
+  }
+
+ private:
+  void answer(bool accepted) {
+    const int kind = g_.s.MsgKind;
+    close();
+    g_.s.MsgKind = 0;
+    if (const EventKind* k = eventKind(kind)) {
+      auto f = accepted ? k->accept : k->refuse;
+      if (f) f(g_);
+    }
+  }
+};
+FIEF_REGISTER_FORM(MsgFrm);
+
+void ShowMessageBox(Game& g, const std::string& text, bool hideOk) {
+  auto& f = g.form<MsgFrm>("MsgFrm");
+  g.s.MsgKind = 0;
+  f.text = text;
+  f.hideOk = hideOk;
+  f.showModal();
+}
+
+void ShowEvent(Game& g, int kind, int entry) {
+  auto& f = g.form<MsgFrm>("MsgFrm");
+  g.s.MsgKind = static_cast<uint8_t>(kind);
+  f.text = g.text(1, entry);
+  f.hideOk = false;
+  f.showModal();
+}
+
+}  // namespace fief

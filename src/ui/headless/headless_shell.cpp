@@ -1,0 +1,111 @@
+#include "ui/headless/headless_shell.h"
+
+#include <spawn.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "campaign/game.h"
+
+extern char** environ;
+
+namespace fief {
+
+HeadlessShell::HeadlessShell() = default;
+
+void HeadlessShell::open(Form& f) {
+  if (!f.Loaded) {
+    f.Loaded = true;
+    f.CloseRequested = false;
+    f.Form_Load();
+    if (f.CloseRequested) return;  // closed while loading
+  }
+  if (std::find(stack_.begin(), stack_.end(), &f) == stack_.end()) stack_.push_back(&f);
+  f.Visible = true;
+  f.Form_Activate();
+}
+
+void HeadlessShell::showModal(Form& f) {
+  f.Modal = true;
+  open(f);
+  while (f.Visible) {
+    if (ended_ || !pump || !pump()) {
+      ended_ = true;
+      throw ProgramEnded();
+    }
+  }
+}
+
+void HeadlessShell::show(Form& f) {
+  f.Modal = false;
+  open(f);
+}
+
+void HeadlessShell::close(Form& f) {
+  f.CloseRequested = true;
+  auto it = std::find(stack_.begin(), stack_.end(), &f);
+  bool wasOpen = it != stack_.end();
+  if (wasOpen) stack_.erase(it);
+  f.Visible = false;
+  if (f.Loaded) {
+    f.Loaded = false;
+    f.Form_Unload();
+  }
+  if (wasOpen && !stack_.empty() && !ended_) stack_.back()->Form_Activate();
+}
+
+void HeadlessShell::playSound(const std::string& channel, const std::string& file, bool) {
+  sounds_.emplace_back(channel, file);
+}
+
+void HeadlessShell::stopSound(const std::string&) {}
+
+void HeadlessShell::setVolume(const std::string& channel, int attenuation) {
+  for (auto& [c, v] : volumes_)
+    if (c == channel) { v = attenuation; return; }
+  volumes_.emplace_back(channel, attenuation);
+}
+
+int HeadlessShell::volume(const std::string& channel) const {
+  for (auto& [c, v] : volumes_)
+    if (c == channel) return v;
+  return 0;
+}
+
+bool HeadlessShell::startProgram(const std::string& path) {
+  programs_.push_back(path);
+  if (!spawnPrograms) return true;
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0 || !(st.st_mode & S_IXUSR)) return false;
+  pid_t pid;
+  char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
+  return posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, environ) == 0;
+}
+
+void HeadlessShell::endProgram() {
+  ended_ = true;
+  throw ProgramEnded();
+}
+
+std::string HeadlessShell::timeOfDay() const {
+  // The virtual day starts at noon.
+  int64_t secs = 12 * 3600 + clock_ / 1000;
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", static_cast<int>(secs / 3600 % 24), static_cast<int>(secs / 60 % 60),
+                static_cast<int>(secs % 60));
+  return buf;
+}
+
+void HeadlessShell::wait(int64_t ms) {
+  int64_t until = clock_ + ms;
+  if (game_) {
+    game_->timers.setNow(clock_);
+    while (game_->timers.fireNext(until)) clock_ = game_->timers.now();
+  }
+  clock_ = until;
+  if (game_) game_->timers.setNow(clock_);
+}
+
+}  // namespace fief

@@ -1,0 +1,380 @@
+#include "ui/headless/script_runner.h"
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "campaign/game.h"
+#include "campaign/program_start.h"
+#include "state/state_json.h"
+#include "ui/headless/headless_shell.h"
+
+namespace fief {
+
+using nlohmann::json;
+
+std::vector<std::string> splitCommand(const std::string& line) {
+  std::vector<std::string> words;
+  std::string cur;
+  bool quoted = false, any = false;
+  for (size_t i = 0; i < line.size(); ++i) {
+    char c = line[i];
+    if (c == '"') { quoted = !quoted; any = true; }
+    else if (c == '\\' && quoted && i + 1 < line.size()) { cur += line[++i]; }
+    else if (!quoted && (c == ' ' || c == '\t')) {
+      if (!cur.empty() || any) words.push_back(cur);
+      cur.clear();
+      any = false;
+    } else if (!quoted && c == '#') break;
+    else cur += c;
+  }
+  if (!cur.empty() || any) words.push_back(cur);
+  return words;
+}
+
+namespace {
+
+std::string colourText(uint32_t c) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "#%06x", c & 0xFFFFFF);
+  return buf;
+}
+
+bool panelHidden(Form& f, const Control& c) {
+  std::string p = c.Panel;
+  while (!p.empty()) {
+    Control* pc = f.find(p);
+    if (!pc) return false;
+    if (!pc->Visible) return true;
+    p = pc->Panel;
+  }
+  return false;
+}
+
+json controlJson(Form& f, const Control& c) {
+  json o = {{"kind", kindName(c.Kind)},
+            {"visible", c.Visible && !panelHidden(f, c)},
+            {"enabled", c.Enabled},
+            {"text", c.Caption},
+            {"picture", c.Picture},
+            {"left", c.Left},
+            {"top", c.Top},
+            {"width", c.Width},
+            {"height", c.Height},
+            {"colour", colourText(c.ForeColor)}};
+  if (c.Kind == ControlKind::List || c.Kind == ControlKind::FileList) {
+    o["items"] = c.Items;
+    o["index"] = c.ListIndex;
+  }
+  if (c.Kind == ControlKind::CheckBox) o["checked"] = c.Checked;
+  if (c.Kind == ControlKind::ProgressBar) { o["value"] = c.Value; o["max"] = c.Max; }
+  return o;
+}
+
+class Runner {
+ public:
+  Runner(std::istream& in, std::ostream& out, const RunOptions& opt)
+      : in_(in), out_(out), opt_(opt), game_(shell_, opt.gameDir) {
+    shell_.attach(game_);
+    shell_.spawnPrograms = opt.spawn;
+    shell_.setSoundDevices(opt.soundDevices);
+    shell_.setLogicalDpi(opt.dpi);
+    shell_.pump = [this] { return step(); };
+  }
+
+  int run() {
+    while (true) {
+      try {
+        if (!step()) break;
+      } catch (const ProgramEnded&) {
+        // The program ended inside a command; later queries still answer.
+      }
+    }
+    return failed_ ? 1 : 0;
+  }
+
+  // Reads and runs one command. False at the end of the input.
+  bool step() {
+    std::string line;
+    while (std::getline(in_, line)) {
+      ++lineNo_;
+      auto words = splitCommand(line);
+      if (words.empty()) continue;
+      int myLine = lineNo_;
+      try {
+        exec(words, line);
+      } catch (const ProgramEnded&) {
+        throw;
+      } catch (const std::exception& e) {
+        error(myLine, e.what());
+      }
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  void print(const std::string& s) { out_ << s << '\n' << std::flush; }
+  void error(int line, const std::string& msg) {
+    failed_ = true;
+    print("error: line " + std::to_string(line) + ": " + msg);
+  }
+  [[noreturn]] void fail(const std::string& msg) { throw std::runtime_error(msg); }
+
+  void need(const std::vector<std::string>& w, size_t n, const char* usage) {
+    if (w.size() < n) fail(std::string("usage: ") + usage);
+  }
+
+  void needRunning() {
+    if (shell_.ended()) fail("the program has ended");
+  }
+
+  // "Form.Control" -> the open form and its control, checking that input may reach it.
+  std::pair<Form*, Control*> target(const std::string& spec, bool forInput) {
+    auto dot = spec.find('.');
+    if (dot == std::string::npos) fail("expected FORM.CONTROL, got " + spec);
+    std::string fn = spec.substr(0, dot), cn = spec.substr(dot + 1);
+    Form* f = openForm(fn);
+    Control* c = f->find(cn);
+    if (!c) fail(fn + " has no control " + cn);
+    if (forInput) {
+      if (!c->Visible || panelHidden(*f, *c)) fail(spec + " is hidden");
+      if (!c->Enabled) fail(spec + " is disabled");
+    }
+    return {f, c};
+  }
+
+  Form* openForm(const std::string& fn) {
+    needRunning();
+    auto open = shell_.openForms();
+    auto it = std::find_if(open.begin(), open.end(), [&](Form* f) { return f->name() == fn; });
+    if (it == open.end()) {
+      if (std::find(registered_.begin(), registered_.end(), fn) == registered_.end() && !isRegistered(fn))
+        fail("unknown form " + fn);
+      fail(fn + " is not open");
+    }
+    // Input reaches the top-most modal form and what lies above it.
+    auto modal = std::find_if(open.rbegin(), open.rend(), [](Form* f) { return f->Modal; });
+    if (modal != open.rend() && (it - open.begin()) < (open.rend() - modal - 1))
+      fail(fn + " is behind the modal form " + (*modal)->name());
+    return *it;
+  }
+
+  bool isRegistered(const std::string& fn) {
+    if (registered_.empty()) registered_ = registeredForms();
+    return std::find(registered_.begin(), registered_.end(), fn) != registered_.end();
+  }
+
+  void exec(const std::vector<std::string>& w, const std::string& line) {
+    const std::string& cmd = w[0];
+    if (cmd == "seed") {
+      need(w, 2, "seed N");
+      game_.rng.seed(std::stoull(w[1]));
+    } else if (cmd == "rng") {
+      std::vector<double> vals;
+      for (size_t i = 1; i < w.size(); ++i) {
+        double v = std::stod(w[i]);
+        if (v < 0 || v >= 1) fail("rng values lie in [0, 1): " + w[i]);
+        vals.push_back(v);
+      }
+      game_.rng.queue(vals);
+    } else if (cmd == "start") {
+      needRunning();
+      if (started_) fail("the program has already started");
+      started_ = true;
+      runProgramStart(game_);
+      // Let the loading timer run the campaign start.
+      for (int i = 0; i < 100 && !game_.formExists("Camp1Frm"); ++i) shell_.wait(100);
+      if (!game_.formExists("Camp1Frm") || !game_.form("Camp1Frm").Visible) fail("the campaign screen did not open");
+    } else if (cmd == "click" || cmd == "rclick") {
+      need(w, 2, "click FORM.CONTROL");
+      auto [f, c] = target(w[1], true);
+      EventArgs a;
+      a.button = cmd == "click" ? MouseButton::Left : MouseButton::Right;
+      bool any = f->fire(c->Name, Ev::MouseDown, a);
+      if (f->Visible || f->Loaded) any |= f->fire(c->Name, Ev::MouseUp, a);
+      if (cmd == "click" && (f->Visible || f->Loaded)) any |= f->fire(c->Name, Ev::Click, a);
+      (void)any;
+    } else if (cmd == "down") {
+      need(w, 2, "down FORM.CONTROL [right]");
+      auto [f, c] = target(w[1], true);
+      EventArgs a;
+      a.button = (w.size() > 2 && w[2] == "right") ? MouseButton::Right : MouseButton::Left;
+      f->fire(c->Name, Ev::MouseDown, a);
+    } else if (cmd == "up") {
+      need(w, 2, "up FORM.CONTROL");
+      auto [f, c] = target(w[1], false);
+      f->fire(c->Name, Ev::MouseUp, {});
+    } else if (cmd == "move") {
+      need(w, 2, "move FORM.CONTROL");
+      auto [f, c] = target(w[1], false);
+      if (!c->Visible) fail(w[1] + " is hidden");
+      f->fire(c->Name, Ev::MouseMove, {});
+    } else if (cmd == "key") {
+      need(w, 3, "key FORM KEY");
+      Form* f = openForm(w[1]);
+      Key k = keyFromName(w[2]);
+      if (k == Key::None) fail("unknown key " + w[2]);
+      f->Form_KeyDown(k);
+      if (f->Visible) f->Form_KeyUp(k);
+    } else if (cmd == "type") {
+      need(w, 3, "type FORM.CONTROL TEXT");
+      auto [f, c] = target(w[1], true);
+      if (c->Kind != ControlKind::TextBox) fail(w[1] + " is not a text box");
+      c->Caption = w[2];
+      f->fire(c->Name, Ev::Change, {});
+    } else if (cmd == "pick") {
+      need(w, 3, "pick FORM.CONTROL N");
+      auto [f, c] = target(w[1], true);
+      if (c->Kind != ControlKind::List && c->Kind != ControlKind::FileList) fail(w[1] + " is not a list");
+      int n = std::stoi(w[2]);
+      if (n < 0 || n >= static_cast<int>(c->Items.size())) fail("row " + w[2] + " is not in " + w[1]);
+      c->ListIndex = n;
+      f->fire(c->Name, Ev::Click, {});
+    } else if (cmd == "check") {
+      need(w, 3, "check FORM.CONTROL 0/1");
+      auto [f, c] = target(w[1], true);
+      if (c->Kind != ControlKind::CheckBox) fail(w[1] + " is not a check box");
+      c->Checked = w[2] == "1";
+      f->fire(c->Name, Ev::Click, {});
+    } else if (cmd == "wait") {
+      need(w, 2, "wait MS");
+      needRunning();
+      shell_.wait(std::stoll(w[1]));
+    } else if (cmd == "set") {
+      need(w, 3, "set PATH VALUE");
+      std::string err;
+      json v = parseValue(joinFrom(w, 2));
+      if (!setField(game_.s, w[1], v, err)) fail(err);
+    } else if (cmd == "get") {
+      need(w, 2, "get PATH");
+      std::string err;
+      json v;
+      if (!getField(game_.s, w[1], v, err)) fail(err);
+      print(v.dump());
+    } else if (cmd == "state") {
+      print(stateToJson(game_.s).dump());
+    } else if (cmd == "screen") {
+      need(w, 2, "screen FORM");
+      Form* f = nullptr;
+      for (Form* o : shell_.openForms())
+        if (o->name() == w[1]) f = o;
+      if (!f && game_.formExists(w[1])) f = &game_.form(w[1]);
+      if (!f) fail(w[1] + " is not open");
+      json o = json::object();
+      for (const auto& c : f->controls()) o[c.Name] = controlJson(*f, c);
+      print(o.dump());
+    } else if (cmd == "open") {
+      json a = json::array();
+      for (Form* f : shell_.openForms()) a.push_back(f->name());
+      print(a.dump());
+    } else if (cmd == "messages") {
+      json o = json::object();
+      for (int list = 1; list <= 2; ++list) {
+        json rows = json::array();
+        for (int i = 0; i < game_.log.count(list); ++i) {
+          const auto& r = game_.log.rows[list - 1][i];
+          rows.push_back({{"entry", r.entry}, {"text", r.text}});
+        }
+        o[list == 1 ? "list1" : "list2"] = rows;
+      }
+      print(o.dump());
+    } else if (cmd == "sounds") {
+      json a = json::array();
+      for (auto& [c, f] : shell_.takeSounds()) a.push_back({c, f});
+      print(a.dump());
+    } else if (cmd == "boxes") {
+      print(json(shell_.takeBoxes()).dump());
+    } else if (cmd == "programs") {
+      print(json{{"started", shell_.programs()}, {"ended", shell_.ended()}}.dump());
+    } else if (cmd == "expect") {
+      auto eq = line.find('=');
+      if (w.size() < 4 || eq == std::string::npos) fail("usage: expect PATH = VALUE");
+      std::string err;
+      json actual;
+      if (!getField(game_.s, w[1], actual, err)) fail(err);
+      json want = parseValue(trim(line.substr(eq + 1)));
+      if (!sameValue(actual, want)) {
+        failed_ = true;
+        print("FAIL line " + std::to_string(lineNo_) + ": " + w[1] + " is " + actual.dump() + ", expected " + want.dump());
+      }
+    } else if (cmd == "expect-screen") {
+      // expect-screen FORM.CONTROL PROPERTY = VALUE
+      auto eq = line.find('=');
+      if (w.size() < 5 || eq == std::string::npos) fail("usage: expect-screen FORM.CONTROL PROPERTY = VALUE");
+      auto dot = w[1].find('.');
+      if (dot == std::string::npos) fail("expected FORM.CONTROL");
+      std::string fn = w[1].substr(0, dot);
+      if (!game_.formExists(fn)) fail(fn + " does not exist");
+      Form& f = game_.form(fn);
+      Control* c = f.find(w[1].substr(dot + 1));
+      if (!c) fail(fn + " has no control " + w[1].substr(dot + 1));
+      json props = controlJson(f, *c);
+      if (!props.contains(w[2])) fail("unknown property " + w[2]);
+      json want = parseValue(trim(line.substr(eq + 1)));
+      if (!sameValue(props[w[2]], want)) {
+        failed_ = true;
+        print("FAIL line " + std::to_string(lineNo_) + ": " + w[1] + " " + w[2] + " is " + props[w[2]].dump() +
+              ", expected " + want.dump());
+      }
+    } else if (cmd == "expect-open") {
+      // expect-open FORM: the form is open (expect-open !FORM: it is not)
+      need(w, 2, "expect-open FORM");
+      bool negate = w[1][0] == '!';
+      std::string fn = negate ? w[1].substr(1) : w[1];
+      auto open = shell_.openForms();
+      bool isOpen = std::any_of(open.begin(), open.end(), [&](Form* f) { return f->name() == fn; });
+      if (isOpen == negate) {
+        failed_ = true;
+        print("FAIL line " + std::to_string(lineNo_) + ": " + fn + (negate ? " is open" : " is not open"));
+      }
+    } else {
+      fail("unknown command " + cmd);
+    }
+  }
+
+  static std::string trim(std::string s) {
+    s.erase(0, s.find_first_not_of(" \t"));
+    s.erase(s.find_last_not_of(" \t\r") + 1);
+    return s;
+  }
+  static std::string joinFrom(const std::vector<std::string>& w, size_t i) {
+    std::string s;
+    for (; i < w.size(); ++i) s += (s.empty() ? "" : " ") + w[i];
+    return s;
+  }
+  // A value is JSON; a bare word that is not JSON is taken as a text.
+  static json parseValue(const std::string& s) {
+    json v = json::parse(s, nullptr, false);
+    if (v.is_discarded()) return s;
+    return v;
+  }
+  static bool sameValue(const json& a, const json& b) {
+    if (a.is_number() && b.is_number()) return std::abs(a.get<double>() - b.get<double>()) < 1e-4;
+    if (a.is_array() && b.is_array() && a.size() == b.size()) {
+      for (size_t i = 0; i < a.size(); ++i)
+        if (!sameValue(a[i], b[i])) return false;
+      return true;
+    }
+    return a == b;
+  }
+
+  std::istream& in_;
+  std::ostream& out_;
+  RunOptions opt_;
+  HeadlessShell shell_;
+  Game game_;
+  int lineNo_ = 0;
+  bool failed_ = false;
+  bool started_ = false;
+  std::vector<std::string> registered_;
+};
+
+}  // namespace
+
+int runScript(std::istream& in, std::ostream& out, const RunOptions& opt) {
+  Runner r(in, out, opt);
+  return r.run();
+}
+
+}  // namespace fief
