@@ -113,6 +113,17 @@ std::vector<std::string> registeredForms() {
   return v;
 }
 
+void SetUpScreen(Game& g, Form& f) {
+  if (!g.ScaleForms || f.Enlarged || f.Width == 0) return;
+  f.Enlarged = true;
+  auto up = [](int& v) { v = static_cast<int>(v * 1.25); };
+  up(f.Left), up(f.Top), up(f.Width), up(f.Height);
+  for (auto& c : f.controls()) {
+    up(c.Left), up(c.Top), up(c.Width), up(c.Height);
+    c.FontSize = static_cast<int>(c.FontSize * 1.25);
+  }
+}
+
 void formSize(const std::string& form, int& w, int& h) {
   static const nlohmann::json sizes = nlohmann::json::parse(kFormsJson)["forms"];
   w = h = 0;

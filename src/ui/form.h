@@ -105,6 +105,7 @@ class Form {
   bool Visible = false;
   bool Modal = false;
   bool CloseRequested = false;
+  bool Enlarged = false;  // SetUpScreen has enlarged it
 
   // Close this form (the modal loop that shows it returns).
   void close();
@@ -144,6 +145,11 @@ Control checkBox(const std::string& name, int l, int t, int w, int h, const std:
 Control textBox(const std::string& name, int l, int t, int w, int h);
 Control progressBar(const std::string& name, int l, int t, int w, int h);
 Control panel(const std::string& name, int l, int t, int w, int h);
+
+// The per-screen set-up, run by the shells before a screen's load handler: when the
+// display asks for it (Game::ScaleForms), a dialog and its controls are enlarged by 1.25
+// (position, size and font). Full-screen forms lay themselves out for the display.
+void SetUpScreen(Game& g, Form& f);
 
 // The size of a form from data/screens/forms.json (0 x 0 for full-screen forms).
 void formSize(const std::string& form, int& w, int& h);

@@ -19,6 +19,7 @@ void HeadlessShell::open(Form& f) {
   if (!f.Loaded) {
     f.Loaded = true;
     f.CloseRequested = false;
+    if (game_) SetUpScreen(*game_, f);
     f.Form_Load();
     if (f.CloseRequested) return;  // closed while loading
   }
