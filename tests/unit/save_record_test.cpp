@@ -1,0 +1,160 @@
+// The saved game record: its size, the place and width of fields, the special copy
+// rules, and damaged files.
+#include <gtest/gtest.h>
+
+#include "campaign/save_games.h"
+#include "campaign/files.h"
+#include "state/save_record.h"
+#include "state/state_json.h"
+#include "test_support.h"
+
+namespace fief {
+namespace {
+
+uint32_t le(const std::vector<uint8_t>& b, size_t off, int width) {
+  uint32_t v = 0;
+  for (int i = 0; i < width; ++i) v |= static_cast<uint32_t>(b[off + i]) << (8 * i);
+  return v;
+}
+
+TEST(SaveRecord, FieldsStandAtTheirOffsets) {
+  GameState s;
+  s.CurrentLevel = 15;
+  s.PlayerInGame = kTrue;
+  s.SiegeState2 = 77;
+  s.Gold = 0x01020304;
+  s.People = 5000;
+  s.Happiness = -3;
+  s.TaxRate = 30;
+  s.GuardTrainingCountdown = 9;
+  s.LastHealth = 44;
+  s.Morale = 12.5f;
+  s.TournamentStake = 700;
+  s.TaxFieldCount = 3;
+  s.SelectedCamp = 2;
+  s.OreCutterSlots[4] = 1;
+  s.BlacksmithOrder = 6;
+  s.MaceStock = 123;
+  s.ShieldStock = 321;
+  s.CampMovesLeft[2] = 3;
+  s.GuardScreenValue[3] = 8;
+  s.CampComposition[2].set(Enginer, 300);
+  s.CastleStageBuilt[4] = kTrue;
+  s.FieldKind[9] = 4;
+  s.Religion = 66;
+  s.RivalRelation[1] = 100;
+  s.Rival1.People = 2000;
+  s.Rival1.Bytes[2] = 5;
+  s.EnemyCamp[2].Enginer = 9;
+  s.Rival2.Gold = 2000;
+  s.EnemyCamp[4].Warlord = 1;
+  s.MapEventFlags[2] = kTrue;
+  s.OpponentArmySlots[5].set(Monk, 3);
+  s.OpponentArmySlots[0].set(Archer, 740);
+  s.OpponentArmySlots[5].set(LongBow, 11);
+  s.OpponentArmySlots[3].set(Enginer, 2);
+  s.TipFlags[1] = 1;
+  s.BattleArmy.set(Enginer, 24);
+
+  const auto b = encodeSave(s);
+  ASSERT_EQ(b.size(), kSaveRecordSize);
+  struct { size_t off; int width; uint32_t want; const char* what; } cases[] = {
+      {0, 1, 15, "CurrentLevel"},          {1, 2, 0xFFFF, "PlayerInGame"},
+      {12, 1, 77, "SiegeState2"},          {13, 4, 0x01020304, "Gold"},
+      {37, 4, 5000, "People"},             {41, 2, 0xFFFD, "Happiness"},
+      {45, 1, 30, "TaxRate"},              {51, 1, 9, "GuardTrainingCountdown"},
+      {82, 2, 44, "LastHealth"},           {98, 4, 0x41480000, "Morale"},
+      {108, 2, 700, "TournamentStake"},    {116, 1, 3, "TaxFieldCount"},
+      {123, 1, 2, "SelectedCamp"},         {150, 1, 1, "OreCutterSlots 5"},
+      {151, 1, 6, "BlacksmithOrder"},      {167, 2, 123, "MaceStock"},
+      {177, 2, 321, "ShieldStock"},        {193, 1, 3, "CampMovesLeft 3"},
+      {199, 1, 8, "GuardScreenValue 4"},   {252 + 24, 2, 300, "camp 3 Enginer"},
+      {298, 2, 0xFFFF, "CastleStageBuilt 5"}, {334, 1, 4, "FieldKind 10"},
+      {342, 2, 66, "Religion"},            {372, 1, 100, "RivalRelation 2"},
+      {388, 4, 2000, "Rival1 people"},     {421, 1, 5, "Rival1 last byte"},
+      {472 + 24, 1, 9, "EnemyCamp 3 Enginer"}, {499, 4, 2000, "Rival2 gold"},
+      {568 + 23, 1, 1, "EnemyCamp 5 Warlord"}, {611, 2, 0xFFFF, "MapEventFlags 3"},
+      {618, 1, 3, "slot 5 Monk"},          {619, 2, 740, "slot 0 Archer"},
+      {619 + 12 * 10 + 10, 2, 11, "slot 5 LongBow"}, {757 + 3, 1, 2, "slot 3 Enginer"},
+      {765, 2, 1, "TipFlags 2"},           {791, 1, 24, "BattleArmy Enginer"},
+  };
+  for (auto& c : cases) EXPECT_EQ(le(b, c.off, c.width), c.want) << c.what << " at " << c.off;
+}
+
+TEST(SaveRecord, RoundTripKeepsSavedFieldsAndTheLiveBattleArmy) {
+  GameState s;
+  s.Gold = 123456;
+  s.ChurchTithe = 70000;  // only its low 16 bits are kept, sign-extended
+  s.CampComposition[1].set(Warlord, 1);
+  s.Rival2.Values[6] = -5;
+  s.BattleArmy.set(Archer, 55);
+  s.Difficulty = 3;
+  const auto b = encodeSave(s);
+
+  GameState live;
+  live.BattleArmy.set(Archer, 9);
+  live.Difficulty = 2;
+  std::string err;
+  ASSERT_TRUE(decodeSave(b, live, err)) << err;
+  EXPECT_EQ(live.Gold, 123456);
+  EXPECT_EQ(live.ChurchTithe, static_cast<int16_t>(70000 & 0xFFFF));
+  EXPECT_EQ(live.CampComposition[1].get(Warlord), 1);
+  EXPECT_EQ(live.Rival2.Values[6], -5);
+  EXPECT_EQ(live.BattleArmy.get(Archer), 9) << "a load leaves the battle army as it is";
+  EXPECT_EQ(live.Difficulty, 2) << "the difficulty is not saved";
+  EXPECT_EQ(encodeSave(live).size(), kSaveRecordSize);
+}
+
+TEST(SaveRecord, ShortOrEmptyDataIsRefusedAndLeavesTheStateAlone) {
+  GameState live;
+  live.Gold = 42;
+  std::string err;
+  for (size_t n : {size_t{0}, size_t{1}, size_t{791}}) {
+    std::vector<uint8_t> b(n, 0xAB);
+    EXPECT_FALSE(decodeSave(b, live, err)) << n;
+    EXPECT_NE(err.find("792"), std::string::npos) << err;
+    EXPECT_EQ(live.Gold, 42);
+  }
+  std::vector<uint8_t> longer = encodeSave(GameState{});
+  longer.resize(900, 0xFF);  // a longer file holds the record first
+  EXPECT_TRUE(decodeSave(longer, live, err));
+}
+
+using SaveGames = test::GameFixture;
+
+TEST_F(SaveGames, WriteThenReadRestoresTheGame) {
+  startCampaign(2);
+  g.s.Gold = 777;
+  g.s.FieldKind[3] = 2;
+  std::string err;
+  ASSERT_TRUE(WriteSave(g, "Mine", err)) << err;
+  EXPECT_EQ(std::filesystem::file_size(savePath(g, "Mine")), kSaveRecordSize);
+  const auto saved = savedStateToJson(g.s);
+  g.s.Gold = 1;
+  g.s.FieldKind[3] = 0;
+  ASSERT_TRUE(ReadSave(g, "Mine", err)) << err;
+  EXPECT_EQ(savedStateToJson(g.s), saved);
+}
+
+TEST_F(SaveGames, DamagedSaveNamesTheFileAndKeepsTheGame) {
+  startCampaign();
+  std::string err;
+  ASSERT_TRUE(writeFileAtomic(savePath(g, "Broken"), std::vector<uint8_t>(100, 1), err));
+  g.s.Gold = 555;
+  EXPECT_FALSE(ReadSave(g, "Broken", err));
+  EXPECT_NE(err.find("Broken.s15"), std::string::npos) << err;
+  EXPECT_EQ(g.s.Gold, 555);
+  EXPECT_FALSE(ReadSave(g, "Missing", err));
+  EXPECT_EQ(g.s.Gold, 555);
+}
+
+TEST(SaveNames, NamesThatLeaveTheSaveFolderAreRefused) {
+  std::string why;
+  for (const char* bad : {"", "../x", "/x", "a/b", "a\\b", ".hidden", "..", "tab\there"})
+    EXPECT_FALSE(validSaveName(bad, why)) << bad;
+  for (const char* good : {"AutoSave", "Save and Exit", "Winter of 1204", "x"}) EXPECT_TRUE(validSaveName(good, why)) << good;
+  EXPECT_FALSE(validSaveName(std::string(65, 'a'), why));
+}
+
+}  // namespace
+}  // namespace fief

@@ -1,0 +1,59 @@
+#include "test_support.h"
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace fief::test {
+
+TempGameDir::TempGameDir() {
+  char tmpl[] = "/tmp/fiefdom-test-XXXXXX";
+  path_ = mkdtemp(tmpl);
+  const fs::path src = FIEFDOM_GAME_DIR;
+  for (const char* d : {"localizations", "level15"})
+    if (fs::exists(src / d)) fs::copy(src / d, fs::path(path_) / d, fs::copy_options::recursive);
+  for (auto& e : fs::directory_iterator(src))
+    if (e.is_regular_file() && e.path().extension() == ".rz" && (fs::status(e).permissions() & fs::perms::owner_exec) == fs::perms::none)
+      fs::copy_file(e.path(), fs::path(path_) / e.path().filename());
+  fs::create_directories(fs::path(path_) / "Save Game");
+}
+
+TempGameDir::~TempGameDir() {
+  std::error_code ec;
+  fs::remove_all(path_, ec);
+}
+
+GameFixture::GameFixture() {
+  shell.attach(g);
+  shell.pump = [this] {
+    Form* f = top();
+    if (!f) return false;
+    if (answer) {
+      answer(*f);
+    } else {
+      bool done = false;
+      for (const char* b : {"OkAniBtn", "Noanibtn", "CloseLbl"}) {
+        Control* c = f->find(b);
+        if (c && c->Visible && c->Enabled && f->fire(b, Ev::Click)) { done = true; break; }
+      }
+      if (!done) f->close();
+    }
+    return true;
+  };
+  std::string err;
+  if (!g.texts.load(g.dir, err)) ADD_FAILURE() << err;
+  setupTimers(g);
+}
+
+void GameFixture::startCampaign(int difficulty, uint64_t seed) {
+  g.s.Difficulty = static_cast<uint8_t>(difficulty);
+  g.rng.seed(seed);
+  InitialState(g);
+}
+
+Form* GameFixture::top() {
+  auto open = shell.openForms();
+  return open.empty() ? nullptr : open.back();
+}
+
+}  // namespace fief::test

@@ -1,0 +1,44 @@
+// A small fixture for rule and screen tests: a game on the headless shell over a fresh
+// temporary copy of the program folder's data files (texts, option files, level map).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "campaign/game.h"
+#include "campaign/program_start.h"
+#include "ui/headless/headless_shell.h"
+
+namespace fief::test {
+
+// A temporary program folder with the data files of the built one.
+class TempGameDir {
+ public:
+  TempGameDir();
+  ~TempGameDir();
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// A started campaign at a difficulty, with the texts loaded and no screen open. Rules can
+// be called directly; a rule that opens a modal form runs `answer` inside its loop
+// (set it before the call; the default closes the form with its first visible button
+// among OkAniBtn, Noanibtn, CloseLbl, or simply closes it).
+struct GameFixture : ::testing::Test {
+  TempGameDir dir;
+  HeadlessShell shell;
+  Game g{shell, dir.path()};
+  std::function<void(Form&)> answer;
+
+  GameFixture();
+  // Runs the campaign start's state part with fixed draws (no screens).
+  void startCampaign(int difficulty = 1, uint64_t seed = 7);
+  // The form on top of the headless shell's stack (nullptr when none).
+  Form* top();
+};
+
+}  // namespace fief::test
