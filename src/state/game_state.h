@@ -234,6 +234,9 @@ struct GameState {
   uint8_t SplitMode = 0;
   uint8_t BattleSite = 0;
   uint8_t LeaderShown = 1;
+  Flag ShowMessagesAfterTurn = kFalse;  // open the message screen after every end of turn
+  uint8_t GarryMode = 1;                // mode of the event screen GarryFrm (1..3)
+  std::string SelectorMarker;           // the map marker SelectorTimer redraws
 
   AdvancedSettings Advanced{};
 };

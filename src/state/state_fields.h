@@ -202,6 +202,8 @@ void visitFields(GameState& s, V&& v) {
   v("SplitMode", s.SplitMode);
   v("BattleSite", s.BattleSite);
   v("LeaderShown", s.LeaderShown);
+  v("ShowMessagesAfterTurn", s.ShowMessagesAfterTurn);
+  v("GarryMode", s.GarryMode);
   v("Advanced", s.Advanced);
 }
 

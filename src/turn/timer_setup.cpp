@@ -2,6 +2,8 @@
 // timers that belong to no particular screen.
 #include "campaign/game.h"
 #include "campaign/program_start.h"
+#include "map/camp1_frm.h"
+#include "turn/turn.h"
 
 namespace fief {
 
@@ -44,6 +46,28 @@ void setupTimers(Game& g) {
     g.shell.playSound(kFaunaChannel, "fauna0" + std::to_string(std::clamp<int>(g.s.Season, 1, 4)) + ".wav");
   };
   t["SelectorTimer2"].Tick = [&g] { g.timers.disable("SelectorTimer2"); };
+  // After the end of turn: the campaign screen's pointer and its turn indicator.
+  t["EndTurnTimer"].Tick = [&g] {
+    g.shell.setPointer(Pointer::Normal);
+    if (g.formExists("Camp1Frm"))
+      if (Control* c = g.form("Camp1Frm").find("TurnImg")) c->Picture = "hourglass";
+    g.timers.disable("EndTurnTimer");
+  };
+  // The battle hand-over's fade is over: the fade screen closes.
+  t["BattleFadeTimer"].Tick = [&g] {
+    g.timers.disable("BattleFadeTimer");
+    g.s.FadeMode = 0;
+    if (g.formExists("EndTurnFrm")) g.form("EndTurnFrm").close();
+  };
+  // Redraws the marker remembered by the command that armed the timer.
+  t["SelectorTimer"].Tick = [&g] {
+    g.timers.disable("SelectorTimer");
+    if (g.s.SelectorMarker.empty() || !g.formExists("Camp1Frm")) return;
+    if (Control* c = g.form("Camp1Frm").find(g.s.SelectorMarker)) c->Visible = true;
+  };
+  // The press-and-hold amount buttons of the event screen GarryFrm.
+  t["TradeUpTimer"].Tick = [&g] { GarryTradeTick(g, +1); };
+  t["TradeDownTimer"].Tick = [&g] { GarryTradeTick(g, -1); };
 }
 
 }  // namespace fief

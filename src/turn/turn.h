@@ -1,6 +1,9 @@
 // The end of turn: the command, the procedure and its steps.
 #pragma once
 
+#include <functional>
+#include <vector>
+
 namespace fief {
 
 struct Game;
@@ -13,5 +16,39 @@ void CountyTurn(Game& g);
 void ApplySeason(Game& g);
 void RivalTurn(Game& g);        // the rival lords (market bases; rivals out of play skip)
 void ClampCountyValues(Game& g);
+
+// Steps of CountyTurn that other screens and tests reach on their own.
+void AdvanceObjectMission(Game& g);  // the special-unit mission against the obelisk or dolmen
+void AdvanceAssassins(Game& g);      // the assassins' skill and the running assassin mission
+void AdvanceSieges(Game& g);         // the two siege countdowns (storm events 14 and 15)
+void Frost(Game& g);                 // the frost roll of season 3
+void LayOffWorkers(Game& g);         // empties places of work while the workforce exceeds People
+
+// People bound to the fields and the cutters (the sum as a signed 16-bit value).
+int Workforce(const Game& g);
+
+// The alpha values of the fade screen, one per frame: rising from 0 to 255 by `step`
+// (the level rounded each frame) and, when `fall` is set, falling back to 0.
+std::vector<int> FadeSchedule(double step, bool fall);
+
+// The tips screen's check after a turn. The tips about the army's size and morale come
+// with the turn animations; until then the check shows nothing.
+void RunTipsCheck(Game& g);
+
+// The rival lords' own turn (economy and calendar) for rival 1 or 2, installed by the
+// rival lords' module; RivalTurn calls it for every rival in play.
+void setRivalLordTurn(std::function<void(Game&, int rival)> f);
+// The battle hand-over after the fade screen's rising half (fade mode 2), installed by
+// the battle module.
+void setBattleHandOver(std::function<void(Game&)> f);
+
+// The assassins' values of the special-units screen, kept in GuardScreenValue.
+enum GuardScreenSlot { AssassinSkill = 0, AssassinCountdown = 1, AssassinTarget = 2, AssassinMission = 3 };
+
+// The siege site waypoints of the level (site 1, site 2).
+constexpr int kSiegeWaypoint[2] = {30, 35};
+
+// The event screen GarryFrm: one step of the held up/down button (TradeUpTimer/TradeDownTimer).
+void GarryTradeTick(Game& g, int direction);
 
 }  // namespace fief

@@ -1,0 +1,474 @@
+// The county's economy of one turn: income and production, the population drift, the
+// county's own turn (season, bonuses, leader, periodic demands, research, food, health,
+// missions, trade, rebellion, scheduled events, sieges) and the season's effects.
+// Every formula uses the game's arithmetic: Int floors, Fix truncates, a store rounds
+// ties to even and wraps to the field's width.
+#include "campaign/game.h"
+#include "county/county.h"
+#include "state/arith.h"
+#include "turn/turn.h"
+#include "turn/turn_screen.h"
+#include "ui/dialogs.h"
+
+namespace fief {
+
+namespace {
+
+bool every(const GameState& s, int n) { return s.TurnCounter % n == 0; }
+
+// A countdown of the shared scheme: 1..199 counts down (false), 0 completes (true, and
+// the countdown is idle again), 200 and above are idle.
+bool countDown(uint8_t& c) {
+  if (c >= 1 && c <= 199) {
+    --c;
+    return false;
+  }
+  if (c == 0) {
+    c = kNone;
+    return true;
+  }
+  return false;
+}
+
+void leaderInfluence(Game& g) {
+  GameState& s = g.s;
+  auto happinessShare = [&](int percent) { return Fix(s.Happiness * percent / 100.0); };
+  if (s.Leadership >= 20) {
+    add(s.Morale, s.Leadership / 50.0);
+    add(s.Happiness, happinessShare(5));
+  } else {
+    add(s.Morale, -(s.Leadership / 5.0));
+    add(s.Happiness, -happinessShare(10));
+  }
+  if (s.Nobility >= 10) {
+    add(s.Morale, s.Nobility / 50.0);
+    add(s.Happiness, happinessShare(5));
+    add(s.Leadership, 1);
+  } else {
+    add(s.Morale, -(s.Nobility / 5.0));
+    add(s.Happiness, -happinessShare(10));
+  }
+  if (s.Religion >= 40) {
+    add(s.Happiness, happinessShare(5));
+    add(s.Diplomacy, 1);
+    add(s.Leadership, 1);
+  } else {
+    add(s.Happiness, -happinessShare(10));
+    add(s.Diplomacy, -3);
+  }
+  const int16_t sum = wrap16(static_cast<long long>(s.Leadership) + s.Nobility + s.Diplomacy + s.Religion);
+  const long long status = Fix(sum / 4.0);
+  if (status >= 50) {
+    add(s.People, 15);
+    add(s.Happiness, 2);
+    add(s.Morale, 1);
+    add(s.Nobility, 1);
+    add(s.Diplomacy, 1);
+    if (!isSet(s.LeaderStatusBonusShown)) {
+      s.LeaderStatusBonusShown = kTrue;
+      ShowEvent(g, 2, 107);
+    }
+  } else {
+    s.LeaderStatusBonusShown = kFalse;
+  }
+}
+
+void standingBonuses(GameState& s) {
+  const auto& b = s.CountyBlessings;
+  if (b[1] == 1) add(s.Morale, 3);
+  if (b[3] == 1) add(s.Happiness, 1);
+  if (b[4] == 1) add(s.Happiness, 2);
+  if (b[8] == 1) {
+    add(s.Morale, 4);
+    add(s.Gold, -static_cast<long long>(
+                    wrap16(static_cast<long long>(s.ArmyCampSoldiers[0]) + s.ArmyCampSoldiers[1] + s.ArmyCampSoldiers[2])));
+    add(s.Happiness, 2);
+  }
+  if (b[6] == 1) add(s.Health, 3);
+  if (b[0] == 1) add(s.Morale, 1);
+  if (b[9] == 1) {
+    add(s.Ore, 100);
+    add(s.Wood, 200);
+  }
+}
+
+void churchTithe(Game& g) {
+  GameState& s = g.s;
+  long long t = Fix(s.People * 40.0 / 100.0);
+  const auto& b = s.CountyBlessings;
+  if (b[2] == 1) t -= Fix(t * 20.0 / 100.0);
+  if (b[3] == 1) t -= Fix(t * 10.0 / 100.0);
+  if (b[4] == 1) t -= Fix(t * 20.0 / 100.0);
+  if (b[8] == 1) t += Fix(t * 20.0 / 100.0);
+  store(s.ChurchTithe, t);
+  OpenReligion(g, false);
+}
+
+void completeResearch(Game& g) {
+  GameState& s = g.s;
+  add(s.ScienceLevel, 1);
+  const int L = s.ScienceLevel;
+  add(s.People, 75 * L);
+  add(s.Crops, wrap16(250LL * L));
+  add(s.Meat, 13 * L);
+  add(s.Happiness, 12);
+  add(s.Health, 6);
+  add(s.EnginerGearStock, L);
+  growItemBatches(g.tables);
+  if (L >= 10) add(s.WarlordGearStock, 1);
+  AddMessage(g, 1, 69);
+}
+
+void tournamentResult(Game& g) {
+  GameState& s = g.s;
+  if (!isSet(s.TournamentHeld)) return;
+  g.reseed();
+  store(s.TournamentRoll, g.rng.draw(100, 100));
+  AddMessage(g, 1, 74);
+  if (s.TournamentRoll < 150) {
+    AddMessage(g, 1, 76);
+    add(s.Nobility, -2);
+  } else {
+    AddMessage(g, 1, 75);
+    add(s.Gold, 3LL * s.TournamentStake);
+    add(s.Nobility, 2);
+  }
+  add(s.Happiness, 20);
+  add(s.Morale, 5);
+  s.TournamentHeld = kFalse;
+  s.TournamentStake = 0;
+  s.TournamentRoll = 0;
+}
+
+void thievesGuild(Game& g) {
+  GameState& s = g.s;
+  if (every(s, 2) && isSet(s.ThievesBuilt)) {
+    store(s.ThiefLootGold, g.rng.draw(100, 100));
+    store(s.ThiefLootWood, g.rng.draw(100, 100));
+    store(s.ThiefLootStone, g.rng.draw(100, 100));
+    store(s.ThiefLootOre, g.rng.draw(100, 100));
+    AddMessage(g, 1, 81);
+  }
+  if (every(s, 9) && isSet(s.ThievesBuilt)) {
+    s.ThievesBuilt = kFalse;
+    AddMessage(g, 1, 82);
+  }
+}
+
+void castleIncome(GameState& s) {
+  int stage = -1;  // the highest stage marked
+  for (int i = 0; i < 5; ++i)
+    if (isSet(s.CastleStageBuilt[i])) stage = i;
+  static constexpr int kPercent[5] = {2, 5, 6, 10, 8};
+  if (stage < 0) return;
+  add(s.Gold, Int(s.People * kPercent[stage] / 100.0));
+  if (stage == 2) add(s.Nobility, 1);
+  if (stage == 4) add(s.Nobility, 2);
+}
+
+void food(Game& g) {
+  GameState& s = g.s;
+  ClsFields::CalcFood(g);
+  if (s.Meat < 1) s.EatMeat = kFalse;
+  if (s.Crops < 1) s.EatCrops = kFalse;
+  if (isSet(s.EatMeat)) {
+    add(s.Meat, -Fix(s.People / 12.0));
+    add(s.Happiness, 5);
+    add(s.Health, 5);
+  } else {
+    add(s.Happiness, -9);
+    add(s.Health, -9);
+  }
+  if (isSet(s.EatCrops)) {
+    add(s.Crops, -Fix(s.People / 4.0));
+    add(s.Happiness, 3);
+    add(s.Health, 3);
+  } else {
+    add(s.Happiness, -6);
+    add(s.Health, -6);
+  }
+}
+
+void health(Game& g) {
+  GameState& s = g.s;
+  if (every(s, 45)) s.Health = 25;
+  if (every(s, 58)) add(s.Health, 55);
+  if (s.Health >= 31 && s.Health <= 50) {
+    add(s.Happiness, -5);
+    add(s.People, -Fix(s.People * 10.0 / 100.0));
+  } else if (s.Health <= 20) {
+    add(s.People, -Fix(s.People * 25.0 / 100.0));
+    if (!isSet(s.PlagueActive)) {
+      showMapMarker(g, "PlagueImg", true);
+      s.TurnAnimationFlags[2] = 1;
+      s.PlagueActive = kTrue;
+      AddMessage(g, 1, 98);
+    }
+  }
+  if (s.Health <= 10) {
+    add(s.People, -Fix(s.People * 35.0 / 100.0));
+    add(s.Happiness, -12);
+  } else if (s.Health > 50) {
+    add(s.Happiness, 5);
+    add(s.People, Fix(s.People * 5.0 / 100.0));
+    if (isSet(s.PlagueActive)) showMapMarker(g, "PlagueImg", false);
+    s.PlagueActive = kFalse;
+  }
+}
+
+void trade(Game& g) {
+  GameState& s = g.s;
+  if (s.Diplomacy >= s.TradeDiplomacyThreshold) {
+    const double p = s.SellPercent;
+    switch (s.SellGood) {
+      case 1:
+        add(s.Gold, Int(s.Wood * p / 235.0));
+        add(s.Wood, -Int(s.Wood * p / 100.0));
+        break;
+      case 2:
+        add(s.Gold, Int(s.Stone * p / 185.0));
+        add(s.Stone, -Int(s.Stone * p / 100.0));
+        break;
+      case 3:
+        add(s.Gold, Int(s.Ore * p / 125.0));
+        add(s.Ore, -Int(s.Ore * p / 100.0));
+        break;
+      default: break;
+    }
+    const double q = s.BuyPercent;
+    switch (s.BuyGood) {
+      case 1:
+        add(s.Gold, -Int(s.BuyBaseWood * q / 120.0));
+        add(s.Wood, Int(s.BuyBaseWood * q / 100.0));
+        break;
+      case 2:
+        add(s.Gold, -Int(s.BuyBaseStone * q / 90.0));
+        add(s.Stone, Int(s.BuyBaseStone * q / 100.0));
+        break;
+      case 3:
+        add(s.Gold, -Int(s.BuyBaseOre * q / 70.0));
+        add(s.Ore, Int(s.BuyBaseOre * q / 100.0));
+        break;
+      default: break;
+    }
+    s.TradeLostShown = kFalse;
+  } else if (!isSet(s.TradeLostShown)) {
+    s.TradeLostShown = kTrue;
+    s.SellGood = 1;
+    s.BuyGood = 1;
+    AddMessage(g, 1, 87);
+  }
+}
+
+void rebellion(Game& g) {
+  GameState& s = g.s;
+  if (s.Happiness < 20) {
+    bool armyAtHome = false;
+    for (uint8_t w : s.CampWaypoint)
+      if (w == s.HomeWaypoint) armyAtHome = true;
+    if (!armyAtHome) {
+      if (!isSet(s.RebelsActive)) {
+        s.RebelsActive = kTrue;
+        showMapMarker(g, "RebelionArmyImg1", true);
+        ShowEvent(g, 3, 110);
+        g.PlaySound(kEventChannel, "mob01.wav");
+      }
+      // The rebels grow once a turn, up to the threshold of 500.
+      if (isSet(s.RebelsActive) && s.RebelForceA < 500) {
+        add(s.RebelForceA, g.rng.draw(50, 10));
+        add(s.RebelForceB, g.rng.draw(30, 10));
+      }
+      if (isSet(s.Advanced.ShowTroopers)) armSelector(g, "RebelionArmyImg1");
+    } else {
+      add(s.Happiness, 5);
+    }
+  }
+  if (isSet(s.RebelsActive)) {
+    const int16_t R = wrap16(static_cast<long long>(s.RebelForceA) + s.RebelForceB);
+    add(s.Gold, -Int(R / 2.0));
+    add(s.Crops, -Int(R / 2.0));
+    add(s.Meat, -Int(R / 5.0));
+    add(s.Wood, -Int(R / 2.0));
+    add(s.Stone, -Int(R / 2.0));
+    add(s.Ore, -Int(R / 2.0));
+  }
+}
+
+void scheduledEvents(Game& g) {
+  const GameState& s = g.s;
+  struct Scheduled { int every, kind, entry; bool hardOnly; };
+  static constexpr Scheduled kEvents[] = {{16, 1, 106, false}, {24, 4, 111, false}, {19, 5, 112, false},
+                                          {40, 6, 113, false}, {20, 7, 114, false}, {13, 8, 115, false},
+                                          {35, 20, 123, true}, {47, 21, 124, true}};
+  for (const auto& e : kEvents)
+    if (s.TurnCounter % e.every == 0 && (!e.hardOnly || s.Difficulty > 1)) ShowEvent(g, e.kind, e.entry);
+}
+
+}  // namespace
+
+void IncomeAndProduction(Game& g) {
+  GameState& s = g.s;
+  if (s.Crops >= 1 && s.Meat >= 1)
+    add(s.Gold, Int(s.TaxRate * static_cast<double>(s.People) / 200.0) + s.ThiefLootGold + 30LL * s.TaxFieldCount);
+  const auto& P = g.tables.Places;
+  add(s.Wood, s.ThiefLootWood + static_cast<long long>(wrap16(static_cast<long long>(s.WoodCutters) * P[WoodPlace].Yield)));
+  add(s.Stone, s.ThiefLootStone + static_cast<long long>(wrap16(static_cast<long long>(s.StoneCutters) * P[StonePlace].Yield)));
+  add(s.Ore, s.ThiefLootOre + static_cast<long long>(wrap16(static_cast<long long>(s.OreCutters) * P[OrePlace].Yield)));
+  add(s.Happiness, -Int(s.TaxRate / 4.0));
+}
+
+void PopulationDrift(Game& g) {
+  GameState& s = g.s;
+  g.reseed();
+  if (s.People < 5000) {
+    add(s.People, g.rng.draw(30, 230));
+    add(s.People, -g.rng.draw(30, 230));
+  } else {
+    add(s.People, g.rng.draw(5, 20));
+    add(s.People, -g.rng.draw(150, 300));
+  }
+  if (s.Happiness < 25) add(s.People, -g.rng.draw(30, 60));
+  else if (s.Happiness < 50) add(s.People, -g.rng.draw(20, 50));
+  else if (s.Happiness < 75) add(s.People, g.rng.draw(20, 50));
+  else add(s.People, g.rng.draw(30, 60));
+}
+
+void CountyTurn(Game& g) {
+  GameState& s = g.s;
+  s.Season = s.Season >= 4 ? 1 : s.Season + 1;
+  s.TurnCounter = s.TurnCounter >= 200 ? 2 : s.TurnCounter + 1;
+
+  standingBonuses(s);
+  leaderInfluence(g);
+  if (every(s, 6)) churchTithe(g);
+  if (every(s, 8)) OpenReligion(g, true);
+  if (countDown(s.ResearchCountdown)) completeResearch(g);
+  if (countDown(s.GuardTrainingCountdown)) {
+    add(s.GuardLevel, 1);
+    add(s.Nobility, 2);
+    AddMessage(g, 2, 70);
+  }
+  tournamentResult(g);
+  if (every(s, 11)) OpenTournament(g);
+  thievesGuild(g);
+  castleIncome(s);
+  food(g);
+  health(g);
+  AdvanceObjectMission(g);
+  AdvanceAssassins(g);
+  trade(g);
+  rebellion(g);
+  scheduledEvents(g);
+  AdvanceSieges(g);
+}
+
+void AdvanceObjectMission(Game& g) {
+  GameState& s = g.s;
+  if (!countDown(s.ObjectMissionCountdown)) return;
+  g.reseed();
+  const long long roll = g.rng.draw(100, 100);
+  if (roll >= 130) {
+    // Target 1 is the obelisk (blessing 6), target 2 the dolmen (blessing 0).
+    if (s.ObjectMissionTarget == 1) s.CountyBlessings[6] = 1;
+    else if (s.ObjectMissionTarget == 2) s.CountyBlessings[0] = 1;
+    s.TurnAnimationFlags[1] = 1;
+    AddMessage(g, 2, 85);
+  } else {
+    s.TurnAnimationFlags[1] = 2;
+    AddMessage(g, 2, 86);
+  }
+  s.ObjectMissionTarget = 0;
+}
+
+void AdvanceAssassins(Game& g) {
+  GameState& s = g.s;
+  auto& v = s.GuardScreenValue;
+  if (every(s, 8)) add(v[AssassinSkill], 1);
+  if (!countDown(v[AssassinCountdown])) return;
+  const int rival = v[AssassinTarget];
+  bool success = false;
+  if (rival == 1 || rival == 2) {
+    // A rival's guard level is his development level (trained the way the player's guard is).
+    const int guard = rival == 1 ? s.Rival1.DevelopmentLevel : s.Rival2.DevelopmentLevel;
+    if (v[AssassinMission] == 1) {
+      success = guard < v[AssassinSkill];
+      if (success) (rival == 1 ? s.Rival1.Leadership : s.Rival2.Leadership) = 0;
+    } else if (v[AssassinMission] == 2) {
+      g.reseed();
+      const long long roll = g.rng.draw(100, 100);
+      success = roll >= (rival == 2 ? 150 : 140);
+      if (success) add(rival == 1 ? s.Rival1.Morale : s.Rival2.Morale, -25);
+    }
+  }
+  s.TurnAnimationFlags[0] = success ? 1 : 2;
+  AddMessage(g, 2, success ? 83 : 84);
+  v[AssassinMission] = 0;
+}
+
+void AdvanceSieges(Game& g) {
+  GameState& s = g.s;
+  if (countDown(s.SiegeState1)) ShowEvent(g, 14, 117);
+  if (countDown(s.SiegeState2)) ShowEvent(g, 15, 117);
+}
+
+void ApplySeason(Game& g) {
+  GameState& s = g.s;
+  switch (s.Season) {
+    case 1: {
+      add(s.Happiness, 4);
+      add(s.Health, 4);
+      const uint8_t selected = s.SelectedField;
+      for (int f = 1; f <= 10; ++f)
+        if (s.FieldKind[f - 1] == 3) {
+          s.SelectedField = static_cast<uint8_t>(f);
+          ClsFields::SetWorkers(g, 0);
+          ClsFields::SetField(g, 0);
+        }
+      s.SelectedField = selected;
+      break;
+    }
+    case 2:
+      add(s.Happiness, -2);
+      add(s.Health, -2);
+      break;
+    case 3:
+      add(s.Happiness, -4);
+      add(s.Health, -4);
+      Frost(g);
+      break;
+    case 4:
+      add(s.Happiness, 2);
+      add(s.Health, 2);
+      break;
+    default: break;
+  }
+}
+
+void Frost(Game& g) {
+  GameState& s = g.s;
+  if (s.Difficulty < 2) return;
+  g.reseed();
+  store(s.FrostRoll, g.rng.draw(100, 50));
+  static constexpr int kMedium[] = {1, 3, 4};
+  static constexpr int kHard[] = {1, 3, 4, 7, 9};
+  const bool hard = s.Difficulty >= 3;
+  if (s.FrostRoll < (hard ? 110 : 130)) return;
+  const int* fields = hard ? kHard : kMedium;
+  const int n = hard ? 5 : 3;
+  const uint8_t selected = s.SelectedField;
+  bool ruined = false;
+  for (int i = 0; i < n; ++i) {
+    const int f = fields[i];
+    const uint8_t kind = s.FieldKind[f - 1];
+    if (kind == 0 || kind == 3) continue;
+    // Release the workers first (a change to kind 3 moves nobody), then ruin the field.
+    s.SelectedField = static_cast<uint8_t>(f);
+    ClsFields::SetWorkers(g, 0);
+    ClsFields::SetField(g, 3);
+    ruined = true;
+  }
+  s.SelectedField = selected;
+  if (ruined) AddMessage(g, 1, 67);
+}
+
+}  // namespace fief

@@ -1,0 +1,151 @@
+// The end-turn command of the campaign screen (EndTurnBtn, Enter), the fade screen
+// EndTurnFrm, and the campaign screen's commands of the turn engine (the message screen,
+// the garrison's event screen, the turn indicator).
+#include <algorithm>
+#include <cmath>
+
+#include "campaign/game.h"
+#include "campaign/save_games.h"
+#include "map/camp1_frm.h"
+#include "state/arith.h"
+#include "turn/turn.h"
+#include "turn/turn_screen.h"
+#include "ui/dialogs.h"
+
+namespace fief {
+
+namespace {
+
+std::function<void(Game&)>& battleHandOver() {
+  static std::function<void(Game&)> f;
+  return f;
+}
+
+// What follows the turn itself, after the fade or directly.
+void afterTurn(Game& g) {
+  if (isSet(g.s.ShowMessagesAfterTurn)) g.form("MessagesFrm").showModal();
+  RunTipsCheck(g);
+}
+
+}  // namespace
+
+std::vector<int> FadeSchedule(double step, bool fall) {
+  std::vector<int> alpha;
+  if (step <= 0) return alpha;
+  long long level = 0;
+  while (level < 255) {
+    level = std::min(255LL, roundEven(static_cast<double>(level) + step));
+    alpha.push_back(static_cast<int>(level));
+  }
+  if (!fall) return alpha;
+  while (level > 0) {
+    level = std::max(0LL, roundEven(static_cast<double>(level) - step));
+    alpha.push_back(static_cast<int>(level));
+  }
+  return alpha;
+}
+
+void RunTipsCheck(Game&) {}
+
+void setBattleHandOver(std::function<void(Game&)> f) { battleHandOver() = std::move(f); }
+
+// The fade screen: on activation it fades the screen out and in (end of turn) or out
+// only (battle hand-over), then carries on.
+class EndTurnFrm : public Form {
+ public:
+  explicit EndTurnFrm(Game& g) : Form(g, "EndTurnFrm") {}
+
+  void Form_Activate() override {
+    GameState& s = g_.s;
+    const int mode = s.FadeMode;
+    if (mode != 1 && mode != 2) return;
+    const double step = g_.optim.fastFade() ? 3.0 : 1.2;
+    for (int a : FadeSchedule(step, mode == 1)) {
+      g_.shell.setFade(a);
+      g_.shell.present();
+    }
+    g_.shell.setPointer(Pointer::Normal);
+    if (mode == 2) {
+      if (battleHandOver()) battleHandOver()(g_);
+      g_.timers.setInterval("BattleFadeTimer", isSet(s.Advanced.AutoCalcOption) ? 100 : 4000);
+      g_.timers.enable("BattleFadeTimer");
+      return;
+    }
+    s.FadeMode = 0;
+    close();
+    EndTurn(g_);
+    afterTurn(g_);
+  }
+};
+FIEF_REGISTER_FORM(EndTurnFrm);
+
+void EndTurnCommand(Game& g) {
+  if (g.s.FadeMode != 0 || g.timers.enabled("ArmyTimer") || g.timers.enabled("BattleTimer")) return;
+  if (Control* c = campControl(g, "TurnImg")) c->Picture.clear();
+  g.PlaySound(kEventChannel, "turn01.wav");
+  if (isSet(g.s.Advanced.AutoSaveOption)) {
+    g.setHelper(std::string());
+    std::string err;
+    if (!WriteSave(g, "AutoSave", err)) ShowMessageBox(g, err);
+  }
+  if (g.optim.fadeEffectsOff()) {
+    EndTurn(g);
+    afterTurn(g);
+  } else {
+    g.s.FadeMode = 1;
+    g.shell.setPointer(Pointer::Hidden);
+    g.form("EndTurnFrm").showModal();
+  }
+  if (g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").refreshAll();
+  g.timers.enable("EndTurnTimer");
+  g.setHelper(std::string());
+}
+
+// --- what the turn engine shows on the campaign screen
+
+Control* campControl(Game& g, const std::string& name) {
+  if (!g.formExists("Camp1Frm")) return nullptr;
+  return g.form("Camp1Frm").find(name);
+}
+
+void showMapMarker(Game& g, const std::string& name, bool show) {
+  if (Control* c = campControl(g, name)) c->Visible = show;
+}
+
+void armSelector(Game& g, const std::string& name) {
+  g.s.SelectorMarker = name;
+  showMapMarker(g, name, true);
+  g.timers.enable("SelectorTimer");
+}
+
+bool openIfBuilt(Game& g, const std::string& form) {
+  if (!g.formExists(form)) {
+    const auto names = registeredForms();
+    if (std::find(names.begin(), names.end(), form) == names.end()) return false;
+  }
+  g.form(form).showModal();
+  return true;
+}
+
+namespace {
+// The campaign screen's commands of the turn engine.
+const bool kBound = [] {
+  Camp1Frm::addBinder([](Camp1Frm& f) {
+    Game& g = f.game();
+    // The turn indicator at the top of the menu bar.
+    if (!f.has("TurnImg")) f.add(image("TurnImg", 8 + 14 * 52, 12, 40, 40, "hourglass")).Z = 21;
+    f.onClick("EndTurnBtn", [&g] { EndTurnCommand(g); });
+    f.keyActions[Key::Enter] = [&g] { EndTurnCommand(g); };
+    auto messages = [&g] { g.form("MessagesFrm").showModal(); };
+    f.onClick("MessagessBtn", messages);
+    f.keyActions[Key::F4] = messages;
+    f.onClick("GarryImg", [&g] {
+      g.s.GarryMode = 1;
+      g.form("GarryFrm").showModal();
+    });
+  });
+  return true;
+}();
+}  // namespace
+
+}  // namespace fief
