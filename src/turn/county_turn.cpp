@@ -30,7 +30,9 @@ bool countDown(uint8_t& c) {
   return false;
 }
 
-void leaderInfluence(Game& g) {
+}  // namespace
+
+void LeaderInfluence(Game& g) {
   GameState& s = g.s;
   auto happinessShare = [&](int percent) { return Fix(s.Happiness * percent / 100.0); };
   if (s.Leadership >= 20) {
@@ -73,7 +75,7 @@ void leaderInfluence(Game& g) {
   }
 }
 
-void standingBonuses(GameState& s) {
+void StandingBonuses(GameState& s) {
   const auto& b = s.CountyBlessings;
   if (b[1] == 1) add(s.Morale, 3);
   if (b[3] == 1) add(s.Happiness, 1);
@@ -92,7 +94,7 @@ void standingBonuses(GameState& s) {
   }
 }
 
-void churchTithe(Game& g) {
+void DemandTithe(Game& g) {
   GameState& s = g.s;
   long long t = Fix(s.People * 40.0 / 100.0);
   const auto& b = s.CountyBlessings;
@@ -104,7 +106,7 @@ void churchTithe(Game& g) {
   OpenReligion(g, false);
 }
 
-void completeResearch(Game& g) {
+void CompleteResearch(Game& g) {
   GameState& s = g.s;
   add(s.ScienceLevel, 1);
   const int L = s.ScienceLevel;
@@ -119,7 +121,7 @@ void completeResearch(Game& g) {
   AddMessage(g, 1, 69);
 }
 
-void tournamentResult(Game& g) {
+void TournamentResult(Game& g) {
   GameState& s = g.s;
   if (!isSet(s.TournamentHeld)) return;
   g.reseed();
@@ -140,7 +142,7 @@ void tournamentResult(Game& g) {
   s.TournamentRoll = 0;
 }
 
-void thievesGuild(Game& g) {
+void ThievesGuild(Game& g) {
   GameState& s = g.s;
   if (every(s, 2) && isSet(s.ThievesBuilt)) {
     store(s.ThiefLootGold, g.rng.draw(100, 100));
@@ -155,7 +157,7 @@ void thievesGuild(Game& g) {
   }
 }
 
-void castleIncome(GameState& s) {
+void CastleIncome(GameState& s) {
   int stage = -1;  // the highest stage marked
   for (int i = 0; i < 5; ++i)
     if (isSet(s.CastleStageBuilt[i])) stage = i;
@@ -166,7 +168,7 @@ void castleIncome(GameState& s) {
   if (stage == 4) add(s.Nobility, 2);
 }
 
-void food(Game& g) {
+void FeedPeople(Game& g) {
   GameState& s = g.s;
   ClsFields::CalcFood(g);
   if (s.Meat < 1) s.EatMeat = kFalse;
@@ -189,7 +191,7 @@ void food(Game& g) {
   }
 }
 
-void health(Game& g) {
+void HealthAndPlague(Game& g) {
   GameState& s = g.s;
   if (every(s, 45)) s.Health = 25;
   if (every(s, 58)) add(s.Health, 55);
@@ -216,7 +218,7 @@ void health(Game& g) {
   }
 }
 
-void trade(Game& g) {
+void Trade(Game& g) {
   GameState& s = g.s;
   if (s.Diplomacy >= s.TradeDiplomacyThreshold) {
     const double p = s.SellPercent;
@@ -260,7 +262,7 @@ void trade(Game& g) {
   }
 }
 
-void rebellion(Game& g) {
+void Rebellion(Game& g) {
   GameState& s = g.s;
   if (s.Happiness < 20) {
     bool armyAtHome = false;
@@ -294,7 +296,7 @@ void rebellion(Game& g) {
   }
 }
 
-void scheduledEvents(Game& g) {
+void ScheduledEvents(Game& g) {
   const GameState& s = g.s;
   struct Scheduled { int every, kind, entry; bool hardOnly; };
   static constexpr Scheduled kEvents[] = {{16, 1, 106, false}, {24, 4, 111, false}, {19, 5, 112, false},
@@ -303,8 +305,6 @@ void scheduledEvents(Game& g) {
   for (const auto& e : kEvents)
     if (s.TurnCounter % e.every == 0 && (!e.hardOnly || s.Difficulty > 1)) ShowEvent(g, e.kind, e.entry);
 }
-
-}  // namespace
 
 void IncomeAndProduction(Game& g) {
   GameState& s = g.s;
@@ -338,27 +338,27 @@ void CountyTurn(Game& g) {
   s.Season = s.Season >= 4 ? 1 : s.Season + 1;
   s.TurnCounter = s.TurnCounter >= 200 ? 2 : s.TurnCounter + 1;
 
-  standingBonuses(s);
-  leaderInfluence(g);
-  if (every(s, 6)) churchTithe(g);
+  StandingBonuses(s);
+  LeaderInfluence(g);
+  if (every(s, 6)) DemandTithe(g);
   if (every(s, 8)) OpenReligion(g, true);
-  if (countDown(s.ResearchCountdown)) completeResearch(g);
+  if (countDown(s.ResearchCountdown)) CompleteResearch(g);
   if (countDown(s.GuardTrainingCountdown)) {
     add(s.GuardLevel, 1);
     add(s.Nobility, 2);
     AddMessage(g, 2, 70);
   }
-  tournamentResult(g);
+  TournamentResult(g);
   if (every(s, 11)) OpenTournament(g);
-  thievesGuild(g);
-  castleIncome(s);
-  food(g);
-  health(g);
+  ThievesGuild(g);
+  CastleIncome(s);
+  FeedPeople(g);
+  HealthAndPlague(g);
   AdvanceObjectMission(g);
   AdvanceAssassins(g);
-  trade(g);
-  rebellion(g);
-  scheduledEvents(g);
+  Trade(g);
+  Rebellion(g);
+  ScheduledEvents(g);
   AdvanceSieges(g);
 }
 

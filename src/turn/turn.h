@@ -17,7 +17,19 @@ void ApplySeason(Game& g);
 void RivalTurn(Game& g);        // the rival lords (market bases; rivals out of play skip)
 void ClampCountyValues(Game& g);
 
-// Steps of CountyTurn that other screens and tests reach on their own.
+// The steps of CountyTurn, in their order.
+void StandingBonuses(struct GameState& s);
+void LeaderInfluence(Game& g);
+void DemandTithe(Game& g);           // every 6th turn: the tithe and the religion screen
+void CompleteResearch(Game& g);
+void TournamentResult(Game& g);
+void ThievesGuild(Game& g);
+void CastleIncome(struct GameState& s);
+void FeedPeople(Game& g);            // CalcFood, then meat and crops eaten
+void HealthAndPlague(Game& g);
+void Trade(Game& g);
+void Rebellion(Game& g);             // the rising and the rebels' plunder
+void ScheduledEvents(Game& g);      // the event dialogs due this turn
 void AdvanceObjectMission(Game& g);  // the special-unit mission against the obelisk or dolmen
 void AdvanceAssassins(Game& g);      // the assassins' skill and the running assassin mission
 void AdvanceSieges(Game& g);         // the two siege countdowns (storm events 14 and 15)
