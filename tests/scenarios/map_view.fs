@@ -24,7 +24,7 @@ set ChestState [1, 0, 0]
 set CountyBlessings [1, 0, 0, 0, 0, 0, 0, 1, 0, 0]
 set PlagueActive -1
 set BuildTurnsLeft 3
-set BuildingUnderWay 8
+set BuildingUnderWay 9
 key Camp1Frm F6
 click MsgFrm.OkAniBtn
 set Season 1
