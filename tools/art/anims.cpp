@@ -113,7 +113,7 @@ void animJobs(const Config& cfg, std::vector<Job>& jobs) {
   struct Tale { const char* name; const char* a; const char* b; Rgb col; bool ok; };
   static const Tale tales[] = {{"assassin_ok", "hooded-assassin", "crowned-skull", pal::red, true},
                                {"assassin_failed", "hooded-assassin", "guarded-tower", pal::red, false},
-                               {"scout_ok", "spyglass", "castle", pal::green, true},
+                               {"scout_ok", "spyglass", "elven-castle", pal::green, true},
                                {"scout_failed", "spyglass", "cancel", pal::green, false},
                                {"death", "grim-reaper", "candle-skull", pal::black, true}};
   for (const Tale& tl : tales)

@@ -195,6 +195,28 @@ void drawLandMap(Canvas& c, const Land& L, int season, Detail d) {
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   Rgb water = season == 4 ? hex("#c9dce6") : hex("#6c9cc4");
   Rgb waterDeep = season == 4 ? hex("#b3cad8") : hex("#4f7fab");
+  // river, widening downstream
+  {
+    const auto& rv = L.river;
+    double w0 = L.terrain["river_width"][0], w1 = L.terrain["river_width"][1];
+    for (int pass = 0; pass < (d.high ? 3 : 2); ++pass)
+      for (size_t i = 0; i + 1 < rv.size(); ++i) {
+        double t = double(i) / rv.size(), w = w0 + (w1 - w0) * t;
+        cairo_move_to(cr, rv[i].x, rv[i].y);
+        cairo_line_to(cr, rv[i + 1].x, rv[i + 1].y);
+        if (pass == 0) {
+          setColor(cr, pal::ink);
+          cairo_set_line_width(cr, w + 4);
+        } else if (pass == 1) {
+          setColor(cr, water);
+          cairo_set_line_width(cr, w);
+        } else {
+          setColor(cr, shade(water, 1.25), 0.7);
+          cairo_set_line_width(cr, std::max(1.0, w * 0.2));
+        }
+        cairo_stroke(cr);
+      }
+  }
   // lakes
   for (auto& lk : L.terrain["lakes"]) {
     double cx = lk["centre"][0], cy = lk["centre"][1], rx = lk["radius"][0], ry = lk["radius"][1];
@@ -220,28 +242,6 @@ void drawLandMap(Canvas& c, const Land& L, int season, Detail d) {
         path(-k * 12.0);
         setColor(cr, k % 2 ? waterDeep : shade(water, 1.2), 0.6);
         cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
-      }
-  }
-  // river, widening downstream
-  {
-    const auto& rv = L.river;
-    double w0 = L.terrain["river_width"][0], w1 = L.terrain["river_width"][1];
-    for (int pass = 0; pass < (d.high ? 3 : 2); ++pass)
-      for (size_t i = 0; i + 1 < rv.size(); ++i) {
-        double t = double(i) / rv.size(), w = w0 + (w1 - w0) * t;
-        cairo_move_to(cr, rv[i].x, rv[i].y);
-        cairo_line_to(cr, rv[i + 1].x, rv[i + 1].y);
-        if (pass == 0) {
-          setColor(cr, pal::ink);
-          cairo_set_line_width(cr, w + 4);
-        } else if (pass == 1) {
-          setColor(cr, water);
-          cairo_set_line_width(cr, w);
-        } else {
-          setColor(cr, shade(water, 1.25), 0.7);
-          cairo_set_line_width(cr, std::max(1.0, w * 0.2));
-        }
         cairo_stroke(cr);
       }
   }
@@ -354,7 +354,16 @@ void drawLandMap(Canvas& c, const Land& L, int season, Detail d) {
     cairo_rotate(cr, lb.value("angle", 0.0) * M_PI / 180);
     std::string s = lb["text"];
     double size = lb["size"];
-    if (d.high) text(cr, s, 1.5, 1.5, size, pal::parchment, true, true);
+    // a soft parchment halo keeps the names readable over trees and hills
+    cairo_select_font_face(cr, "EB Garamond 12", CAIRO_FONT_SLANT_ITALIC, CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr, size);
+    cairo_text_extents_t e;
+    cairo_text_extents(cr, s.c_str(), &e);
+    cairo_move_to(cr, -e.width / 2 - e.x_bearing, -e.height / 2 - e.y_bearing);
+    cairo_text_path(cr, s.c_str());
+    setColor(cr, hex("#efe2bd"), 0.85);
+    cairo_set_line_width(cr, size * 0.22);
+    cairo_stroke(cr);
     text(cr, s, 0, 0, size, hex("#4a2c14"), true, true);
     cairo_restore(cr);
   }

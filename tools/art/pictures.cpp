@@ -97,7 +97,7 @@ void screenBackground(Canvas& c, const std::string& form, const std::string& ico
     cairo_push_group(cr);
     Icons::draw(cr, icon, w - s - bw * 2.5, h - s - bw * 2.5, s, pal::brown);
     cairo_pop_group_to_source(cr);
-    cairo_paint_with_alpha(cr, 0.07);
+    cairo_paint_with_alpha(cr, 0.10);
   }
   goldBorder(cr, 0, 0, w, h, bw, d);
   // ornamental vine in the corners of the inner rule
@@ -129,8 +129,8 @@ void screenBackground(Canvas& c, const std::string& form, const std::string& ico
     }
   }
   // the screen's emblem: a medallion set into the top left corner of the border
-  double r = big ? 46 : (w >= 600 ? 30 : 24);
-  medallion(cr, icon, bw + r * 0.55, bw + r * 0.55, r, pal::blue, pal::goldLight, d);
+  double r = big ? 46 : (w >= 600 ? 32 : 26);
+  medallion(cr, icon, bw + r * 0.8, bw + r * 0.8, r, pal::blue, pal::goldLight, d);
 }
 
 void fullScreen(Canvas& c, const std::string& form, const std::string& icon, Detail d) {
@@ -373,7 +373,7 @@ void pictureJobs(const Config& cfg, std::vector<Job>& jobs) {
                         {"graphic_menu", 800, 600, 1, "castle", false}, {"title_menu", 1280, 1024, 2, "castle", false},
                         {"splash", 1280, 1024, 1, "castle", false},     {"story1", 1280, 1024, 1, "village", false},
                         {"story2", 1280, 1024, 3, "", true},            {"story3", 1280, 1024, 2, "castle", false},
-                        {"keepres", 160, 120, 2, "stone-tower", false}, {"season1", 256, 192, 1, "village", false},
+                        {"keepres", 160, 120, 2, "white-tower", false}, {"season1", 256, 192, 1, "village", false},
                         {"season2", 256, 192, 2, "village", false},     {"season3", 256, 192, 3, "village", false},
                         {"season4", 256, 192, 4, "village", false}};
     for (const Ill& il : ills) {

@@ -121,6 +121,60 @@ void drawHill(cairo_t* cr, double x, double y, double s, int season, Detail d) {
   }
 }
 
+void castleIcon(cairo_t* cr, int stage, double x, double y, double s, Rgb c, Detail d) {
+  auto wall = [&](double wx, double wy, double ww, double wh) {
+    cairo_new_path(cr);
+    double m = ww / 11;
+    cairo_move_to(cr, wx, wy + wh);
+    cairo_line_to(cr, wx, wy);
+    for (int i = 0; i < 11; ++i) {
+      double mx = wx + i * m;
+      if (i % 2 == 0) {
+        cairo_line_to(cr, mx + m, wy);
+      } else {
+        cairo_line_to(cr, mx, wy + m * 0.8);
+        cairo_line_to(cr, mx + m, wy + m * 0.8);
+        cairo_line_to(cr, mx + m, wy);
+      }
+    }
+    cairo_line_to(cr, wx + ww, wy + wh);
+    cairo_close_path(cr);
+    setColor(cr, shade(c, 0.92));
+    cairo_fill_preserve(cr);
+    setColor(cr, pal::ink);
+    cairo_set_line_width(cr, std::max(1.0, s * 0.012));
+    cairo_stroke(cr);
+    // gate
+    cairo_new_path(cr);
+    double gw = ww * 0.14;
+    cairo_move_to(cr, wx + ww / 2 - gw / 2, wy + wh);
+    cairo_line_to(cr, wx + ww / 2 - gw / 2, wy + wh * 0.55);
+    cairo_arc(cr, wx + ww / 2, wy + wh * 0.55, gw / 2, M_PI, 2 * M_PI);
+    cairo_line_to(cr, wx + ww / 2 + gw / 2, wy + wh);
+    cairo_close_path(cr);
+    setColor(cr, hex("#3a2a1a"));
+    cairo_fill(cr);
+  };
+  switch (stage) {
+    case 0: iconShadowed(cr, "white-tower", x + s * 0.1, y, s * 0.8, c, d); break;
+    case 1:
+      iconShadowed(cr, "white-tower", x + s * 0.2, y, s * 0.6, c, d);
+      wall(x + s * 0.05, y + s * 0.62, s * 0.9, s * 0.36);
+      break;
+    case 2: iconShadowed(cr, "hill-fort", x, y, s, c, d); break;
+    case 3:
+      iconShadowed(cr, "elven-castle", x + s * 0.05, y, s * 0.9, c, d);
+      wall(x, y + s * 0.7, s, s * 0.28);
+      break;
+    default:
+      iconShadowed(cr, "elven-castle", x + s * 0.1, y - s * 0.02, s * 0.8, c, d);
+      iconShadowed(cr, "white-tower", x - s * 0.04, y + s * 0.38, s * 0.45, c, d);
+      iconShadowed(cr, "white-tower", x + s * 0.59, y + s * 0.38, s * 0.45, c, d);
+      wall(x + s * 0.28, y + s * 0.66, s * 0.44, s * 0.32);
+      break;
+  }
+}
+
 void scene(Canvas& c, double x, double y, double w, double h, const Scene& s, Detail d) {
   cairo_t* cr = c.cr;
   cairo_save(cr);
@@ -194,7 +248,11 @@ void scene(Canvas& c, double x, double y, double w, double h, const Scene& s, De
     if (L == layers - 2 && !s.centre.empty()) {
       double is = std::min(w, h) * 0.42;
       double ix = x + (w - is) / 2, iy = base - is * 0.95;
-      iconShadowed(cr, s.centre, ix, iy, is, s.season == 4 ? hex("#8d8a86") : hex("#7a6f62"), d);
+      Rgb stone = s.season == 4 ? hex("#8d8a86") : hex("#8a7f70");
+      if (s.centre == "castle")
+        castleIcon(cr, 4, ix, iy, is, stone, d);
+      else
+        iconShadowed(cr, s.centre, ix, iy, is, stone, d);
       // pennant on the top
       double fx = x + w / 2, fy = iy + is * 0.02;
       cairo_move_to(cr, fx, fy);
@@ -237,7 +295,7 @@ void scene(Canvas& c, double x, double y, double w, double h, const Scene& s, De
 namespace {
 
 // A castle picture standing on a mound, with pennants in the holder's colour.
-void castlePicture(Canvas& c, const std::string& icon, Rgb colour, double scale, Detail d, bool site) {
+void castlePicture(Canvas& c, int stage, Rgb colour, double scale, Detail d, bool site) {
   cairo_t* cr = c.cr;
   double w = c.w, h = c.h;
   // mound
@@ -256,18 +314,22 @@ void castlePicture(Canvas& c, const std::string& icon, Rgb colour, double scale,
     cairo_set_line_width(cr, 2);
     cairo_rectangle(cr, w * 0.3, h * 0.74, w * 0.4, h * 0.16);
     cairo_stroke(cr);
-    Icons::draw(cr, "stone-pile", w * 0.36, h * 0.5, w * 0.28, hex("#7b6f60"));
+    // the lord's manor behind a palisade, before any castle stage stands
+    iconShadowed(cr, "village", w * 0.28, h * 0.38, w * 0.44, hex("#9a7a52"), d);
+    for (double px = w * 0.14; px < w * 0.87; px += w * 0.035) {
+      double py = h * 0.86 + std::sin((px / w - 0.5) * M_PI) * 0 - h * 0.02;
+      cairo_move_to(cr, px, py);
+      cairo_line_to(cr, px, py - h * 0.1);
+      cairo_line_to(cr, px + w * 0.012, py - h * 0.12);
+    }
+    setColor(cr, hex("#6b4a2a"));
+    cairo_set_line_width(cr, 2.4);
+    cairo_stroke(cr);
     return;
   }
   double is = std::min(w, h * 1.15) * scale;
   double ix = (w - is) / 2, iy = h * 0.9 - is;
-  iconShadowed(cr, icon, ix, iy, is, hex("#8b8173"), d);
-  if (d.high) {  // warm light on the stone
-    cairo_push_group(cr);
-    Icons::draw(cr, icon, ix, iy, is, hex("#efe3c8"));
-    cairo_pop_group_to_source(cr);
-    cairo_paint_with_alpha(cr, 0.18);
-  }
+  castleIcon(cr, stage, ix, iy, is, hex("#a39886"), d);
   // pennant
   double fx = w / 2, fy = iy + is * 0.05;
   cairo_move_to(cr, fx, fy);
@@ -464,16 +526,15 @@ void walker(Canvas& c, int camp, int facing, Detail d) {
 void overlayJobs(std::vector<Job>& jobs) {
   jobs.push_back([](Output& o) {
     const char* stages[] = {"keep", "bailey", "fort", "stronghold", "castle"};
-    const char* icons[] = {"stone-tower", "guarded-tower", "hill-fort", "locked-fortress", "castle"};
     const double scales[] = {0.62, 0.7, 0.78, 0.84, 0.9};
     for (int i = 0; i < 5; ++i) {
-      o.picture(stages[i], 192, 160, [&](Canvas& c, Detail d) { castlePicture(c, icons[i], pal::blue, scales[i], d, false); });
+      o.picture(stages[i], 192, 160, [&](Canvas& c, Detail d) { castlePicture(c, i, pal::blue, scales[i], d, false); });
       o.picture(std::string(stages[i]) + "1", 128, 112,
-                [&](Canvas& c, Detail d) { castlePicture(c, icons[i], pal::red, scales[i], d, false); });
+                [&](Canvas& c, Detail d) { castlePicture(c, i, pal::red, scales[i], d, false); });
       o.picture(std::string(stages[i]) + "2", 128, 112,
-                [&](Canvas& c, Detail d) { castlePicture(c, icons[i], pal::black, scales[i], d, false); });
+                [&](Canvas& c, Detail d) { castlePicture(c, i, pal::black, scales[i], d, false); });
     }
-    o.picture("castle_site", 192, 160, [](Canvas& c, Detail d) { castlePicture(c, "", pal::blue, 0, d, true); });
+    o.picture("castle_site", 192, 160, [](Canvas& c, Detail d) { castlePicture(c, 0, pal::blue, 0, d, true); });
   });
   jobs.push_back([](Output& o) {
     for (int k = 0; k <= 4; ++k)

@@ -23,6 +23,9 @@ Rgb treeColour(int season, double variation);
 void drawTree(cairo_t* cr, double x, double y, double s, int season, bool conifer, double var, Detail d);
 void drawHill(cairo_t* cr, double x, double y, double s, int season, Detail d);
 
+// The castle of a stage 0 keep .. 4 castle, drawn from icons into the square (x, y, size).
+void castleIcon(cairo_t* cr, int stage, double x, double y, double size, Rgb c, Detail d);
+
 void overlayJobs(std::vector<Job>& jobs);
 
 }  // namespace art
