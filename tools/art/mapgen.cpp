@@ -175,11 +175,12 @@ void drawLandMap(Canvas& c, const Land& L, int season, Detail d) {
     unsigned char* data = cairo_image_surface_get_data(c.s);
     int stride = cairo_image_surface_get_stride(c.s);
     Rgb g = grassColour(season);
+    CoarseNoise wash(L.W, L.H, 300.0, 1.7, 3, 8);
     for (int y = 0; y < L.H; ++y) {
       uint32_t* row = reinterpret_cast<uint32_t*>(data + y * stride);
       for (int x = 0; x < L.W; ++x) {
-        double n = d.high ? fbm(x / 300.0, y / 300.0, 1.7, 3) : 0;
-        double t = (season == 4 ? 0.55 : 0.42) + 0.18 * n;
+        double n = d.high ? wash.at(x, y) : 0;
+        double t = (season == 4 ? 0.68 : 0.42) + 0.18 * n;
         uint32_t v = row[x];
         double r = ((v >> 16) & 255) / 255.0, gg = ((v >> 8) & 255) / 255.0, b = (v & 255) / 255.0;
         r = r * (1 - t) + g.r * t * (r / 0.9);
@@ -422,11 +423,12 @@ void battleMap(Canvas& c, const std::string& name, bool winter, Detail d) {
   unsigned char* data = cairo_image_surface_get_data(c.s);
   int stride = cairo_image_surface_get_stride(c.s);
   double z = (seed % 100) * 0.31;
+  CoarseNoise big(c.w, c.h, 220.0, z, 4, 8), grainN(c.w, c.h, 9.0, z + 3, 2, 2);
   for (int y = 0; y < c.h; ++y) {
     uint32_t* row = reinterpret_cast<uint32_t*>(data + y * stride);
     for (int x = 0; x < c.w; ++x) {
-      double n = d.high ? 0.5 + 0.5 * fbm(x / 220.0, y / 220.0, z, 4) : 0.5;
-      double grain = d.high ? 0.05 * fbm(x / 9.0, y / 9.0, z + 3, 2) : 0;
+      double n = d.high ? 0.5 + 0.5 * big.at(x, y) : 0.5;
+      double grain = d.high ? 0.05 * grainN.at(x, y) : 0;
       Rgb col = shade(mix(g1, g2, n), 1 + grain);
       row[x] = 0xff000000u | (uint32_t(std::clamp(col.r, 0.0, 1.0) * 255) << 16) |
                (uint32_t(std::clamp(col.g, 0.0, 1.0) * 255) << 8) | uint32_t(std::clamp(col.b, 0.0, 1.0) * 255);
