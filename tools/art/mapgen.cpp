@@ -250,7 +250,7 @@ void drawLandMap(Canvas& c, const Land& L, int season, Detail d) {
   Rng rng(L.terrain["seed"].get<uint64_t>() + season * 0);
   struct Glyph {
     double x, y, s, v;
-    int kind;  // 0 tree, 1 conifer, 2 hill, 3 mountain
+    int kind;  // 0 tree, 1 conifer, 2 hill, 3 mountain, 4 house
   };
   std::vector<Glyph> glyphs;
   double cell = 26;
@@ -271,14 +271,47 @@ void drawLandMap(Canvas& c, const Land& L, int season, Detail d) {
         if (clear(L, p, 4)) glyphs.push_back({p.x, p.y, 14 + r2 * 4, r3, r3 < 0.5 ? 1 : 0});
       }
     }
+  // hamlets: little houses in clusters
+  if (L.terrain.contains("hamlets"))
+    for (auto& hm : L.terrain["hamlets"]) {
+      double cx = hm[0], cy = hm[1];
+      int n = hm[2];
+      for (int i = 0, tries = 0; i < n && tries < 60; ++tries) {
+        P p{cx + rng.range(-55, 55), cy + rng.range(-35, 35)};
+        if (!clear(L, p, 6)) continue;
+        glyphs.push_back({p.x, p.y, 1, rng.uni(), 4});
+        ++i;
+      }
+    }
   std::stable_sort(glyphs.begin(), glyphs.end(), [](const Glyph& a, const Glyph& b) { return a.y < b.y; });
   if (!d.high) {  // low detail: fewer glyphs
     std::vector<Glyph> keep;
     for (size_t i = 0; i < glyphs.size(); ++i)
-      if (glyphs[i].kind >= 2 || i % 2 == 0) keep.push_back(glyphs[i]);
+      if (glyphs[i].kind >= 2 || i % 3 != 0) keep.push_back(glyphs[i]);
     glyphs.swap(keep);
   }
   for (auto& g : glyphs) {
+    if (g.kind == 4) {  // a house: gable end and roof
+      double w = 15, h = 9;
+      cairo_rectangle(cr, g.x - w / 2, g.y - h, w, h);
+      setColor(cr, hex("#efe4c8"));
+      cairo_fill_preserve(cr);
+      setColor(cr, pal::ink);
+      cairo_set_line_width(cr, 1.1);
+      cairo_stroke(cr);
+      cairo_move_to(cr, g.x - w / 2 - 2, g.y - h);
+      cairo_line_to(cr, g.x - w / 2 + 3, g.y - h - 8);
+      cairo_line_to(cr, g.x + w / 2 + 3, g.y - h - 8);
+      cairo_line_to(cr, g.x + w / 2 + 2, g.y - h);
+      cairo_close_path(cr);
+      setColor(cr, season == 4 ? pal::white : (g.v < 0.5 ? hex("#a4452a") : hex("#8a6a3a")));
+      cairo_fill_preserve(cr);
+      setColor(cr, pal::ink);
+      cairo_stroke(cr);
+      cairo_rectangle(cr, g.x - 1.5, g.y - 5, 3, 5);
+      cairo_fill(cr);
+      continue;
+    }
     if (g.kind == 3) drawMountain(cr, g.x, g.y, g.s, season, d);
     else if (g.kind == 2) drawHill(cr, g.x, g.y, g.s, season, d);
     else drawTree(cr, g.x, g.y, g.s, season, g.kind == 1, g.v, d);
@@ -514,6 +547,35 @@ void battleMap(Canvas& c, const std::string& name, bool winter, Detail d) {
       cairo_fill_preserve(cr);
       setColor(cr, pal::ink);
       cairo_set_line_width(cr, 3);
+      cairo_stroke(cr);
+      // courtyard, stone courses and the keep inside the curtain wall
+      cairo_rectangle(cr, x0 + 26, y0 + 20, ww - 52, hh - 50);
+      setColor(cr, winter ? hex("#f4f4f4") : hex("#b9a889"));
+      cairo_fill_preserve(cr);
+      setColor(cr, pal::ink, 0.7);
+      cairo_set_line_width(cr, 1.5);
+      cairo_stroke(cr);
+      setColor(cr, pal::ink, 0.18);
+      cairo_set_line_width(cr, 1);
+      for (double yy = y0 + 6; yy < y0 + hh; yy += 10) {
+        cairo_move_to(cr, x0, yy);
+        cairo_line_to(cr, x0 + 26, yy);
+        cairo_move_to(cr, x0 + ww - 26, yy);
+        cairo_line_to(cr, x0 + ww, yy);
+      }
+      cairo_stroke(cr);
+      double kw = 90 + s * 25, kh = 60 + s * 8;
+      cairo_rectangle(cr, c.w / 2.0 - kw / 2, y0 + 30, kw, kh);
+      setColor(cr, winter ? hex("#d6d9dc") : hex("#8f8778"));
+      cairo_fill_preserve(cr);
+      setColor(cr, pal::ink);
+      cairo_set_line_width(cr, 2);
+      cairo_stroke(cr);
+      cairo_move_to(cr, c.w / 2.0 - kw / 2, y0 + 30);
+      cairo_line_to(cr, c.w / 2.0, y0 + 30 + kh / 2);
+      cairo_line_to(cr, c.w / 2.0 + kw / 2, y0 + 30);
+      cairo_move_to(cr, c.w / 2.0, y0 + 30 + kh / 2);
+      cairo_line_to(cr, c.w / 2.0, y0 + 30 + kh);
       cairo_stroke(cr);
       // battlements
       for (double x = x0; x < x0 + ww - 10; x += 24) {
