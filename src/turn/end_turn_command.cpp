@@ -133,7 +133,14 @@ const bool kBound = [] {
   Camp1Frm::addBinder([](Camp1Frm& f) {
     Game& g = f.game();
     // The turn indicator at the top of the menu bar.
-    if (!f.has("TurnImg")) f.add(image("TurnImg", 8 + 14 * 52, 12, 40, 40, "hourglass")).Z = 21;
+    // The turn indicator: a small picture at the left end of the end-turn button.
+    if (!f.has("TurnImg")) {
+      const Control end = f.ctl("EndTurnBtn");
+      const int size = std::max(8, end.Height - 12);
+      Control& turn = f.add(image("TurnImg", end.Left + 6, end.Top + (end.Height - size) / 2, size, size, "hourglass"));
+      turn.Z = end.Z + 1;
+    }
+    f.onClick("TurnImg", [&g] { EndTurnCommand(g); });
     f.onClick("EndTurnBtn", [&g] { EndTurnCommand(g); });
     f.keyActions[Key::Enter] = [&g] { EndTurnCommand(g); };
     auto messages = [&g] { g.form("MessagesFrm").showModal(); };
