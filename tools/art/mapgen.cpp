@@ -548,6 +548,35 @@ void battleMap(Canvas& c, const std::string& name, bool winter, Detail d) {
       setColor(cr, pal::ink);
       cairo_set_line_width(cr, 3);
       cairo_stroke(cr);
+      // courtyard, stone courses and the keep inside the curtain wall
+      cairo_rectangle(cr, x0 + 26, y0 + 20, ww - 52, hh - 50);
+      setColor(cr, winter ? hex("#f4f4f4") : hex("#b9a889"));
+      cairo_fill_preserve(cr);
+      setColor(cr, pal::ink, 0.7);
+      cairo_set_line_width(cr, 1.5);
+      cairo_stroke(cr);
+      setColor(cr, pal::ink, 0.18);
+      cairo_set_line_width(cr, 1);
+      for (double yy = y0 + 6; yy < y0 + hh; yy += 10) {
+        cairo_move_to(cr, x0, yy);
+        cairo_line_to(cr, x0 + 26, yy);
+        cairo_move_to(cr, x0 + ww - 26, yy);
+        cairo_line_to(cr, x0 + ww, yy);
+      }
+      cairo_stroke(cr);
+      double kw = 90 + s * 25, kh = 60 + s * 8;
+      cairo_rectangle(cr, c.w / 2.0 - kw / 2, y0 + 30, kw, kh);
+      setColor(cr, winter ? hex("#d6d9dc") : hex("#8f8778"));
+      cairo_fill_preserve(cr);
+      setColor(cr, pal::ink);
+      cairo_set_line_width(cr, 2);
+      cairo_stroke(cr);
+      cairo_move_to(cr, c.w / 2.0 - kw / 2, y0 + 30);
+      cairo_line_to(cr, c.w / 2.0, y0 + 30 + kh / 2);
+      cairo_line_to(cr, c.w / 2.0 + kw / 2, y0 + 30);
+      cairo_move_to(cr, c.w / 2.0, y0 + 30 + kh / 2);
+      cairo_line_to(cr, c.w / 2.0, y0 + 30 + kh);
+      cairo_stroke(cr);
       // battlements
       for (double x = x0; x < x0 + ww - 10; x += 24) {
         cairo_rectangle(cr, x, y0 + hh - 14, 12, 14);
@@ -557,6 +586,7 @@ void battleMap(Canvas& c, const std::string& name, bool winter, Detail d) {
       int towers = 2 + s;
       for (int t = 0; t < towers; ++t) {
         double tx = x0 + t * ww / (towers - 1);
+        if (std::abs(tx - c.w / 2.0) < 60) continue;  // the gate stands there
         cairo_arc(cr, tx, y0 + hh, 36 + s * 4, 0, 2 * M_PI);
         setColor(cr, winter ? hex("#e9eaeb") : hex("#8f8778"));
         cairo_fill_preserve(cr);
