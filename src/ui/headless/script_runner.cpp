@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "campaign/files.h"
 #include "campaign/game.h"
 #include "campaign/program_start.h"
 #include "state/state_json.h"
@@ -185,6 +186,7 @@ class Runner {
       runProgramStart(game_);
       // Let the loading timer run the campaign start.
       for (int i = 0; i < 100 && !game_.formExists("Camp1Frm"); ++i) shell_.wait(100);
+      if (shell_.ended()) return;
       if (!game_.formExists("Camp1Frm") || !game_.form("Camp1Frm").Visible) fail("the campaign screen did not open");
     } else if (cmd == "click" || cmd == "rclick") {
       need(w, 2, "click FORM.CONTROL");
@@ -264,29 +266,25 @@ class Runner {
       json o = json::object();
       for (const auto& c : f->controls()) o[c.Name] = controlJson(*f, c);
       print(o.dump());
-    } else if (cmd == "open") {
-      json a = json::array();
-      for (Form* f : shell_.openForms()) a.push_back(f->name());
-      print(a.dump());
-    } else if (cmd == "messages") {
-      json o = json::object();
-      for (int list = 1; list <= 2; ++list) {
-        json rows = json::array();
-        for (int i = 0; i < game_.log.count(list); ++i) {
-          const auto& r = game_.log.rows[list - 1][i];
-          rows.push_back({{"entry", r.entry}, {"text", r.text}});
-        }
-        o[list == 1 ? "list1" : "list2"] = rows;
+    } else if (isQuery(cmd)) {
+      print(query(w).dump());
+    } else if (cmd == "put") {
+      need(w, 3, "put PATH TEXT");
+      std::string err;
+      std::string text = joinFrom(w, 2);
+      if (!writeFileAtomic(gamePath(w[1]), {text.begin(), text.end()}, err)) fail(err);
+    } else if (cmd == "expect-query") {
+      auto eq = line.find('=');
+      if (w.size() < 4 || eq == std::string::npos) fail("usage: expect-query QUERY [ARG] = VALUE");
+      std::vector<std::string> q(w.begin() + 1, w.end());
+      q.erase(std::find(q.begin(), q.end(), "="), q.end());
+      if (q.empty() || !isQuery(q[0])) fail("not a query: " + (q.empty() ? std::string() : q[0]));
+      json actual = query(q);
+      json want = parseValue(trim(line.substr(eq + 1)));
+      if (!sameValue(actual, want)) {
+        failed_ = true;
+        print("FAIL line " + std::to_string(lineNo_) + ": " + q[0] + " is " + actual.dump() + ", expected " + want.dump());
       }
-      print(o.dump());
-    } else if (cmd == "sounds") {
-      json a = json::array();
-      for (auto& [c, f] : shell_.takeSounds()) a.push_back({c, f});
-      print(a.dump());
-    } else if (cmd == "boxes") {
-      print(json(shell_.takeBoxes()).dump());
-    } else if (cmd == "programs") {
-      print(json{{"started", shell_.programs()}, {"ended", shell_.ended()}}.dump());
     } else if (cmd == "expect") {
       auto eq = line.find('=');
       if (w.size() < 4 || eq == std::string::npos) fail("usage: expect PATH = VALUE");
@@ -331,6 +329,55 @@ class Runner {
     } else {
       fail("unknown command " + cmd);
     }
+  }
+
+  static bool isQuery(const std::string& c) {
+    return c == "open" || c == "messages" || c == "sounds" || c == "boxes" || c == "programs" || c == "file";
+  }
+
+  // The query commands: each answers with one JSON value.
+  json query(const std::vector<std::string>& w) {
+    const std::string& cmd = w[0];
+    if (cmd == "open") {
+      json a = json::array();
+      for (Form* f : shell_.openForms()) a.push_back(f->name());
+      return a;
+    } else if (cmd == "messages") {
+      json o = json::object();
+      for (int list = 1; list <= 2; ++list) {
+        json rows = json::array();
+        for (int i = 0; i < game_.log.count(list); ++i) {
+          const auto& r = game_.log.rows[list - 1][i];
+          rows.push_back({{"entry", r.entry}, {"text", r.text}});
+        }
+        o[list == 1 ? "list1" : "list2"] = rows;
+      }
+      return o;
+    } else if (cmd == "sounds") {
+      json a = json::array();
+      for (auto& [c, f] : shell_.takeSounds()) a.push_back({c, f});
+      return a;
+    } else if (cmd == "boxes") {
+      return json(shell_.takeBoxes());
+    } else if (cmd == "programs") {
+      return json{{"started", shell_.programs()}, {"ended", shell_.ended()}};
+    }
+    // file PATH: whether a file of the program folder exists, its size, and its text when short
+    need(w, 2, "file PATH");
+    std::string path = gamePath(w[1]);
+    std::vector<uint8_t> bytes;
+    std::string err;
+    if (!readFile(path, bytes, err)) return json{{"exists", false}};
+    json o = {{"exists", true}, {"size", bytes.size()}};
+    if (bytes.size() <= 256 && std::all_of(bytes.begin(), bytes.end(), [](uint8_t c) { return c >= 9 && c < 127; }))
+      o["text"] = std::string(bytes.begin(), bytes.end());
+    return o;
+  }
+
+  // A path inside the program folder; a path that leaves it is refused.
+  std::string gamePath(const std::string& rel) {
+    if (rel.empty() || rel[0] == '/' || rel.find("..") != std::string::npos) fail("paths stay inside the program folder: " + rel);
+    return game_.path(rel);
   }
 
   static std::string trim(std::string s) {
