@@ -28,6 +28,10 @@ class TipsFrm : public Form {
     onClick("Image1", [this] { close(); });
     onClick("CloseLbl", [this] { close(); });
     onClick("Label1", [this] { showIntro(!ctl("IntroTextLbl").Visible); });
+    onClick("Image3", [this] { replay(); });
+    onClick("ReplayLbl", [this] { replay(); });
+    onClick("Image4", [this] { exitToTitle(); });
+    onClick("MenuLbl", [this] { exitToTitle(); });
   }
 
   void Form_Load() override {
@@ -39,10 +43,20 @@ class TipsFrm : public Form {
     g_.ShowText(ctl("Label1"), 89, 3);
     g_.ShowText(ctl("NextLbl"), 85, 3);
     showObjectives();
+    // After a defeat the player can only replay or leave.
+    const bool defeated = !isSet(g_.s.PlayerInGame);
+    if (defeated) {
+      Control& first = ctl("TipLbl1");
+      g_.ShowText(first, 137, 4);
+      first.ForeColor = 0xFF0000;
+      for (int i = 2; i <= 6; ++i) ctl("TipLbl" + std::to_string(i)).Caption.clear();
+    }
+    ctl("Image1").Visible = ctl("CloseLbl").Visible = !defeated;
+    for (const char* n : {"ReplayLbl", "MenuLbl", "Image3", "Image4"}) ctl(n).Visible = defeated;
   }
 
   void Form_KeyUp(Key k) override {
-    if (k == Key::Escape || k == Key::Enter) close();
+    if ((k == Key::Escape || k == Key::Enter) && ctl("CloseLbl").Visible) close();
   }
 
  private:
@@ -54,6 +68,27 @@ class TipsFrm : public Form {
       g_.ShowText(tip, entry, 5);
       tip.ForeColor = kDefaultColour;
     }
+  }
+
+  // Replay the mission: the campaign's first save is loaded again (not while an army
+  // walks or a turn is being processed).
+  void replay() {
+    g_.PlaySound(kClickChannel2, "click01.wav");
+    if (g_.timedActionRunning()) return;
+    std::string err;
+    if (!ReadSave(g_, "FirstSave", err)) {
+      ShowMessageBox(g_, "The mission cannot be replayed: " + err);
+      return;
+    }
+    if (g_.s.LevelBeforeLoad != g_.s.CurrentLevel) ShowMessageBox(g_, g_.text(1, 131), true);
+    close();
+  }
+
+  void exitToTitle() {
+    for (const char* prog : {"splash.rz", "menudata.rz"})
+      if (!g_.shell.startProgram(g_.path(prog)))
+        g_.shell.messageBox(std::string("The program ") + prog + " could not be started.");
+    g_.shell.endProgram();
   }
 
   void showIntro(bool intro) {
