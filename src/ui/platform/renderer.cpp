@@ -62,7 +62,7 @@ void Renderer::setGraphicsFolder(const std::string& folder) {
 }
 
 void Renderer::problem(const std::string& what) {
-  if (problems && std::find(problems->begin(), problems->end(), what) == problems->end()) problems->push_back(what);
+  if (checking_ && problems && std::find(problems->begin(), problems->end(), what) == problems->end()) problems->push_back(what);
 }
 
 // ---------------------------------------------------------------- pictures
@@ -350,6 +350,7 @@ void Renderer::drawFrame(const std::vector<Form*>& forms, int w, int h, const In
 }
 
 void Renderer::drawForm(Form& f, int w, int h, const InputLooks& looks) {
+  checking_ = problems && (!checkOnly || checkOnly == &f);
   const SDL_Rect fr = formRect(f, w, h);
   std::string bg = f.Background.empty() ? "bg_" + f.name() : f.Background;
   if (f.Transparent) {
@@ -372,7 +373,7 @@ void Renderer::drawForm(Form& f, int w, int h, const InputLooks& looks) {
     const Control& c = *p.c;
     // A control must lie inside its container (its panel, else the form); a surface
     // larger than the form is a scrolled view and exempt.
-    if (problems && c.Kind != ControlKind::Timer) {
+    if (checking_ && c.Kind != ControlKind::Timer) {
       int cw = fr.w, ch = fr.h;
       if (!c.Panel.empty())
         if (const Control* pc = f.find(c.Panel)) cw = pc->Width, ch = pc->Height;
@@ -385,6 +386,7 @@ void Renderer::drawForm(Form& f, int w, int h, const InputLooks& looks) {
     drawControl(f, p, looks);
   }
   SDL_RenderSetClipRect(r_, nullptr);
+  checking_ = false;
 }
 
 void Renderer::drawControl(Form& f, const PlacedControl& p, const InputLooks& looks) {
@@ -412,7 +414,18 @@ void Renderer::drawControl(Form& f, const PlacedControl& p, const InputLooks& lo
       } else {
         uint32_t ink = !c.Enabled ? kDisabledInk : hover ? kHoverInk : (c.ForeColor == kDefaultColour ? kInk : c.ForeColor);
         SDL_Rect in{r.x + 4, r.y + (pressed ? 1 : 0), r.w - 8, r.h};
-        drawText(c, c.Caption, in, 1, true, ink, owner);
+        if (c.Caption.empty() && !c.Picture.empty()) {
+          // An icon button whose icon is missing still says what it does: its name, small.
+          Control named = c;
+          named.FontSize = 7;
+          std::string word = c.Name.size() > 3 && endsWith(c.Name, "Btn") ? c.Name.substr(0, c.Name.size() - 3) : c.Name;
+          bool was = checking_;
+          checking_ = false;
+          drawText(named, word, SDL_Rect{r.x + 1, in.y, r.w - 2, r.h}, 1, true, ink, owner);
+          checking_ = was;
+        } else {
+          drawText(c, c.Caption, in, 1, true, ink, owner);
+        }
       }
       break;
     }

@@ -79,6 +79,7 @@ class Renderer {
 
   // Checking mode (screenshot tests): problems found while drawing are collected here.
   std::vector<std::string>* problems = nullptr;
+  const Form* checkOnly = nullptr;  // when set, only this form is checked
 
   // Drops cached text pictures that were not used recently (called once a frame).
   void trimTextCache();
@@ -117,6 +118,7 @@ class Renderer {
   };
   std::map<std::pair<const Form*, std::string>, ListView> lists_;
   bool animating_ = false;
+  bool checking_ = false;
   int64_t clock_ = 0;
 };
 

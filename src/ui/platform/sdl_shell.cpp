@@ -177,11 +177,11 @@ void SdlShell::run() {
 void SdlShell::loop(const std::function<bool()>& done) {
   while (!done()) {
     if (ended_) throw ProgramEnded();
-    pass();
+    runOnce();
   }
 }
 
-void SdlShell::pass() {
+void SdlShell::runOnce(int64_t maxWaitMs) {
   int64_t now = nowMs();
   updateLogicalSize();
   if (game_) {
@@ -201,7 +201,7 @@ void SdlShell::pass() {
   bool animFrame = renderer_ && renderer_->animating() && now - lastFrame_ >= 100;
   if ((dirty_ || animFrame) && now - lastFrame_ >= kFrameMs) drawNow();
 
-  int64_t timeout = kIdleWakeMs;
+  int64_t timeout = std::min(kIdleWakeMs, maxWaitMs);
   if (game_) {
     int64_t due = game_->timers.nextDue();
     if (due >= 0) timeout = std::min(timeout, due - now);
@@ -235,7 +235,7 @@ void SdlShell::drawNow() {
   updateLogicalSize();
   renderer_->setClock(nowMs());
   renderer_->drawFrame(stack_, logicalW_, logicalH_, looks_, fade_);
-  if (!opt_.capture) SDL_RenderPresent(sdl_);
+  SDL_RenderPresent(sdl_);
   lastFrame_ = nowMs();
   dirty_ = false;
 }

@@ -24,7 +24,8 @@ class SdlShell : public Shell {
  public:
   struct Options {
     std::string title = "Fiefdom";
-    // Screenshot mode: a hidden window exactly the logical size, no vsync, no sound.
+    // Screenshot mode: a hidden window exactly the logical size, the software renderer,
+    // no sound, no message boxes; a modal form runs `onModal` instead of a loop.
     bool capture = false;
     // Forces the windowed mode (else the display settings decide).
     bool forceWindowed = false;
@@ -39,6 +40,11 @@ class SdlShell : public Shell {
 
   // Runs the event loop until the program ends (throws ProgramEnded).
   [[noreturn]] void run();
+  // One round of the loop: due timers, waiting input, a frame when something changed,
+  // then a sleep until the next timer or input (at most `maxWaitMs`).
+  void runOnce(int64_t maxWaitMs = 1000);
+  // Screenshot mode: lets the next form open after one ended the program.
+  void clearEnded() { ended_ = false; }
 
   // In screenshot mode a modal form does not run a loop: this is called instead, and
   // the form is closed afterwards if it is still open.
@@ -92,7 +98,6 @@ class SdlShell : public Shell {
  private:
   void open(Form& f);
   void loop(const std::function<bool()>& done);
-  void pass();
   void handle(const SDL_Event& e);
   void updateLogicalSize();
   Form* inputForm() const;  // the top-most form that takes keys
