@@ -8,6 +8,9 @@ if [ "$(id -u)" != 0 ]; then SUDO="sudo"; fi
 mapfile -t wanted < <(grep -v '^\s*#' scripts/debian-packages.txt | sed '/^\s*$/d')
 missing=()
 for p in "${wanted[@]}"; do
+  # Node.js may come from another distribution of it that bundles npm: the commands count.
+  if [ "$p" = nodejs ] && command -v node >/dev/null; then continue; fi
+  if [ "$p" = npm ] && command -v npm >/dev/null; then continue; fi
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then

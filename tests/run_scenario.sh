@@ -10,4 +10,7 @@ cp -r "$game/localizations" "$tmp/"
 [ -d "$game/level15" ] && cp -r "$game/level15" "$tmp/"
 mkdir -p "$tmp/Save Game"
 cd "$tmp"
-"$tool" run --game-dir "$tmp" "$script"
+# A script may ask for runner options on a line "#@ run-options: --sound-devices 1".
+opts=$(sed -n 's/^#@ run-options: //p' "$script" | head -n 1)
+# shellcheck disable=SC2086
+"$tool" run --game-dir "$tmp" $opts "$script"

@@ -34,8 +34,22 @@ void Camp1Frm::addBinder(Binder b) { binders().push_back(std::move(b)); }
 
 std::string numberText(long long v) { return std::to_string(v); }
 
+CampLayout campLayout(int width, int height) {
+  CampLayout l;
+  if (width <= 800 || height <= 600) {
+    // 800 x 600: smaller buttons so that the whole strip fits.
+    l.TopStrip = 56;
+    l.ButtonSize = 40;
+    l.ButtonStep = 44;
+  }
+  return l;
+}
+
 Camp1Frm::Camp1Frm(Game& g) : Form(g, "Camp1Frm") {
   g.optim.displaySize(Width, Height);
+  layout = campLayout(Width, Height);
+  TopStrip = layout.TopStrip;
+  BottomStrip = layout.BottomStrip;
   declareControls();
   placeFromLevelMap();
   // F6 / F7: quick save and quick load, unless a timed action is running.
@@ -59,17 +73,62 @@ Camp1Frm::Camp1Frm(Game& g) : Form(g, "Camp1Frm") {
     g_.form("MainScreenExit").showModal();
   };
   onClick("Image1", [this] { g_.form("TipsFrm").showModal(); });
+  onClick("MenuBtn", [this] {
+    clearHover();
+    g_.form("MenuFrm").showModal();
+  });
   for (auto& b : binders()) b(*this);
+  installHelpLines();
+}
+
+void Camp1Frm::chain(const std::string& control, Ev ev, Handler h) {
+  Handler before = handlerOf(control, ev);
+  if (!before) {
+    on(control, ev, std::move(h));
+    return;
+  }
+  on(control, ev, [h = std::move(h), before = std::move(before)](const EventArgs& a) {
+    h(a);
+    before(a);
+  });
+}
+
+void Camp1Frm::clearHover() {
+  HoverText.clear();
+  HoverStyle = 1;
+}
+
+void Camp1Frm::clearFieldSelection() {
+  for (int i = 1; i <= 4; ++i) ctl("Field" + std::to_string(i) + "Pic").Visible = false;
+}
+
+void Camp1Frm::screenRect(const Control& c, int& x, int& y) const {
+  x = c.Left;
+  y = c.Top;
+  std::string p = c.Panel;
+  while (!p.empty()) {
+    const Control& pc = ctl(p);
+    x += pc.Left;
+    y += pc.Top;
+    p = pc.Panel;
+  }
+}
+
+void Camp1Frm::Form_Click() {
+  clearHover();
+  clearFieldSelection();
 }
 
 void Camp1Frm::declareControls() {
   const int W = Width, H = Height;
+  const CampLayout& L = layout;
   // The map first, so that the strips lie over it.
   Control& map = add(image("MapSurface", HomeLeft, HomeTop, MapWidth, MapHeight, "map_s1"));
   map.Z = 0;
   for (int i = 1; i <= 10; ++i) add(image("FieldImg" + std::to_string(i), 0, 0, 64, 48, "field_0_1")).Panel = "MapSurface";
   for (int i = 1; i <= 4; ++i) {
-    Control& c = add(image("Field" + std::to_string(i) + "Pic", 0, 0, 28, 28));
+    static const char* const pics[] = {"fieldbtn_empty", "fieldbtn_crop", "fieldbtn_pasture", "fieldbtn_tax"};
+    Control& c = add(image("Field" + std::to_string(i) + "Pic", 0, 0, 40, 40, pics[i - 1]));
     c.Panel = "MapSurface";
     c.Visible = false;
     c.Z = 5;
@@ -77,20 +136,20 @@ void Camp1Frm::declareControls() {
   for (const char* n : kMapObjects) add(image(n, 0, 0, 48, 48)).Panel = "MapSurface";
   for (int i = 1; i <= 3; ++i) {
     std::string k = std::to_string(i);
-    Control& camp = add(image("ArmyCamp" + k + "Img", 0, 0, 40, 48, "banner" + k));
+    Control& camp = add(image("ArmyCamp" + k + "Img", 0, 0, 48, 64, "banner" + k));
     camp.Panel = "MapSurface";
     camp.Visible = false;
     camp.Z = 6;
-    Control& st = add(image("Camp" + k + "StatusImg", 0, 0, 20, 20, "CampStatusRes1"));
+    Control& st = add(image("Camp" + k + "StatusImg", 0, 0, 24, 24, "CampStatusRes1"));
     st.Panel = "MapSurface";
     st.Visible = false;
     st.Z = 7;
-    Control& tr = add(image("Trooper" + k + "Img", 0, 0, 24, 24, "trooper"));
+    Control& tr = add(image("Trooper" + k + "Img", 0, 0, 32, 32, "troops_allied"));
     tr.Panel = "MapSurface";
     tr.Visible = false;
     tr.Z = 7;
   }
-  Control& walker = add(image("WalkingImg", 0, 0, 40, 48));
+  Control& walker = add(image("WalkingImg", 0, 0, 48, 48));
   walker.Panel = "MapSurface";
   walker.Visible = false;
   walker.Z = 8;
@@ -102,26 +161,33 @@ void Camp1Frm::declareControls() {
     c.Z = 9;
   }
 
-  // The top menu strip with the sub-screen buttons.
-  add(image("MenuTop", 0, 0, W, TopStrip, "menu_top")).Z = 20;
+  // The top menu strip with the sub-screen buttons, the special units' status and the
+  // end of turn at the right.
+  add(image("MenuTop", 0, 0, W, L.TopStrip, "menu_top")).Z = 20;
   const char* const menu[] = {"ArmyBtn", "BlacksmithBtn", "BuildBtn", "DiploBtn", "PeopleBtn", "RealmBtn", "ScienceBtn",
                               "TaxBtn", "WeatherBtn", "SpecialBtn", "MessagessBtn", "PreviewBtn", "Image1", "MenuBtn"};
+  const int by = (L.TopStrip - L.ButtonSize) / 2;
   int x = 8;
   for (const char* n : menu) {
-    Control& b = add(button(n, x, 8, 48, 48));
+    Control& b = add(button(n, x, by, L.ButtonSize, L.ButtonSize));
     b.Picture = std::string("btn_") + n;
     b.Z = 21;
-    x += 52;
+    x += L.ButtonStep;
   }
-  Control& end = add(button("EndTurnBtn", W - 124, 8, 116, 48, "End Turn"));
+  const int icon = L.ButtonSize - 8;
+  x += 4;
+  add(image("ScoutStatusImg", x, by + 4, icon, icon, "sold15res")).Z = 21;
+  x += icon + 4;
+  add(image("AssassinStatusImg", x, by + 4, icon, icon, "sold17res")).Z = 21;
+  x += icon + 8;
+  Control& end = add(button("EndTurnBtn", x, by, W - 8 - x, L.ButtonSize, "End Turn"));
   end.Picture = "btn_EndTurnBtn";
   end.Z = 21;
-  add(image("ScoutStatusImg", W - 200, 14, 32, 32, "sold15res")).Z = 21;
-  add(image("AssassinStatusImg", W - 164, 14, 32, 32, "sold17res")).Z = 21;
 
-  // The bottom strip: the status panel and the help lines.
-  add(image("MenuBottom", 0, H - BottomStrip, W, BottomStrip, "menu_bottom")).Z = 20;
-  const int y0 = H - BottomStrip + 8;
+  // The bottom strip: the status figures, the county line, and the two help lines.
+  const int top = H - L.BottomStrip;
+  add(image("MenuBottom", 0, top, W, L.BottomStrip, "menu_bottom")).Z = 20;
+  const int y0 = top + 6, y1 = top + 28, y2 = top + 50, y3 = top + 72;
   struct St { const char* name; const char* icon; };
   const St status[] = {{"GoldLbl", "icon_gold"},   {"WoodLbl", "icon_wood"},   {"StoneLbl", "icon_stone"},
                        {"OreLbl", "icon_ore"},     {"CropsLbl", "icon_crops"}, {"CattleLbl", "icon_meat"},
@@ -130,50 +196,44 @@ void Camp1Frm::declareControls() {
   for (int i = 0; i < 9; ++i) {
     Control& ic = add(image(std::string(status[i].name) + "Icon", 8 + i * colW, y0, 20, 20, status[i].icon));
     ic.Z = 21;
-    Control& l = add(label(status[i].name, 30 + i * colW, y0, colW - 24, 20));
+    Control& l = add(label(status[i].name, 32 + i * colW, y0, colW - 28, 20));
     l.Z = 21;
     l.FontSize = 11;
   }
-  const int y1 = y0 + 24;
-  auto line = [&](const char* n, int lx, int w) -> Control& {
-    Control& c = add(label(n, lx, y1, w, 18));
+  // The county line: positions scale with the width (designed for 800).
+  auto sx = [&](int v) { return v * W / 800; };
+  auto line = [&](const char* n, int lx, int w, int y, int font = 10) -> Control& {
+    Control& c = add(label(n, lx, y, w, 18));
     c.Z = 21;
-    c.FontSize = 10;
+    c.FontSize = font;
     return c;
   };
-  line("CountyNameLbl", 8, 150).Title = true;
-  line("SeassonLbl", 160, 110);
-  line("BuildLbl", 272, 170);
-  line("BlacksmithLbl", 444, 110);
-  line("ProduceWeaponLbl", 556, 90);
-  line("TimeLbl", W - 60, 52).Align = 2;
+  line("CountyNameLbl", 8, sx(116), y1).Title = true;
+  line("SeassonLbl", sx(128), sx(64), y1);
+  line("BuildLbl", sx(196), sx(168), y1, 9);
+  line("BlacksmithLbl", sx(368), sx(96), y1, 9);
+  line("ProduceWeaponLbl", sx(468), sx(72), y1, 9);
   for (int i = 0; i < 4; ++i) {
     static const char* const f[] = {"EmptyFieldLbl", "CropFieldLbl", "PastureFieldLbl", "TaxFieldLbl"};
-    line(f[i], W - 250 + i * 46, 42).Align = 1;
+    line(f[i], sx(548 + i * 44), sx(40), y1).Align = 1;
   }
-  Control& help = add(label("Helper", 8, y1 + 22, W / 2 - 16, 18));
-  help.Z = 21;
-  help.FontSize = 10;
-  Control& help3 = add(label("Helper3", W / 2, y1 + 22, W / 2 - 120, 18));
-  help3.Z = 21;
-  help3.FontSize = 10;
-  Control& walk = add(label("WalkLbl", W - 112, y1 + 22, 50, 18));
-  walk.Z = 21;
-  walk.FontSize = 10;
-  Control& moral = add(label("MoralLbl", W - 58, y1 + 22, 50, 18));
-  moral.Z = 21;
-  moral.FontSize = 10;
+  line("TimeLbl", W - 8 - sx(52), sx(52), y1).Align = 2;
+  line("Helper", 8, W - 16 - 132, y2);
+  line("WalkLbl", W - 136, 60, y2).Align = 1;
+  line("MoralLbl", W - 72, 64, y2).Align = 1;
+  line("Helper3", 8, W - 16, y3, 9);
 
   // The margins along the window edges start scrolling when the mouse is over them.
-  add(image("TopMargin", 0, TopStrip, W, 8)).Z = 19;
-  add(image("BottomMargin", 0, H - BottomStrip - 8, W, 8)).Z = 19;
-  add(image("LeftMargin", 0, TopStrip, 8, H - TopStrip - BottomStrip)).Z = 19;
-  add(image("RightMargin", W - 8, TopStrip, 8, H - TopStrip - BottomStrip)).Z = 19;
+  add(image("TopMargin", 0, L.TopStrip, W, L.Margin)).Z = 19;
+  add(image("BottomMargin", 0, top - L.Margin, W, L.Margin)).Z = 19;
+  add(image("LeftMargin", 0, L.TopStrip, L.Margin, top - L.TopStrip)).Z = 19;
+  add(image("RightMargin", W - L.Margin, L.TopStrip, L.Margin, top - L.TopStrip)).Z = 19;
 
-  Control& tip = add(label("TooltipLbl", 0, 0, 220, 22));
+  Control& tip = add(label("TooltipLbl", 0, 0, 240, 22));
   tip.Visible = false;
   tip.Z = 30;
   tip.FontSize = 10;
+  tip.Picture = "tooltip";
 }
 
 void Camp1Frm::placeFromLevelMap() {
@@ -230,6 +290,18 @@ void Camp1Frm::Form_KeyUp(Key k) {
 
 void Camp1Frm::refreshStatus() {
   const GameState& s = g_.s;
+  g_.ShowText(ctl("CountyNameLbl"), 1, 5);
+  if (s.Season >= 1 && s.Season <= 4) g_.ShowText(ctl("SeassonLbl"), 85 + s.Season, 4);
+  if (s.BuildTurnsLeft == kNone || s.BuildingUnderWay < 1 || s.BuildingUnderWay > 10)
+    g_.ShowText(ctl("BuildLbl"), 5, 4);
+  else
+    ctl("BuildLbl").Caption = g_.text(4, 73 + s.BuildingUnderWay) + ": " + numberText(s.BuildTurnsLeft);
+  if (s.BlacksmithOrder >= 1 && s.BlacksmithOrder <= 11) {
+    g_.ShowText(ctl("BlacksmithLbl"), 48 + s.BlacksmithOrder, 4);
+  } else {
+    ctl("BlacksmithLbl").Caption.clear();
+    ctl("ProduceWeaponLbl").Caption.clear();
+  }
   ctl("GoldLbl").Caption = numberText(s.Gold);
   ctl("WoodLbl").Caption = numberText(s.Wood);
   ctl("StoneLbl").Caption = numberText(s.Stone);
@@ -244,6 +316,10 @@ void Camp1Frm::refreshStatus() {
 void Camp1Frm::refreshAll() {
   refreshStatus();
   for (auto& r : refreshers) r();
+}
+
+void Camp1Frm::refreshAnimations() {
+  for (auto& r : animationRefreshers) r();
 }
 
 }  // namespace fief

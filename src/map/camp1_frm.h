@@ -12,6 +12,16 @@
 
 namespace fief {
 
+// The pixel layout of the strips for one display mode.
+struct CampLayout {
+  int TopStrip = 64;      // height of the top menu strip
+  int BottomStrip = 96;   // height of the bottom strip (status panel and help lines)
+  int ButtonSize = 48;    // the square sub-screen buttons
+  int ButtonStep = 52;
+  int Margin = 8;         // thickness of the scrolling margins
+};
+CampLayout campLayout(int width, int height);
+
 class Camp1Frm : public Form {
  public:
   explicit Camp1Frm(Game& g);
@@ -20,11 +30,14 @@ class Camp1Frm : public Form {
   void Form_Activate() override;
   void Form_KeyUp(Key k) override;
   void Form_KeyDown(Key k) override;
+  void Form_Click() override;
 
   // Redraws every view of the state: status panel, fields, camps, buildings, objects.
   void refreshAll();
   // The status panel only (after a command changed the county).
   void refreshStatus();
+  // Starts or stops the map animations after the MapAnimation option changed.
+  void refreshAnimations();
 
   // Key actions on key release, by key (subsystems add theirs).
   std::map<Key, std::function<void()>> keyActions;
@@ -33,16 +46,35 @@ class Camp1Frm : public Form {
   using Binder = std::function<void(Camp1Frm&)>;
   static void addBinder(Binder b);
   std::vector<std::function<void()>> refreshers;
+  // Steps run by refreshAnimations (map animations start or stop with MapAnimation).
+  std::vector<std::function<void()>> animationRefreshers;
+
+  // Binds h to a control's event and keeps the handler already bound there: h runs
+  // first, then the earlier one. Lets several subsystems react to one event.
+  void chain(const std::string& control, Ev ev, Handler h);
 
   // Map geometry: the map picture's size and where the view starts (F3).
   int MapWidth = 2400, MapHeight = 1800;
   int HomeLeft = 0, HomeTop = 0;
-  // The strips' heights for the current display mode.
+  CampLayout layout;
   int TopStrip = 64, BottomStrip = 96;
+
+  // Hover state: the text under the pointer (the tooltip's text), the tooltip style
+  // (2: the wider box for long texts) and the remembered pointer position.
+  std::string HoverText;
+  int HoverStyle = 1;
+  int PointerX = 0, PointerY = 0;
+  // Forgets the hover state (the tooltip hides on the next tick).
+  void clearHover();
+  // Hides the field kind buttons (Field1Pic..Field4Pic) of a selected field.
+  void clearFieldSelection();
+  // Where a control lies on the screen (map controls are relative to MapSurface).
+  void screenRect(const Control& c, int& x, int& y) const;
 
  private:
   void declareControls();
   void placeFromLevelMap();
+  void installHelpLines();
 };
 
 // The status panel text of a number.

@@ -80,6 +80,11 @@ void Form::onClick(const std::string& control, std::function<void()> f) {
 
 bool Form::handles(const std::string& control, Ev ev) const { return handlers_.count({control, ev}) != 0; }
 
+Handler Form::handlerOf(const std::string& control, Ev ev) const {
+  auto it = handlers_.find({control, ev});
+  return it == handlers_.end() ? Handler{} : it->second;
+}
+
 bool Form::fire(const std::string& control, Ev ev, const EventArgs& a) {
   auto it = handlers_.find({control, ev});
   if (it == handlers_.end()) return false;

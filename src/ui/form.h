@@ -33,6 +33,8 @@ std::string keyName(Key k);
 struct EventArgs {
   MouseButton button = MouseButton::Left;
   Key key = Key::None;
+  // Pointer position in form coordinates when the shell knows it (-1: unknown).
+  int x = -1, y = -1;
 };
 
 constexpr uint32_t kDefaultColour = 0x2B1A0E;  // dark iron-gall ink
@@ -86,6 +88,8 @@ class Form {
   void on(const std::string& control, Ev ev, Handler h);
   void onClick(const std::string& control, std::function<void()> f);
   bool handles(const std::string& control, Ev ev) const;
+  // The handler bound to a control's event (empty when none), so a screen can chain to it.
+  Handler handlerOf(const std::string& control, Ev ev) const;
   // Delivers an event to a control's handler. Returns false when no handler is bound.
   bool fire(const std::string& control, Ev ev, const EventArgs& a = {});
 

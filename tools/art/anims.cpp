@@ -28,7 +28,7 @@ void roundel(Canvas& c, Rgb field) {
   cairo_set_source_surface(c.cr, p.s, 0, 0);
   cairo_paint(c.cr);
   cairo_arc(c.cr, c.w / 2.0, c.h / 2.0, c.w * 0.42, 0, 2 * M_PI);
-  setColor(c.cr, field, 0.25);
+  setColor(c.cr, shade(field, 0.55), 0.85);
   cairo_fill(c.cr);
   goldBorder(c.cr, 0, 0, c.w, c.h, 6, Detail{true});
 }
@@ -59,15 +59,15 @@ void animJobs(const Config& cfg, std::vector<Job>& jobs) {
       strip(o, it.name, 16, [&](Canvas& c, int f, double t) {
         roundel(c, pal::red);
         cairo_t* cr = c.cr;
-        Icons::draw(cr, "anvil", 30, 86, 100, hex("#3a3430"));
+        Icons::draw(cr, "anvil", 30, 86, 100, hex("#1e1a18"));
         double sw = std::cos(t * 2 * M_PI);
         cairo_save(cr);
         cairo_translate(cr, 80, 70);
         cairo_scale(cr, std::max(0.08, std::abs(sw)), 1);
-        Icons::draw(cr, it.icon, -40, -40, 80, sw > 0 ? hex("#d9dde2") : hex("#b4b9bf"), sw < 0);
+        iconShadowed(cr, it.icon, -40, -40, 80, sw > 0 ? hex("#eef1f4") : hex("#c4c9cf"), Detail{true}, sw < 0);
         cairo_restore(cr);
         double hit = f % 8 < 2 ? 1 : 0;
-        Icons::draw(cr, "flat-hammer", 96, 8 + (1 - hit) * -6, 52, hex("#5a4a3a"));
+        Icons::draw(cr, "flat-hammer", 92, hit > 0 ? 30 : 6, 52, hex("#e0b060"));
         if (hit > 0 || f % 8 == 2) sparks(cr, 88, 96, (f % 8) / 8.0 + 0.1, f, hex("#ffcf4a"), 14);
       });
     });

@@ -52,6 +52,14 @@ uint64_t seedOf(const std::string& s);
 
 double fbm(double x, double y, double z, int octaves = 4);  // about -1..1
 
+// Smooth noise sampled every `step` pixels and interpolated: fbm(x / scale, y / scale, z) over w x h.
+struct CoarseNoise {
+  CoarseNoise(int w, int h, double scale, double z, int octaves, int step = 4);
+  double at(int x, int y) const;
+  int gw, gh, step;
+  std::vector<float> v;
+};
+
 // An owned cairo image surface with its context.
 struct Canvas {
   Canvas(int w, int h);

@@ -49,6 +49,19 @@ double fbm(double x, double y, double z, int octaves) {
                                octaves);
 }
 
+CoarseNoise::CoarseNoise(int w, int h, double scale, double z, int octaves, int st)
+    : gw(w / st + 2), gh(h / st + 2), step(st), v(size_t(gw) * gh) {
+  for (int j = 0; j < gh; ++j)
+    for (int i = 0; i < gw; ++i) v[size_t(j) * gw + i] = float(fbm(i * st / scale, j * st / scale, z, octaves));
+}
+double CoarseNoise::at(int x, int y) const {
+  int i = x / step, j = y / step;
+  double fx = double(x % step) / step, fy = double(y % step) / step;
+  const float* r0 = &v[size_t(j) * gw + i];
+  const float* r1 = r0 + gw;
+  return (r0[0] * (1 - fx) + r0[1] * fx) * (1 - fy) + (r1[0] * (1 - fx) + r1[1] * fx) * fy;
+}
+
 Canvas::Canvas(int w_, int h_) : w(w_), h(h_) {
   s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
   cr = cairo_create(s);
@@ -82,6 +95,11 @@ void parchment(Canvas& c, double x0, double y0, double w, double h, Detail d, ui
   unsigned char* data = cairo_image_surface_get_data(c.s);
   int stride = cairo_image_surface_get_stride(c.s);
   double z = (seed % 1000) * 0.37;
+  std::unique_ptr<CoarseNoise> big, mid;
+  if (d.high) {
+    big = std::make_unique<CoarseNoise>(c.w, c.h, 180.0, z, 4, 6);
+    mid = std::make_unique<CoarseNoise>(c.w, c.h, 14.0, z + 5, 2, 2);
+  }
   int xa = std::max(0, (int)x0), ya = std::max(0, (int)y0);
   int xb = std::min(c.w, (int)(x0 + w)), yb = std::min(c.h, (int)(y0 + h));
   for (int y = ya; y < yb; ++y) {
@@ -94,8 +112,7 @@ void parchment(Canvas& c, double x0, double y0, double w, double h, Detail d, ui
                                                               std::pow(std::abs(v - 0.5) * 2, 3));
       double n = 0;
       if (d.high) {
-        n = 0.055 * fbm(x / 180.0, y / 180.0, z, 4) + 0.025 * fbm(x / 14.0, y / 14.0, z + 5, 2) +
-            0.02 * fbm(x / 3.0, y / 40.0, z + 9, 1);
+        n = 0.055 * big->at(x, y) + 0.025 * mid->at(x, y) + 0.02 * fbm(x / 3.0, y / 40.0, z + 9, 1);
       }
       double f = vig + n;
       double r = std::clamp(base.r * f, 0.0, 1.0), g = std::clamp(base.g * f, 0.0, 1.0),

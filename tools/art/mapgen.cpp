@@ -175,11 +175,12 @@ void drawLandMap(Canvas& c, const Land& L, int season, Detail d) {
     unsigned char* data = cairo_image_surface_get_data(c.s);
     int stride = cairo_image_surface_get_stride(c.s);
     Rgb g = grassColour(season);
+    CoarseNoise wash(L.W, L.H, 300.0, 1.7, 3, 8);
     for (int y = 0; y < L.H; ++y) {
       uint32_t* row = reinterpret_cast<uint32_t*>(data + y * stride);
       for (int x = 0; x < L.W; ++x) {
-        double n = d.high ? fbm(x / 300.0, y / 300.0, 1.7, 3) : 0;
-        double t = (season == 4 ? 0.55 : 0.42) + 0.18 * n;
+        double n = d.high ? wash.at(x, y) : 0;
+        double t = (season == 4 ? 0.68 : 0.42) + 0.18 * n;
         uint32_t v = row[x];
         double r = ((v >> 16) & 255) / 255.0, gg = ((v >> 8) & 255) / 255.0, b = (v & 255) / 255.0;
         r = r * (1 - t) + g.r * t * (r / 0.9);
@@ -249,7 +250,7 @@ void drawLandMap(Canvas& c, const Land& L, int season, Detail d) {
   Rng rng(L.terrain["seed"].get<uint64_t>() + season * 0);
   struct Glyph {
     double x, y, s, v;
-    int kind;  // 0 tree, 1 conifer, 2 hill, 3 mountain
+    int kind;  // 0 tree, 1 conifer, 2 hill, 3 mountain, 4 house
   };
   std::vector<Glyph> glyphs;
   double cell = 26;
@@ -270,14 +271,47 @@ void drawLandMap(Canvas& c, const Land& L, int season, Detail d) {
         if (clear(L, p, 4)) glyphs.push_back({p.x, p.y, 14 + r2 * 4, r3, r3 < 0.5 ? 1 : 0});
       }
     }
+  // hamlets: little houses in clusters
+  if (L.terrain.contains("hamlets"))
+    for (auto& hm : L.terrain["hamlets"]) {
+      double cx = hm[0], cy = hm[1];
+      int n = hm[2];
+      for (int i = 0, tries = 0; i < n && tries < 60; ++tries) {
+        P p{cx + rng.range(-55, 55), cy + rng.range(-35, 35)};
+        if (!clear(L, p, 6)) continue;
+        glyphs.push_back({p.x, p.y, 1, rng.uni(), 4});
+        ++i;
+      }
+    }
   std::stable_sort(glyphs.begin(), glyphs.end(), [](const Glyph& a, const Glyph& b) { return a.y < b.y; });
   if (!d.high) {  // low detail: fewer glyphs
     std::vector<Glyph> keep;
     for (size_t i = 0; i < glyphs.size(); ++i)
-      if (glyphs[i].kind >= 2 || i % 2 == 0) keep.push_back(glyphs[i]);
+      if (glyphs[i].kind >= 2 || i % 3 != 0) keep.push_back(glyphs[i]);
     glyphs.swap(keep);
   }
   for (auto& g : glyphs) {
+    if (g.kind == 4) {  // a house: gable end and roof
+      double w = 15, h = 9;
+      cairo_rectangle(cr, g.x - w / 2, g.y - h, w, h);
+      setColor(cr, hex("#efe4c8"));
+      cairo_fill_preserve(cr);
+      setColor(cr, pal::ink);
+      cairo_set_line_width(cr, 1.1);
+      cairo_stroke(cr);
+      cairo_move_to(cr, g.x - w / 2 - 2, g.y - h);
+      cairo_line_to(cr, g.x - w / 2 + 3, g.y - h - 8);
+      cairo_line_to(cr, g.x + w / 2 + 3, g.y - h - 8);
+      cairo_line_to(cr, g.x + w / 2 + 2, g.y - h);
+      cairo_close_path(cr);
+      setColor(cr, season == 4 ? pal::white : (g.v < 0.5 ? hex("#a4452a") : hex("#8a6a3a")));
+      cairo_fill_preserve(cr);
+      setColor(cr, pal::ink);
+      cairo_stroke(cr);
+      cairo_rectangle(cr, g.x - 1.5, g.y - 5, 3, 5);
+      cairo_fill(cr);
+      continue;
+    }
     if (g.kind == 3) drawMountain(cr, g.x, g.y, g.s, season, d);
     else if (g.kind == 2) drawHill(cr, g.x, g.y, g.s, season, d);
     else drawTree(cr, g.x, g.y, g.s, season, g.kind == 1, g.v, d);
@@ -422,11 +456,12 @@ void battleMap(Canvas& c, const std::string& name, bool winter, Detail d) {
   unsigned char* data = cairo_image_surface_get_data(c.s);
   int stride = cairo_image_surface_get_stride(c.s);
   double z = (seed % 100) * 0.31;
+  CoarseNoise big(c.w, c.h, 220.0, z, 4, 8), grainN(c.w, c.h, 9.0, z + 3, 2, 2);
   for (int y = 0; y < c.h; ++y) {
     uint32_t* row = reinterpret_cast<uint32_t*>(data + y * stride);
     for (int x = 0; x < c.w; ++x) {
-      double n = d.high ? 0.5 + 0.5 * fbm(x / 220.0, y / 220.0, z, 4) : 0.5;
-      double grain = d.high ? 0.05 * fbm(x / 9.0, y / 9.0, z + 3, 2) : 0;
+      double n = d.high ? 0.5 + 0.5 * big.at(x, y) : 0.5;
+      double grain = d.high ? 0.05 * grainN.at(x, y) : 0;
       Rgb col = shade(mix(g1, g2, n), 1 + grain);
       row[x] = 0xff000000u | (uint32_t(std::clamp(col.r, 0.0, 1.0) * 255) << 16) |
                (uint32_t(std::clamp(col.g, 0.0, 1.0) * 255) << 8) | uint32_t(std::clamp(col.b, 0.0, 1.0) * 255);
@@ -512,6 +547,35 @@ void battleMap(Canvas& c, const std::string& name, bool winter, Detail d) {
       cairo_fill_preserve(cr);
       setColor(cr, pal::ink);
       cairo_set_line_width(cr, 3);
+      cairo_stroke(cr);
+      // courtyard, stone courses and the keep inside the curtain wall
+      cairo_rectangle(cr, x0 + 26, y0 + 20, ww - 52, hh - 50);
+      setColor(cr, winter ? hex("#f4f4f4") : hex("#b9a889"));
+      cairo_fill_preserve(cr);
+      setColor(cr, pal::ink, 0.7);
+      cairo_set_line_width(cr, 1.5);
+      cairo_stroke(cr);
+      setColor(cr, pal::ink, 0.18);
+      cairo_set_line_width(cr, 1);
+      for (double yy = y0 + 6; yy < y0 + hh; yy += 10) {
+        cairo_move_to(cr, x0, yy);
+        cairo_line_to(cr, x0 + 26, yy);
+        cairo_move_to(cr, x0 + ww - 26, yy);
+        cairo_line_to(cr, x0 + ww, yy);
+      }
+      cairo_stroke(cr);
+      double kw = 90 + s * 25, kh = 60 + s * 8;
+      cairo_rectangle(cr, c.w / 2.0 - kw / 2, y0 + 30, kw, kh);
+      setColor(cr, winter ? hex("#d6d9dc") : hex("#8f8778"));
+      cairo_fill_preserve(cr);
+      setColor(cr, pal::ink);
+      cairo_set_line_width(cr, 2);
+      cairo_stroke(cr);
+      cairo_move_to(cr, c.w / 2.0 - kw / 2, y0 + 30);
+      cairo_line_to(cr, c.w / 2.0, y0 + 30 + kh / 2);
+      cairo_line_to(cr, c.w / 2.0 + kw / 2, y0 + 30);
+      cairo_move_to(cr, c.w / 2.0, y0 + 30 + kh / 2);
+      cairo_line_to(cr, c.w / 2.0, y0 + 30 + kh);
       cairo_stroke(cr);
       // battlements
       for (double x = x0; x < x0 + ww - 10; x += 24) {

@@ -507,18 +507,19 @@ void walker(Canvas& c, int camp, int facing, Detail d) {
   cairo_restore(cr);
   cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
   cairo_fill(cr);
+  bool west = facing >= 6;
+  iconShadowed(cr, "mounted-knight", 6, 4, 36, col, d, west);
   // facing chevron on the ground
-  cairo_move_to(cr, 24 + dx * 22, 38 + dy * 7);
-  cairo_line_to(cr, 24 + dx * 13 - dy * 6, 38 + dy * 4 + dx * 2);
-  cairo_line_to(cr, 24 + dx * 13 + dy * 6, 38 + dy * 4 - dx * 2);
+  double cx = 24 + dx * 15, cy = 26 + dy * 15;
+  cairo_move_to(cr, cx + dx * 8, cy + dy * 8);
+  cairo_line_to(cr, cx - dy * 6 - dx * 2, cy + dx * 6 - dy * 2);
+  cairo_line_to(cr, cx + dy * 6 - dx * 2, cy - dx * 6 - dy * 2);
   cairo_close_path(cr);
-  setColor(cr, col);
+  setColor(cr, pal::gold);
   cairo_fill_preserve(cr);
   setColor(cr, pal::ink);
   cairo_set_line_width(cr, 0.8);
   cairo_stroke(cr);
-  bool west = facing >= 6;
-  iconShadowed(cr, "mounted-knight", 6, 2, 36, shade(col, 0.8), d, west);
 }
 
 }  // namespace

@@ -82,7 +82,7 @@ void noise(Buf& b, Rng& r, double at, double dur, double lo, double hi, double a
     b[s + i] += amp * (y1 - y2) * env(t, a, d) * std::min(1.0, (dur - t) / 0.02);
   }
 }
-void pluck(Buf& b, Rng& r, double at, double f, double amp, double dur = 1.6, double damp = 0.996) {
+void pluck(Buf& b, Rng& r, double at, double f, double amp, double dur = 1.6, double damp = 0.996, bool wrap = false) {
   size_t s = at * SR, n = dur * SR;
   size_t L = std::max<size_t>(2, static_cast<size_t>(SR / f));
   std::vector<double> line(L);
@@ -94,7 +94,11 @@ void pluck(Buf& b, Rng& r, double at, double f, double amp, double dur = 1.6, do
     double out = line[p];
     line[p] = damp * 0.5 * (line[p] + line[q]);
     p = q;
-    size_t k = (s + i) % b.size();  // wraps: lets the music loop seamlessly
+    size_t k = s + i;
+    if (k >= b.size()) {
+      if (!wrap) break;
+      k %= b.size();  // the music's notes ring on over the loop point into the start
+    }
     b[k] += amp * out * std::min(1.0, (dur - double(i) / SR) / 0.1);
   }
 }
@@ -201,9 +205,9 @@ std::vector<Buf> music() {
     for (int e = 0; e < 8; ++e) {
       double t = (bar * 4 + e * 0.5) * beat;
       int note = ch[pattern[e]] + (e >= 4 && pattern[e] == 0 ? 12 : 0);
-      pluck(lute, r, t, hz(note), e == 0 ? 0.55 : 0.4, 1.6, 0.995);
+      pluck(lute, r, t, hz(note), e == 0 ? 0.55 : 0.4, 1.6, 0.995, true);
     }
-    if (bar % 2 == 0) pluck(lute, r, bar * 4 * beat, hz(ch[0] - 12), 0.5, 2.5, 0.997);
+    if (bar % 2 == 0) pluck(lute, r, bar * 4 * beat, hz(ch[0] - 12), 0.5, 2.5, 0.997, true);
   }
   // melody: phrases over bars 8..23, stepping through the mode, resting on chord tones
   const int scale[] = {62, 64, 65, 67, 69, 71, 72, 74, 76};
@@ -238,11 +242,13 @@ std::vector<Buf> music() {
     }
   }
   // drone on D and A with a slow swell that repeats a whole number of times in the loop
+  // whole numbers of cycles in the loop, so that the end joins the start without a click
+  const double fD = std::round(73.42 * len) / len, fA = std::round(110.0 * len) / len;
   for (size_t i = 0; i < N; ++i) {
     double t = double(i) / SR;
     double sw = 0.75 + 0.25 * std::sin(2 * M_PI * t * 6 / len);
     double v = 0;
-    for (int h = 1; h <= 4; ++h) v += std::sin(2 * M_PI * 73.42 * h * t) / (h * h) + 0.6 * std::sin(2 * M_PI * 110 * h * t) / (h * h);
+    for (int h = 1; h <= 4; ++h) v += std::sin(2 * M_PI * fD * h * t) / (h * h) + 0.6 * std::sin(2 * M_PI * fA * h * t) / (h * h);
     dr[i] = 0.07 * sw * v;
   }
   // circular room echo

@@ -100,10 +100,14 @@ std::string HeadlessShell::timeOfDay() const {
 }
 
 void HeadlessShell::wait(int64_t ms) {
-  int64_t until = clock_ + ms;
+  const int64_t until = clock_ + ms;
   if (game_) {
-    game_->timers.setNow(clock_);
-    while (game_->timers.fireNext(until)) clock_ = game_->timers.now();
+    // The clock stands at each timer's due time while its tick runs.
+    for (int64_t due = game_->timers.nextDue(); due >= 0 && due <= until; due = game_->timers.nextDue()) {
+      if (due > clock_) clock_ = due;
+      game_->timers.setNow(clock_);
+      game_->timers.fireNext(clock_);
+    }
   }
   clock_ = until;
   if (game_) game_->timers.setNow(clock_);

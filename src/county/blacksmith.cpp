@@ -1,0 +1,90 @@
+// The blacksmith's standing order: placing and cancelling it, and forging one batch at
+// every end of turn until the wood or ore runs out.
+#include <vector>
+
+#include "campaign/game.h"
+#include "county/county_rules.h"
+#include "state/arith.h"
+#include "turn/message_log.h"
+
+namespace fief {
+
+const char* const kItemWords[12] = {"",     "bow",  "club", "sword",     "helebard", "twohand",
+                                    "mace", "pike", "cross", "chainmail", "plate",   "shield"};
+
+int16_t& itemStock(GameState& s, int item) {
+  switch (item) {
+    case Bow: return s.BowStock;
+    case Club: return s.ClubStock;
+    case Sword: return s.SwordStock;
+    case Helebard: return s.HelebardStock;
+    case TwoHandSword: return s.TwoHandStock;
+    case Mace: return s.MaceStock;
+    case Pike: return s.PikeStock;
+    case Cross: return s.CrossStock;
+    case ChainMail: return s.ChainMailStock;
+    case Plate: return s.PlateStock;
+    default: return s.ShieldStock;
+  }
+}
+
+std::string itemName(const Game& g, int item) { return g.text(4, 48 + item); }
+
+std::string itemUsers(const Game& g, int item) {
+  // Unit types by their type number (Monk 1 .. Paladin 11); names are table 4, 59 + number.
+  static const std::vector<std::vector<int>> kUsers = {
+      {},          {2},        {3},     {4, 7, 11}, {5},          {6, 10},
+      {8},         {9},        {1},     {5, 6, 7},  {4, 8, 9, 10, 11}, {4, 8, 9}};
+  std::string out;
+  if (item < 1 || item > 11) return out;
+  for (int u : kUsers[item]) {
+    if (!out.empty()) out += ", ";
+    out += g.text(4, 59 + u);
+  }
+  return out;
+}
+
+SmithResult PlaceSmithOrder(Game& g) {
+  GameState& s = g.s;
+  const int item = s.BlacksmithSelection;
+  if (item < 1 || item > 11) return SmithResult::NothingChosen;
+  const ItemCost& c = g.tables.item(item);
+  if (c.Wood > s.Wood || c.Ore > s.Ore) {
+    s.BlacksmithOrder = 0;
+    return SmithResult::TooExpensive;
+  }
+  s.BlacksmithOrder = static_cast<uint8_t>(item);
+  RefreshCountyViews(g);
+  return SmithResult::Ordered;
+}
+
+void CancelSmithOrder(Game& g) {
+  g.s.BlacksmithSelection = 0;
+  g.s.BlacksmithOrder = 0;
+  RefreshCountyViews(g);
+}
+
+void CompleteForging(Game& g) {
+  GameState& s = g.s;
+  const int item = s.BlacksmithOrder;
+  if (item < 1 || item > 11) return;
+  const ItemCost& c = g.tables.item(item);
+  if (s.Wood >= c.Wood && s.Ore >= c.Ore) {
+    add(itemStock(s, item), c.Batch);
+    add(s.Wood, -static_cast<long>(c.Wood));
+    add(s.Ore, -static_cast<long>(c.Ore));
+    return;
+  }
+  // The batch cannot be paid: the order lapses.
+  s.BlacksmithSelection = 0;
+  s.BlacksmithOrder = 0;
+  RefreshCountyViews(g);
+  if (g.formExists("BlacksmithFrm")) {
+    Form& f = g.form("BlacksmithFrm");
+    if (Control* l = f.find("OrderLbl")) l->Caption = g.text(4, 136);
+    if (Control* l = f.find("OrderBatchLbl")) l->Caption.clear();
+  }
+  AddMessage(g, 1, 68);
+}
+
+}  // namespace fief

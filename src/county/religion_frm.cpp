@@ -1,0 +1,102 @@
+// The Church's demands: the tithe (every sixth turn) and the burning of a heretic
+// (every eighth turn). Opened by the end of turn with a decision to take; opened by the
+// L key it only shows the tithe last demanded.
+#include "campaign/game.h"
+#include "county/county_rules.h"
+#include "map/camp1_frm.h"
+
+namespace fief {
+
+class ReligionFrm : public Form {
+ public:
+  enum class Mode { TitheView, Tithe, Stake };
+  Mode mode = Mode::TitheView;
+
+  explicit ReligionFrm(Game& g) : Form(g, "ReligionFrm") {
+    Control& t = add(label("TitleLbl", 24, 16, 432, 28));
+    t.Title = true;
+    t.FontSize = 16;
+    t.Align = 1;
+    add(label("MsgLbl", 24, 52, 432, 120)).FontSize = 11;
+    add(label("TitheCaptionLbl", 40, 184, 200, 22));
+    add(label("TitheLbl", 250, 184, 180, 22));
+    add(label("HappinessCaptionLbl", 40, 212, 200, 22));
+    add(label("HappinessLbl", 250, 212, 180, 22));
+    add(label("Helper", 24, 250, 432, 20)).FontSize = 10;
+    add(button("TaxOkAniBtn", 80, 290, 140, 40));
+    add(button("TaxNoAniBtn", 260, 290, 140, 40));
+    add(button("StakeOkAniBtn", 80, 290, 140, 40));
+    add(button("StakeNoAniBtn", 260, 290, 140, 40));
+    add(button("OkAniBtn", 170, 290, 140, 40));
+    onClick("TaxOkAniBtn", [this] {
+      if (!PayTithe(g_)) {
+        g_.ShowText(ctl("Helper"), 17, 4);
+        return;
+      }
+      decided("");
+    });
+    onClick("TaxNoAniBtn", [this] {
+      RefuseTithe(g_);
+      decided("- 10");
+    });
+    onClick("StakeOkAniBtn", [this] {
+      AgreeStake(g_);
+      decided("- 22");
+    });
+    onClick("StakeNoAniBtn", [this] {
+      RefuseStake(g_);
+      decided("+12");
+    });
+    onClick("OkAniBtn", [this] { close(); });
+  }
+
+  void Form_Load() override {
+    g_.ShowText(ctl("TitleLbl"), 71, 3);
+    g_.ShowText(ctl("TitheCaptionLbl"), 72, 3);
+    g_.ShowText(ctl("HappinessCaptionLbl"), 73, 3);
+    ctl("TaxOkAniBtn").Caption = g_.text(3, 26);
+    ctl("TaxNoAniBtn").Caption = g_.text(3, 27);
+    ctl("StakeOkAniBtn").Caption = g_.text(3, 26);
+    ctl("StakeNoAniBtn").Caption = g_.text(3, 27);
+    ctl("OkAniBtn").Caption = g_.text(3, 22);
+    ctl("Helper").Caption.clear();
+    const bool stake = mode == Mode::Stake;
+    g_.ShowText(ctl("MsgLbl"), stake ? 96 : 95, 1);
+    ctl("TitheCaptionLbl").Visible = ctl("TitheLbl").Visible = !stake;
+    ctl("TitheLbl").Caption = std::to_string(g_.s.ChurchTithe);
+    ctl("HappinessLbl").Caption = stake ? "- 22" : "- 10";
+    ctl("TaxOkAniBtn").Visible = ctl("TaxNoAniBtn").Visible = mode == Mode::Tithe;
+    ctl("StakeOkAniBtn").Visible = ctl("StakeNoAniBtn").Visible = stake;
+    ctl("OkAniBtn").Visible = mode == Mode::TitheView;
+  }
+
+  void Form_KeyUp(Key k) override {
+    if (k == Key::Escape && ctl("OkAniBtn").Visible) close();
+  }
+
+ private:
+  // A decision is taken once: its buttons go, the change it made is shown, OK closes.
+  void decided(const std::string& change) {
+    if (!change.empty()) ctl("HappinessLbl").Caption = change;
+    else ctl("HappinessLbl").Caption.clear();
+    for (const char* b : {"TaxOkAniBtn", "TaxNoAniBtn", "StakeOkAniBtn", "StakeNoAniBtn"}) ctl(b).Visible = false;
+    ctl("OkAniBtn").Visible = true;
+    ctl("Helper").Caption.clear();
+    if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+  }
+};
+FIEF_REGISTER_FORM(ReligionFrm);
+
+void OpenReligion(Game& g, bool stakeMode) {
+  auto& f = g.form<ReligionFrm>("ReligionFrm");
+  f.mode = stakeMode ? ReligionFrm::Mode::Stake : ReligionFrm::Mode::Tithe;
+  f.showModal();
+}
+
+void OpenReligionView(Game& g) {
+  auto& f = g.form<ReligionFrm>("ReligionFrm");
+  f.mode = ReligionFrm::Mode::TitheView;
+  f.showModal();
+}
+
+}  // namespace fief

@@ -1,0 +1,74 @@
+// The tournament, offered every eleventh turn: set a stake, hold it or decline.
+#include "campaign/game.h"
+#include "county/county_rules.h"
+#include "map/camp1_frm.h"
+
+namespace fief {
+
+class TournamentFrm : public Form {
+ public:
+  int stake = 0;
+
+  explicit TournamentFrm(Game& g) : Form(g, "TournamentFrm") {
+    Control& t = add(label("TitleLbl", 24, 16, 432, 28));
+    t.Title = true;
+    t.FontSize = 16;
+    t.Align = 1;
+    add(label("CostCaptionLbl", 40, 70, 200, 22));
+    add(label("CostLbl", 250, 70, 180, 22));
+    add(label("StakeCaptionLbl", 40, 110, 200, 22));
+    add(label("StakeLbl", 250, 110, 100, 22));
+    add(button("UpAniBtn", 360, 100, 40, 40, "+"));
+    add(button("DownAniBtn", 410, 100, 40, 40, "-"));
+    add(label("GoldLbl", 250, 150, 180, 22));
+    add(label("Helper", 24, 250, 432, 20)).FontSize = 10;
+    add(button("OkAniBtn", 80, 290, 140, 40));
+    add(button("Noanibtn", 260, 290, 140, 40));
+    onClick("UpAniBtn", [this] {
+      stake = RaiseStake(g_.s, stake);
+      show();
+    });
+    onClick("DownAniBtn", [this] {
+      stake = LowerStake(stake);
+      show();
+    });
+    onClick("OkAniBtn", [this] {
+      if (!HoldTournament(g_, stake)) {
+        g_.ShowText(ctl("Helper"), 17, 4);
+        return;
+      }
+      done();
+    });
+    onClick("Noanibtn", [this] {
+      DeclineTournament(g_);
+      done();
+    });
+  }
+
+  void Form_Load() override {
+    stake = 0;
+    g_.ShowText(ctl("TitleLbl"), 70, 3);
+    ctl("CostCaptionLbl").Caption = g_.text(4, 90);
+    ctl("CostLbl").Caption = std::to_string(kTournamentCost);
+    g_.ShowText(ctl("StakeCaptionLbl"), 150, 4);
+    ctl("OkAniBtn").Caption = g_.text(3, 26);
+    ctl("Noanibtn").Caption = g_.text(3, 27);
+    ctl("Helper").Caption.clear();
+    show();
+  }
+
+ private:
+  void show() {
+    ctl("StakeLbl").Caption = std::to_string(stake);
+    ctl("GoldLbl").Caption = g_.text(3, 1) + ": " + std::to_string(g_.s.Gold);
+  }
+  void done() {
+    close();
+    if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+  }
+};
+FIEF_REGISTER_FORM(TournamentFrm);
+
+void OpenTournament(Game& g) { g.form("TournamentFrm").showModal(); }
+
+}  // namespace fief

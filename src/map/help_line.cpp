@@ -1,0 +1,119 @@
+#include "map/help_line.h"
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+
+#include "campaign/game.h"
+#include "map/camp1_frm.h"
+#include "state/arith.h"
+
+namespace fief {
+
+extern const char* const kHelpLinesJson;  // data/screens/help_lines.json, embedded by the build
+
+namespace {
+
+const nlohmann::json& helpLines() {
+  static const nlohmann::json j = nlohmann::json::parse(kHelpLinesJson, nullptr, false);
+  return j;
+}
+
+// The shrines and monuments with a holder code (CountyBlessings index by control).
+int blessingOf(const std::string& c) {
+  static const char* const names[10] = {"DolmenImg1", "ADolmenImg1", "CrossImg1", "ChapelImg1", "GChapelImg1",
+                                        "HutImg1",    "ObeliskImg1", "StatueImg1", "TavernImg1", "HBattlefieldImg1"};
+  for (int i = 0; i < 10; ++i)
+    if (c == names[i]) return i;
+  return -1;
+}
+
+// "ArmyCamp2Img" -> 2 (0 for any other control).
+int campOf(const std::string& c) {
+  if (c.size() == 12 && c.rfind("ArmyCamp", 0) == 0 && c.compare(9, 3, "Img") == 0 && c[8] >= '1' && c[8] <= '3')
+    return c[8] - '0';
+  return 0;
+}
+
+int fieldOf(const std::string& c) {
+  if (c.rfind("FieldImg", 0) != 0) return 0;
+  int n = std::atoi(c.c_str() + 8);
+  return n >= 1 && n <= 10 ? n : 0;
+}
+
+}  // namespace
+
+bool helpLineEntry(const std::string& control, int& table, int& entry) {
+  const auto& j = helpLines();
+  if (j.is_discarded()) return false;
+  auto it = j.find("Camp1Frm." + control);
+  if (it == j.end() || !it->is_array() || it->size() != 2) return false;
+  table = (*it)[0].get<int>();
+  entry = (*it)[1].get<int>();
+  return true;
+}
+
+void showHelpLine(Camp1Frm& f, const std::string& control, const EventArgs& a) {
+  Game& g = f.game();
+  const GameState& s = g.s;
+  int table = 0, entry = 0;
+  std::string text = helpLineEntry(control, table, entry) ? g.text(table, entry) : std::string();
+  std::string second;
+
+  if (int k = campOf(control)) {
+    // The army's name and size below, its moves and morale beside the help line.
+    second = g.text(4, 111 + k) + " - " + numberText(s.ArmyCampSoldiers[k - 1]) + " " + g.text(4, 43);
+    f.ctl("WalkLbl").Caption = numberText(s.CampMovesLeft[k - 1]) + " / 3";
+    f.ctl("MoralLbl").Caption = numberText(Int(s.Morale));
+  } else if (int b = blessingOf(control); b >= 0) {
+    const uint8_t holder = s.CountyBlessings[b];
+    if (holder == 1) second = g.text(2, 55);
+    else if (holder == 2 || holder == 3) second = g.text(2, 56);
+  } else if (int n = fieldOf(control)) {
+    const int kind = s.FieldKind[n - 1];
+    if (kind <= 4) second = g.text(4, kind);
+  }
+  f.ctl("Helper").Caption = text;
+  f.ctl("Helper3").Caption = second;
+
+  // The hover state for the tooltip.
+  f.HoverText = text;
+  f.HoverStyle = text.size() > static_cast<size_t>(kShortTooltip) ? 2 : 1;
+  if (a.x >= 0 && a.y >= 0) {
+    f.PointerX = a.x;
+    f.PointerY = a.y;
+  } else if (const Control* c = f.find(control)) {
+    int x = 0, y = 0;
+    f.screenRect(*c, x, y);
+    f.PointerX = std::clamp(x + c->Width / 2, 0, f.Width);
+    f.PointerY = std::clamp(y + c->Height / 2, 0, f.Height);
+  }
+}
+
+void tooltipTick(Game& g) {
+  if (!g.formExists("Camp1Frm")) return;
+  auto& f = g.form<Camp1Frm>("Camp1Frm");
+  Control& tip = f.ctl("TooltipLbl");
+  if (f.HoverText.empty()) {
+    tip.Visible = false;
+    return;
+  }
+  tip.Caption = f.HoverText;
+  tip.Width = std::min(f.HoverStyle == 2 ? kTooltipWidth2 : kTooltipWidth1, f.Width - 8);
+  tip.Height = kTooltipHeight;
+  // Under the pointer, kept inside the screen.
+  tip.Left = std::clamp(f.PointerX, 4, f.Width - tip.Width - 4);
+  tip.Top = f.PointerY + 30;
+  if (tip.Top + tip.Height > f.Height - 4) tip.Top = std::max(4, f.PointerY - 30 - tip.Height);
+  tip.Visible = true;
+}
+
+void Camp1Frm::installHelpLines() {
+  if (Timer* t = g_.timers.find("TooltipsTimer")) t->Tick = [this] { tooltipTick(g_); };
+  std::vector<std::string> names;
+  for (const auto& c : controls())
+    if (c.Name != "TooltipLbl") names.push_back(c.Name);
+  for (const auto& n : names)
+    chain(n, Ev::MouseMove, [this, n](const EventArgs& a) { showHelpLine(*this, n, a); });
+}
+
+}  // namespace fief

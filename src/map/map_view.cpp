@@ -1,0 +1,145 @@
+#include "map/map_view.h"
+
+#include "campaign/game.h"
+#include "map/camp1_frm.h"
+
+namespace fief {
+
+namespace {
+const char* const kStages[5] = {"keep", "bailey", "fort", "stronghold", "castle"};
+
+bool held(const GameState& s, int blessing, int holder) { return s.CountyBlessings[blessing] == holder; }
+
+// Puts a flag above the right part of an object's picture.
+void flagOn(Control& flag, const Control& obj) {
+  flag.Left = obj.Left + obj.Width - flag.Width / 2;
+  flag.Top = obj.Top - flag.Height / 2;
+  flag.Visible = true;
+}
+
+bool campWalking(Game& g, int k) { return g.timers.enabled("ArmyTimer") && g.s.SelectedCamp == k; }
+}  // namespace
+
+std::string castleStagePicture(const bool built[5], const std::string& suffix) {
+  for (int i = 4; i >= 0; --i)
+    if (built[i]) return kStages[i] + suffix;
+  return "";
+}
+
+void refreshCamps(Camp1Frm& f) {
+  Game& g = f.game();
+  const GameState& s = g.s;
+  for (int k = 1; k <= 3; ++k) {
+    const std::string n = std::to_string(k);
+    Control& camp = f.ctl("ArmyCamp" + n + "Img");
+    Control& trooper = f.ctl("Trooper" + n + "Img");
+    Control& status = f.ctl("Camp" + n + "StatusImg");
+    const bool exists = isSet(s.CampExists[k - 1]);
+    camp.Visible = exists;
+    if (exists && !campWalking(g, k)) {
+      // The banner stands 25 pixels above its waypoint's marker.
+      if (Control* m = f.find("WalkTo" + std::to_string(s.CampWaypoint[k - 1]))) {
+        camp.Left = m->Left;
+        camp.Top = m->Top - 25;
+      }
+    }
+    trooper.Left = camp.Left;
+    trooper.Top = camp.Top + 30;
+    trooper.Visible = exists && isSet(s.Advanced.ShowTroopers);
+    status.Left = camp.Left + camp.Width - status.Width / 2;
+    status.Top = camp.Top - status.Height / 2;
+    status.Visible = false;
+    if (exists && isSet(s.Advanced.NoMovesMarkerOption)) {
+      if (s.CampMovesLeft[k - 1] == 0) {
+        status.Picture = "CampStatusRes2";
+        status.Visible = true;
+      } else if (s.SelectedCamp == k) {
+        status.Picture = "CampStatusRes1";
+        status.Visible = true;
+      }
+    }
+  }
+}
+
+void refreshMap(Camp1Frm& f) {
+  Game& g = f.game();
+  const GameState& s = g.s;
+  const int season = s.Season >= 1 && s.Season <= 4 ? s.Season : 1;
+  const std::string ss = std::to_string(season);
+  f.ctl("MapSurface").Picture = "map_s" + ss;
+
+  for (int i = 1; i <= 10; ++i) {
+    int kind = s.FieldKind[i - 1];
+    if (kind > 4) kind = 0;
+    f.ctl("FieldImg" + std::to_string(i)).Picture = "field_" + std::to_string(kind) + "_" + ss;
+  }
+
+  bool built[5];
+  for (int i = 0; i < 5; ++i) built[i] = isSet(s.CastleStageBuilt[i]);
+  Control& castle = f.ctl("CastleImg");
+  castle.Picture = castleStagePicture(built);
+  castle.Visible = !castle.Picture.empty();
+
+  bool r1[5], r2[5];
+  for (int i = 0; i < 5; ++i) {
+    r1[i] = s.Rival1.Values[i] != 0;
+    r2[i] = s.Rival2.Values[i] != 0;
+  }
+  std::string p1 = castleStagePicture(r1, "1"), p2 = castleStagePicture(r2, "2");
+  f.ctl("RivalCastle1Img").Picture = p1.empty() ? "keep1" : p1;
+  f.ctl("RivalCastle2Img").Picture = p2.empty() ? "keep2" : p2;
+
+  for (int i = 1; i <= 3; ++i) {
+    const std::string n = std::to_string(i);
+    f.ctl("ChestImg" + n).Visible = s.ChestState[i - 1] == 1;
+    f.ctl("VillageImg" + n).Picture = s.VillageState[i - 1] == kNone ? "obj_village" : "obj_village_site";
+    f.ctl("WindmillImg" + n).Picture = s.WindmillState[i - 1] == kNone ? "obj_windmill" : "obj_windmill_site";
+    f.ctl("FieldBattleImg" + n).Visible = isSet(s.MapEventFlags[i - 1]);
+    f.ctl("RebelionArmyImg" + n).Visible = isSet(s.RebelsActive);
+  }
+  for (int i = 1; i <= 5; ++i) f.ctl("EnemyCamp" + std::to_string(i) + "Img").Visible = s.EnemyCamp[i - 1].total() > 0;
+  f.ctl("PlagueImg").Visible = isSet(s.PlagueActive);
+
+  // The player's flag on the outpost, obelisk or dolmen he holds (in that order of
+  // precedence: one flag); the rivals' flags on what each of them holds.
+  Control& flag = f.ctl("FlagImg");
+  flag.Visible = false;
+  if (s.OutpostState == kNone) flagOn(flag, f.ctl("OutpostImg1"));
+  else if (held(s, 6, 1)) flagOn(flag, f.ctl("ObeliskImg1"));
+  else if (held(s, 0, 1)) flagOn(flag, f.ctl("DolmenImg1"));
+  for (int r = 1; r <= 2; ++r) {
+    Control& ef = f.ctl("EFlagImg" + std::to_string(r));
+    ef.Visible = false;
+    const int holder = r + 1;
+    if (held(s, 4, holder)) flagOn(ef, f.ctl("GChapelImg1"));
+    else if (held(s, 6, holder)) flagOn(ef, f.ctl("ObeliskImg1"));
+    else if (held(s, 0, holder)) flagOn(ef, f.ctl("DolmenImg1"));
+  }
+  refreshCamps(f);
+}
+
+namespace {
+struct Register {
+  Register() {
+    Camp1Frm::addBinder([](Camp1Frm& f) {
+      f.refreshers.push_back([&f] { refreshMap(f); });
+      // A click on the bare map cancels a pending order and clears the selections.
+      f.chain("MapSurface", Ev::Click, [&f](const EventArgs&) {
+        Game& g = f.game();
+        g.s.SplitMode = 0;
+        for (auto& c : f.controls())
+          if (c.Name.rfind("WalkTo", 0) == 0) c.Visible = false;
+        f.clearHover();
+        f.clearFieldSelection();
+      });
+      for (const char* strip : {"MenuTop", "MenuBottom"})
+        f.chain(strip, Ev::Click, [&f](const EventArgs&) {
+          f.clearHover();
+          f.clearFieldSelection();
+        });
+    });
+  }
+} reg;
+}  // namespace
+
+}  // namespace fief

@@ -1,0 +1,215 @@
+// The campaign screen as a view: scrolling rules, the layouts of the display modes, the
+// help lines and the tooltip box.
+#include <gtest/gtest.h>
+
+#include "map/camp1_frm.h"
+#include "map/help_line.h"
+#include "map/map_scroll.h"
+#include "map/map_view.h"
+#include "test_support.h"
+
+namespace fief {
+namespace {
+
+TEST(MapScroll, StepIsTheTruncatedTenfoldSpeed) {
+  const std::pair<float, int> cases[] = {{0.5f, 5}, {1.0f, 10}, {1.5f, 15}, {2.0f, 20}, {0.99f, 9}};
+  for (auto [speed, step] : cases) EXPECT_EQ(scrollStep(speed), step) << speed;
+}
+
+TEST(MapScroll, TickTestsTheLimitBeforeMoving) {
+  struct Case {
+    uint8_t dir;
+    int left, top;
+    float speed;
+    TickResult result;
+    int wantLeft, wantTop;
+  };
+  // Map 2400 x 1800 in a 1024 x 768 window: bottom limit 768 - 1800 - 15 = -1047,
+  // right limit 1024 - 2400 = -1376.
+  const Case cases[] = {
+      {kScrollUp, 0, 140, 2.0f, TickResult::Moved, 0, 160},  // overshoots by less than a step
+      {kScrollUp, 0, 160, 2.0f, TickResult::Stopped, 0, 160},
+      {kScrollUp, 0, 150, 1.0f, TickResult::Stopped, 0, 150},
+      {kScrollUp, 0, 149, 1.0f, TickResult::Moved, 0, 159},
+      {kScrollDown, 0, -1046, 1.0f, TickResult::Moved, 0, -1056},
+      {kScrollDown, 0, -1047, 1.0f, TickResult::Stopped, 0, -1047},
+      {kScrollLeft, -1, 0, 0.5f, TickResult::Moved, 4, 0},
+      {kScrollLeft, 0, 0, 0.5f, TickResult::Stopped, 0, 0},
+      {kScrollRight, -1375, 0, 1.5f, TickResult::Moved, -1390, 0},
+      {kScrollRight, -1376, 0, 1.5f, TickResult::Stopped, -1376, 0},
+      {kScrollNone, 5, 5, 1.0f, TickResult::Idle, 5, 5},
+  };
+  for (const Case& c : cases) {
+    MapView v{c.left, c.top, 2400, 1800, 1024, 768};
+    EXPECT_EQ(scrollTick(v, c.dir, c.speed), c.result) << int(c.dir) << " " << c.left << "/" << c.top;
+    EXPECT_EQ(v.Left, c.wantLeft);
+    EXPECT_EQ(v.Top, c.wantTop);
+  }
+}
+
+TEST(MapScroll, MarginsStartOnlyWithRoomLeft) {
+  MapView v{399, 399, 2400, 1800, 1024, 768};
+  EXPECT_TRUE(marginStarts(v, kScrollUp));
+  EXPECT_TRUE(marginStarts(v, kScrollLeft));
+  v.Top = v.Left = 400;
+  EXPECT_FALSE(marginStarts(v, kScrollUp));
+  EXPECT_FALSE(marginStarts(v, kScrollLeft));
+  v.Top = -1047;
+  v.Left = -1376;
+  EXPECT_FALSE(marginStarts(v, kScrollDown));
+  EXPECT_FALSE(marginStarts(v, kScrollRight));
+  v.Top = -1046;
+  v.Left = -1375;
+  EXPECT_TRUE(marginStarts(v, kScrollDown));
+  EXPECT_TRUE(marginStarts(v, kScrollRight));
+}
+
+TEST(MapScroll, SpeedStaysWithinHalfAndTwo) {
+  EXPECT_EQ(fasterSpeed(2.0f), 2.0f);
+  EXPECT_EQ(fasterSpeed(1.5f), 2.0f);
+  EXPECT_EQ(slowerSpeed(0.5f), 0.5f);
+  EXPECT_EQ(slowerSpeed(1.0f), 0.5f);
+}
+
+TEST(MapView, CastlePictureIsTheHighestStageBuilt) {
+  const bool none[5] = {}, keep[5] = {true}, fort[5] = {true, true, true}, castle[5] = {false, false, false, false, true};
+  EXPECT_EQ(castleStagePicture(none), "");
+  EXPECT_EQ(castleStagePicture(keep), "keep");
+  EXPECT_EQ(castleStagePicture(fort, "1"), "fort1");
+  EXPECT_EQ(castleStagePicture(castle), "castle");
+}
+
+// The campaign screen built for a display mode, on a started campaign.
+struct CampScreen : test::GameFixture {
+  Camp1Frm& open(int mode) {
+    startCampaign();
+    g.optim.DisplayMode = static_cast<uint8_t>(mode);
+    auto& f = g.form<Camp1Frm>("Camp1Frm");
+    shell.show(f);
+    return f;
+  }
+};
+
+bool overlap(const Control& a, const Control& b) {
+  return a.Left < b.Left + b.Width && b.Left < a.Left + a.Width && a.Top < b.Top + b.Height && b.Top < a.Top + a.Height;
+}
+
+// A generous estimate of a text's width in the label's font (proportional faces run
+// about half the font size per character).
+int textWidth(const std::string& t, int font) { return static_cast<int>(t.size() * font * 0.55); }
+
+TEST_F(CampScreen, EveryModeKeepsTheStripsOnScreenAndApart) {
+  for (int mode = 0; mode <= 3; ++mode) {
+    SCOPED_TRACE(mode);
+    g.unload("Camp1Frm");
+    Camp1Frm& f = open(mode);
+    int w = 0, h = 0;
+    g.optim.displaySize(w, h);
+    ASSERT_EQ(f.Width, w);
+    std::vector<const Control*> strip;
+    for (const auto& c : f.controls()) {
+      if (!c.Panel.empty() || c.Name == "MapSurface" || c.Name == "TooltipLbl") continue;
+      EXPECT_GE(c.Left, 0) << c.Name;
+      EXPECT_GE(c.Top, 0) << c.Name;
+      EXPECT_LE(c.Left + c.Width, w) << c.Name;
+      EXPECT_LE(c.Top + c.Height, h) << c.Name;
+      if (c.Z == 21) strip.push_back(&c);
+    }
+    for (size_t i = 0; i < strip.size(); ++i)
+      for (size_t j = i + 1; j < strip.size(); ++j)
+        EXPECT_FALSE(overlap(*strip[i], *strip[j])) << strip[i]->Name << " / " << strip[j]->Name;
+  }
+}
+
+TEST_F(CampScreen, StatusTextsFitAt800x600) {
+  Camp1Frm& f = open(0);
+  // The longest texts the panel shows.
+  g.s.Gold = 9999999;
+  g.s.Crops = 9999999;
+  g.s.Happiness = 100;
+  g.s.Season = 1;
+  g.s.BuildTurnsLeft = 8;
+  g.s.BuildingUnderWay = 9;  // Stronghold
+  g.s.BlacksmithOrder = 4;   // Two-handed sword
+  f.refreshAll();
+  f.ctl("TimeLbl").Caption = "23:59";
+  f.ctl("WalkLbl").Caption = "3 / 3";
+  f.ctl("MoralLbl").Caption = "100";
+  for (const char* n : {"GoldLbl", "CropsLbl", "HappinessLbl", "CountyNameLbl", "SeassonLbl", "BuildLbl", "BlacksmithLbl",
+                        "TimeLbl", "WalkLbl", "MoralLbl"}) {
+    const Control& c = f.ctl(n);
+    EXPECT_LE(textWidth(c.Caption, c.FontSize), c.Width) << n << ": " << c.Caption;
+  }
+  g.s.BuildTurnsLeft = kNone;
+  f.refreshAll();
+  EXPECT_LE(textWidth(f.ctl("BuildLbl").Caption, f.ctl("BuildLbl").FontSize), f.ctl("BuildLbl").Width);
+  // Every help text fits the help line.
+  const Control& help = f.ctl("Helper");
+  for (const auto& c : f.controls()) {
+    int t = 0, e = 0;
+    if (helpLineEntry(c.Name, t, e))
+      EXPECT_LE(textWidth(g.text(t, e), help.FontSize), help.Width) << c.Name;
+  }
+}
+
+TEST_F(CampScreen, HelpLinesNameExistingControlsAndTexts) {
+  Camp1Frm& f = open(1);
+  int found = 0;
+  for (const auto& c : f.controls()) {
+    int t = 0, e = 0;
+    if (!helpLineEntry(c.Name, t, e)) continue;
+    ++found;
+    EXPECT_FALSE(g.text(t, e).empty()) << c.Name;
+  }
+  EXPECT_GT(found, 100);
+  int t = 0, e = 0;
+  EXPECT_FALSE(helpLineEntry("NoSuchControl", t, e));
+}
+
+TEST_F(CampScreen, TooltipStaysOnScreen) {
+  Camp1Frm& f = open(0);
+  g.s.Advanced.Tooltips = kTrue;
+  EventArgs a;
+  a.x = 790;
+  a.y = 590;
+  showHelpLine(f, "ArmyCamp1Img", a);
+  tooltipTick(g);
+  const Control& tip = f.ctl("TooltipLbl");
+  EXPECT_TRUE(tip.Visible);
+  EXPECT_EQ(tip.Width, kTooltipWidth2);
+  EXPECT_LE(tip.Left + tip.Width, f.Width);
+  EXPECT_LE(tip.Top + tip.Height, f.Height);
+  // In the open: under the pointer, 30 pixels down.
+  a.x = 100;
+  a.y = 200;
+  showHelpLine(f, "GoldLbl", a);
+  tooltipTick(g);
+  EXPECT_EQ(tip.Left, 100);
+  EXPECT_EQ(tip.Top, 230);
+  EXPECT_EQ(tip.Width, kTooltipWidth1);
+  f.clearHover();
+  tooltipTick(g);
+  EXPECT_FALSE(tip.Visible);
+}
+
+TEST_F(CampScreen, CampsStandAboveTheirMarkers) {
+  Camp1Frm& f = open(1);
+  g.s.CampExists = {kTrue, kTrue, kFalse};
+  g.s.CampWaypoint = {2, 37, 0};
+  g.s.CampMovesLeft = {2, 0, 0};
+  g.s.SelectedCamp = 1;
+  f.refreshAll();
+  const Control& m = f.ctl("WalkTo37");
+  const Control& camp = f.ctl("ArmyCamp2Img");
+  EXPECT_EQ(camp.Left, m.Left);
+  EXPECT_EQ(camp.Top, m.Top - 25);
+  EXPECT_TRUE(camp.Visible);
+  EXPECT_FALSE(f.ctl("ArmyCamp3Img").Visible);
+  EXPECT_EQ(f.ctl("Trooper2Img").Top, camp.Top + 30);
+  EXPECT_EQ(f.ctl("Camp1StatusImg").Picture, "CampStatusRes1");
+  EXPECT_EQ(f.ctl("Camp2StatusImg").Picture, "CampStatusRes2");
+  EXPECT_FALSE(f.ctl("Camp3StatusImg").Visible);
+}
+
+}  // namespace
+}  // namespace fief
