@@ -112,7 +112,7 @@ void parchment(Canvas& c, double x0, double y0, double w, double h, Detail d, ui
                                                               std::pow(std::abs(v - 0.5) * 2, 3));
       double n = 0;
       if (d.high) {
-        n = 0.055 * big->at(x, y) + 0.025 * mid->at(x, y) + 0.02 * fbm(x / 3.0, y / 40.0, z + 9, 1);
+        n = 0.055 * big->at(x, y) + 0.025 * mid->at(x, y) + 0.012 * fbm(x / 3.0, y / 40.0, z + 9, 1);
       }
       double f = vig + n;
       double r = std::clamp(base.r * f, 0.0, 1.0), g = std::clamp(base.g * f, 0.0, 1.0),

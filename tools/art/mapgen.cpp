@@ -586,6 +586,7 @@ void battleMap(Canvas& c, const std::string& name, bool winter, Detail d) {
       int towers = 2 + s;
       for (int t = 0; t < towers; ++t) {
         double tx = x0 + t * ww / (towers - 1);
+        if (std::abs(tx - c.w / 2.0) < 60) continue;  // the gate stands there
         cairo_arc(cr, tx, y0 + hh, 36 + s * 4, 0, 2 * M_PI);
         setColor(cr, winter ? hex("#e9eaeb") : hex("#8f8778"));
         cairo_fill_preserve(cr);
