@@ -78,6 +78,7 @@ void visitFields(GameState& s, V&& v) {
   v("LastOre", s.LastOre);
   v("LastCrops", s.LastCrops);
   v("LastMeat", s.LastMeat);
+  v("LastPeople", s.LastPeople);
   v("LastHappiness", s.LastHappiness);
   v("LastHealth", s.LastHealth);
   v("IdlePeople", s.IdlePeople);
