@@ -26,7 +26,9 @@ endif()
 
 file(GLOB ART_DATA CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/art/*)
 set(ART_STAMP ${CMAKE_BINARY_DIR}/game_assets.stamp)
-add_custom_command(OUTPUT ${ART_STAMP}
+# Besides the stamp, two files of the output stand for the whole set: deleting the program folder
+# makes the next build generate everything again.
+add_custom_command(OUTPUT ${ART_STAMP} ${GAME_DIR}/graphics/high/map_s1.png ${GAME_DIR}/sounds/music01.wav
   COMMAND fiefdom_art_gen --source ${CMAKE_SOURCE_DIR} --out ${GAME_DIR} --icons ${ART_ICONS}
           --check-manifest ${CMAKE_SOURCE_DIR}/data/art/manifest.json
   COMMAND ${CMAKE_COMMAND} -E touch ${ART_STAMP}
@@ -34,7 +36,7 @@ add_custom_command(OUTPUT ${ART_STAMP}
           ${ART_DATA} ${ART_ICONS}
   COMMENT "Generating pictures, sounds and fonts into ${GAME_DIR}"
   VERBATIM)
-add_custom_target(game_assets ALL DEPENDS ${ART_STAMP})
+add_custom_target(game_assets ALL DEPENDS ${ART_STAMP} ${GAME_DIR}/graphics/high/map_s1.png ${GAME_DIR}/sounds/music01.wav)
 
 # `fiefdom-tool art sheet` renders the contact sheet; the tool is defined before this file is included.
 if(TARGET fiefdom_tool)

@@ -32,3 +32,10 @@ click Camp1Frm.MapSurface
 expect SplitMode = 0
 wait 10
 expect-screen Camp1Frm.TooltipLbl visible = false
+# The map preview shows where the view lies on the whole map.
+click Camp1Frm.PreviewBtn
+expect-screen MapPreviewFrm.TitleLbl text = "Map of the County"
+expect-screen MapPreviewFrm.ViewFrameImg left = 20
+expect-screen MapPreviewFrm.ViewFrameImg top = 225
+click MapPreviewFrm.OkAniBtn
+expect-open !MapPreviewFrm

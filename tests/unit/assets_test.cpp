@@ -67,6 +67,12 @@ std::vector<std::string> requiredPictures() {
                                 "textbox", "map_preview", "hourglass",
                                 "troops_enemy", "troops_rival1", "troops_rival2", "troops_allied", "troops_outlaw"};
   for (int i = 1; i <= 17; ++i) v.push_back("sold" + std::to_string(i) + "res");
+  for (const char* b : {"ArmyBtn", "BlacksmithBtn", "BuildBtn", "DiploBtn", "PeopleBtn", "RealmBtn", "ScienceBtn",
+                        "TaxBtn", "WeatherBtn", "SpecialBtn", "MessagessBtn", "PreviewBtn", "Image1", "MenuBtn",
+                        "EndTurnBtn", "close", "replay", "exit"})
+    v.push_back(std::string("btn_") + b);
+  for (const char* i : {"gold", "wood", "stone", "ore", "crops", "meat", "people", "happiness", "health"})
+    v.push_back(std::string("icon_") + i);
   for (const char* it : {"bow", "club", "sword", "helebard", "twohand", "mace", "pike", "cross", "chainmail", "plate",
                          "shield"})
     v.push_back(std::string(it) + "res");
@@ -183,7 +189,7 @@ TEST(AssetsPictures, FixedSizesOfTheRendererContract) {
   const struct {
     std::string name;
     int w, h;
-  } table[] = {{"menu_top", 1280, 48},     {"menu_bottom", 1280, 128}, {"button", 160, 40},  {"button_hover", 160, 40},
+  } table[] = {{"menu_top", 1280, 64},     {"menu_bottom", 1280, 96}, {"button", 160, 40},  {"button_hover", 160, 40},
                {"button_pressed", 160, 40}, {"button_disabled", 160, 40}, {"panel", 96, 96}, {"tooltip", 64, 32},
                {"list_bg", 128, 128},       {"textbox", 128, 32},       {"progress_bar", 200, 20},
                {"progress_fill", 200, 20},  {"check_on", 24, 24},       {"waypoint", 24, 24}, {"sold1res", 96, 96},

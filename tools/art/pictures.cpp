@@ -73,6 +73,37 @@ void recipePicture(Canvas& c, const json& r, const Recipes& rec, Detail d) {
   std::string icon = r["icon"];
   if (shape == "plate") {
     plate(c, icon, field, fg, d);
+  } else if (shape == "button") {
+    // a square gilt button with a coloured field, lit from the top left
+    double w = c.w, h = c.h;
+    cairo_t* cr = c.cr;
+    roundRect(cr, 0.5, 0.5, w - 1, h - 1, w * 0.16);
+    if (d.high)
+      goldFill(cr, 0, 0, w * 0.3, h * 0.3);
+    else
+      setColor(cr, pal::gold);
+    cairo_fill(cr);
+    double b = std::max(3.0, w * 0.08);
+    roundRect(cr, b, b, w - 2 * b, h - 2 * b, w * 0.1);
+    if (d.high) {
+      cairo_pattern_t* p = cairo_pattern_create_linear(0, b, 0, h - b);
+      Rgb l = shade(field, 1.35), k = shade(field, 0.6);
+      cairo_pattern_add_color_stop_rgb(p, 0, l.r, l.g, l.b);
+      cairo_pattern_add_color_stop_rgb(p, 1, k.r, k.g, k.b);
+      cairo_set_source(cr, p);
+      cairo_pattern_destroy(p);
+    } else {
+      setColor(cr, field);
+    }
+    cairo_fill(cr);
+    roundRect(cr, 0.5, 0.5, w - 1, h - 1, w * 0.16);
+    setColor(cr, pal::ink);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    double is = w * 0.66;
+    iconShadowed(cr, icon, (w - is) / 2, (h - is) / 2, is, fg, d);
+  } else if (shape == "icon") {
+    iconShadowed(c.cr, icon, 1, 1, std::min(c.w, c.h) - 2, fg, d);
   } else if (shape == "medallion") {
     double rr = std::min(c.w, c.h) / 2.0 - (d.high ? 3 : 1);
     medallion(c.cr, icon, c.w / 2.0 - (d.high ? 1 : 0), c.h / 2.0 - (d.high ? 1 : 0), rr, field, fg, d);
@@ -324,10 +355,14 @@ void pictureJobs(const Config& cfg, std::vector<Job>& jobs) {
   }
   jobs.push_back([rec](Output& o) {
     o.picture("menuframeres", 480, 440, [&](Canvas& c, Detail d) { screenBackground(c, "menuframeres", "tower-flag", d); });
-    o.picture("menu_top", 1280, 48, [](Canvas& c, Detail d) { strip(c, true, d); });
-    o.picture("menu_bottom", 1280, 128, [](Canvas& c, Detail d) { strip(c, false, d); });
+    o.picture("menu_top", 1280, 64, [](Canvas& c, Detail d) { strip(c, true, d); });
+    o.picture("menu_bottom", 1280, 96, [](Canvas& c, Detail d) { strip(c, false, d); });
     const char* bn[] = {"button", "button_hover", "button_pressed", "button_disabled"};
     for (int s = 0; s < 4; ++s) o.picture(bn[s], 160, 40, [&](Canvas& c, Detail d) { button(c, s, d); });
+    o.picture("btn_EndTurnBtn", 200, 48, [](Canvas& c, Detail d) {
+      button(c, 1, d);
+      Icons::draw(c.cr, "hourglass", 8, 8, 32, pal::red);
+    });
     o.picture("panel", 96, 96, [](Canvas& c, Detail d) {
       Canvas p(96, 96);
       parchment(p, 0, 0, 96, 96, d, 5);
