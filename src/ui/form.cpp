@@ -119,7 +119,10 @@ std::vector<std::string> registeredForms() {
 }
 
 void SetUpScreen(Game& g, Form& f) {
-  if (!g.ScaleForms || f.Enlarged || f.Width == 0) return;
+  // Full-screen forms (0 x 0 in forms.json) lay themselves out for the display instead.
+  int listedW = 0, listedH = 0;
+  formSize(f.name(), listedW, listedH);
+  if (!g.ScaleForms || f.Enlarged || f.Width == 0 || listedW == 0) return;
   f.Enlarged = true;
   auto up = [](int& v) { v = static_cast<int>(v * 1.25); };
   up(f.Left), up(f.Top), up(f.Width), up(f.Height);

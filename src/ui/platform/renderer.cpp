@@ -1,0 +1,529 @@
+#include "ui/platform/renderer.h"
+
+#include <SDL_image.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <sys/stat.h>
+
+namespace fief {
+
+namespace {
+
+constexpr uint32_t kInk = 0x2B1D0E;
+constexpr uint32_t kHoverInk = 0x5A1A0A;
+constexpr uint32_t kDisabledInk = 0x7A7060;
+
+SDL_Color colour(uint32_t rgb, uint8_t a = 255) {
+  return SDL_Color{static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8), static_cast<uint8_t>(rgb), a};
+}
+
+bool fileExists(const std::string& p) {
+  struct stat st {};
+  return stat(p.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool endsWith(const std::string& s, const std::string& tail) {
+  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+SDL_Rect intersect(const SDL_Rect& a, const SDL_Rect& b) {
+  SDL_Rect out{};
+  if (!SDL_IntersectRect(&a, &b, &out)) return SDL_Rect{a.x, a.y, 0, 0};
+  return out;
+}
+
+
+}  // namespace
+
+Renderer::Renderer(SDL_Renderer* r, std::string programDir) : r_(r), dir_(std::move(programDir)) {
+  if (!TTF_WasInit()) TTF_Init();
+  int flags = IMG_INIT_PNG;
+  if ((IMG_Init(flags) & flags) != flags) std::fprintf(stderr, "fiefdom: PNG pictures unavailable: %s\n", IMG_GetError());
+  SDL_SetRenderDrawBlendMode(r_, SDL_BLENDMODE_BLEND);
+}
+
+Renderer::~Renderer() {
+  for (auto& [n, p] : pics_)
+    if (p.tex) SDL_DestroyTexture(p.tex);
+  for (auto& [k, l] : lines_)
+    if (l.tex) SDL_DestroyTexture(l.tex);
+  for (auto& [k, f] : fonts_)
+    if (f) TTF_CloseFont(f);
+}
+
+void Renderer::setGraphicsFolder(const std::string& folder) {
+  if (folder == folder_) return;
+  folder_ = folder;
+  for (auto& [n, p] : pics_)
+    if (p.tex) SDL_DestroyTexture(p.tex);
+  pics_.clear();
+}
+
+void Renderer::problem(const std::string& what) {
+  if (checking_ && problems && std::find(problems->begin(), problems->end(), what) == problems->end()) problems->push_back(what);
+}
+
+// ---------------------------------------------------------------- pictures
+
+const Renderer::Pic* Renderer::pic(const std::string& name) {
+  auto it = pics_.find(name);
+  if (it != pics_.end()) return it->second.tex ? &it->second : nullptr;
+  Pic p;
+  std::string path;
+  if (endsWith(name, ".rz")) path = name.find('/') != std::string::npos ? dir_ + "/" + name : dir_ + "/anim/" + name;
+  else path = dir_ + "/" + folder_ + "/" + name + ".png";
+  if (fileExists(path)) p.tex = IMG_LoadTexture(r_, path.c_str());
+  if (p.tex) {
+    SDL_QueryTexture(p.tex, nullptr, nullptr, &p.w, &p.h);
+    SDL_SetTextureBlendMode(p.tex, SDL_BLENDMODE_BLEND);
+    if (endsWith(name, ".rz") && p.h > 0) {
+      p.frames = std::max(1, p.w / p.h);
+      p.w = p.h;
+    }
+  } else {
+    std::fprintf(stderr, "fiefdom: picture '%s' is missing or damaged (%s); a placeholder is drawn\n", name.c_str(),
+                 path.c_str());
+  }
+  auto [ins, ok] = pics_.emplace(name, p);
+  return ins->second.tex ? &ins->second : nullptr;
+}
+
+SDL_Texture* Renderer::picture(const std::string& name) {
+  const Pic* p = pic(name);
+  return p ? p->tex : nullptr;
+}
+
+bool Renderer::pictureExists(const std::string& name) { return pic(name) != nullptr; }
+
+void Renderer::placeholder(const SDL_Rect& r) {
+  SDL_SetRenderDrawColor(r_, 150, 140, 120, 110);
+  SDL_RenderFillRect(r_, &r);
+  SDL_SetRenderDrawColor(r_, 90, 80, 60, 200);
+  SDL_RenderDrawRect(r_, &r);
+}
+
+void Renderer::drawPicture(const std::string& name, const SDL_Rect& r, uint8_t alpha) {
+  const Pic* p = pic(name);
+  if (!p) {
+    problem("missing picture " + name);
+    placeholder(r);
+    return;
+  }
+  SDL_Rect src{0, 0, p->w, p->h};
+  if (p->frames > 1) {
+    animating_ = true;
+    src.x = static_cast<int>((clock_ / 100) % p->frames) * p->w;
+  }
+  SDL_SetTextureAlphaMod(p->tex, alpha);
+  SDL_RenderCopy(r_, p->tex, &src, &r);
+  if (alpha != 255) SDL_SetTextureAlphaMod(p->tex, 255);
+}
+
+void Renderer::drawSlice(const std::string& name, const SDL_Rect& r, int c) {
+  const Pic* p = pic(name);
+  if (!p) {
+    problem("missing picture " + name);
+    placeholder(r);
+    return;
+  }
+  c = std::min({c, r.w / 2, r.h / 2, p->w / 2, p->h / 2});
+  const int sx[4] = {0, c, p->w - c, p->w}, sy[4] = {0, c, p->h - c, p->h};
+  const int dx[4] = {r.x, r.x + c, r.x + r.w - c, r.x + r.w}, dy[4] = {r.y, r.y + c, r.y + r.h - c, r.y + r.h};
+  for (int j = 0; j < 3; ++j)
+    for (int i = 0; i < 3; ++i) {
+      SDL_Rect s{sx[i], sy[j], sx[i + 1] - sx[i], sy[j + 1] - sy[j]};
+      SDL_Rect d{dx[i], dy[j], dx[i + 1] - dx[i], dy[j + 1] - dy[j]};
+      if (s.w > 0 && s.h > 0 && d.w > 0 && d.h > 0) SDL_RenderCopy(r_, p->tex, &s, &d);
+    }
+}
+
+// ---------------------------------------------------------------- text
+
+TTF_Font* Renderer::font(int size, bool title) {
+  // Font sizes are points; the layout's logical pixels take 4/3 pixels per point.
+  int px = std::max(6, static_cast<int>(std::lround(size * 4.0 / 3.0)));
+  auto key = std::make_pair(px, title);
+  auto it = fonts_.find(key);
+  if (it != fonts_.end()) return it->second;
+  TTF_Font* f = nullptr;
+  for (const std::string& path : {dir_ + (title ? "/fonts/title.ttf" : "/fonts/text.ttf"), dir_ + "/fonts/text.ttf",
+                                  std::string("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf")}) {
+    if (!fileExists(path)) continue;
+    f = TTF_OpenFont(path.c_str(), px);
+    if (f) break;
+  }
+  if (!f && !fontWarned_) {
+    fontWarned_ = true;
+    std::fprintf(stderr, "fiefdom: no font could be opened (fonts/text.ttf); texts are not drawn\n");
+  }
+  fonts_[key] = f;
+  return f;
+}
+
+std::vector<std::string> Renderer::wrap(TTF_Font* f, const std::string& text, int width, int* widest) {
+  std::vector<std::string> out;
+  int most = 0;
+  auto measure = [&](const std::string& s) {
+    int w = 0, h = 0;
+    if (f && !s.empty()) TTF_SizeUTF8(f, s.c_str(), &w, &h);
+    return w;
+  };
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t nl = text.find('\n', start);
+    std::string para = text.substr(start, nl == std::string::npos ? std::string::npos : nl - start);
+    if (!para.empty() && para.back() == '\r') para.pop_back();
+    // Greedy word wrap of one paragraph.
+    std::string line;
+    size_t i = 0;
+    while (i < para.size()) {
+      size_t sp = para.find(' ', i);
+      std::string word = para.substr(i, sp == std::string::npos ? std::string::npos : sp - i);
+      i = sp == std::string::npos ? para.size() : sp + 1;
+      std::string candidate = line.empty() ? word : line + " " + word;
+      if (!line.empty() && measure(candidate) > width) {
+        most = std::max(most, measure(line));
+        out.push_back(line);
+        line = word;
+      } else {
+        line = candidate;
+      }
+    }
+    most = std::max(most, measure(line));
+    out.push_back(line);
+    if (nl == std::string::npos) break;
+    start = nl + 1;
+  }
+  while (!out.empty() && out.back().empty()) out.pop_back();
+  if (widest) *widest = most;
+  return out;
+}
+
+int Renderer::textHeight(TTF_Font* f, int lines) const {
+  if (!f || lines <= 0) return 0;
+  return TTF_FontHeight(f) + (lines - 1) * TTF_FontLineSkip(f);
+}
+
+SDL_Texture* Renderer::lineTexture(TTF_Font* f, const std::string& line, uint32_t rgb, int& w, int& h) {
+  char head[48];
+  std::snprintf(head, sizeof head, "%p|%06x|", static_cast<void*>(f), rgb & 0xFFFFFF);
+  std::string key = head + line;
+  auto it = lines_.find(key);
+  if (it == lines_.end()) {
+    Line l;
+    if (SDL_Surface* s = TTF_RenderUTF8_Blended(f, line.c_str(), colour(rgb))) {
+      l.tex = SDL_CreateTextureFromSurface(r_, s);
+      l.w = s->w;
+      l.h = s->h;
+      SDL_FreeSurface(s);
+    }
+    it = lines_.emplace(key, l).first;
+  }
+  it->second.used = frame_;
+  w = it->second.w;
+  h = it->second.h;
+  return it->second.tex;
+}
+
+void Renderer::drawText(const Control& c, const std::string& text, const SDL_Rect& box, int align, bool vcentre,
+                        uint32_t rgb, const std::string& owner) {
+  if (text.empty() || box.w <= 0) return;
+  TTF_Font* f = font(c.FontSize, c.Title);
+  if (!f) return;
+  int widest = 0;
+  auto lines = wrap(f, text, box.w, &widest);
+  int need = textHeight(f, static_cast<int>(lines.size()));
+  if (widest > box.w || need > box.h + 2) {
+    char buf[96];
+    std::snprintf(buf, sizeof buf, " (text %dx%d in a box of %dx%d)", widest, need, box.w, box.h);
+    problem("text overflows " + owner + buf);
+  }
+  int y = vcentre ? box.y + (box.h - need) / 2 : box.y;
+  for (const auto& line : lines) {
+    int w = 0, h = 0;
+    if (!line.empty())
+      if (SDL_Texture* t = lineTexture(f, line, rgb, w, h)) {
+        int x = align == 1 ? box.x + (box.w - w) / 2 : align == 2 ? box.x + box.w - w : box.x;
+        SDL_Rect d{x, y, w, h};
+        SDL_RenderCopy(r_, t, nullptr, &d);
+      }
+    y += TTF_FontLineSkip(f);
+  }
+}
+
+void Renderer::trimTextCache() {
+  ++frame_;
+  if (lines_.size() < 2000) return;
+  for (auto it = lines_.begin(); it != lines_.end();) {
+    if (frame_ - it->second.used > 120) {
+      if (it->second.tex) SDL_DestroyTexture(it->second.tex);
+      it = lines_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+}
+
+// ---------------------------------------------------------------- geometry
+
+SDL_Rect Renderer::formRect(const Form& f, int w, int h) {
+  if (f.Width <= 0 || f.Height <= 0 || (f.Width >= w && f.Height >= h)) return SDL_Rect{0, 0, w, h};
+  return SDL_Rect{(w - f.Width) / 2, (h - f.Height) / 2, f.Width, f.Height};
+}
+
+std::vector<PlacedControl> Renderer::layout(Form& f, int w, int h) const {
+  const SDL_Rect fr = formRect(f, w, h);
+  std::vector<PlacedControl> out;
+  auto& cs = f.controls();
+  // The campaign screen keeps the map's children between its two strips.
+  const Control* top = f.find("MenuTop");
+  const Control* bottom = f.find("MenuBottom");
+  for (size_t i = 0; i < cs.size(); ++i) {
+    Control& c = cs[i];
+    if (!c.Visible || c.Kind == ControlKind::Timer) continue;
+    SDL_Rect r{fr.x + c.Left, fr.y + c.Top, c.Width, c.Height};
+    SDL_Rect clip = fr;
+    bool shown = true;
+    std::string p = c.Panel;
+    for (int depth = 0; !p.empty() && depth < 8; ++depth) {
+      const Control* pc = f.find(p);
+      if (!pc) break;
+      if (!pc->Visible) {
+        shown = false;
+        break;
+      }
+      r.x += pc->Left;
+      r.y += pc->Top;
+      p = pc->Panel;
+    }
+    if (!shown) continue;
+    if (!c.Panel.empty()) {
+      // Clipped to its panel's box.
+      if (const Control* pc = f.find(c.Panel)) {
+        SDL_Rect pr{r.x - c.Left, r.y - c.Top, pc->Width, pc->Height};
+        clip = intersect(clip, pr);
+      }
+      if (c.Panel == "MapSurface" && top && bottom) {
+        int y0 = fr.y + top->Top + top->Height, y1 = fr.y + bottom->Top;
+        clip = intersect(clip, SDL_Rect{fr.x, y0, fr.w, std::max(0, y1 - y0)});
+      }
+    }
+    out.push_back(PlacedControl{&c, r, clip, i});
+  }
+  std::stable_sort(out.begin(), out.end(), [](const PlacedControl& a, const PlacedControl& b) { return a.c->Z < b.c->Z; });
+  return out;
+}
+
+// ---------------------------------------------------------------- lists
+
+void Renderer::scrollList(const Form* f, const std::string& name, int delta) { lists_[{f, name}].top += delta; }
+
+int Renderer::listRowAt(const Form* f, const Control& c, const SDL_Rect& r, int y) {
+  TTF_Font* fnt = font(c.FontSize, c.Title);
+  if (!fnt) return -1;
+  const int rowH = textHeight(fnt, 1) + 2;
+  int row = (y - (r.y + 4)) / rowH;
+  if (y < r.y + 4 || row < 0) return -1;
+  int idx = lists_[{f, c.Name}].top + row;
+  return idx < static_cast<int>(c.Items.size()) ? idx : -1;
+}
+
+void Renderer::forget(const Form* f) {
+  for (auto it = lists_.begin(); it != lists_.end();) it = it->first.first == f ? lists_.erase(it) : std::next(it);
+}
+
+// ---------------------------------------------------------------- forms and controls
+
+void Renderer::drawFrame(const std::vector<Form*>& forms, int w, int h, const InputLooks& looks, int fade) {
+  animating_ = false;
+  SDL_SetRenderDrawColor(r_, 0, 0, 0, 255);
+  SDL_RenderClear(r_);
+  for (Form* f : forms) drawForm(*f, w, h, looks);
+  if (fade > 0) {
+    SDL_SetRenderDrawColor(r_, 0, 0, 0, static_cast<uint8_t>(std::clamp(fade, 0, 255)));
+    SDL_Rect all{0, 0, w, h};
+    SDL_RenderFillRect(r_, &all);
+  }
+  trimTextCache();
+}
+
+void Renderer::drawForm(Form& f, int w, int h, const InputLooks& looks) {
+  checking_ = problems && (!checkOnly || checkOnly == &f);
+  const SDL_Rect fr = formRect(f, w, h);
+  std::string bg = f.Background.empty() ? "bg_" + f.name() : f.Background;
+  if (f.Transparent) {
+    // A shaped form shows only its picture (transparent pixels let the forms below through).
+    if (pic(bg)) drawPicture(bg, fr);
+  } else if (pic(bg)) {
+    drawPicture(bg, fr);
+  } else {
+    problem("missing picture " + bg);
+    // A plain parchment panel with a dark border in place of the missing background.
+    SDL_SetRenderDrawColor(r_, 226, 208, 170, 255);
+    SDL_RenderFillRect(r_, &fr);
+    SDL_SetRenderDrawColor(r_, 120, 90, 40, 255);
+    for (int i = 0; i < 3; ++i) {
+      SDL_Rect b{fr.x + i, fr.y + i, fr.w - 2 * i, fr.h - 2 * i};
+      SDL_RenderDrawRect(r_, &b);
+    }
+  }
+  for (const PlacedControl& p : layout(f, w, h)) {
+    const Control& c = *p.c;
+    // A control must lie inside its container (its panel, else the form); a surface
+    // larger than the form is a scrolled view and exempt.
+    if (checking_ && c.Kind != ControlKind::Timer) {
+      int cw = fr.w, ch = fr.h;
+      if (!c.Panel.empty())
+        if (const Control* pc = f.find(c.Panel)) cw = pc->Width, ch = pc->Height;
+      bool surface = c.Width > fr.w || c.Height > fr.h;
+      if (!surface && (c.Left < 0 || c.Top < 0 || c.Left + c.Width > cw || c.Top + c.Height > ch))
+        problem("control " + c.Name + " lies outside its " + (c.Panel.empty() ? "screen" : "panel " + c.Panel));
+    }
+    if (p.clip.w <= 0 || p.clip.h <= 0) continue;
+    SDL_RenderSetClipRect(r_, &p.clip);
+    drawControl(f, p, looks);
+  }
+  SDL_RenderSetClipRect(r_, nullptr);
+  checking_ = false;
+}
+
+void Renderer::drawControl(Form& f, const PlacedControl& p, const InputLooks& looks) {
+  const Control& c = *p.c;
+  const SDL_Rect& r = p.r;
+  const std::string owner = f.name() + "." + c.Name;
+  const bool hover = looks.hoverForm == &f && looks.hoverControl == c.Name;
+  const bool pressed = looks.pressedForm == &f && looks.pressedControl == c.Name && hover;
+  switch (c.Kind) {
+    case ControlKind::Label: {
+      uint32_t ink = !c.Enabled ? kDisabledInk : c.ForeColor;
+      if (hover && c.Enabled && c.ForeColor == kDefaultColour && f.handles(c.Name, Ev::Click)) ink = kHoverInk;
+      drawText(c, c.Caption, r, c.Align, false, ink, owner);
+      break;
+    }
+    case ControlKind::Button: {
+      const char* look = !c.Enabled ? "button_disabled" : pressed ? "button_pressed" : hover ? "button_hover" : "button";
+      bool icon = !c.Picture.empty() && pic(c.Picture);
+      if (!c.Picture.empty() && !icon) problem("missing picture " + c.Picture);
+      drawSlice(look, r, 12);
+      if (icon) {
+        SDL_Rect in{r.x + 3, r.y + 3, r.w - 6, r.h - 6};
+        if (pressed) in.y += 1;
+        drawPicture(c.Picture, in, c.Enabled ? 255 : 110);
+      } else {
+        uint32_t ink = !c.Enabled ? kDisabledInk : hover ? kHoverInk : (c.ForeColor == kDefaultColour ? kInk : c.ForeColor);
+        SDL_Rect in{r.x + 4, r.y + (pressed ? 1 : 0), r.w - 8, r.h};
+        if (c.Caption.empty() && !c.Picture.empty()) {
+          // An icon button whose icon is missing still says what it does: its name, small.
+          Control named = c;
+          named.FontSize = 7;
+          std::string word = c.Name.size() > 3 && endsWith(c.Name, "Btn") ? c.Name.substr(0, c.Name.size() - 3) : c.Name;
+          bool was = checking_;
+          checking_ = false;
+          drawText(named, word, SDL_Rect{r.x + 1, in.y, r.w - 2, r.h}, 1, true, ink, owner);
+          checking_ = was;
+        } else {
+          drawText(c, c.Caption, in, 1, true, ink, owner);
+        }
+      }
+      break;
+    }
+    case ControlKind::Image:
+      if (!c.Picture.empty()) drawPicture(c.Picture, r, c.Enabled ? 255 : 140);
+      if (!c.Caption.empty()) drawText(c, c.Caption, r, c.Align, true, c.ForeColor, owner);
+      break;
+    case ControlKind::List:
+    case ControlKind::FileList: {
+      drawSlice("list_bg", r, 12);
+      TTF_Font* fnt = font(c.FontSize, c.Title);
+      if (!fnt) break;
+      const int rowH = textHeight(fnt, 1) + 2;
+      const int rows = std::max(1, (r.h - 8) / rowH);
+      ListView& lv = lists_[{&f, c.Name}];
+      if (c.ListIndex != lv.lastIndex && c.ListIndex >= 0) {
+        // A newly chosen row is scrolled into view.
+        if (c.ListIndex < lv.top) lv.top = c.ListIndex;
+        if (c.ListIndex >= lv.top + rows) lv.top = c.ListIndex - rows + 1;
+      }
+      lv.lastIndex = c.ListIndex;
+      lv.top = std::clamp(lv.top, 0, std::max(0, static_cast<int>(c.Items.size()) - rows));
+      const int topRow = lv.top;
+      SDL_Rect inner{r.x + 6, r.y + 4, r.w - 12, r.h - 8};
+      SDL_Rect clip = intersect(p.clip, inner);
+      SDL_RenderSetClipRect(r_, &clip);
+      for (int i = 0; i < rows && topRow + i < static_cast<int>(c.Items.size()); ++i) {
+        int idx = topRow + i;
+        SDL_Rect row{inner.x, inner.y + i * rowH, inner.w, rowH};
+        if (idx == c.ListIndex) {
+          SDL_SetRenderDrawColor(r_, 200, 160, 60, 150);
+          SDL_RenderFillRect(r_, &row);
+        }
+        int tw = 0, th = 0;
+        if (!c.Items[idx].empty())
+          if (SDL_Texture* t = lineTexture(fnt, c.Items[idx], c.Enabled ? c.ForeColor : kDisabledInk, tw, th)) {
+            SDL_Rect d{row.x + 2, row.y + 1, tw, th};
+            SDL_RenderCopy(r_, t, nullptr, &d);
+          }
+      }
+      SDL_RenderSetClipRect(r_, &p.clip);
+      break;
+    }
+    case ControlKind::CheckBox: {
+      int box = std::min(24, r.h);
+      SDL_Rect b{r.x, r.y + (r.h - box) / 2, box, box};
+      drawPicture(c.Checked ? "check_on" : "check_off", b, c.Enabled ? 255 : 120);
+      SDL_Rect t{r.x + box + 6, r.y, r.w - box - 6, r.h};
+      uint32_t ink = !c.Enabled ? kDisabledInk : hover ? kHoverInk : c.ForeColor;
+      drawText(c, c.Caption, t, 0, true, ink, owner);
+      break;
+    }
+    case ControlKind::TextBox: {
+      drawSlice("textbox", r, 8);
+      SDL_Rect t{r.x + 6, r.y, r.w - 12, r.h};
+      bool focus = looks.focusForm == &f && looks.focusControl == c.Name;
+      TTF_Font* fnt = font(c.FontSize, c.Title);
+      if (!fnt) break;
+      int tw = 0, th = 0;
+      if (!c.Caption.empty())
+        if (SDL_Texture* tex = lineTexture(fnt, c.Caption, c.ForeColor, tw, th)) {
+          // Long texts show their end, where the player types.
+          int x = tw > t.w ? t.x + t.w - tw : t.x;
+          SDL_Rect d{x, t.y + (t.h - th) / 2, tw, th};
+          SDL_Rect clip = intersect(p.clip, t);
+          SDL_RenderSetClipRect(r_, &clip);
+          SDL_RenderCopy(r_, tex, nullptr, &d);
+          SDL_RenderSetClipRect(r_, &p.clip);
+        }
+      if (focus && (clock_ / 500) % 2 == 0) {
+        animating_ = true;
+        int cx = std::min(t.x + tw + 1, t.x + t.w - 1);
+        SDL_SetRenderDrawColor(r_, 43, 29, 14, 255);
+        SDL_RenderDrawLine(r_, cx, r.y + 5, cx, r.y + r.h - 6);
+      } else if (focus) {
+        animating_ = true;
+      }
+      break;
+    }
+    case ControlKind::ProgressBar: {
+      drawSlice("progress_bar", r, 6);
+      double frac = c.Max > 0 ? std::clamp(static_cast<double>(c.Value) / c.Max, 0.0, 1.0) : 0.0;
+      SDL_Rect fill{r.x, r.y, static_cast<int>(r.w * frac), r.h};
+      if (fill.w > 0) {
+        SDL_Rect clip = intersect(p.clip, fill);
+        SDL_RenderSetClipRect(r_, &clip);
+        drawSlice("progress_fill", r, 6);
+        SDL_RenderSetClipRect(r_, &p.clip);
+      }
+      break;
+    }
+    case ControlKind::Panel:
+      // A panel's picture is a frame (9-slice).
+      if (!c.Picture.empty()) drawSlice(c.Picture, r, 24);
+      break;
+    case ControlKind::Timer:
+      break;
+  }
+}
+
+}  // namespace fief

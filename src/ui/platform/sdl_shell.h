@@ -1,0 +1,132 @@
+// The real shell: an SDL2 window and renderer at the logical resolution of the display
+// mode, scaled to the window; the real-clock timer loop (it sleeps until the next timer
+// or input, and draws only when something changed); mouse, keys and text input
+// delivered to the forms; sound; pointers; programs started by path.
+#pragma once
+
+#include <SDL.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/platform/renderer.h"
+#include "ui/platform/sound.h"
+#include "ui/shell.h"
+
+namespace fief {
+
+struct Game;
+
+class SdlShell : public Shell {
+ public:
+  struct Options {
+    std::string title = "Fiefdom";
+    // Screenshot mode: a hidden window exactly the logical size, the software renderer,
+    // no sound, no message boxes; a modal form runs `onModal` instead of a loop.
+    bool capture = false;
+    // Forces the windowed mode (else the display settings decide).
+    bool forceWindowed = false;
+  };
+  explicit SdlShell(Options opt);
+  SdlShell() : SdlShell(Options{}) {}
+  ~SdlShell() override;
+
+  // Opens the window for the game's display settings (g.optim). False with a message
+  // in `err` when no window can be opened.
+  bool attach(Game& g, std::string& err);
+
+  // Runs the event loop until the program ends (throws ProgramEnded).
+  [[noreturn]] void run();
+  // One round of the loop: due timers, waiting input, a frame when something changed,
+  // then a sleep until the next timer or input (at most `maxWaitMs`).
+  void runOnce(int64_t maxWaitMs = 1000);
+  // Screenshot mode: lets the next form open after one ended the program.
+  void clearEnded() { ended_ = false; }
+
+  // In screenshot mode a modal form does not run a loop: this is called instead, and
+  // the form is closed afterwards if it is still open.
+  std::function<void(Form&)> onModal;
+
+  void showModal(Form& f) override;
+  void show(Form& f) override;
+  void close(Form& f) override;
+  std::vector<Form*> openForms() const override { return stack_; }
+
+  void playSound(const std::string& channel, const std::string& file, bool loop) override;
+  void stopSound(const std::string& channel) override;
+  void setVolume(const std::string& channel, int attenuation) override;
+  int soundDevices() const override;
+
+  void setPointer(Pointer p) override;
+  int logicalDpi() const override;
+  void setFade(int alpha) override;
+  void present() override;
+
+  bool startProgram(const std::string& path) override;
+  [[noreturn]] void endProgram() override;
+  bool ended() const { return ended_; }
+
+  int64_t nowMs() const override;
+  std::string timeOfDay() const override;
+  void messageBox(const std::string& text) override;
+
+  // Drawing: the logical screen size, one frame now, the frame read back as a surface
+  // (the caller frees it).
+  void logicalSize(int& w, int& h) const;
+  void drawNow();
+  SDL_Surface* readFrame();
+  Renderer& renderer() { return *renderer_; }
+  SDL_Window* window() { return window_; }
+
+  // Input as the player gives it (also used by tests): a point on the logical screen.
+  void mouseDown(int x, int y, MouseButton b);
+  void mouseUp(int x, int y, MouseButton b);
+  void mouseMove(int x, int y);
+  void wheel(int x, int y, int rows);
+  void keyDown(Key k);
+  void keyUp(Key k);
+  void textInput(const std::string& utf8);
+  void backspace();
+
+  // What lies under a point: the form that takes input there and its control (nullptr
+  // for the bare form; form nullptr when input cannot reach any).
+  std::pair<Form*, Control*> hit(int x, int y, SDL_Rect* where = nullptr);
+
+ private:
+  void open(Form& f);
+  void loop(const std::function<bool()>& done);
+  void handle(const SDL_Event& e);
+  void updateLogicalSize();
+  Form* inputForm() const;  // the top-most form that takes keys
+  bool reachable(const Form* f) const;
+  SDL_Cursor* cursor(Pointer p);
+
+  Options opt_;
+  Game* game_ = nullptr;
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* sdl_ = nullptr;
+  std::unique_ptr<Renderer> renderer_;
+  std::unique_ptr<Sound> sound_;
+  std::vector<Form*> stack_;
+  int logicalW_ = 1024, logicalH_ = 768;
+  int fade_ = 0;
+  bool dirty_ = true;
+  bool ended_ = false;
+  int64_t lastFrame_ = -1000;
+  InputLooks looks_;
+  Pointer pointer_ = Pointer::Normal;
+  std::map<Pointer, SDL_Cursor*> cursors_;
+  std::map<Key, Form*> keyOwner_;  // a key's release goes to the form that saw it pressed
+  // Mouse press: where it went (the release and the click go there).
+  Form* downForm_ = nullptr;
+  std::string downControl_;
+  MouseButton downButton_ = MouseButton::Left;
+};
+
+// The SDL key of a game key (SDLK_UNKNOWN for none) and back.
+Key keyFromSdl(SDL_Keycode k);
+
+}  // namespace fief

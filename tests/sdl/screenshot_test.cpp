@@ -1,0 +1,178 @@
+// Screenshots of every screen through the real renderer (SDL's offscreen driver): each
+// registered form is opened over a started campaign at 800x600 and 1280x1024 and saved
+// as build/screenshots/<Form>_<w>x<h>.png. The test fails on a picture name that does
+// not exist, on text that does not fit its control after word wrap, and on a control
+// that lies outside its screen or panel. Problems already reported to a screen's owner
+// are listed in tests/sdl/known_issues.txt and only printed.
+#include <SDL_image.h>
+#include <fnmatch.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "campaign/files.h"
+#include "campaign/game.h"
+#include "campaign/program_start.h"
+#include "ui/platform/sdl_shell.h"
+
+namespace fs = std::filesystem;
+using namespace fief;
+
+namespace {
+
+// A program folder for the test: copies of the files a campaign writes, links to the
+// read-only pictures, sounds and fonts of the built one.
+struct ShotDir {
+  fs::path path;
+  ShotDir() {
+    char tmpl[] = "/tmp/fiefdom-shots-XXXXXX";
+    path = mkdtemp(tmpl);
+    const fs::path src = FIEFDOM_GAME_DIR;
+    for (const char* d : {"graphics", "anim", "fonts", "pointers", "sounds"})
+      if (fs::exists(src / d)) fs::create_directory_symlink(src / d, path / d);
+    for (const char* d : {"localizations", "level15"})
+      if (fs::exists(src / d)) fs::copy(src / d, path / d, fs::copy_options::recursive);
+    for (auto& e : fs::directory_iterator(src))
+      if (e.is_regular_file() && e.path().extension() == ".rz" &&
+          (fs::status(e).permissions() & fs::perms::owner_exec) == fs::perms::none)
+        fs::copy_file(e.path(), path / e.path().filename());
+    fs::create_directories(path / "Save Game");
+  }
+  ~ShotDir() {
+    std::error_code ec;
+    fs::remove_all(path, ec);
+  }
+};
+
+std::vector<std::string> knownIssues() {
+  std::vector<std::string> out;
+  std::ifstream f(FIEFDOM_SOURCE_DIR "/tests/sdl/known_issues.txt");
+  std::string line;
+  while (std::getline(f, line))
+    if (!line.empty() && line[0] != '#') out.push_back(line);
+  return out;
+}
+
+struct Mode {
+  uint8_t displayMode;
+  int w, h;
+};
+
+class Screenshots : public ::testing::TestWithParam<Mode> {
+ protected:
+  void SetUp() override {
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    fs::create_directories(outDir);
+  }
+
+  // Saves the current frame; the problems of `check` are collected under its name.
+  void shoot(SdlShell& sh, Form& check, const std::string& name) {
+    std::vector<std::string> found;
+    sh.renderer().problems = &found;
+    sh.renderer().checkOnly = &check;
+    SDL_Surface* s = sh.readFrame();
+    sh.renderer().problems = nullptr;
+    ASSERT_NE(s, nullptr) << SDL_GetError();
+    int w = 0, h = 0;
+    sh.logicalSize(w, h);
+    std::string file = name + "_" + std::to_string(w) + "x" + std::to_string(h);
+    IMG_SavePNG(s, (outDir / (file + ".png")).c_str());
+    SDL_FreeSurface(s);
+    for (auto& p : found) problems.push_back(file + ": " + p);
+  }
+
+  fs::path outDir = fs::path(FIEFDOM_BINARY_DIR) / "screenshots";
+  std::vector<std::string> problems;
+};
+
+TEST_P(Screenshots, EveryScreen) {
+  const Mode m = GetParam();
+  ShotDir dir;
+  SdlShell sh(SdlShell::Options{"Fiefdom", true});
+  Game g(sh, dir.path.string());
+  // The display settings of the folder ask for the mode (the loading screen reads them).
+  g.optim = defaultOptim();
+  g.optim.DisplayMode = m.displayMode;
+  std::string err;
+  ASSERT_TRUE(writeFileAtomic((dir.path / "Optim.rz").string(), encodeOptim(g.optim), err)) << err;
+  ASSERT_TRUE(sh.attach(g, err)) << err;
+  int w = 0, h = 0;
+  sh.logicalSize(w, h);
+  ASSERT_EQ(w, m.w);
+  ASSERT_EQ(h, m.h);
+  ASSERT_TRUE(g.texts.load(g.dir, err)) << err;
+  g.ScaleForms = sh.logicalDpi() == 96;
+  setupTimers(g);
+  g.s.Difficulty = 1;
+  g.rng.seed(7);
+  InitialState(g);
+
+  // A modal form opened while another one loads is photographed too.
+  sh.onModal = [&](Form& f) { shoot(sh, f, f.name()); };
+
+  Form& camp = g.form("Camp1Frm");
+  sh.show(camp);
+  shoot(sh, camp, "Camp1Frm");
+  // The far end of the map: scrolled right and down as far as the map timer goes.
+  Control& map = camp.ctl("MapSurface");
+  const int homeLeft = map.Left, homeTop = map.Top;
+  map.Left = w - map.Width;
+  map.Top = h - map.Height - 15;
+  shoot(sh, camp, "Camp1Frm_far");
+  map.Left = homeLeft;
+  map.Top = homeTop;
+
+  const std::set<std::string> skip = {"Camp1Frm", "TimerFrm"};
+  for (const auto& name : registeredForms()) {
+    if (skip.count(name)) continue;
+    try {
+      Form& f = g.form(name);
+      sh.showModal(f);
+    } catch (const ProgramEnded&) {
+      sh.clearEnded();
+    } catch (const std::exception& e) {
+      problems.push_back(name + ": could not be opened: " + e.what());
+    }
+    // Whatever is still open above the campaign screen is closed for the next one.
+    while (sh.openForms().size() > 1 || (!sh.openForms().empty() && sh.openForms().back() != &camp)) {
+      Form* top = sh.openForms().back();
+      if (top == &camp) break;
+      sh.close(*top);
+    }
+    if (sh.openForms().empty()) sh.show(camp);
+  }
+
+  const auto known = knownIssues();
+  int fresh = 0;
+  for (const auto& p : problems) {
+    bool isKnown = std::any_of(known.begin(), known.end(),
+                               [&](const std::string& k) { return fnmatch(k.c_str(), p.c_str(), 0) == 0; });
+    std::printf("%s%s\n", isKnown ? "known: " : "PROBLEM: ", p.c_str());
+    fresh += !isKnown;
+  }
+  EXPECT_EQ(fresh, 0) << "screens with problems at " << w << "x" << h << " (see the lines above and "
+                      << outDir.string() << ")";
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, Screenshots, ::testing::Values(Mode{0, 800, 600}, Mode{3, 1280, 1024}),
+                         [](const auto& info) { return std::to_string(info.param.w) + "x" + std::to_string(info.param.h); });
+
+// The window adapts to the display settings, and every game key has its SDL key.
+TEST(SdlShellTest, KeysOfTheGame) {
+  struct Case {
+    SDL_Keycode sdl;
+    Key key;
+  };
+  const Case cases[] = {{SDLK_RETURN, Key::Enter}, {SDLK_KP_ENTER, Key::Enter}, {SDLK_ESCAPE, Key::Escape},
+                        {SDLK_F3, Key::F3},         {SDLK_F11, Key::F11},        {SDLK_KP_PLUS, Key::Add},
+                        {SDLK_KP_MINUS, Key::Subtract}, {SDLK_KP_DIVIDE, Key::Divide}, {SDLK_a, Key::A},
+                        {SDLK_z, Key::Z},           {SDLK_1, Key::D1},           {SDLK_9, Key::D9},
+                        {SDLK_LEFT, Key::Left},     {SDLK_0, Key::None},         {SDLK_TAB, Key::None}};
+  for (auto& c : cases) EXPECT_EQ(keyFromSdl(c.sdl), c.key) << SDL_GetKeyName(c.sdl);
+}
+
+}  // namespace
