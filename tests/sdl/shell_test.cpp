@@ -1,0 +1,198 @@
+// The SDL shell's input, timers, programs and sound scale, on the offscreen driver.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+
+#include "campaign/game.h"
+#include "ui/platform/sdl_shell.h"
+#include "ui/platform/sound.h"
+
+using namespace fief;
+
+namespace {
+
+// A 400 x 300 dialog centred on an 800 x 600 screen: its origin is (200, 150).
+class ProbeFrm : public Form {
+ public:
+  std::vector<std::string> seen;
+  std::vector<std::string> keys;
+  explicit ProbeFrm(Game& g, const std::string& name = "ProbeFrm") : Form(g, name) {
+    Width = 400;
+    Height = 300;
+    Background = "panel";
+    add(image("Back", 0, 0, 400, 300));
+    add(button("Btn", 10, 10, 100, 30, "Go")).Z = 1;
+    add(label("Over", 80, 10, 100, 30, "Over")).Z = 2;
+    add(button("Off", 10, 60, 100, 30, "Off")).Enabled = false;
+    add(checkBox("Chk", 10, 100, 100, 24, "Check"));
+    Control& l = add(listBox("Lst", 200, 10, 150, 200));
+    for (char c = 'a'; c <= 'z'; ++c) l.Items.push_back(std::string(1, c));
+    add(textBox("Txt", 10, 150, 150, 28));
+    add(panel("Pnl", 10, 200, 100, 50)).Visible = false;
+    add(button("Child", 0, 0, 50, 20)).Panel = "Pnl";
+    for (const char* n : {"Back", "Btn", "Over", "Off", "Chk", "Lst", "Txt", "Child"})
+      for (auto [ev, tag] : std::initializer_list<std::pair<Ev, const char*>>{
+               {Ev::MouseDown, "down"}, {Ev::MouseUp, "up"}, {Ev::Click, "click"}, {Ev::Change, "change"}})
+        on(n, ev, [this, n, tag = std::string(tag)](const EventArgs&) { seen.push_back(std::string(n) + " " + tag); });
+  }
+  void Form_KeyDown(Key k) override { keys.push_back("down " + keyName(k)); }
+  void Form_KeyUp(Key k) override { keys.push_back("up " + keyName(k)); }
+  void Form_Click() override { seen.push_back("form click"); }
+};
+
+struct ShellFixture : ::testing::Test {
+  ShellFixture() {
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    g.optim = defaultOptim();
+    g.optim.DisplayMode = 0;
+    std::string err;
+    attached = sh.attach(g, err);
+    EXPECT_TRUE(attached) << err;
+    sh.show(probe);
+  }
+  void click(int x, int y) {
+    sh.mouseDown(x, y, MouseButton::Left);
+    sh.mouseUp(x, y, MouseButton::Left);
+  }
+  SdlShell sh{SdlShell::Options{"test", true}};
+  Game g{sh, FIEFDOM_GAME_DIR};
+  bool attached = false;
+  ProbeFrm probe{g};
+};
+
+TEST_F(ShellFixture, ClicksGoToTheTopMostEnabledControl) {
+  struct Case {
+    int x, y;
+    std::vector<std::string> want;
+  } cases[] = {
+      {215, 165, {"Btn down", "Btn up", "Btn click"}},         // the button alone
+      {285, 165, {"Over down", "Over up", "Over click"}},      // where the label lies over it (higher Z)
+      {215, 215, {"Back down", "Back up", "Back click"}},      // a disabled button lets the click through
+      {215, 365, {"Back down", "Back up", "Back click"}},      // the hidden panel's child is not there
+      {100, 100, {}},                                          // outside the dialog: the bare screen
+  };
+  for (auto& c : cases) {
+    probe.seen.clear();
+    click(c.x, c.y);
+    EXPECT_EQ(probe.seen, c.want) << c.x << "," << c.y;
+  }
+  probe.ctl("Pnl").Visible = true;
+  probe.seen.clear();
+  click(215, 355);
+  EXPECT_EQ(probe.seen, (std::vector<std::string>{"Child down", "Child up", "Child click"}));
+}
+
+TEST_F(ShellFixture, ReleaseElsewhereGivesNoClickAndRightButtonNeverClicks) {
+  sh.mouseDown(215, 165, MouseButton::Left);
+  sh.mouseUp(215, 260, MouseButton::Left);
+  EXPECT_EQ(probe.seen, (std::vector<std::string>{"Btn down", "Btn up"}));
+  probe.seen.clear();
+  sh.mouseDown(215, 165, MouseButton::Right);
+  sh.mouseUp(215, 165, MouseButton::Right);
+  EXPECT_EQ(probe.seen, (std::vector<std::string>{"Btn down", "Btn up"}));
+}
+
+TEST_F(ShellFixture, CheckBoxListAndTextBox) {
+  click(220, 262);
+  EXPECT_TRUE(probe.ctl("Chk").Checked);
+  click(220, 262);
+  EXPECT_FALSE(probe.ctl("Chk").Checked);
+
+  // Rows of the list: the third row is picked, the wheel scrolls by rows.
+  probe.seen.clear();
+  sh.drawNow();
+  TTF_Font* f = sh.renderer().font(probe.ctl("Lst").FontSize, false);
+  const int rowH = sh.renderer().textHeight(f, 1) + 2;
+  click(420, 150 + 10 + 4 + 2 * rowH + rowH / 2);
+  EXPECT_EQ(probe.ctl("Lst").ListIndex, 2);
+  EXPECT_EQ(probe.seen, (std::vector<std::string>{"Lst down", "Lst up", "Lst click"}));
+  sh.wheel(420, 200, 3);
+  click(420, 150 + 10 + 4 + rowH / 2);
+  EXPECT_EQ(probe.ctl("Lst").ListIndex, 3);
+
+  probe.seen.clear();
+  click(220, 310);
+  sh.textInput("ab");
+  sh.textInput("é");
+  sh.backspace();
+  sh.backspace();
+  EXPECT_EQ(probe.ctl("Txt").Caption, "a");
+  EXPECT_EQ(std::count(probe.seen.begin(), probe.seen.end(), "Txt change"), 4);
+}
+
+TEST_F(ShellFixture, ModalFormsTakeTheInputAndKeysReleaseWhereTheyWerePressed) {
+  ProbeFrm top(g, "TopFrm");
+  top.Width = 200;
+  top.Height = 100;  // at (300, 250)
+  top.Modal = true;
+  sh.show(top);
+  top.Modal = true;
+  click(215, 165);  // the form below: not reachable
+  EXPECT_TRUE(probe.seen.empty());
+  click(305, 255);
+  EXPECT_EQ(top.seen.front(), "Back down");
+
+  sh.keyDown(Key::Escape);
+  sh.close(top);
+  sh.keyUp(Key::Escape);  // pressed on the closed dialog: not delivered to the form below
+  EXPECT_TRUE(probe.keys.empty());
+  sh.keyDown(Key::Add);
+  sh.keyUp(Key::Add);
+  EXPECT_EQ(probe.keys, (std::vector<std::string>{"down Add", "up Add"}));
+}
+
+TEST_F(ShellFixture, TimersFireOnceWhenLateAndNoFasterThanTheResolution) {
+  int ticks = 0;
+  g.timers.setNow(sh.nowMs());
+  g.timers.add("FastTimer", true, 1).Tick = [&] { ++ticks; };
+  const int64_t start = sh.nowMs();
+  while (sh.nowMs() - start < 300) sh.runOnce(20);
+  EXPECT_GE(ticks, 5);
+  EXPECT_LE(ticks, 300 / 15 + 2);
+
+  ticks = 0;
+  g.timers["FastTimer"].Interval = 100;
+  g.timers["FastTimer"].NextDue = sh.nowMs() - 1000;  // ten periods late
+  sh.runOnce(0);
+  EXPECT_EQ(ticks, 1);
+}
+
+TEST_F(ShellFixture, DisplayScaleFollowsTheRoomOnTheScreen) {
+  EXPECT_EQ(sh.logicalDpi(), 120);  // 800 x 600: the largest dialog enlarged does not fit
+  g.optim.DisplayMode = 3;
+  sh.drawNow();
+  int w = 0, h = 0;
+  sh.logicalSize(w, h);
+  EXPECT_EQ(w, 1280);
+  EXPECT_EQ(h, 1024);
+  EXPECT_EQ(sh.logicalDpi(), 96);
+}
+
+TEST_F(ShellFixture, ProgramsThatCannotStartAreRefused) {
+  EXPECT_FALSE(sh.startProgram("/nonexistent/fiefdom"));
+  const std::string plain = testing::TempDir() + "/fiefdom-not-executable";
+  std::ofstream(plain) << "#!/bin/sh\n";
+  chmod(plain.c_str(), 0644);
+  EXPECT_FALSE(sh.startProgram(plain));
+  EXPECT_TRUE(sh.startProgram("/bin/true"));
+  EXPECT_EQ(sh.soundDevices(), 0);  // screenshot mode, dummy driver: no sound
+}
+
+TEST(SoundTest, AttenuationScaleAndChannels) {
+  struct Case {
+    int att;
+    double gain;
+  } cases[] = {{0, 1.0}, {-2000, 0.1}, {-4000, 0.01}, {-350, 0.6683}, {-10000, 0.0}, {500, 1.0}};
+  for (auto& c : cases) EXPECT_NEAR(Sound::gain(c.att), c.gain, 1e-4) << c.att;
+  EXPECT_EQ(Sound::channelIndex("MusicChanel01"), 0);
+  EXPECT_EQ(Sound::channelIndex("ClickChanel02"), 7);
+  EXPECT_EQ(Sound::channelIndex("Nowhere"), -1);
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  Sound s(FIEFDOM_GAME_DIR);
+  EXPECT_EQ(s.devices(), 0);
+  s.play("MusicChanel01", "music01.wav", true);  // silently nothing
+}
+
+}  // namespace
