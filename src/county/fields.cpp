@@ -206,7 +206,7 @@ void RefreshCountyViews(Game& g) {
   refreshFieldCounters(g);
   // The building under way.
   if (s.BuildingUnderWay >= 1 && s.BuildingUnderWay <= 10 && s.BuildTurnsLeft != kNone)
-    f->ctl("BuildLbl").Caption = buildingName(g, s.BuildingUnderWay) + " (" + std::to_string(s.BuildTurnsLeft) + ")";
+    f->ctl("BuildLbl").Caption = buildingName(g, s.BuildingUnderWay) + ": " + std::to_string(s.BuildTurnsLeft);
   else
     f->ctl("BuildLbl").Caption = g.text(4, 5);
   // The blacksmith's standing order.
@@ -217,7 +217,11 @@ void RefreshCountyViews(Game& g) {
     f->ctl("BlacksmithLbl").Caption.clear();
     f->ctl("ProduceWeaponLbl").Caption.clear();
   }
-  if (Control* c = f->find("CastleImg")) c->Picture = castlePicture(s);
+  // The castle hill keeps the map view's picture until a stage stands.
+  if (Control* c = f->find("CastleImg"); c && castlePicture(s) != "castle_site") {
+    c->Picture = castlePicture(s);
+    c->Visible = true;
+  }
 }
 
 }  // namespace fief

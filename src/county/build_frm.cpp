@@ -1,0 +1,116 @@
+// The build screen: choose a building, order it (paid in full at once) or cancel the
+// one under way (refunded in full).
+#include "campaign/game.h"
+#include "county/county_rules.h"
+#include "map/camp1_frm.h"
+
+namespace fief {
+
+namespace {
+const char* const kBuildButtons[11] = {"",        "BlacksmithBtn", "BaracksBtn", "StablesBtn", "MarketBtn", "ThievesBtn",
+                                       "KeepBtn", "BailyBtn",      "FortBtn",    "BunkerBtn",  "CastleBtn"};
+}
+
+class BuildFrm : public Form {
+ public:
+  int selected = 0;  // the building chosen on the screen
+
+  explicit BuildFrm(Game& g) : Form(g, "BuildFrm") {
+    Control& t = add(label("TitleLbl", 24, 16, 592, 28));
+    t.Title = true;
+    t.FontSize = 16;
+    t.Align = 1;
+    for (int k = 1; k <= 10; ++k) {
+      const int col = (k - 1) / 5, row = (k - 1) % 5;
+      add(button(kBuildButtons[k], 32 + col * 200, 60 + row * 52, 160, 44));
+      Control& tick = add(image("OkImage" + std::to_string(k), 196 + col * 200, 66 + row * 52, 32, 32, "OkImage"));
+      tick.Visible = false;
+      onClick(kBuildButtons[k], [this, k] { SelectBuilding(k); });
+    }
+    add(label("BuildingLbl", 440, 60, 180, 26)).Title = true;
+    add(label("GoldCaptionLbl", 440, 100, 90, 22));
+    add(label("GoldLbl", 530, 100, 90, 22));
+    add(label("WoodCaptionLbl", 440, 128, 90, 22));
+    add(label("WoodLbl", 530, 128, 90, 22));
+    add(label("StoneCaptionLbl", 440, 156, 90, 22));
+    add(label("StoneLbl", 530, 156, 90, 22));
+    add(label("TurnsCaptionLbl", 440, 184, 90, 22));
+    add(label("TurnsLbl", 530, 184, 90, 22));
+    add(label("Helper", 24, 340, 592, 20)).FontSize = 10;
+    add(button("OkAniBtn", 100, 400, 130, 40));
+    add(button("CancelAniBtn", 255, 400, 130, 40));
+    add(button("Noanibtn", 410, 400, 130, 40));
+    onClick("OkAniBtn", [this] { order(); });
+    onClick("CancelAniBtn", [this] {
+      CancelBuilding(g_);
+      done();
+    });
+    onClick("Noanibtn", [this] { close(); });
+  }
+
+  void Form_Load() override {
+    selected = 0;
+    g_.ShowText(ctl("TitleLbl"), 54, 3);
+    g_.ShowText(ctl("GoldCaptionLbl"), 1, 3);
+    g_.ShowText(ctl("WoodCaptionLbl"), 2, 3);
+    g_.ShowText(ctl("StoneCaptionLbl"), 3, 3);
+    g_.ShowText(ctl("TurnsCaptionLbl"), 6, 4);
+    ctl("OkAniBtn").Caption = g_.text(3, 22);
+    ctl("CancelAniBtn").Caption = g_.text(3, 23);
+    ctl("Noanibtn").Caption = g_.text(3, 24);
+    ctl("Helper").Caption.clear();
+    const GameState& s = g_.s;
+    const bool underWay = s.BuildTurnsLeft != kNone;
+    for (int k = 1; k <= 10; ++k) {
+      Control& b = ctl(kBuildButtons[k]);
+      b.Caption = buildingName(g_, k);
+      const bool built = buildingBuilt(s, k);
+      b.Enabled = !built && !underWay;
+      ctl("OkImage" + std::to_string(k)).Visible = built;
+    }
+    ctl("CancelAniBtn").Visible = underWay;
+    if (underWay && s.BuildingUnderWay >= 1 && s.BuildingUnderWay <= 10) {
+      showBuilding(s.BuildingUnderWay, s.BuildTurnsLeft);
+    } else {
+      g_.ShowText(ctl("BuildingLbl"), 5, 4);
+      for (const char* l : {"GoldLbl", "WoodLbl", "StoneLbl", "TurnsLbl"}) ctl(l).Caption.clear();
+    }
+  }
+
+  void Form_KeyUp(Key k) override {
+    if (k == Key::Escape) close();
+  }
+
+  void SelectBuilding(int kind) {
+    if (g_.s.BuildTurnsLeft != kNone) return;
+    selected = kind;
+    showBuilding(kind, g_.tables.Buildings[kind].Turns);
+    ctl("Helper").Caption.clear();
+  }
+
+ private:
+  void showBuilding(int kind, int turns) {
+    const BuildingRecord& b = g_.tables.Buildings[kind];
+    ctl("BuildingLbl").Caption = buildingName(g_, kind);
+    ctl("GoldLbl").Caption = std::to_string(b.Gold);
+    ctl("WoodLbl").Caption = std::to_string(b.Wood);
+    ctl("StoneLbl").Caption = std::to_string(b.Stone);
+    ctl("TurnsLbl").Caption = std::to_string(turns) + " -- ";
+  }
+  void order() {
+    switch (OrderBuilding(g_, selected)) {
+      case OrderResult::Ordered:
+      case OrderResult::AlreadyUnderWay: done(); break;
+      case OrderResult::NothingChosen: g_.ShowText(ctl("Helper"), 22, 4); break;
+      case OrderResult::TooExpensive: g_.ShowText(ctl("Helper"), 17, 4); break;
+    }
+  }
+  void done() {
+    close();
+    RefreshCountyViews(g_);
+    if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+  }
+};
+FIEF_REGISTER_FORM(BuildFrm);
+
+}  // namespace fief

@@ -1,0 +1,100 @@
+// The campaign screen's county commands: the field commands on the map, the cutters,
+// the county's buttons and keys, and the refresher of the county's views.
+#include "campaign/game.h"
+#include "county/county_rules.h"
+#include "map/camp1_frm.h"
+
+namespace fief {
+
+namespace {
+
+void openBlacksmith(Game& g) {
+  if (!isSet(g.s.BlacksmithBuilt)) {
+    g.setHelperText(4, 23);
+    return;
+  }
+  g.PlaySound(kScreenChannel, "blacksmith01.wav");
+  g.PlaySound(kClickChannel2, "fire01.wav");
+  g.form("BlacksmithFrm").showModal();
+}
+
+void bind(Camp1Frm& f) {
+  Game& g = f.game();
+  // Fields: a right-button press picks a field (ruined ones cannot be changed); a
+  // left-button press on a crop field or pasture shows its yield.
+  for (int n = 1; n <= 10; ++n) {
+    f.on("FieldImg" + std::to_string(n), Ev::MouseDown, [&g, n](const EventArgs& a) {
+      const uint8_t kind = g.s.FieldKind[n - 1];
+      if (a.button == MouseButton::Right) {
+        if (kind == 3) return;
+        g.PlaySound(kClickChannel, "rollover01.wav");
+        g.s.SelectedField = static_cast<uint8_t>(n);
+        ClsFields::ShowSmallFieldsBtns(g, true);
+      } else if (kind == 1) {
+        g.form("CropsFrm").showModal();
+      } else if (kind == 2) {
+        g.form("CattleFrm").showModal();
+      }
+    });
+  }
+  struct KindBtn { const char* name; int kind; const char* sound; };
+  static const KindBtn kBtns[4] = {{"Field1Pic", 0, "plain01.wav"},
+                                   {"Field2Pic", 1, "crops01.wav"},
+                                   {"Field3Pic", 2, "cattle01.wav"},
+                                   {"Field4Pic", 4, "tax01.wav"}};
+  for (const KindBtn& b : kBtns) {
+    f.on(b.name, Ev::MouseDown, [&g, b](const EventArgs&) {
+      g.PlaySound(kClickChannel, b.sound);
+      if (!ChooseFieldKind(g, b.kind)) g.setHelperText(4, 20);
+      else g.setHelper("");
+    });
+  }
+  // The cutters.
+  struct CutterImg { const char* name; const char* form; const char* sound; };
+  static const CutterImg kCutters[3] = {{"WoodCutterImg1", "WoodFrm", "woodcutter01.wav"},
+                                        {"StoneCutterImg1", "Stonefrm", "stonecutter01.wav"},
+                                        {"OreCutterImg1", "OreFrm", "orecutter01.wav"}};
+  for (const CutterImg& c : kCutters)
+    f.onClick(c.name, [&g, c] {
+      g.PlaySound(kScreenChannel, c.sound);
+      g.form(c.form).showModal();
+    });
+  // The menu buttons and their keys.
+  f.onClick("BuildBtn", [&g] { g.form("BuildFrm").showModal(); });
+  f.onClick("BlacksmithBtn", [&g] { openBlacksmith(g); });
+  f.onClick("PeopleBtn", [&g] {
+    g.PlaySound(kScreenChannel, "people01.wav");
+    g.form("PeopleFrm").showModal();
+  });
+  f.onClick("TaxBtn", [&g] {
+    g.PlaySound(kScreenChannel, "tax01.wav");
+    g.form("TaxFrm").showModal();
+  });
+  f.onClick("ScienceBtn", [&g] {
+    g.PlaySound(kScreenChannel, "science01.wav");
+    g.form("ScienceFrm").showModal();
+  });
+  f.onClick("WeatherBtn", [&g] { g.form("WeatherFrm").showModal(); });
+  Camp1Frm* fp = &f;
+  auto clickKey = [fp](Key k, const char* btn) {
+    fp->keyActions[k] = [fp, btn] {
+      if (fp->ctl(btn).Visible && fp->ctl(btn).Enabled) fp->fire(btn, Ev::Click);
+    };
+  };
+  clickKey(Key::U, "BuildBtn");
+  clickKey(Key::B, "BlacksmithBtn");
+  clickKey(Key::P, "PeopleBtn");
+  clickKey(Key::T, "TaxBtn");
+  clickKey(Key::S, "ScienceBtn");
+  clickKey(Key::W, "WeatherBtn");
+  f.keyActions[Key::L] = [&g] { OpenReligionView(g); };
+  f.keyActions[Key::Y] = [&g] { g.form("ArmouryFrm").showModal(); };
+  f.refreshers.push_back([&g] { RefreshCountyViews(g); });
+}
+
+struct Registration {
+  Registration() { Camp1Frm::addBinder(bind); }
+} registration;
+
+}  // namespace
+}  // namespace fief

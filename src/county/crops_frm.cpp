@@ -1,0 +1,49 @@
+// The crop fields' view: the harvest of all crop fields and the yield of one.
+#include "campaign/game.h"
+#include "county/county_rules.h"
+#include "state/arith.h"
+
+namespace fief {
+
+class CropsFrm : public Form {
+ public:
+  explicit CropsFrm(Game& g) : Form(g, "CropsFrm") {
+    Control& t = add(label("TitleLbl", 24, 16, 432, 28));
+    t.Title = true;
+    t.FontSize = 16;
+    t.Align = 1;
+    const char* rows[5][2] = {{"ProductionCaptionLbl", "CropsLbl"}, {"PeopleCaptionLbl", "PeopleLbl"},
+                              {"FieldCaptionLbl", "FieldLbl"},      {"BirdsCaptionLbl", "BirdsLbl"},
+                              {"YieldCaptionLbl", "Crops2Lbl"}};
+    for (int i = 0; i < 5; ++i) {
+      add(label(rows[i][0], 40, 64 + i * 34, 240, 22));
+      add(label(rows[i][1], 290, 64 + i * 34, 150, 22));
+    }
+    add(button("OkAniBtn", 170, 290, 140, 40));
+    onClick("OkAniBtn", [this] { close(); });
+  }
+
+  void Form_Load() override {
+    const GameState& s = g_.s;
+    g_.ShowText(ctl("TitleLbl"), 62, 3);
+    g_.ShowText(ctl("ProductionCaptionLbl"), 11, 4);
+    g_.ShowText(ctl("PeopleCaptionLbl"), 10, 4);
+    g_.ShowText(ctl("FieldCaptionLbl"), 14, 4);
+    g_.ShowText(ctl("BirdsCaptionLbl"), 12, 4);
+    g_.ShowText(ctl("YieldCaptionLbl"), 1, 4);
+    ctl("OkAniBtn").Caption = g_.text(3, 22);
+    const long fields = Fix(s.CropFieldPeople / 100.0);
+    ctl("CropsLbl").Caption = "+" + std::to_string(fields * s.CropYield);
+    ctl("PeopleLbl").Caption = std::to_string(s.CropFieldPeople);
+    ctl("FieldLbl").Caption = std::to_string(20L * s.ScienceLevel + g_.tables.Places[CropPlace].Yield);
+    ctl("BirdsLbl").Caption = std::to_string(s.CropLossToBirds);
+    ctl("Crops2Lbl").Caption = "+" + std::to_string(s.CropYield);
+  }
+
+  void Form_KeyUp(Key k) override {
+    if (k == Key::Enter || k == Key::Escape) close();
+  }
+};
+FIEF_REGISTER_FORM(CropsFrm);
+
+}  // namespace fief

@@ -1,0 +1,86 @@
+// The three cutter screens (wood, stone, ore): one implementation, three forms. Each
+// slot binds its people when pressed while empty and releases them when pressed while
+// working.
+#include "campaign/game.h"
+#include "county/county_rules.h"
+#include "map/camp1_frm.h"
+
+namespace fief {
+
+class CutterScreen : public Form {
+ public:
+  CutterScreen(Game& g, const std::string& name, Cutter c, int titleEntry, const char* workingPicture)
+      : Form(g, name), cutter_(c), title_(titleEntry), working_(workingPicture) {
+    Control& t = add(label("TitleLbl", 24, 16, 512, 28));
+    t.Title = true;
+    t.FontSize = 16;
+    t.Align = 1;
+    for (int k = 1; k <= 5; ++k) {
+      const std::string slot = "SlotImg" + std::to_string(k);
+      add(image(slot, 40 + (k - 1) * 100, 70, 80, 80, "slot_empty"));
+      on(slot, Ev::MouseDown, [this, k](const EventArgs&) { press(k); });
+    }
+    add(label("AvailableCaptionLbl", 40, 180, 240, 22));
+    add(label("AvailableLbl", 290, 180, 200, 22));
+    add(label("PeopleCaptionLbl", 40, 210, 240, 22));
+    add(label("PeopleLbl", 290, 210, 200, 22));
+    add(label("ProductionCaptionLbl", 40, 240, 240, 22));
+    add(label("ProductionLbl", 290, 240, 200, 22));
+    add(label("SlotPeopleLbl", 40, 280, 480, 22)).FontSize = 10;
+    add(button("OkAniBtn", 210, 330, 140, 40));
+    onClick("OkAniBtn", [this] { close(); });
+  }
+
+  void Form_Load() override {
+    g_.ShowText(ctl("TitleLbl"), title_, 3);
+    g_.ShowText(ctl("AvailableCaptionLbl"), 9, 4);
+    g_.ShowText(ctl("PeopleCaptionLbl"), 10, 4);
+    g_.ShowText(ctl("ProductionCaptionLbl"), 11, 4);
+    ctl("OkAniBtn").Caption = g_.text(3, 22);
+    refresh();
+  }
+
+  void Form_KeyUp(Key k) override {
+    if (k == Key::Enter || k == Key::Escape) close();
+  }
+
+ private:
+  void press(int k) {
+    if (cutterSlots(g_.s, cutter_)[k - 1] == 0) BindCutterSlot(g_, cutter_, k);
+    else ReleaseCutterSlot(g_, cutter_, k);
+    g_.PlaySound(kClickChannel, "click01.wav");
+    refresh();
+  }
+  void refresh() {
+    GameState& s = g_.s;
+    const uint8_t* slots = cutterSlots(s, cutter_);
+    for (int k = 1; k <= 5; ++k) ctl("SlotImg" + std::to_string(k)).Picture = slots[k - 1] ? working_ : "slot_empty";
+    ctl("AvailableLbl").Caption = std::to_string(s.IdlePeople);
+    ctl("PeopleLbl").Caption = std::to_string(cutterPeople(s, cutter_));
+    ctl("ProductionLbl").Caption = "+" + std::to_string(static_cast<long>(cutterCount(s, cutter_)) * slotYield(g_, cutter_));
+    ctl("SlotPeopleLbl").Caption = std::to_string(slotPeople(g_, cutter_)) + " / " + std::to_string(slotYield(g_, cutter_));
+    if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+  }
+
+  Cutter cutter_;
+  int title_;
+  std::string working_;
+};
+
+class WoodFrm : public CutterScreen {
+ public:
+  explicit WoodFrm(Game& g) : CutterScreen(g, "WoodFrm", WoodCutter, 59, "slot_wood") {}
+};
+class Stonefrm : public CutterScreen {
+ public:
+  explicit Stonefrm(Game& g) : CutterScreen(g, "Stonefrm", StoneCutter, 60, "slot_stone") {}
+};
+class OreFrm : public CutterScreen {
+ public:
+  explicit OreFrm(Game& g) : CutterScreen(g, "OreFrm", OreCutter, 61, "slot_ore") {}
+};
+FIEF_REGISTER_FORM(WoodFrm);
+FIEF_REGISTER_FORM(Stonefrm);
+FIEF_REGISTER_FORM(OreFrm);
+
+}  // namespace fief

@@ -1,0 +1,94 @@
+// The people screen: the county's people, their work and their food.
+#include "campaign/game.h"
+#include "county/county_rules.h"
+#include "map/camp1_frm.h"
+#include "state/arith.h"
+
+namespace fief {
+
+class PeopleFrm : public Form {
+ public:
+  explicit PeopleFrm(Game& g) : Form(g, "PeopleFrm") {
+    Control& t = add(label("TitleLbl", 24, 16, 512, 28));
+    t.Title = true;
+    t.FontSize = 16;
+    t.Align = 1;
+    const char* rows[6][2] = {{"PeopleCaptionLbl", "PeopleLbl"},       {"HappinessCaptionLbl", "HappinessLbl"},
+                              {"HealthCaptionLbl", "HealthLbl"},       {"RegrutedCaptionLbl", "RegrutedLbl"},
+                              {"AvailableCaptionLbl", "AvailableLbl"}, {"PreviousCaptionLbl", "PreviousLbl"}};
+    for (int i = 0; i < 6; ++i) {
+      add(label(rows[i][0], 32, 56 + i * 30, 200, 22));
+      add(label(rows[i][1], 236, 56 + i * 30, 90, 22));
+    }
+    add(label("FromTaxCaptionLbl", 32, 248, 200, 22));
+    add(label("FromTaxLbl", 236, 248, 90, 22));
+    add(checkBox("MeatOption", 340, 56, 200, 24));
+    add(label("MeatLbl", 340, 84, 100, 22));
+    add(label("MeatHappyLbl", 450, 84, 80, 22));
+    add(checkBox("CropsOption", 340, 120, 200, 24));
+    add(label("CropsLbl", 340, 148, 100, 22));
+    add(label("CropsHappyLbl", 450, 148, 80, 22));
+    add(label("FromFoodCaptionLbl", 340, 188, 200, 22));
+    add(label("FromFoodLbl", 450, 188, 80, 22));
+    add(button("OkAniBtn", 210, 350, 140, 40));
+    onClick("OkAniBtn", [this] { close(); });
+    onClick("MeatOption", [this] {
+      g_.s.EatMeat = toFlag(ctl("MeatOption").Checked);
+      refresh();
+    });
+    onClick("CropsOption", [this] {
+      g_.s.EatCrops = toFlag(ctl("CropsOption").Checked);
+      refresh();
+    });
+  }
+
+  void Form_Load() override {
+    g_.ShowText(ctl("TitleLbl"), 58, 3);
+    g_.ShowText(ctl("PeopleCaptionLbl"), 7, 3);
+    g_.ShowText(ctl("HappinessCaptionLbl"), 8, 3);
+    g_.ShowText(ctl("HealthCaptionLbl"), 9, 3);
+    g_.ShowText(ctl("RegrutedCaptionLbl"), 142, 4);
+    g_.ShowText(ctl("AvailableCaptionLbl"), 141, 4);
+    g_.ShowText(ctl("PreviousCaptionLbl"), 138, 4);
+    g_.ShowText(ctl("FromTaxCaptionLbl"), 145, 4);
+    g_.ShowText(ctl("FromFoodCaptionLbl"), 146, 4);
+    g_.ShowText(ctl("MeatOption"), 143, 4);
+    g_.ShowText(ctl("CropsOption"), 144, 4);
+    ctl("OkAniBtn").Caption = g_.text(3, 22);
+    refresh();
+  }
+
+  void Form_KeyUp(Key k) override {
+    if (k == Key::Enter || k == Key::Escape) close();
+  }
+
+ private:
+  void refresh() {
+    const GameState& s = g_.s;
+    ctl("PeopleLbl").Caption = std::to_string(s.People);
+    ctl("HappinessLbl").Caption = std::to_string(s.Happiness) + " %";
+    ctl("HealthLbl").Caption = std::to_string(s.Health) + " %";
+    long soldiers = 0;
+    for (const CampComp& c : s.CampComposition) soldiers += c.total();
+    ctl("RegrutedLbl").Caption = std::to_string(soldiers);
+    ctl("AvailableLbl").Caption = std::to_string(s.IdlePeople);
+    ctl("PreviousLbl").Caption = std::to_string(s.LastPeople);
+    ctl("FromTaxLbl").Caption = "- " + std::to_string(Int(s.TaxRate / 4.0));
+    Control& meat = ctl("MeatOption");
+    Control& crops = ctl("CropsOption");
+    meat.Enabled = s.Meat > 0;
+    crops.Enabled = s.Crops > 0;
+    meat.Checked = isSet(s.EatMeat);
+    crops.Checked = isSet(s.EatCrops);
+    const bool eatMeat = isSet(s.EatMeat), eatCrops = isSet(s.EatCrops);
+    ctl("MeatLbl").Caption = eatMeat ? std::to_string(Fix(s.People / 12.0)) : "0";
+    ctl("MeatHappyLbl").Caption = eatMeat ? "+5" : "- 9";
+    ctl("CropsLbl").Caption = eatCrops ? std::to_string(Fix(s.People / 4.0)) : "0";
+    ctl("CropsHappyLbl").Caption = eatCrops ? "+3" : "- 6";
+    const int food = (eatMeat ? 5 : -9) + (eatCrops ? 3 : -6);
+    ctl("FromFoodLbl").Caption = food >= 0 ? "+" + std::to_string(food) : "- " + std::to_string(-food);
+  }
+};
+FIEF_REGISTER_FORM(PeopleFrm);
+
+}  // namespace fief

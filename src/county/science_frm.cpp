@@ -1,0 +1,99 @@
+// The science screen: the cost of the next level of science and what it brings; start
+// the research or cancel the one running (its cost comes back).
+#include "campaign/game.h"
+#include "county/county_rules.h"
+#include "map/camp1_frm.h"
+
+namespace fief {
+
+class ScienceFrm : public Form {
+ public:
+  explicit ScienceFrm(Game& g) : Form(g, "ScienceFrm") {
+    Control& t = add(label("TitleLbl", 24, 16, 432, 28));
+    t.Title = true;
+    t.FontSize = 16;
+    t.Align = 1;
+    add(label("LevelCaptionLbl", 40, 52, 200, 22));
+    add(label("LevelLbl", 250, 52, 100, 22));
+    add(label("CostCaptionLbl", 40, 86, 400, 22)).Title = true;
+    add(label("GoldCaptionLbl", 60, 112, 180, 22));
+    add(label("GoldLbl", 250, 112, 120, 22));
+    add(label("OreCaptionLbl", 60, 138, 180, 22));
+    add(label("OreLbl", 250, 138, 120, 22));
+    add(label("GainsCaptionLbl", 40, 172, 400, 22)).Title = true;
+    add(label("PeopleCaptionLbl", 60, 198, 180, 22));
+    add(label("PeopleLbl", 250, 198, 120, 22));
+    add(label("CropsCaptionLbl", 60, 224, 180, 22));
+    add(label("CropsLbl", 250, 224, 120, 22));
+    add(label("MeatCaptionLbl", 60, 250, 180, 22));
+    add(label("MeatLbl", 250, 250, 120, 22));
+    add(label("StatusLbl", 40, 280, 400, 22));
+    add(label("Helper", 24, 306, 432, 20)).FontSize = 10;
+    add(button("OkAniBtn", 30, 330, 130, 40));
+    add(button("CancelAniBtn", 175, 330, 130, 40));
+    add(button("Noanibtn", 320, 330, 130, 40));
+    onClick("OkAniBtn", [this] {
+      switch (StartResearch(g_)) {
+        case ResearchResult::Started:
+        case ResearchResult::AlreadyRunning:
+          close();
+          if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+          break;
+        case ResearchResult::TooExpensive: g_.ShowText(ctl("Helper"), 17, 4); break;
+      }
+    });
+    onClick("CancelAniBtn", [this] {
+      if (!CancelResearch(g_)) return;
+      showStatus();
+      g_.ShowText(ctl("Helper"), 16, 4);
+      if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+    });
+    onClick("Noanibtn", [this] { close(); });
+  }
+
+  void Form_Load() override {
+    g_.ShowText(ctl("TitleLbl"), 77, 3);
+    g_.ShowText(ctl("LevelCaptionLbl"), 20, 3);
+    g_.ShowText(ctl("CostCaptionLbl"), 78, 3);
+    g_.ShowText(ctl("GainsCaptionLbl"), 79, 3);
+    g_.ShowText(ctl("GoldCaptionLbl"), 1, 3);
+    g_.ShowText(ctl("OreCaptionLbl"), 4, 3);
+    g_.ShowText(ctl("PeopleCaptionLbl"), 7, 3);
+    g_.ShowText(ctl("CropsCaptionLbl"), 5, 3);
+    g_.ShowText(ctl("MeatCaptionLbl"), 6, 3);
+    ctl("OkAniBtn").Caption = g_.text(3, 22);
+    ctl("CancelAniBtn").Caption = g_.text(3, 23);
+    ctl("Noanibtn").Caption = g_.text(3, 24);
+    ctl("Helper").Caption.clear();
+  }
+
+  void Form_Activate() override {
+    GameState& s = g_.s;
+    const long L = s.ScienceLevel;
+    s.ResearchLevelShown = static_cast<int32_t>(L);
+    const ResearchCost c = researchCost(s, L);
+    ctl("LevelLbl").Caption = std::to_string(L);
+    ctl("GoldLbl").Caption = std::to_string(c.gold);
+    ctl("OreLbl").Caption = std::to_string(c.ore);
+    ctl("PeopleLbl").Caption = "+" + std::to_string(75 * L);
+    ctl("CropsLbl").Caption = "+" + std::to_string(250 * L);
+    ctl("MeatLbl").Caption = "+" + std::to_string(13 * L);
+    showStatus();
+  }
+
+  void Form_KeyUp(Key k) override {
+    if (k == Key::Escape) close();
+  }
+
+ private:
+  void showStatus() {
+    const bool running = g_.s.ResearchCountdown != kNone;
+    std::string status = g_.text(4, running ? 8 : 7);
+    if (running) status += " (" + std::to_string(g_.s.ResearchCountdown + 1) + ")";
+    ctl("StatusLbl").Caption = status;
+    ctl("CancelAniBtn").Visible = running;
+  }
+};
+FIEF_REGISTER_FORM(ScienceFrm);
+
+}  // namespace fief

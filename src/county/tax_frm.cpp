@@ -1,0 +1,55 @@
+// The tax screen: the rate in steps of 10, with the gold it brings and the happiness
+// it costs at the next end of turn.
+#include "campaign/game.h"
+#include "county/county_rules.h"
+
+namespace fief {
+
+class TaxFrm : public Form {
+ public:
+  explicit TaxFrm(Game& g) : Form(g, "TaxFrm") {
+    Control& t = add(label("TitleLbl", 24, 16, 352, 28));
+    t.Title = true;
+    t.FontSize = 16;
+    t.Align = 1;
+    add(button("TaxDown", 60, 70, 40, 40, "-"));
+    add(label("TaxLbl", 120, 78, 160, 26)).Align = 1;
+    add(button("TaxUp", 300, 70, 40, 40, "+"));
+    add(label("GoldCaptionLbl", 40, 130, 200, 22));
+    add(label("GoldLbl", 250, 130, 120, 22));
+    add(label("HappinessCaptionLbl", 40, 160, 200, 22));
+    add(label("HappinessLbl", 250, 160, 120, 22));
+    add(button("OkAniBtn", 130, 236, 140, 40));
+    onClick("TaxDown", [this] {
+      TaxDown(g_);
+      refresh();
+    });
+    onClick("TaxUp", [this] {
+      TaxUp(g_);
+      refresh();
+    });
+    onClick("OkAniBtn", [this] { close(); });
+  }
+
+  void Form_Load() override {
+    g_.ShowText(ctl("TitleLbl"), 83, 3);
+    g_.ShowText(ctl("GoldCaptionLbl"), 162, 4);
+    g_.ShowText(ctl("HappinessCaptionLbl"), 8, 3);
+    ctl("OkAniBtn").Caption = g_.text(3, 22);
+    refresh();
+  }
+
+  void Form_KeyUp(Key k) override {
+    if (k == Key::Enter || k == Key::Escape) close();
+  }
+
+ private:
+  void refresh() {
+    ctl("TaxLbl").Caption = std::to_string(g_.s.TaxRate) + " %";
+    ctl("GoldLbl").Caption = "+" + std::to_string(expectedTaxGold(g_.s));
+    ctl("HappinessLbl").Caption = "- " + std::to_string(taxHappinessLoss(g_.s));
+  }
+};
+FIEF_REGISTER_FORM(TaxFrm);
+
+}  // namespace fief

@@ -1,0 +1,34 @@
+// The weather screen: the season's picture and animation.
+#include "campaign/game.h"
+
+namespace fief {
+
+class WeatherFrm : public Form {
+ public:
+  explicit WeatherFrm(Game& g) : Form(g, "WeatherFrm") {
+    Control& t = add(label("TitleLbl", 24, 16, 352, 28));
+    t.Title = true;
+    t.FontSize = 16;
+    t.Align = 1;
+    add(image("SeasonImg", 72, 52, 256, 192));
+    add(image("AnimImg", 120, 52, 160, 160)).Z = 1;
+    add(label("SeasonLbl", 24, 250, 352, 24)).Align = 1;
+    add(button("OkAniBtn", 130, 284, 140, 40));
+    onClick("OkAniBtn", [this] { close(); });
+  }
+  void Form_Load() override {
+    int season = g_.s.Season;
+    if (season < 1 || season > 4) season = 1;
+    g_.ShowText(ctl("TitleLbl"), 57, 3);
+    g_.ShowText(ctl("SeasonLbl"), 85 + season, 4);
+    ctl("SeasonImg").Picture = "season" + std::to_string(season);
+    ctl("AnimImg").Picture = "anim/season" + std::to_string(season) + ".rz";
+    ctl("OkAniBtn").Caption = g_.text(3, 22);
+  }
+  void Form_KeyUp(Key k) override {
+    if (k == Key::Enter || k == Key::Escape) close();
+  }
+};
+FIEF_REGISTER_FORM(WeatherFrm);
+
+}  // namespace fief
