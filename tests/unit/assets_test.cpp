@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -344,4 +345,22 @@ TEST(LevelMap, EveryControlOfTheCampaignScreenIsPlacedAtItsWaypoint) {
     ASSERT_TRUE(m["controls"].contains(name)) << name;
     if (wp) EXPECT_EQ(m["controls"][name].value("waypoint", 0), wp) << name;
   }
+}
+
+TEST(LevelMap, MapObjectsDoNotCoverEachOther) {
+  // Controls that share their place on purpose: the army camps stand on waypoints, and the two siege pictures of
+  // the first rival castle are alternatives of one place.
+  const std::set<std::string> shared = {"ArmyCamp1Img", "ArmyCamp2Img", "ArmyCamp3Img", "SiegeImg"};
+  json m = readJson(kSource / "data/map/level15.json");
+  std::vector<std::pair<std::string, std::array<int, 4>>> rects;
+  for (auto& [name, c] : m["controls"].items())
+    if (!shared.count(name)) rects.push_back({name, {c["rect"][0], c["rect"][1], c["rect"][2], c["rect"][3]}});
+  ASSERT_GT(rects.size(), 50u);
+  for (size_t i = 0; i < rects.size(); ++i)
+    for (size_t j = i + 1; j < rects.size(); ++j) {
+      auto& a = rects[i].second;
+      auto& b = rects[j].second;
+      bool overlap = a[0] < b[0] + b[2] && b[0] < a[0] + a[2] && a[1] < b[1] + b[3] && b[1] < a[1] + a[3];
+      EXPECT_FALSE(overlap) << rects[i].first << " covers " << rects[j].first;
+    }
 }

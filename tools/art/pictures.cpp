@@ -314,6 +314,23 @@ void strip(Canvas& c, bool top, Detail d) {
   setColor(cr, pal::ink);
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
+  // vermilion rule inside the band and gilt studs on the wood at both ends
+  roundRect(cr, pad + 5, pad + 5, c.w - 2 * pad - 10, c.h - 2 * pad - 10, 4);
+  setColor(cr, pal::red, 0.55);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  for (double sx : {pad + 2.0, c.w - pad - 2.0})
+    for (double sy : {pad + 2.0, c.h - pad - 2.0}) {
+      cairo_arc(cr, sx, sy, 4.5, 0, 2 * M_PI);
+      if (d.high)
+        goldFill(cr, sx - 4, sy - 4, sx + 2, sy + 2);
+      else
+        setColor(cr, pal::gold);
+      cairo_fill_preserve(cr);
+      setColor(cr, pal::ink);
+      cairo_set_line_width(cr, 0.8);
+      cairo_stroke(cr);
+    }
   cairo_set_source_rgba(cr, 0, 0, 0, 0.5);
   cairo_rectangle(cr, 0, top ? c.h - 2 : 0, c.w, 2);
   cairo_fill(cr);

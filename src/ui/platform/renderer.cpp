@@ -35,6 +35,26 @@ SDL_Rect intersect(const SDL_Rect& a, const SDL_Rect& b) {
 }
 
 
+// True when every pixel of the picture is fully opaque.
+bool isOpaque(SDL_Surface* s) {
+  if (!s->format->Amask) return true;
+  SDL_Surface* c = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0);
+  if (!c) return false;
+  bool opaque = true;
+  SDL_LockSurface(c);
+  for (int y = 0; y < c->h && opaque; ++y) {
+    const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(c->pixels) + y * c->pitch);
+    for (int x = 0; x < c->w; ++x)
+      if ((row[x] >> 24) != 0xFF) {
+        opaque = false;
+        break;
+      }
+  }
+  SDL_UnlockSurface(c);
+  SDL_FreeSurface(c);
+  return opaque;
+}
+
 }  // namespace
 
 Renderer::Renderer(SDL_Renderer* r, std::string programDir) : r_(r), dir_(std::move(programDir)) {
@@ -74,10 +94,17 @@ const Renderer::Pic* Renderer::pic(const std::string& name) {
   std::string path;
   if (endsWith(name, ".rz")) path = name.find('/') != std::string::npos ? dir_ + "/" + name : dir_ + "/anim/" + name;
   else path = dir_ + "/" + folder_ + "/" + name + ".png";
-  if (fileExists(path)) p.tex = IMG_LoadTexture(r_, path.c_str());
+  bool opaque = false;
+  if (fileExists(path))
+    if (SDL_Surface* s = IMG_Load(path.c_str())) {
+      opaque = isOpaque(s);
+      p.tex = SDL_CreateTextureFromSurface(r_, s);
+      SDL_FreeSurface(s);
+    }
   if (p.tex) {
     SDL_QueryTexture(p.tex, nullptr, nullptr, &p.w, &p.h);
-    SDL_SetTextureBlendMode(p.tex, SDL_BLENDMODE_BLEND);
+    // Opaque pictures (backgrounds, the map) are copied without blending: much cheaper.
+    SDL_SetTextureBlendMode(p.tex, opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
     if (endsWith(name, ".rz") && p.h > 0) {
       p.frames = std::max(1, p.w / p.h);
       p.w = p.h;
@@ -116,9 +143,17 @@ void Renderer::drawPicture(const std::string& name, const SDL_Rect& r, uint8_t a
     animating_ = true;
     src.x = static_cast<int>((clock_ / 100) % p->frames) * p->w;
   }
-  SDL_SetTextureAlphaMod(p->tex, alpha);
+  SDL_BlendMode mode = SDL_BLENDMODE_BLEND;
+  if (alpha != 255) {
+    SDL_GetTextureBlendMode(p->tex, &mode);
+    SDL_SetTextureBlendMode(p->tex, SDL_BLENDMODE_BLEND);
+    SDL_SetTextureAlphaMod(p->tex, alpha);
+  }
   SDL_RenderCopy(r_, p->tex, &src, &r);
-  if (alpha != 255) SDL_SetTextureAlphaMod(p->tex, 255);
+  if (alpha != 255) {
+    SDL_SetTextureAlphaMod(p->tex, 255);
+    SDL_SetTextureBlendMode(p->tex, mode);
+  }
 }
 
 void Renderer::drawSlice(const std::string& name, const SDL_Rect& r, int c) {

@@ -189,7 +189,10 @@ void SdlShell::runOnce(int64_t maxWaitMs) {
     t.setNow(now);
     // Each due timer fires once (a late timer does not fire its missed ticks).
     int guard = 0;
-    while (t.fireNext(now) && ++guard < 64) dirty_ = true;
+    bool fired = false;
+    while (t.fireNext(now) && ++guard < 64) fired = true;
+    // A tick that changed nothing on the screen (a tooltip check, the clock) draws nothing.
+    if (fired && signature() != drawnSignature_) dirty_ = true;
     if (ended_) throw ProgramEnded();
     for (const Timer& tm : t.all())
       if (tm.Enabled && tm.Interval > 0 && tm.Interval < kTimerResolution && tm.NextDue < now + kTimerResolution)
@@ -238,6 +241,7 @@ void SdlShell::drawNow() {
   SDL_RenderPresent(sdl_);
   lastFrame_ = nowMs();
   dirty_ = false;
+  drawnSignature_ = signature();
 }
 
 SDL_Surface* SdlShell::readFrame() {
@@ -270,6 +274,29 @@ void SdlShell::setFade(int alpha) {
   int a = std::clamp(alpha, 0, 255);
   if (a != fade_) dirty_ = true;
   fade_ = a;
+}
+
+uint64_t SdlShell::signature() const {
+  // A cheap fingerprint of everything drawn: the open forms and their controls.
+  uint64_t h = 1469598103934665603ull;
+  auto mix = [&h](uint64_t v) { h = (h ^ v) * 1099511628211ull; };
+  std::hash<std::string> hs;
+  mix(static_cast<uint64_t>(fade_));
+  for (const Form* f : stack_) {
+    mix(reinterpret_cast<uintptr_t>(f));
+    mix(hs(f->Background));
+    for (const Control& c : f->controls()) {
+      mix(static_cast<uint64_t>(c.Visible) | static_cast<uint64_t>(c.Enabled) << 1 | static_cast<uint64_t>(c.Checked) << 2);
+      mix(static_cast<uint64_t>(static_cast<uint32_t>(c.Left)) << 32 | static_cast<uint32_t>(c.Top));
+      mix(static_cast<uint64_t>(static_cast<uint32_t>(c.Width)) << 32 | static_cast<uint32_t>(c.Height));
+      mix(hs(c.Caption));
+      mix(hs(c.Picture));
+      mix(static_cast<uint64_t>(c.ForeColor) << 32 | static_cast<uint32_t>(c.Z));
+      mix(static_cast<uint64_t>(static_cast<uint32_t>(c.ListIndex)) << 32 | static_cast<uint32_t>(c.Value));
+      mix(c.Items.size());
+    }
+  }
+  return h;
 }
 
 // ---------------------------------------------------------------- input

@@ -103,6 +103,8 @@ class SdlShell : public Shell {
   Form* inputForm() const;  // the top-most form that takes keys
   bool reachable(const Form* f) const;
   SDL_Cursor* cursor(Pointer p);
+  uint64_t signature() const;
+  uint64_t drawnSignature_ = 0;
 
   Options opt_;
   Game* game_ = nullptr;
