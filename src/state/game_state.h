@@ -235,6 +235,12 @@ struct GameState {
   uint8_t BattleSite = 0;
   uint8_t LeaderShown = 1;
 
+  // missions: the objectives met so far in this run (never cleared while it runs)
+  std::array<uint8_t, 6> ObjectiveMet{};
+  Flag AllObjectivesMet = kFalse;
+  uint8_t TutorialStep = 0;
+  uint8_t CampaignProgress = 0;
+
   AdvancedSettings Advanced{};
 };
 

@@ -202,6 +202,10 @@ void visitFields(GameState& s, V&& v) {
   v("SplitMode", s.SplitMode);
   v("BattleSite", s.BattleSite);
   v("LeaderShown", s.LeaderShown);
+  v("ObjectiveMet", s.ObjectiveMet);
+  v("AllObjectivesMet", s.AllObjectivesMet);
+  v("TutorialStep", s.TutorialStep);
+  v("CampaignProgress", s.CampaignProgress);
   v("Advanced", s.Advanced);
 }
 
