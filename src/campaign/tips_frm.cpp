@@ -1,6 +1,7 @@
 // The mission screen: the level's objectives, and the ways on (continue, replay, exit
 // to the title). It opens at the start of the level and from the campaign screen.
 #include "campaign/game.h"
+#include "campaign/missions.h"
 #include "campaign/save_games.h"
 #include "ui/dialogs.h"
 
@@ -32,6 +33,8 @@ class TipsFrm : public Form {
     onClick("ReplayLbl", [this] { replay(); });
     onClick("Image4", [this] { exitToTitle(); });
     onClick("MenuLbl", [this] { exitToTitle(); });
+    onClick("NextLbl", [this] { LeaveLevel(g_); });
+    onClick("ContinueLbl", [this] { LeaveLevel(g_); });
   }
 
   void Form_Load() override {
@@ -61,13 +64,17 @@ class TipsFrm : public Form {
 
  private:
   void showObjectives() {
+    EvaluateObjectives(g_);
     const int L = g_.s.CurrentLevel;
     for (int i = 0; i < 6; ++i) {
       int entry = L >= 1 && L <= 16 ? 36 + 6 * (L - 1) + i : L == 17 ? (i < 5 ? 132 + i : 136) : (i == 0 ? 137 : 136);
       Control& tip = ctl("TipLbl" + std::to_string(i + 1));
       g_.ShowText(tip, entry, 5);
-      tip.ForeColor = kDefaultColour;
+      tip.ForeColor = g_.s.ObjectiveMet[i] ? kMetColour : kDefaultColour;
     }
+    const bool all = isSet(g_.s.AllObjectivesMet);
+    ctl("NextLbl").Visible = all;
+    ctl("ContinueLbl").Visible = all;
   }
 
   // Replay the mission: the campaign's first save is loaded again (not while an army

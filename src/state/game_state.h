@@ -238,6 +238,12 @@ struct GameState {
   uint8_t GarryMode = 1;                // mode of the event screen GarryFrm (1..3)
   std::string SelectorMarker;           // the map marker SelectorTimer redraws
 
+  // missions: the objectives met so far in this run (never cleared while it runs)
+  std::array<uint8_t, 6> ObjectiveMet{};
+  Flag AllObjectivesMet = kFalse;
+  uint8_t TutorialStep = 0;
+  uint8_t CampaignProgress = 0;
+
   AdvancedSettings Advanced{};
 };
 

@@ -205,6 +205,10 @@ void visitFields(GameState& s, V&& v) {
   v("LeaderShown", s.LeaderShown);
   v("ShowMessagesAfterTurn", s.ShowMessagesAfterTurn);
   v("GarryMode", s.GarryMode);
+  v("ObjectiveMet", s.ObjectiveMet);
+  v("AllObjectivesMet", s.AllObjectivesMet);
+  v("TutorialStep", s.TutorialStep);
+  v("CampaignProgress", s.CampaignProgress);
   v("Advanced", s.Advanced);
 }
 

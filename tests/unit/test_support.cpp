@@ -23,7 +23,7 @@ TempGameDir::~TempGameDir() {
   fs::remove_all(path_, ec);
 }
 
-GameFixture::GameFixture() {
+GameHarness::GameHarness() {
   shell.attach(g);
   shell.pump = [this] {
     Form* f = top();
@@ -45,13 +45,13 @@ GameFixture::GameFixture() {
   setupTimers(g);
 }
 
-void GameFixture::startCampaign(int difficulty, uint64_t seed) {
+void GameHarness::startCampaign(int difficulty, uint64_t seed) {
   g.s.Difficulty = static_cast<uint8_t>(difficulty);
   g.rng.seed(seed);
   InitialState(g);
 }
 
-Form* GameFixture::top() {
+Form* GameHarness::top() {
   auto open = shell.openForms();
   return open.empty() ? nullptr : open.back();
 }

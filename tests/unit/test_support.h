@@ -28,17 +28,19 @@ class TempGameDir {
 // be called directly; a rule that opens a modal form runs `answer` inside its loop
 // (set it before the call; the default closes the form with its first visible button
 // among OkAniBtn, Noanibtn, CloseLbl, or simply closes it).
-struct GameFixture : ::testing::Test {
+struct GameHarness {
   TempGameDir dir;
   HeadlessShell shell;
   Game g{shell, dir.path()};
   std::function<void(Form&)> answer;
 
-  GameFixture();
+  GameHarness();
   // Runs the campaign start's state part with fixed draws (no screens).
   void startCampaign(int difficulty = 1, uint64_t seed = 7);
   // The form on top of the headless shell's stack (nullptr when none).
   Form* top();
 };
+
+struct GameFixture : ::testing::Test, GameHarness {};
 
 }  // namespace fief::test

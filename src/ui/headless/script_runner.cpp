@@ -360,7 +360,12 @@ class Runner {
     } else if (cmd == "boxes") {
       return json(shell_.takeBoxes());
     } else if (cmd == "programs") {
-      return json{{"started", shell_.programs()}, {"ended", shell_.ended()}};
+      json started = json::array();
+      for (const auto& p : shell_.programs()) {
+        const std::string prefix = game_.dir + "/";
+        started.push_back(p.rfind(prefix, 0) == 0 ? p.substr(prefix.size()) : p);
+      }
+      return json{{"started", started}, {"ended", shell_.ended()}};
     }
     // file PATH: whether a file of the program folder exists, its size, and its text when short
     need(w, 2, "file PATH");
