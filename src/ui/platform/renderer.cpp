@@ -434,7 +434,10 @@ void Renderer::drawControl(Form& f, const PlacedControl& p, const InputLooks& lo
     case ControlKind::Label: {
       uint32_t ink = !c.Enabled ? kDisabledInk : c.ForeColor;
       if (hover && c.Enabled && c.ForeColor == kDefaultColour && f.handles(c.Name, Ev::Click)) ink = kHoverInk;
-      drawText(c, c.Caption, r, c.Align, false, ink, owner);
+      // A label with a picture sits on it as on a small panel (the tooltip box).
+      if (!c.Picture.empty() && pic(c.Picture)) drawSlice(c.Picture, r, 8);
+      SDL_Rect text = c.Picture.empty() ? r : SDL_Rect{r.x + 6, r.y, r.w - 12, r.h};
+      drawText(c, c.Caption, text, c.Align, false, ink, owner);
       break;
     }
     case ControlKind::Button: {
@@ -442,7 +445,13 @@ void Renderer::drawControl(Form& f, const PlacedControl& p, const InputLooks& lo
       bool icon = !c.Picture.empty() && pic(c.Picture);
       if (!c.Picture.empty() && !icon) problem("missing picture " + c.Picture);
       drawSlice(look, r, 12);
-      if (icon) {
+      if (icon && !c.Caption.empty() && r.w > 2 * r.h) {
+        // A wide button with an icon: the icon on the left, the caption beside it.
+        SDL_Rect in{r.x + 3, r.y + 3 + (pressed ? 1 : 0), r.h - 6, r.h - 6};
+        drawPicture(c.Picture, in, c.Enabled ? 255 : 110);
+        uint32_t ink = !c.Enabled ? kDisabledInk : hover ? kHoverInk : (c.ForeColor == kDefaultColour ? kInk : c.ForeColor);
+        drawText(c, c.Caption, SDL_Rect{r.x + r.h, r.y + (pressed ? 1 : 0), r.w - r.h - 6, r.h}, 1, true, ink, owner);
+      } else if (icon) {
         SDL_Rect in{r.x + 3, r.y + 3, r.w - 6, r.h - 6};
         if (pressed) in.y += 1;
         drawPicture(c.Picture, in, c.Enabled ? 255 : 110);
