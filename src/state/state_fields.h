@@ -121,10 +121,12 @@ void visitFields(GameState& s, V&& v) {
   v("ClubStock", s.ClubStock);
   v("SwordStock", s.SwordStock);
   v("HelebardStock", s.HelebardStock);
+  v("TwoHandStock", s.TwoHandStock);
   v("MaceStock", s.MaceStock);
   v("PikeStock", s.PikeStock);
   v("CrossStock", s.CrossStock);
   v("ChainMailStock", s.ChainMailStock);
+  v("PlateStock", s.PlateStock);
   v("ShieldStock", s.ShieldStock);
   v("ArmyCampSoldiers", s.ArmyCampSoldiers);
   v("CampExists", s.CampExists);
@@ -138,6 +140,7 @@ void visitFields(GameState& s, V&& v) {
   v("BlacksmithBuilt", s.BlacksmithBuilt);
   v("BarracksBuilt", s.BarracksBuilt);
   v("StablesBuilt", s.StablesBuilt);
+  v("MarketBuilt", s.MarketBuilt);
   v("ThievesBuilt", s.ThievesBuilt);
   v("CastleStageBuilt", s.CastleStageBuilt);
   v("CountyBlessings", s.CountyBlessings);
@@ -209,6 +212,7 @@ void visitFields(GameState& s, V&& v) {
   v("AllObjectivesMet", s.AllObjectivesMet);
   v("TutorialStep", s.TutorialStep);
   v("CampaignProgress", s.CampaignProgress);
+  v("SelectorMarker", s.SelectorMarker);
   v("Advanced", s.Advanced);
 }
 

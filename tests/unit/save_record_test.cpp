@@ -2,6 +2,8 @@
 // rules, and damaged files.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "campaign/save_games.h"
 #include "campaign/files.h"
 #include "state/save_record.h"
@@ -79,6 +81,35 @@ TEST(SaveRecord, FieldsStandAtTheirOffsets) {
       {765, 2, 1, "TipFlags 2"},           {791, 1, 24, "BattleArmy Enginer"},
   };
   for (auto& c : cases) EXPECT_EQ(le(b, c.off, c.width), c.want) << c.what << " at " << c.off;
+}
+
+// Every byte of the record belongs to a field the script runner can name: setting every
+// saved field to a value with no zero byte leaves no zero byte in the record (but the
+// reserved one).
+TEST(SaveRecord, EveryByteBelongsToANamedField) {
+  GameState s;
+  nlohmann::json all = savedStateToJson(s);
+  std::vector<std::string> leaves;
+  std::function<void(const nlohmann::json&, const std::string&)> walk = [&](const nlohmann::json& j, const std::string& path) {
+    if (j.is_array()) {
+      for (size_t i = 0; i < j.size(); ++i) walk(j[i], path + "[" + std::to_string(i) + "]");
+    } else if (j.is_object()) {
+      for (auto& [k, v] : j.items()) walk(v, path.empty() ? k : path + "." + k);
+    } else if (j.is_number()) {
+      leaves.push_back(path);
+    }
+  };
+  walk(all, "");
+  std::string err;
+  for (const auto& leaf : leaves) {
+    bool ok = false;
+    for (long v : {16843009L, 257L, 1L})
+      if ((ok = setField(s, leaf, v, err))) break;
+    ASSERT_TRUE(ok) << leaf << ": " << err;
+  }
+  const auto b = encodeSave(s);
+  for (size_t i = 0; i < b.size(); ++i)
+    if (i != 335) EXPECT_NE(b[i], 0) << "byte " << i << " belongs to no named field";
 }
 
 TEST(SaveRecord, RoundTripKeepsSavedFieldsAndTheLiveBattleArmy) {
