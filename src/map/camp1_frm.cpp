@@ -180,8 +180,9 @@ void Camp1Frm::declareControls() {
   x += icon + 4;
   add(image("AssassinStatusImg", x, by + 4, icon, icon, "sold17res")).Z = 21;
   x += icon + 8;
-  Control& end = add(button("EndTurnBtn", x, by, W - 8 - x, L.ButtonSize, "End Turn"));
-  end.Picture = "btn_EndTurnBtn";
+  // The turn indicator (the turn engine's TurnImg) sits on the button's left end; the
+  // caption takes the rest where there is room for it.
+  Control& end = add(button("EndTurnBtn", x, by, W - 8 - x, L.ButtonSize, W - 8 - x >= 130 ? "End Turn" : ""));
   end.Z = 21;
 
   // The bottom strip: the status figures, the county line, and the two help lines.

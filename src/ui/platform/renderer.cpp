@@ -468,7 +468,8 @@ void Renderer::drawControl(Form& f, const PlacedControl& p, const InputLooks& lo
           drawText(named, word, SDL_Rect{r.x + 1, in.y, r.w - 2, r.h}, 1, true, ink, owner);
           checking_ = was;
         } else {
-          drawText(c, c.Caption, in, 1, true, ink, owner);
+          if (c.Align == 2) in.w -= 8;
+          drawText(c, c.Caption, in, c.Align, true, ink, owner);
         }
       }
       break;
