@@ -36,6 +36,7 @@ class LoadingFrm : public Form {
     }
     g.s.Difficulty = static_cast<uint8_t>(difficulty);
     if (g.optim.soundOff()) g.SoundAvailable = false;
+    layOut();
 
     if (!g.texts.load(g.dir, err)) {
       g.shell.messageBox("The game's texts could not be read: " + err);
@@ -46,6 +47,25 @@ class LoadingFrm : public Form {
   }
 
   void Form_Unload() override { UnlockCheck(g_); }
+
+ private:
+  // The picture fills the display; the bar and its caption sit low in the middle.
+  void layOut() {
+    int w = 800, h = 600;
+    g_.optim.displaySize(w, h);
+    Control& pic = ctl("TitleImg");
+    pic.Width = w;
+    pic.Height = h;
+    Control& bar = ctl("LoadingBar");
+    bar.Width = w / 2;
+    bar.Left = (w - bar.Width) / 2;
+    bar.Top = h - h / 8;
+    Control& cap = ctl("LoadingLbl");
+    cap.Width = bar.Width;
+    cap.Left = bar.Left;
+    cap.Top = bar.Top - 30;
+    cap.Align = 1;
+  }
 };
 FIEF_REGISTER_FORM(LoadingFrm);
 

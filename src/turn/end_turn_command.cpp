@@ -53,7 +53,11 @@ void setBattleHandOver(std::function<void(Game&)> f) { battleHandOver() = std::m
 // only (battle hand-over), then carries on.
 class EndTurnFrm : public Form {
  public:
-  explicit EndTurnFrm(Game& g) : Form(g, "EndTurnFrm") {}
+  // The fade screen shows nothing of its own: the fade layer darkens what lies below.
+  explicit EndTurnFrm(Game& g) : Form(g, "EndTurnFrm") {
+    Transparent = true;
+    Background = "none";
+  }
 
   void Form_Activate() override {
     GameState& s = g_.s;

@@ -103,7 +103,7 @@ class Form {
 
   // Geometry and look of the form itself.
   int Left = 0, Top = 0, Width = 0, Height = 0;  // Width/Height 0: full screen
-  std::string Background;                         // picture name; empty = bg_<name>
+  std::string Background;                         // picture name; empty = bg_<name>, "none" = no picture
   bool Transparent = false;                       // shaped: only the picture's outline
   bool Loaded = false;
   bool Visible = false;

@@ -389,8 +389,9 @@ void Renderer::drawForm(Form& f, int w, int h, const InputLooks& looks) {
   const SDL_Rect fr = formRect(f, w, h);
   std::string bg = f.Background.empty() ? "bg_" + f.name() : f.Background;
   if (f.Transparent) {
-    // A shaped form shows only its picture (transparent pixels let the forms below through).
-    if (pic(bg)) drawPicture(bg, fr);
+    // A shaped form shows only its picture (transparent pixels let the forms below through);
+    // with the background "none" it shows nothing of its own.
+    if (bg != "none" && pic(bg)) drawPicture(bg, fr);
   } else if (pic(bg)) {
     drawPicture(bg, fr);
   } else {

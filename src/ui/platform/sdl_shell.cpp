@@ -15,6 +15,7 @@ namespace fief {
 
 namespace {
 constexpr int64_t kFrameMs = 16;         // at most about 60 frames a second
+constexpr int64_t kFadeStepMs = 4;       // one step of a fade's alpha schedule
 constexpr int64_t kTimerResolution = 15; // the shortest timer period, as on the game's first platform
 constexpr int64_t kIdleWakeMs = 1000;    // the loop wakes at least this often
 }  // namespace
@@ -261,13 +262,15 @@ SDL_Surface* SdlShell::readFrame() {
 
 void SdlShell::present() {
   if (!renderer_) return;
-  // Paced to the frame rate so that a fade drawn frame by frame takes its time; input
-  // given meanwhile is dropped (no command is accepted during a fade).
-  int64_t wait = lastFrame_ + kFrameMs - nowMs();
+  // A fade steps its alpha every few milliseconds (the end-of-turn fade takes under two
+  // seconds) and the screen shows the newest step at the frame rate. Input given
+  // meanwhile is dropped: no command is accepted during a fade.
+  int64_t wait = lastStep_ + kFadeStepMs - nowMs();
   if (wait > 0 && !opt_.capture) SDL_Delay(static_cast<Uint32>(wait));
+  lastStep_ = nowMs();
   SDL_PumpEvents();
   SDL_FlushEvents(SDL_KEYDOWN, SDL_MOUSEWHEEL);
-  drawNow();
+  if (opt_.capture || nowMs() - lastFrame_ >= kFrameMs) drawNow();
 }
 
 void SdlShell::setFade(int alpha) {

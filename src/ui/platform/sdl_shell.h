@@ -118,6 +118,7 @@ class SdlShell : public Shell {
   bool dirty_ = true;
   bool ended_ = false;
   int64_t lastFrame_ = -1000;
+  int64_t lastStep_ = -1000;  // the last step of a fade
   InputLooks looks_;
   Pointer pointer_ = Pointer::Normal;
   std::map<Pointer, SDL_Cursor*> cursors_;
