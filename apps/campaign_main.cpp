@@ -1,5 +1,7 @@
 // fiefdom: the campaign program (level 15). Started by the title menu; the program
 // folder is the folder of this executable.
+#include <chrono>
+
 #include "campaign/game.h"
 #include "campaign/program_start.h"
 #include "ui/platform/app.h"
@@ -9,6 +11,8 @@ int main() {
   using namespace fief;
   SdlShell shell;
   Game g(shell, programFolder());
+  // Every campaign draws its own county: the generator starts from the wall clock.
+  g.rng.seed(static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
   readDisplaySettings(g);
   return runProgram(shell, g, [&g] { runProgramStart(g); });
 }
