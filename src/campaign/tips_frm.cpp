@@ -116,7 +116,7 @@ FIEF_REGISTER_FORM(TipsFrm);
 class MainScreenExit : public Form {
  public:
   explicit MainScreenExit(Game& g) : Form(g, "MainScreenExit") {
-    Control& msg = add(label("MsgLbl", 24, 24, 372, 110));
+    Control& msg = add(label("MsgLbl", 84, 30, 312, 104));
     msg.Align = 1;
     msg.FontSize = 13;
     add(button("OkAniBtn", 60, 150, 130, 40, "OK"));

@@ -17,7 +17,7 @@ class ReligionFrm : public Form {
     t.Title = true;
     t.FontSize = 16;
     t.Align = 1;
-    add(label("MsgLbl", 24, 52, 432, 120)).FontSize = 11;
+    add(label("MsgLbl", 84, 52, 372, 120)).FontSize = 11;
     add(label("TitheCaptionLbl", 40, 184, 200, 22));
     add(label("TitheLbl", 250, 184, 180, 22));
     add(label("HappinessCaptionLbl", 40, 212, 200, 22));
@@ -54,10 +54,10 @@ class ReligionFrm : public Form {
     g_.ShowText(ctl("TitleLbl"), 71, 3);
     g_.ShowText(ctl("TitheCaptionLbl"), 72, 3);
     g_.ShowText(ctl("HappinessCaptionLbl"), 73, 3);
-    ctl("TaxOkAniBtn").Caption = g_.text(3, 26);
-    ctl("TaxNoAniBtn").Caption = g_.text(3, 27);
-    ctl("StakeOkAniBtn").Caption = g_.text(3, 26);
-    ctl("StakeNoAniBtn").Caption = g_.text(3, 27);
+    ctl("TaxOkAniBtn").Caption = g_.text(3, 27);
+    ctl("TaxNoAniBtn").Caption = g_.text(3, 28);
+    ctl("StakeOkAniBtn").Caption = g_.text(3, 27);
+    ctl("StakeNoAniBtn").Caption = g_.text(3, 28);
     ctl("OkAniBtn").Caption = g_.text(3, 22);
     ctl("Helper").Caption.clear();
     const bool stake = mode == Mode::Stake;

@@ -51,8 +51,8 @@ class TournamentFrm : public Form {
     ctl("CostCaptionLbl").Caption = g_.text(4, 90);
     ctl("CostLbl").Caption = std::to_string(kTournamentCost);
     g_.ShowText(ctl("StakeCaptionLbl"), 150, 4);
-    ctl("OkAniBtn").Caption = g_.text(3, 26);
-    ctl("Noanibtn").Caption = g_.text(3, 27);
+    ctl("OkAniBtn").Caption = g_.text(3, 27);
+    ctl("Noanibtn").Caption = g_.text(3, 28);
     ctl("Helper").Caption.clear();
     show();
   }

@@ -16,7 +16,9 @@ class MapPreviewFrm : public Form {
     t.FontSize = 16;
     t.Align = 1;
     add(image("MapImg", kLeft, kTop, kMapW, kMapH, "map_preview"));
-    Control& frame = add(image("ViewFrameImg", kLeft, kTop, 10, 10, "waypoint_hover"));
+    // The frame of the current view: an outline drawn around the part of the map on screen.
+    Control& frame = add(panel("ViewFrameImg", kLeft, kTop, 10, 10));
+    frame.Picture = "view_frame";
     frame.Z = 1;
     add(button("OkAniBtn", W - 160, kTop + kMapH - 38, 130, 36));
     onClick("OkAniBtn", [this] { close(); });

@@ -23,7 +23,7 @@ const EventKind* eventKind(int kind) {
 class MsgFrm : public Form {
  public:
   explicit MsgFrm(Game& g) : Form(g, "MsgFrm") {
-    add(image("PictureImg", 24, 40, 96, 96));
+    add(image("PictureImg", 24, 96, 96, 96));
     Control& msg = add(label("MsgLbl", 136, 36, 320, 200));
     msg.FontSize = 12;
     add(button("OkAniBtn", 96, 256, 128, 40, "OK"));

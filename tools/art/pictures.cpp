@@ -387,6 +387,16 @@ void pictureJobs(const Config& cfg, std::vector<Job>& jobs) {
       cairo_paint(c.cr);
       goldBorder(c.cr, 0, 0, 96, 96, 8, d);
     });
+    // An outline with a clear centre, drawn 9-sliced around the view on the map preview.
+    o.picture("view_frame", 64, 64, [](Canvas& c, Detail) {
+      cairo_rectangle(c.cr, 2, 2, 60, 60);
+      cairo_set_line_width(c.cr, 4);
+      setColor(c.cr, pal::goldLight);
+      cairo_stroke_preserve(c.cr);
+      cairo_set_line_width(c.cr, 2);
+      setColor(c.cr, pal::red);
+      cairo_stroke(c.cr);
+    });
     o.picture("tooltip", 64, 32, [](Canvas& c, Detail d) { ninePanel(c, 8, hex("#fbf3da"), d, false); });
     o.picture("list_bg", 128, 128, [](Canvas& c, Detail d) { ninePanel(c, 12, hex("#f6ecd0"), d, true); });
     o.picture("textbox", 128, 32, [](Canvas& c, Detail d) { ninePanel(c, 8, hex("#fdf8ea"), d, false); });
