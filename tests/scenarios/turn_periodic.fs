@@ -24,6 +24,9 @@ expect-open ReligionFrm
 expect TurnCounter = 6
 expect ChurchTithe = 424
 expect-screen ReligionFrm.TitheLbl visible = true
+# the pay button says so
+expect-screen ReligionFrm.TaxOkAniBtn text = "Accept"
+expect-screen ReligionFrm.TaxNoAniBtn text = "Refuse"
 click ReligionFrm.TaxOkAniBtn
 click ReligionFrm.OkAniBtn
 expect-query open = ["Camp1Frm"]
