@@ -275,8 +275,9 @@ void Rebellion(Game& g) {
         ShowEvent(g, 3, 110);
         g.PlaySound(kEventChannel, "mob01.wav");
       }
-      // The rebels grow once a turn, up to the threshold of 500.
-      if (isSet(s.RebelsActive) && s.RebelForceA < 500) {
+      // The rebels gather until their first troop reaches 500 (again after a battle
+      // thinned it), each round by fresh draws.
+      while (isSet(s.RebelsActive) && s.RebelForceA < 500) {
         add(s.RebelForceA, g.rng.draw(50, 10));
         add(s.RebelForceB, g.rng.draw(30, 10));
       }

@@ -136,7 +136,9 @@ void LayOffWorkers(Game& g) {
     for (auto [cutter, slots] : cutters)
       for (int slot = 5; slot >= 1; --slot)
         if (over() && (*slots)[slot - 1] != 0) ReleaseCutterSlot(g, cutter, slot);
-    // Fields bind people only as crop fields and pastures; tax fields stay.
+    // Fields bind people only as crop fields and pastures; tax fields stay. The field
+    // the player had selected stays selected.
+    const uint8_t selected = s.SelectedField;
     for (int f = 1; f <= 10; ++f) {
       const uint8_t kind = s.FieldKind[f - 1];
       if (over() && (kind == 1 || kind == 2)) {
@@ -145,6 +147,7 @@ void LayOffWorkers(Game& g) {
         ClsFields::SetField(g, 0);
       }
     }
+    s.SelectedField = selected;
   }
   // The people count may have been floored at zero above: idle people follow from it.
   store(s.IdlePeople, static_cast<long long>(s.People) - Workforce(g));

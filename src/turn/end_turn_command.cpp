@@ -59,10 +59,15 @@ class EndTurnFrm : public Form {
     Background = "none";
   }
 
+  void Form_Load() override { faded_ = false; }
+
   void Form_Activate() override {
     GameState& s = g_.s;
     const int mode = s.FadeMode;
-    if (mode != 1 && mode != 2) return;
+    // Once per opening: a dialog of the battle hand-over that closes over this screen
+    // activates it again, and must not start a second fade and hand-over.
+    if ((mode != 1 && mode != 2) || faded_) return;
+    faded_ = true;
     const double step = g_.optim.fastFade() ? 3.0 : 1.2;
     for (int a : FadeSchedule(step, mode == 1)) {
       g_.shell.setFade(a);
@@ -80,6 +85,9 @@ class EndTurnFrm : public Form {
     EndTurn(g_);
     afterTurn(g_);
   }
+
+ private:
+  bool faded_ = false;
 };
 FIEF_REGISTER_FORM(EndTurnFrm);
 
@@ -92,17 +100,21 @@ void EndTurnCommand(Game& g) {
     std::string err;
     if (!WriteSave(g, "AutoSave", err)) ShowMessageBox(g, err);
   }
-  if (g.optim.fadeEffectsOff()) {
+  const bool fade = !g.optim.fadeEffectsOff();
+  if (!fade) {
     EndTurn(g);
     afterTurn(g);
   } else {
+    // The help line is cleared as the fade begins: the turn runs after it, and the
+    // line then tells of the messages the turn logged.
+    g.setHelper(std::string());
     g.s.FadeMode = 1;
     g.shell.setPointer(Pointer::Hidden);
     g.form("EndTurnFrm").showModal();
   }
   if (g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").refreshAll();
   g.timers.enable("EndTurnTimer");
-  g.setHelper(std::string());
+  if (!fade) g.setHelper(std::string());
 }
 
 // --- what the turn engine shows on the campaign screen

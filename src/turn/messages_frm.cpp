@@ -62,8 +62,10 @@ class MessagesFrm : public Form {
       add(image(row(list, "Img", i), 24, top + 30, 24, 24));
       add(label(row(list, "Lbl", i), 56, top + 30, 520, kRowHeight - 4)).FontSize = 11;
     }
-    add(button("CUpAniBtn" + suffix(list), 588, top + 30, 32, 32)).Picture = "scroll_up";
-    add(button("CDownAniBtn" + suffix(list), 588, top + 30 + 2 * kRowHeight, 32, 32)).Picture = "scroll_down";
+    // CUpAniBtn raises the scroll position, so it shows later rows: it is the arrow
+    // pointing down, below the one that goes back to earlier rows.
+    add(button("CDownAniBtn" + suffix(list), 588, top + 30, 32, 32)).Picture = "scroll_up";
+    add(button("CUpAniBtn" + suffix(list), 588, top + 30 + 2 * kRowHeight, 32, 32)).Picture = "scroll_down";
     top_[list - 1] = top + 30;
   }
 

@@ -246,23 +246,36 @@ TEST_F(TurnEconomyTest, RebellionRisesGrowsAndPlunders) {
   s.CampWaypoint = {5, 0, 0};
   s.HomeWaypoint = 2;
   s.RebelsActive = kFalse; s.RebelForceA = 0; s.RebelForceB = 0;
-  s.Gold = s.Crops = s.Meat = s.Wood = s.Stone = s.Ore = 1000;
+  s.Gold = s.Crops = s.Meat = s.Wood = s.Stone = s.Ore = 10000;
   std::vector<int> kinds;
   answer = [&](Form& f) { kinds.push_back(g.s.MsgKind); f.fire("OkAniBtn", Ev::Click); };
-  g.rng.queue({0.5, 0.5});
+  // The rising: the rebels gather round after round (+35, +25 at r = 0.5) until the
+  // first troop reaches 500: fifteen rounds.
+  g.rng.queue(std::vector<double>(30, 0.5));
   Rebellion(g);
   EXPECT_EQ(kinds, std::vector<int>{3});
-  EXPECT_EQ(s.RebelForceA, 35);
-  EXPECT_EQ(s.RebelForceB, 25);
-  EXPECT_EQ(s.Gold, 1000 - 30);
-  EXPECT_EQ(s.Meat, 1000 - 12);
-  // An army at home calms the people (+5); the rebels still plunder.
+  EXPECT_EQ(g.rng.queued(), 0u);
+  EXPECT_EQ(s.RebelForceA, 15 * 35);
+  EXPECT_EQ(s.RebelForceB, 15 * 25);
+  EXPECT_EQ(s.Gold, 10000 - 450);  // R = 900
+  EXPECT_EQ(s.Meat, 10000 - 180);
+  // An army at home calms the people (+5); the rebels neither grow nor stop plundering.
   s.CampWaypoint = {2, 0, 0};
   Rebellion(g);
   EXPECT_EQ(s.Happiness, 24);
-  EXPECT_EQ(s.RebelForceA, 35);
-  EXPECT_EQ(s.Gold, 1000 - 60);
+  EXPECT_EQ(s.RebelForceA, 525);
+  EXPECT_EQ(s.Gold, 10000 - 900);
   EXPECT_EQ(kinds.size(), 1u);
+  // Thinned below 500 by a battle, they gather again while nobody guards the castle.
+  s.Happiness = 10;
+  s.CampWaypoint = {5, 0, 0};
+  s.RebelForceA = 480; s.RebelForceB = 100;
+  g.rng.queue({0.0, 0.0, 0.0, 0.0});
+  Rebellion(g);
+  EXPECT_EQ(s.RebelForceA, 480 + 10 + 10);
+  EXPECT_EQ(s.RebelForceB, 100 + 10 + 10);
+  EXPECT_EQ(g.rng.queued(), 0u);
+  EXPECT_EQ(kinds.size(), 1u);  // no second rising
 }
 
 TEST_F(TurnEconomyTest, ScheduledEventsOfTurn120InOrder) {

@@ -51,14 +51,17 @@ TEST_F(TurnEndTest, LayOffOrderStopsWhenTheWorkforceFits) {
   EXPECT_EQ(s.FieldKind[1], 1);
   EXPECT_EQ(Workforce(g), 660);
   EXPECT_EQ(s.IdlePeople, 40);
-  // Nobody left: every place is emptied, the tax field stays.
+  // Nobody left: every place is emptied, the tax field stays, and the field the player
+  // had selected is still the selected one.
   s.FieldKind[4] = 4;
+  s.SelectedField = 5;
   s.People = 0;
   LayOffWorkers(g);
   EXPECT_EQ(Workforce(g), 0);
   EXPECT_EQ(s.FieldKind[1], 0);
   EXPECT_EQ(s.FieldKind[4], 4);
   EXPECT_EQ(s.IdlePeople, 0);
+  EXPECT_EQ(s.SelectedField, 5);
 }
 
 TEST_F(TurnEndTest, ClampAndShortageWarnings) {
@@ -277,6 +280,41 @@ TEST_F(TurnEndTest, MessageScreenCountsAndScrolling) {
   EXPECT_EQ(g.s.ShowMessagesAfterTurn, kTrue);
 }
 
+// The arrows point the way the rows move: the down arrow (below) shows later rows, the
+// up arrow (above) earlier ones, in both lists.
+TEST_F(TurnEndTest, MessageScreenArrowsPointTheWayTheRowsMove) {
+  for (int i = 0; i < 6; ++i) {
+    AddMessage(g, 1, 64 + i);
+    AddMessage(g, 2, 70);
+  }
+  answer = [&](Form& top) {
+    for (const std::string list : {"", "2"}) {
+      auto firstShown = [&] {
+        for (int i = 1; i <= 8; ++i)
+          if (top.ctl((list.empty() ? "MsgLbl" : "Msg2Lbl") + std::to_string(i)).Visible) return i;
+        return 0;
+      };
+      auto arrow = [&](const char* picture) -> Control& {
+        for (const char* b : {"CUpAniBtn", "CDownAniBtn"})
+          if (top.ctl(b + list).Picture == picture) return top.ctl(b + list);
+        ADD_FAILURE() << "no " << picture << " button in list '" << list << "'";
+        return top.ctl("CUpAniBtn" + list);
+      };
+      Control& down = arrow("scroll_down");
+      Control& up = arrow("scroll_up");
+      EXPECT_GT(down.Top, up.Top) << list;
+      EXPECT_EQ(firstShown(), 1) << list;
+      top.fire(down.Name, Ev::Click);
+      top.fire(down.Name, Ev::Click);
+      EXPECT_EQ(firstShown(), 3) << list;
+      top.fire(up.Name, Ev::Click);
+      EXPECT_EQ(firstShown(), 2) << list;
+    }
+    top.fire("OkAniBtn", Ev::Click);
+  };
+  g.form("MessagesFrm").showModal();
+}
+
 TEST(TurnFade, ScheduleRisesAndFalls) {
   for (double step : {1.2, 3.0}) {
     const auto up = FadeSchedule(step, false);
@@ -316,6 +354,47 @@ TEST_F(TurnEndTest, CommandWithAndWithoutFade) {
     EXPECT_EQ(g.form("Camp1Frm").ctl("TurnImg").Picture, "hourglass");
     g.unload("EndTurnFrm");
   }
+}
+
+// The help line after the command: with the fade it tells of the turn's messages (the
+// turn runs after the fade has begun); without it the command clears it last.
+TEST_F(TurnEndTest, HelpLineAfterTheCommand) {
+  for (bool fadeOff : {false, true}) {
+    startCampaign(1);
+    quietCounty();
+    g.s.Crops = 500;  // a shortage is logged
+    g.optim.Words[1] = fadeOff ? 1 : 0;
+    g.s.Advanced.AutoSaveOption = kFalse;
+    g.form("Camp1Frm").show();
+    g.setHelper("an old hint");
+    EndTurnCommand(g);
+    EXPECT_GT(g.log.MessageCount, 0) << fadeOff;
+    EXPECT_EQ(g.form("Camp1Frm").ctl("Helper").Caption, fadeOff ? std::string() : g.text(1, 99)) << fadeOff;
+    g.unload("EndTurnFrm");
+  }
+}
+
+// A dialog of the battle hand-over closing over the fade screen activates it again: the
+// fade and the hand-over still run once, and the hand-over timer closes the screen.
+TEST_F(TurnEndTest, BattleFadeHandsOverOnce) {
+  int handOvers = 0;
+  setBattleHandOver([&](Game& game) {
+    if (++handOvers < 3) ShowMessageBox(game, "The battle program starts.");
+  });
+  g.s.Advanced.AutoCalcOption = kTrue;
+  int pumps = 0;
+  answer = [&](Form& f) {
+    if (++pumps > 20) f.close();
+    else if (f.name() == "MsgFrm") f.fire("OkAniBtn", Ev::Click);
+    else shell.wait(100);
+  };
+  g.s.FadeMode = 2;
+  g.form("EndTurnFrm").showModal();
+  setBattleHandOver(nullptr);
+  EXPECT_EQ(handOvers, 1);
+  EXPECT_EQ(g.s.FadeMode, 0);
+  EXPECT_FALSE(g.timers.enabled("BattleFadeTimer"));
+  EXPECT_LT(pumps, 20);
 }
 
 TEST_F(TurnEndTest, AutoSaveAndItsFailure) {
