@@ -262,11 +262,14 @@ SDL_Surface* SdlShell::readFrame() {
 
 void SdlShell::present() {
   if (!renderer_) return;
-  // A fade steps its alpha every few milliseconds (the end-of-turn fade takes under two
-  // seconds) and the screen shows the newest step at the frame rate. Input given
-  // meanwhile is dropped: no command is accepted during a fade.
-  int64_t wait = lastStep_ + kFadeStepMs - nowMs();
-  if (wait > 0 && !opt_.capture) SDL_Delay(static_cast<Uint32>(wait));
+  // A fade steps its alpha on a clock of its own, one step every few milliseconds (the
+  // end-of-turn fade takes under two seconds however slow a frame is to draw), and the
+  // screen shows the newest step at the frame rate. Input given meanwhile is dropped:
+  // no command is accepted during a fade.
+  int64_t now = nowMs();
+  if (now - lastStep_ > 100) stepDue_ = now;  // a new fade starts its step clock
+  stepDue_ += kFadeStepMs;
+  if (stepDue_ > now && !opt_.capture) SDL_Delay(static_cast<Uint32>(stepDue_ - now));
   lastStep_ = nowMs();
   SDL_PumpEvents();
   SDL_FlushEvents(SDL_KEYDOWN, SDL_MOUSEWHEEL);

@@ -119,6 +119,7 @@ class SdlShell : public Shell {
   bool ended_ = false;
   int64_t lastFrame_ = -1000;
   int64_t lastStep_ = -1000;  // the last step of a fade
+  int64_t stepDue_ = 0;       // when the next step of a fade is due
   InputLooks looks_;
   Pointer pointer_ = Pointer::Normal;
   std::map<Pointer, SDL_Cursor*> cursors_;
