@@ -9,18 +9,18 @@
 namespace fief {
 namespace {
 
-struct Run {
+struct RunResult {
   int status = 0;
   std::string out;
 };
 
-Run run(const std::string& script) {
+RunResult runScriptText(const std::string& script) {
   test::TempGameDir dir;
   RunOptions opt;
   opt.gameDir = dir.path();
   std::istringstream in(script);
   std::ostringstream out;
-  Run r;
+  RunResult r;
   r.status = runScript(in, out, opt);
   r.out = out.str();
   return r;
@@ -38,7 +38,7 @@ TEST(ScriptRunner, BadArgumentsAreErrorsOfTheirLine) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.script);
-    Run r = run(c.script);
+    RunResult r = runScriptText(c.script);
     EXPECT_NE(r.status, 0);
     EXPECT_NE(r.out.find(c.error), std::string::npos) << r.out;
   }
