@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Runs one scenario script on a fresh copy of the program folder's data files.
+# Runs one scenario script on a fresh program folder: the built texts and level map, and
+# option and progress files with their first values (whatever the player has set in the
+# built folder).
 # usage: run_scenario.sh TOOL GAME_DIR SCRIPT
 set -euo pipefail
 tool="$1"; game="$2"; script="$3"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-for f in "$game"/*.rz; do [ -f "$f" ] && [ ! -x "$f" ] && cp "$f" "$tmp/"; done
+"$tool" options init "$tmp"
 cp -r "$game/localizations" "$tmp/"
 [ -d "$game/level15" ] && cp -r "$game/level15" "$tmp/"
 mkdir -p "$tmp/Save Game"

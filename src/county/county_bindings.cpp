@@ -44,6 +44,10 @@ void bind(Camp1Frm& f) {
                                    {"Field4Pic", 4, "tax01.wav"}};
   for (const KindBtn& b : kBtns) {
     f.on(b.name, Ev::MouseDown, [&g, b](const EventArgs&) {
+      if (!fieldKindChoosable(g, b.kind)) {
+        ClsFields::ShowSmallFieldsBtns(g, false);
+        return;
+      }
       g.PlaySound(kClickChannel, b.sound);
       if (!ChooseFieldKind(g, b.kind)) g.setHelperText(4, 20);
       else g.setHelper("");

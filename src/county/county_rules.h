@@ -17,8 +17,11 @@ struct GameState;
 int cropFieldPeople(const Game& g);     // people per crop field
 int pasturePeople(const Game& g);       // people per pasture
 bool fieldKindOffered(int season, int kind);    // the kind buttons shown in a season
-// A kind button of the campaign screen: returns false (and changes nothing) when too
-// few people are idle for that kind.
+// Whether the selected field may become a kind now: not a ruined field, and only a
+// kind the season offers.
+bool fieldKindChoosable(const Game& g, int kind);
+// A kind button of the campaign screen: returns false (and changes nothing) when the
+// kind cannot be chosen now or too few people are idle for it.
 bool ChooseFieldKind(Game& g, int kind);
 // Picture name of a field of a kind in a season.
 std::string fieldPicture(int kind, int season);

@@ -145,7 +145,13 @@ void CalcFood(Game& g) {
 
 }  // namespace ClsFields
 
+bool fieldKindChoosable(const Game& g, int kind) {
+  const int i = selectedIndex(g);
+  return i >= 0 && g.s.FieldKind[i] != 3 && fieldKindOffered(g.s.Season, kind);
+}
+
 bool ChooseFieldKind(Game& g, int kind) {
+  if (!fieldKindChoosable(g, kind)) return false;
   if (kind == 1 && g.s.IdlePeople < cropFieldPeople(g)) return false;
   if (kind == 2 && g.s.IdlePeople < pasturePeople(g)) return false;
   ClsFields::SetWorkers(g, static_cast<uint8_t>(kind));
@@ -204,6 +210,15 @@ void RefreshCountyViews(Game& g) {
   for (int i = 0; i < 10; ++i)
     if (Control* c = f->find("FieldImg" + std::to_string(i + 1))) c->Picture = fieldPicture(s.FieldKind[i], s.Season);
   refreshFieldCounters(g);
+  // Kind buttons left open over an end of turn offer only what the new season allows,
+  // and none once frost has ruined their field.
+  bool kindButtonsShown = false;
+  for (int b = 1; b <= 4; ++b)
+    if (const Control* c = f->find("Field" + std::to_string(b) + "Pic")) kindButtonsShown |= c->Visible;
+  if (kindButtonsShown) {
+    const int i = selectedIndex(g);
+    ClsFields::ShowSmallFieldsBtns(g, i >= 0 && s.FieldKind[i] != 3);
+  }
   // The building under way.
   if (s.BuildingUnderWay >= 1 && s.BuildingUnderWay <= 10 && s.BuildTurnsLeft != kNone)
     f->ctl("BuildLbl").Caption = buildingName(g, s.BuildingUnderWay) + ": " + std::to_string(s.BuildTurnsLeft);

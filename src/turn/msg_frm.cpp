@@ -46,8 +46,9 @@ class MsgFrm : public Form {
     bool choice = k && k->choice;
     Control& ok = ctl("OkAniBtn");
     Control& no = ctl("Noanibtn");
-    ok.Caption = k && !k->acceptCaption.empty() ? k->acceptCaption : "OK";
-    no.Caption = k && !k->refuseCaption.empty() ? k->refuseCaption : (choice ? "Refuse" : "Close");
+    // A decision reads Accept / Refuse, as its text tells the player; a notice OK / Close.
+    ok.Caption = k && !k->acceptCaption.empty() ? k->acceptCaption : g_.text(3, choice ? 27 : 22);
+    no.Caption = k && !k->refuseCaption.empty() ? k->refuseCaption : g_.text(3, choice ? 28 : 24);
     ok.Visible = !hideOk;
     // A notice has one button: OK, or the other button alone when OK is hidden.
     no.Visible = choice || hideOk;

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include "campaign/option_files.h"
+
 namespace fs = std::filesystem;
 
 namespace fief::test {
@@ -12,10 +14,9 @@ TempGameDir::TempGameDir() {
   const fs::path src = FIEFDOM_GAME_DIR;
   for (const char* d : {"localizations", "level15"})
     if (fs::exists(src / d)) fs::copy(src / d, fs::path(path_) / d, fs::copy_options::recursive);
-  for (auto& e : fs::directory_iterator(src))
-    if (e.is_regular_file() && e.path().extension() == ".rz" && (fs::status(e).permissions() & fs::perms::owner_exec) == fs::perms::none)
-      fs::copy_file(e.path(), fs::path(path_) / e.path().filename());
-  fs::create_directories(fs::path(path_) / "Save Game");
+  // Option and progress files with their first values, whatever the built folder holds.
+  std::string err;
+  if (!initOptionFiles(path_, err)) ADD_FAILURE() << err;
 }
 
 TempGameDir::~TempGameDir() {

@@ -13,7 +13,8 @@
 
 namespace fief::test {
 
-// A temporary program folder with the data files of the built one.
+// A temporary program folder with the built texts and level map, and the option files
+// with their first values.
 class TempGameDir {
  public:
   TempGameDir();

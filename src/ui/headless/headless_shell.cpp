@@ -15,22 +15,9 @@ namespace fief {
 
 HeadlessShell::HeadlessShell() = default;
 
-void HeadlessShell::open(Form& f) {
-  if (!f.Loaded) {
-    f.Loaded = true;
-    f.CloseRequested = false;
-    if (game_) SetUpScreen(*game_, f);
-    f.Form_Load();
-    if (f.CloseRequested) return;  // closed while loading
-  }
-  if (std::find(stack_.begin(), stack_.end(), &f) == stack_.end()) stack_.push_back(&f);
-  f.Visible = true;
-  f.Form_Activate();
-}
-
 void HeadlessShell::showModal(Form& f) {
   f.Modal = true;
-  open(f);
+  forms_.open(game_, f);
   while (f.Visible) {
     if (ended_ || !pump || !pump()) {
       ended_ = true;
@@ -41,21 +28,10 @@ void HeadlessShell::showModal(Form& f) {
 
 void HeadlessShell::show(Form& f) {
   f.Modal = false;
-  open(f);
+  forms_.open(game_, f);
 }
 
-void HeadlessShell::close(Form& f) {
-  f.CloseRequested = true;
-  auto it = std::find(stack_.begin(), stack_.end(), &f);
-  bool wasOpen = it != stack_.end();
-  if (wasOpen) stack_.erase(it);
-  f.Visible = false;
-  if (f.Loaded) {
-    f.Loaded = false;
-    f.Form_Unload();
-  }
-  if (wasOpen && !stack_.empty() && !ended_) stack_.back()->Form_Activate();
-}
+void HeadlessShell::close(Form& f) { forms_.close(f, !ended_); }
 
 void HeadlessShell::playSound(const std::string& channel, const std::string& file, bool) {
   sounds_.emplace_back(channel, file);

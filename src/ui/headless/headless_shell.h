@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/form_stack.h"
 #include "ui/shell.h"
 
 namespace fief {
@@ -26,7 +27,7 @@ class HeadlessShell : public Shell {
   void showModal(Form& f) override;
   void show(Form& f) override;
   void close(Form& f) override;
-  std::vector<Form*> openForms() const override { return stack_; }
+  std::vector<Form*> openForms() const override { return forms_.forms(); }
 
   void playSound(const std::string& channel, const std::string& file, bool loop) override;
   void stopSound(const std::string& channel) override;
@@ -60,9 +61,8 @@ class HeadlessShell : public Shell {
   int volume(const std::string& channel) const;
 
  private:
-  void open(Form& f);
   Game* game_ = nullptr;
-  std::vector<Form*> stack_;
+  FormStack forms_;
   int64_t clock_ = 0;
   int soundDevices_ = 0;
   int dpi_ = 120;

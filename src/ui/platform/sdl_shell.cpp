@@ -111,17 +111,7 @@ bool SdlShell::attach(Game& g, std::string& err) {
 // ---------------------------------------------------------------- forms
 
 void SdlShell::open(Form& f) {
-  if (!f.Loaded) {
-    f.Loaded = true;
-    f.CloseRequested = false;
-    if (game_) SetUpScreen(*game_, f);
-    f.Form_Load();
-    if (f.CloseRequested) return;  // closed while loading
-  }
-  if (std::find(stack_.begin(), stack_.end(), &f) == stack_.end()) stack_.push_back(&f);
-  f.Visible = true;
-  dirty_ = true;
-  f.Form_Activate();
+  if (forms_.open(game_, f)) dirty_ = true;
 }
 
 void SdlShell::showModal(Form& f) {
@@ -142,11 +132,6 @@ void SdlShell::show(Form& f) {
 }
 
 void SdlShell::close(Form& f) {
-  f.CloseRequested = true;
-  auto it = std::find(stack_.begin(), stack_.end(), &f);
-  bool wasOpen = it != stack_.end();
-  if (wasOpen) stack_.erase(it);
-  f.Visible = false;
   dirty_ = true;
   if (looks_.hoverForm == &f) looks_.hoverForm = nullptr;
   if (looks_.pressedForm == &f) looks_.pressedForm = nullptr;
@@ -157,18 +142,14 @@ void SdlShell::close(Form& f) {
   if (downForm_ == &f) downForm_ = nullptr;
   for (auto k = keyOwner_.begin(); k != keyOwner_.end();) k = k->second == &f ? keyOwner_.erase(k) : std::next(k);
   if (renderer_) renderer_->forget(&f);
-  if (f.Loaded) {
-    f.Loaded = false;
-    f.Form_Unload();
-  }
-  if (wasOpen && !stack_.empty() && !ended_) stack_.back()->Form_Activate();
+  forms_.close(f, !ended_);
 }
 
 // ---------------------------------------------------------------- the loop
 
 void SdlShell::run() {
   loop([this] {
-    if (stack_.empty()) endProgram();
+    if (forms_.forms().empty()) endProgram();
     return false;
   });
   ended_ = true;
@@ -238,7 +219,7 @@ void SdlShell::drawNow() {
   if (!renderer_) return;
   updateLogicalSize();
   renderer_->setClock(nowMs());
-  renderer_->drawFrame(stack_, logicalW_, logicalH_, looks_, fade_);
+  renderer_->drawFrame(forms_.forms(), logicalW_, logicalH_, looks_, fade_);
   SDL_RenderPresent(sdl_);
   lastFrame_ = nowMs();
   dirty_ = false;
@@ -248,7 +229,7 @@ void SdlShell::drawNow() {
 SDL_Surface* SdlShell::readFrame() {
   if (!sdl_) return nullptr;
   renderer_->setClock(nowMs());
-  renderer_->drawFrame(stack_, logicalW_, logicalH_, looks_, fade_);
+  renderer_->drawFrame(forms_.forms(), logicalW_, logicalH_, looks_, fade_);
   int w = 0, h = 0;
   SDL_GetRendererOutputSize(sdl_, &w, &h);
   SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
@@ -262,11 +243,14 @@ SDL_Surface* SdlShell::readFrame() {
 
 void SdlShell::present() {
   if (!renderer_) return;
-  // A fade steps its alpha every few milliseconds (the end-of-turn fade takes under two
-  // seconds) and the screen shows the newest step at the frame rate. Input given
-  // meanwhile is dropped: no command is accepted during a fade.
-  int64_t wait = lastStep_ + kFadeStepMs - nowMs();
-  if (wait > 0 && !opt_.capture) SDL_Delay(static_cast<Uint32>(wait));
+  // A fade steps its alpha on a clock of its own, one step every few milliseconds (the
+  // end-of-turn fade takes under two seconds however slow a frame is to draw), and the
+  // screen shows the newest step at the frame rate. Input given meanwhile is dropped:
+  // no command is accepted during a fade.
+  int64_t now = nowMs();
+  if (now - lastStep_ > 100) stepDue_ = now;  // a new fade starts its step clock
+  stepDue_ += kFadeStepMs;
+  if (stepDue_ > now && !opt_.capture) SDL_Delay(static_cast<Uint32>(stepDue_ - now));
   lastStep_ = nowMs();
   SDL_PumpEvents();
   SDL_FlushEvents(SDL_KEYDOWN, SDL_MOUSEWHEEL);
@@ -285,7 +269,7 @@ uint64_t SdlShell::signature() const {
   auto mix = [&h](uint64_t v) { h = (h ^ v) * 1099511628211ull; };
   std::hash<std::string> hs;
   mix(static_cast<uint64_t>(fade_));
-  for (const Form* f : stack_) {
+  for (const Form* f : forms_.forms()) {
     mix(reinterpret_cast<uintptr_t>(f));
     mix(hs(f->Background));
     for (const Control& c : f->controls()) {
@@ -357,18 +341,18 @@ void SdlShell::handle(const SDL_Event& e) {
 }
 
 bool SdlShell::reachable(const Form* f) const {
-  auto pos = std::find(stack_.begin(), stack_.end(), f);
-  if (pos == stack_.end()) return false;
-  auto modal = std::find_if(stack_.rbegin(), stack_.rend(), [](Form* x) { return x->Modal; });
-  if (modal == stack_.rend()) return true;
-  return (pos - stack_.begin()) >= (stack_.rend() - modal - 1);
+  auto pos = std::find(forms_.forms().begin(), forms_.forms().end(), f);
+  if (pos == forms_.forms().end()) return false;
+  auto modal = std::find_if(forms_.forms().rbegin(), forms_.forms().rend(), [](Form* x) { return x->Modal; });
+  if (modal == forms_.forms().rend()) return true;
+  return (pos - forms_.forms().begin()) >= (forms_.forms().rend() - modal - 1);
 }
 
-Form* SdlShell::inputForm() const { return stack_.empty() ? nullptr : stack_.back(); }
+Form* SdlShell::inputForm() const { return forms_.forms().empty() ? nullptr : forms_.forms().back(); }
 
 std::pair<Form*, Control*> SdlShell::hit(int x, int y, SDL_Rect* where) {
   SDL_Point pt{x, y};
-  for (auto it = stack_.rbegin(); it != stack_.rend(); ++it) {
+  for (auto it = forms_.forms().rbegin(); it != forms_.forms().rend(); ++it) {
     Form* f = *it;
     SDL_Rect fr = Renderer::formRect(*f, logicalW_, logicalH_);
     if (SDL_PointInRect(&pt, &fr)) {
@@ -433,11 +417,11 @@ void SdlShell::mouseUp(int x, int y, MouseButton b) {
   downForm_ = nullptr;
   looks_.pressedForm = nullptr;
   dirty_ = true;
-  if (!f || b != downButton_ || std::find(stack_.begin(), stack_.end(), f) == stack_.end()) return;
+  if (!f || b != downButton_ || std::find(forms_.forms().begin(), forms_.forms().end(), f) == forms_.forms().end()) return;
   EventArgs a;
   a.button = b;
   if (!name.empty()) f->fire(name, Ev::MouseUp, a);
-  if (b != MouseButton::Left || std::find(stack_.begin(), stack_.end(), f) == stack_.end()) return;
+  if (b != MouseButton::Left || std::find(forms_.forms().begin(), forms_.forms().end(), f) == forms_.forms().end()) return;
   SDL_Rect r{};
   auto [hf, hc] = hit(x, y, &r);
   if (hf != f || (hc ? hc->Name : std::string()) != name) return;  // released elsewhere: no click

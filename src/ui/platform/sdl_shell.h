@@ -14,6 +14,7 @@
 
 #include "ui/platform/renderer.h"
 #include "ui/platform/sound.h"
+#include "ui/form_stack.h"
 #include "ui/shell.h"
 
 namespace fief {
@@ -53,7 +54,7 @@ class SdlShell : public Shell {
   void showModal(Form& f) override;
   void show(Form& f) override;
   void close(Form& f) override;
-  std::vector<Form*> openForms() const override { return stack_; }
+  std::vector<Form*> openForms() const override { return forms_.forms(); }
 
   void playSound(const std::string& channel, const std::string& file, bool loop) override;
   void stopSound(const std::string& channel) override;
@@ -112,13 +113,14 @@ class SdlShell : public Shell {
   SDL_Renderer* sdl_ = nullptr;
   std::unique_ptr<Renderer> renderer_;
   std::unique_ptr<Sound> sound_;
-  std::vector<Form*> stack_;
+  FormStack forms_;
   int logicalW_ = 1024, logicalH_ = 768;
   int fade_ = 0;
   bool dirty_ = true;
   bool ended_ = false;
   int64_t lastFrame_ = -1000;
   int64_t lastStep_ = -1000;  // the last step of a fade
+  int64_t stepDue_ = 0;       // when the next step of a fade is due
   InputLooks looks_;
   Pointer pointer_ = Pointer::Normal;
   std::map<Pointer, SDL_Cursor*> cursors_;

@@ -1,0 +1,58 @@
+// The county's screens and the dialogs they share: captions that match what the
+// buttons do, and the field kind buttons that follow the season.
+#include "county/county_rules.h"
+#include "map/camp1_frm.h"
+#include "test_support.h"
+#include "ui/dialogs.h"
+
+namespace fief {
+namespace {
+
+struct ScreensTest : test::GameFixture {
+  ScreensTest() { startCampaign(1); }
+};
+
+// A decision of the event dialog is taken with Accept / Refuse, as its text says; a
+// notice is closed with OK.
+TEST_F(ScreensTest, EventDialogCaptionsMatchTheDecision) {
+  struct Case { int kind, entry; int ok, no; bool noVisible; };
+  const Case cases[] = {{4, 111, 27, 28, true}, {20, 123, 27, 28, true}, {2, 107, 22, 24, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.kind);
+    g.s.Gold = 100000;
+    std::string ok, no;
+    bool noVisible = false;
+    answer = [&](Form& f) {
+      ok = f.ctl("OkAniBtn").Caption;
+      no = f.ctl("Noanibtn").Caption;
+      noVisible = f.ctl("Noanibtn").Visible;
+      f.fire("OkAniBtn", Ev::Click);
+    };
+    ShowEvent(g, c.kind, c.entry);
+    EXPECT_FALSE(ok.empty());
+    EXPECT_EQ(ok, g.text(3, c.ok));
+    EXPECT_EQ(noVisible, c.noVisible);
+    if (c.noVisible) EXPECT_EQ(no, g.text(3, c.no));
+  }
+}
+
+// A kind the season does not offer, or any kind for a ruined field, is refused by the
+// rule itself, whatever buttons happen to be on the screen.
+TEST_F(ScreensTest, FieldKindsOnlyAsTheSeasonAndTheFieldAllow) {
+  g.s.SelectedField = 3;
+  g.s.IdlePeople = 1000;
+  g.s.Season = 2;
+  EXPECT_FALSE(ChooseFieldKind(g, 1));
+  EXPECT_EQ(g.s.FieldKind[2], 0);
+  EXPECT_EQ(g.s.IdlePeople, 1000);
+  g.s.FieldKind[2] = 3;
+  for (int kind : {0, 2, 4}) EXPECT_FALSE(ChooseFieldKind(g, kind)) << kind;
+  EXPECT_EQ(g.s.FieldKind[2], 3);
+  EXPECT_EQ(g.s.TaxFieldCount, 0);
+  g.s.FieldKind[2] = 0;
+  EXPECT_TRUE(ChooseFieldKind(g, 2));
+  EXPECT_EQ(g.s.PasturePeople, 45);
+}
+
+}  // namespace
+}  // namespace fief
