@@ -32,7 +32,11 @@ void LoadGameState(Game& g, const GameState& loaded) {
   g.s.LevelBeforeLoad = loaded.LevelBeforeLoad;
   // The tables follow the difficulty of this run, which is not saved.
   g.tables = makeGameTables(g.s.Difficulty, g.s.ScienceLevel);
-  if (g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").refreshAll();
+  if (g.formExists("Camp1Frm")) {
+    auto& f = g.form<Camp1Frm>("Camp1Frm");
+    f.forgetPointerState();
+    f.refreshAll();
+  }
 }
 
 bool WriteSave(Game& g, const std::string& name, std::string& err) {

@@ -28,9 +28,11 @@ class CropsFrm : public Form {
     g_.ShowText(ctl("TitleLbl"), 62, 3);
     g_.ShowText(ctl("ProductionCaptionLbl"), 11, 4);
     g_.ShowText(ctl("PeopleCaptionLbl"), 10, 4);
-    g_.ShowText(ctl("FieldCaptionLbl"), 14, 4);
+    // A crop field's yield before the birds, the birds' share, then the yield per field
+    // that the harvest brings (as the cattle screen's yield per pasture).
+    g_.ShowText(ctl("FieldCaptionLbl"), 1, 4);
     g_.ShowText(ctl("BirdsCaptionLbl"), 12, 4);
-    g_.ShowText(ctl("YieldCaptionLbl"), 1, 4);
+    g_.ShowText(ctl("YieldCaptionLbl"), 14, 4);
     ctl("OkAniBtn").Caption = g_.text(3, 22);
     const long fields = Fix(s.CropFieldPeople / 100.0);
     ctl("CropsLbl").Caption = "+" + std::to_string(fields * s.CropYield);

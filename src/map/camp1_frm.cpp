@@ -7,6 +7,7 @@
 #include "campaign/save_games.h"
 #include "campaign/program_start.h"
 #include "ui/dialogs.h"
+#include "ui/menu_frm.h"
 
 namespace fief {
 
@@ -274,6 +275,8 @@ void Camp1Frm::placeFromLevelMap() {
 
 void Camp1Frm::Form_Load() {
   loadAdvancedSettings(g_);
+  // The stored volumes reach the sound channels for the whole run.
+  applyVolumes(g_);
   refreshAll();
 }
 
@@ -312,6 +315,16 @@ void Camp1Frm::refreshStatus() {
   ctl("PeopleLbl").Caption = numberText(s.People);
   ctl("HappinessLbl").Caption = numberText(s.Happiness) + " %";
   ctl("HealthLbl").Caption = numberText(s.Health) + " %";
+}
+
+void Camp1Frm::forgetPointerState() {
+  clearHover();
+  clearFieldSelection();
+  g_.s.SplitMode = 0;
+  for (auto& c : controls())
+    if (c.Name.rfind("WalkTo", 0) == 0) c.Visible = false;
+  for (const char* l : {"Helper", "Helper3", "WalkLbl", "MoralLbl"}) ctl(l).Caption.clear();
+  ctl("TooltipLbl").Visible = false;
 }
 
 void Camp1Frm::refreshAll() {

@@ -68,6 +68,10 @@ class Camp1Frm : public Form {
   void clearHover();
   // Hides the field kind buttons (Field1Pic..Field4Pic) of a selected field.
   void clearFieldSelection();
+  // Forgets what the pointer and the last commands left on the screen (help lines, the
+  // tooltip, the field selection, a pending split order and its waypoint markers), so
+  // that nothing of the game before a load stays on view.
+  void forgetPointerState();
   // Where a control lies on the screen (map controls are relative to MapSurface).
   void screenRect(const Control& c, int& x, int& y) const;
 

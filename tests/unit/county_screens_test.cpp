@@ -1,5 +1,7 @@
 // The county's screens and the dialogs they share: captions that match what the
 // buttons do, and the field kind buttons that follow the season.
+#include <map>
+
 #include "county/county_rules.h"
 #include "map/camp1_frm.h"
 #include "test_support.h"
@@ -52,6 +54,25 @@ TEST_F(ScreensTest, FieldKindsOnlyAsTheSeasonAndTheFieldAllow) {
   g.s.FieldKind[2] = 0;
   EXPECT_TRUE(ChooseFieldKind(g, 2));
   EXPECT_EQ(g.s.PasturePeople, 45);
+}
+
+// The yield per field that the crops screen names is the one the harvest brings (after
+// the birds), as on the cattle screen.
+TEST_F(ScreensTest, CropsScreenNamesTheHarvestedYieldPerField) {
+  g.s.ScienceLevel = 1;
+  ClsFields::CalcFood(g);
+  std::map<std::string, std::string> shown;
+  answer = [&](Form& f) {
+    for (const auto& c : f.controls()) shown[c.Name] = c.Caption;
+    f.fire("OkAniBtn", Ev::Click);
+  };
+  g.form("CropsFrm").showModal();
+  EXPECT_EQ(shown["Crops2Lbl"], "+" + std::to_string(g.s.CropYield));
+  EXPECT_EQ(shown["YieldCaptionLbl"], g.text(4, 14));
+  EXPECT_NE(shown["FieldCaptionLbl"], shown["YieldCaptionLbl"]);
+  g.form("CattleFrm").showModal();
+  EXPECT_EQ(shown["Cattle2Lbl"], "+" + std::to_string(g.s.MeatYield));
+  EXPECT_EQ(shown["YieldCaptionLbl"], g.text(4, 15));
 }
 
 }  // namespace

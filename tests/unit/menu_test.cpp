@@ -187,3 +187,26 @@ TEST_F(Menu, SaveAndExitWritesTheSaveThenEnds) {
 
 }  // namespace
 }  // namespace fief
+
+namespace fief {
+namespace {
+
+// The volumes stored in Advanced.rz reach the channels when the campaign screen loads,
+// not only after the player touches the menu.
+TEST_F(Menu, StoredVolumesApplyWhenTheCampaignScreenLoads) {
+  withSound();
+  AdvancedSettings a = defaultAdvanced();
+  a.MusicVolume = 4;
+  a.MusicAttenuation = -2100;
+  a.SoundVolume = 8;
+  a.SoundAttenuation = -700;
+  std::string err;
+  ASSERT_TRUE(writeFileAtomic(g.path("Advanced.rz"), encodeAdvanced(a), err)) << err;
+  startCampaign();
+  shell.show(g.form<Camp1Frm>("Camp1Frm"));
+  EXPECT_EQ(shell.volume(kMusicChannel), -2100);
+  for (int i = 1; i < 8; ++i) EXPECT_EQ(shell.volume(kChannels[i]), -700) << kChannels[i];
+}
+
+}  // namespace
+}  // namespace fief

@@ -175,7 +175,8 @@ class Runner {
       std::vector<double> vals;
       for (size_t i = 1; i < w.size(); ++i) {
         double v = std::stod(w[i]);
-        if (v < 0 || v >= 1) fail("rng values lie in [0, 1): " + w[i]);
+        // Written so that a NaN fails too.
+        if (!(v >= 0 && v < 1)) fail("rng values lie in [0, 1): " + w[i]);
         vals.push_back(v);
       }
       game_.rng.queue(vals);
@@ -242,7 +243,9 @@ class Runner {
     } else if (cmd == "wait") {
       need(w, 2, "wait MS");
       needRunning();
-      shell_.wait(std::stoll(w[1]));
+      const long long ms = std::stoll(w[1]);
+      if (ms < 0) fail("the clock only runs forward: " + w[1]);
+      shell_.wait(ms);
     } else if (cmd == "set") {
       need(w, 3, "set PATH VALUE");
       std::string err;
