@@ -109,7 +109,7 @@ class SaveListFrm : public Form {
       }
       ctl("FileNameTxt").Caption.clear();
       close();
-      ShowMessageBox(g_, g_.text(1, g_.s.LevelBeforeLoad == g_.s.CurrentLevel ? 130 : 131));
+      ShowMessageBox(g_, g_.text(1, 130));
     }
   }
 

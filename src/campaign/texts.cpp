@@ -92,9 +92,10 @@ TextEntry fromUtf8(const std::string& s) {
     if (c < 0x80) { u = c; n = 1; }
     else if ((c & 0xE0) == 0xC0) { u = c & 0x1F; n = 2; }
     else if ((c & 0xF0) == 0xE0) { u = c & 0x0F; n = 3; }
-    else { u = '?'; n = 1; c = 0; }  // outside the 16-bit range: replaced
+    else if ((c & 0xF8) == 0xF0) { u = 0; n = 4; }  // beyond 16 bits: one '?' below
+    else { u = '?'; n = 1; }                         // a stray byte
     for (int k = 1; k < n && i + k < s.size(); ++k) u = (u << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    if (n == 4 || (c & 0xF8) == 0xF0) u = '?';
+    if (n == 4) u = '?';
     t.push_back(static_cast<char16_t>(u));
     i += n;
   }

@@ -141,6 +141,11 @@ TEST(TextSource, ParsesEntriesEscapesAndRefusesBadLines) {
   EXPECT_FALSE(parseTextSource("no colon\n", 10, out, err));
 }
 
+TEST(TextSource, CharactersBeyondSixteenBitsBecomeOneQuestionMark) {
+  EXPECT_EQ(fromUtf8("a\xF0\x9F\x8F\xB0b"), u"a?b");
+  EXPECT_EQ(toUtf8(fromUtf8("Ærø")), "Ærø");
+}
+
 TEST(TextTables, EntryOutsideTheTableIsAnError) {
   TextTables t;
   t.set(1, {u"a", u"b"});

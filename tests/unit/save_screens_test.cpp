@@ -91,6 +91,18 @@ TEST_F(SaveScreens, LoadingAndAnEmptyName) {
   EXPECT_EQ(g.s.Gold, 999);
   EXPECT_EQ(notices, std::vector<std::string>{g.text(1, 130)});
   EXPECT_FALSE(f.Visible);
+
+  // The load screen says "loaded" even for a game of another level (only the quick load
+  // and the replay tell the level apart).
+  g.s.CurrentLevel = 12;
+  ASSERT_TRUE(WriteSave(g, "Elsewhere", err));
+  g.s.CurrentLevel = 15;
+  notices.clear();
+  Form& again = open("LoadGameFrm");
+  type(again, "Elsewhere");
+  again.fire("OkAniBtn", Ev::Click);
+  EXPECT_EQ(notices, std::vector<std::string>{g.text(1, 130)});
+  EXPECT_EQ(g.s.CurrentLevel, 12);
 }
 
 }  // namespace
