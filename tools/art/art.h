@@ -82,6 +82,9 @@ void shieldPath(cairo_t* cr, double x, double y, double w, double h);
 void parchment(Canvas& c, double x, double y, double w, double h, Detail d, uint64_t seed, Rgb base = pal::parchment);
 void goldBorder(cairo_t* cr, double x, double y, double w, double h, double width, Detail d);
 void goldFill(cairo_t* cr, double x0, double y0, double x1, double y1);
+// Sets the source to a field colour lit from one side: the gradient p from the lighter
+// shade to the darker one in high detail, the flat colour in low detail. Takes p.
+void fieldSource(cairo_t* cr, cairo_pattern_t* p, Rgb field, double light, double dark, Detail d);
 void text(cairo_t* cr, const std::string& s, double cx, double cy, double size, Rgb c, bool title = true,
           bool italic = false);
 

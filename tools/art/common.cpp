@@ -123,6 +123,18 @@ void parchment(Canvas& c, double x0, double y0, double w, double h, Detail d, ui
   cairo_surface_mark_dirty(c.s);
 }
 
+void fieldSource(cairo_t* cr, cairo_pattern_t* p, Rgb field, double light, double dark, Detail d) {
+  if (d.high) {
+    Rgb l = shade(field, light), k = shade(field, dark);
+    cairo_pattern_add_color_stop_rgb(p, 0, l.r, l.g, l.b);
+    cairo_pattern_add_color_stop_rgb(p, 1, k.r, k.g, k.b);
+    cairo_set_source(cr, p);
+  } else {
+    setColor(cr, field);
+  }
+  cairo_pattern_destroy(p);
+}
+
 void goldFill(cairo_t* cr, double x0, double y0, double x1, double y1) {
   cairo_pattern_t* p = cairo_pattern_create_linear(x0, y0, x1, y1);
   cairo_pattern_add_color_stop_rgb(p, 0.0, pal::goldDark.r, pal::goldDark.g, pal::goldDark.b);
@@ -270,16 +282,7 @@ void emblem(cairo_t* cr, const std::string& icon, double x, double y, double w, 
     setColor(cr, pal::gold);
   cairo_fill(cr);
   shieldPath(cr, x + rim, y + rim, w - 2 * rim, h - 2 * rim * 1.1);
-  if (d.high) {
-    cairo_pattern_t* p = cairo_pattern_create_radial(x + w * 0.4, y + h * 0.3, w * 0.05, x + w / 2, y + h / 2, w * 0.8);
-    Rgb l = shade(field, 1.25), k = shade(field, 0.6);
-    cairo_pattern_add_color_stop_rgb(p, 0, l.r, l.g, l.b);
-    cairo_pattern_add_color_stop_rgb(p, 1, k.r, k.g, k.b);
-    cairo_set_source(cr, p);
-    cairo_pattern_destroy(p);
-  } else {
-    setColor(cr, field);
-  }
+  fieldSource(cr, cairo_pattern_create_radial(x + w * 0.4, y + h * 0.3, w * 0.05, x + w / 2, y + h / 2, w * 0.8), field, 1.25, 0.6, d);
   cairo_fill(cr);
   shieldPath(cr, x, y, w, h);
   setColor(cr, pal::ink);
@@ -305,16 +308,7 @@ void medallion(cairo_t* cr, const std::string& icon, double cx, double cy, doubl
   cairo_fill(cr);
   double ri = r * 0.86;
   cairo_arc(cr, cx, cy, ri, 0, 2 * M_PI);
-  if (d.high) {
-    cairo_pattern_t* p = cairo_pattern_create_radial(cx - ri * 0.3, cy - ri * 0.4, ri * 0.1, cx, cy, ri * 1.2);
-    Rgb l = shade(field, 1.3), k = shade(field, 0.6);
-    cairo_pattern_add_color_stop_rgb(p, 0, l.r, l.g, l.b);
-    cairo_pattern_add_color_stop_rgb(p, 1, k.r, k.g, k.b);
-    cairo_set_source(cr, p);
-    cairo_pattern_destroy(p);
-  } else {
-    setColor(cr, field);
-  }
+  fieldSource(cr, cairo_pattern_create_radial(cx - ri * 0.3, cy - ri * 0.4, ri * 0.1, cx, cy, ri * 1.2), field, 1.3, 0.6, d);
   cairo_fill(cr);
   cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
   setColor(cr, pal::ink);

@@ -31,16 +31,7 @@ void plate(Canvas& c, const std::string& icon, Rgb field, Rgb fg, Detail d) {
     setColor(cr, pal::gold);
   cairo_fill(cr);
   roundRect(cr, rim, rim, w - 2 * rim, h - 2 * rim, rim);
-  if (d.high) {
-    cairo_pattern_t* p = cairo_pattern_create_radial(w * 0.4, h * 0.35, w * 0.05, w / 2, h / 2, w * 0.75);
-    Rgb l = shade(field, 1.3), k = shade(field, 0.55);
-    cairo_pattern_add_color_stop_rgb(p, 0, l.r, l.g, l.b);
-    cairo_pattern_add_color_stop_rgb(p, 1, k.r, k.g, k.b);
-    cairo_set_source(cr, p);
-    cairo_pattern_destroy(p);
-  } else {
-    setColor(cr, field);
-  }
+  fieldSource(cr, cairo_pattern_create_radial(w * 0.4, h * 0.35, w * 0.05, w / 2, h / 2, w * 0.75), field, 1.3, 0.55, d);
   cairo_fill(cr);
   // fine diaper pattern of the illuminator
   if (d.high) {
@@ -85,16 +76,7 @@ void recipePicture(Canvas& c, const json& r, const Recipes& rec, Detail d) {
     cairo_fill(cr);
     double b = std::max(3.0, w * 0.08);
     roundRect(cr, b, b, w - 2 * b, h - 2 * b, w * 0.1);
-    if (d.high) {
-      cairo_pattern_t* p = cairo_pattern_create_linear(0, b, 0, h - b);
-      Rgb l = shade(field, 1.35), k = shade(field, 0.6);
-      cairo_pattern_add_color_stop_rgb(p, 0, l.r, l.g, l.b);
-      cairo_pattern_add_color_stop_rgb(p, 1, k.r, k.g, k.b);
-      cairo_set_source(cr, p);
-      cairo_pattern_destroy(p);
-    } else {
-      setColor(cr, field);
-    }
+    fieldSource(cr, cairo_pattern_create_linear(0, b, 0, h - b), field, 1.35, 0.6, d);
     cairo_fill(cr);
     roundRect(cr, 0.5, 0.5, w - 1, h - 1, w * 0.16);
     setColor(cr, pal::ink);
