@@ -1,0 +1,65 @@
+// The animation screen: the turn's queued animations (an assassin's or a scout's result,
+// a death in the county), one after another, each with two lines of text. A click or Esc
+// shows the next one, or closes the screen when none is left; a clip loops until then.
+#include "campaign/game.h"
+
+namespace fief {
+
+class MovieFrm : public Form {
+ public:
+  explicit MovieFrm(Game& g) : Form(g, "MovieFrm") {
+    add(image("WeatherAnim", 160, 40, 160, 160));
+    Control& movie = add(label("MovieLbl", 40, 214, 400, 28));
+    movie.Title = true;
+    movie.FontSize = 15;
+    movie.Align = 1;
+    Control& msg = add(label("MsgLbl", 40, 248, 400, 90));
+    msg.Align = 1;
+    for (const char* c : {"WeatherAnim", "MovieLbl", "MsgLbl"}) onClick(c, [this] { showNext(); });
+  }
+
+  void Form_Load() override { g_.shell.setPointer(Pointer::Busy); }
+  void Form_Unload() override { g_.shell.setPointer(Pointer::Normal); }
+
+  void Form_Activate() override {
+    // With animations switched off nothing plays and the queue waits for the next time.
+    if (!isSet(g_.s.Advanced.AnimatedSprites)) {
+      close();
+      return;
+    }
+    if (ctl("WeatherAnim").Picture.empty()) showNext();
+  }
+
+  void Form_Click() override { showNext(); }
+  void Form_KeyUp(Key k) override {
+    if (k == Key::Escape) showNext();
+  }
+
+ private:
+  void play(const char* clip, int movieText, int msgText) {
+    ctl("WeatherAnim").Picture = std::string("anim/") + clip;
+    if (movieText < 0) ctl("MovieLbl").Caption.clear();
+    else g_.ShowText(ctl("MovieLbl"), movieText, 4);
+    g_.ShowText(ctl("MsgLbl"), msgText, 1);
+  }
+
+  void showNext() {
+    auto& flags = g_.s.TurnAnimationFlags;
+    if (flags[0] == 1 || flags[0] == 2) {
+      play(flags[0] == 1 ? "assassin_ok.rz" : "assassin_failed.rz", 117, flags[0] == 1 ? 83 : 84);
+      flags[0] = 0;
+    } else if (flags[1] == 1 || flags[1] == 2) {
+      play(flags[1] == 1 ? "scout_ok.rz" : "scout_failed.rz", 116, flags[1] == 1 ? 85 : 86);
+      flags[1] = 0;
+    } else if (flags[2] == 1) {
+      play("death.rz", -1, 98);
+      flags[2] = 0;
+    } else {
+      ctl("WeatherAnim").Picture.clear();
+      close();
+    }
+  }
+};
+FIEF_REGISTER_FORM(MovieFrm);
+
+}  // namespace fief
