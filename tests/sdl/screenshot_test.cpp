@@ -126,6 +126,9 @@ TEST_P(Screenshots, EveryScreen) {
   map.Left = homeLeft;
   map.Top = homeTop;
 
+  // The animation screen shows only a queued animation.
+  g.s.Advanced.AnimatedSprites = kTrue;
+  g.s.TurnAnimationFlags[0] = 1;
   const std::set<std::string> skip = {"Camp1Frm", "TimerFrm"};
   for (const auto& name : registeredForms()) {
     if (skip.count(name)) continue;
