@@ -27,15 +27,15 @@ class BuildFrm : public Form {
       tick.Visible = false;
       onClick(kBuildButtons[k], [this, k] { SelectBuilding(k); });
     }
-    add(label("BuildingLbl", 440, 60, 180, 26)).Title = true;
-    add(label("GoldCaptionLbl", 440, 100, 90, 22));
-    add(label("GoldLbl", 530, 100, 90, 22));
-    add(label("WoodCaptionLbl", 440, 128, 90, 22));
-    add(label("WoodLbl", 530, 128, 90, 22));
-    add(label("StoneCaptionLbl", 440, 156, 90, 22));
-    add(label("StoneLbl", 530, 156, 90, 22));
-    add(label("TurnsCaptionLbl", 440, 184, 90, 22));
-    add(label("TurnsLbl", 530, 184, 90, 22));
+    add(label("BuildingLbl", 436, 60, 168, 48)).Title = true;  // two lines for long names
+    add(label("GoldCaptionLbl", 436, 124, 90, 22));
+    add(label("GoldLbl", 526, 124, 80, 22));
+    add(label("WoodCaptionLbl", 436, 152, 90, 22));
+    add(label("WoodLbl", 526, 152, 80, 22));
+    add(label("StoneCaptionLbl", 436, 180, 90, 22));
+    add(label("StoneLbl", 526, 180, 80, 22));
+    add(label("TurnsCaptionLbl", 436, 208, 90, 22));
+    add(label("TurnsLbl", 526, 208, 80, 22));
     add(label("Helper", 24, 340, 592, 20)).FontSize = 10;
     add(button("OkAniBtn", 100, 400, 130, 40));
     add(button("CancelAniBtn", 255, 400, 130, 40));
