@@ -36,7 +36,6 @@ struct Game {
 
   bool SoundAvailable = false;
   bool ScaleForms = false;
-  bool ExitRequested = false;
 
   // A path inside the program folder ("Save Game/QuickSave.s15").
   std::string path(const std::string& relative) const { return dir + "/" + relative; }
