@@ -1,5 +1,6 @@
 #include "map/camp1_frm.h"
 
+#include <algorithm>
 #include <fstream>
 #include <nlohmann/json.hpp>
 
@@ -248,8 +249,11 @@ void Camp1Frm::placeFromLevelMap() {
     MapHeight = m["size"][1];
   }
   if (m.contains("home")) {
-    HomeLeft = m["home"][0];
-    HomeTop = m["home"][1];
+    // The level's home position is the view of a 1024 x 768 display; other displays keep
+    // the same point of the map in the middle of the screen.
+    const int cx = 512 - m["home"][0].get<int>(), cy = 384 - m["home"][1].get<int>();
+    HomeLeft = std::clamp(Width / 2 - cx, std::min(0, Width - MapWidth), 0);
+    HomeTop = std::clamp(Height / 2 - cy, std::min(0, Height - MapHeight), 0);
   }
   Control& map = ctl("MapSurface");
   map.Left = HomeLeft;
