@@ -1,4 +1,5 @@
 // The title menu of menudata.rz.
+#include <algorithm>
 #include <filesystem>
 
 #include "campaign/files.h"
@@ -58,8 +59,9 @@ void TitleFrm::layout() {
   };
   centre("TitleLbl", H / 10);
   centre("SubtitleLbl", H / 10 + 84);
-  centre("MenuPnl", H * 4 / 10);
-  centre("DifficultyPnl", H * 4 / 10 - 40);
+  // The menu sits below the castle of the picture.
+  centre("MenuPnl", H * 55 / 100);
+  centre("DifficultyPnl", std::min(H * 45 / 100, H - 340));
   centre("StatusLbl", H - 80);
 }
 
