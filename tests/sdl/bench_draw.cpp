@@ -12,6 +12,7 @@
 #include "campaign/files.h"
 #include "campaign/game.h"
 #include "campaign/program_start.h"
+#include "sdl_game_dir.h"
 #include "ui/platform/sdl_shell.h"
 
 namespace fs = std::filesystem;
@@ -19,36 +20,9 @@ using namespace fief;
 
 namespace {
 
-// A scratch program folder: the campaign start writes its first save there.
-struct BenchDir {
-  fs::path path;
-  explicit BenchDir(uint8_t displayMode) {
-    char tmpl[] = "/tmp/fiefdom-bench-XXXXXX";
-    path = mkdtemp(tmpl);
-    const fs::path src = FIEFDOM_GAME_DIR;
-    for (const char* d : {"graphics", "anim", "fonts", "pointers", "sounds"})
-      if (fs::exists(src / d)) fs::create_directory_symlink(src / d, path / d);
-    for (const char* d : {"localizations", "level15"})
-      if (fs::exists(src / d)) fs::copy(src / d, path / d, fs::copy_options::recursive);
-    for (auto& e : fs::directory_iterator(src))
-      if (e.is_regular_file() && e.path().extension() == ".rz" &&
-          (fs::status(e).permissions() & fs::perms::owner_exec) == fs::perms::none)
-        fs::copy_file(e.path(), path / e.path().filename());
-    fs::create_directories(path / "Save Game");
-    OptimSettings o = defaultOptim();
-    o.DisplayMode = displayMode;
-    std::string err;
-    writeFileAtomic((path / "Optim.rz").string(), encodeOptim(o), err);
-  }
-  ~BenchDir() {
-    std::error_code ec;
-    fs::remove_all(path, ec);
-  }
-};
-
 // A campaign started as the program does it (modal screens on the way are closed).
 struct Running {
-  BenchDir dir;
+  test::SdlGameDir dir;
   SdlShell sh{SdlShell::Options{"bench", true}};
   Game g{sh, dir.path.string()};
   explicit Running(uint8_t mode) : dir(mode) {

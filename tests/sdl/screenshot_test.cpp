@@ -16,36 +16,13 @@
 #include "campaign/files.h"
 #include "campaign/game.h"
 #include "campaign/program_start.h"
+#include "sdl_game_dir.h"
 #include "ui/platform/sdl_shell.h"
 
 namespace fs = std::filesystem;
 using namespace fief;
 
 namespace {
-
-// A program folder for the test: copies of the files a campaign writes, links to the
-// read-only pictures, sounds and fonts of the built one.
-struct ShotDir {
-  fs::path path;
-  ShotDir() {
-    char tmpl[] = "/tmp/fiefdom-shots-XXXXXX";
-    path = mkdtemp(tmpl);
-    const fs::path src = FIEFDOM_GAME_DIR;
-    for (const char* d : {"graphics", "anim", "fonts", "pointers", "sounds"})
-      if (fs::exists(src / d)) fs::create_directory_symlink(src / d, path / d);
-    for (const char* d : {"localizations", "level15"})
-      if (fs::exists(src / d)) fs::copy(src / d, path / d, fs::copy_options::recursive);
-    for (auto& e : fs::directory_iterator(src))
-      if (e.is_regular_file() && e.path().extension() == ".rz" &&
-          (fs::status(e).permissions() & fs::perms::owner_exec) == fs::perms::none)
-        fs::copy_file(e.path(), path / e.path().filename());
-    fs::create_directories(path / "Save Game");
-  }
-  ~ShotDir() {
-    std::error_code ec;
-    fs::remove_all(path, ec);
-  }
-};
 
 std::vector<std::string> knownIssues() {
   std::vector<std::string> out;
@@ -91,7 +68,7 @@ class Screenshots : public ::testing::TestWithParam<Mode> {
 
 TEST_P(Screenshots, EveryScreen) {
   const Mode m = GetParam();
-  ShotDir dir;
+  test::SdlGameDir dir;
   SdlShell sh(SdlShell::Options{"Fiefdom", true});
   Game g(sh, dir.path.string());
   // The display settings of the folder ask for the mode (the loading screen reads them).
