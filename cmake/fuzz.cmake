@@ -1,0 +1,42 @@
+# The fuzz targets (fuzz/*_fuzz.cpp, libFuzzer) and the sanitizer soak, with their CTest
+# entries. Included by cmake/sanitize.cmake in the sanitizer build only.
+add_library(fiefdom_fuzz_support OBJECT ${CMAKE_SOURCE_DIR}/fuzz/fuzz_support.cpp)
+target_link_libraries(fiefdom_fuzz_support PUBLIC fiefdom_core)
+target_compile_definitions(fiefdom_fuzz_support PRIVATE FIEFDOM_GAME_DIR="${GAME_DIR}")
+
+# name | runs in CTest (fixed seed: the same inputs every time) | seed folders besides fuzz/corpus/NAME
+set(FUZZ_TARGETS
+  "save_record|40000|"
+  "save_load|6000|"
+  "loc|20000|${GAME_DIR}/localizations"
+  "text_source|40000|${CMAKE_SOURCE_DIR}/data/texts"
+  "option_files|60000|"
+  "level_map|20000|${CMAKE_SOURCE_DIR}/data/map"
+  "script_parser|40000|${CMAKE_SOURCE_DIR}/tests/scenarios"
+)
+set(FUZZ_EXECUTABLES)
+foreach(entry IN LISTS FUZZ_TARGETS)
+  string(REPLACE "|" ";" parts "${entry}")
+  list(GET parts 0 name)
+  list(GET parts 1 runs)
+  list(GET parts 2 seeds)
+  if(NOT EXISTS ${CMAKE_SOURCE_DIR}/fuzz/${name}_fuzz.cpp)
+    continue()
+  endif()
+  add_executable(${name}_fuzz ${CMAKE_SOURCE_DIR}/fuzz/${name}_fuzz.cpp)
+  target_link_libraries(${name}_fuzz PRIVATE fiefdom_fuzz_support fiefdom_core)
+  target_link_options(${name}_fuzz PRIVATE -fsanitize=fuzzer)
+  add_dependencies(${name}_fuzz game_data)
+  list(APPEND FUZZ_EXECUTABLES ${name}_fuzz)
+  add_test(NAME fuzz.${name}
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/run_fuzz.sh $<TARGET_FILE:${name}_fuzz> ${runs}
+            ${CMAKE_SOURCE_DIR}/fuzz/corpus/${name} ${seeds})
+endforeach()
+add_custom_target(fuzz_targets DEPENDS ${FUZZ_EXECUTABLES})
+
+# The soak: random play through the script runner with the county's invariants checked
+# after every turn, bounded in steps and time.
+add_executable(fiefdom_soak ${CMAKE_SOURCE_DIR}/tests/soak/soak_main.cpp)
+target_link_libraries(fiefdom_soak PRIVATE fiefdom_core)
+add_dependencies(fiefdom_soak game_data)
+add_test(NAME soak.random_play COMMAND fiefdom_soak ${GAME_DIR} --seed 1 --steps 4000 --seconds 120)
