@@ -13,6 +13,8 @@ set(FUZZ_TARGETS
   "option_files|60000|"
   "level_map|20000|${CMAKE_SOURCE_DIR}/data/map"
   "script_parser|40000|${CMAKE_SOURCE_DIR}/tests/scenarios"
+  "fight_in|40000|"
+  "fight_out|40000|"
 )
 set(FUZZ_EXECUTABLES)
 foreach(entry IN LISTS FUZZ_TARGETS)

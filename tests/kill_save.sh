@@ -5,7 +5,7 @@
 # temporary file of an interrupted save does not pile up (at most one, reused).
 # usage: kill_save.sh TOOL GAME_DIR [ROUNDS]
 set -euo pipefail
-tool="$1"; game="$2"; rounds="${3:-40}"
+tool="$1"; game="$2"; rounds="${3:-30}"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 dir="$tmp/g"
@@ -30,8 +30,8 @@ for round in $(seq 1 "$rounds"); do
     done
   } 2>/dev/null | "$tool" run --game-dir "$dir" > /dev/null 2>&1 &
   pid=$!
-  # Between 50 and 400 ms: some kills land before the first save of the round.
-  sleep "0.$(printf '%03d' $((50 + RANDOM % 350)))"
+  # Between 50 and 800 ms: some kills land before the first save of the round.
+  sleep "0.$(printf '%03d' $((50 + RANDOM % 750)))"
   kill -KILL "$pid" 2>/dev/null && kills=$((kills + 1)) || true
   wait "$pid" 2>/dev/null || true
   if [ ! -e "$save" ]; then
