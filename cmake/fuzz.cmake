@@ -1,5 +1,14 @@
 # The fuzz targets (fuzz/*_fuzz.cpp, libFuzzer) and the sanitizer soak, with their CTest
 # entries. Included by cmake/sanitize.cmake in the sanitizer build only.
+# The SDL programs and the benchmarks are left to the main build; should they be built
+# here by name, they go to this build's own folder, never into a reused program folder.
+foreach(t IN ITEMS fiefdom_campaign fiefdom_battle fiefdom_menu fiefdom_splash fiefdom_intro fiefdom_outro
+                   fiefdom_bench fiefdom_sdl_bench)
+  if(TARGET ${t})
+    set_target_properties(${t} PROPERTIES EXCLUDE_FROM_ALL TRUE RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/programs)
+  endif()
+endforeach()
+
 add_library(fiefdom_fuzz_support OBJECT ${CMAKE_SOURCE_DIR}/fuzz/fuzz_support.cpp)
 target_link_libraries(fiefdom_fuzz_support PUBLIC fiefdom_core)
 target_compile_definitions(fiefdom_fuzz_support PRIVATE FIEFDOM_GAME_DIR="${GAME_DIR}")
