@@ -77,7 +77,7 @@ class GuardFrm : public Form {
       Control& l = add(listBox(lst, 4 + (r - 1) * 206, 24, 200, 88));
       l.Panel = "AssassinPnl";
       l.FontSize = 10;
-      on(lst, Ev::Change, [this, r](const EventArgs&) { chooseTarget(r); });
+      on(lst, Ev::Click, [this, r](const EventArgs&) { chooseTarget(r); });
     }
 
     add(label("Helper", 28, 404, 584, 20)).FontSize = 10;

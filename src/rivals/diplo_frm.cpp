@@ -51,11 +51,11 @@ class DiploFrm : public Form {
     add(label("StatusLbl", 28, 390, 270, 40)).FontSize = 11;
     onClick("Label4", [this] { activate(DiploView::Rivals); });
     onClick("Label5", [this] { activate(DiploView::Counties); });
-    on("RivalsLst", Ev::Change, [this](const EventArgs&) {
+    on("RivalsLst", Ev::Click, [this](const EventArgs&) {
       if (ctl("RivalsLst").ListIndex >= 0) rival = ctl("RivalsLst").ListIndex + 1;
       activate(DiploView::Rivals);
     });
-    on("CountyLst", Ev::Change, [this](const EventArgs&) {
+    on("CountyLst", Ev::Click, [this](const EventArgs&) {
       if (ctl("CountyLst").ListIndex >= 0) county = ctl("CountyLst").ListIndex + 1;
       activate(DiploView::Counties);
     });
@@ -108,11 +108,11 @@ class DiploFrm : public Form {
           showTrade();
         });
     }
-    on("SellLst", Ev::Change, [this](const EventArgs&) {
+    on("SellLst", Ev::Click, [this](const EventArgs&) {
       ChooseSellGood(g_.s, std::max(0, ctl("SellLst").ListIndex));
       showTrade();
     });
-    on("BuyLst", Ev::Change, [this](const EventArgs&) {
+    on("BuyLst", Ev::Click, [this](const EventArgs&) {
       ChooseBuyGood(g_.s, std::max(0, ctl("BuyLst").ListIndex));
       showTrade();
     });

@@ -117,13 +117,13 @@ TEST_P(RealmScreens, InTheirStates) {
     f.fire("AmbasadorBtn", Ev::Click);
     shoot(sh, f, "DiploFrm_counties");
     f.ctl("RivalsLst").ListIndex = 0;
-    f.fire("RivalsLst", Ev::Change);
+    f.fire("RivalsLst", Ev::Click);
     f.fire("SpieBtn", Ev::Click);
     shoot(sh, f, "DiploFrm_rivals");
     f.fire("WarBtn", Ev::Click);  // the question is photographed as DiploFrm_MsgFrm
     f.fire("TradeBtn", Ev::Click);
     f.ctl("SellLst").ListIndex = 2;
-    f.fire("SellLst", Ev::Change);
+    f.fire("SellLst", Ev::Click);
     f.fire("UpAniBtn", Ev::Click);
     f.fire("UpAniBtn2", Ev::Click);
     shoot(sh, f, "DiploFrm_trade");
@@ -133,7 +133,7 @@ TEST_P(RealmScreens, InTheirStates) {
     shoot(sh, f, "GuardFrm_scout");
     f.fire("AssassinBtn", Ev::Click);
     f.ctl("AssassinLst").ListIndex = 3;
-    f.fire("AssassinLst", Ev::Change);
+    f.fire("AssassinLst", Ev::Click);
     shoot(sh, f, "GuardFrm_assassin");
     f.fire("GuardBtn", Ev::Click);
     shoot(sh, f, "GuardFrm_guard");
