@@ -1,11 +1,10 @@
 // The realm overview: the county's figures this season beside last season, the lords,
 // the armies, the workplaces, the special units and the holdings, with shortcuts to the
 // screens that change them; below, the chronicle of the campaign in five small charts.
-#include <algorithm>
-
 #include "campaign/game.h"
 #include "map/camp1_frm.h"
 #include "military/agents.h"
+#include "military/military_screens.h"
 #include "rivals/diplomacy.h"
 #include "rivals/realm.h"
 
@@ -249,11 +248,8 @@ class RealmFrm : public Form {
     if (g_.formExists("Camp1Frm"))
       for (auto& c : g_.form("Camp1Frm").controls())
         if (c.Name.rfind("WalkTo", 0) == 0) c.Visible = false;
-    g_.s.SelectedCamp = static_cast<uint8_t>(k);
     close();
-    // The army camp screen comes with the armies; until then the choice of camp stays.
-    const auto forms = registeredForms();
-    if (std::find(forms.begin(), forms.end(), "ArmyCampFrm") != forms.end()) g_.form("ArmyCampFrm").showModal();
+    OpenArmyCamp(g_, k);
   }
 };
 FIEF_REGISTER_FORM(RealmFrm);

@@ -49,6 +49,13 @@ expect-screen RealmFrm.ArmyLbl1 text = "837"
 expect-screen RealmFrm.ArmyLbl2 visible = false
 expect-screen RealmFrm.TurnsLbl text = "Turn 1 - 4"
 expect-screen RealmFrm.ChartValueLbl1 text = "7000"
+# An army's name opens its camp.
+click RealmFrm.ArmyNameLbl1
+expect-open !RealmFrm
+expect-open ArmyCampFrm
+expect SelectedCamp = 1
+key ArmyCampFrm Escape
+key Camp1Frm R
 # The lords' names open their sheets.
 click RealmFrm.Label2
 expect-open LeaderFrm
