@@ -2,7 +2,7 @@
 # Kills the game with SIGKILL at random moments while it quick-saves in a loop, many
 # times over. After every kill the save is whole (792 bytes, a record that loads) and
 # holds either the last save before the kill or a newer one of the killed run; the
-# temporary file of an interrupted save does not pile up (at most one, reused).
+# temporary files of interrupted saves do not pile up (at most one per file, reused).
 # usage: kill_save.sh TOOL GAME_DIR [ROUNDS]
 set -euo pipefail
 tool="$1"; game="$2"; rounds="${3:-30}"
@@ -46,8 +46,10 @@ for round in $(seq 1 "$rounds"); do
     echo "round $round: the save holds $gold, neither the last one ($previous) nor one of this round"; exit 1
   fi
   previous=$gold
+  # One temporary name per file written here (FirstSave and QuickSave, each with its
+  # chronicle): a kill may leave one of each, never more, however many kills.
   temps=$(find "$dir" -name '*.tmp' | wc -l)
-  if [ "$temps" -gt 1 ]; then echo "round $round: $temps temporary files"; find "$dir" -name '*.tmp'; exit 1; fi
+  if [ "$temps" -gt 4 ]; then echo "round $round: $temps temporary files"; find "$dir" -name '*.tmp'; exit 1; fi
 done
 [ "$previous" != -1 ] || { echo "no round saved anything"; exit 1; }
 echo "kill while saving: $kills kills, last save $previous"
