@@ -4,8 +4,7 @@ set(SCREEN_SOURCES
   campaign/advanced_settings.cpp   # reads Advanced.rz, tells the player with a message box
   campaign/campaign_start.cpp      # program and campaign start: opens the first screens
   campaign/game.cpp                # the screens' context
-  campaign/missions.cpp            # mission end: starts the next program
-  campaign/save_games.cpp          # saving and loading redraw the campaign screen
+  campaign/missions.cpp            # leaving a level: starts the next program
   map/help_line.cpp
   map/map_scroll.cpp
   map/map_view.cpp

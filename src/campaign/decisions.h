@@ -65,6 +65,7 @@ enum class Sight {
   Map,               // the map's objects changed (a village lost, ...)
   VillageBought,     // village index (0..2) came into the county
   WindmillBuilt,     // windmill index (0..2) stands
+  GameLoaded,        // a saved game replaced the state: everything on view is stale
 };
 
 class Decisions {

@@ -58,6 +58,13 @@ class ScreenDecisions : public Decisions {
       case Sight::Map: refreshCampaignScreen(); break;
       case Sight::VillageBought: setMapPicture("VillageImg", index, "obj_village"); break;
       case Sight::WindmillBuilt: setMapPicture("WindmillImg", index, "obj_windmill"); break;
+      case Sight::GameLoaded:
+        if (g_.formExists("Camp1Frm")) {
+          auto& f = g_.form<Camp1Frm>("Camp1Frm");
+          f.forgetPointerState();
+          f.refreshAll();
+        }
+        break;
     }
   }
 
