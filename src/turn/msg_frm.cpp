@@ -78,4 +78,15 @@ void showEventQuestion(Game& g, EventQuestion& q) {
 
 void ShowEvent(Game& g, int kind, int entry) { RaiseEvent(g, kind, entry); }
 
+void registerScreenEventKind(int kind, bool choice, std::function<void(Game&)> accept,
+                             std::function<void(Game&)> refuse) {
+  auto onGame = [](std::function<void(Game&)> f) -> std::function<void(Rules&)> {
+    if (!f) return nullptr;
+    return [f = std::move(f)](Rules& r) {
+      if (Game* g = dynamic_cast<Game*>(&r)) f(*g);
+    };
+  };
+  registerEventKind(kind, EventKind{choice, onGame(std::move(accept)), onGame(std::move(refuse))});
+}
+
 }  // namespace fief

@@ -3,6 +3,7 @@
 // kind 0 is a plain notice. What an event kind offers and does is the rules' (turn/events.h).
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "campaign/decisions.h"
@@ -11,6 +12,12 @@
 namespace fief {
 
 struct Game;
+
+// An event kind whose consequences open screens (a battle): registered from the screens'
+// side. The consequences run only when the event was raised on a Game; raised on bare
+// rules (no screens), they do nothing.
+void registerScreenEventKind(int kind, bool choice, std::function<void(Game&)> accept,
+                             std::function<void(Game&)> refuse = nullptr);
 
 // A notice with one button. With hideOk only the other button (Noanibtn) closes it.
 void ShowMessageBox(Game& g, const std::string& text, bool hideOk = false);
