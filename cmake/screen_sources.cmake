@@ -5,7 +5,6 @@ set(SCREEN_SOURCES
   campaign/campaign_start.cpp      # program and campaign start: opens the first screens
   campaign/game.cpp                # the screens' context
   campaign/missions.cpp            # leaving a level: starts the next program
-  map/army_walk.cpp                # the walk of a camp on the map: timers and markers
   map/help_line.cpp
   map/map_scroll.cpp
   map/map_view.cpp

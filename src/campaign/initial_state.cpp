@@ -125,6 +125,7 @@ void InitialState(Rules& g) {
   s.ScrollSpeed = 1.0f;
   s.HomeWaypoint = 2;
   g.tables = makeGameTables(d, s.ScienceLevel);
+  g.chronicle.restart(s);
 }
 
 }  // namespace fief

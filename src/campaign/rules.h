@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "campaign/chronicle.h"
 #include "campaign/decisions.h"
 #include "campaign/game_tables.h"
 #include "campaign/option_files.h"
@@ -32,6 +33,7 @@ struct Rules {
   TextTables texts;
   Rng rng;
   MessageLog log;
+  Chronicle chronicle;  // the county's figures turn by turn (realm overview)
   OptimSettings optim;
 
   // Whether the machine has a sound device (sounds are asked for only then).

@@ -84,6 +84,7 @@ void EndTurn(Rules& g) {
   ApplySeason(g);
   RivalTurn(g);
   ClampCountyValues(g);
+  g.chronicle.record(s);
   g.player().turnEnded();
 }
 

@@ -1,8 +1,19 @@
 // The message box and event dialog.
+#include <map>
+
 #include "campaign/game.h"
 #include "ui/dialogs.h"
 
 namespace fief {
+
+namespace {
+std::map<int, std::string>& eventPictures() {
+  static std::map<int, std::string> p;
+  return p;
+}
+}  // namespace
+
+void registerEventPicture(int kind, std::string picture) { eventPictures()[kind] = std::move(picture); }
 
 class MsgFrm : public Form {
  public:
@@ -26,7 +37,8 @@ class MsgFrm : public Form {
     if (kind == 22 && g_.SoundAvailable) g_.PlaySound(kEventChannel, "defeat.wav");
     else if (kind != 0) g_.PlaySound(kEventChannel, "event01.wav");
     ctl("MsgLbl").Caption = text;
-    ctl("PictureImg").Picture = kind == 0 ? "msg_notice" : "msg_event";
+    const auto pic = eventPictures().find(kind);
+    ctl("PictureImg").Picture = pic != eventPictures().end() ? pic->second : kind == 0 ? "msg_notice" : "msg_event";
     const EventKind* k = eventKind(kind);
     const bool choice = question ? question->choice : k && k->choice;
     Control& ok = ctl("OkAniBtn");
