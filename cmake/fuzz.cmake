@@ -26,6 +26,7 @@ set(FUZZ_TARGETS
   "script_parser|10000|2048|${CMAKE_SOURCE_DIR}/tests/scenarios"
   "fight_in|30000|1024|"
   "fight_out|30000|1024|"
+  "chronicle|30000|2048|"
 )
 set(FUZZ_EXECUTABLES)
 foreach(entry IN LISTS FUZZ_TARGETS)
@@ -53,4 +54,4 @@ add_custom_target(fuzz_targets DEPENDS ${FUZZ_EXECUTABLES})
 add_executable(fiefdom_soak ${CMAKE_SOURCE_DIR}/tests/soak/soak_main.cpp)
 target_link_libraries(fiefdom_soak PRIVATE fiefdom_core)
 add_dependencies(fiefdom_soak game_data)
-add_test(NAME soak.random_play COMMAND fiefdom_soak ${GAME_DIR} --seed 1 --steps 4000 --seconds 120)
+add_test(NAME soak.random_play COMMAND fiefdom_soak ${GAME_DIR} --seed 1 --steps 4000 --seconds 90)

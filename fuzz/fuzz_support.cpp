@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "campaign/initial_state.h"
 #include "campaign/option_files.h"
 #include "campaign/program_start.h"
 
@@ -36,9 +37,10 @@ FuzzGame::FuzzGame() : dir(makeDir()), g(shell, dir) {
     Form* f = open.back();
     for (const char* b : {"OkAniBtn", "Noanibtn", "CloseLbl"}) {
       Control* c = f->find(b);
-      if (c && c->Visible && c->Enabled && f->fire(b, Ev::Click)) return true;
+      if (c && c->Visible && c->Enabled && f->fire(b, Ev::Click)) break;
     }
-    f->close();
+    // A button that refuses (an amount out of range, say) leaves the form open: close it.
+    if (f->Visible) f->close();
     return true;
   };
   std::string err;

@@ -2,7 +2,7 @@
 // requests for its next command from what the runner printed so far: it asks for the open
 // forms and the top form's controls, then clicks, picks, types, presses keys, waits,
 // saves and loads, ends turns and sets fields to random values within their widths.
-// After every turn it checks the county's invariants; any command that fails with an
+// After every turn (once its dialogs are closed) it checks the county's invariants; any command that fails with an
 // error other than the ones random input may cause fails the soak, and the sanitizer
 // build stops it at the first fault it sees.
 //
@@ -161,6 +161,13 @@ class Soak : public std::streambuf {
           return "programs";
         }
         top_ = answer.back().get<std::string>();
+        // A turn is over when the campaign screen is on top again (its dialogs are closed).
+        if (turnPending_ && top_ == "Camp1Frm") {
+          turnPending_ = false;
+          ++turns;
+          want_ = Want::State;
+          return "state";
+        }
         want_ = Want::Act;
         return "screen " + top_;
       case Want::Act:
@@ -173,11 +180,7 @@ class Soak : public std::streambuf {
         want_ = Want::Counter;
         return "get TurnCounter";
       case Want::Counter:
-        if (turnChanged(answer)) {
-          ++turns;
-          want_ = Want::State;
-          return "state";
-        }
+        if (turnChanged(answer)) turnPending_ = true;
         want_ = Want::Screen;
         return "open";
       case Want::State:
@@ -188,8 +191,8 @@ class Soak : public std::streambuf {
         if (answer.is_object())
           for (const char* l : {"list1", "list2"})
             if (answer[l].size() > 8) failure(std::string("more than 8 messages in ") + l + ": " + answer[l].dump());
-        want_ = Want::Screen;
-        return "open";
+        want_ = Want::Act;
+        return "screen " + top_;
     }
     return "open";
   }
@@ -284,6 +287,7 @@ class Soak : public std::streambuf {
   Want want_ = Want::Start;
   bool ended_ = false;
   long long lastTurn_ = -1;
+  bool turnPending_ = false;
 };
 
 }  // namespace
