@@ -7,6 +7,7 @@
 #include "campaign/files.h"
 #include "campaign/game.h"
 #include "campaign/program_start.h"
+#include "military/fight_files.h"
 #include "state/state_json.h"
 #include "ui/headless/headless_shell.h"
 
@@ -69,6 +70,7 @@ json controlJson(Form& f, const Control& c) {
   }
   if (c.Kind == ControlKind::CheckBox) o["checked"] = c.Checked;
   if (c.Kind == ControlKind::ProgressBar) { o["value"] = c.Value; o["max"] = c.Max; }
+  if (c.Kind == ControlKind::Chart) o["points"] = c.Points;
   return o;
 }
 
@@ -128,6 +130,25 @@ class Runner {
 
   void needRunning() {
     if (shell_.ended()) fail("the program has ended");
+  }
+
+  // The pointer of a click or a move: the point X Y of the control (from its top left
+  // corner) in its form's coordinates when the command gives one, else unknown.
+  EventArgs pointOf(Form& f, const Control& c, const std::vector<std::string>& w) {
+    EventArgs a;
+    if (w.size() < 4) return a;
+    int x = c.Left, y = c.Top;
+    for (const Control* p = f.find(c.Panel); p; p = p->Panel.empty() ? nullptr : f.find(p->Panel)) {
+      x += p->Left;
+      y += p->Top;
+    }
+    try {
+      a.x = x + std::stoi(w[2]);
+      a.y = y + std::stoi(w[3]);
+    } catch (const std::exception&) {
+      fail("a point is two whole numbers: " + w[2] + " " + w[3]);
+    }
+    return a;
   }
 
   // "Form.Control" -> the open form and its control, checking that input may reach it.
@@ -190,9 +211,9 @@ class Runner {
       if (shell_.ended()) return;
       if (!game_.formExists("Camp1Frm") || !game_.form("Camp1Frm").Visible) fail("the campaign screen did not open");
     } else if (cmd == "click" || cmd == "rclick") {
-      need(w, 2, "click FORM.CONTROL");
+      need(w, 2, "click FORM.CONTROL [X Y]");
       auto [f, c] = target(w[1], true);
-      EventArgs a;
+      EventArgs a = pointOf(*f, *c, w);
       a.button = cmd == "click" ? MouseButton::Left : MouseButton::Right;
       bool any = f->fire(c->Name, Ev::MouseDown, a);
       if (f->Visible || f->Loaded) any |= f->fire(c->Name, Ev::MouseUp, a);
@@ -209,10 +230,10 @@ class Runner {
       auto [f, c] = target(w[1], false);
       f->fire(c->Name, Ev::MouseUp, {});
     } else if (cmd == "move") {
-      need(w, 2, "move FORM.CONTROL");
+      need(w, 2, "move FORM.CONTROL [X Y]");
       auto [f, c] = target(w[1], false);
       if (!c->Visible) fail(w[1] + " is hidden");
-      f->fire(c->Name, Ev::MouseMove, {});
+      f->fire(c->Name, Ev::MouseMove, pointOf(*f, *c, w));
     } else if (cmd == "key") {
       need(w, 3, "key FORM KEY");
       Form* f = openForm(w[1]);
@@ -276,6 +297,46 @@ class Runner {
       std::string err;
       std::string text = joinFrom(w, 2);
       if (!writeFileAtomic(gamePath(w[1]), {text.begin(), text.end()}, err)) fail(err);
+    } else if (cmd == "put-hex") {
+      // put-hex PATH HEX: a binary file of the program folder, byte by byte
+      need(w, 3, "put-hex PATH HEX");
+      std::string hex;
+      for (size_t i = 2; i < w.size(); ++i) hex += w[i];
+      if (hex.size() % 2 != 0) fail("an odd number of hex digits");
+      std::vector<uint8_t> bytes;
+      for (size_t i = 0; i < hex.size(); i += 2) {
+        const std::string b = hex.substr(i, 2);
+        if (b.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) fail("not a hex byte: " + b);
+        bytes.push_back(static_cast<uint8_t>(std::stoi(b, nullptr, 16)));
+      }
+      std::string err;
+      if (!writeFileAtomic(gamePath(w[1]), bytes, err)) fail(err);
+    } else if (cmd == "fight-out") {
+      // fight-out OUTCOME OURDEAD ENEMYDEAD ARMY...: the battle program's results, each
+      // army its survivors in roster order, comma-separated (11 counts: a reduced roster)
+      need(w, 5, "fight-out OUTCOME OURDEAD ENEMYDEAD COUNTS [COUNTS...]");
+      FightOut out;
+      out.Outcome = static_cast<uint8_t>(std::stoi(w[1]));
+      out.OurDead = static_cast<int16_t>(std::stoi(w[2]));
+      out.EnemyDead = static_cast<int16_t>(std::stoi(w[3]));
+      for (size_t i = 4; i < w.size(); ++i) {
+        FightResultArmy a;
+        std::stringstream ss(w[i]);
+        std::string item;
+        int n = 0;
+        while (std::getline(ss, item, ',')) {
+          if (n >= kRosterSize) fail("more than 14 counts: " + w[i]);
+          a.Survivors[n++] = static_cast<int16_t>(std::stoi(item));
+        }
+        if (n != kRosterSize && n != kReducedRosterSize) fail("an army has 11 or 14 counts: " + w[i]);
+        a.Reduced = n == kReducedRosterSize ? 1 : 0;
+        out.Armies.push_back(a);
+      }
+      std::string err;
+      if (!writeFightOut(gamePath(kFightOutFile), out, err)) fail(err);
+    } else if (cmd == "end-programs") {
+      // The recorded programs end (as a battle program that exits or crashes).
+      shell_.endRecordedPrograms();
     } else if (cmd == "expect-query") {
       auto eq = line.find('=');
       if (w.size() < 4 || eq == std::string::npos) fail("usage: expect-query QUERY [ARG] = VALUE");

@@ -44,6 +44,14 @@ class Renderer {
   Renderer& operator=(const Renderer&) = delete;
 
   void setGraphicsFolder(const std::string& folder);
+  // Pictures decoded ahead are taken from here when first drawn.
+  void setPreload(class PicturePreload* p) { preload_ = p; }
+
+  // The file of a picture name (names ending in ".rz" are animations of anim/).
+  static std::string picturePath(const std::string& dir, const std::string& folder, const std::string& name);
+  // The picture files a form draws when it opens: its background, its controls' pictures
+  // and the looks of its kinds of control.
+  static std::vector<std::string> formPictureFiles(const Form& f, const std::string& dir, const std::string& folder);
   const std::string& graphicsFolder() const { return folder_; }
 
   // The form's rectangle on a logical screen of w x h: dialogs are centred, full-screen
@@ -97,11 +105,13 @@ class Renderer {
   void drawText(const Control& c, const std::string& text, const SDL_Rect& box, int align, bool vcentre,
                 uint32_t colour, const std::string& owner);
   void drawControl(Form& f, const PlacedControl& p, const InputLooks& looks);
+  void drawChart(const Control& c, const SDL_Rect& r);
   void problem(const std::string& what);
   SDL_Texture* lineTexture(TTF_Font* f, const std::string& line, uint32_t colour, int& w, int& h);
 
   SDL_Renderer* r_;
   std::string dir_, folder_;
+  class PicturePreload* preload_ = nullptr;
   std::unordered_map<std::string, Pic> pics_;  // by name; tex null = missing
   std::map<std::pair<int, bool>, TTF_Font*> fonts_;
   bool fontWarned_ = false;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 
 #include "campaign/game.h"
 
@@ -49,15 +50,25 @@ Key keyFromSdl(SDL_Keycode k) {
   return Key::None;
 }
 
+bool hasGraphicsCard() {
+  // A render node is how a graphics card's driver is reached; none means OpenGL is software.
+  std::error_code ec;
+  for (const auto& e : std::filesystem::directory_iterator("/dev/dri", ec))
+    if (e.path().filename().string().rfind("renderD", 0) == 0) return true;
+  return false;
+}
+
 SdlShell::SdlShell(Options opt) : opt_(std::move(opt)) {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0)
-    std::fprintf(stderr, "fiefdom: SDL could not start: %s\n", SDL_GetError());
-  if (TTF_Init() != 0) std::fprintf(stderr, "fiefdom: fonts unavailable: %s\n", TTF_GetError());
+}
+
+void SdlShell::preload(const Game& g, const Form& f) {
+  preload_.start(Renderer::formPictureFiles(f, g.dir, g.optim.graphicsFolder()));
 }
 
 SdlShell::~SdlShell() {
+  preload_.clear();
   renderer_.reset();
   sound_.reset();
   for (auto& [k, c] : cursors_)
@@ -71,6 +82,13 @@ SdlShell::~SdlShell() {
 
 bool SdlShell::attach(Game& g, std::string& err) {
   game_ = &g;
+  // SDL starts here rather than with the shell, so that the pictures preloaded for the
+  // first screen decode while the window system starts.
+  if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+    err = std::string("SDL could not start: ") + SDL_GetError();
+    return false;
+  }
+  if (!TTF_WasInit() && TTF_Init() != 0) std::fprintf(stderr, "fiefdom: fonts unavailable: %s\n", TTF_GetError());
   g.optim.displaySize(logicalW_, logicalH_);
   Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI;
   int ww = logicalW_, wh = logicalH_;
@@ -93,14 +111,24 @@ bool SdlShell::attach(Game& g, std::string& err) {
     err = std::string("no window could be opened: ") + SDL_GetError();
     return false;
   }
-  if (!opt_.capture) sdl_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-  if (!sdl_) sdl_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  // A graphics card draws through OpenGL. Without one, OpenGL would be a software
+  // rasteriser that loads a compiler and builds its shaders on every fresh start (most of
+  // the start-up time) and recreates the window for its own visual; SDL's software
+  // renderer draws this game's frames as fast, straight into the window. The software
+  // renderer must not route the window through OpenGL either.
+  if (!opt_.capture && hasGraphicsCard())
+    sdl_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+  if (!sdl_) {
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    sdl_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  }
   if (!sdl_) {
     err = std::string("no renderer could be created: ") + SDL_GetError();
     return false;
   }
   SDL_RenderSetLogicalSize(sdl_, logicalW_, logicalH_);
   renderer_ = std::make_unique<Renderer>(sdl_, g.dir);
+  renderer_->setPreload(&preload_);
   renderer_->setGraphicsFolder(g.optim.graphicsFolder());
   if (!opt_.capture) sound_ = std::make_unique<Sound>(g.dir);
   SDL_StopTextInput();
@@ -379,7 +407,7 @@ void SdlShell::mouseMove(int x, int y) {
   looks_.hoverControl = name;
   if (!f) return;
   // A move over the bare form reaches the handler bound under the form's own name.
-  if (f->fire(c ? c->Name : f->name(), Ev::MouseMove, {})) dirty_ = true;
+  if (f->fire(c ? c->Name : f->name(), Ev::MouseMove, pointer(*f, x, y))) dirty_ = true;
 }
 
 void SdlShell::mouseDown(int x, int y, MouseButton b) {
@@ -406,9 +434,18 @@ void SdlShell::mouseDown(int x, int y, MouseButton b) {
     int row = renderer_->listRowAt(f, *c, r, y);
     if (row >= 0) c->ListIndex = row;
   }
-  EventArgs a;
+  EventArgs a = pointer(*f, x, y);
   a.button = b;
   if (c) f->fire(c->Name, Ev::MouseDown, a);
+}
+
+EventArgs SdlShell::pointer(const Form& f, int x, int y) const {
+  // Handlers see the pointer in their form's coordinates.
+  const SDL_Rect fr = Renderer::formRect(f, logicalW_, logicalH_);
+  EventArgs a;
+  a.x = x - fr.x;
+  a.y = y - fr.y;
+  return a;
 }
 
 void SdlShell::mouseUp(int x, int y, MouseButton b) {
@@ -418,7 +455,7 @@ void SdlShell::mouseUp(int x, int y, MouseButton b) {
   looks_.pressedForm = nullptr;
   dirty_ = true;
   if (!f || b != downButton_ || std::find(forms_.forms().begin(), forms_.forms().end(), f) == forms_.forms().end()) return;
-  EventArgs a;
+  EventArgs a = pointer(*f, x, y);
   a.button = b;
   if (!name.empty()) f->fire(name, Ev::MouseUp, a);
   if (b != MouseButton::Left || std::find(forms_.forms().begin(), forms_.forms().end(), f) == forms_.forms().end()) return;
@@ -565,6 +602,25 @@ bool SdlShell::startProgram(const std::string& path) {
   int status = 0;
   waitpid(pid, &status, 0);
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+int SdlShell::startWatchedProgram(const std::string& path) {
+  if (access(path.c_str(), X_OK) != 0) return 0;
+  // A direct child, so that waitpid tells when it has ended.
+  pid_t pid = fork();
+  if (pid < 0) return 0;
+  if (pid == 0) {
+    execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  return static_cast<int>(pid);
+}
+
+bool SdlShell::programRunning(int id) {
+  if (id <= 0) return false;
+  int status = 0;
+  const pid_t r = waitpid(static_cast<pid_t>(id), &status, WNOHANG);
+  return r == 0;
 }
 
 void SdlShell::endProgram() {
