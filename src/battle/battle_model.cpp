@@ -142,12 +142,12 @@ Battle::Battle(const FightIn& in, uint64_t seed) : rng_(seed ? seed : 0x9E3779B9
       for (int i = 0; i < r.n; ++i)
         place(r.slots[i], r.n == 1 ? 0.0f : width * (2.0f * i / (r.n - 1) - 1.0f), d);
     };
-    row(front, 0.55f, 140.0f);
+    row(front, 0.55f, 190.0f);
     for (int i = 0; i < wings.n; ++i)  // right, left, right ...
-      place(wings.slots[i], (i % 2 ? -1.0f : 1.0f) * (0.75f + 0.12f * (i / 2)), 120.0f);
-    row(shooters, 0.4f, 80.0f);
-    if (warlord) place(kWarlordSlot, 0.0f, 100.0f);
-    row(rear, 0.3f, 35.0f);
+      place(wings.slots[i], (i % 2 ? -1.0f : 1.0f) * (0.75f + 0.12f * (i / 2)), 170.0f);
+    row(shooters, 0.4f, 110.0f);
+    if (warlord) place(kWarlordSlot, 0.25f, 120.0f);
+    row(rear, 0.3f, 30.0f);
     armies_[a].count = armies_[a].start;
   }
   int last = 0;

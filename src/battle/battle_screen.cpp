@@ -124,9 +124,7 @@ void BattleFrm::layout() {
   g_.optim.displaySize(W_, H_);
   panelH_ = std::max(130, H_ * 21 / 100);
   const int fieldH = H_ - panelH_;
-  sx_ = W_ / kFieldW;
-  sy_ = fieldH / kFieldH;
-  unit_ = std::clamp(W_ / 24, 30, 56);
+  unit_ = std::clamp(W_ / 28, 26, 48);
 
   Control& p = ctl("ArmyPanel");
   p.Left = 0, p.Top = fieldH, p.Width = W_, p.Height = panelH_;
@@ -170,7 +168,7 @@ void BattleFrm::layout() {
 
   Control& res = ctl("ResultLbl");
   res.FontSize = W_ >= 1200 ? 34 : 26;
-  res.Width = W_ / 2, res.Height = res.FontSize * 2 + 12;
+  res.Width = W_ / 2, res.Height = res.FontSize * 3 / 2 + 14;
   res.Left = (W_ - res.Width) / 2, res.Top = fieldH / 2 - res.Height;
   Control& sum = ctl("SummaryLbl");
   sum.FontSize = small + 1;
@@ -310,8 +308,12 @@ void BattleFrm::place(int i, const Formation& f) {
   const bool shown = f.count > 0 && f.state != FormState::Gone;
   img.Visible = lbl.Visible = shown;
   if (!shown) return;
+  // The field maps onto the screen above the panel, inset so that every formation with
+  // its label stays whole on the screen.
   const int fieldH = H_ - panelH_;
-  const int cx = static_cast<int>(std::lround(f.x * sx_)), cy = static_cast<int>(std::lround(f.y * sy_));
+  const int mx = unit_ / 2 + 8, top = unit_ / 2 + 4, bottom = unit_ / 2 + lbl.Height + 4;
+  const int cx = mx + static_cast<int>(std::lround(f.x / kFieldW * (W_ - 2 * mx)));
+  const int cy = top + static_cast<int>(std::lround(f.y / kFieldH * (fieldH - top - bottom)));
   img.Picture = fmt::format("sold{}res", typeNumber(kRosterUnits[f.slot]));
   img.Left = std::clamp(cx - unit_ / 2, 0, W_ - unit_);
   img.Top = std::clamp(cy - unit_ / 2, 0, fieldH - unit_ - lbl.Height);
@@ -327,6 +329,7 @@ void BattleFrm::hover(int i) {
   if (!s || !s->hand.tooltips()) return;
   const auto& forms = s->battle->formations();
   if (i >= static_cast<int>(forms.size())) return;
+  hovered_ = i;
   const Formation& f = forms[i];
   Control& hint = ctl("HintLbl");
   hint.Caption = fmt::format("{} {} of {}: {}", f.count, kUnitStats[f.slot].name,
@@ -343,6 +346,7 @@ void BattleFrm::refresh() {
     if (i < static_cast<int>(forms.size())) place(i, forms[i]);
     else ctl(formName(i, "Img")).Visible = ctl(formName(i, "Lbl")).Visible = false;
   }
+  if (hovered_ >= 0 && ctl("HintLbl").Visible) hover(hovered_);  // the named formation as it is now
   bool melee = false;
   for (const Formation& f : forms) melee = melee || f.state == FormState::Fighting;
   if (melee && !meleeHeard_) {
@@ -375,7 +379,7 @@ void BattleFrm::showEnd() {
   Control& sum = ctl("SummaryLbl");
   sum.Caption = fmt::format("Our dead: {}   Enemy dead: {}", r.OurDead, r.EnemyDead);
   sum.Visible = true;
-  for (const char* c : {"SlowerBtn", "FasterBtn", "PauseBtn", "FinishBtn"}) ctl(c).Visible = false;
+  for (const char* c : {"SlowerBtn", "FasterBtn", "PauseBtn", "FinishBtn", "HintLbl"}) ctl(c).Visible = false;
   ctl("SpeedLbl").Caption = fmt::format("The battle is over after {} steps", s->battle->steps());
   ctl("ContinueBtn").Visible = true;
   g_.shell.stopSound(kMusicChannel);

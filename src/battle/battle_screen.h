@@ -64,12 +64,12 @@ class BattleFrm : public Form {
   battle::BattleSession* session() const { return battle::currentSession(); }
 
   int W_ = 1024, H_ = 768, panelH_ = 150;
-  float sx_ = 1, sy_ = 1;
   int unit_ = 40;  // side of a formation's picture
   int speed_ = 0;
   bool paused_ = false;
   bool endShown_ = false;
   bool meleeHeard_ = false;
+  int hovered_ = -1;  // the formation the hint names
 };
 
 }  // namespace fief
