@@ -14,8 +14,8 @@ namespace fief {
 
 namespace {
 
-std::function<void(Game&, int)>& rivalLordTurn() {
-  static std::function<void(Game&, int)> f;
+std::function<void(Game&)>& rivalLordsTurn() {
+  static std::function<void(Game&)> f;
   return f;
 }
 
@@ -77,7 +77,7 @@ int Workforce(const Game& g) {
                 s.CropFieldPeople);
 }
 
-void setRivalLordTurn(std::function<void(Game&, int)> f) { rivalLordTurn() = std::move(f); }
+void setRivalLordsTurn(std::function<void(Game&)> f) { rivalLordsTurn() = std::move(f); }
 
 void EndTurn(Game& g) {
   GameState& s = g.s;
@@ -109,10 +109,7 @@ void RivalTurn(Game& g) {
   store(s.BuyBaseWood, g.rng.draw(500, 6000));
   store(s.BuyBaseStone, g.rng.draw(500, 4000));
   store(s.BuyBaseOre, g.rng.draw(500, 2000));
-  auto& turn = rivalLordTurn();
-  if (!turn) return;
-  if (isSet(s.Rival1.Active)) turn(g, 1);
-  if (isSet(s.Rival2.Active)) turn(g, 2);
+  if (auto& turn = rivalLordsTurn()) turn(g);
 }
 
 void ClampCountyValues(Game& g) {

@@ -47,9 +47,9 @@ std::vector<int> FadeSchedule(double step, bool fall);
 // with the turn animations; until then the check shows nothing.
 void RunTipsCheck(Game& g);
 
-// The rival lords' own turn (economy and calendar) for rival 1 or 2, installed by the
-// rival lords' module; RivalTurn calls it for every rival in play.
-void setRivalLordTurn(std::function<void(Game&, int rival)> f);
+// The rival lords' own turns (economy and calendar of each rival in play, then their
+// attacks), installed by the rival lords' module; RivalTurn calls it after the market bases.
+void setRivalLordsTurn(std::function<void(Game&)> f);
 // The battle hand-over after the fade screen's rising half (fade mode 2), installed by
 // the battle module.
 void setBattleHandOver(std::function<void(Game&)> f);

@@ -1,6 +1,7 @@
 // The event kinds the turn engine raises, with what accepting and refusing do.
 #include "campaign/game.h"
 #include "map/camp1_frm.h"
+#include "rivals/rival_hooks.h"
 #include "state/arith.h"
 #include "turn/turn.h"
 #include "turn/turn_screen.h"
@@ -71,20 +72,6 @@ void levyRefused(Game& g) {
   add(s.Ore, 200);
 }
 
-// The storm of a besieged castle (site 1 kind 14, site 2 kind 15). The battle itself is
-// handed over by the battle module; here accepting is acknowledged with a notice.
-void stormAccepted(Game& g) { ShowMessageBox(g, g.text(1, 118)); }
-// Breaking off lifts the siege: every camp on the site's waypoint falls back one waypoint.
-void liftSiege(Game& g, int site) {
-  GameState& s = g.s;
-  (site == 1 ? s.SiegeState1 : s.SiegeState2) = kNone;
-  const int w = kSiegeWaypoint[site - 1];
-  for (auto& camp : s.CampWaypoint)
-    if (camp == w) camp = static_cast<uint8_t>(w - 1);
-  showMapMarker(g, site == 1 ? "SiegeImg2" : "SiegeImg3", false);
-  if (g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").refreshAll();
-}
-
 // Every 35th turn (harder difficulties): Lord Osric's claim on village 1.
 void claimAccepted(Game& g);
 void claimRefused(Game& g) {
@@ -129,8 +116,12 @@ const bool kRegistered = [] {
   registerEventKind(6, EventKind{});
   registerEventKind(7, choice(nullptr, merchantsRefused));
   registerEventKind(8, choice(nullptr, levyRefused));
-  registerEventKind(14, choice(stormAccepted, [](Game& g) { liftSiege(g, 1); }));
-  registerEventKind(15, choice(stormAccepted, [](Game& g) { liftSiege(g, 2); }));
+  // The storm of a besieged castle (site 1 kind 14, site 2 kind 15); breaking off lifts
+  // the siege. Sieges are laid by kinds 12 and 13.
+  for (int site = 1; site <= 2; ++site) {
+    registerEventKind(11 + site, choice([site](Game& g) { LaySiege(g, site); }, nullptr));
+    registerEventKind(13 + site, choice([site](Game& g) { StormCastle(g, site); }, [site](Game& g) { LiftSiegeOnMap(g, site); }));
+  }
   registerEventKind(20, choice(claimAccepted, claimRefused));
   registerEventKind(21, choice(drillAccepted, nullptr));
   return true;
