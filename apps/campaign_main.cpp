@@ -14,5 +14,5 @@ int main() {
   // Every campaign draws its own county: the generator starts from the wall clock.
   g.rng.seed(static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
   readDisplaySettings(g);
-  return runProgram(shell, g, [&g] { runProgramStart(g); });
+  return runProgram(shell, g, [&g] { runProgramStart(g); }, "LoadingFrm");
 }

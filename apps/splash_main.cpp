@@ -8,5 +8,5 @@ int main() {
   SdlShell shell(SdlShell::Options{"Fiefdom"});
   Game g(shell, programFolder());
   readDisplaySettings(g);
-  return runProgram(shell, g, [&g] { g.form("SplashFrm").show(); });
+  return runProgram(shell, g, [&g] { g.form("SplashFrm").show(); }, "SplashFrm");
 }

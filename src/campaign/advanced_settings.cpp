@@ -15,4 +15,13 @@ void loadAdvancedSettings(Game& g) {
   g.s.Advanced = a;
 }
 
+bool readAdvancedSettingsQuietly(Game& g) {
+  std::vector<uint8_t> bytes;
+  std::string err;
+  AdvancedSettings a;
+  if (!readFile(g.path("Advanced.rz"), bytes, err) || !decodeAdvanced(bytes, a, err)) return false;
+  g.s.Advanced = a;
+  return true;
+}
+
 }  // namespace fief

@@ -43,6 +43,11 @@ class LoadingFrm : public Form {
       g.shell.endProgram();
     }
     ctl("LoadingBar").Value = 40;
+    // The music starts with the program: MusicTimer plays it on its one tick, honouring
+    // the in-game music switch and volume (read here already, so that a long stay on the
+    // load screen before the campaign screen opens still gets the player's options).
+    readAdvancedSettingsQuietly(g);
+    g.timers.enable("MusicTimer");
     g.timers.enable("LoadingTimer");
   }
 

@@ -25,5 +25,8 @@ void setupTimers(Game& g);
 
 // Reads Advanced.rz into the in-game options (defaults and a message when damaged).
 void loadAdvancedSettings(Game& g);
+// Reads Advanced.rz into the in-game options when it is whole; false, and nothing
+// changed, when it is missing or damaged (the campaign screen's load reports it).
+bool readAdvancedSettingsQuietly(Game& g);
 
 }  // namespace fief

@@ -69,7 +69,11 @@ void CompleteForging(Game& g) {
   const int item = s.BlacksmithOrder;
   if (item < 1 || item > 11) return;
   const ItemCost& c = g.tables.item(item);
-  if (s.Wood >= c.Wood && s.Ore >= c.Ore) {
+  // Only the costs the item has are checked: a sword needs no wood, so a county whose
+  // wood went below zero earlier in the turn (rebel plunder) still forges its swords.
+  const bool woodOk = c.Wood == 0 || s.Wood >= c.Wood;
+  const bool oreOk = c.Ore == 0 || s.Ore >= c.Ore;
+  if (woodOk && oreOk) {
     add(itemStock(s, item), c.Batch);
     add(s.Wood, -static_cast<long>(c.Wood));
     add(s.Ore, -static_cast<long>(c.Ore));

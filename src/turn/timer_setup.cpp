@@ -42,6 +42,7 @@ void setupTimers(Game& g) {
   t["MusicTimer"].Tick = [&g] {
     g.timers.disable("MusicTimer");
     if (!g.SoundAvailable) return;
+    g.shell.setVolume(kMusicChannel, g.s.Advanced.MusicAttenuation);
     if (isSet(g.s.Advanced.Music)) g.shell.playSound(kMusicChannel, "music01.wav", true);
     g.shell.playSound(kFaunaChannel, "fauna0" + std::to_string(std::clamp<int>(g.s.Season, 1, 4)) + ".wav");
   };

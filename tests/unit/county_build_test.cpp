@@ -145,6 +145,39 @@ TEST_F(SmithTest, OrderRefusals) {
   EXPECT_EQ(g.log.MessageCount, 0);
 }
 
+// Wood or ore below zero (rebel plunder earlier in the turn) stops only the items that
+// cost it: the end of turn checks the costs the ordered item has.
+TEST_F(SmithTest, ANegativeStockStopsOnlyTheItemsThatCostIt) {
+  struct Case { int item; int32_t wood, ore; bool forged; };
+  const Case cases[] = {
+      {Sword, -50, 500, true},   // swords cost no wood
+      {Bow, 500, -10, true},     // bows cost no ore
+      {Club, -50, 5000, false},  // clubs cost both
+      {Sword, 5000, -1, false},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(testing::Message() << "item " << k.item << " wood " << k.wood << " ore " << k.ore);
+    const ItemCost c = g.tables.item(k.item);
+    g.s.BlacksmithOrder = static_cast<uint8_t>(k.item);
+    g.s.Wood = k.wood;
+    g.s.Ore = k.ore;
+    const int16_t before = itemStock(g.s, k.item);
+    const int count = g.log.MessageCount;
+    CompleteForging(g);
+    if (k.forged) {
+      EXPECT_EQ(itemStock(g.s, k.item), before + c.Batch);
+      EXPECT_EQ(g.s.Wood, k.wood - c.Wood);
+      EXPECT_EQ(g.s.Ore, k.ore - c.Ore);
+      EXPECT_EQ(g.s.BlacksmithOrder, k.item);
+    } else {
+      EXPECT_EQ(itemStock(g.s, k.item), before);
+      EXPECT_EQ(g.s.Wood, k.wood);
+      EXPECT_EQ(g.s.BlacksmithOrder, 0);
+      EXPECT_EQ(g.log.MessageCount, count + 1);
+    }
+  }
+}
+
 TEST(ItemBatches, GrowWithScienceButTheCross) {
   const GameTables t3 = makeGameTables(1, 3);
   EXPECT_EQ(t3.item(Club).Batch, 46);

@@ -62,5 +62,28 @@ TEST_F(Clock, MusicTimerWithoutASoundDeviceOnlyStopsItself) {
   EXPECT_TRUE(shell.takeSounds().empty());
 }
 
+// One tick with a sound device: the fauna always, the music only when the in-game
+// switch is on, at the stored music volume; then the timer is idle again.
+TEST_F(Clock, MusicTimerPlaysTheMusicWhenTheSwitchIsOn) {
+  startCampaign();
+  g.SoundAvailable = true;
+  for (Flag music : {kTrue, kFalse}) {
+    SCOPED_TRACE(music);
+    g.s.Advanced.Music = music;
+    g.s.Advanced.MusicAttenuation = -700;
+    shell.takeSounds();
+    g.timers.enable("MusicTimer");
+    shell.wait(12999);
+    EXPECT_TRUE(shell.takeSounds().empty());
+    shell.wait(1);
+    std::vector<std::pair<std::string, std::string>> want;
+    if (music == kTrue) want.emplace_back(kMusicChannel, "music01.wav");
+    want.emplace_back(kFaunaChannel, "fauna01.wav");
+    EXPECT_EQ(shell.takeSounds(), want);
+    EXPECT_FALSE(g.timers.enabled("MusicTimer"));
+    EXPECT_EQ(shell.volume(kMusicChannel), -700);
+  }
+}
+
 }  // namespace
 }  // namespace fief

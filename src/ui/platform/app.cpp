@@ -28,8 +28,9 @@ void readDisplaySettings(Game& g) {
   g.optim = o;
 }
 
-int runProgram(SdlShell& shell, Game& g, const std::function<void()>& start) {
+int runProgram(SdlShell& shell, Game& g, const std::function<void()>& start, const std::string& firstForm) {
   std::string err;
+  if (!firstForm.empty()) shell.preload(g, g.form(firstForm));
   if (!shell.attach(g, err)) {
     std::fprintf(stderr, "fiefdom: %s\n", err.c_str());
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Fiefdom", ("The game cannot start: " + err).c_str(), nullptr);

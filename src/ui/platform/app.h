@@ -18,7 +18,8 @@ std::string programFolder();
 void readDisplaySettings(Game& g);
 
 // Opens the window, runs `start` and then the event loop until the program ends.
+// The pictures of `firstForm`, the screen `start` opens, decode while the window opens.
 // Returns the process exit status.
-int runProgram(SdlShell& shell, Game& g, const std::function<void()>& start);
+int runProgram(SdlShell& shell, Game& g, const std::function<void()>& start, const std::string& firstForm = {});
 
 }  // namespace fief

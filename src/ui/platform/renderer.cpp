@@ -1,5 +1,7 @@
 #include "ui/platform/renderer.h"
 
+#include "ui/platform/picture_preload.h"
+
 #include <SDL_image.h>
 
 #include <algorithm>
@@ -35,26 +37,6 @@ SDL_Rect intersect(const SDL_Rect& a, const SDL_Rect& b) {
 }
 
 
-// True when every pixel of the picture is fully opaque.
-bool isOpaque(SDL_Surface* s) {
-  if (!s->format->Amask) return true;
-  SDL_Surface* c = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0);
-  if (!c) return false;
-  bool opaque = true;
-  SDL_LockSurface(c);
-  for (int y = 0; y < c->h && opaque; ++y) {
-    const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(c->pixels) + y * c->pitch);
-    for (int x = 0; x < c->w; ++x)
-      if ((row[x] >> 24) != 0xFF) {
-        opaque = false;
-        break;
-      }
-  }
-  SDL_UnlockSurface(c);
-  SDL_FreeSurface(c);
-  return opaque;
-}
-
 }  // namespace
 
 Renderer::Renderer(SDL_Renderer* r, std::string programDir) : r_(r), dir_(std::move(programDir)) {
@@ -87,20 +69,48 @@ void Renderer::problem(const std::string& what) {
 
 // ---------------------------------------------------------------- pictures
 
+std::string Renderer::picturePath(const std::string& dir, const std::string& folder, const std::string& name) {
+  if (endsWith(name, ".rz")) return name.find('/') != std::string::npos ? dir + "/" + name : dir + "/anim/" + name;
+  return dir + "/" + folder + "/" + name + ".png";
+}
+
+std::vector<std::string> Renderer::formPictureFiles(const Form& f, const std::string& dir, const std::string& folder) {
+  std::vector<std::string> names;
+  const std::string bg = f.Background.empty() ? "bg_" + f.name() : f.Background;
+  if (bg != "none") names.push_back(bg);
+  for (const Control& c : f.controls()) {
+    if (!c.Picture.empty()) names.push_back(c.Picture);
+    switch (c.Kind) {
+      case ControlKind::Button: names.insert(names.end(), {"button", "button_disabled"}); break;
+      case ControlKind::List: case ControlKind::FileList: names.push_back("list_bg"); break;
+      case ControlKind::CheckBox: names.insert(names.end(), {"check_on", "check_off"}); break;
+      case ControlKind::TextBox: names.push_back("textbox"); break;
+      case ControlKind::ProgressBar: names.insert(names.end(), {"progress_bar", "progress_fill"}); break;
+      default: break;
+    }
+  }
+  std::vector<std::string> paths;
+  for (const std::string& n : names) {
+    std::string p = picturePath(dir, folder, n);
+    if (std::find(paths.begin(), paths.end(), p) == paths.end()) paths.push_back(p);
+  }
+  return paths;
+}
+
 const Renderer::Pic* Renderer::pic(const std::string& name) {
   auto it = pics_.find(name);
   if (it != pics_.end()) return it->second.tex ? &it->second : nullptr;
   Pic p;
-  std::string path;
-  if (endsWith(name, ".rz")) path = name.find('/') != std::string::npos ? dir_ + "/" + name : dir_ + "/anim/" + name;
-  else path = dir_ + "/" + folder_ + "/" + name + ".png";
+  const std::string path = picturePath(dir_, folder_, name);
   bool opaque = false;
-  if (fileExists(path))
-    if (SDL_Surface* s = IMG_Load(path.c_str())) {
-      opaque = isOpaque(s);
-      p.tex = SDL_CreateTextureFromSurface(r_, s);
-      SDL_FreeSurface(s);
-    }
+  SDL_Surface* s = nullptr;
+  // A picture decoded ahead is taken from its helper; any other is decoded now.
+  if (!(preload_ && preload_->take(path, s, opaque)) && fileExists(path) && (s = IMG_Load(path.c_str())))
+    opaque = surfaceIsOpaque(s);
+  if (s) {
+    p.tex = SDL_CreateTextureFromSurface(r_, s);
+    SDL_FreeSurface(s);
+  }
   if (p.tex) {
     SDL_QueryTexture(p.tex, nullptr, nullptr, &p.w, &p.h);
     // Opaque pictures (backgrounds, the map) are copied without blending: much cheaper.

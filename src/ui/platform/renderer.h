@@ -44,6 +44,14 @@ class Renderer {
   Renderer& operator=(const Renderer&) = delete;
 
   void setGraphicsFolder(const std::string& folder);
+  // Pictures decoded ahead are taken from here when first drawn.
+  void setPreload(class PicturePreload* p) { preload_ = p; }
+
+  // The file of a picture name (names ending in ".rz" are animations of anim/).
+  static std::string picturePath(const std::string& dir, const std::string& folder, const std::string& name);
+  // The picture files a form draws when it opens: its background, its controls' pictures
+  // and the looks of its kinds of control.
+  static std::vector<std::string> formPictureFiles(const Form& f, const std::string& dir, const std::string& folder);
   const std::string& graphicsFolder() const { return folder_; }
 
   // The form's rectangle on a logical screen of w x h: dialogs are centred, full-screen
@@ -102,6 +110,7 @@ class Renderer {
 
   SDL_Renderer* r_;
   std::string dir_, folder_;
+  class PicturePreload* preload_ = nullptr;
   std::unordered_map<std::string, Pic> pics_;  // by name; tex null = missing
   std::map<std::pair<int, bool>, TTF_Font*> fonts_;
   bool fontWarned_ = false;

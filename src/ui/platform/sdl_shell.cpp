@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 
 #include "campaign/game.h"
 
@@ -49,15 +50,25 @@ Key keyFromSdl(SDL_Keycode k) {
   return Key::None;
 }
 
+bool hasGraphicsCard() {
+  // A render node is how a graphics card's driver is reached; none means OpenGL is software.
+  std::error_code ec;
+  for (const auto& e : std::filesystem::directory_iterator("/dev/dri", ec))
+    if (e.path().filename().string().rfind("renderD", 0) == 0) return true;
+  return false;
+}
+
 SdlShell::SdlShell(Options opt) : opt_(std::move(opt)) {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0)
-    std::fprintf(stderr, "fiefdom: SDL could not start: %s\n", SDL_GetError());
-  if (TTF_Init() != 0) std::fprintf(stderr, "fiefdom: fonts unavailable: %s\n", TTF_GetError());
+}
+
+void SdlShell::preload(const Game& g, const Form& f) {
+  preload_.start(Renderer::formPictureFiles(f, g.dir, g.optim.graphicsFolder()));
 }
 
 SdlShell::~SdlShell() {
+  preload_.clear();
   renderer_.reset();
   sound_.reset();
   for (auto& [k, c] : cursors_)
@@ -71,6 +82,13 @@ SdlShell::~SdlShell() {
 
 bool SdlShell::attach(Game& g, std::string& err) {
   game_ = &g;
+  // SDL starts here rather than with the shell, so that the pictures preloaded for the
+  // first screen decode while the window system starts.
+  if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+    err = std::string("SDL could not start: ") + SDL_GetError();
+    return false;
+  }
+  if (!TTF_WasInit() && TTF_Init() != 0) std::fprintf(stderr, "fiefdom: fonts unavailable: %s\n", TTF_GetError());
   g.optim.displaySize(logicalW_, logicalH_);
   Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI;
   int ww = logicalW_, wh = logicalH_;
@@ -93,14 +111,24 @@ bool SdlShell::attach(Game& g, std::string& err) {
     err = std::string("no window could be opened: ") + SDL_GetError();
     return false;
   }
-  if (!opt_.capture) sdl_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-  if (!sdl_) sdl_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  // A graphics card draws through OpenGL. Without one, OpenGL would be a software
+  // rasteriser that loads a compiler and builds its shaders on every fresh start (most of
+  // the start-up time) and recreates the window for its own visual; SDL's software
+  // renderer draws this game's frames as fast, straight into the window. The software
+  // renderer must not route the window through OpenGL either.
+  if (!opt_.capture && hasGraphicsCard())
+    sdl_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+  if (!sdl_) {
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    sdl_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  }
   if (!sdl_) {
     err = std::string("no renderer could be created: ") + SDL_GetError();
     return false;
   }
   SDL_RenderSetLogicalSize(sdl_, logicalW_, logicalH_);
   renderer_ = std::make_unique<Renderer>(sdl_, g.dir);
+  renderer_->setPreload(&preload_);
   renderer_->setGraphicsFolder(g.optim.graphicsFolder());
   if (!opt_.capture) sound_ = std::make_unique<Sound>(g.dir);
   SDL_StopTextInput();

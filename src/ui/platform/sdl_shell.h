@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/platform/picture_preload.h"
 #include "ui/platform/renderer.h"
 #include "ui/platform/sound.h"
 #include "ui/form_stack.h"
@@ -38,6 +39,9 @@ class SdlShell : public Shell {
   // Opens the window for the game's display settings (g.optim). False with a message
   // in `err` when no window can be opened.
   bool attach(Game& g, std::string& err);
+  // Starts decoding the pictures form `f` draws when it opens, on helper threads (call
+  // before attach, with g.optim read, so that they decode while the window opens).
+  void preload(const Game& g, const Form& f);
 
   // Runs the event loop until the program ends (throws ProgramEnded).
   [[noreturn]] void run();
@@ -108,6 +112,7 @@ class SdlShell : public Shell {
   uint64_t drawnSignature_ = 0;
 
   Options opt_;
+  PicturePreload preload_;  // before the renderer, which takes from it
   Game* game_ = nullptr;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* sdl_ = nullptr;
@@ -130,6 +135,9 @@ class SdlShell : public Shell {
   std::string downControl_;
   MouseButton downButton_ = MouseButton::Left;
 };
+
+// True when a graphics card's render node is present (OpenGL is then not software).
+bool hasGraphicsCard();
 
 // The SDL key of a game key (SDLK_UNKNOWN for none) and back.
 Key keyFromSdl(SDL_Keycode k);
