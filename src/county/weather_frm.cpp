@@ -10,10 +10,11 @@ class WeatherFrm : public Form {
     t.Title = true;
     t.FontSize = 16;
     t.Align = 1;
-    add(image("SeasonImg", 72, 52, 256, 192));
-    add(image("AnimImg", 120, 52, 160, 160)).Z = 1;
-    add(label("SeasonLbl", 24, 250, 352, 24)).Align = 1;
-    add(button("OkAniBtn", 130, 284, 140, 40));
+    // The season's weather (a transparent animation) moves over its picture, rect for rect.
+    add(image("SeasonImg", 100, 50, 200, 200));
+    add(image("AnimImg", 100, 50, 200, 200)).Z = 1;
+    add(label("SeasonLbl", 24, 254, 352, 24)).Align = 1;
+    add(button("OkAniBtn", 130, 286, 140, 40));
     onClick("OkAniBtn", [this] { close(); });
   }
   void Form_Load() override {

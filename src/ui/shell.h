@@ -58,6 +58,11 @@ class Shell {
   // Start a program of the program folder by its path, without waiting.
   // Returns false (with a message for the player) when it cannot be started.
   virtual bool startProgram(const std::string& path) = 0;
+  // Start a program that this one keeps an eye on while waiting for its files (the
+  // battle program). Returns an id above 0, or 0 when it cannot be started.
+  virtual int startWatchedProgram(const std::string& path) { return startProgram(path) ? 1 : 0; }
+  // Whether a watched program still runs (true when the shell cannot tell).
+  virtual bool programRunning(int /*id*/) { return true; }
   // End this program: unwinds every modal loop (throws ProgramEnded).
   [[noreturn]] virtual void endProgram() = 0;
 

@@ -71,29 +71,27 @@ void animJobs(const Config& cfg, std::vector<Job>& jobs) {
         if (hit > 0 || f % 8 == 2) sparks(cr, 88, 96, (f % 8) / 8.0 + 0.1, f, hex("#ffcf4a"), 14);
       });
     });
+  // The season's weather alone, on a transparent ground: the weather screen lays it over
+  // the season picture, rect for rect.
   for (int s = 1; s <= 4; ++s)
     jobs.push_back([s](Output& o) {
       strip(o, "season" + std::to_string(s), 20, [&](Canvas& c, int, double t) {
-        Scene sc;
-        sc.season = s;
-        sc.centre = "village";
-        sc.seed = 400 + s;
-        scene(c, 0, 0, c.w, c.h, sc, Detail{false});
         cairo_t* cr = c.cr;
         Rng rng(900 + s);
-        int n = s == 4 ? 60 : s == 3 ? 22 : s == 1 ? 22 : 8;
+        int n = s == 4 ? 70 : s == 3 ? 24 : s == 1 ? 26 : 10;
         for (int i = 0; i < n; ++i) {
           double x0 = rng.range(0, c.w), ph = rng.uni(), sp = rng.range(0.8, 1.4);
           double tt = std::fmod(t * sp + ph, 1.0);
           double x = x0 + std::sin((tt + ph) * 2 * M_PI) * 10, y = tt * c.h;
-          if (s == 2) {  // sun glints on the sky
+          if (s == 2) {  // sun glints in the sky and a butterfly or two over the grass
             double a = 0.5 + 0.5 * std::sin((t + ph) * 2 * M_PI);
-            cairo_arc(cr, x0, rng.range(10, 60), 2.5, 0, 2 * M_PI);
-            setColor(cr, hex("#fff6c0"), a);
+            double gy = i % 3 == 0 ? rng.range(c.h * 0.6, c.h * 0.9) : rng.range(8, c.h * 0.35);
+            cairo_arc(cr, x0, gy, i % 3 == 0 ? 1.8 : 2.5, 0, 2 * M_PI);
+            setColor(cr, i % 3 == 0 ? hex("#f4e27a") : hex("#fff6c0"), a);
             cairo_fill(cr);
             continue;
           }
-          if (s == 3) {
+          if (s == 3) {  // leaves tumbling down
             cairo_save(cr);
             cairo_translate(cr, x, y);
             cairo_rotate(cr, tt * 6 + ph * 6);
@@ -101,13 +99,21 @@ void animJobs(const Config& cfg, std::vector<Job>& jobs) {
             cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
             cairo_restore(cr);
             setColor(cr, treeColour(3, ph));
-          } else {
-            cairo_arc(cr, x, y, s == 4 ? rng.range(1.2, 2.8) : 2.2, 0, 2 * M_PI);
-            setColor(cr, s == 4 ? pal::white : hex("#f6c2d2"));
+            cairo_fill_preserve(cr);
+            setColor(cr, pal::ink, 0.5);
+            cairo_set_line_width(cr, 0.6);
+            cairo_stroke(cr);
+            continue;
           }
-          cairo_fill(cr);
+          // blossom in spring, snow in winter, with a faint ink rim to stand out on the sky
+          double r = s == 4 ? rng.range(1.4, 3.0) : 2.4;
+          cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+          setColor(cr, s == 4 ? pal::white : hex("#f6c2d2"));
+          cairo_fill_preserve(cr);
+          setColor(cr, s == 4 ? hex("#8d9aab") : hex("#b8667e"), 0.6);
+          cairo_set_line_width(cr, 0.6);
+          cairo_stroke(cr);
         }
-        goldBorder(cr, 0, 0, c.w, c.h, 5, Detail{true});
       });
     });
   struct Tale { const char* name; const char* a; const char* b; Rgb col; bool ok; };

@@ -412,22 +412,27 @@ void pictureJobs(const Config& cfg, std::vector<Job>& jobs) {
   });
   // illustrations
   jobs.push_back([](Output& o) {
-    struct Ill { const char* name; int w, h, season; const char* centre; bool army; };
+    struct Ill { const char* name; int w, h, season; const char* centre; bool army; bool particles = true; };
+    // The season pictures are square, and their weather moves in the season animation
+    // laid over them, so they carry none of their own.
     const Ill ills[] = {{"graphic_keep", 800, 600, 2, "castle", false}, {"graphic_army", 800, 600, 3, "", true},
                         {"graphic_menu", 800, 600, 1, "castle", false}, {"title_menu", 1280, 1024, 2, "castle", false},
-                        {"splash", 1280, 1024, 1, "castle", false},     {"story1", 1280, 1024, 1, "village", false},
+                        {"splash", 1280, 1024, 1, "castle", false},     {"story1", 1280, 1024, 1, "keep", false},
                         {"story2", 1280, 1024, 3, "", true},            {"story3", 1280, 1024, 2, "castle", false},
-                        {"keepres", 160, 120, 2, "white-tower", false}, {"season1", 256, 192, 1, "village", false},
-                        {"season2", 256, 192, 2, "village", false},     {"season3", 256, 192, 3, "village", false},
-                        {"season4", 256, 192, 4, "village", false}};
+                        {"keepres", 160, 120, 2, "white-tower", false}, {"season1", 256, 256, 1, "keep", false, false},
+                        {"season2", 256, 256, 2, "keep", false, false}, {"season3", 256, 256, 3, "keep", false, false},
+                        {"season4", 256, 256, 4, "keep", false, false}};
     for (const Ill& il : ills) {
       o.picture(il.name, il.w, il.h, [&](Canvas& c, Detail d) {
         Scene s;
         s.season = il.season;
         s.centre = il.centre;
         s.army = il.army;
+        s.particles = il.particles;
         s.seed = seedOf(il.name);
         scene(c, 0, 0, c.w, c.h, s, d);
+        // The splash card's title stands on a ribbon in the sky, above the castle.
+        if (std::string(il.name) == "splash") ribbon(c, c.w * 0.3, c.h * 0.04, c.w * 0.4, c.h * 0.16, d);
         double bw = il.w >= 800 ? 16 : 5;
         goldBorder(c.cr, 0, 0, c.w, c.h, bw, d);
       });

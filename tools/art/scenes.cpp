@@ -175,6 +175,187 @@ void castleIcon(cairo_t* cr, int stage, double x, double y, double s, Rgb c, Det
   }
 }
 
+void paintedKeep(cairo_t* cr, double cx, double baseY, double s, Rgb stone, Detail d) {
+  const double lw = std::max(1.0, s * 0.012);
+  // the mound
+  cairo_new_path(cr);
+  cairo_move_to(cr, cx - s * 0.85, baseY);
+  cairo_curve_to(cr, cx - s * 0.55, baseY - s * 0.2, cx - s * 0.35, baseY - s * 0.24, cx, baseY - s * 0.24);
+  cairo_curve_to(cr, cx + s * 0.35, baseY - s * 0.24, cx + s * 0.55, baseY - s * 0.2, cx + s * 0.85, baseY);
+  cairo_close_path(cr);
+  setColor(cr, hex("#7f9650"));
+  cairo_fill_preserve(cr);
+  setColor(cr, pal::ink, 0.8);
+  cairo_set_line_width(cr, lw);
+  cairo_stroke(cr);
+  // the tower: a lit front face and a shaded side face
+  const double fw = s * 0.42, sw = s * 0.14, top = baseY - s * 0.22 - s * 0.78, foot = baseY - s * 0.2;
+  const double fx = cx - fw / 2 - sw / 2, rise = s * 0.05;
+  const double m = fw / 7;  // merlon width
+  if (d.high) {             // the tower's shadow on the mound
+    cairo_new_path(cr);
+    cairo_move_to(cr, fx + fw + sw, foot - rise);
+    cairo_line_to(cr, fx + fw + sw + s * 0.3, foot + s * 0.02);
+    cairo_line_to(cr, fx + fw, foot + s * 0.02);
+    cairo_close_path(cr);
+    setColor(cr, pal::black, 0.25);
+    cairo_fill(cr);
+  }
+  auto front = [&] {
+    cairo_new_path(cr);
+    cairo_move_to(cr, fx, foot);
+    cairo_line_to(cr, fx, top);
+    for (int i = 0; i < 7; ++i) {
+      double mx = fx + i * m;
+      if (i % 2 == 0) {
+        cairo_line_to(cr, mx + m, top);
+        if (i < 6) cairo_line_to(cr, mx + m, top + m * 0.7);
+      } else {
+        cairo_line_to(cr, mx + m, top + m * 0.7);
+        cairo_line_to(cr, mx + m, top);
+      }
+    }
+    cairo_line_to(cr, fx + fw, foot);
+    cairo_close_path(cr);
+  };
+  front();
+  if (d.high) {
+    cairo_pattern_t* p = cairo_pattern_create_linear(fx, 0, fx + fw, 0);
+    Rgb a = shade(stone, 1.15), b = shade(stone, 0.9);
+    cairo_pattern_add_color_stop_rgb(p, 0, a.r, a.g, a.b);
+    cairo_pattern_add_color_stop_rgb(p, 1, b.r, b.g, b.b);
+    cairo_set_source(cr, p);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(p);
+  } else {
+    setColor(cr, stone);
+    cairo_fill_preserve(cr);
+  }
+  setColor(cr, pal::ink);
+  cairo_set_line_width(cr, lw);
+  cairo_stroke(cr);
+  // the side face, receding up and to the right, with its own merlons
+  cairo_new_path(cr);
+  cairo_move_to(cr, fx + fw, foot);
+  cairo_line_to(cr, fx + fw, top);
+  cairo_line_to(cr, fx + fw + sw * 0.5, top - rise * 0.5);
+  cairo_line_to(cr, fx + fw + sw * 0.5, top - rise * 0.5 + m * 0.7);
+  cairo_line_to(cr, fx + fw + sw, top - rise + m * 0.7);
+  cairo_line_to(cr, fx + fw + sw, top - rise);
+  cairo_line_to(cr, fx + fw + sw, foot - rise);
+  cairo_close_path(cr);
+  setColor(cr, shade(stone, 0.68));
+  cairo_fill_preserve(cr);
+  setColor(cr, pal::ink);
+  cairo_stroke(cr);
+  // stone courses and a few blocks on the front
+  if (d.high) {
+    cairo_save(cr);
+    front();
+    cairo_clip(cr);
+    Rng rng(77);
+    setColor(cr, pal::ink, 0.22);
+    cairo_set_line_width(cr, lw * 0.6);
+    const double course = s * 0.055;
+    int row = 0;
+    for (double y = foot - course; y > top + m; y -= course, ++row) {
+      cairo_move_to(cr, fx, y);
+      cairo_line_to(cr, fx + fw, y);
+      for (double x = fx + (row % 2 ? course : course * 0.5) + rng.range(0, course); x < fx + fw; x += course * 1.8) {
+        cairo_move_to(cr, x, y);
+        cairo_line_to(cr, x, y + course);
+      }
+    }
+    cairo_stroke(cr);
+    cairo_restore(cr);
+  }
+  // arrow slits, a window and the arched door
+  setColor(cr, hex("#2a1f16"));
+  for (double sy : {0.3, 0.52}) {
+    double sx = fx + fw * 0.5, yy = top + (foot - top) * sy;
+    cairo_rectangle(cr, sx - s * 0.012, yy, s * 0.024, s * 0.09);
+    cairo_fill(cr);
+  }
+  for (double sx : {0.22, 0.78}) {
+    double xx = fx + fw * sx, yy = top + (foot - top) * 0.42;
+    cairo_rectangle(cr, xx - s * 0.01, yy, s * 0.02, s * 0.07);
+    cairo_fill(cr);
+  }
+  const double dw = fw * 0.26, dh = s * 0.16, dx = fx + fw * 0.5 - dw / 2;
+  cairo_new_path(cr);
+  cairo_move_to(cr, dx, foot);
+  cairo_line_to(cr, dx, foot - dh + dw / 2);
+  cairo_arc(cr, dx + dw / 2, foot - dh + dw / 2, dw / 2, M_PI, 2 * M_PI);
+  cairo_line_to(cr, dx + dw, foot);
+  cairo_close_path(cr);
+  setColor(cr, hex("#6b4524"));
+  cairo_fill_preserve(cr);
+  setColor(cr, pal::ink);
+  cairo_stroke(cr);
+  // a pennant streaming to the right from a pole on the side face's near corner
+  const double px = fx + fw * 0.5, py = top - s * 0.02;
+  cairo_move_to(cr, px, py);
+  cairo_line_to(cr, px, py - s * 0.22);
+  setColor(cr, pal::ink);
+  cairo_set_line_width(cr, lw * 1.2);
+  cairo_stroke(cr);
+  cairo_move_to(cr, px, py - s * 0.22);
+  cairo_curve_to(cr, px + s * 0.12, py - s * 0.26, px + s * 0.2, py - s * 0.15, px + s * 0.36, py - s * 0.2);
+  cairo_curve_to(cr, px + s * 0.24, py - s * 0.13, px + s * 0.12, py - s * 0.18, px, py - s * 0.14);
+  cairo_close_path(cr);
+  setColor(cr, pal::blue);
+  cairo_fill_preserve(cr);
+  setColor(cr, pal::ink);
+  cairo_set_line_width(cr, lw * 0.7);
+  cairo_stroke(cr);
+}
+
+void ribbon(Canvas& c, double x, double y, double w, double h, Detail d) {
+  cairo_t* cr = c.cr;
+  const double drop = h * 0.3, tail = h * 0.5;
+  // the tails behind, lower than the band and notched at their ends
+  for (int side : {-1, 1}) {
+    double ex = side < 0 ? x : x + w;
+    cairo_new_path(cr);
+    cairo_move_to(cr, ex - side * tail * 0.4, y + drop);
+    cairo_line_to(cr, ex + side * tail, y + drop);
+    cairo_line_to(cr, ex + side * tail * 0.7, y + drop + h * 0.35);
+    cairo_line_to(cr, ex + side * tail, y + drop + h * 0.7);
+    cairo_line_to(cr, ex - side * tail * 0.4, y + drop + h * 0.7);
+    cairo_close_path(cr);
+    setColor(cr, shade(pal::parchment, 0.72));
+    cairo_fill_preserve(cr);
+    setColor(cr, pal::ink);
+    cairo_set_line_width(cr, std::max(1.0, h * 0.025));
+    cairo_stroke(cr);
+    // the fold where the tail turns under the band
+    cairo_new_path(cr);
+    cairo_move_to(cr, ex, y + h);
+    cairo_line_to(cr, ex, y + drop + h * 0.7);
+    cairo_line_to(cr, ex - side * tail * 0.4, y + drop + h * 0.7);
+    cairo_close_path(cr);
+    setColor(cr, shade(pal::parchment, 0.5));
+    cairo_fill(cr);
+  }
+  // the band itself, parchment with a gold rule inside its edges
+  Canvas band(static_cast<int>(w), static_cast<int>(h));
+  parchment(band, 0, 0, w, h, d, 311);
+  cairo_save(cr);
+  cairo_rectangle(cr, x, y, w, h);
+  cairo_clip(cr);
+  cairo_set_source_surface(cr, band.s, x, y);
+  cairo_paint(cr);
+  cairo_restore(cr);
+  cairo_rectangle(cr, x, y, w, h);
+  setColor(cr, pal::ink);
+  cairo_set_line_width(cr, std::max(1.0, h * 0.03));
+  cairo_stroke(cr);
+  cairo_rectangle(cr, x + h * 0.08, y + h * 0.08, w - h * 0.16, h - h * 0.16);
+  setColor(cr, pal::gold);
+  cairo_set_line_width(cr, std::max(1.0, h * 0.03));
+  cairo_stroke(cr);
+}
+
 void scene(Canvas& c, double x, double y, double w, double h, const Scene& s, Detail d) {
   cairo_t* cr = c.cr;
   cairo_save(cr);
@@ -212,6 +393,18 @@ void scene(Canvas& c, double x, double y, double w, double h, const Scene& s, De
       }
     }
   }
+  // wind over a lonely keep: a few long ink strokes across the sky
+  if (s.centre == "keep") {
+    Rng wind(s.seed + 5);
+    setColor(cr, pal::white, 0.8);
+    cairo_set_line_width(cr, std::max(1.0, h * 0.004));
+    for (int i = 0; i < 6; ++i) {
+      double wx = x + w * wind.range(0.05, 0.7), wy = y + h * wind.range(0.08, 0.32), len = w * wind.range(0.12, 0.22);
+      cairo_move_to(cr, wx, wy);
+      cairo_curve_to(cr, wx + len * 0.3, wy - h * 0.015, wx + len * 0.7, wy + h * 0.015, wx + len, wy);
+      cairo_stroke(cr);
+    }
+  }
   // hill layers
   int layers = d.high ? 4 : 3;
   Rgb grass = grassColour(s.season);
@@ -245,7 +438,9 @@ void scene(Canvas& c, double x, double y, double w, double h, const Scene& s, De
       }
     }
     // centre piece on the second layer
-    if (L == layers - 2 && !s.centre.empty()) {
+    if (L == layers - 2 && s.centre == "keep") {
+      paintedKeep(cr, x + w / 2, base + h * 0.02, std::min(w, h) * 0.42, s.season == 4 ? hex("#9c9892") : hex("#a39886"), d);
+    } else if (L == layers - 2 && !s.centre.empty()) {
       double is = std::min(w, h) * 0.42;
       double ix = x + (w - is) / 2, iy = base - is * 0.95;
       Rgb stone = s.season == 4 ? hex("#8d8a86") : hex("#8a7f70");
@@ -278,7 +473,7 @@ void scene(Canvas& c, double x, double y, double w, double h, const Scene& s, De
     }
   }
   // season particles
-  if (d.high) {
+  if (d.high && s.particles) {
     int n = s.season == 4 ? 240 : (s.season == 3 ? 60 : (s.season == 1 ? 50 : 0));
     for (int i = 0; i < n; ++i) {
       double px = x + rng.uni() * w, py = y + rng.uni() * h, r = std::max(1.0, h * rng.range(0.003, 0.008));

@@ -2,6 +2,7 @@
 
 #include <spawn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -59,6 +60,27 @@ bool HeadlessShell::startProgram(const std::string& path) {
   pid_t pid;
   char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
   return posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, environ) == 0;
+}
+
+int HeadlessShell::startWatchedProgram(const std::string& path) {
+  programs_.push_back(path);
+  if (!spawnPrograms) {
+    recordedEnded_ = false;
+    return 1;
+  }
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0 || !(st.st_mode & S_IXUSR)) return 0;
+  pid_t pid;
+  char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
+  if (posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, environ) != 0) return 0;
+  return static_cast<int>(pid);
+}
+
+bool HeadlessShell::programRunning(int id) {
+  if (id <= 0) return false;
+  if (!spawnPrograms) return !recordedEnded_;
+  int status = 0;
+  return waitpid(static_cast<pid_t>(id), &status, WNOHANG) == 0;
 }
 
 void HeadlessShell::endProgram() {

@@ -44,6 +44,11 @@ class HeadlessShell : public Shell {
   void present() override {}
 
   bool startProgram(const std::string& path) override;
+  // Recorded programs run until the script ends them (`end-programs`); spawned ones
+  // until they exit.
+  int startWatchedProgram(const std::string& path) override;
+  bool programRunning(int id) override;
+  void endRecordedPrograms() { recordedEnded_ = true; }
   [[noreturn]] void endProgram() override;
   bool ended() const { return ended_; }
 
@@ -73,6 +78,7 @@ class HeadlessShell : public Shell {
   std::vector<std::pair<std::string, int>> volumes_;
   std::vector<std::string> boxes_;
   std::vector<std::string> programs_;
+  bool recordedEnded_ = false;
 };
 
 }  // namespace fief

@@ -7,6 +7,7 @@
 #include "campaign/files.h"
 #include "campaign/game.h"
 #include "campaign/program_start.h"
+#include "military/fight_files.h"
 #include "state/state_json.h"
 #include "ui/headless/headless_shell.h"
 
@@ -276,6 +277,46 @@ class Runner {
       std::string err;
       std::string text = joinFrom(w, 2);
       if (!writeFileAtomic(gamePath(w[1]), {text.begin(), text.end()}, err)) fail(err);
+    } else if (cmd == "put-hex") {
+      // put-hex PATH HEX: a binary file of the program folder, byte by byte
+      need(w, 3, "put-hex PATH HEX");
+      std::string hex;
+      for (size_t i = 2; i < w.size(); ++i) hex += w[i];
+      if (hex.size() % 2 != 0) fail("an odd number of hex digits");
+      std::vector<uint8_t> bytes;
+      for (size_t i = 0; i < hex.size(); i += 2) {
+        const std::string b = hex.substr(i, 2);
+        if (b.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) fail("not a hex byte: " + b);
+        bytes.push_back(static_cast<uint8_t>(std::stoi(b, nullptr, 16)));
+      }
+      std::string err;
+      if (!writeFileAtomic(gamePath(w[1]), bytes, err)) fail(err);
+    } else if (cmd == "fight-out") {
+      // fight-out OUTCOME OURDEAD ENEMYDEAD ARMY...: the battle program's results, each
+      // army its survivors in roster order, comma-separated (11 counts: a reduced roster)
+      need(w, 5, "fight-out OUTCOME OURDEAD ENEMYDEAD COUNTS [COUNTS...]");
+      FightOut out;
+      out.Outcome = static_cast<uint8_t>(std::stoi(w[1]));
+      out.OurDead = static_cast<int16_t>(std::stoi(w[2]));
+      out.EnemyDead = static_cast<int16_t>(std::stoi(w[3]));
+      for (size_t i = 4; i < w.size(); ++i) {
+        FightResultArmy a;
+        std::stringstream ss(w[i]);
+        std::string item;
+        int n = 0;
+        while (std::getline(ss, item, ',')) {
+          if (n >= kRosterSize) fail("more than 14 counts: " + w[i]);
+          a.Survivors[n++] = static_cast<int16_t>(std::stoi(item));
+        }
+        if (n != kRosterSize && n != kReducedRosterSize) fail("an army has 11 or 14 counts: " + w[i]);
+        a.Reduced = n == kReducedRosterSize ? 1 : 0;
+        out.Armies.push_back(a);
+      }
+      std::string err;
+      if (!writeFightOut(gamePath(kFightOutFile), out, err)) fail(err);
+    } else if (cmd == "end-programs") {
+      // The recorded programs end (as a battle program that exits or crashes).
+      shell_.endRecordedPrograms();
     } else if (cmd == "expect-query") {
       auto eq = line.find('=');
       if (w.size() < 4 || eq == std::string::npos) fail("usage: expect-query QUERY [ARG] = VALUE");

@@ -595,6 +595,25 @@ bool SdlShell::startProgram(const std::string& path) {
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+int SdlShell::startWatchedProgram(const std::string& path) {
+  if (access(path.c_str(), X_OK) != 0) return 0;
+  // A direct child, so that waitpid tells when it has ended.
+  pid_t pid = fork();
+  if (pid < 0) return 0;
+  if (pid == 0) {
+    execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  return static_cast<int>(pid);
+}
+
+bool SdlShell::programRunning(int id) {
+  if (id <= 0) return false;
+  int status = 0;
+  const pid_t r = waitpid(static_cast<pid_t>(id), &status, WNOHANG);
+  return r == 0;
+}
+
 void SdlShell::endProgram() {
   ended_ = true;
   throw ProgramEnded();

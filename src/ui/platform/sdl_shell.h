@@ -71,6 +71,8 @@ class SdlShell : public Shell {
   void present() override;
 
   bool startProgram(const std::string& path) override;
+  int startWatchedProgram(const std::string& path) override;
+  bool programRunning(int id) override;
   [[noreturn]] void endProgram() override;
   bool ended() const { return ended_; }
 

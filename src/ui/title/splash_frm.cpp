@@ -1,4 +1,6 @@
 // The splash card of splash.rz.
+#include <algorithm>
+
 #include "campaign/game.h"
 #include "ui/title/title_forms.h"
 
@@ -18,9 +20,12 @@ SplashFrm::SplashFrm(Game& g) : Form(g, "SplashFrm") {
 void SplashFrm::Form_Load() {
   int W = 0, H = 0;
   g_.optim.displaySize(W, H);
+  // The title and the subtitle stand on the picture's ribbon in the sky (from 4 % to
+  // 20 % of the height), clear of the castle below.
   ctl("TitleLbl").Left = ctl("SubtitleLbl").Left = (W - 600) / 2;
-  ctl("TitleLbl").Top = H * 4 / 10;
-  ctl("SubtitleLbl").Top = H * 4 / 10 + 84;
+  const int ribbonTop = H * 4 / 100, ribbonH = H * 16 / 100, block = 62 + 26;
+  ctl("TitleLbl").Top = ribbonTop + std::max(0, (ribbonH - block) / 2) - 4;
+  ctl("SubtitleLbl").Top = ctl("TitleLbl").Top + 62;
   // Clicks on the words count as clicks on the card.
   for (const char* n : {"TitleLbl", "SubtitleLbl"}) onClick(n, [this] { Form_Click(); });
   TimerSet& t = g_.timers;

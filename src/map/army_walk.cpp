@@ -1,0 +1,189 @@
+#include "map/army_walk.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "campaign/game.h"
+#include "map/camp1_frm.h"
+#include "map/map_view.h"
+#include "military/armies.h"
+#include "military/military_screens.h"
+#include "ui/dialogs.h"
+
+namespace fief {
+
+namespace {
+std::string campImg(int k) { return "ArmyCamp" + std::to_string(k) + "Img"; }
+std::string marker(int n) { return "WalkTo" + std::to_string(n); }
+
+Camp1Frm* campScreen(Game& g) { return g.formExists("Camp1Frm") ? &g.form<Camp1Frm>("Camp1Frm") : nullptr; }
+
+// Moves v towards target by at most step.
+int approach(int v, int target, int step) {
+  if (v < target) return std::min(target, v + step);
+  if (v > target) return std::max(target, v - step);
+  return v;
+}
+
+void armyTimerTick(Game& g) {
+  Camp1Frm* f = campScreen(g);
+  const int k = g.s.SelectedCamp;
+  if (!g.timers.enabled("ArmyTimer")) return;
+  if (!f || k < 1 || k > 3) {
+    g.timers.disable("ArmyTimer");
+    return;
+  }
+  Control& camp = f->ctl(campImg(k));
+  Control& walker = f->ctl("WalkingImg");
+  const Control* m = f->find(marker(g.s.CampWaypoint[k - 1]));
+  const int tx = m ? m->Left : camp.Left, ty = m ? m->Top - 25 : camp.Top;
+  camp.Left = approach(camp.Left, tx, kStepPixels);
+  camp.Top = approach(camp.Top, ty, kStepPixels);
+  walker.Left = camp.Left;
+  walker.Top = camp.Top + 16;
+  if (camp.Left != tx || camp.Top != ty) return;
+  // Arrived: the timer stops, the walking figure goes and the step is counted.
+  g.timers.disable("ArmyTimer");
+  walker.Visible = false;
+  StepFinished(g.s);
+  refreshCamps(*f);
+}
+
+void openCamp(Game& g, int k) {
+  if (g.timedActionRunning()) return;
+  g.PlaySound(kScreenChannel, "army01.wav");
+  hideWaypointMarkers(g);
+  OpenArmyCamp(g, k);
+}
+}  // namespace
+
+const WaypointGraph& levelGraph(Game& g) {
+  static std::string dir;
+  static WaypointGraph graph;
+  if (dir != g.dir || graph.empty()) {
+    dir = g.dir;
+    std::ifstream in(g.path("level15/map.json"));
+    std::stringstream ss;
+    ss << in.rdbuf();
+    std::string err;
+    parseWaypointGraph(ss.str(), graph, err);
+  }
+  return graph;
+}
+
+void hideWaypointMarkers(Game& g) {
+  if (Camp1Frm* f = campScreen(g))
+    for (auto& c : f->controls())
+      if (c.Name.rfind("WalkTo", 0) == 0) c.Visible = false;
+}
+
+void SelectForWalking(Game& g, int k) {
+  Camp1Frm* f = campScreen(g);
+  if (!f || g.timedActionRunning()) return;
+  const int r = SelectCampForWalking(g.s, k);
+  if (r == 25) g.setHelperText(4, 25);
+  if (r != kDone) return;
+  g.PlaySound(kMapChannel, "rollover01.wav");
+  f->ctl(campImg(k)).Z = 6;
+  for (int j = 1; j <= 3; ++j)
+    if (j != k) f->ctl(campImg(j)).Z = 5;
+  hideWaypointMarkers(g);
+  for (int n : offeredWaypoints(g.s, levelGraph(g), k))
+    if (Control* m = f->find(marker(n))) m->Visible = true;
+  refreshCamps(*f);
+}
+
+void MoveOrderTo(Game& g, int n) {
+  GameState& s = g.s;
+  if (g.timedActionRunning()) return;
+  if (int site = blockedSite(s, n)) {
+    hideWaypointMarkers(g);
+    s.BattleSite = static_cast<uint8_t>(site);
+    ShowEvent(g, 11, 117);
+    return;
+  }
+  if (s.SplitMode == 1) {
+    // A split order is pending: the split is settled first; a confirmed split lets the
+    // march go on, a cancelled one leaves it pending.
+    if (OpenSplit(g, s.SelectedCamp)) s.SplitMode = 0;
+  }
+  if (s.SplitMode == 2) {
+    s.SplitMode = 0;
+    return;
+  }
+  if (s.SplitMode != 0) return;
+  const int from = s.CampWaypoint[s.SelectedCamp >= 1 && s.SelectedCamp <= 3 ? s.SelectedCamp - 1 : 0];
+  const MoveOrder o = OrderMove(s, levelGraph(g), n);
+  if (o.refusal) g.setHelperText(4, o.refusal);
+  if (!o.walk) return;
+  hideWaypointMarkers(g);
+  StartStep(g, s.SelectedCamp, from, n);
+}
+
+void StartStep(Game& g, int k, int from, int to) {
+  GameState& s = g.s;
+  s.SelectedCamp = static_cast<uint8_t>(k);
+  s.WalkDirection = stepFacing(levelGraph(g), from, to);
+  g.PlaySound(kMapChannel, "armymapwalk01.wav");
+  // The timer runs before the map is redrawn, so that the walking camp is left where it
+  // stands rather than put on its new waypoint.
+  g.timers["ArmyTimer"].Tick = [&g] { armyTimerTick(g); };
+  g.timers.setInterval("ArmyTimer", kArmyTimerMs);
+  g.timers.enable("ArmyTimer");
+  if (Camp1Frm* f = campScreen(g)) {
+    Control& walker = f->ctl("WalkingImg");
+    const Control& camp = f->ctl(campImg(k));
+    walker.Picture = "walk_" + std::to_string(k) + "_" + std::to_string(s.WalkDirection);
+    walker.Left = camp.Left;
+    walker.Top = camp.Top + 16;
+    walker.Visible = true;
+    // Objects taken on the way show their new holder at once.
+    refreshMap(*f);
+  }
+}
+
+void MarchOutOfCastle(Game& g, int k) {
+  GameState& s = g.s;
+  if (k < 1 || k > 3 || s.CastleGarrisonCamp != k || g.timedActionRunning()) return;
+  s.CastleGarrisonCamp = 0;
+  const int from = s.CampWaypoint[k - 1];
+  s.CampWaypoint[k - 1] = kCastleWaypoint;
+  StartStep(g, k, from, kCastleWaypoint);
+}
+
+void refreshArmyViews(Game& g) {
+  if (Camp1Frm* f = campScreen(g)) {
+    hideWaypointMarkers(g);
+    refreshMap(*f);
+    f->refreshStatus();
+  }
+}
+
+namespace {
+const bool kBound = [] {
+  Camp1Frm::addBinder([](Camp1Frm& f) {
+    Game& g = f.game();
+    f.onClick("ArmyBtn", [&g] { OpenRecruiting(g, LevyPlace::Castle); });
+    f.keyActions[Key::A] = [&g] { OpenRecruiting(g, LevyPlace::Castle); };
+    f.chain("OutpostImg1", Ev::Click, [&g](const EventArgs&) {
+      if (g.s.OutpostState == kNone) OpenRecruiting(g, LevyPlace::Outpost);
+    });
+    f.onClick("CastleImg", [&g] {
+      if (!g.timedActionRunning()) g.form("CastleFrm").showModal();
+    });
+    for (int k = 1; k <= 3; ++k) {
+      f.on(campImg(k), Ev::MouseDown, [&g, k](const EventArgs& a) {
+        if (a.button == MouseButton::Right) SelectForWalking(g, k);
+        else openCamp(g, k);
+      });
+      f.onClick("Camp" + std::to_string(k) + "StatusImg", [&g, k] { openCamp(g, k); });
+    }
+    for (int n = 1; n <= 54; ++n)
+      if (f.has(marker(n))) f.onClick(marker(n), [&g, n] { MoveOrderTo(g, n); });
+  });
+  return true;
+}();
+}  // namespace
+
+}  // namespace fief

@@ -1,0 +1,29 @@
+// The campaign screen's side of army movement: selecting camps, offering the waypoint
+// markers, the move orders and the step animation on ArmyTimer.
+#pragma once
+
+#include "map/army_movement.h"
+
+namespace fief {
+
+struct Game;
+
+// The waypoint graph of the level map in the program folder (read once).
+const WaypointGraph& levelGraph(Game& g);
+
+// Right button on camp k: select it for walking and offer its waypoints.
+void SelectForWalking(Game& g, int camp);
+// A click on the marker of waypoint n.
+void MoveOrderTo(Game& g, int waypoint);
+// Starts the step of camp k to a waypoint (its CampWaypoint is already set).
+void StartStep(Game& g, int camp, int from, int to);
+// The garrisoned camp leaves the castle for the waypoint before its gate.
+void MarchOutOfCastle(Game& g, int camp);
+// Hides every waypoint marker.
+void hideWaypointMarkers(Game& g);
+
+// Pixels the walking army covers per tick of ArmyTimer, and the timer's period.
+constexpr int kStepPixels = 3;
+constexpr int kArmyTimerMs = 15;
+
+}  // namespace fief

@@ -1,0 +1,317 @@
+#include "military/battle_session.h"
+
+#include <algorithm>
+#include <map>
+
+#include "campaign/game.h"
+#include "map/camp1_frm.h"
+#include "map/map_view.h"
+#include "military/armies.h"
+#include "military/military_screens.h"
+#include "military/units.h"
+#include "turn/turn.h"
+#include "ui/dialogs.h"
+
+namespace fief {
+
+namespace {
+
+struct Session {
+  bool active = false;
+  BattleRequest request;
+  CampComp sent{};
+  BattleConsequence after;
+  int program = 0;
+  int64_t startedAt = 0;
+  bool programEnded = false;  // seen ended once without a finished status
+  std::array<uint8_t, kSettingCount> lastSettings{};
+  // What the results screen shows and applies.
+  FightOut out;
+  BattlePlunder plunder;
+};
+
+Session& session(Game& g) {
+  static std::map<Game*, Session> sessions;
+  return sessions[&g];
+}
+
+BattleEnvironment environment(Game& g) {
+  BattleEnvironment e;
+  e.level = g.s.CurrentLevel ? g.s.CurrentLevel : 15;
+  e.levelHasOwnMaps = false;
+  e.highDetail = g.optim.highDetail();
+  e.fadeEffects = !g.optim.fadeEffectsOff();
+  e.soundAvailable = g.SoundAvailable;
+  e.displayOption = g.optim.DisplayOption;
+  e.furtherDisplayOption = g.optim.Option21;
+  e.advancedFlag = g.optim.Option22;
+  return e;
+}
+
+std::string statusPath(Game& g) { return g.path(kFightStatusFile); }
+
+// The campaign screen comes back: no fade, the pointer shown.
+void unfade(Game& g) {
+  g.shell.setFade(0);
+  g.shell.setPointer(Pointer::Normal);
+}
+
+// The battle is called off: nothing was fought, nothing changes.
+void abandon(Game& g, const std::string& why) {
+  Session& ss = session(g);
+  g.timers.disable("BattleTimer");
+  std::string err;
+  writeFightStatus(statusPath(g), kFightAcknowledged, err);
+  ss.active = false;
+  ss.after = nullptr;
+  unfade(g);
+  ShowMessageBox(g, why + " The battle is not fought; your army stands as it was.");
+  refreshArmyViews(g);
+}
+
+void showResults(Game& g);
+
+}  // namespace
+
+bool battleRunning(Game& g) { return session(g).active; }
+
+bool StartBattle(Game& g, const BattleRequest& r, BattleConsequence after) {
+  Session& ss = session(g);
+  if (ss.active || !campExists(g.s, r.camp)) return false;
+  std::string err;
+  if (!writeFightStatus(statusPath(g), kFightRunning, err)) {
+    ShowMessageBox(g, err);
+    return false;
+  }
+  const FightIn in = BuildFightIn(g.s, environment(g), r, g.rng, ss.lastSettings);
+  if (!writeFightIn(g.path(kFightInFile), in, err)) {
+    writeFightStatus(statusPath(g), kFightAcknowledged, err);
+    ShowMessageBox(g, err);
+    return false;
+  }
+  ss.lastSettings = in.Settings;
+  ss.active = true;
+  ss.request = r;
+  ss.sent = soldiersSent(g.s.CampComposition[r.camp - 1], in.Armies[0].Reduced != 0);
+  ss.after = std::move(after);
+  ss.programEnded = false;
+  // The army handed to the battle program, as the state records it.
+  g.s.BattleArmy.clear();
+  for (int u = 0; u < kUnitCount; ++u) g.s.BattleArmy.set(u, ss.sent.get(u));
+  g.s.SelectedCamp = static_cast<uint8_t>(r.camp);
+  if (!g.optim.fadeEffectsOff()) {
+    // The fade screen darkens the campaign screen and then hands over (setBattleHandOver).
+    g.s.FadeMode = 2;
+    g.shell.setPointer(Pointer::Hidden);
+    g.form("EndTurnFrm").showModal();
+  } else {
+    LaunchBattleProgram(g);
+  }
+  return true;
+}
+
+void LaunchBattleProgram(Game& g) {
+  Session& ss = session(g);
+  if (!ss.active) return;
+  g.timers["BattleTimer"].Tick = [&g] { BattleTimerTick(g); };
+  g.timers.enable("BattleTimer");
+  ss.startedAt = g.shell.nowMs();
+  ss.program = g.shell.startWatchedProgram(g.path("battledata.rz"));
+  if (ss.program == 0) abandon(g, "The battle program could not be started.");
+}
+
+void BattleTimerTick(Game& g) {
+  Session& ss = session(g);
+  if (!ss.active) {
+    g.timers.disable("BattleTimer");
+    return;
+  }
+  int status = -1;
+  std::string err;
+  // A status file that cannot be read now may be read on a later tick.
+  if (readFightStatus(statusPath(g), status, err) && status == kFightFinished) {
+    writeFightStatus(statusPath(g), kFightAcknowledged, err);
+    g.timers.disable("BattleTimer");
+    showResults(g);
+    return;
+  }
+  if (!g.shell.programRunning(ss.program)) {
+    // One more tick for a status written just as the program ended.
+    if (ss.programEnded) {
+      abandon(g, "The battle program ended without a result.");
+      return;
+    }
+    ss.programEnded = true;
+  } else if (g.shell.nowMs() - ss.startedAt >= kBattleTimeoutMs) {
+    abandon(g, "The battle program gave no result for a long time.");
+  }
+}
+
+// ---- the results screen
+
+class ResultsFrm : public Form {
+ public:
+  explicit ResultsFrm(Game& g) : Form(g, "ResultsFrm") {
+    Control& t = add(label("TitleLbl", 24, 14, 512, 30));
+    t.Title = true;
+    t.FontSize = 18;
+    t.Align = 1;
+    Control& o = add(label("OutcomeLbl", 24, 48, 512, 32));
+    o.Title = true;
+    o.FontSize = 20;
+    o.Align = 1;
+    add(label("ArmyNameLbl", 24, 90, 320, 24)).Title = true;
+    for (int u = 0; u < kUnitCount; ++u) {
+      const int x = 24 + (u / 7) * 164, y = 118 + (u % 7) * 22;
+      const std::string n = kUnitNames[u];
+      add(label(n + "NameLbl", x, y, 110, 20)).FontSize = 10;
+      add(label(n + "Lbl", x + 110, y, 46, 20)).Align = 2;
+    }
+    add(label("WeDeathCaptionLbl", 360, 90, 120, 22));
+    add(label("WeDeathLbl", 480, 90, 56, 22)).Align = 2;
+    add(label("EnemyDeathCaptionLbl", 360, 114, 120, 22));
+    add(label("EnemyDeathLbl", 480, 114, 56, 22)).Align = 2;
+    add(label("PlunderLbl", 360, 150, 176, 24)).Title = true;
+    const char* goods[5] = {"Crops", "Meat", "Wood", "Stone", "Ore"};
+    for (int i = 0; i < 5; ++i) {
+      add(label(std::string(goods[i]) + "CaptionLbl", 376, 176 + i * 22, 100, 20)).FontSize = 10;
+      add(label(std::string(goods[i]) + "Lbl", 476, 176 + i * 22, 60, 20)).Align = 2;
+    }
+    add(button("OkAniBtn", 200, 380, 160, 40));
+    onClick("OkAniBtn", [this] { confirm(); });
+  }
+
+  void Form_Load() override {
+    Session& ss = session(g_);
+    const GameState& s = g_.s;
+    const bool won = ss.out.won();
+    g_.ShowText(ctl("TitleLbl"), 74, 3);
+    g_.ShowText(ctl("OutcomeLbl"), won ? 47 : 48, 4);
+    ctl("OutcomeLbl").ForeColor = won ? kMetColour : kWarningColour;
+    const int camp = ss.request.camp;
+    g_.ShowText(ctl("ArmyNameLbl"), camp >= 1 && camp <= 3 ? 111 + camp : 115, 4);
+    const CampComp& c = s.CampComposition[std::clamp(camp, 1, 3) - 1];
+    for (int u = 0; u < kUnitCount; ++u) {
+      const std::string n = kUnitNames[u];
+      ctl(n + "NameLbl").Caption = g_.text(4, 59 + typeNumber(static_cast<Unit>(u)));
+      ctl(n + "Lbl").Caption = std::to_string(c.get(u));
+    }
+    g_.ShowText(ctl("WeDeathCaptionLbl"), 44, 4);
+    g_.ShowText(ctl("EnemyDeathCaptionLbl"), 45, 4);
+    ctl("WeDeathLbl").Caption = std::to_string(ss.out.OurDead);
+    ctl("EnemyDeathLbl").Caption = std::to_string(ss.out.EnemyDead);
+    g_.ShowText(ctl("PlunderLbl"), 46, 4);
+    const int amounts[5] = {ss.plunder.crops, ss.plunder.meat, ss.plunder.wood, ss.plunder.stone, ss.plunder.ore};
+    const char* goods[5] = {"Crops", "Meat", "Wood", "Stone", "Ore"};
+    const int captions[5] = {5, 6, 2, 3, 4};
+    for (int i = 0; i < 5; ++i) {
+      g_.ShowText(ctl(std::string(goods[i]) + "CaptionLbl"), captions[i], 3);
+      ctl(std::string(goods[i]) + "Lbl").Caption = won ? "+" + std::to_string(amounts[i]) : "-";
+    }
+    ctl("PlunderLbl").Visible = true;
+    g_.ShowText(ctl("OkAniBtn"), 22, 3);
+    g_.PlaySound(kEventChannel, won ? "victory.wav" : "defeat.wav");
+  }
+
+  void Form_KeyUp(Key k) override {
+    if (k == Key::Enter || k == Key::Escape) confirm();
+  }
+
+ private:
+  void confirm() {
+    Session& ss = session(g_);
+    close();
+    const bool won = ss.out.won();
+    BattleConsequence after = std::move(ss.after);
+    ss.after = nullptr;
+    ss.active = false;
+    if (after) after(g_, won);
+    refreshArmyViews(g_);
+  }
+};
+FIEF_REGISTER_FORM(ResultsFrm);
+
+namespace {
+void showResults(Game& g) {
+  Session& ss = session(g);
+  unfade(g);
+  FightOut out;
+  std::string err;
+  // The camp is touched only by results that are complete and fit the army sent.
+  if (!readFightOut(g.path(kFightOutFile), out, err) || !checkResults(out, ss.sent, err)) {
+    ss.active = false;
+    ss.after = nullptr;
+    ShowMessageBox(g, "The battle results could not be read: " + err + ". The battle is not fought; your army stands as it was.");
+    refreshArmyViews(g);
+    return;
+  }
+  ss.out = out;
+  ss.plunder = ApplyBattleResults(g.s, ss.request.camp, ss.sent, out, g.rng);
+  g.form("ResultsFrm").showModal();
+}
+}  // namespace
+
+// ---- the battles of the map's sites
+
+ArmyComp siteEnemy(const GameState& s, int site) {
+  switch (site) {
+    case 1: return s.OpponentArmySlots[1];
+    case 2: return s.OpponentArmySlots[2];
+    case 3: return s.OpponentArmySlots[3];
+    case 13: return s.OpponentArmySlots[5];
+    case 4: {
+      // The rebels: club men and archers of their two troops.
+      ArmyComp a;
+      a.set(ClubMan, std::max<int>(0, s.RebelForceA));
+      a.set(Archer, std::max<int>(0, s.RebelForceB));
+      return a;
+    }
+    default: return ArmyComp{};
+  }
+}
+
+void siteWon(GameState& s, int site) {
+  switch (site) {
+    case 1:
+    case 2:
+    case 3: s.MapEventFlags[site - 1] = kFalse; break;
+    case 13:
+      s.RuinsQuiet = kTrue;
+      s.OpponentArmySlots[5].clear();
+      break;
+    case 4:
+      s.RebelCounters[0] = 0;
+      s.RebelsActive = kFalse;
+      s.RebelForceA = s.RebelForceB = 0;
+      break;
+    default: break;
+  }
+}
+
+bool StartSiteBattle(Game& g, int site, int camp) {
+  static const std::map<int, const char*> kMaps = {{1, "field2"}, {2, "field3"}, {3, "field4"}, {4, "village1"}, {13, "ruins1"}};
+  auto it = kMaps.find(site);
+  if (it == kMaps.end() || !campExists(g.s, camp)) return false;
+  BattleRequest r;
+  r.mapName = it->second;
+  r.camp = camp;
+  r.enemyId = static_cast<uint8_t>(site);
+  r.enemy = siteEnemy(g.s, site);
+  r.enemyMorale = 50;
+  return StartBattle(g, r, [site](Game& game, bool won) {
+    if (won) siteWon(game.s, site);
+  });
+}
+
+namespace {
+const bool kRegistered = [] {
+  setBattleHandOver([](Game& g) { LaunchBattleProgram(g); });
+  EventKind k;
+  k.choice = true;
+  k.accept = [](Game& g) { StartSiteBattle(g, g.s.BattleSite, g.s.SelectedCamp); };
+  registerEventKind(11, std::move(k));
+  return true;
+}();
+}  // namespace
+
+}  // namespace fief

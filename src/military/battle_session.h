@@ -1,0 +1,37 @@
+// A battle handed to the battle program: the files are written, the program started and
+// its status file polled on BattleTimer; the results screen shows and applies the
+// outcome, then the caller's consequences run.
+#pragma once
+
+#include <functional>
+
+#include "military/battle.h"
+
+namespace fief {
+
+struct Game;
+
+// What the caller does once the results screen is confirmed (won: the player won).
+using BattleConsequence = std::function<void(Game&, bool won)>;
+
+// Prepares and launches a battle; false (with a message to the player, nothing changed)
+// when the hand-over files cannot be written.
+bool StartBattle(Game& g, const BattleRequest& r, BattleConsequence after = {});
+// Runs the battle program and starts polling.
+void LaunchBattleProgram(Game& g);
+// One tick of BattleTimer.
+void BattleTimerTick(Game& g);
+// Whether a battle is handed over and not yet finished.
+bool battleRunning(Game& g);
+
+// The battles of the map's sites held by hostile forces (BattleSite 1..3 the fields,
+// 4 the rebels at the village, 13 the ruins), fought by a camp.
+bool StartSiteBattle(Game& g, int site, int camp);
+// The force that holds a site, and what a win there clears.
+ArmyComp siteEnemy(const GameState& s, int site);
+void siteWon(GameState& s, int site);
+
+// How long the campaign waits for a battle program that still runs without finishing.
+constexpr int kBattleTimeoutMs = 30 * 60 * 1000;
+
+}  // namespace fief
