@@ -1,6 +1,5 @@
 // The map's objects on the campaign screen: a click names the object and describes it in
-// the help lines (with the ruins', cave's and allies' third line), the outpost recruits,
-// the siege sites lay siege or open the siege screen; the rivals' armies on the march are
+// the help lines (with the ruins', cave's and allies' third line), the siege sites lay siege or open the siege screen; the rivals' armies on the march are
 // drawn along their way, and the siege camps show while a siege runs or a camp stands there.
 #include <map>
 #include <memory>
@@ -10,7 +9,6 @@
 #include "map/map_objects.h"
 #include "rivals/rival_hooks.h"
 #include "rivals/sieges.h"
-#include "turn/turn_screen.h"
 #include "ui/dialogs.h"
 
 namespace fief {
@@ -25,16 +23,6 @@ void describe(Camp1Frm& f, const MapObjectKind& k) {
   std::string d = g.text(1, k.description);
   for (const TextRef& t : MapObjectThirdLine(g.s, k.control)) d += " " + g.text(t.table, t.entry);
   f.ctl("Helper3").Caption = d;
-}
-
-void outpostClicked(Camp1Frm& f) {
-  Game& g = f.game();
-  if (g.s.OutpostState != kNone) return;
-  if (!isSet(g.s.BarracksBuilt)) {
-    g.setHelperText(4, 23);
-    return;
-  }
-  openIfBuilt(g, "ArmyFrm");
 }
 
 // A siege site: with a siege running, the siege screen; with a camp of the player there
@@ -107,7 +95,6 @@ struct Register {
           if (n == "SiegeImg2" && siegeSiteClicked(f, 1)) return;
           if (n == "SiegeImg3" && siegeSiteClicked(f, 2)) return;
           describe(f, *k);
-          if (n == "OutpostImg1") outpostClicked(f);
         });
       }
       f.refreshers.push_back([&f, home] {

@@ -11,8 +11,9 @@ namespace fief {
 
 struct Game;
 
-// The battle module's hand-over for the rivals' battles (installed by the battle module;
-// without one the battle is not fought and the rival's army stays as it is).
+// Replaces the hand-over of the rivals' battles (tests). By default a battle of the
+// rivals' turn waits until the end of turn is over and then goes to the battle module
+// (StartBattle); its outcome comes back through FinishRivalBattle.
 void setRivalBattleStarter(std::function<void(Game&, const RivalBattle&)> f);
 // Applies a rival battle's outcome when its results are confirmed.
 void FinishRivalBattle(Game& g, const RivalBattle& b, bool playerWon, const ArmyComp& enemyLeft);

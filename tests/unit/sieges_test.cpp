@@ -129,6 +129,23 @@ TEST_F(SiegeOnMap, LaidAtTheSiteThenStormedOnTurnTPlusThree) {
   EXPECT_EQ(g.s.SiegeState1, kNone);
 }
 
+TEST_F(SiegeOnMap, AcceptedStormIsFoughtByTheCampOnTheSite) {
+  std::vector<RivalBattle> storms;
+  setRivalBattleStarter([&](Game&, const RivalBattle& b) { storms.push_back(b); });
+  g.s.Rival1.Values[4] = kTrue;  // his castle
+  g.s.SiegeState1 = 0;
+  AdvanceSieges(g);
+  setRivalBattleStarter(nullptr);
+  EXPECT_EQ(kinds, std::vector<int>{14});
+  ASSERT_EQ(storms.size(), 1u);
+  EXPECT_EQ(storms[0].kind, RivalBattleKind::Storm);
+  EXPECT_EQ(storms[0].map, "castle1");
+  EXPECT_EQ(storms[0].camp, 1);
+  // The storm won: rival 1 is out of the game.
+  FinishRivalBattle(g, storms[0], true, ArmyComp{});
+  EXPECT_FALSE(isSet(g.s.Rival1.Active));
+}
+
 TEST_F(SiegeOnMap, SiegeScreenShowsTheArmyAndLifts) {
   g.s.SiegeState1 = 4;
   g.s.CampExists[1] = kTrue;
