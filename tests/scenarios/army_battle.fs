@@ -119,5 +119,16 @@ expect-screen MsgFrm.MsgLbl text = "The battle program ended without a result. T
 click MsgFrm.OkAniBtn
 expect ArmyCampSoldiers[0] = 387
 expect-query file fight_status.rz = {"exists": true, "size": 3, "text": "0\r\n"}
+
+# A battle program that runs on without a result: after half an hour the campaign comes back
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo51
+click MsgFrm.OkAniBtn
+wait 1790000
+expect-open !MsgFrm
+wait 10000
+expect-screen MsgFrm.MsgLbl text = "The battle program gave no result for a long time. The battle is not fought; your army stands as it was."
+click MsgFrm.OkAniBtn
+expect ArmyCampSoldiers[0] = 387
 key Camp1Frm F6
 expect-query file "Save Game/QuickSave.s15" = {"exists": true, "size": 792}

@@ -19,6 +19,9 @@ expect-screen Camp1Frm.WalkingImg picture = "walk_1_3"
 wait 150
 expect-screen Camp1Frm.ArmyCamp1Img left = 488
 expect-screen Camp1Frm.ArmyCamp1Img top = 1273
+# Its troop figure goes along with it
+expect-screen Camp1Frm.Trooper1Img left = 488
+expect-screen Camp1Frm.Trooper1Img top = 1303
 # Mid-step: no quick save, no end of turn
 key Camp1Frm F6
 expect-query file "Save Game/QuickSave.s15" = {"exists": false}

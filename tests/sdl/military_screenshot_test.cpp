@@ -14,7 +14,7 @@
 #include "campaign/program_start.h"
 #include "map/army_walk.h"
 #include "map/camp1_frm.h"
-#include "military/battle_session.h"
+#include "military/battle_screens.h"
 #include "military/military_screens.h"
 #include "sdl_game_dir.h"
 #include "ui/platform/sdl_shell.h"

@@ -42,6 +42,8 @@ void armyTimerTick(Game& g) {
   camp.Top = approach(camp.Top, ty, kStepPixels);
   walker.Left = camp.Left;
   walker.Top = camp.Top + 16;
+  // The camp's troop figure and status picture go along with it.
+  refreshCamps(*f);
   if (camp.Left != tx || camp.Top != ty) return;
   // Arrived: the timer stops, the walking figure goes and the step is counted.
   g.timers.disable("ArmyTimer");
@@ -73,9 +75,12 @@ const WaypointGraph& levelGraph(Game& g) {
 }
 
 void hideWaypointMarkers(Game& g) {
-  if (Camp1Frm* f = campScreen(g))
+  if (Camp1Frm* f = campScreen(g)) {
     for (auto& c : f->controls())
       if (c.Name.rfind("WalkTo", 0) == 0) c.Visible = false;
+    // A tooltip of a marker that is gone goes with it.
+    f->clearHover();
+  }
 }
 
 void SelectForWalking(Game& g, int k) {

@@ -1,4 +1,4 @@
-#include "military/battle_session.h"
+#include "military/battle_screens.h"
 
 #include <algorithm>
 #include <map>
