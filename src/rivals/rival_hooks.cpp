@@ -7,7 +7,7 @@
 #include "campaign/game.h"
 #include "map/camp1_frm.h"
 #include "military/armies.h"
-#include "military/battle_session.h"
+#include "military/battle_screens.h"
 #include "military/fight_files.h"
 #include "rivals/sieges.h"
 #include "turn/message_log.h"
