@@ -1,6 +1,8 @@
 // The map's objects on the campaign screen: a click names the object and describes it in
-// the help lines (with the ruins', cave's and allies' third line), the siege sites lay siege or open the siege screen; the rivals' armies on the march are
-// drawn along their way, and the siege camps show while a siege runs or a camp stands there.
+// the help lines (with the ruins', cave's and allies' third line); the battlefield offers
+// to meet the rival armies on their way; the siege sites lay siege or open the siege
+// screen. The rivals' armies on the march are drawn along their way, and the siege camps
+// show while a siege runs or a camp stands there.
 #include <map>
 #include <memory>
 
@@ -95,6 +97,7 @@ struct Register {
           if (n == "SiegeImg2" && siegeSiteClicked(f, 1)) return;
           if (n == "SiegeImg3" && siegeSiteClicked(f, 2)) return;
           describe(f, *k);
+          if (n == "BattlefieldImg1") OfferBattlefield(f.game());
         });
       }
       f.refreshers.push_back([&f, home] {

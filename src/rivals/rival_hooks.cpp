@@ -132,6 +132,16 @@ const bool kInstalled = [] {
     GameRivalEvents ev(g);
     RivalLordsTurn(g.s, g.rng, ev);
   });
+  // The battlefield's question: meet the rival armies on their way.
+  EventKind k;
+  k.choice = true;
+  k.accept = [](Game& g) {
+    for (const RivalBattle& b : InterceptBattles(g.s, g.s.SelectedCamp)) {
+      if (auto& start = battleStarter()) start(g, b);
+      else queueBattle(g, b);
+    }
+  };
+  registerEventKind(16, std::move(k));
   return true;
 }();
 
@@ -155,6 +165,12 @@ void StormCastle(Game& g, int site) {
   if (b.camp == 0) return;
   if (auto& start = battleStarter()) start(g, b);
   else startRivalBattle(g, b);
+}
+
+bool OfferBattlefield(Game& g) {
+  if (InterceptBattles(g.s, g.s.SelectedCamp).empty()) return false;
+  ShowEvent(g, 16, 117);
+  return true;
 }
 
 void LiftSiegeOnMap(Game& g, int site) {

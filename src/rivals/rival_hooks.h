@@ -24,6 +24,10 @@ void FinishRivalBattle(Game& g, const RivalBattle& b, bool playerWon, const Army
 void LaySiege(Game& g, int site);
 void StormCastle(Game& g, int site);
 void LiftSiegeOnMap(Game& g, int site);
+// The battlefield: asks whether the selected camp meets the rival armies on their way
+// (event kind 16, table 1 text 117); accepted, it fights each of them in turn. False when
+// no rival army is on its way or no camp is selected.
+bool OfferBattlefield(Game& g);
 // Opens the siege screen for site 1 or 2.
 void OpenSiegeScreen(Game& g, int site);
 

@@ -464,6 +464,28 @@ void rebels(GameState& s, Lord& r) {
 
 }  // namespace
 
+std::vector<RivalBattle> InterceptBattles(const GameState& s, int camp) {
+  std::vector<RivalBattle> out;
+  if (camp < 1 || camp > 3 || !isSet(s.CampExists[camp - 1])) return out;
+  for (int rival = 1; rival <= 2; ++rival) {
+    if (!RivalActive(s, rival)) continue;
+    for (int a = 0; a < RivalFieldArmies(rival); ++a) {
+      const uint8_t state = RivalArmyStateByte(s, rival, a);
+      if ((state != ArmyRaiding && state != ArmyMarching) || !stands(s, RivalArmyCamp(rival, a))) continue;
+      RivalBattle b;
+      b.kind = RivalBattleKind::Intercept;
+      b.rival = rival;
+      b.map = "field1";
+      b.site = s.BattleSite;
+      b.camp = static_cast<uint8_t>(camp);
+      b.enemyId = EnemyArmyId(RivalArmyCamp(rival, a));
+      b.enemyMorale = rival == 1 ? s.Rival1.Morale : s.Rival2.Morale;
+      out.push_back(b);
+    }
+  }
+  return out;
+}
+
 int RivalTaxRate(int h) {
   if (h < 11) return 0;
   if (h <= 30) return 10;
@@ -502,6 +524,9 @@ int RivalFieldArmies(int rival) { return rival == 1 ? 2 : 1; }
 uint8_t EnemyArmyId(int camp) { return static_cast<uint8_t>(7 + camp); }
 
 uint8_t& RivalArmyStateByte(GameState& s, int rival, int army) {
+  return rival == 1 ? s.Rival1.Bytes[1 + army] : s.Rival2.Bytes[1];
+}
+uint8_t RivalArmyStateByte(const GameState& s, int rival, int army) {
   return rival == 1 ? s.Rival1.Bytes[1 + army] : s.Rival2.Bytes[1];
 }
 int16_t& RivalArmyStrength(GameState& s, int rival, int army) {
@@ -595,11 +620,16 @@ void ApplyRivalBattle(GameState& s, RivalEvents& ev, const RivalBattle& b, bool 
     if (playerWon) ev.notice(60);
     return;
   }
-  // The rival's army keeps its survivors and goes home.
+  // The rival's army keeps its survivors and goes home; met on its way, it goes on.
   int army = -1;
   for (int a = 0; a < RivalFieldArmies(b.rival); ++a)
     if (EnemyArmyId(RivalArmyCamp(b.rival, a)) == b.enemyId) army = a;
-  if (army >= 0) setArmy(s, b.rival, army, enemyLeft, ArmyStrength(enemyLeft.total()));
+  if (army >= 0) {
+    const uint8_t state = RivalArmyStateByte(s, b.rival, army);
+    setArmy(s, b.rival, army, enemyLeft, ArmyStrength(enemyLeft.total()));
+    if (b.kind == RivalBattleKind::Intercept && enemyLeft.total() > 0) RivalArmyStateByte(s, b.rival, army) = state;
+  }
+  if (b.kind == RivalBattleKind::Intercept) return;
   if (b.kind == RivalBattleKind::VillageRaid) {
     if (!playerWon) {
       // The raiders plunder the county.

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "state/game_state.h"
 
@@ -20,6 +21,7 @@ enum class RivalBattleKind : uint8_t {
   VillageRaid,     // the village's militia against the raiding army (battle site 8, "village1")
   CastleDefence,   // the camp at the castle gate against the rival's host (battle site 8)
   Storm,           // a besieging camp storms the rival's castle (site 1 rival 1, site 2 rival 2)
+  Intercept,       // a camp meets a rival army on its way, from the battlefield ("field1")
 };
 
 struct RivalBattle {
@@ -63,6 +65,10 @@ void RivalLordsTurn(GameState& s, Rng& rng, RivalEvents& ev);
 // the rival army's survivors (composition order).
 void ApplyRivalBattle(GameState& s, RivalEvents& ev, const RivalBattle& b, bool playerWon, const ArmyComp& enemyLeft);
 
+// The battles a camp of the player offers from the battlefield: one against every rival
+// army raiding the village or marching on the castle.
+std::vector<RivalBattle> InterceptBattles(const GameState& s, int camp);
+
 // --- rules used on their own
 int RivalTaxRate(int happiness);            // 0, 10, 50, 60 or 80
 int AttackCountdown(int strength);          // 6, 4, 3 or 2 turns
@@ -80,6 +86,7 @@ uint8_t EnemyArmyId(int camp);              // 7..11 for EnemyCamp index 0..4
 // The per-rival values kept in the spare members of the rival records.
 enum RivalArmyState : uint8_t { ArmyNone = 0, ArmyHome = 1, ArmyRaiding = 2, ArmyMarching = 3 };
 uint8_t& RivalArmyStateByte(GameState& s, int rival, int army);
+uint8_t RivalArmyStateByte(const GameState& s, int rival, int army);
 int16_t& RivalArmyStrength(GameState& s, int rival, int army);
 uint8_t& RivalRaidEndTurn(GameState& s, int rival);
 int16_t& RivalFameShown(GameState& s, int rival);

@@ -70,3 +70,21 @@ click ResultsFrm.OkAniBtn
 expect Gold = 3000
 expect Crops = 6000
 expect EnemyCamp[1] = [0, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
+
+# His raiders march again; the first army meets them from the battlefield.
+set Rival1.Bytes[1] 2
+set Rival1WarState 3
+click Camp1Frm.BattlefieldImg1
+expect-screen Camp1Frm.Helper text = "Battlefield"
+expect-open MsgFrm
+expect MsgKind = 16
+click MsgFrm.OkAniBtn
+wait 1000
+expect-query programs = {"started": ["battledata.rz", "battledata.rz", "battledata.rz"], "ended": false}
+wait 4000
+fight-out 1 20 100 100,50,50,50,50,20,20,5,5,5,2,50,0,1 0,0,0,0,0,0,0,0,0,0,0,0,0,0
+put fight_status.rz 2
+wait 8000
+click ResultsFrm.OkAniBtn
+expect EnemyCamp[1] = [0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
+expect Rival1.Bytes[1] = 0

@@ -278,6 +278,34 @@ TEST_F(RivalsTest, ThievesUpkeepSaboteursAndRaisings) {
   EXPECT_FLOAT_EQ(s.Morale, morale - 25);
 }
 
+TEST_F(RivalsTest, ArmiesOnTheirWayCanBeMetFromTheBattlefield) {
+  // Rival 1's army A raids the village, army B stays home; rival 2's host marches.
+  s.EnemyCamp[RivalArmyCamp(1, 0)].set(Archer, 300);
+  RivalArmyStateByte(s, 1, 0) = ArmyRaiding;
+  s.EnemyCamp[RivalArmyCamp(1, 1)].set(Archer, 200);
+  RivalArmyStateByte(s, 1, 1) = ArmyHome;
+  s.EnemyCamp[RivalArmyCamp(2, 0)].set(Archer, 500);
+  RivalArmyStateByte(s, 2, 0) = ArmyMarching;
+  EXPECT_TRUE(InterceptBattles(s, 2).empty()) << "camp 2 does not exist";
+  const auto battles = InterceptBattles(s, 1);
+  ASSERT_EQ(battles.size(), 2u);
+  EXPECT_EQ(battles[0].enemyId, 8);
+  EXPECT_EQ(battles[1].enemyId, 11);
+  EXPECT_EQ(battles[0].map, "field1");
+  // A battle lost by the raiders leaves them on their way with their survivors; one that
+  // leaves nobody ends the march.
+  ArmyComp left;
+  left.set(Archer, 120);
+  ApplyRivalBattle(s, ev, battles[0], true, left);
+  EXPECT_EQ(s.EnemyCamp[RivalArmyCamp(1, 0)], left);
+  EXPECT_EQ(RivalArmyStateByte(s, 1, 0), ArmyRaiding);
+  ApplyRivalBattle(s, ev, battles[1], true, ArmyComp{});
+  EXPECT_EQ(RivalArmyStateByte(s, 2, 0), ArmyNone);
+  EXPECT_EQ(InterceptBattles(s, 1).size(), 1u);
+  s.Rival1.Active = kFalse;
+  EXPECT_TRUE(InterceptBattles(s, 1).empty());
+}
+
 // Fifty whole end-of-turns of a campaign with both rivals in play: the player guards the
 // dolmen (waypoint 5) until turn 30 and the obelisk (waypoint 17) throughout, then holds
 // the castle gate; his guard is trained to level 10 after rival 1's first assassin.
