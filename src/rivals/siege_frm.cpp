@@ -3,7 +3,8 @@
 // holds the site) or lift the siege.
 #include "campaign/game.h"
 #include "map/camp1_frm.h"
-#include "rivals/rival_hooks.h"
+#include "rivals/rival_lords.h"
+#include "rivals/rival_screens.h"
 #include "rivals/sieges.h"
 
 namespace fief {

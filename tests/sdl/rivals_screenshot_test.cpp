@@ -13,7 +13,7 @@
 #include "campaign/game.h"
 #include "campaign/program_start.h"
 #include "map/camp1_frm.h"
-#include "rivals/rival_hooks.h"
+#include "rivals/rival_screens.h"
 #include "rivals/rival_turn.h"
 #include "sdl_game_dir.h"
 #include "ui/platform/sdl_shell.h"

@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-#include "rivals/rival_hooks.h"
+#include "rivals/rival_lords.h"
 #include "rivals/rival_turn.h"
 #include "state/rng.h"
 #include "test_support.h"
@@ -313,7 +313,7 @@ struct RivalCampaign : test::GameFixture {
   std::vector<std::pair<int, RivalBattle>> battles;  // (turn, battle)
   RivalCampaign() {
     startCampaign(1);
-    setRivalBattleStarter([this](Game& game, const RivalBattle& b) { battles.emplace_back(game.s.TurnCounter, b); });
+    setRivalBattleStarter([this](Rules& game, const RivalBattle& b) { battles.emplace_back(game.s.TurnCounter, b); });
     // Refuse the turn's questions, close every other screen.
     answer = [](Form& f) {
       for (const char* b : {"Noanibtn", "OkAniBtn", "CloseLbl"}) {

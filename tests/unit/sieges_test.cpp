@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "map/camp1_frm.h"
-#include "rivals/rival_hooks.h"
+#include "rivals/rival_lords.h"
 #include "rivals/sieges.h"
 #include "test_support.h"
 #include "turn/turn.h"
@@ -131,7 +131,7 @@ TEST_F(SiegeOnMap, LaidAtTheSiteThenStormedOnTurnTPlusThree) {
 
 TEST_F(SiegeOnMap, AcceptedStormIsFoughtByTheCampOnTheSite) {
   std::vector<RivalBattle> storms;
-  setRivalBattleStarter([&](Game&, const RivalBattle& b) { storms.push_back(b); });
+  setRivalBattleStarter([&](Rules&, const RivalBattle& b) { storms.push_back(b); });
   g.s.Rival1.Values[4] = kTrue;  // his castle
   g.s.SiegeState1 = 0;
   AdvanceSieges(g);

@@ -1,18 +1,15 @@
-#include "rivals/rival_hooks.h"
-
+// The rivals' battles on the screens: a battle of the rivals' turn waits until the end of
+// turn is over (RivalBattleTimer), then goes to the battle module; the storm and the
+// battlefield go at once. A lost game opens the mission screen.
 #include <algorithm>
 #include <deque>
 #include <map>
 
 #include "campaign/game.h"
-#include "map/camp1_frm.h"
 #include "military/armies.h"
 #include "military/battle_screens.h"
 #include "military/fight_files.h"
-#include "rivals/sieges.h"
-#include "turn/message_log.h"
-#include "turn/turn.h"
-#include "ui/dialogs.h"
+#include "rivals/rival_lords.h"
 
 namespace fief {
 
@@ -20,13 +17,6 @@ namespace {
 
 constexpr const char* kRivalBattleTimer = "RivalBattleTimer";
 
-std::function<void(Game&, const RivalBattle&)>& battleStarter() {
-  static std::function<void(Game&, const RivalBattle&)> f;
-  return f;
-}
-
-// The rivals' battles wait until the end of turn is over (its fade screen closed), then
-// go to the battle module one after another.
 std::deque<RivalBattle>& pending(Game& g) {
   static std::map<Game*, std::deque<RivalBattle>> queues;
   return queues[&g];
@@ -55,7 +45,7 @@ int firstCamp(const GameState& s) {
 // host at the gate attacks again at the next end of turn, a storm does not happen.
 void notFought(Game& g, const RivalBattle& b) {
   if (b.kind == RivalBattleKind::VillageRaid) {
-    const ArmyComp& raiders = g.s.EnemyCamp[b.enemyId - 7];
+    const ArmyComp raiders = g.s.EnemyCamp[b.enemyId - 7];
     FinishRivalBattle(g, b, false, raiders);
   } else if (b.kind == RivalBattleKind::CastleDefence) {
     RivalAttackState(g.s, b.rival) = 0;
@@ -109,73 +99,23 @@ void queueBattle(Game& g, const RivalBattle& b) {
   t.enable(kRivalBattleTimer);
 }
 
-class GameRivalEvents : public RivalEvents {
- public:
-  explicit GameRivalEvents(Game& g) : g_(g) {}
-  void message(int list, int entry) override { AddMessage(g_, list, entry); }
-  void sound(const std::string& file) override {
-    if (g_.SoundAvailable) g_.PlaySound(kEventChannel, file);
-  }
-  void notice(int entry) override { ShowMessageBox(g_, g_.text(1, entry)); }
-  void defeat() override { g_.form("TipsFrm").showModal(); }
-  void battle(const RivalBattle& b) override {
-    if (auto& start = battleStarter()) start(g_, b);
-    else queueBattle(g_, b);
-  }
-
- private:
-  Game& g_;
-};
-
 const bool kInstalled = [] {
-  setRivalLordsTurn([](Game& g) {
-    GameRivalEvents ev(g);
-    RivalLordsTurn(g.s, g.rng, ev);
-  });
-  // The battlefield's question: meet the rival armies on their way.
-  EventKind k;
-  k.choice = true;
-  k.accept = [](Game& g) {
-    for (const RivalBattle& b : InterceptBattles(g.s, g.s.SelectedCamp)) {
-      if (auto& start = battleStarter()) start(g, b);
-      else queueBattle(g, b);
-    }
+  RivalHandOver h;
+  h.battle = [](Rules& r, const RivalBattle& b) {
+    Game* g = dynamic_cast<Game*>(&r);
+    if (!g) return;
+    // The turn's battles wait for the end of turn to be over; a storm or a battle from the
+    // battlefield is fought at once.
+    if (b.kind == RivalBattleKind::Storm) startRivalBattle(*g, b);
+    else queueBattle(*g, b);
   };
-  registerEventKind(16, std::move(k));
+  h.defeat = [](Rules& r) {
+    if (Game* g = dynamic_cast<Game*>(&r)) g->form("TipsFrm").showModal();
+  };
+  setRivalHandOver(std::move(h));
   return true;
 }();
 
 }  // namespace
-
-void setRivalBattleStarter(std::function<void(Game&, const RivalBattle&)> f) { battleStarter() = std::move(f); }
-
-void FinishRivalBattle(Game& g, const RivalBattle& b, bool playerWon, const ArmyComp& enemyLeft) {
-  GameRivalEvents ev(g);
-  ApplyRivalBattle(g.s, ev, b, playerWon, enemyLeft);
-  if (g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").refreshAll();
-}
-
-void LaySiege(Game& g, int site) {
-  if (DeclareSiege(g.s, site) && g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").refreshAll();
-}
-
-void StormCastle(Game& g, int site) {
-  // With the besieging camp gone from the site there is nobody to storm the walls.
-  const RivalBattle b = StormBattle(g.s, site);
-  if (b.camp == 0) return;
-  if (auto& start = battleStarter()) start(g, b);
-  else startRivalBattle(g, b);
-}
-
-bool OfferBattlefield(Game& g) {
-  if (InterceptBattles(g.s, g.s.SelectedCamp).empty()) return false;
-  ShowEvent(g, 16, 117);
-  return true;
-}
-
-void LiftSiegeOnMap(Game& g, int site) {
-  LiftSiege(g.s, site);
-  if (g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").refreshAll();
-}
 
 }  // namespace fief

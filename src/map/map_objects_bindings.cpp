@@ -9,7 +9,8 @@
 #include "campaign/game.h"
 #include "map/camp1_frm.h"
 #include "map/map_objects.h"
-#include "rivals/rival_hooks.h"
+#include "rivals/rival_lords.h"
+#include "rivals/rival_screens.h"
 #include "rivals/sieges.h"
 #include "ui/dialogs.h"
 
