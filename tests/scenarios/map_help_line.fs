@@ -36,6 +36,6 @@ expect-screen Camp1Frm.TooltipLbl visible = false
 click Camp1Frm.PreviewBtn
 expect-screen MapPreviewFrm.TitleLbl text = "Map of the County"
 expect-screen MapPreviewFrm.ViewFrameImg left = 20
-expect-screen MapPreviewFrm.ViewFrameImg top = 225
+expect-screen MapPreviewFrm.ViewFrameImg top = 265
 click MapPreviewFrm.OkAniBtn
 expect-open !MapPreviewFrm

@@ -619,8 +619,39 @@ void mapJobs(const Config& cfg, std::vector<Job>& jobs) {
       jobs.push_back([L, season, high](Output& o) {
         Canvas c(L->W, L->H);
         drawLandMap(c, *L, season, Detail{high});
-        o.png("graphics", std::string("graphics/") + (high ? "high" : "low") + "/map_s" + std::to_string(season) + ".png",
-              c.s);
+        const std::string folder = std::string("graphics/") + (high ? "high" : "low");
+        o.png("graphics", folder + "/map_s" + std::to_string(season) + ".png", c.s);
+        // The map preview's ground in the same season: the land scaled down, its names
+        // written again at a size that reads in the preview (the halo of each covers the
+        // shrunken name beneath). Fields, castle and objects are laid over it by the
+        // preview screen from the game.
+        Canvas pv(720, 540);
+        const double k = 720.0 / L->W;
+        cairo_save(pv.cr);
+        cairo_scale(pv.cr, k, 540.0 / L->H);
+        cairo_set_source_surface(pv.cr, c.s, 0, 0);
+        cairo_pattern_set_filter(cairo_get_source(pv.cr), CAIRO_FILTER_GOOD);
+        cairo_paint(pv.cr);
+        cairo_restore(pv.cr);
+        for (auto& lb : L->terrain["labels"]) {
+          const std::string name = lb["text"];
+          const double size = std::max(17.0, lb["size"].get<double>() * k * 1.25);
+          cairo_save(pv.cr);
+          cairo_translate(pv.cr, lb["at"][0].get<double>() * k, lb["at"][1].get<double>() * 540.0 / L->H);
+          cairo_rotate(pv.cr, lb.value("angle", 0.0) * M_PI / 180);
+          cairo_select_font_face(pv.cr, "EB Garamond 12", CAIRO_FONT_SLANT_ITALIC, CAIRO_FONT_WEIGHT_NORMAL);
+          cairo_set_font_size(pv.cr, size);
+          cairo_text_extents_t e;
+          cairo_text_extents(pv.cr, name.c_str(), &e);
+          cairo_move_to(pv.cr, -e.width / 2 - e.x_bearing, -e.height / 2 - e.y_bearing);
+          cairo_text_path(pv.cr, name.c_str());
+          setColor(pv.cr, hex("#efe2bd"), 0.95);
+          cairo_set_line_width(pv.cr, size * 0.3);
+          cairo_stroke(pv.cr);
+          text(pv.cr, name, 0, 0, size, hex("#3a200c"), true, true);
+          cairo_restore(pv.cr);
+        }
+        o.png("graphics", folder + "/map_preview_s" + std::to_string(season) + ".png", pv.s);
       });
   const char* names[] = {"field1", "field2", "field3",  "field4",      "village1", "ruins1",
                          "keep2",  "bailey2", "fort2", "stronghold2", "castle2"};

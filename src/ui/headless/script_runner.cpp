@@ -70,6 +70,7 @@ json controlJson(Form& f, const Control& c) {
   }
   if (c.Kind == ControlKind::CheckBox) o["checked"] = c.Checked;
   if (c.Kind == ControlKind::ProgressBar) { o["value"] = c.Value; o["max"] = c.Max; }
+  if (c.Kind == ControlKind::Chart) o["points"] = c.Points;
   return o;
 }
 
@@ -129,6 +130,25 @@ class Runner {
 
   void needRunning() {
     if (shell_.ended()) fail("the program has ended");
+  }
+
+  // The pointer of a click or a move: the point X Y of the control (from its top left
+  // corner) in its form's coordinates when the command gives one, else unknown.
+  EventArgs pointOf(Form& f, const Control& c, const std::vector<std::string>& w) {
+    EventArgs a;
+    if (w.size() < 4) return a;
+    int x = c.Left, y = c.Top;
+    for (const Control* p = f.find(c.Panel); p; p = p->Panel.empty() ? nullptr : f.find(p->Panel)) {
+      x += p->Left;
+      y += p->Top;
+    }
+    try {
+      a.x = x + std::stoi(w[2]);
+      a.y = y + std::stoi(w[3]);
+    } catch (const std::exception&) {
+      fail("a point is two whole numbers: " + w[2] + " " + w[3]);
+    }
+    return a;
   }
 
   // "Form.Control" -> the open form and its control, checking that input may reach it.
@@ -191,9 +211,9 @@ class Runner {
       if (shell_.ended()) return;
       if (!game_.formExists("Camp1Frm") || !game_.form("Camp1Frm").Visible) fail("the campaign screen did not open");
     } else if (cmd == "click" || cmd == "rclick") {
-      need(w, 2, "click FORM.CONTROL");
+      need(w, 2, "click FORM.CONTROL [X Y]");
       auto [f, c] = target(w[1], true);
-      EventArgs a;
+      EventArgs a = pointOf(*f, *c, w);
       a.button = cmd == "click" ? MouseButton::Left : MouseButton::Right;
       bool any = f->fire(c->Name, Ev::MouseDown, a);
       if (f->Visible || f->Loaded) any |= f->fire(c->Name, Ev::MouseUp, a);
@@ -210,10 +230,10 @@ class Runner {
       auto [f, c] = target(w[1], false);
       f->fire(c->Name, Ev::MouseUp, {});
     } else if (cmd == "move") {
-      need(w, 2, "move FORM.CONTROL");
+      need(w, 2, "move FORM.CONTROL [X Y]");
       auto [f, c] = target(w[1], false);
       if (!c->Visible) fail(w[1] + " is hidden");
-      f->fire(c->Name, Ev::MouseMove, {});
+      f->fire(c->Name, Ev::MouseMove, pointOf(*f, *c, w));
     } else if (cmd == "key") {
       need(w, 3, "key FORM KEY");
       Form* f = openForm(w[1]);

@@ -407,7 +407,7 @@ void SdlShell::mouseMove(int x, int y) {
   looks_.hoverControl = name;
   if (!f) return;
   // A move over the bare form reaches the handler bound under the form's own name.
-  if (f->fire(c ? c->Name : f->name(), Ev::MouseMove, {})) dirty_ = true;
+  if (f->fire(c ? c->Name : f->name(), Ev::MouseMove, pointer(*f, x, y))) dirty_ = true;
 }
 
 void SdlShell::mouseDown(int x, int y, MouseButton b) {
@@ -434,9 +434,18 @@ void SdlShell::mouseDown(int x, int y, MouseButton b) {
     int row = renderer_->listRowAt(f, *c, r, y);
     if (row >= 0) c->ListIndex = row;
   }
-  EventArgs a;
+  EventArgs a = pointer(*f, x, y);
   a.button = b;
   if (c) f->fire(c->Name, Ev::MouseDown, a);
+}
+
+EventArgs SdlShell::pointer(const Form& f, int x, int y) const {
+  // Handlers see the pointer in their form's coordinates.
+  const SDL_Rect fr = Renderer::formRect(f, logicalW_, logicalH_);
+  EventArgs a;
+  a.x = x - fr.x;
+  a.y = y - fr.y;
+  return a;
 }
 
 void SdlShell::mouseUp(int x, int y, MouseButton b) {
@@ -446,7 +455,7 @@ void SdlShell::mouseUp(int x, int y, MouseButton b) {
   looks_.pressedForm = nullptr;
   dirty_ = true;
   if (!f || b != downButton_ || std::find(forms_.forms().begin(), forms_.forms().end(), f) == forms_.forms().end()) return;
-  EventArgs a;
+  EventArgs a = pointer(*f, x, y);
   a.button = b;
   if (!name.empty()) f->fire(name, Ev::MouseUp, a);
   if (b != MouseButton::Left || std::find(forms_.forms().begin(), forms_.forms().end(), f) == forms_.forms().end()) return;

@@ -104,6 +104,7 @@ class SdlShell : public Shell {
 
  private:
   void open(Form& f);
+  EventArgs pointer(const Form& f, int x, int y) const;  // a logical-screen point in f's coordinates
   void loop(const std::function<bool()>& done);
   void handle(const SDL_Event& e);
   void updateLogicalSize();
