@@ -124,6 +124,7 @@ void InitialState(Game& g) {
   s.ScrollSpeed = 1.0f;
   s.HomeWaypoint = 2;
   g.tables = makeGameTables(d, s.ScienceLevel);
+  g.chronicle.restart(s);
 }
 
 void CampaignStart(Game& g) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "campaign/chronicle.h"
 #include "campaign/game_tables.h"
 #include "campaign/option_files.h"
 #include "campaign/texts.h"
@@ -31,6 +32,7 @@ struct Game {
   TextTables texts;
   Rng rng;
   MessageLog log;
+  Chronicle chronicle;  // the county's figures turn by turn (realm overview)
   OptimSettings optim;
   TimerSet timers;
 

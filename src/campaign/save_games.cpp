@@ -1,7 +1,9 @@
 #include "campaign/save_games.h"
 
+#include <cstdio>
 #include <filesystem>
 
+#include "campaign/chronicle_file.h"
 #include "campaign/files.h"
 #include "campaign/game.h"
 #include "map/camp1_frm.h"
@@ -42,7 +44,14 @@ void LoadGameState(Game& g, const GameState& loaded) {
 bool WriteSave(Game& g, const std::string& name, std::string& err) {
   std::error_code ec;
   std::filesystem::create_directories(g.path("Save Game"), ec);
-  return writeFileAtomic(savePath(g, name), encodeSave(g.s), err);
+  const std::vector<uint8_t> record = encodeSave(g.s);
+  const std::string path = savePath(g, name);
+  if (!writeFileAtomic(path, record, err)) return false;
+  // The chronicle goes beside the save. Without it the game is still saved whole; its
+  // history then restarts when it is loaded.
+  std::string why;
+  if (!writeChronicleFile(chroniclePath(path), g.chronicle, record, why)) std::fprintf(stderr, "%s\n", why.c_str());
+  return true;
 }
 
 bool ReadSave(Game& g, const std::string& name, std::string& err) {
@@ -57,6 +66,8 @@ bool ReadSave(Game& g, const std::string& name, std::string& err) {
     return false;
   }
   LoadGameState(g, scratch);
+  // The history kept beside this save, or a fresh one from the loaded county.
+  if (!readChronicleFile(chroniclePath(path), bytes, g.chronicle, why)) g.chronicle.restart(g.s);
   return true;
 }
 

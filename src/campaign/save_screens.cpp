@@ -4,6 +4,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include "campaign/chronicle_file.h"
 #include "campaign/game.h"
 #include "campaign/save_games.h"
 #include "ui/dialogs.h"
@@ -127,7 +128,9 @@ class SaveListFrm : public Form {
     }
     // The file chosen in the list, with its extension.
     std::error_code ec;
-    fs::remove(fs::path(g_.path("Save Game")) / (name + g_.s.SaveExtension), ec);
+    const fs::path file = fs::path(g_.path("Save Game")) / (name + g_.s.SaveExtension);
+    fs::remove(file, ec);
+    fs::remove(chroniclePath(file.string()), ec);
     ctl("FileNameTxt").Caption.clear();
     ctl("FileDateLbl").Caption.clear();
     refreshList();

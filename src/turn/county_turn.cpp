@@ -5,6 +5,7 @@
 // ties to even and wraps to the field's width.
 #include "campaign/game.h"
 #include "county/county.h"
+#include "military/agents.h"
 #include "state/arith.h"
 #include "turn/turn.h"
 #include "turn/turn_screen.h"
@@ -369,9 +370,8 @@ void AdvanceObjectMission(Game& g) {
   g.reseed();
   const long long roll = g.rng.draw(100, 100);
   if (roll >= 130) {
-    // Target 1 is the obelisk (blessing 6), target 2 the dolmen (blessing 0).
-    if (s.ObjectMissionTarget == 1) s.CountyBlessings[6] = 1;
-    else if (s.ObjectMissionTarget == 2) s.CountyBlessings[0] = 1;
+    // Area 1 wins the obelisk, area 2 the dolmen, area 3 the great chapel.
+    if (const int b = scoutedBlessing(s.ObjectMissionTarget); b >= 0) s.CountyBlessings[b] = 1;
     s.TurnAnimationFlags[1] = 1;
     AddMessage(g, 2, 85);
   } else {

@@ -95,6 +95,7 @@ void EndTurn(Game& g) {
   ApplySeason(g);
   RivalTurn(g);
   ClampCountyValues(g);
+  g.chronicle.record(s);
   if (g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").refreshStatus();
   if (g.SoundAvailable && s.Season >= 1 && s.Season <= 4) {
     static const char* const kFauna[4] = {"fauna01.wav", "fauna02.wav", "fauna03.wav", "fauna04.wav"};

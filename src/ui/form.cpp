@@ -19,6 +19,7 @@ const char* kindName(ControlKind k) {
     case ControlKind::CheckBox: return "checkbox";
     case ControlKind::TextBox: return "textbox";
     case ControlKind::ProgressBar: return "progressbar";
+    case ControlKind::Chart: return "chart";
     case ControlKind::Panel: return "panel";
     case ControlKind::Timer: return "timer";
   }
@@ -176,6 +177,7 @@ Control checkBox(const std::string& n, int l, int t, int w, int h, const std::st
 }
 Control textBox(const std::string& n, int l, int t, int w, int h) { return make(ControlKind::TextBox, n, l, t, w, h); }
 Control progressBar(const std::string& n, int l, int t, int w, int h) { return make(ControlKind::ProgressBar, n, l, t, w, h); }
+Control chart(const std::string& n, int l, int t, int w, int h) { return make(ControlKind::Chart, n, l, t, w, h); }
 Control panel(const std::string& n, int l, int t, int w, int h) { return make(ControlKind::Panel, n, l, t, w, h); }
 
 }  // namespace fief

@@ -15,7 +15,7 @@ namespace fief {
 
 struct Game;
 
-enum class ControlKind { Label, Button, Image, List, FileList, CheckBox, TextBox, ProgressBar, Panel, Timer };
+enum class ControlKind { Label, Button, Image, List, FileList, CheckBox, TextBox, ProgressBar, Panel, Timer, Chart };
 const char* kindName(ControlKind k);
 
 enum class Ev { Click, MouseDown, MouseUp, MouseMove, Change };
@@ -56,6 +56,7 @@ struct Control {
   int ListIndex = -1;
   bool Checked = false;       // check boxes
   int Value = 0, Max = 100;   // progress bars
+  std::vector<double> Points; // line charts: the values from left to right
   std::string Path, Pattern;  // file lists: folder and pattern
   bool Hold = false;          // press-and-hold button (repeats while held)
   std::string Panel;          // name of the panel this control belongs to (hidden with it)
@@ -149,6 +150,7 @@ Control checkBox(const std::string& name, int l, int t, int w, int h, const std:
 Control textBox(const std::string& name, int l, int t, int w, int h);
 Control progressBar(const std::string& name, int l, int t, int w, int h);
 Control panel(const std::string& name, int l, int t, int w, int h);
+Control chart(const std::string& name, int l, int t, int w, int h);  // a small line chart of Points
 
 // The per-screen set-up, run by the shells before a screen's load handler: when the
 // display asks for it (Game::ScaleForms), a dialog and its controls are enlarged by 1.25

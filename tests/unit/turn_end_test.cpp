@@ -94,7 +94,7 @@ TEST_F(TurnEndTest, ShortageColoursOnTheCampaignScreen) {
 
 TEST_F(TurnEndTest, ObjectMissionRoll) {
   struct Case { int target; double r; int blessing; int entry; int flag; };
-  const Case cases[] = {{1, 0.29, -1, 86, 2}, {1, 0.30, 6, 85, 1}, {2, 0.99, 0, 85, 1}};
+  const Case cases[] = {{1, 0.29, -1, 86, 2}, {1, 0.30, 6, 85, 1}, {2, 0.99, 0, 85, 1}, {3, 0.5, 4, 85, 1}};
   for (const auto& c : cases) {
     GameState& s = g.s;
     s.CountyBlessings.fill(0);

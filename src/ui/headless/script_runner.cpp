@@ -70,6 +70,7 @@ json controlJson(Form& f, const Control& c) {
   }
   if (c.Kind == ControlKind::CheckBox) o["checked"] = c.Checked;
   if (c.Kind == ControlKind::ProgressBar) { o["value"] = c.Value; o["max"] = c.Max; }
+  if (c.Kind == ControlKind::Chart) o["points"] = c.Points;
   return o;
 }
 

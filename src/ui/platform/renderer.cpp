@@ -617,7 +617,41 @@ void Renderer::drawControl(Form& f, const PlacedControl& p, const InputLooks& lo
       break;
     case ControlKind::Timer:
       break;
+    case ControlKind::Chart:
+      drawChart(c, r);
+      break;
   }
+}
+
+// A line chart: the points spread over the width, the lowest at the bottom and the
+// highest at the top (a flat line in the middle when all are equal), drawn two pixels
+// thick in the control's colour with a dot on the newest value.
+void Renderer::drawChart(const Control& c, const SDL_Rect& r) {
+  drawSlice("list_bg", r, 12);
+  const SDL_Rect in{r.x + 6, r.y + 6, r.w - 12, r.h - 12};
+  if (c.Points.empty() || in.w < 2 || in.h < 2) return;
+  const auto [lo, hi] = std::minmax_element(c.Points.begin(), c.Points.end());
+  const double span = *hi - *lo;
+  const size_t n = c.Points.size();
+  std::vector<SDL_Point> pts(n);
+  for (size_t i = 0; i < n; ++i) {
+    const double fx = n == 1 ? 1.0 : static_cast<double>(i) / static_cast<double>(n - 1);
+    const double fy = span > 0 ? (c.Points[i] - *lo) / span : 0.5;
+    pts[i] = SDL_Point{in.x + static_cast<int>(fx * (in.w - 1) + 0.5), in.y + in.h - 1 - static_cast<int>(fy * (in.h - 1) + 0.5)};
+  }
+  // The faint base line of the lowest value.
+  SDL_SetRenderDrawColor(r_, 120, 90, 40, 90);
+  SDL_RenderDrawLine(r_, in.x, in.y + in.h - 1, in.x + in.w - 1, in.y + in.h - 1);
+  const uint32_t ink = c.ForeColor;
+  SDL_SetRenderDrawColor(r_, (ink >> 16) & 0xFF, (ink >> 8) & 0xFF, ink & 0xFF, 255);
+  if (n > 1) {
+    SDL_RenderDrawLines(r_, pts.data(), static_cast<int>(n));
+    for (auto& p : pts) p.y -= 1;
+    SDL_RenderDrawLines(r_, pts.data(), static_cast<int>(n));
+    for (auto& p : pts) p.y += 1;
+  }
+  const SDL_Rect dot{pts.back().x - 2, pts.back().y - 2, 5, 5};
+  SDL_RenderFillRect(r_, &dot);
 }
 
 }  // namespace fief

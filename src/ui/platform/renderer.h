@@ -105,6 +105,7 @@ class Renderer {
   void drawText(const Control& c, const std::string& text, const SDL_Rect& box, int align, bool vcentre,
                 uint32_t colour, const std::string& owner);
   void drawControl(Form& f, const PlacedControl& p, const InputLooks& looks);
+  void drawChart(const Control& c, const SDL_Rect& r);
   void problem(const std::string& what);
   void checkInk(const Form& f, const SDL_Rect& formRect);
   SDL_Texture* lineTexture(TTF_Font* f, const std::string& line, uint32_t colour, int& w, int& h);

@@ -1,0 +1,289 @@
+// The diplomacy screen: the two rival lords and the ten neighbouring counties, the four
+// missions with their prices, war declarations, and the trade panel that sets the two
+// standing deals.
+#include <algorithm>
+
+#include "campaign/game.h"
+#include "map/camp1_frm.h"
+#include "rivals/diplomacy.h"
+#include "ui/dialogs.h"
+
+namespace fief {
+
+namespace {
+constexpr uint32_t kChosenInk = 0x8A2A0A;  // the active list's heading, the chosen mission
+const char* const kGoodPictures[3] = {"slot_wood", "slot_stone", "slot_ore"};
+
+// The war question (kinds 9 and 10, rival 1 and 2) and the gift's thanks (kind 19).
+const bool kRegistered = [] {
+  for (int r = 1; r <= 2; ++r) {
+    EventKind k;
+    k.choice = true;
+    k.picture = r == 1 ? "rival1" : "rival2";
+    k.accept = [r](Game& g) { ConfirmWar(g, r); };
+    k.refuse = [r](Game& g) { WithdrawWar(g.s, r); };
+    registerEventKind(8 + r, k);
+  }
+  EventKind gift;
+  gift.picture = "diplo4res";
+  registerEventKind(19, gift);
+  return true;
+}();
+}  // namespace
+
+class DiploFrm : public Form {
+ public:
+  DiploView view = DiploView::Counties;
+  int rival = 1;   // 1..2
+  int county = 1;  // 1..10
+  int chosen = -1; // the chosen mission, -1 none
+
+  explicit DiploFrm(Game& g) : Form(g, "DiploFrm") {
+    Control& t = add(label("TitleLbl", 24, 16, 652, 28));
+    t.Title = true;
+    t.FontSize = 16;
+    t.Align = 1;
+    // The lords: the rivals above, the counties below; a heading makes its list active.
+    add(label("Label4", 80, 56, 218, 22)).Title = true;
+    add(listBox("RivalsLst", 28, 80, 270, 52));
+    add(label("Label5", 28, 140, 270, 22)).Title = true;
+    add(listBox("CountyLst", 28, 164, 270, 222));
+    add(label("StatusLbl", 28, 390, 270, 40)).FontSize = 11;
+    onClick("Label4", [this] { activate(DiploView::Rivals); });
+    onClick("Label5", [this] { activate(DiploView::Counties); });
+    on("RivalsLst", Ev::Click, [this](const EventArgs&) {
+      if (ctl("RivalsLst").ListIndex >= 0) rival = ctl("RivalsLst").ListIndex + 1;
+      activate(DiploView::Rivals);
+    });
+    on("CountyLst", Ev::Click, [this](const EventArgs&) {
+      if (ctl("CountyLst").ListIndex >= 0) county = ctl("CountyLst").ListIndex + 1;
+      activate(DiploView::Counties);
+    });
+
+    // The missions.
+    add(panel("MissionPnl", 316, 80, 360, 330));
+    for (int m = 0; m < kDiploMissions; ++m) {
+      const DiploMissionInfo& info = diploMission(static_cast<DiploMission>(m));
+      Control& b = add(button(info.button, m * 90, 0, 86, 40));
+      b.Panel = "MissionPnl";
+      b.FontSize = 11;
+      onClick(info.button, [this, m] { chooseMission(m); });
+    }
+    for (Control c : {image("MissionImg", 0, 52, 128, 128), label("UnitNameLbl", 140, 52, 216, 26),
+                      label("GoldCaptionLbl", 140, 82, 100, 22), label("GoldLbl", 244, 82, 110, 22),
+                      label("LUMO_Label5", 140, 108, 216, 140), button("EnvoyAniBtn", 140, 270, 150, 40)}) {
+      c.Panel = "MissionPnl";
+      add(c);
+    }
+    ctl("UnitNameLbl").Title = true;
+    ctl("LUMO_Label5").FontSize = 11;
+    onClick("EnvoyAniBtn", [this] { send(); });
+
+    // The trade panel.
+    add(panel("TradePnl", 316, 80, 360, 330));
+    for (int side = 0; side < 2; ++side) {
+      const int x = side * 182;
+      const std::string n = side == 0 ? "" : "2";
+      for (Control c : {label(side == 0 ? "SellCaptionLbl" : "BuyCaptionLbl", x + 2, 0, 176, 22),
+                        listBox(side == 0 ? "SellLst" : "BuyLst", x + 2, 24, 100, 72),
+                        image(side == 0 ? "SellImg" : "BuyImg", x + 110, 24, 64, 64),
+                        button("DownAniBtn" + n, x + 2, 98, 40, 32, "-"), label("TradeLbl" + n, x + 46, 98, 86, 32),
+                        button("UpAniBtn" + n, x + 136, 98, 40, 32, "+"),
+                        label(side == 0 ? "SellQtyCaptionLbl" : "BuyQtyCaptionLbl", x + 2, 140, 176, 20),
+                        label(side == 0 ? "SellQtyLbl" : "BuyQtyLbl", x + 2, 160, 176, 22),
+                        label(side == 0 ? "SellGoldCaptionLbl" : "BuyGoldCaptionLbl", x + 2, 186, 176, 20),
+                        label(side == 0 ? "SellGoldLbl" : "BuyGoldLbl", x + 2, 206, 176, 22)}) {
+        c.Panel = "TradePnl";
+        if (c.Kind == ControlKind::Label && c.Name.find("Caption") != std::string::npos) c.FontSize = 10;
+        add(c);
+      }
+      ctl((side == 0 ? "SellCaptionLbl" : "BuyCaptionLbl")).Title = true;
+      ctl((side == 0 ? "SellCaptionLbl" : "BuyCaptionLbl")).FontSize = 12;
+      ctl("TradeLbl" + n).Align = 1;
+      const int dir[2] = {-1, +1};
+      for (int d = 0; d < 2; ++d)
+        onClick((d == 0 ? "DownAniBtn" : "UpAniBtn") + n, [this, side, step = dir[d]] {
+          if (side == 0) StepSellPercent(g_.s, step);
+          else StepBuyPercent(g_.s, step);
+          showTrade();
+        });
+    }
+    on("SellLst", Ev::Click, [this](const EventArgs&) {
+      ChooseSellGood(g_.s, std::max(0, ctl("SellLst").ListIndex));
+      showTrade();
+    });
+    on("BuyLst", Ev::Click, [this](const EventArgs&) {
+      ChooseBuyGood(g_.s, std::max(0, ctl("BuyLst").ListIndex));
+      showTrade();
+    });
+    Control& ts = add(label("TradeStatusLbl", 2, 240, 356, 44));
+    ts.Panel = "TradePnl";
+    ts.FontSize = 11;
+
+    add(label("Helper", 28, 436, 648, 20)).FontSize = 10;
+    add(button("WarBtn", 40, 462, 180, 38));
+    add(button("TradeBtn", 260, 462, 180, 38));
+    add(button("OkAniBtn", 480, 462, 180, 38));
+    onClick("WarBtn", [this] { declareWar(); });
+    onClick("TradeBtn", [this] { toggleTrade(); });
+    onClick("OkAniBtn", [this] {
+      chosen = -1;  // the gift switch and the other choices go with the screen
+      close();
+    });
+  }
+
+  void Form_Load() override {
+    g_.ShowText(ctl("TitleLbl"), 17, 3);
+    g_.ShowText(ctl("Label4"), 126, 4);
+    g_.ShowText(ctl("Label5"), 125, 4);
+    ctl("RivalsLst").Items = {g_.text(5, 20), g_.text(5, 21)};
+    for (int m = 0; m < kDiploMissions; ++m) {
+      const DiploMissionInfo& info = diploMission(static_cast<DiploMission>(m));
+      g_.ShowText(ctl(info.button), info.nameEntry, info.nameTable);
+    }
+    g_.ShowText(ctl("GoldCaptionLbl"), 90, 4);
+    g_.ShowText(ctl("EnvoyAniBtn"), 24, 5);
+    g_.ShowText(ctl("WarBtn"), 98, 3);
+    g_.ShowText(ctl("TradeBtn"), 99, 3);
+    g_.ShowText(ctl("OkAniBtn"), 22, 3);
+    g_.ShowText(ctl("SellCaptionLbl"), 128, 4);
+    g_.ShowText(ctl("BuyCaptionLbl"), 135, 4);
+    g_.ShowText(ctl("SellQtyCaptionLbl"), 29, 5);
+    g_.ShowText(ctl("SellGoldCaptionLbl"), 30, 5);
+    g_.ShowText(ctl("BuyQtyCaptionLbl"), 31, 5);
+    g_.ShowText(ctl("BuyGoldCaptionLbl"), 32, 5);
+    for (const char* l : {"SellLst", "BuyLst"}) ctl(l).Items = {g_.text(3, 2), g_.text(3, 3), g_.text(3, 4)};
+    ctl("Helper").Caption.clear();
+    rival = 1;
+    county = 1;
+    chosen = -1;
+    ctl("RivalsLst").ListIndex = -1;
+    ctl("CountyLst").ListIndex = 0;
+    ctl("TradePnl").Visible = false;
+    showMission();
+    activate(DiploView::Counties);
+  }
+
+  void Form_KeyUp(Key k) override {
+    if (k == Key::Escape) fire("OkAniBtn", Ev::Click);
+  }
+
+ private:
+  // Makes a list the active one and shows the chosen lord's state.
+  void activate(DiploView v) {
+    view = v;
+    ctl("Label4").ForeColor = v == DiploView::Rivals ? kChosenInk : kDefaultColour;
+    ctl("Label5").ForeColor = v == DiploView::Counties ? kChosenInk : kDefaultColour;
+    ctl("RivalsLst").ListIndex = v == DiploView::Rivals ? rival - 1 : -1;
+    ctl("CountyLst").ListIndex = v == DiploView::Counties ? county - 1 : -1;
+    ctl("WarBtn").Enabled = v == DiploView::Rivals;
+    showLords();
+  }
+
+  void showLords() {
+    const GameState& s = g_.s;
+    // A won-over county carries its mark in the list.
+    std::vector<std::string> counties;
+    for (int k = 1; k <= 10; ++k) {
+      std::string name = g_.text(5, 9 + k);
+      if (s.CountyRelation[k - 1] == kWonOver) name += " - " + g_.text(4, 154);
+      counties.push_back(name);
+    }
+    ctl("CountyLst").Items = counties;
+    std::string status;
+    if (view == DiploView::Rivals) {
+      for (int e : rivalStatusEntries(s, rival)) status += (status.empty() ? "" : " - ") + g_.text(4, e);
+    } else {
+      const uint8_t rel = s.CountyRelation[county - 1];
+      if (rel == 0) status = g_.text(5, 22);
+      else if (rel == kWonOver) status = g_.text(4, 154);
+      else status = g_.text(4, 119) + " - " + g_.text(5, 23) + ": " + std::to_string(rel - 1);
+    }
+    ctl("StatusLbl").Caption = status;
+  }
+
+  void chooseMission(int m) {
+    chosen = m;
+    ctl("Helper").Caption.clear();
+    showMission();
+  }
+
+  void showMission() {
+    for (int m = 0; m < kDiploMissions; ++m)
+      ctl(diploMission(static_cast<DiploMission>(m)).button).ForeColor = m == chosen ? kChosenInk : kDefaultColour;
+    const bool any = chosen >= 0;
+    for (const char* c : {"MissionImg", "UnitNameLbl", "GoldCaptionLbl", "GoldLbl", "LUMO_Label5"}) ctl(c).Visible = any;
+    if (!any) return;
+    const DiploMissionInfo& info = diploMission(static_cast<DiploMission>(chosen));
+    ctl("MissionImg").Picture = info.picture;
+    g_.ShowText(ctl("UnitNameLbl"), info.nameEntry, info.nameTable);
+    ctl("GoldLbl").Caption = std::to_string(info.price);
+    g_.ShowText(ctl("LUMO_Label5"), info.helpEntry, 5);
+  }
+
+  void send() {
+    if (chosen < 0) {
+      g_.ShowText(ctl("Helper"), 22, 4);
+      return;
+    }
+    const auto m = static_cast<DiploMission>(chosen);
+    const MissionOutcome o = SendMission(g_.s, m, view, view == DiploView::Rivals ? rival : county);
+    ctl("Helper").Caption.clear();
+    switch (o) {
+      case MissionOutcome::Done:
+        if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+        if (m == DiploMission::Gift) ShowEvent(g_, 19, 122);
+        break;
+      case MissionOutcome::NotEnoughGold: g_.ShowText(ctl("Helper"), 17, 4); break;
+      case MissionOutcome::Refused: g_.ShowText(ctl("Helper"), 24, 4); break;
+      case MissionOutcome::NoEffect: break;
+    }
+    showLords();
+  }
+
+  void declareWar() {
+    if (view != DiploView::Rivals) return;
+    switch (DeclareWar(g_.s, rival)) {
+      case WarOutcome::OneWarAtATime: g_.ShowText(ctl("Helper"), 32, 4); break;
+      case WarOutcome::OutOfGame: g_.ShowText(ctl("Helper"), 129, 4); break;
+      case WarOutcome::Asked:
+        ctl("Helper").Caption.clear();
+        ShowEvent(g_, 8 + rival, 116);
+        break;
+    }
+    showLords();
+  }
+
+  void toggleTrade() {
+    Control& p = ctl("TradePnl");
+    p.Visible = !p.Visible;
+    ctl("MissionPnl").Visible = !p.Visible;
+    ctl("TradeBtn").ForeColor = p.Visible ? kChosenInk : kDefaultColour;
+    if (p.Visible) {
+      // The panel opens on the goods of the standing deals: looking never changes them.
+      ctl("SellLst").ListIndex = std::clamp<int>(g_.s.SellGood, 1, 3) - 1;
+      ctl("BuyLst").ListIndex = std::clamp<int>(g_.s.BuyGood, 1, 3) - 1;
+      showTrade();
+    }
+  }
+
+  void showTrade() {
+    const GameState& s = g_.s;
+    ctl("TradeLbl").Caption = std::to_string(s.SellPercent) + " %";
+    ctl("TradeLbl2").Caption = std::to_string(s.BuyPercent) + " %";
+    const int sell = std::clamp<int>(s.SellGood, 1, 3), buy = std::clamp<int>(s.BuyGood, 1, 3);
+    ctl("SellImg").Picture = kGoodPictures[sell - 1];
+    ctl("BuyImg").Picture = kGoodPictures[buy - 1];
+    const TradeOffer out = exportOffer(s), in = importOffer(s);
+    ctl("SellQtyLbl").Caption = std::to_string(out.quantity) + " " + g_.text(3, 1 + sell);
+    ctl("SellGoldLbl").Caption = "+" + std::to_string(out.gold);
+    ctl("BuyQtyLbl").Caption = std::to_string(in.quantity) + " " + g_.text(3, 1 + buy);
+    ctl("BuyGoldLbl").Caption = "-" + std::to_string(in.gold);
+    const bool runs = tradeRuns(s);
+    g_.ShowText(ctl("TradeStatusLbl"), runs ? 27 : 28, 5);
+    ctl("TradeStatusLbl").ForeColor = runs ? kDefaultColour : kWarningColour;
+  }
+};
+FIEF_REGISTER_FORM(DiploFrm);
+
+}  // namespace fief

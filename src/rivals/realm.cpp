@@ -1,0 +1,89 @@
+#include "rivals/realm.h"
+
+#include "state/arith.h"
+#include "state/game_state.h"
+
+namespace fief {
+
+long long leaderStatus(int leadership, int nobility, int diplomacy, int religion) {
+  const int16_t sum = wrap16(static_cast<long long>(leadership) + nobility + diplomacy + religion);
+  return Fix(sum / 4.0);
+}
+
+std::string statusText(long long status) { return std::to_string(status) + "%"; }
+
+LeaderSheet leaderSheet(const GameState& s, int lord) {
+  LeaderSheet sh;
+  auto fill = [&sh](float morale, int l, int n, int d, int r) {
+    sh.known = true;
+    sh.morale = Int(morale);
+    sh.leadership = l;
+    sh.nobility = n;
+    sh.diplomacy = d;
+    sh.religion = r;
+    sh.status = leaderStatus(l, n, d, r);
+  };
+  if (lord == 2) {
+    if (s.RivalRelation[0] == 100) fill(s.Rival1.Morale, s.Rival1.Leadership, s.Rival1.Nobility, s.Rival1.Diplomacy,
+                                         s.Rival1.Religion);
+  } else if (lord == 3) {
+    if (s.RivalRelation[1] == 100) fill(s.Rival2.Morale, s.Rival2.Leadership, s.Rival2.Nobility, s.Rival2.Diplomacy,
+                                         s.Rival2.Religion);
+  } else {
+    fill(s.Morale, s.Leadership, s.Nobility, s.Diplomacy, s.Religion);
+  }
+  return sh;
+}
+
+std::vector<RealmFigure> realmFigures(const GameState& s) {
+  return {
+      {"GoldLbl", 1, s.Gold, s.LastGold},
+      {"WoodLbl", 2, s.Wood, s.LastWood},
+      {"StoneLbl", 3, s.Stone, s.LastStone},
+      {"OreLbl", 4, s.Ore, s.LastOre},
+      {"CropsLbl", 5, s.Crops, s.LastCrops},
+      {"MeatLbl", 6, s.Meat, s.LastMeat},
+      {"PeopleLbl", 7, s.People, s.LastPeople},
+      {"HappinessLbl", 8, s.Happiness, s.LastHappiness},
+      {"HealthLbl", 9, s.Health, s.LastHealth},
+      {"TaxLbl", 14, s.TaxRate, 0, false},
+  };
+}
+
+Workplaces workplaces(const GameState& s) {
+  Workplaces w;
+  w.woodSlots = s.WoodCutters;
+  w.woodPeople = s.WoodCutterPeople;
+  w.stoneSlots = s.StoneCutters;
+  w.stonePeople = s.StoneCutterPeople;
+  w.oreSlots = s.OreCutters;
+  w.orePeople = s.OreCutterPeople;
+  for (uint8_t k : s.FieldKind) {
+    switch (k) {
+      case 0: ++w.plainFields; break;
+      case 1: ++w.cropFields; break;
+      case 2: ++w.cattleFields; break;
+      case 3: ++w.ruinedFields; break;
+      case 4: ++w.taxFields; break;
+      default: break;
+    }
+  }
+  return w;
+}
+
+const std::array<Holding, 10> kHoldings = {{
+    {"DolmenLbl", 91},
+    {"ADolmenLbl", 92},
+    {"CrossLbl", 93},
+    {"ChapelLbl", 94},
+    {"GChapelLbl", 95},
+    {"HutLbl", 96},
+    {"ObeliskLbl", 97},
+    {"StatueLbl", 98},
+    {"TavernLbl", 99},
+    {"HBattlefieldLbl", 100},
+}};
+
+bool heldByPlayer(const GameState& s, int blessing) { return s.CountyBlessings[blessing] == 1; }
+
+}  // namespace fief

@@ -1,0 +1,257 @@
+// The realm overview: the county's figures this season beside last season, the lords,
+// the armies, the workplaces, the special units and the holdings, with shortcuts to the
+// screens that change them; below, the chronicle of the campaign in five small charts.
+#include "campaign/game.h"
+#include "map/camp1_frm.h"
+#include "military/agents.h"
+#include "military/military_screens.h"
+#include "rivals/diplomacy.h"
+#include "rivals/realm.h"
+
+namespace fief {
+
+namespace {
+constexpr int kRow = 20;
+constexpr int kTop = 108;  // first row under the headings
+// The chart colours: gold, people, food, happiness, health.
+const uint32_t kChartInk[kChronicleSeries] = {0xA07800, 0x2B1A0E, 0x3C7A1E, 0x1E4FA0, 0xA0281E};
+const char* const kChartNames[kChronicleSeries] = {"GoldChart", "PeopleChart", "FoodChart", "HappinessChart",
+                                                   "HealthChart"};
+
+Control heading(const std::string& name, int l, int t, int w) {
+  Control c = label(name, l, t, w, 22);
+  c.Title = true;
+  return c;
+}
+Control small(Control c, int size = 11) {
+  c.FontSize = size;
+  return c;
+}
+}  // namespace
+
+class RealmFrm : public Form {
+ public:
+  explicit RealmFrm(Game& g) : Form(g, "RealmFrm") {
+    Control& t = add(label("TitleLbl", 100, 16, 560, 28));
+    t.Title = true;
+    t.FontSize = 16;
+    t.Align = 1;
+    add(small(label("CountyLbl", 100, 46, 560, 22))).Align = 1;
+
+    // County figures: this season and last season.
+    add(heading("FiguresLbl", 28, 84, 96));
+    add(small(label("NowCaptionLbl", 112, 86, 62, 20), 9)).Align = 2;
+    add(small(label("LastCaptionLbl", 174, 86, 62, 20), 9)).Align = 2;
+    const auto figures = realmFigures(g.s);
+    for (size_t i = 0; i < figures.size(); ++i) {
+      const int y = kTop + static_cast<int>(i) * kRow;
+      const std::string base = std::string(figures[i].label).substr(0, std::string(figures[i].label).size() - 3);
+      add(small(label(base + "CaptionLbl", 28, y, 84, kRow)));
+      add(small(label(figures[i].label, 112, y, 62, kRow))).Align = 2;
+      add(small(label("Last" + std::string(figures[i].label), 174, y, 62, kRow))).Align = 2;
+    }
+
+    // Workplaces and special units.
+    add(heading("WorkplacesLbl", 250, 84, 172));
+    const char* work[6] = {"WoodCutterLbl", "StoneCutterLbl", "OreCutterLbl", "PlainFieldLbl", "CattleFieldLbl",
+                           "CropsFieldLbl"};
+    for (int i = 0; i < 6; ++i) {
+      const int y = kTop + i * kRow;
+      add(small(label(std::string(work[i]).substr(0, std::string(work[i]).size() - 3) + "CaptionLbl", 272, y, 100, kRow)));
+      add(small(label(work[i], 372, y, 50, kRow))).Align = 2;
+    }
+    add(image("Image5", 250, kTop + 4 * kRow, 20, 20, "icon_meat"));
+    add(image("Image8", 250, kTop + 5 * kRow, 20, 20, "icon_crops"));
+    add(heading("SpecialLbl", 250, 232, 172));
+    const char* units[3][2] = {{"Image1", "ScoutLbl"}, {"Image6", "AssassinLbl"}, {"Image9", "GuardLbl"}};
+    const char* portraits[3] = {"sold15res", "sold17res", "sold16res"};
+    for (int i = 0; i < 3; ++i) {
+      const int y = 256 + i * 24;
+      add(image(units[i][0], 250, y, 22, 22, portraits[i]));
+      add(small(label(units[i][1], 276, y, 146, 22)));
+      onClick(units[i][0], [this] {
+        g_.PlaySound(kScreenChannel, "specialunits01.wav");
+        g_.form("GuardFrm").showModal();
+        refresh();
+      });
+    }
+    onClick("Image5", [this] {
+      g_.PlaySound(kScreenChannel, "cattle01.wav");
+      g_.form("CattleFrm").showModal();
+    });
+    onClick("Image8", [this] {
+      g_.PlaySound(kScreenChannel, "crops01.wav");
+      g_.form("CropsFrm").showModal();
+    });
+
+    // Holdings: a "1" beside each one the county holds.
+    add(heading("HoldingsLbl", 436, 84, 134));
+    for (size_t i = 0; i < kHoldings.size(); ++i) {
+      const int y = kTop + static_cast<int>(i) * kRow;
+      const std::string l = kHoldings[i].label;
+      add(small(label(l.substr(0, l.size() - 3) + "NameLbl", 436, y, 114, kRow)));
+      add(small(label(l, 550, y, 20, kRow))).Align = 2;
+    }
+
+    // The lords (the player's status beside his name) and the armies.
+    add(heading("LordsLbl", 584, 84, 148));
+    for (int i = 0; i < 3; ++i) {
+      Control& c = add(small(label("Label" + std::to_string(i + 2), 584, kTop + i * 34, 148, 34), 10));
+      const int lord = i + 1;
+      onClick(c.Name, [this, lord] {
+        g_.s.LeaderShown = static_cast<uint8_t>(lord);
+        g_.form("LeaderFrm").showModal();
+      });
+    }
+    add(heading("ArmiesLbl", 584, 216, 148));
+    for (int k = 1; k <= 3; ++k) {
+      const int y = 240 + (k - 1) * kRow;
+      const std::string n = std::to_string(k);
+      add(small(label("ArmyNameLbl" + n, 584, y, 94, kRow)));
+      add(small(label("ArmyLbl" + n, 678, y, 54, kRow))).Align = 2;
+      onClick("ArmyLbl" + n, [this, k] { openCamp(k); });
+      onClick("ArmyNameLbl" + n, [this, k] { openCamp(k); });
+    }
+
+    // The chronicle.
+    add(heading("ChronicleLbl", 28, 338, 300));
+    add(small(label("TurnsLbl", 432, 340, 300, 20), 10)).Align = 2;
+    for (int i = 0; i < kChronicleSeries; ++i) {
+      const int x = 28 + i * 143;
+      const std::string n = std::to_string(i + 1);
+      add(small(label("ChartTitleLbl" + n, x, 362, 72, 20), 10)).Title = true;
+      add(small(label("ChartValueLbl" + n, x + 72, 362, 60, 20), 10)).Align = 2;
+      Control& c = add(chart(kChartNames[i], x, 384, 132, 96));
+      c.ForeColor = kChartInk[i];
+      add(small(label("ChartRangeLbl" + n, x, 482, 132, 18), 9)).Align = 1;
+    }
+
+    add(button("OkAniBtn", 315, 506, 130, 36));
+    onClick("OkAniBtn", [this] { close(); });
+  }
+
+  void Form_Load() override {
+    g_.ShowText(ctl("TitleLbl"), 80, 3);
+    g_.ShowText(ctl("FiguresLbl"), 1, 5);  // the county's name
+    g_.ShowText(ctl("NowCaptionLbl"), 139, 4);
+    g_.ShowText(ctl("LastCaptionLbl"), 138, 4);
+    for (const RealmFigure& f : realmFigures(g_.s)) {
+      const std::string l = f.label;
+      g_.ShowText(ctl(l.substr(0, l.size() - 3) + "CaptionLbl"), f.captionEntry, 3);
+    }
+    g_.ShowText(ctl("WorkplacesLbl"), 149, 4);
+    g_.ShowText(ctl("WoodCutterCaptionLbl"), 59, 3);
+    g_.ShowText(ctl("StoneCutterCaptionLbl"), 60, 3);
+    g_.ShowText(ctl("OreCutterCaptionLbl"), 61, 3);
+    g_.ShowText(ctl("PlainFieldCaptionLbl"), 0, 4);
+    g_.ShowText(ctl("CattleFieldCaptionLbl"), 2, 4);
+    g_.ShowText(ctl("CropsFieldCaptionLbl"), 1, 4);
+    g_.ShowText(ctl("SpecialLbl"), 76, 3);
+    g_.ShowText(ctl("HoldingsLbl"), 148, 4);
+    for (const Holding& h : kHoldings) {
+      const std::string l = h.label;
+      g_.ShowText(ctl(l.substr(0, l.size() - 3) + "NameLbl"), h.nameEntry, 4);
+    }
+    g_.ShowText(ctl("LordsLbl"), 35, 5);
+    g_.ShowText(ctl("ArmiesLbl"), 43, 4);
+    g_.ShowText(ctl("ChronicleLbl"), 25, 5);
+    const int titles[kChronicleSeries][2] = {{3, 1}, {3, 7}, {5, 26}, {3, 8}, {3, 9}};
+    for (int i = 0; i < kChronicleSeries; ++i)
+      g_.ShowText(ctl("ChartTitleLbl" + std::to_string(i + 1)), titles[i][1], titles[i][0]);
+    g_.ShowText(ctl("OkAniBtn"), 22, 3);
+  }
+
+  void Form_Activate() override { refresh(); }
+
+  void Form_KeyUp(Key k) override {
+    if (k == Key::Escape || k == Key::Enter) close();
+  }
+
+  // Everything the screen shows, from the state as it stands.
+  void refresh() {
+    const GameState& s = g_.s;
+    // The level and its title.
+    ctl("CountyLbl").Caption = g_.text(4, 40) + " " + std::to_string(s.CurrentLevel) + " - " + g_.text(5, 137 + s.CurrentLevel);
+    for (const RealmFigure& f : realmFigures(s)) {
+      const std::string l = f.label;
+      ctl(l).Caption = numberText(f.now) + (l == "HappinessLbl" || l == "HealthLbl" || l == "TaxLbl" ? "%" : "");
+      ctl("Last" + l).Caption = f.hasLast ? numberText(f.last) + (l == "HappinessLbl" || l == "HealthLbl" ? "%" : "") : "";
+      // A figure that fell since last season is marked.
+      ctl(l).ForeColor = f.hasLast && f.now < f.last ? kWarningColour : kDefaultColour;
+    }
+    const Workplaces w = workplaces(s);
+    auto cutter = [](int slots, int people) { return std::to_string(slots) + " / " + std::to_string(people); };
+    ctl("WoodCutterLbl").Caption = cutter(w.woodSlots, w.woodPeople);
+    ctl("StoneCutterLbl").Caption = cutter(w.stoneSlots, w.stonePeople);
+    ctl("OreCutterLbl").Caption = cutter(w.oreSlots, w.orePeople);
+    ctl("PlainFieldLbl").Caption = std::to_string(w.plainFields);
+    ctl("CattleFieldLbl").Caption = std::to_string(w.cattleFields);
+    ctl("CropsFieldLbl").Caption = std::to_string(w.cropFields);
+
+    auto service = [&](Service v, int nameEntry) {
+      std::string t = g_.text(4, nameEntry) + ": ";
+      if (serviceRunning(s, v)) t += g_.text(4, 6) + " " + std::to_string(serviceCountdown(g_.s, v) + 1);
+      else t += g_.text(5, 34);
+      return t;
+    };
+    ctl("ScoutLbl").Caption = service(Service::Scout, 116);
+    ctl("AssassinLbl").Caption = service(Service::Assassin, 117);
+    ctl("GuardLbl").Caption = g_.text(4, 109) + " " + std::to_string(s.GuardLevel) +
+                              (serviceRunning(s, Service::Guard) ? " (+1)" : "");
+
+    for (size_t i = 0; i < kHoldings.size(); ++i) ctl(kHoldings[i].label).Caption = heldByPlayer(s, static_cast<int>(i)) ? "1" : "";
+
+    // The player, then each rival still in the game.
+    const LeaderSheet me = leaderSheet(s, 1);
+    ctl("Label2").Caption = g_.text(5, 9) + " - " + statusText(me.status);
+    for (int r = 1; r <= 2; ++r) {
+      Control& c = ctl("Label" + std::to_string(r + 2));
+      c.Visible = rivalActive(s, r);
+      c.Caption = g_.text(5, 19 + r);
+    }
+    for (int k = 1; k <= 3; ++k) {
+      const std::string n = std::to_string(k);
+      const bool exists = isSet(s.CampExists[k - 1]);
+      ctl("ArmyNameLbl" + n).Visible = ctl("ArmyLbl" + n).Visible = exists;
+      g_.ShowText(ctl("ArmyNameLbl" + n), 111 + k, 4);
+      ctl("ArmyLbl" + n).Caption = numberText(s.ArmyCampSoldiers[k - 1]);
+    }
+    showChronicle();
+  }
+
+ private:
+  void showChronicle() {
+    const auto& e = g_.chronicle.entries;
+    if (!e.empty())
+      ctl("TurnsLbl").Caption = g_.text(5, 33) + " " + std::to_string(e.front().turn) + " - " + std::to_string(e.back().turn);
+    for (int i = 0; i < kChronicleSeries; ++i) {
+      const std::string n = std::to_string(i + 1);
+      Control& c = ctl(kChartNames[i]);
+      c.Points.clear();
+      long long lo = 0, hi = 0;
+      for (size_t k = 0; k < e.size(); ++k) {
+        const long long v = chronicleValue(e[k], i);
+        c.Points.push_back(static_cast<double>(v));
+        if (k == 0 || v < lo) lo = v;
+        if (k == 0 || v > hi) hi = v;
+      }
+      const bool percent = i >= 3;
+      const std::string unit = percent ? "%" : "";
+      ctl("ChartValueLbl" + n).Caption = e.empty() ? "" : numberText(chronicleValue(e.back(), i)) + unit;
+      ctl("ChartRangeLbl" + n).Caption = e.empty() ? "" : numberText(lo) + unit + " - " + numberText(hi) + unit;
+    }
+  }
+
+  void openCamp(int k) {
+    if (!isSet(g_.s.CampExists[k - 1])) return;
+    // The map's waypoint markers go, as for any choice of a camp from a screen.
+    if (g_.formExists("Camp1Frm"))
+      for (auto& c : g_.form("Camp1Frm").controls())
+        if (c.Name.rfind("WalkTo", 0) == 0) c.Visible = false;
+    close();
+    OpenArmyCamp(g_, k);
+  }
+};
+FIEF_REGISTER_FORM(RealmFrm);
+
+}  // namespace fief
