@@ -46,6 +46,14 @@ bool helpLineEntry(const std::string& control, int& table, int& entry) {
   const auto& j = helpLines();
   if (j.is_discarded()) return false;
   auto it = j.find("Camp1Frm." + control);
+  // A status figure's icon says what its figure says ("GoldLblIcon" as "GoldLbl",
+  // "BuildIcon" as "BuildLbl").
+  const std::string icon = "Icon";
+  if (it == j.end() && control.size() > icon.size() && control.compare(control.size() - icon.size(), icon.size(), icon) == 0) {
+    const std::string base = control.substr(0, control.size() - icon.size());
+    it = j.find("Camp1Frm." + base);
+    if (it == j.end()) it = j.find("Camp1Frm." + base + "Lbl");
+  }
   if (it == j.end() || !it->is_array() || it->size() != 2) return false;
   table = (*it)[0].get<int>();
   entry = (*it)[1].get<int>();
@@ -74,6 +82,7 @@ void showHelpLine(Camp1Frm& f, const std::string& control, const EventArgs& a) {
   }
   f.ctl("Helper").Caption = text;
   f.ctl("Helper3").Caption = second;
+  f.syncStatusIcons();
 
   // The hover state for the tooltip.
   f.HoverText = text;
