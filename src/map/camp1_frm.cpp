@@ -249,6 +249,7 @@ void Camp1Frm::declareControls() {
   tip.Z = 30;
   tip.FontSize = 10;
   tip.Picture = "tooltip";
+  tip.Inert = true;  // it follows the pointer and never takes its clicks
 }
 
 void Camp1Frm::placeFromLevelMap() {

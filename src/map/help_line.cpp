@@ -102,6 +102,10 @@ void tooltipTick(Game& g) {
   if (!g.formExists("Camp1Frm")) return;
   auto& f = g.form<Camp1Frm>("Camp1Frm");
   Control& tip = f.ctl("TooltipLbl");
+  // A dialog over the campaign screen ends the hover: the tooltip neither shows through
+  // from behind it nor comes back, parked, when it closes.
+  auto open = g.shell.openForms();
+  if (open.empty() || open.back() != &f) f.clearHover();
   if (f.HoverText.empty()) {
     tip.Visible = false;
     return;
@@ -121,6 +125,9 @@ void Camp1Frm::installHelpLines() {
   std::vector<std::string> names;
   for (const auto& c : controls())
     if (c.Name != "TooltipLbl") names.push_back(c.Name);
+  // The bare screen (and the pointer leaving the window) has no help line: moving there
+  // ends the hover.
+  names.push_back(name());
   for (const auto& n : names)
     chain(n, Ev::MouseMove, [this, n](const EventArgs& a) { showHelpLine(*this, n, a); });
 }
