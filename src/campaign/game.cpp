@@ -4,14 +4,15 @@
 
 namespace fief {
 
-const char* const kChannels[8] = {"MusicChanel01", "FaunaChanel01", "EnvChanel01",   "EnvChanel02",
-                                  "EnvChanel03",   "EnvChanel04",   "ClickChanel01", "ClickChanel02"};
-
-Game::Game(Shell& sh, std::string programDir) : shell(sh), dir(std::move(programDir)) {
-  tables = makeGameTables(1, 0);
+Game::Game(Shell& sh, std::string programDir) : Rules(std::move(programDir)), shell(sh) {
+  clock = [this] { return shell.nowMs(); };
+  screens_ = makeScreenDecisions(*this);
+  setPlayer(screens_.get());
 }
 
-Game::~Game() = default;
+Game::~Game() {
+  setPlayer(nullptr);
+}
 
 Form& Game::form(const std::string& name) {
   auto it = forms_.find(name);
@@ -28,8 +29,6 @@ void Game::unload(const std::string& name) { forms_.erase(name); }
 void Game::PlaySound(const std::string& channel, const std::string& file) {
   if (SoundAvailable) shell.playSound(channel, file);
 }
-
-void Game::reseed() { rng.seed(static_cast<uint64_t>(shell.nowMs())); }
 
 void Game::setHelper(const std::string& t) {
   if (!formExists("Camp1Frm")) return;

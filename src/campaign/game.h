@@ -1,46 +1,28 @@
-// The context every rule and screen receives: the state, the game tables, the text
-// tables, the random generator, the message log, the options, the timers, the forms
-// and the shell.
+// The screens' context: the rules context (state, tables, texts, generator, log,
+// options) with the forms, the shell and the timers on top. Every screen receives it;
+// rules receive only the Rules part and reach the player through Rules::player(),
+// which the screens answer with their dialogs (ScreenDecisions).
 #pragma once
 
 #include <map>
 #include <memory>
 #include <string>
 
-#include "campaign/chronicle.h"
-#include "campaign/game_tables.h"
-#include "campaign/option_files.h"
-#include "campaign/texts.h"
-#include "state/game_state.h"
-#include "state/rng.h"
-#include "turn/message_log.h"
+#include "campaign/rules.h"
 #include "ui/form.h"
 #include "ui/shell.h"
 #include "ui/timers.h"
 
 namespace fief {
 
-struct Game {
+struct Game : Rules {
   explicit Game(Shell& sh, std::string programDir = ".");
-  ~Game();
+  ~Game() override;
 
   Shell& shell;
-  std::string dir;  // the program folder, without a trailing separator
-
-  GameState s;
-  GameTables tables;
-  TextTables texts;
-  Rng rng;
-  MessageLog log;
-  Chronicle chronicle;  // the county's figures turn by turn (realm overview)
-  OptimSettings optim;
   TimerSet timers;
 
-  bool SoundAvailable = false;
   bool ScaleForms = false;
-
-  // A path inside the program folder ("Save Game/QuickSave.s15").
-  std::string path(const std::string& relative) const { return dir + "/" + relative; }
 
   // Forms are created on first use and live until the program ends.
   Form& form(const std::string& name);
@@ -51,10 +33,8 @@ struct Game {
   void unload(const std::string& name);
 
   // Shared procedures of the screens.
-  std::string text(int table, int entry) const { return texts.text(table, entry); }
   void ShowText(Control& c, int entry, int table) { c.Caption = texts.text(table, entry); }
   void PlaySound(const std::string& channel, const std::string& file);
-  void reseed();  // reseed the generator from the game clock
   // The campaign screen's help line (Helper), when that screen exists.
   void setHelper(const std::string& text);
   void setHelperText(int table, int entry) { setHelper(texts.text(table, entry)); }
@@ -64,6 +44,10 @@ struct Game {
 
  private:
   std::map<std::string, std::unique_ptr<Form>> forms_;
+  std::unique_ptr<Decisions> screens_;  // the player as the screens ask him
 };
+
+// The decision interface answered by the screens' dialogs (defined with them).
+std::unique_ptr<Decisions> makeScreenDecisions(Game& g);
 
 }  // namespace fief

@@ -5,6 +5,7 @@
 namespace fief {
 
 struct Game;
+struct Rules;
 struct GameState;
 
 int objectiveCount(int level);
@@ -12,7 +13,7 @@ bool objectiveHolds(const GameState& s, int level, int objective);  // objective
 
 // Sets ObjectiveMet for every objective that holds now (flags never go back to 0) and
 // AllObjectivesMet when every objective of the level has been met.
-void EvaluateObjectives(Game& g);
+void EvaluateObjectives(Rules& g);
 
 // Records the campaign's progress, starts the splash card and the next program, and
 // ends this program.

@@ -1,6 +1,9 @@
 // Program start (the loading screen), the campaign start and the exit of the program.
 #pragma once
 
+#include "campaign/initial_state.h"
+#include "ui/screens_only.h"
+
 namespace fief {
 
 struct Game;
@@ -13,9 +16,6 @@ void runProgramStart(Game& g);
 // written; the load screen opens on the menu's request; the mission and campaign
 // screens open.
 void CampaignStart(Game& g);
-
-// Gives the game state its first values (the state part of the campaign start).
-void InitialState(Game& g);
 
 // Refuses to run a level the campaign has not reached (ends the program).
 void UnlockCheck(Game& g);

@@ -5,13 +5,12 @@
 
 #include "campaign/chronicle_file.h"
 #include "campaign/files.h"
-#include "campaign/game.h"
-#include "map/camp1_frm.h"
+#include "campaign/rules.h"
 #include "state/save_record.h"
 
 namespace fief {
 
-std::string savePath(const Game& g, const std::string& name) { return g.path("Save Game/" + name + g.s.SaveExtension); }
+std::string savePath(const Rules& g, const std::string& name) { return g.path("Save Game/" + name + g.s.SaveExtension); }
 
 bool validSaveName(const std::string& name, std::string& why) {
   if (name.empty()) { why = "empty name"; return false; }
@@ -28,20 +27,16 @@ bool validSaveName(const std::string& name, std::string& why) {
 
 bool isReservedSave(const std::string& name) { return name == "QuickSave" || name == "FirstSave"; }
 
-void LoadGameState(Game& g, const GameState& loaded) {
+void LoadGameState(Rules& g, const GameState& loaded) {
   g.s.LevelBeforeLoad = g.s.CurrentLevel;
   g.s = loaded;
   g.s.LevelBeforeLoad = loaded.LevelBeforeLoad;
   // The tables follow the difficulty of this run, which is not saved.
   g.tables = makeGameTables(g.s.Difficulty, g.s.ScienceLevel);
-  if (g.formExists("Camp1Frm")) {
-    auto& f = g.form<Camp1Frm>("Camp1Frm");
-    f.forgetPointerState();
-    f.refreshAll();
-  }
+  g.player().show(Sight::GameLoaded);
 }
 
-bool WriteSave(Game& g, const std::string& name, std::string& err) {
+bool WriteSave(Rules& g, const std::string& name, std::string& err) {
   std::error_code ec;
   std::filesystem::create_directories(g.path("Save Game"), ec);
   const std::vector<uint8_t> record = encodeSave(g.s);
@@ -54,7 +49,7 @@ bool WriteSave(Game& g, const std::string& name, std::string& err) {
   return true;
 }
 
-bool ReadSave(Game& g, const std::string& name, std::string& err) {
+bool ReadSave(Rules& g, const std::string& name, std::string& err) {
   std::string path = savePath(g, name);
   std::vector<uint8_t> bytes;
   if (!readFile(path, bytes, err)) return false;

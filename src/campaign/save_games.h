@@ -6,15 +6,15 @@
 
 namespace fief {
 
-struct Game;
+struct Rules;
 
 // Copies the saved fields of a loaded record into the live state and rebuilds what
-// follows from them: the game tables for the current difficulty and the campaign
-// screen.
-void LoadGameState(Game& g, const struct GameState& loaded);
+// follows from them: the game tables for the current difficulty; the screens are told
+// (Sight::GameLoaded).
+void LoadGameState(Rules& g, const struct GameState& loaded);
 
 // "Save Game/<name><SaveExtension>" inside the program folder.
-std::string savePath(const Game& g, const std::string& name);
+std::string savePath(const Rules& g, const std::string& name);
 
 // A name the player may type: not empty, at most 64 characters, no folder parts
 // ("/", "\", ".." or a leading "."), no control characters.
@@ -22,8 +22,8 @@ bool validSaveName(const std::string& name, std::string& why);
 
 // Both return false with a message naming the file when the file cannot be written or
 // read, or does not hold a whole saved game; the live state is then untouched.
-bool WriteSave(Game& g, const std::string& name, std::string& err);
-bool ReadSave(Game& g, const std::string& name, std::string& err);
+bool WriteSave(Rules& g, const std::string& name, std::string& err);
+bool ReadSave(Rules& g, const std::string& name, std::string& err);
 
 bool isReservedSave(const std::string& name);  // QuickSave, FirstSave
 

@@ -2,7 +2,7 @@
 // every end of turn until the wood or ore runs out.
 #include <vector>
 
-#include "campaign/game.h"
+#include "campaign/rules.h"
 #include "county/county_rules.h"
 #include "state/arith.h"
 #include "turn/message_log.h"
@@ -28,9 +28,9 @@ int16_t& itemStock(GameState& s, int item) {
   }
 }
 
-std::string itemName(const Game& g, int item) { return g.text(4, 48 + item); }
+std::string itemName(const Rules& g, int item) { return g.text(4, 48 + item); }
 
-std::string itemUsers(const Game& g, int item) {
+std::string itemUsers(const Rules& g, int item) {
   // Unit types by their type number (Monk 1 .. Paladin 11); names are table 4, 59 + number.
   static const std::vector<std::vector<int>> kUsers = {
       {},          {2},        {3},     {4, 7, 11}, {5},          {6, 10},
@@ -44,7 +44,7 @@ std::string itemUsers(const Game& g, int item) {
   return out;
 }
 
-SmithResult PlaceSmithOrder(Game& g) {
+SmithResult PlaceSmithOrder(Rules& g) {
   GameState& s = g.s;
   const int item = s.BlacksmithSelection;
   if (item < 1 || item > 11) return SmithResult::NothingChosen;
@@ -54,17 +54,17 @@ SmithResult PlaceSmithOrder(Game& g) {
     return SmithResult::TooExpensive;
   }
   s.BlacksmithOrder = static_cast<uint8_t>(item);
-  RefreshCountyViews(g);
+  g.player().show(Sight::County);
   return SmithResult::Ordered;
 }
 
-void CancelSmithOrder(Game& g) {
+void CancelSmithOrder(Rules& g) {
   g.s.BlacksmithSelection = 0;
   g.s.BlacksmithOrder = 0;
-  RefreshCountyViews(g);
+  g.player().show(Sight::County);
 }
 
-void CompleteForging(Game& g) {
+void CompleteForging(Rules& g) {
   GameState& s = g.s;
   const int item = s.BlacksmithOrder;
   if (item < 1 || item > 11) return;
@@ -82,12 +82,8 @@ void CompleteForging(Game& g) {
   // The batch cannot be paid: the order lapses.
   s.BlacksmithSelection = 0;
   s.BlacksmithOrder = 0;
-  RefreshCountyViews(g);
-  if (g.formExists("BlacksmithFrm")) {
-    Form& f = g.form("BlacksmithFrm");
-    if (Control* l = f.find("OrderLbl")) l->Caption = g.text(4, 136);
-    if (Control* l = f.find("OrderBatchLbl")) l->Caption.clear();
-  }
+  g.player().show(Sight::County);
+  g.player().show(Sight::SmithOrderLapsed);
   AddMessage(g, 1, 68);
 }
 

@@ -2,6 +2,7 @@
 // one under way (refunded in full).
 #include "campaign/game.h"
 #include "county/county_rules.h"
+#include "county/county_screens.h"
 #include "map/camp1_frm.h"
 
 namespace fief {

@@ -1,8 +1,7 @@
 // Construction: ordering, cancelling and finishing the building under way, and the
 // villages and windmills bought on the map.
-#include "campaign/game.h"
+#include "campaign/rules.h"
 #include "county/county_rules.h"
-#include "map/camp1_frm.h"
 #include "state/arith.h"
 #include "turn/message_log.h"
 
@@ -26,7 +25,7 @@ bool buildingBuilt(const GameState& s, int kind) {
   return f && isSet(*f);
 }
 
-std::string buildingName(const Game& g, int kind) { return g.text(4, 73 + kind); }
+std::string buildingName(const Rules& g, int kind) { return g.text(4, 73 + kind); }
 
 std::string castlePicture(const GameState& s) {
   static const char* const kStages[5] = {"keep", "bailey", "fort", "stronghold", "castle"};
@@ -35,7 +34,7 @@ std::string castlePicture(const GameState& s) {
   return "castle_site";
 }
 
-OrderResult OrderBuilding(Game& g, int kind) {
+OrderResult OrderBuilding(Rules& g, int kind) {
   GameState& s = g.s;
   if (s.BuildTurnsLeft != kNone) return OrderResult::AlreadyUnderWay;
   if (kind < 1 || kind > 10 || buildingBuilt(s, kind)) return OrderResult::NothingChosen;
@@ -46,11 +45,11 @@ OrderResult OrderBuilding(Game& g, int kind) {
   add(s.Gold, -b.Gold);
   add(s.Wood, -b.Wood);
   add(s.Stone, -b.Stone);
-  RefreshCountyViews(g);
+  g.player().show(Sight::County);
   return OrderResult::Ordered;
 }
 
-bool CancelBuilding(Game& g) {
+bool CancelBuilding(Rules& g) {
   GameState& s = g.s;
   const int k = s.BuildingUnderWay;
   if (s.BuildTurnsLeft == kNone || k < 1 || k > 10) return false;
@@ -60,11 +59,11 @@ bool CancelBuilding(Game& g) {
   add(s.Stone, b.Stone);
   s.BuildTurnsLeft = kNone;
   s.BuildingUnderWay = 0;
-  RefreshCountyViews(g);
+  g.player().show(Sight::County);
   return true;
 }
 
-void AdvanceConstruction(Game& g) {
+void AdvanceConstruction(Rules& g) {
   GameState& s = g.s;
   const int k = s.BuildingUnderWay;
   if (k < 1 || k > 10) return;
@@ -76,27 +75,25 @@ void AdvanceConstruction(Game& g) {
   } else if (s.BuildTurnsLeft != kNone) {
     --s.BuildTurnsLeft;
   }
-  RefreshCountyViews(g);
+  g.player().show(Sight::County);
 }
 
-void AdvanceVillagesAndWindmills(Game& g) {
+void AdvanceVillagesAndWindmills(Rules& g) {
   GameState& s = g.s;
-  Camp1Frm* f = g.formExists("Camp1Frm") ? &g.form<Camp1Frm>("Camp1Frm") : nullptr;
-  auto advance = [&](std::array<uint8_t, 3>& states, const char* ctl, const char* picture, int list, int entry) {
+  auto advance = [&](std::array<uint8_t, 3>& states, Sight done, int list, int entry) {
     for (int i = 0; i < 3; ++i) {
       uint8_t& v = states[i];
       if (v >= 2 && v <= 6) {
         --v;
       } else if (v == 1) {
         v = i == 0 ? kNone : 100;
-        if (f)
-          if (Control* c = f->find(ctl + std::to_string(i + 1))) c->Picture = picture;
+        g.player().show(done, i);
         AddMessage(g, list, entry);
       }
     }
   };
-  advance(s.VillageState, "VillageImg", "obj_village", 2, 71);
-  advance(s.WindmillState, "WindmillImg", "obj_windmill", 1, 73);
+  advance(s.VillageState, Sight::VillageBought, 2, 71);
+  advance(s.WindmillState, Sight::WindmillBuilt, 1, 73);
 }
 
 }  // namespace fief

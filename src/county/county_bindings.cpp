@@ -2,6 +2,7 @@
 // the county's buttons and keys, and the refresher of the county's views.
 #include "campaign/game.h"
 #include "county/county_rules.h"
+#include "county/county_screens.h"
 #include "map/camp1_frm.h"
 
 namespace fief {
@@ -49,8 +50,12 @@ void bind(Camp1Frm& f) {
         return;
       }
       g.PlaySound(kClickChannel, b.sound);
-      if (!ChooseFieldKind(g, b.kind)) g.setHelperText(4, 20);
-      else g.setHelper("");
+      if (!ChooseFieldKind(g, b.kind)) {
+        g.setHelperText(4, 20);
+      } else {
+        ClsFields::ShowSmallFieldsBtns(g, false);
+        g.setHelper("");
+      }
     });
   }
   // The cutters.

@@ -10,70 +10,71 @@
 
 namespace fief {
 
-struct Game;
+struct Rules;
 struct GameState;
 
 // ---- fields and cutters
-int cropFieldPeople(const Game& g);     // people per crop field
-int pasturePeople(const Game& g);       // people per pasture
+int cropFieldPeople(const Rules& g);     // people per crop field
+int pasturePeople(const Rules& g);       // people per pasture
 bool fieldKindOffered(int season, int kind);    // the kind buttons shown in a season
 // Whether the selected field may become a kind now: not a ruined field, and only a
 // kind the season offers.
-bool fieldKindChoosable(const Game& g, int kind);
+bool fieldKindChoosable(const Rules& g, int kind);
+// The selected field's index 0..9, -1 when none is selected.
+int selectedFieldIndex(const Rules& g);
+// The fields by kind, as the campaign screen counts them: crop fields and pastures by
+// the people bound to them, empty ones are the rest.
+struct FieldCounts { long empty = 0, crops = 0, pastures = 0, tax = 0; };
+FieldCounts fieldCounts(const Rules& g);
 // A kind button of the campaign screen: returns false (and changes nothing) when the
 // kind cannot be chosen now or too few people are idle for it.
-bool ChooseFieldKind(Game& g, int kind);
+bool ChooseFieldKind(Rules& g, int kind);
 // Picture name of a field of a kind in a season.
 std::string fieldPicture(int kind, int season);
 uint8_t* cutterSlots(GameState& s, Cutter c);
 int16_t& cutterCount(GameState& s, Cutter c);
 int16_t& cutterPeople(GameState& s, Cutter c);
-int slotPeople(const Game& g, Cutter c);
-int slotYield(const Game& g, Cutter c);
+int slotPeople(const Rules& g, Cutter c);
+int slotYield(const Rules& g, Cutter c);
 
 // ---- construction
 enum class OrderResult { Ordered, AlreadyUnderWay, NothingChosen, TooExpensive };
-OrderResult OrderBuilding(Game& g, int kind);
-bool CancelBuilding(Game& g);      // false when nothing is under way
+OrderResult OrderBuilding(Rules& g, int kind);
+bool CancelBuilding(Rules& g);      // false when nothing is under way
 bool buildingBuilt(const GameState& s, int kind);
-std::string buildingName(const Game& g, int kind);
+std::string buildingName(const Rules& g, int kind);
 // The castle picture of the map for the highest stage built.
 std::string castlePicture(const GameState& s);
 
 // ---- blacksmith
 extern const char* const kItemWords[12];  // "", "bow", .. "shield"
 int16_t& itemStock(GameState& s, int item);
-std::string itemName(const Game& g, int item);
-std::string itemUsers(const Game& g, int item);   // names of the unit types using it
+std::string itemName(const Rules& g, int item);
+std::string itemUsers(const Rules& g, int item);   // names of the unit types using it
 enum class SmithResult { Ordered, NothingChosen, TooExpensive };
-SmithResult PlaceSmithOrder(Game& g);   // orders BlacksmithSelection
-void CancelSmithOrder(Game& g);
+SmithResult PlaceSmithOrder(Rules& g);   // orders BlacksmithSelection
+void CancelSmithOrder(Rules& g);
 
 // ---- taxes, religion, science, tournament
-void TaxUp(Game& g);
-void TaxDown(Game& g);
+void TaxUp(Rules& g);
+void TaxDown(Rules& g);
 long expectedTaxGold(const GameState& s);
 long taxHappinessLoss(const GameState& s);
-bool PayTithe(Game& g);       // false: not enough gold
-void RefuseTithe(Game& g);
-void AgreeStake(Game& g);
-void RefuseStake(Game& g);
+bool PayTithe(Rules& g);       // false: not enough gold
+void RefuseTithe(Rules& g);
+void AgreeStake(Rules& g);
+void RefuseStake(Rules& g);
 struct ResearchCost { long gold, ore; };
 ResearchCost researchCost(const GameState& s, long level);
 enum class ResearchResult { Started, AlreadyRunning, TooExpensive };
-ResearchResult StartResearch(Game& g);   // at ResearchLevelShown
-bool CancelResearch(Game& g);            // false when no research runs
+ResearchResult StartResearch(Rules& g);   // at ResearchLevelShown
+bool CancelResearch(Rules& g);            // false when no research runs
 constexpr int kTournamentCost = 3500;
 constexpr int kMaxStake = 32700;         // the stake is kept in a 16-bit field
 int RaiseStake(const GameState& s, int stake);
 int LowerStake(int stake);
-bool HoldTournament(Game& g, int stake);  // false: not enough gold
-void DeclineTournament(Game& g);
+bool HoldTournament(Rules& g, int stake);  // false: not enough gold
+void DeclineTournament(Rules& g);
 
-// Redraws the county's views on the campaign screen (fields, counters, building,
-// blacksmith order, castle picture) when that screen exists.
-void RefreshCountyViews(Game& g);
-// The religion screen opened by the L key: shows the tithe last demanded, no decision.
-void OpenReligionView(Game& g);
 
 }  // namespace fief

@@ -2,23 +2,23 @@
 // screens.
 #include <algorithm>
 
-#include "campaign/game.h"
+#include "campaign/rules.h"
 #include "county/county_rules.h"
 #include "state/arith.h"
 #include "turn/message_log.h"
 
 namespace fief {
 
-void TaxUp(Game& g) {
+void TaxUp(Rules& g) {
   if (g.s.TaxRate < 100) g.s.TaxRate = static_cast<uint8_t>(std::min(100, g.s.TaxRate + 10));
 }
-void TaxDown(Game& g) {
+void TaxDown(Rules& g) {
   if (g.s.TaxRate > 0) g.s.TaxRate = static_cast<uint8_t>(std::max(0, g.s.TaxRate - 10));
 }
 long expectedTaxGold(const GameState& s) { return static_cast<long>(Int(static_cast<double>(s.TaxRate) * s.People / 200)); }
 long taxHappinessLoss(const GameState& s) { return static_cast<long>(Int(s.TaxRate / 4.0)); }
 
-bool PayTithe(Game& g) {
+bool PayTithe(Rules& g) {
   GameState& s = g.s;
   if (s.Gold < s.ChurchTithe) return false;
   add(s.Gold, -static_cast<long>(s.ChurchTithe));
@@ -28,7 +28,7 @@ bool PayTithe(Game& g) {
   return true;
 }
 
-void RefuseTithe(Game& g) {
+void RefuseTithe(Rules& g) {
   GameState& s = g.s;
   add(s.Happiness, -10);
   add(s.Religion, -4);
@@ -38,7 +38,7 @@ void RefuseTithe(Game& g) {
   AddMessage(g, 1, 63);
 }
 
-void AgreeStake(Game& g) {
+void AgreeStake(Rules& g) {
   GameState& s = g.s;
   add(s.Happiness, -22);
   add(s.Religion, 2);
@@ -46,7 +46,7 @@ void AgreeStake(Game& g) {
   AddMessage(g, 1, 65);
 }
 
-void RefuseStake(Game& g) {
+void RefuseStake(Rules& g) {
   GameState& s = g.s;
   add(s.Happiness, 12);
   add(s.Religion, -3);
@@ -60,7 +60,7 @@ ResearchCost researchCost(const GameState& s, long L) {
   return {300 * L, 70 * L};
 }
 
-ResearchResult StartResearch(Game& g) {
+ResearchResult StartResearch(Rules& g) {
   GameState& s = g.s;
   if (s.ResearchCountdown != kNone) return ResearchResult::AlreadyRunning;
   const ResearchCost c = researchCost(s, s.ResearchLevelShown);
@@ -71,7 +71,7 @@ ResearchResult StartResearch(Game& g) {
   return ResearchResult::Started;
 }
 
-bool CancelResearch(Game& g) {
+bool CancelResearch(Rules& g) {
   GameState& s = g.s;
   if (s.ResearchCountdown == kNone) return false;
   const ResearchCost c = researchCost(s, s.ResearchLevelShown);
@@ -87,7 +87,7 @@ int RaiseStake(const GameState& s, int stake) {
 }
 int LowerStake(int stake) { return stake > 0 ? stake - 100 : stake; }
 
-bool HoldTournament(Game& g, int stake) {
+bool HoldTournament(Rules& g, int stake) {
   GameState& s = g.s;
   if (stake < 0 || stake > kMaxStake || s.Gold < static_cast<long>(stake) + kTournamentCost) return false;
   add(s.Gold, -(static_cast<long>(stake) + kTournamentCost));
@@ -97,11 +97,30 @@ bool HoldTournament(Game& g, int stake) {
   return true;
 }
 
-void DeclineTournament(Game& g) {
+void DeclineTournament(Rules& g) {
   GameState& s = g.s;
   add(s.Diplomacy, -2);
   s.TournamentHeld = kFalse;
   s.TournamentStake = 0;
+}
+
+}  // namespace fief
+
+namespace fief {
+
+void AskTithe(Rules& g) {
+  TitheQuestion q{g.s.ChurchTithe, [&g] { return PayTithe(g); }, [&g] { RefuseTithe(g); }};
+  g.player().tithe(q);
+}
+
+void AskStake(Rules& g) {
+  StakeQuestion q{[&g] { AgreeStake(g); }, [&g] { RefuseStake(g); }};
+  g.player().stake(q);
+}
+
+void AskTournament(Rules& g) {
+  TournamentQuestion q{[&g](int stake) { return HoldTournament(g, stake); }, [&g] { DeclineTournament(g); }};
+  g.player().tournament(q);
 }
 
 }  // namespace fief

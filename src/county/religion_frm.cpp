@@ -3,6 +3,7 @@
 // L key it only shows the tithe last demanded.
 #include "campaign/game.h"
 #include "county/county_rules.h"
+#include "county/county_screens.h"
 #include "map/camp1_frm.h"
 
 namespace fief {
@@ -11,6 +12,9 @@ class ReligionFrm : public Form {
  public:
   enum class Mode { TitheView, Tithe, Stake };
   Mode mode = Mode::TitheView;
+  // The question being answered (Tithe and Stake modes).
+  TitheQuestion* tithe = nullptr;
+  StakeQuestion* stake = nullptr;
 
   explicit ReligionFrm(Game& g) : Form(g, "ReligionFrm") {
     Control& t = add(label("TitleLbl", 24, 16, 432, 28));
@@ -29,22 +33,23 @@ class ReligionFrm : public Form {
     add(button("StakeNoAniBtn", 260, 290, 140, 40));
     add(button("OkAniBtn", 170, 290, 140, 40));
     onClick("TaxOkAniBtn", [this] {
-      if (!PayTithe(g_)) {
+      // Opened without a question (a screen test), the rules answer directly.
+      if (!(tithe ? tithe->pay() : PayTithe(g_))) {
         g_.ShowText(ctl("Helper"), 17, 4);
         return;
       }
       decided("");
     });
     onClick("TaxNoAniBtn", [this] {
-      RefuseTithe(g_);
+      tithe ? tithe->refuse() : RefuseTithe(g_);
       decided("- 10");
     });
     onClick("StakeOkAniBtn", [this] {
-      AgreeStake(g_);
+      stake ? stake->agree() : AgreeStake(g_);
       decided("- 22");
     });
     onClick("StakeNoAniBtn", [this] {
-      RefuseStake(g_);
+      stake ? stake->refuse() : RefuseStake(g_);
       decided("+12");
     });
     onClick("OkAniBtn", [this] { close(); });
@@ -87,10 +92,25 @@ class ReligionFrm : public Form {
 };
 FIEF_REGISTER_FORM(ReligionFrm);
 
-void OpenReligion(Game& g, bool stakeMode) {
+void showTitheQuestion(Game& g, TitheQuestion& q) {
   auto& f = g.form<ReligionFrm>("ReligionFrm");
-  f.mode = stakeMode ? ReligionFrm::Mode::Stake : ReligionFrm::Mode::Tithe;
+  f.mode = ReligionFrm::Mode::Tithe;
+  f.tithe = &q;
   f.showModal();
+  f.tithe = nullptr;
+}
+
+void showStakeQuestion(Game& g, StakeQuestion& q) {
+  auto& f = g.form<ReligionFrm>("ReligionFrm");
+  f.mode = ReligionFrm::Mode::Stake;
+  f.stake = &q;
+  f.showModal();
+  f.stake = nullptr;
+}
+
+void OpenReligion(Game& g, bool stakeMode) {
+  if (stakeMode) AskStake(g);
+  else AskTithe(g);
 }
 
 void OpenReligionView(Game& g) {

@@ -1,6 +1,7 @@
 // The tournament, offered every eleventh turn: set a stake, hold it or decline.
 #include "campaign/game.h"
 #include "county/county_rules.h"
+#include "county/county_screens.h"
 #include "map/camp1_frm.h"
 
 namespace fief {
@@ -8,6 +9,7 @@ namespace fief {
 class TournamentFrm : public Form {
  public:
   int stake = 0;
+  TournamentQuestion* question = nullptr;  // the question being answered
 
   explicit TournamentFrm(Game& g) : Form(g, "TournamentFrm") {
     Control& t = add(label("TitleLbl", 24, 16, 432, 28));
@@ -33,14 +35,15 @@ class TournamentFrm : public Form {
       show();
     });
     onClick("OkAniBtn", [this] {
-      if (!HoldTournament(g_, stake)) {
+      // Opened without a question (a screen test), the rules answer directly.
+      if (!(question ? question->hold(stake) : HoldTournament(g_, stake))) {
         g_.ShowText(ctl("Helper"), 17, 4);
         return;
       }
       done();
     });
     onClick("Noanibtn", [this] {
-      DeclineTournament(g_);
+      question ? question->decline() : DeclineTournament(g_);
       done();
     });
   }
@@ -69,6 +72,13 @@ class TournamentFrm : public Form {
 };
 FIEF_REGISTER_FORM(TournamentFrm);
 
-void OpenTournament(Game& g) { g.form("TournamentFrm").showModal(); }
+void showTournamentQuestion(Game& g, TournamentQuestion& q) {
+  auto& f = g.form<TournamentFrm>("TournamentFrm");
+  f.question = &q;
+  f.showModal();
+  f.question = nullptr;
+}
+
+void OpenTournament(Game& g) { AskTournament(g); }
 
 }  // namespace fief

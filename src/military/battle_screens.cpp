@@ -10,6 +10,7 @@
 #include "military/military_screens.h"
 #include "military/units.h"
 #include "turn/turn.h"
+#include "turn/turn_screen.h"
 #include "ui/dialogs.h"
 
 namespace fief {
@@ -306,10 +307,7 @@ bool StartSiteBattle(Game& g, int site, int camp) {
 namespace {
 const bool kRegistered = [] {
   setBattleHandOver([](Game& g) { LaunchBattleProgram(g); });
-  EventKind k;
-  k.choice = true;
-  k.accept = [](Game& g) { StartSiteBattle(g, g.s.BattleSite, g.s.SelectedCamp); };
-  registerEventKind(11, std::move(k));
+  registerScreenEventKind(11, true, [](Game& g) { StartSiteBattle(g, g.s.BattleSite, g.s.SelectedCamp); });
   return true;
 }();
 }  // namespace

@@ -19,14 +19,13 @@ const bool kRegistered = [] {
   for (int r = 1; r <= 2; ++r) {
     EventKind k;
     k.choice = true;
-    k.picture = r == 1 ? "rival1" : "rival2";
-    k.accept = [r](Game& g) { ConfirmWar(g, r); };
-    k.refuse = [r](Game& g) { WithdrawWar(g.s, r); };
+    k.accept = [r](Rules& g) { ConfirmWar(g, r); };
+    k.refuse = [r](Rules& g) { WithdrawWar(g.s, r); };
     registerEventKind(8 + r, k);
+    registerEventPicture(8 + r, r == 1 ? "rival1" : "rival2");
   }
-  EventKind gift;
-  gift.picture = "diplo4res";
-  registerEventKind(19, gift);
+  registerEventKind(19, EventKind{});
+  registerEventPicture(19, "diplo4res");
   return true;
 }();
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "campaign/game.h"
+#include "campaign/rules.h"
 #include "state/arith.h"
 #include "state/game_state.h"
 #include "turn/message_log.h"
@@ -103,7 +103,7 @@ WarOutcome DeclareWar(GameState& s, int rival) {
   return WarOutcome::Asked;
 }
 
-bool ConfirmWar(Game& g, int rival) {
+bool ConfirmWar(Rules& g, int rival) {
   uint8_t& w = warState(g.s, rival);
   if (w != 1) return false;
   w = 5;

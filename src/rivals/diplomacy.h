@@ -9,7 +9,7 @@
 
 namespace fief {
 
-struct Game;
+struct Rules;
 struct GameState;
 
 // The missions, in the order of their buttons.
@@ -53,7 +53,7 @@ enum class WarOutcome {
 };
 WarOutcome DeclareWar(GameState& s, int rival);
 // 1 -> 5 and the message of the declaration (list 2); false when the state had moved on.
-bool ConfirmWar(Game& g, int rival);
+bool ConfirmWar(Rules& g, int rival);
 void WithdrawWar(GameState& s, int rival);
 uint8_t& warState(GameState& s, int rival);
 

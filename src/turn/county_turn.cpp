@@ -3,13 +3,12 @@
 // missions, trade, rebellion, scheduled events, sieges) and the season's effects.
 // Every formula uses the game's arithmetic: Int floors, Fix truncates, a store rounds
 // ties to even and wraps to the field's width.
-#include "campaign/game.h"
+#include "campaign/rules.h"
 #include "county/county.h"
 #include "military/agents.h"
 #include "state/arith.h"
+#include "turn/events.h"
 #include "turn/turn.h"
-#include "turn/turn_screen.h"
-#include "ui/dialogs.h"
 
 namespace fief {
 
@@ -33,7 +32,7 @@ bool countDown(uint8_t& c) {
 
 }  // namespace
 
-void LeaderInfluence(Game& g) {
+void LeaderInfluence(Rules& g) {
   GameState& s = g.s;
   auto happinessShare = [&](int percent) { return Fix(s.Happiness * percent / 100.0); };
   if (s.Leadership >= 20) {
@@ -69,7 +68,7 @@ void LeaderInfluence(Game& g) {
     add(s.Diplomacy, 1);
     if (!isSet(s.LeaderStatusBonusShown)) {
       s.LeaderStatusBonusShown = kTrue;
-      ShowEvent(g, 2, 107);
+      RaiseEvent(g, 2, 107);
     }
   } else {
     s.LeaderStatusBonusShown = kFalse;
@@ -95,7 +94,7 @@ void StandingBonuses(GameState& s) {
   }
 }
 
-void DemandTithe(Game& g) {
+void DemandTithe(Rules& g) {
   GameState& s = g.s;
   long long t = Fix(s.People * 40.0 / 100.0);
   const auto& b = s.CountyBlessings;
@@ -104,10 +103,10 @@ void DemandTithe(Game& g) {
   if (b[4] == 1) t -= Fix(t * 20.0 / 100.0);
   if (b[8] == 1) t += Fix(t * 20.0 / 100.0);
   store(s.ChurchTithe, t);
-  OpenReligion(g, false);
+  AskTithe(g);
 }
 
-void CompleteResearch(Game& g) {
+void CompleteResearch(Rules& g) {
   GameState& s = g.s;
   add(s.ScienceLevel, 1);
   const int L = s.ScienceLevel;
@@ -122,7 +121,7 @@ void CompleteResearch(Game& g) {
   AddMessage(g, 1, 69);
 }
 
-void TournamentResult(Game& g) {
+void TournamentResult(Rules& g) {
   GameState& s = g.s;
   if (!isSet(s.TournamentHeld)) return;
   g.reseed();
@@ -143,7 +142,7 @@ void TournamentResult(Game& g) {
   s.TournamentRoll = 0;
 }
 
-void ThievesGuild(Game& g) {
+void ThievesGuild(Rules& g) {
   GameState& s = g.s;
   if (every(s, 2) && isSet(s.ThievesBuilt)) {
     store(s.ThiefLootGold, g.rng.draw(100, 100));
@@ -169,7 +168,7 @@ void CastleIncome(GameState& s) {
   if (stage == 4) add(s.Nobility, 2);
 }
 
-void FeedPeople(Game& g) {
+void FeedPeople(Rules& g) {
   GameState& s = g.s;
   ClsFields::CalcFood(g);
   if (s.Meat < 1) s.EatMeat = kFalse;
@@ -192,7 +191,7 @@ void FeedPeople(Game& g) {
   }
 }
 
-void HealthAndPlague(Game& g) {
+void HealthAndPlague(Rules& g) {
   GameState& s = g.s;
   if (every(s, 45)) s.Health = 25;
   if (every(s, 58)) add(s.Health, 55);
@@ -202,9 +201,9 @@ void HealthAndPlague(Game& g) {
   } else if (s.Health <= 20) {
     add(s.People, -Fix(s.People * 25.0 / 100.0));
     if (!isSet(s.PlagueActive)) {
-      showMapMarker(g, "PlagueImg", true);
       s.TurnAnimationFlags[2] = 1;
       s.PlagueActive = kTrue;
+      g.player().show(Sight::Plague);
       AddMessage(g, 1, 98);
     }
   }
@@ -214,12 +213,13 @@ void HealthAndPlague(Game& g) {
   } else if (s.Health > 50) {
     add(s.Happiness, 5);
     add(s.People, Fix(s.People * 5.0 / 100.0));
-    if (isSet(s.PlagueActive)) showMapMarker(g, "PlagueImg", false);
+    const bool ended = isSet(s.PlagueActive);
     s.PlagueActive = kFalse;
+    if (ended) g.player().show(Sight::Plague);
   }
 }
 
-void Trade(Game& g) {
+void Trade(Rules& g) {
   GameState& s = g.s;
   if (s.Diplomacy >= s.TradeDiplomacyThreshold) {
     const double p = s.SellPercent;
@@ -263,7 +263,7 @@ void Trade(Game& g) {
   }
 }
 
-void Rebellion(Game& g) {
+void Rebellion(Rules& g) {
   GameState& s = g.s;
   if (s.Happiness < 20) {
     bool armyAtHome = false;
@@ -272,9 +272,9 @@ void Rebellion(Game& g) {
     if (!armyAtHome) {
       if (!isSet(s.RebelsActive)) {
         s.RebelsActive = kTrue;
-        showMapMarker(g, "RebelionArmyImg1", true);
-        ShowEvent(g, 3, 110);
-        g.PlaySound(kEventChannel, "mob01.wav");
+        g.player().show(Sight::RebelsRise);
+        RaiseEvent(g, 3, 110);
+        g.player().sound(kEventChannel, "mob01.wav");
       }
       // The rebels gather until their first troop reaches 500 (again after a battle
       // thinned it), each round by fresh draws.
@@ -282,7 +282,7 @@ void Rebellion(Game& g) {
         add(s.RebelForceA, g.rng.draw(50, 10));
         add(s.RebelForceB, g.rng.draw(30, 10));
       }
-      if (isSet(s.Advanced.ShowTroopers)) armSelector(g, "RebelionArmyImg1");
+      if (isSet(s.Advanced.ShowTroopers)) g.player().show(Sight::RebelsFollowed);
     } else {
       add(s.Happiness, 5);
     }
@@ -298,17 +298,17 @@ void Rebellion(Game& g) {
   }
 }
 
-void ScheduledEvents(Game& g) {
+void ScheduledEvents(Rules& g) {
   const GameState& s = g.s;
   struct Scheduled { int every, kind, entry; bool hardOnly; };
   static constexpr Scheduled kEvents[] = {{16, 1, 106, false}, {24, 4, 111, false}, {19, 5, 112, false},
                                           {40, 6, 113, false}, {20, 7, 114, false}, {13, 8, 115, false},
                                           {35, 20, 123, true}, {47, 21, 124, true}};
   for (const auto& e : kEvents)
-    if (s.TurnCounter % e.every == 0 && (!e.hardOnly || s.Difficulty > 1)) ShowEvent(g, e.kind, e.entry);
+    if (s.TurnCounter % e.every == 0 && (!e.hardOnly || s.Difficulty > 1)) RaiseEvent(g, e.kind, e.entry);
 }
 
-void IncomeAndProduction(Game& g) {
+void IncomeAndProduction(Rules& g) {
   GameState& s = g.s;
   if (s.Crops >= 1 && s.Meat >= 1)
     add(s.Gold, Int(s.TaxRate * static_cast<double>(s.People) / 200.0) + s.ThiefLootGold + 30LL * s.TaxFieldCount);
@@ -319,7 +319,7 @@ void IncomeAndProduction(Game& g) {
   add(s.Happiness, -Int(s.TaxRate / 4.0));
 }
 
-void PopulationDrift(Game& g) {
+void PopulationDrift(Rules& g) {
   GameState& s = g.s;
   g.reseed();
   if (s.People < 5000) {
@@ -335,7 +335,7 @@ void PopulationDrift(Game& g) {
   else add(s.People, g.rng.draw(30, 60));
 }
 
-void CountyTurn(Game& g) {
+void CountyTurn(Rules& g) {
   GameState& s = g.s;
   s.Season = s.Season >= 4 ? 1 : s.Season + 1;
   s.TurnCounter = s.TurnCounter >= 200 ? 2 : s.TurnCounter + 1;
@@ -343,7 +343,7 @@ void CountyTurn(Game& g) {
   StandingBonuses(s);
   LeaderInfluence(g);
   if (every(s, 6)) DemandTithe(g);
-  if (every(s, 8)) OpenReligion(g, true);
+  if (every(s, 8)) AskStake(g);
   if (countDown(s.ResearchCountdown)) CompleteResearch(g);
   if (countDown(s.GuardTrainingCountdown)) {
     add(s.GuardLevel, 1);
@@ -351,7 +351,7 @@ void CountyTurn(Game& g) {
     AddMessage(g, 2, 70);
   }
   TournamentResult(g);
-  if (every(s, 11)) OpenTournament(g);
+  if (every(s, 11)) AskTournament(g);
   ThievesGuild(g);
   CastleIncome(s);
   FeedPeople(g);
@@ -364,7 +364,7 @@ void CountyTurn(Game& g) {
   AdvanceSieges(g);
 }
 
-void AdvanceObjectMission(Game& g) {
+void AdvanceObjectMission(Rules& g) {
   GameState& s = g.s;
   if (!countDown(s.ObjectMissionCountdown)) return;
   g.reseed();
@@ -381,7 +381,7 @@ void AdvanceObjectMission(Game& g) {
   s.ObjectMissionTarget = 0;
 }
 
-void AdvanceAssassins(Game& g) {
+void AdvanceAssassins(Rules& g) {
   GameState& s = g.s;
   auto& v = s.GuardScreenValue;
   if (every(s, 8)) add(v[AssassinSkill], 1);
@@ -406,13 +406,13 @@ void AdvanceAssassins(Game& g) {
   v[AssassinMission] = 0;
 }
 
-void AdvanceSieges(Game& g) {
+void AdvanceSieges(Rules& g) {
   GameState& s = g.s;
-  if (countDown(s.SiegeState1)) ShowEvent(g, 14, 117);
-  if (countDown(s.SiegeState2)) ShowEvent(g, 15, 117);
+  if (countDown(s.SiegeState1)) RaiseEvent(g, 14, 117);
+  if (countDown(s.SiegeState2)) RaiseEvent(g, 15, 117);
 }
 
-void ApplySeason(Game& g) {
+void ApplySeason(Rules& g) {
   GameState& s = g.s;
   switch (s.Season) {
     case 1: {
@@ -445,7 +445,7 @@ void ApplySeason(Game& g) {
   }
 }
 
-void Frost(Game& g) {
+void Frost(Rules& g) {
   GameState& s = g.s;
   if (s.Difficulty < 2) return;
   g.reseed();

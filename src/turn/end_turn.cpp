@@ -2,20 +2,17 @@
 // clamping of the county values with the shortage warnings and the lay-off of workers.
 #include <algorithm>
 
-#include "campaign/game.h"
+#include "campaign/rules.h"
 #include "county/county.h"
-#include "map/camp1_frm.h"
 #include "state/arith.h"
 #include "turn/turn.h"
-#include "turn/turn_screen.h"
-#include "ui/form.h"
 
 namespace fief {
 
 namespace {
 
-std::function<void(Game&, int)>& rivalLordTurn() {
-  static std::function<void(Game&, int)> f;
+std::function<void(Rules&, int)>& rivalLordTurn() {
+  static std::function<void(Rules&, int)> f;
   return f;
 }
 
@@ -29,16 +26,11 @@ void floorAtZero(T& v) {
   if (v <= 0) v = 0;
 }
 
-void movesForCamps(Game& g) {
+void movesForCamps(Rules& g) {
   GameState& s = g.s;
   const uint8_t moves = s.Morale >= 75 ? 3 : s.Morale >= 50 ? 2 : 1;
-  const bool screen = g.formExists("Camp1Frm");
-  for (int k = 0; k < 3; ++k) {
-    if (!isSet(s.CampExists[k])) continue;
-    s.CampMovesLeft[k] = moves;
-    if (screen)
-      if (Control* c = campControl(g, "Camp" + std::to_string(k + 1) + "StatusImg")) c->Picture = "CampStatusRes1";
-  }
+  for (int k = 0; k < 3; ++k)
+    if (isSet(s.CampExists[k])) s.CampMovesLeft[k] = moves;
 }
 
 void copyLastFigures(GameState& s) {
@@ -53,35 +45,32 @@ void copyLastFigures(GameState& s) {
   s.LastHealth = s.Health;
 }
 
-void shortageWarnings(Game& g) {
-  const GameState& s = g.s;
-  struct Warning { bool holds; const char* label; int entry; };
-  const Warning w[] = {{s.Crops >= 0 && s.Crops <= 1000, "CropsLbl", 77},
-                       {s.Meat >= 0 && s.Meat <= 300, "CattleLbl", 77},
-                       {s.People <= 300, "PeopleLbl", 80},
-                       {s.Happiness <= 30, "HappinessLbl", 78},
-                       {s.Health <= 30, "HealthLbl", 79}};
-  const bool screen = g.formExists("Camp1Frm");
-  for (const auto& x : w) {
-    if (screen)
-      if (Control* c = g.form("Camp1Frm").find(x.label)) c->ForeColor = x.holds ? kWarningColour : kDefaultColour;
-    if (x.holds) AddMessage(g, 1, x.entry);
-  }
+void shortageWarnings(Rules& g) {
+  const Shortages w = shortages(g.s);
+  g.player().show(Sight::Shortages);
+  static constexpr int kEntry[kShortageKinds] = {77, 77, 80, 78, 79};
+  for (int i = 0; i < kShortageKinds; ++i)
+    if (w[i]) AddMessage(g, 1, kEntry[i]);
 }
 
 }  // namespace
 
-int Workforce(const Game& g) {
+Shortages shortages(const GameState& s) {
+  return {s.Crops >= 0 && s.Crops <= 1000, s.Meat >= 0 && s.Meat <= 300, s.People <= 300, s.Happiness <= 30,
+          s.Health <= 30};
+}
+
+int Workforce(const Rules& g) {
   const GameState& s = g.s;
   return wrap16(static_cast<long long>(s.OreCutterPeople) + s.StoneCutterPeople + s.WoodCutterPeople + s.PasturePeople +
                 s.CropFieldPeople);
 }
 
-void setRivalLordTurn(std::function<void(Game&, int)> f) { rivalLordTurn() = std::move(f); }
+void setRivalLordTurn(std::function<void(Rules&, int)> f) { rivalLordTurn() = std::move(f); }
 
-void EndTurn(Game& g) {
+void EndTurn(Rules& g) {
   GameState& s = g.s;
-  g.setHelper(std::string());
+  g.player().turnBegins();
   if (isSet(s.Advanced.DeleteMessagesOption)) ClearMessages(g);
   movesForCamps(g);
   copyLastFigures(s);
@@ -96,16 +85,10 @@ void EndTurn(Game& g) {
   RivalTurn(g);
   ClampCountyValues(g);
   g.chronicle.record(s);
-  if (g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").refreshStatus();
-  if (g.SoundAvailable && s.Season >= 1 && s.Season <= 4) {
-    static const char* const kFauna[4] = {"fauna01.wav", "fauna02.wav", "fauna03.wav", "fauna04.wav"};
-    g.PlaySound(kFaunaChannel, kFauna[s.Season - 1]);
-  }
-  if (s.TurnAnimationFlags[0] || s.TurnAnimationFlags[1] || s.TurnAnimationFlags[2]) openIfBuilt(g, "MovieFrm");
-  g.shell.setPointer(Pointer::Normal);
+  g.player().turnEnded();
 }
 
-void RivalTurn(Game& g) {
+void RivalTurn(Rules& g) {
   GameState& s = g.s;
   store(s.BuyBaseWood, g.rng.draw(500, 6000));
   store(s.BuyBaseStone, g.rng.draw(500, 4000));
@@ -116,7 +99,7 @@ void RivalTurn(Game& g) {
   if (isSet(s.Rival2.Active)) turn(g, 2);
 }
 
-void ClampCountyValues(Game& g) {
+void ClampCountyValues(Rules& g) {
   GameState& s = g.s;
   for (int16_t* v : {&s.Leadership, &s.Nobility, &s.Diplomacy, &s.Religion}) clampTo<int16_t>(*v, 0, 100);
   clampTo(s.Morale, -100.0f, 100.0f);
@@ -128,7 +111,7 @@ void ClampCountyValues(Game& g) {
   LayOffWorkers(g);
 }
 
-void LayOffWorkers(Game& g) {
+void LayOffWorkers(Rules& g) {
   GameState& s = g.s;
   auto over = [&] { return Workforce(g) > s.People; };
   if (over()) {

@@ -1,36 +1,16 @@
 // The event screen GarryFrm: goods weighed against gold with press-and-hold amount
-// buttons. Mode 1 buys goods from the garrison's stores, mode 2 sells goods to it (both
-// opened from the garrison on the map, ModeBtn switches between them), mode 3 sends the
-// King's marshal the provisions he asked for (opened by accepting event kind 1).
+// buttons. Modes 1 and 2 (buy, sell) are opened from the garrison on the map, ModeBtn
+// switches between them; mode 3 answers the King's marshal (a ProvisionsQuestion).
+// The trade itself is the garrison's rules (turn/garrison.h).
 #include "campaign/game.h"
-#include "state/arith.h"
-#include "turn/turn.h"
+#include "turn/garrison.h"
+#include "turn/turn_screen.h"
 #include "ui/form.h"
 
 namespace fief {
 
 namespace {
-
-constexpr int kGoods = 5;  // crops, meat, wood, stone, ore
-constexpr int kGoodCaption[kGoods] = {5, 6, 2, 3, 4};  // status words of captions.loc
-// Gold per unit by mode: what the garrison asks (1), what it pays (2), what the crown
-// pays for provisions (3).
-constexpr int kPrice[3][kGoods] = {{2, 6, 3, 4, 5}, {1, 3, 1, 2, 2}, {1, 2, 1, 1, 1}};
-// The value of the provisions (at the garrison's prices) that satisfies the marshal.
-constexpr long long kLevyValue = 2000;
-constexpr int kStep = 10;
-
-int32_t& stock(GameState& s, int good) {
-  switch (good) {
-    case 0: return s.Crops;
-    case 1: return s.Meat;
-    case 2: return s.Wood;
-    case 3: return s.Stone;
-    default: return s.Ore;
-  }
-}
-int32_t stock(const GameState& s, int good) { return stock(const_cast<GameState&>(s), good); }
-
+constexpr int kGoodCaption[kGarrisonGoods] = {5, 6, 2, 3, 4};  // status words of captions.loc
 }  // namespace
 
 class GarryFrm : public Form {
@@ -42,7 +22,7 @@ class GarryFrm : public Form {
     title.Align = 1;
     // The marshal's request, clear of the medallion in the top left corner.
     add(label("MsgLbl", 72, 50, 460, 74)).FontSize = 11;
-    for (int i = 1; i <= kGoods; ++i) {
+    for (int i = 1; i <= kGarrisonGoods; ++i) {
       const std::string n = std::to_string(i);
       const int y = 128 + (i - 1) * 40;
       add(label("GoodLbl" + n, 40, y + 6, 150, 24));
@@ -74,7 +54,7 @@ class GarryFrm : public Form {
   void Form_Load() override {
     mode_ = g_.s.GarryMode >= 1 && g_.s.GarryMode <= 3 ? g_.s.GarryMode : 1;
     amount_.fill(0);
-    for (int i = 1; i <= kGoods; ++i) g_.ShowText(ctl("GoodLbl" + std::to_string(i)), kGoodCaption[i - 1], 3);
+    for (int i = 1; i <= kGarrisonGoods; ++i) g_.ShowText(ctl("GoodLbl" + std::to_string(i)), kGoodCaption[i - 1], 3);
     g_.ShowText(ctl("TitleLbl"), 90, 3);
     g_.ShowText(ctl("OkAniBtn"), 22, 3);
     display();
@@ -94,19 +74,11 @@ class GarryFrm : public Form {
 
   int amount(int good) const { return amount_[good]; }
 
+  // The marshal's question while mode 3 is open.
+  ProvisionsQuestion* question = nullptr;
+
  private:
-  // The gold the amounts cost (mode 1) or bring (modes 2, 3).
-  long long gold() const {
-    long long v = 0;
-    for (int i = 0; i < kGoods; ++i) v += static_cast<long long>(amount_[i]) * kPrice[mode_ - 1][i];
-    return v;
-  }
-  // The provisions' value at the garrison's prices.
-  long long levyValue() const {
-    long long v = 0;
-    for (int i = 0; i < kGoods; ++i) v += static_cast<long long>(amount_[i]) * kPrice[0][i];
-    return v;
-  }
+  long long gold() const { return garrisonGold(mode_, amount_); }
 
   void press(int good, int dir) {
     held_ = good;
@@ -120,16 +92,13 @@ class GarryFrm : public Form {
   }
 
   void step(int good, int dir) {
-    GameState& s = g_.s;
     int& a = amount_[good];
     if (dir < 0) {
-      if (a < kStep) return;
-      a -= kStep;
+      if (a < kGarrisonStep) return;
+      a -= kGarrisonStep;
     } else {
-      // Buying is limited by the gold, selling and sending by the stock.
-      if (mode_ == 1 && gold() + static_cast<long long>(kStep) * kPrice[0][good] > s.Gold) return;
-      if (mode_ != 1 && a + kStep > stock(s, good)) return;
-      a += kStep;
+      if (!garrisonStepAllowed(g_.s, mode_, amount_, good)) return;
+      a += kGarrisonStep;
     }
     display();
   }
@@ -142,40 +111,27 @@ class GarryFrm : public Form {
   }
 
   void confirm() {
-    GameState& s = g_.s;
-    if (mode_ == 3 && levyValue() < kLevyValue) {
-      g_.ShowText(ctl("HintLbl"), 17, 4);
-      return;
-    }
-    const long long money = gold();
-    for (int i = 0; i < kGoods; ++i) fief::add(stock(s, i), mode_ == 1 ? amount_[i] : -amount_[i]);
-    if (mode_ == 1) fief::add(s.Gold, -money);
-    else if (mode_ == 2) fief::add(s.Gold, money);
-    else {
-      fief::add(s.Gold, money);
-      fief::add(s.Nobility, 5);
-      fief::add(s.Morale, 5);
-      fief::add(s.Religion, 2);
-      fief::add(s.Happiness, -3);
+    if (mode_ == 3) {
+      // Opened without the marshal's question (GarryMode 3 set directly), the rules answer.
+      if (!(question ? question->send(amount_) : SendProvisions(g_, amount_))) {
+        g_.ShowText(ctl("HintLbl"), 17, 4);
+        return;
+      }
+    } else {
+      TradeWithGarrison(g_, mode_, amount_);
     }
     close();
   }
 
   void refuse() {
-    if (mode_ == 3) {
-      GameState& s = g_.s;
-      fief::add(s.Happiness, -12);
-      fief::add(s.Morale, -15);
-      fief::add(s.Nobility, -23);
-      fief::add(s.Religion, -4);
-    }
+    if (mode_ == 3) question ? question->refuse() : RefuseProvisions(g_);
     close();
   }
 
   void display() {
     const GameState& s = g_.s;
-    for (int i = 1; i <= kGoods; ++i) {
-      ctl("StockLbl" + std::to_string(i)).Caption = std::to_string(stock(s, i - 1));
+    for (int i = 1; i <= kGarrisonGoods; ++i) {
+      ctl("StockLbl" + std::to_string(i)).Caption = std::to_string(goodStock(s, i - 1));
       ctl("AmountLbl" + std::to_string(i)).Caption = std::to_string(amount_[i - 1]);
     }
     ctl("PriceLbl").Caption = (mode_ == 1 ? "- " : "+ ") + std::to_string(gold());
@@ -189,9 +145,17 @@ class GarryFrm : public Form {
 
   int mode_ = 1;
   int held_ = -1;
-  std::array<int, kGoods> amount_{};
+  GoodsAmounts amount_{};
 };
 FIEF_REGISTER_FORM(GarryFrm);
+
+void showProvisionsQuestion(Game& g, ProvisionsQuestion& q) {
+  auto& f = g.form<GarryFrm>("GarryFrm");
+  g.s.GarryMode = 3;
+  f.question = &q;
+  f.showModal();
+  f.question = nullptr;
+}
 
 void GarryTradeTick(Game& g, int direction) {
   if (!g.formExists("GarryFrm")) return;

@@ -1,20 +1,20 @@
 #include "turn/message_log.h"
 
-#include "campaign/game.h"
+#include "campaign/rules.h"
 
 namespace fief {
 
-bool AddMessage(Game& g, int list, int entry) {
+bool AddMessage(Rules& g, int list, int entry) {
   uint8_t& count = g.log.count(list);
   if (count >= 8) return false;
   ++count;
   g.log.rows[list - 1][count - 1] = MessageRow{entry, g.text(1, entry)};
-  g.setHelperText(1, 99);
-  if (!isSet(g.s.Advanced.MessageSoundOff)) g.PlaySound(kMessageChannel, "message.wav");
+  g.player().messageLogged(list, entry);
+  if (!isSet(g.s.Advanced.MessageSoundOff)) g.player().sound(kMessageChannel, "message.wav");
   return true;
 }
 
-void ClearMessages(Game& g) {
+void ClearMessages(Rules& g) {
   for (auto& list : g.log.rows)
     for (auto& row : list) row = MessageRow{};
   g.log.MessageCount = 0;

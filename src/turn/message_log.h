@@ -9,7 +9,7 @@
 
 namespace fief {
 
-struct Game;
+struct Rules;
 
 struct MessageRow {
   int entry = -1;    // campaign.loc entry, -1 empty
@@ -23,10 +23,10 @@ struct MessageLog {
   uint8_t& count(int list) { return list == 1 ? MessageCount : MessageCount2; }
 };
 
-// Appends campaign.loc entry `entry` to list 1 or 2: sets the campaign screen's help
-// line to entry 99 and plays message.wav unless message sounds are off. Returns false
-// when the list was full (nothing happens then).
-bool AddMessage(Game& g, int list, int entry);
-void ClearMessages(Game& g);
+// Appends campaign.loc entry `entry` to list 1 or 2, tells the player (the campaign
+// screen's help line then points to the messages) and plays message.wav unless message
+// sounds are off. Returns false when the list was full (nothing happens then).
+bool AddMessage(Rules& g, int list, int entry);
+void ClearMessages(Rules& g);
 
 }  // namespace fief

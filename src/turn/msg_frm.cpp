@@ -7,18 +7,13 @@
 namespace fief {
 
 namespace {
-std::map<int, EventKind>& kinds() {
-  static std::map<int, EventKind> k;
-  return k;
+std::map<int, std::string>& eventPictures() {
+  static std::map<int, std::string> p;
+  return p;
 }
 }  // namespace
 
-void registerEventKind(int kind, EventKind k) { kinds()[kind] = std::move(k); }
-
-const EventKind* eventKind(int kind) {
-  auto it = kinds().find(kind);
-  return it == kinds().end() ? nullptr : &it->second;
-}
+void registerEventPicture(int kind, std::string picture) { eventPictures()[kind] = std::move(picture); }
 
 class MsgFrm : public Form {
  public:
@@ -35,20 +30,22 @@ class MsgFrm : public Form {
   // Set up by the callers before showing.
   std::string text;
   bool hideOk = false;
+  EventQuestion* question = nullptr;  // an event's question; none for a plain notice
 
   void Form_Load() override {
     const int kind = g_.s.MsgKind;
     if (kind == 22 && g_.SoundAvailable) g_.PlaySound(kEventChannel, "defeat.wav");
     else if (kind != 0) g_.PlaySound(kEventChannel, "event01.wav");
     ctl("MsgLbl").Caption = text;
+    const auto pic = eventPictures().find(kind);
+    ctl("PictureImg").Picture = pic != eventPictures().end() ? pic->second : kind == 0 ? "msg_notice" : "msg_event";
     const EventKind* k = eventKind(kind);
-    ctl("PictureImg").Picture = k && !k->picture.empty() ? k->picture : (kind == 0 ? "msg_notice" : "msg_event");
-    bool choice = k && k->choice;
+    const bool choice = question ? question->choice : k && k->choice;
     Control& ok = ctl("OkAniBtn");
     Control& no = ctl("Noanibtn");
     // A decision reads Accept / Refuse, as its text tells the player; a notice OK / Close.
-    ok.Caption = k && !k->acceptCaption.empty() ? k->acceptCaption : g_.text(3, choice ? 27 : 22);
-    no.Caption = k && !k->refuseCaption.empty() ? k->refuseCaption : g_.text(3, choice ? 28 : 24);
+    ok.Caption = g_.text(3, choice ? 27 : 22);
+    no.Caption = g_.text(3, choice ? 28 : 24);
     ok.Visible = !hideOk;
     // A notice has one button: OK, or the other button alone when OK is hidden.
     no.Visible = choice || hideOk;
@@ -63,13 +60,11 @@ class MsgFrm : public Form {
 
  private:
   void answer(bool accepted) {
-    const int kind = g_.s.MsgKind;
+    EventQuestion* q = question;
+    question = nullptr;
     close();
     g_.s.MsgKind = 0;
-    if (const EventKind* k = eventKind(kind)) {
-      auto f = accepted ? k->accept : k->refuse;
-      if (f) f(g_);
-    }
+    if (q) accepted ? q->accept() : q->refuse();
   }
 };
 FIEF_REGISTER_FORM(MsgFrm);
@@ -79,15 +74,31 @@ void ShowMessageBox(Game& g, const std::string& text, bool hideOk) {
   g.s.MsgKind = 0;
   f.text = text;
   f.hideOk = hideOk;
+  f.question = nullptr;
   f.showModal();
 }
 
-void ShowEvent(Game& g, int kind, int entry) {
+void showEventQuestion(Game& g, EventQuestion& q) {
   auto& f = g.form<MsgFrm>("MsgFrm");
-  g.s.MsgKind = static_cast<uint8_t>(kind);
-  f.text = g.text(1, entry);
+  g.s.MsgKind = static_cast<uint8_t>(q.kind);
+  f.text = g.text(1, q.entry);
   f.hideOk = false;
+  f.question = &q;
   f.showModal();
+  f.question = nullptr;
+}
+
+void ShowEvent(Game& g, int kind, int entry) { RaiseEvent(g, kind, entry); }
+
+void registerScreenEventKind(int kind, bool choice, std::function<void(Game&)> accept,
+                             std::function<void(Game&)> refuse) {
+  auto onGame = [](std::function<void(Game&)> f) -> std::function<void(Rules&)> {
+    if (!f) return nullptr;
+    return [f = std::move(f)](Rules& r) {
+      if (Game* g = dynamic_cast<Game*>(&r)) f(*g);
+    };
+  };
+  registerEventKind(kind, EventKind{choice, onGame(std::move(accept)), onGame(std::move(refuse))});
 }
 
 }  // namespace fief

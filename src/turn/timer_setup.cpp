@@ -4,6 +4,7 @@
 #include "campaign/program_start.h"
 #include "map/camp1_frm.h"
 #include "turn/turn.h"
+#include "turn/turn_screen.h"
 
 namespace fief {
 

@@ -1,66 +1,59 @@
-// The end of turn: the command, the procedure and its steps.
+// The end of turn: the procedure and its steps. The command of the campaign screen and
+// the fade screen are in turn/turn_screen.h.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <vector>
 
 namespace fief {
 
-struct Game;
+struct Rules;
+struct GameState;
 
-void EndTurnCommand(Game& g);   // EndTurnBtn / Enter on the campaign screen
-void EndTurn(Game& g);          // the end-of-turn procedure, in its fixed order
-void IncomeAndProduction(Game& g);
-void PopulationDrift(Game& g);
-void CountyTurn(Game& g);
-void ApplySeason(Game& g);
-void RivalTurn(Game& g);        // the rival lords (market bases; rivals out of play skip)
-void ClampCountyValues(Game& g);
+void EndTurn(Rules& g);          // the end-of-turn procedure, in its fixed order
+void IncomeAndProduction(Rules& g);
+void PopulationDrift(Rules& g);
+void CountyTurn(Rules& g);
+void ApplySeason(Rules& g);
+void RivalTurn(Rules& g);        // the rival lords (market bases; rivals out of play skip)
+void ClampCountyValues(Rules& g);
 
 // The steps of CountyTurn, in their order.
 void StandingBonuses(struct GameState& s);
-void LeaderInfluence(Game& g);
-void DemandTithe(Game& g);           // every 6th turn: the tithe and the religion screen
-void CompleteResearch(Game& g);
-void TournamentResult(Game& g);
-void ThievesGuild(Game& g);
+void LeaderInfluence(Rules& g);
+void DemandTithe(Rules& g);           // every 6th turn: the tithe and the religion screen
+void CompleteResearch(Rules& g);
+void TournamentResult(Rules& g);
+void ThievesGuild(Rules& g);
 void CastleIncome(struct GameState& s);
-void FeedPeople(Game& g);            // CalcFood, then meat and crops eaten
-void HealthAndPlague(Game& g);
-void Trade(Game& g);
-void Rebellion(Game& g);             // the rising and the rebels' plunder
-void ScheduledEvents(Game& g);      // the event dialogs due this turn
-void AdvanceObjectMission(Game& g);  // the special-unit mission against the obelisk or dolmen
-void AdvanceAssassins(Game& g);      // the assassins' skill and the running assassin mission
-void AdvanceSieges(Game& g);         // the two siege countdowns (storm events 14 and 15)
-void Frost(Game& g);                 // the frost roll of season 3
-void LayOffWorkers(Game& g);         // empties places of work while the workforce exceeds People
+void FeedPeople(Rules& g);            // CalcFood, then meat and crops eaten
+void HealthAndPlague(Rules& g);
+void Trade(Rules& g);
+void Rebellion(Rules& g);             // the rising and the rebels' plunder
+void ScheduledEvents(Rules& g);      // the event dialogs due this turn
+void AdvanceObjectMission(Rules& g);  // the special-unit mission against the obelisk or dolmen
+void AdvanceAssassins(Rules& g);      // the assassins' skill and the running assassin mission
+void AdvanceSieges(Rules& g);         // the two siege countdowns (storm events 14 and 15)
+void Frost(Rules& g);                 // the frost roll of season 3
+void LayOffWorkers(Rules& g);         // empties places of work while the workforce exceeds People
 
 // People bound to the fields and the cutters (the sum as a signed 16-bit value).
-int Workforce(const Game& g);
+int Workforce(const Rules& g);
 
-// The alpha values of the fade screen, one per frame: rising from 0 to 255 by `step`
-// (the level rounded each frame) and, when `fall` is set, falling back to 0.
-std::vector<int> FadeSchedule(double step, bool fall);
-
-// The tips screen's check after a turn. The tips about the army's size and morale come
-// with the turn animations; until then the check shows nothing.
-void RunTipsCheck(Game& g);
+// The shortages the end of turn warns of, in the order crops, meat, people,
+// happiness, health (the status panel colours its labels by them).
+constexpr int kShortageKinds = 5;
+using Shortages = std::array<bool, kShortageKinds>;
+Shortages shortages(const GameState& s);
 
 // The rival lords' own turn (economy and calendar) for rival 1 or 2, installed by the
 // rival lords' module; RivalTurn calls it for every rival in play.
-void setRivalLordTurn(std::function<void(Game&, int rival)> f);
-// The battle hand-over after the fade screen's rising half (fade mode 2), installed by
-// the battle module.
-void setBattleHandOver(std::function<void(Game&)> f);
-
+void setRivalLordTurn(std::function<void(Rules&, int rival)> f);
 // The assassins' values of the special-units screen, kept in GuardScreenValue.
 enum GuardScreenSlot { AssassinSkill = 0, AssassinCountdown = 1, AssassinTarget = 2, AssassinMission = 3 };
 
 // The siege site waypoints of the level (site 1, site 2).
 constexpr int kSiegeWaypoint[2] = {30, 35};
-
-// The event screen GarryFrm: one step of the held up/down button (TradeUpTimer/TradeDownTimer).
-void GarryTradeTick(Game& g, int direction);
 
 }  // namespace fief

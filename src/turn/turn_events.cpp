@@ -1,21 +1,24 @@
-// The event kinds the turn engine raises, with what accepting and refusing do.
-#include "campaign/game.h"
-#include "map/camp1_frm.h"
+// The event kinds the turn engine raises, with what accepting and refusing do, and the
+// registry of event kinds.
+#include <map>
+
+#include "campaign/rules.h"
 #include "state/arith.h"
+#include "turn/events.h"
+#include "turn/garrison.h"
 #include "turn/turn.h"
-#include "turn/turn_screen.h"
-#include "ui/dialogs.h"
 
 namespace fief {
 
 namespace {
 
 // Every 16th turn: the King's marshal asks for provisions.
-void kingsLevyAccepted(Game& g) {
-  g.s.GarryMode = 3;
-  g.form("GarryFrm").showModal();
+void kingsLevyAccepted(Rules& g) {
+  ProvisionsQuestion q{[&g](const std::array<int, 5>& amounts) { return SendProvisions(g, amounts); },
+                       [&g] { RefuseProvisions(g); }};
+  g.player().provisions(q);
 }
-void kingsLevyRefused(Game& g) {
+void kingsLevyRefused(Rules& g) {
   GameState& s = g.s;
   add(s.Happiness, -9);
   add(s.Morale, -15);
@@ -24,7 +27,7 @@ void kingsLevyRefused(Game& g) {
 }
 
 // Every 24th turn: the crusade.
-void crusadeAccepted(Game& g) {
+void crusadeAccepted(Rules& g) {
   GameState& s = g.s;
   if (s.Gold < 3500) return;
   add(s.Gold, -3500);
@@ -32,7 +35,7 @@ void crusadeAccepted(Game& g) {
   add(s.Diplomacy, 3);
   add(s.Religion, 5);
 }
-void crusadeRefused(Game& g) {
+void crusadeRefused(Rules& g) {
   GameState& s = g.s;
   add(s.Leadership, -6);
   add(s.Diplomacy, -13);
@@ -40,16 +43,16 @@ void crusadeRefused(Game& g) {
 }
 
 // Every 19th turn: the burned abbey.
-void abbeyAccepted(Game& g) {
+void abbeyAccepted(Rules& g) {
   GameState& s = g.s;
   if (s.Gold < 2700) return;
   add(s.Gold, -2700);
   add(s.Religion, 9);
 }
-void abbeyRefused(Game& g) { add(g.s.Religion, -15); }
+void abbeyRefused(Rules& g) { add(g.s.Religion, -15); }
 
 // Every 20th turn: the arms merchants' wares are seized, each stock by a fresh draw.
-void merchantsRefused(Game& g) {
+void merchantsRefused(Rules& g) {
   GameState& s = g.s;
   add(s.BowStock, g.rng.draw(30, 10));
   add(s.ClubStock, g.rng.draw(70, 10));
@@ -62,7 +65,7 @@ void merchantsRefused(Game& g) {
 }
 
 // Every 13th turn: the abbot's tenants' levy is brought in.
-void levyRefused(Game& g) {
+void levyRefused(Rules& g) {
   GameState& s = g.s;
   add(s.Crops, 450);
   add(s.Meat, 13);
@@ -73,28 +76,27 @@ void levyRefused(Game& g) {
 
 // The storm of a besieged castle (site 1 kind 14, site 2 kind 15). The battle itself is
 // handed over by the battle module; here accepting is acknowledged with a notice.
-void stormAccepted(Game& g) { ShowMessageBox(g, g.text(1, 118)); }
+void stormAccepted(Rules& g) { g.player().notice(g.text(1, 118)); }
 // Breaking off lifts the siege: every camp on the site's waypoint falls back one waypoint.
-void liftSiege(Game& g, int site) {
+void liftSiege(Rules& g, int site) {
   GameState& s = g.s;
   (site == 1 ? s.SiegeState1 : s.SiegeState2) = kNone;
   const int w = kSiegeWaypoint[site - 1];
   for (auto& camp : s.CampWaypoint)
     if (camp == w) camp = static_cast<uint8_t>(w - 1);
-  showMapMarker(g, site == 1 ? "SiegeImg2" : "SiegeImg3", false);
-  if (g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").refreshAll();
+  g.player().show(Sight::SiegeLifted, site);
 }
 
 // Every 35th turn (harder difficulties): Lord Osric's claim on village 1.
-void claimAccepted(Game& g);
-void claimRefused(Game& g) {
+void claimAccepted(Rules& g);
+void claimRefused(Rules& g) {
   GameState& s = g.s;
   s.VillageState[0] = 100;
   add(s.People, -Fix(s.People * 10.0 / 100.0));
   add(s.Happiness, -12);
-  if (g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").refreshAll();
+  g.player().show(Sight::Map);
 }
-void claimAccepted(Game& g) {
+void claimAccepted(Rules& g) {
   GameState& s = g.s;
   if (s.Gold < 3000) {
     claimRefused(g);
@@ -104,7 +106,7 @@ void claimAccepted(Game& g) {
 }
 
 // Every 47th turn (harder difficulties): the mercenaries' drill.
-void drillAccepted(Game& g) {
+void drillAccepted(Rules& g) {
   GameState& s = g.s;
   if (s.Gold < 2500) return;
   add(s.Gold, -2500);
@@ -112,7 +114,7 @@ void drillAccepted(Game& g) {
   add(s.Leadership, 3);
 }
 
-EventKind choice(std::function<void(Game&)> accept, std::function<void(Game&)> refuse) {
+EventKind choice(std::function<void(Rules&)> accept, std::function<void(Rules&)> refuse) {
   EventKind k;
   k.choice = true;
   k.accept = std::move(accept);
@@ -120,22 +122,50 @@ EventKind choice(std::function<void(Game&)> accept, std::function<void(Game&)> r
   return k;
 }
 
-const bool kRegistered = [] {
-  registerEventKind(1, choice(kingsLevyAccepted, kingsLevyRefused));
-  registerEventKind(2, EventKind{});
-  registerEventKind(3, EventKind{});
-  registerEventKind(4, choice(crusadeAccepted, crusadeRefused));
-  registerEventKind(5, choice(abbeyAccepted, abbeyRefused));
-  registerEventKind(6, EventKind{});
-  registerEventKind(7, choice(nullptr, merchantsRefused));
-  registerEventKind(8, choice(nullptr, levyRefused));
-  registerEventKind(14, choice(stormAccepted, [](Game& g) { liftSiege(g, 1); }));
-  registerEventKind(15, choice(stormAccepted, [](Game& g) { liftSiege(g, 2); }));
-  registerEventKind(20, choice(claimAccepted, claimRefused));
-  registerEventKind(21, choice(drillAccepted, nullptr));
-  return true;
-}();
+// The turn's own event kinds: 2, 3 and 6 are notices.
+std::map<int, EventKind> turnEventKinds() {
+  return {{1, choice(kingsLevyAccepted, kingsLevyRefused)},
+          {2, EventKind{}},
+          {3, EventKind{}},
+          {4, choice(crusadeAccepted, crusadeRefused)},
+          {5, choice(abbeyAccepted, abbeyRefused)},
+          {6, EventKind{}},
+          {7, choice(nullptr, merchantsRefused)},
+          {8, choice(nullptr, levyRefused)},
+          {14, choice(stormAccepted, [](Rules& g) { liftSiege(g, 1); })},
+          {15, choice(stormAccepted, [](Rules& g) { liftSiege(g, 2); })},
+          {20, choice(claimAccepted, claimRefused)},
+          {21, choice(drillAccepted, nullptr)}};
+}
+
+std::map<int, EventKind>& kinds() {
+  static std::map<int, EventKind> k = turnEventKinds();
+  return k;
+}
 
 }  // namespace
+
+void registerEventKind(int kind, EventKind k) { kinds()[kind] = std::move(k); }
+
+const EventKind* eventKind(int kind) {
+  auto it = kinds().find(kind);
+  return it == kinds().end() ? nullptr : &it->second;
+}
+
+void RaiseEvent(Rules& r, int kind, int entry) {
+  const EventKind* k = eventKind(kind);
+  EventQuestion q;
+  q.kind = kind;
+  q.entry = entry;
+  q.choice = k && k->choice;
+  // The kind is looked up again when the answer comes: a consequence may register kinds.
+  q.accept = [&r, kind] {
+    if (const EventKind* e = eventKind(kind); e && e->accept) e->accept(r);
+  };
+  q.refuse = [&r, kind] {
+    if (const EventKind* e = eventKind(kind); e && e->refuse) e->refuse(r);
+  };
+  r.player().event(q);
+}
 
 }  // namespace fief

@@ -1,14 +1,39 @@
-// What the turn's rules show on the campaign screen, when that screen exists. Rules run
-// without any screen too (tests, benchmarks): then these do nothing.
+// The turn's screens: the end-turn command of the campaign screen, the fade screen, and
+// helpers that show what the turn's rules report on the campaign screen, when that
+// screen exists.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
+
+#include "campaign/decisions.h"
+#include "ui/screens_only.h"
 
 namespace fief {
 
 struct Game;
 struct Control;
+
+void EndTurnCommand(Game& g);   // EndTurnBtn / Enter on the campaign screen
+
+// The alpha values of the fade screen, one per frame: rising from 0 to 255 by `step`
+// (the level rounded each frame) and, when `fall` is set, falling back to 0.
+std::vector<int> FadeSchedule(double step, bool fall);
+
+// The tips screen's check after a turn. The tips about the army's size and morale come
+// with the turn animations; until then the check shows nothing.
+void RunTipsCheck(Game& g);
+
+// The battle hand-over after the fade screen's rising half (fade mode 2), installed by
+// the battle module.
+void setBattleHandOver(std::function<void(Game&)> f);
+
+// The event screen GarryFrm: one step of the held up/down button (TradeUpTimer/TradeDownTimer).
+void GarryTradeTick(Game& g, int direction);
+// GarryFrm in mode 3 answering the King's marshal.
+void showProvisionsQuestion(Game& g, ProvisionsQuestion& q);
 
 // A control of the campaign screen, or nullptr when the screen does not exist yet.
 Control* campControl(Game& g, const std::string& name);

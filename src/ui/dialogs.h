@@ -1,30 +1,33 @@
 // The message box and event dialog (MsgFrm): a modal dialog with a text, a picture and
-// an accept (OkAniBtn) and a refuse (Noanibtn) button. MsgKind selects what it shows
-// and what its buttons do; kind 0 is a plain notice.
+// an accept (OkAniBtn) and a refuse (Noanibtn) button. MsgKind selects what it shows;
+// kind 0 is a plain notice. What an event kind offers and does is the rules' (turn/events.h).
 #pragma once
 
 #include <functional>
 #include <string>
 
+#include "campaign/decisions.h"
+#include "turn/events.h"
+
 namespace fief {
 
 struct Game;
 
-struct EventKind {
-  std::string picture;          // picture shown beside the text
-  bool choice = false;          // offers accept and refuse (else one button)
-  std::string acceptCaption, refuseCaption;
-  std::function<void(Game&)> accept, refuse;  // consequences
-};
+// An event kind whose consequences open screens (a battle): registered from the screens'
+// side. The consequences run only when the event was raised on a Game; raised on bare
+// rules (no screens), they do nothing.
+void registerScreenEventKind(int kind, bool choice, std::function<void(Game&)> accept,
+                             std::function<void(Game&)> refuse = nullptr);
 
-// Registers what an event kind shows and does (each subsystem registers its own kinds).
-void registerEventKind(int kind, EventKind k);
-const EventKind* eventKind(int kind);
+// The picture the event dialog shows for a kind (else msg_event, msg_notice for kind 0).
+void registerEventPicture(int kind, std::string picture);
 
 // A notice with one button. With hideOk only the other button (Noanibtn) closes it.
 void ShowMessageBox(Game& g, const std::string& text, bool hideOk = false);
-// Opens the event dialog with MsgKind = kind and the text of campaign.loc entry `entry`;
+// Raises event `kind` with the text of campaign.loc entry `entry` through the screens;
 // returns when the player has answered and the consequence is applied.
 void ShowEvent(Game& g, int kind, int entry);
+// The dialog answering an event question (the screens' Decisions::event).
+void showEventQuestion(Game& g, EventQuestion& q);
 
 }  // namespace fief

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "campaign/sound_channels.h"
+
 namespace fief {
 
 class Form;
@@ -18,17 +20,6 @@ struct ProgramEnded : std::exception {
 };
 
 enum class Pointer { Normal, Busy, Hidden };
-
-// The eight sound channels of the timer screen.
-extern const char* const kChannels[8];
-constexpr const char* kMusicChannel = "MusicChanel01";
-constexpr const char* kFaunaChannel = "FaunaChanel01";
-constexpr const char* kEventChannel = "EnvChanel01";    // turn and event sounds
-constexpr const char* kMessageChannel = "EnvChanel02";  // message.wav
-constexpr const char* kScreenChannel = "EnvChanel03";   // sounds of the sub-screens
-constexpr const char* kMapChannel = "EnvChanel04";      // map objects and walking
-constexpr const char* kClickChannel = "ClickChanel01";
-constexpr const char* kClickChannel2 = "ClickChanel02";
 
 class Shell {
  public:

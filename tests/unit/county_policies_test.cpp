@@ -1,5 +1,6 @@
 // Taxes, the Church's demands, research and the tournament.
 #include "county/county_rules.h"
+#include "county/county_screens.h"
 #include "test_support.h"
 
 namespace fief {
@@ -40,7 +41,7 @@ TEST_F(PolicyTest, TitheWithExactlyEnoughGold) {
 }
 
 TEST_F(PolicyTest, RefusalsAndTheStake) {
-  struct Case { void (*act)(Game&); int happiness, religion, nobility, crops, meat, entry; };
+  struct Case { void (*act)(Rules&); int happiness, religion, nobility, crops, meat, entry; };
   const Case cases[] = {
       {RefuseTithe, -10, -4, -1, -300, -10, 63},
       {AgreeStake, -22, 2, 1, 0, 0, 65},

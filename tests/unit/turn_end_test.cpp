@@ -9,6 +9,7 @@
 #include "county/county.h"
 #include "test_support.h"
 #include "turn/turn.h"
+#include "turn/turn_screen.h"
 #include "ui/dialogs.h"
 
 namespace fief {

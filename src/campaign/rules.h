@@ -1,0 +1,59 @@
+// The rules context: everything a rule may use. The state, the game tables, the text
+// tables, the random generator, the message log, the options, the program folder and
+// the player (the decision interface). It knows no form, shell or timer: the screens
+// build their own context (Game) on top of it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "campaign/chronicle.h"
+#include "campaign/decisions.h"
+#include "campaign/game_tables.h"
+#include "campaign/option_files.h"
+#include "campaign/sound_channels.h"
+#include "campaign/texts.h"
+#include "state/game_state.h"
+#include "state/rng.h"
+#include "turn/message_log.h"
+
+namespace fief {
+
+struct Rules {
+  explicit Rules(std::string programDir = ".");
+  Rules(const Rules&) = delete;
+  Rules& operator=(const Rules&) = delete;
+  virtual ~Rules() = default;
+
+  std::string dir;  // the program folder, without a trailing separator
+
+  GameState s;
+  GameTables tables;
+  TextTables texts;
+  Rng rng;
+  MessageLog log;
+  Chronicle chronicle;  // the county's figures turn by turn (realm overview)
+  OptimSettings optim;
+
+  // Whether the machine has a sound device (sounds are asked for only then).
+  bool SoundAvailable = false;
+
+  // The game clock in milliseconds: the screens' clock, a still clock without them.
+  std::function<int64_t()> clock = [] { return int64_t{0}; };
+
+  // A path inside the program folder ("Save Game/QuickSave.s15").
+  std::string path(const std::string& relative) const { return dir + "/" + relative; }
+  std::string text(int table, int entry) const { return texts.text(table, entry); }
+  void reseed() { rng.seed(static_cast<uint64_t>(clock())); }
+
+  // The player. Without screens a NullDecisions answers.
+  Decisions& player() { return *player_; }
+  void setPlayer(Decisions* d) { player_ = d ? d : &null_; }
+
+ private:
+  NullDecisions null_;
+  Decisions* player_ = &null_;
+};
+
+}  // namespace fief

@@ -1,0 +1,34 @@
+// The county's views on the campaign screen and the county's question screens.
+#pragma once
+
+#include "campaign/decisions.h"
+#include "ui/screens_only.h"
+
+namespace fief {
+
+struct Game;
+
+namespace ClsFields {
+// The four kind buttons beside the selected field.
+void ShowSmallFieldsBtns(Game& g, bool show);
+}  // namespace ClsFields
+
+// Redraws the county's views on the campaign screen (fields, counters, building,
+// blacksmith order, castle picture) from the state, when that screen exists.
+void RefreshCountyViews(Game& g);
+// The field counters of the status panel (empty, crop, pasture, tax).
+void refreshFieldCounters(Game& g);
+// One field's picture.
+void refreshFieldPicture(Game& g, int index);
+
+// The religion screen opened by the L key: shows the tithe last demanded, no decision.
+void OpenReligionView(Game& g);
+// The question screens (the screens' answers to Decisions).
+void showTitheQuestion(Game& g, TitheQuestion& q);
+void showStakeQuestion(Game& g, StakeQuestion& q);
+void showTournamentQuestion(Game& g, TournamentQuestion& q);
+// The end of turn's religion and tournament questions, put through the screens.
+void OpenReligion(Game& g, bool stakeMode);
+void OpenTournament(Game& g);
+
+}  // namespace fief

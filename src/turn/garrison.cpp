@@ -1,0 +1,59 @@
+#include "turn/garrison.h"
+
+#include "campaign/rules.h"
+#include "state/arith.h"
+
+namespace fief {
+
+int32_t& goodStock(GameState& s, int good) {
+  switch (good) {
+    case 0: return s.Crops;
+    case 1: return s.Meat;
+    case 2: return s.Wood;
+    case 3: return s.Stone;
+    default: return s.Ore;
+  }
+}
+int32_t goodStock(const GameState& s, int good) { return goodStock(const_cast<GameState&>(s), good); }
+
+long long garrisonGold(int mode, const GoodsAmounts& amounts) {
+  long long v = 0;
+  for (int i = 0; i < kGarrisonGoods; ++i) v += static_cast<long long>(amounts[i]) * kGarrisonPrice[mode - 1][i];
+  return v;
+}
+
+long long levyValue(const GoodsAmounts& amounts) { return garrisonGold(1, amounts); }
+
+bool garrisonStepAllowed(const GameState& s, int mode, const GoodsAmounts& amounts, int good) {
+  if (mode == 1) return garrisonGold(1, amounts) + static_cast<long long>(kGarrisonStep) * kGarrisonPrice[0][good] <= s.Gold;
+  return amounts[good] + kGarrisonStep <= goodStock(s, good);
+}
+
+void TradeWithGarrison(Rules& r, int mode, const GoodsAmounts& amounts) {
+  GameState& s = r.s;
+  const long long money = garrisonGold(mode, amounts);
+  for (int i = 0; i < kGarrisonGoods; ++i) add(goodStock(s, i), mode == 1 ? amounts[i] : -amounts[i]);
+  add(s.Gold, mode == 1 ? -money : money);
+}
+
+bool SendProvisions(Rules& r, const GoodsAmounts& amounts) {
+  if (levyValue(amounts) < kLevyValue) return false;
+  GameState& s = r.s;
+  for (int i = 0; i < kGarrisonGoods; ++i) add(goodStock(s, i), -amounts[i]);
+  add(s.Gold, garrisonGold(3, amounts));
+  add(s.Nobility, 5);
+  add(s.Morale, 5);
+  add(s.Religion, 2);
+  add(s.Happiness, -3);
+  return true;
+}
+
+void RefuseProvisions(Rules& r) {
+  GameState& s = r.s;
+  add(s.Happiness, -12);
+  add(s.Morale, -15);
+  add(s.Nobility, -23);
+  add(s.Religion, -4);
+}
+
+}  // namespace fief
