@@ -4,11 +4,13 @@
 //   CampaignFrame     one campaign frame at 1280x1024 (draw and present)
 //   BareClearPresent  a clear and present of the same size on the same renderer
 //   IdleCpu           processor use of the idle loop with the campaign screen up
+//   BattleFrame       one step of a watched battle of four armies and its frame at 1280x1024
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
 #include <filesystem>
 
+#include "battle/battle_screen.h"
 #include "campaign/files.h"
 #include "campaign/game.h"
 #include "campaign/program_start.h"
@@ -49,6 +51,37 @@ void CampaignFrame(benchmark::State& st) {
   for (auto _ : st) run.sh.drawNow();
 }
 BENCHMARK(CampaignFrame)->Unit(benchmark::kMillisecond);
+
+void BattleFrame(benchmark::State& st) {
+  test::SdlGameDir dir(3);
+  SdlShell sh{SdlShell::Options{"bench", true}};
+  Game g{sh, dir.path.string()};
+  std::vector<uint8_t> bytes;
+  std::string err;
+  if (readFile(g.path("Optim.rz"), bytes, err)) decodeOptim(bytes, g.optim, err);
+  if (!sh.attach(g, err)) throw std::runtime_error(err);
+  battle::HandOver h;
+  h.in.MapName = "\\level15\\field1.mbf";
+  h.mapPath = "level15/field1.mbf";
+  for (int a = 0; a < 4; ++a) {
+    FightArmy fa;
+    fa.Side = static_cast<uint8_t>(a % 2);
+    fa.Morale = 90;
+    for (auto& c : fa.Counts) c = 2000;  // every formation on the field, a long battle
+    h.in.Armies.push_back(fa);
+  }
+  battle::BattleSession session(h);
+  battle::currentSession() = &session;
+  auto& f = g.form<BattleFrm>("BattleFrm");
+  sh.show(f);
+  for (auto _ : st) {
+    if (session.battle->over()) session.battle = std::make_unique<battle::Battle>(h.in, h.seed + 1);
+    f.stepOnce();
+    sh.drawNow();
+  }
+  battle::currentSession() = nullptr;
+}
+BENCHMARK(BattleFrame)->Unit(benchmark::kMillisecond);
 
 void BareClearPresent(benchmark::State& st) {
   Running run(3);

@@ -71,6 +71,8 @@ void Renderer::problem(const std::string& what) {
 
 std::string Renderer::picturePath(const std::string& dir, const std::string& folder, const std::string& name) {
   if (endsWith(name, ".rz")) return name.find('/') != std::string::npos ? dir + "/" + name : dir + "/anim/" + name;
+  // Battle maps are named by their path in the program folder (level15/field1.mbf).
+  if (endsWith(name, ".mbf")) return dir + "/" + name;
   return dir + "/" + folder + "/" + name + ".png";
 }
 

@@ -47,7 +47,8 @@ class Renderer {
   // Pictures decoded ahead are taken from here when first drawn.
   void setPreload(class PicturePreload* p) { preload_ = p; }
 
-  // The file of a picture name (names ending in ".rz" are animations of anim/).
+  // The file of a picture name (names ending in ".rz" are animations of anim/, names ending
+  // in ".mbf" battle maps by their path in the program folder).
   static std::string picturePath(const std::string& dir, const std::string& folder, const std::string& name);
   // The picture files a form draws when it opens: its background, its controls' pictures
   // and the looks of its kinds of control.

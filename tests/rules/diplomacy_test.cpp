@@ -1,12 +1,12 @@
 // Diplomacy: every mission's price, refusal and gain, war declarations, the trade deals.
 #include "rivals/diplomacy.h"
-#include "test_support.h"
+#include "rules_fixture.h"
 #include "turn/turn.h"
 
 namespace fief {
 namespace {
 
-struct DiplomacyTest : test::GameFixture {
+struct DiplomacyTest : test::RulesFixture {
   DiplomacyTest() { startCampaign(1); }
   std::vector<int> list2() const {
     std::vector<int> out;

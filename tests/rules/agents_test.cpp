@@ -1,13 +1,15 @@
 // The special units: prices, starting and cancelling the three services, and a mission's
 // whole course over the ends of turn.
+#include <algorithm>
+
 #include "military/agents.h"
-#include "test_support.h"
+#include "rules_fixture.h"
 #include "turn/turn.h"
 
 namespace fief {
 namespace {
 
-struct AgentsTest : test::GameFixture {
+struct AgentsTest : test::RulesFixture {
   AgentsTest() { startCampaign(1); }
   std::vector<int> list2() const {
     std::vector<int> out;

@@ -7,13 +7,13 @@
 #include "campaign/save_games.h"
 #include "rivals/realm.h"
 #include "state/save_record.h"
-#include "test_support.h"
+#include "rules_fixture.h"
 #include "turn/turn.h"
 
 namespace fief {
 namespace {
 
-struct RealmTest : test::GameFixture {
+struct RealmTest : test::RulesFixture {
   RealmTest() { startCampaign(1); }
 };
 

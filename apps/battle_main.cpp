@@ -1,0 +1,74 @@
+// battledata.rz: the battle program. The campaign writes Fight_in.rz and the status 1 and
+// starts it. With the auto-calculation code 505 the battle is fought at once, without a
+// window; otherwise the battle window shows it. Either way it ends with Fight_out.rz and
+// the status 2 — closing the window fights the rest at once — or, on any error, with a
+// message on stderr, a non-zero exit and nothing written.
+//
+// Options for tests: --seed N fights with that seed instead of the hand-over's own.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "battle/battle_program.h"
+#include "battle/battle_screen.h"
+#include "campaign/game.h"
+#include "ui/platform/app.h"
+#include "ui/platform/sdl_shell.h"
+
+namespace {
+
+int fail(const std::string& why) {
+  std::fprintf(stderr, "battledata.rz: %s\n", why.c_str());
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace fief;
+  using namespace fief::battle;
+  uint64_t seed = 0;
+  bool seeded = false;
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i];
+    if (a == "--seed" && i + 1 < argc) {
+      char* end = nullptr;
+      seed = std::strtoull(argv[++i], &end, 10);
+      if (!end || *end) return fail(std::string("not a seed: ") + argv[i]);
+      seeded = true;
+    } else {
+      return fail("unknown option " + a);
+    }
+  }
+  const std::string dir = programFolder();
+  HandOver hand;
+  std::string err;
+  if (!loadHandOver(dir, hand, err, seeded ? &seed : nullptr)) return fail(err);
+  if (hand.calculate()) {
+    if (calculateBattle(dir, hand, err) != 0) return fail(err);
+    return 0;
+  }
+
+  BattleSession session(std::move(hand));
+  currentSession() = &session;
+  SdlShell shell(SdlShell::Options{"Fiefdom - battle"});
+  Game g(shell, dir);
+  readDisplaySettings(g);
+  shell.preload(g, g.form("BattleFrm"));
+  if (!shell.attach(g, err)) {
+    // No window: the battle is still fought, at once, so the campaign gets its result.
+    std::fprintf(stderr, "battledata.rz: %s; the battle is calculated instead\n", err.c_str());
+  } else {
+    g.SoundAvailable = shell.soundDevices() > 0 && !g.optim.soundOff();
+    try {
+      g.form("BattleFrm").show();
+      shell.run();
+    } catch (const ProgramEnded&) {
+      // The player returned to the campaign or closed the window.
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "battledata.rz: the battle window stopped: %s\n", e.what());
+    }
+  }
+  if (!session.finishAndHandBack(dir)) return fail(session.error);
+  return 0;
+}

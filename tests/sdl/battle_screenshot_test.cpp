@@ -1,0 +1,96 @@
+// Screenshots of the battle window at the start, in the middle and at the end of a battle
+// of four armies, at 800x600 and 1280x1024 (build/screenshots/BattleFrm_*.png). Fails on a
+// missing picture, text that does not fit, or a control outside its screen or panel.
+#include <SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "battle/battle_screen.h"
+#include "campaign/files.h"
+#include "campaign/game.h"
+#include "sdl_game_dir.h"
+#include "ui/platform/sdl_shell.h"
+
+namespace fs = std::filesystem;
+using namespace fief;
+using namespace fief::battle;
+
+namespace {
+
+FightIn fourArmies() {
+  FightIn in;
+  in.MapName = "\\level15\\field2.mbf";
+  in.Settings[kSetTooltips] = 1;
+  auto army = [](const char* name, uint32_t colour, uint8_t side, int16_t morale,
+                 std::initializer_list<std::pair<Unit, int16_t>> units) {
+    FightArmy a;
+    a.Name = name;
+    a.Colour = colour;
+    a.Side = side;
+    a.Morale = morale;
+    for (auto [u, n] : units) a.Counts[rosterSlot(u)] = n;
+    return a;
+  };
+  in.Armies = {army("The Lions", fightColour(0, 255, 0), 0, 65,
+                    {{SwordMan, 400}, {Archer, 200}, {Cavalry, 120}, {Monk, 5}, {Warlord, 1}, {Enginer, 20}}),
+               army("Viking army", fightColour(255, 0, 0), 1, 55, {{TwoHand, 350}, {LongBow, 150}, {HCavalry, 80}}),
+               army("Allied army", fightColour(0, 0, 255), 0, 35, {{Helebarder, 200}, {ClubMan, 150}}),
+               army("Enemy army", fightColour(255, 255, 0), 1, 40, {{Paladin, 150}, {Templar, 90}})};
+  return in;
+}
+
+class BattleShots : public ::testing::TestWithParam<uint8_t> {};
+
+TEST_P(BattleShots, StartMiddleAndEnd) {
+  setenv("SDL_VIDEODRIVER", "offscreen", 0);
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  const fs::path out = fs::path(FIEFDOM_BINARY_DIR) / "screenshots";
+  fs::create_directories(out);
+  test::SdlGameDir dir(GetParam());
+  SdlShell sh(SdlShell::Options{"Fiefdom", true});
+  Game g(sh, dir.path.string());
+  std::string err;
+  std::vector<uint8_t> bytes;
+  ASSERT_TRUE(readFile((dir.path / "Optim.rz").string(), bytes, err) && decodeOptim(bytes, g.optim, err)) << err;
+  ASSERT_TRUE(sh.attach(g, err)) << err;
+
+  HandOver h;
+  h.in = fourArmies();
+  h.seed = 11;
+  ASSERT_TRUE(mapPathOfFight(h.in.MapName, h.mapPath, err)) << err;
+  BattleSession session(h);
+  currentSession() = &session;
+  auto& f = g.form<BattleFrm>("BattleFrm");
+  sh.show(f);
+
+  std::vector<std::string> problems;
+  auto shoot = [&](const std::string& when) {
+    int w = 0, hgt = 0;
+    sh.logicalSize(w, hgt);
+    sh.renderer().problems = &problems;
+    sh.renderer().checkOnly = &f;
+    SDL_Surface* s = sh.readFrame();
+    sh.renderer().problems = nullptr;
+    ASSERT_NE(s, nullptr) << SDL_GetError();
+    IMG_SavePNG(s, (out / ("BattleFrm_" + when + "_" + std::to_string(w) + "x" + std::to_string(hgt) + ".png")).c_str());
+    SDL_FreeSurface(s);
+  };
+  shoot("start");
+  bool melee = false;
+  while (!session.battle->over() && !(melee && session.battle->steps() % 10 == 0)) {
+    f.stepOnce();
+    for (const Formation& fm : session.battle->formations()) melee = melee || fm.state == FormState::Fighting;
+  }
+  f.fire("Form0Img", Ev::MouseMove);
+  shoot("middle");
+  f.fire("FinishBtn", Ev::Click);
+  shoot("end");
+  currentSession() = nullptr;
+  for (const auto& p : problems) ADD_FAILURE() << p;
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, BattleShots, ::testing::Values(uint8_t{0}, uint8_t{3}),
+                         [](const auto& info) { return info.param == 0 ? std::string("800x600") : std::string("1280x1024"); });
+
+}  // namespace
