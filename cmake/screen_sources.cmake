@@ -8,7 +8,6 @@ set(SCREEN_SOURCES
   map/help_line.cpp
   map/map_scroll.cpp
   map/map_view.cpp
-  military/battle_session.cpp      # the battle hand-over: fade, battle program, result dialogs
   turn/end_turn_command.cpp
   turn/timer_setup.cpp
 )

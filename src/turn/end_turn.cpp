@@ -11,8 +11,8 @@ namespace fief {
 
 namespace {
 
-std::function<void(Rules&, int)>& rivalLordTurn() {
-  static std::function<void(Rules&, int)> f;
+std::function<void(Rules&)>& rivalLordsTurn() {
+  static std::function<void(Rules&)> f;
   return f;
 }
 
@@ -66,7 +66,7 @@ int Workforce(const Rules& g) {
                 s.CropFieldPeople);
 }
 
-void setRivalLordTurn(std::function<void(Rules&, int)> f) { rivalLordTurn() = std::move(f); }
+void setRivalLordsTurn(std::function<void(Rules&)> f) { rivalLordsTurn() = std::move(f); }
 
 void EndTurn(Rules& g) {
   GameState& s = g.s;
@@ -93,10 +93,7 @@ void RivalTurn(Rules& g) {
   store(s.BuyBaseWood, g.rng.draw(500, 6000));
   store(s.BuyBaseStone, g.rng.draw(500, 4000));
   store(s.BuyBaseOre, g.rng.draw(500, 2000));
-  auto& turn = rivalLordTurn();
-  if (!turn) return;
-  if (isSet(s.Rival1.Active)) turn(g, 1);
-  if (isSet(s.Rival2.Active)) turn(g, 2);
+  if (auto& turn = rivalLordsTurn()) turn(g);
 }
 
 void ClampCountyValues(Rules& g) {

@@ -47,9 +47,9 @@ constexpr int kShortageKinds = 5;
 using Shortages = std::array<bool, kShortageKinds>;
 Shortages shortages(const GameState& s);
 
-// The rival lords' own turn (economy and calendar) for rival 1 or 2, installed by the
-// rival lords' module; RivalTurn calls it for every rival in play.
-void setRivalLordTurn(std::function<void(Rules&, int rival)> f);
+// The rival lords' own turns (economy and calendar of each rival in play, then their
+// attacks), installed by the rival lords' module; RivalTurn calls it after the market bases.
+void setRivalLordsTurn(std::function<void(Rules&)> f);
 // The assassins' values of the special-units screen, kept in GuardScreenValue.
 enum GuardScreenSlot { AssassinSkill = 0, AssassinCountdown = 1, AssassinTarget = 2, AssassinMission = 3 };
 

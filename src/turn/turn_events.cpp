@@ -3,6 +3,7 @@
 #include <map>
 
 #include "campaign/rules.h"
+#include "rivals/rival_lords.h"
 #include "state/arith.h"
 #include "turn/events.h"
 #include "turn/garrison.h"
@@ -74,19 +75,6 @@ void levyRefused(Rules& g) {
   add(s.Ore, 200);
 }
 
-// The storm of a besieged castle (site 1 kind 14, site 2 kind 15). The battle itself is
-// handed over by the battle module; here accepting is acknowledged with a notice.
-void stormAccepted(Rules& g) { g.player().notice(g.text(1, 118)); }
-// Breaking off lifts the siege: every camp on the site's waypoint falls back one waypoint.
-void liftSiege(Rules& g, int site) {
-  GameState& s = g.s;
-  (site == 1 ? s.SiegeState1 : s.SiegeState2) = kNone;
-  const int w = kSiegeWaypoint[site - 1];
-  for (auto& camp : s.CampWaypoint)
-    if (camp == w) camp = static_cast<uint8_t>(w - 1);
-  g.player().show(Sight::SiegeLifted, site);
-}
-
 // Every 35th turn (harder difficulties): Lord Osric's claim on village 1.
 void claimAccepted(Rules& g);
 void claimRefused(Rules& g) {
@@ -132,8 +120,9 @@ std::map<int, EventKind> turnEventKinds() {
           {6, EventKind{}},
           {7, choice(nullptr, merchantsRefused)},
           {8, choice(nullptr, levyRefused)},
-          {14, choice(stormAccepted, [](Rules& g) { liftSiege(g, 1); })},
-          {15, choice(stormAccepted, [](Rules& g) { liftSiege(g, 2); })},
+          // The storm of a besieged castle; breaking off lifts the siege.
+          {14, choice([](Rules& g) { StormCastle(g, 1); }, [](Rules& g) { LiftSiegeOnMap(g, 1); })},
+          {15, choice([](Rules& g) { StormCastle(g, 2); }, [](Rules& g) { LiftSiegeOnMap(g, 2); })},
           {20, choice(claimAccepted, claimRefused)},
           {21, choice(drillAccepted, nullptr)}};
 }

@@ -1,3 +1,4 @@
+#@ run-options: --sound-devices 1
 # Battles at blocked waypoints, through the hand-over files: a win with plunder drawn
 # from queued values, a loss, results that do not fit the army (the camp stays as it
 # was), a short results file, and a battle program that ends without a result.
@@ -32,8 +33,10 @@ expect-query file "Save Game/QuickSave.s15" = {"exists": false}
 fight-out 1 50 600 150,100,100,100,100,50,50,10,10,10,5,100,0,2 0,0,0,0,0,0,0,0,0,0,0,0,0,0
 put fight_status.rz 2
 rng 0.5 0.5 0.5 0.5 0.5
+sounds
 wait 4000
 expect-open ResultsFrm
+expect-query sounds = [["EnvChanel01", "victory.wav"]]
 expect-query file fight_status.rz = {"exists": true, "size": 3, "text": "0\r\n"}
 expect-screen ResultsFrm.OutcomeLbl text = "Victory!"
 expect-screen ResultsFrm.ArmyNameLbl text = "Ist Vanguard"
@@ -69,7 +72,9 @@ click MsgFrm.OkAniBtn
 wait 4000
 fight-out 0 487 20 20,10,10,10,100,50,50,10,10,10,5,100,0,2
 put fight_status.rz 2
+sounds
 wait 4000
+expect-query sounds = [["EnvChanel01", "defeat.wav"]]
 expect-screen ResultsFrm.OutcomeLbl text = "Defeat!"
 expect-screen ResultsFrm.CropsLbl text = "-"
 click ResultsFrm.OkAniBtn

@@ -1,0 +1,118 @@
+// The map's objects on the campaign screen: a click names the object and describes it in
+// the help lines (with the ruins', cave's and allies' third line); the battlefield offers
+// to meet the rival armies on their way; the siege sites lay siege or open the siege
+// screen. The rivals' armies on the march are drawn along their way, and the siege camps
+// show while a siege runs or a camp stands there.
+#include <map>
+#include <memory>
+
+#include "campaign/game.h"
+#include "map/camp1_frm.h"
+#include "map/map_objects.h"
+#include "rivals/rival_lords.h"
+#include "rivals/rival_screens.h"
+#include "rivals/sieges.h"
+#include "ui/dialogs.h"
+
+namespace fief {
+
+namespace {
+
+void describe(Camp1Frm& f, const MapObjectKind& k) {
+  Game& g = f.game();
+  g.PlaySound(kMapChannel, k.sound);
+  f.clearHover();
+  f.ctl("Helper").Caption = g.text(4, k.name);
+  std::string d = g.text(1, k.description);
+  for (const TextRef& t : MapObjectThirdLine(g.s, k.control)) d += " " + g.text(t.table, t.entry);
+  f.ctl("Helper3").Caption = d;
+}
+
+// A siege site: with a siege running, the siege screen; with a camp of the player there
+// and the rival in play, the question whether to lay siege.
+bool siegeSiteClicked(Camp1Frm& f, int site) {
+  Game& g = f.game();
+  GameState& s = g.s;
+  const int camp = BesiegingCamp(s, site);
+  if (SiegeCountdown(s, site) != kNone) {
+    if (camp) s.SelectedCamp = static_cast<uint8_t>(camp);
+    g.PlaySound(kMapChannel, "army01.wav");
+    OpenSiegeScreen(g, site);
+    return true;
+  }
+  if (camp && RivalActive(s, site)) {
+    s.SelectedCamp = static_cast<uint8_t>(camp);
+    ShowEvent(g, 11 + site, 58);
+    return true;
+  }
+  return false;
+}
+
+// Where a rival army on the march stands: from its camp towards the village it raids or
+// the castle gate it marches on, nearer with every turn of its countdown.
+void placeMarchingArmies(Camp1Frm& f, const std::map<std::string, std::pair<int, int>>& home) {
+  Game& g = f.game();
+  GameState& s = g.s;
+  for (int rival = 1; rival <= 2; ++rival)
+    for (int a = 0; a < RivalFieldArmies(rival); ++a) {
+      const std::string name = "EnemyCamp" + std::to_string(RivalArmyCamp(rival, a) + 1) + "Img";
+      Control& c = f.ctl(name);
+      auto [hx, hy] = home.at(name);
+      double part = 0;
+      const Control* to = nullptr;
+      const uint8_t state = RivalArmyStateByte(s, rival, a);
+      const uint8_t war = RivalWarState(s, rival), attack = RivalAttackState(s, rival);
+      if (state == ArmyRaiding && war >= 1 && war <= 5) {
+        to = &f.ctl("VillageImg1");
+        part = (6 - war) / 6.0;
+      } else if (state == ArmyMarching && attack <= 6) {
+        to = &f.ctl("CastleImg");
+        part = (7 - attack) / 7.0;
+      }
+      c.Left = hx;
+      c.Top = hy;
+      if (to) {
+        c.Left = hx + static_cast<int>((to->Left + to->Width - hx) * part);
+        c.Top = hy + static_cast<int>((to->Top - c.Height / 2 - hy) * part);
+      }
+    }
+}
+
+struct Register {
+  Register() {
+    Camp1Frm::addBinder([](Camp1Frm& f) {
+      // The army images' own places, before any march moves them.
+      auto home = std::make_shared<std::map<std::string, std::pair<int, int>>>();
+      for (int i = 1; i <= 5; ++i) {
+        const Control& c = f.ctl("EnemyCamp" + std::to_string(i) + "Img");
+        (*home)[c.Name] = {c.Left, c.Top};
+      }
+      for (const char* name : {"DolmenImg1", "ADolmenImg1", "CrossImg1", "ChapelImg1", "GChapelImg1", "HutImg1",
+                               "ObeliskImg1", "StatueImg1", "TavernImg1", "HBattlefieldImg1", "RuinsImg1", "CaveImg1",
+                               "ChestImg1", "ChestImg2", "ChestImg3", "SiegeImg", "SiegeImg2", "SiegeImg3",
+                               "BattlefieldImg1", "VillageImg1", "VillageImg2", "VillageImg3", "WindmillImg1",
+                               "WindmillImg2", "WindmillImg3", "OutpostImg1", "AlliesArmyImg1", "AlliesArmyImg2"}) {
+        const MapObjectKind* k = MapObjectOf(name);
+        const std::string n = name;
+        f.chain(n, Ev::Click, [&f, k, n](const EventArgs&) {
+          if (n == "SiegeImg2" && siegeSiteClicked(f, 1)) return;
+          if (n == "SiegeImg3" && siegeSiteClicked(f, 2)) return;
+          describe(f, *k);
+          if (n == "BattlefieldImg1") OfferBattlefield(f.game());
+        });
+      }
+      f.refreshers.push_back([&f, home] {
+        const GameState& s = f.game().s;
+        f.ctl("SiegeImg").Visible = false;
+        for (int site = 1; site <= 2; ++site)
+          f.ctl(site == 1 ? "SiegeImg2" : "SiegeImg3").Visible =
+              SiegeCountdown(s, site) != kNone || BesiegingCamp(s, site) != 0;
+        placeMarchingArmies(f, *home);
+      });
+    });
+  }
+} reg;
+
+}  // namespace
+
+}  // namespace fief

@@ -1,0 +1,121 @@
+// The rivals' battles on the screens: a battle of the rivals' turn waits until the end of
+// turn is over (RivalBattleTimer), then goes to the battle module; the storm and the
+// battlefield go at once. A lost game opens the mission screen.
+#include <algorithm>
+#include <deque>
+#include <map>
+
+#include "campaign/game.h"
+#include "military/armies.h"
+#include "military/battle_screens.h"
+#include "military/fight_files.h"
+#include "rivals/rival_lords.h"
+
+namespace fief {
+
+namespace {
+
+constexpr const char* kRivalBattleTimer = "RivalBattleTimer";
+
+std::deque<RivalBattle>& pending(Game& g) {
+  static std::map<Game*, std::deque<RivalBattle>> queues;
+  return queues[&g];
+}
+
+// The rival army's survivors, read from the results of the battle just confirmed: at
+// most what went into battle; a results file without the enemy's army counts it as
+// beaten when the player won and untouched when he lost.
+ArmyComp enemySurvivors(Game& g, const ArmyComp& sent, bool won) {
+  FightOut out;
+  std::string err;
+  if (!readFightOut(g.path(kFightOutFile), out, err) || out.Armies.size() < 2) return won ? ArmyComp{} : sent;
+  const auto left = toCompositionOrder(out.Armies[1].Survivors);
+  ArmyComp a;
+  for (int u = 0; u < kUnitCount; ++u) a.set(u, std::clamp<long>(left[u], 0, sent.get(u)));
+  return a;
+}
+
+int firstCamp(const GameState& s) {
+  for (int k = 1; k <= 3; ++k)
+    if (campExists(s, k)) return k;
+  return 0;
+}
+
+// What a rival battle that cannot be fought leaves: the raiders plunder unopposed, a
+// host at the gate attacks again at the next end of turn, a storm does not happen.
+void notFought(Game& g, const RivalBattle& b) {
+  if (b.kind == RivalBattleKind::VillageRaid) {
+    const ArmyComp raiders = g.s.EnemyCamp[b.enemyId - 7];
+    FinishRivalBattle(g, b, false, raiders);
+  } else if (b.kind == RivalBattleKind::CastleDefence) {
+    RivalAttackState(g.s, b.rival) = 0;
+  }
+}
+
+void startRivalBattle(Game& g, const RivalBattle& b) {
+  GameState& s = g.s;
+  BattleRequest r;
+  r.mapName = b.map;
+  r.kind = b.battleKind;
+  r.enemyId = b.enemyId;
+  r.enemyKind = b.enemyKind;
+  r.enemyMorale = b.enemyMorale;
+  r.enemy = s.EnemyCamp[b.enemyId - 7];
+  r.camp = b.camp;
+  if (b.kind == RivalBattleKind::VillageRaid) {
+    // The village's militia fights beside the county's first army as its ally.
+    r.camp = firstCamp(s);
+    r.armies = 3;
+    r.alliesMode = 1;
+    r.others[0] = s.BattleArmy;
+  }
+  if (r.camp == 0 || !campExists(s, r.camp)) {
+    notFought(g, b);
+    return;
+  }
+  const ArmyComp sent = r.enemy;
+  if (!StartBattle(g, r, [b, sent](Game& game, bool won) { FinishRivalBattle(game, b, won, enemySurvivors(game, sent, won)); }))
+    notFought(g, b);
+}
+
+void rivalBattleTick(Game& g) {
+  auto& q = pending(g);
+  if (q.empty()) {
+    g.timers.disable(kRivalBattleTimer);
+    return;
+  }
+  // One battle at a time: the next waits for the running one to be over.
+  if (battleRunning(g) || g.s.FadeMode != 0) return;
+  const RivalBattle b = q.front();
+  q.pop_front();
+  startRivalBattle(g, b);
+}
+
+void queueBattle(Game& g, const RivalBattle& b) {
+  pending(g).push_back(b);
+  TimerSet& t = g.timers;
+  if (!t.find(kRivalBattleTimer)) t.add(kRivalBattleTimer, false, 300);
+  t[kRivalBattleTimer].Tick = [&g] { rivalBattleTick(g); };
+  t.enable(kRivalBattleTimer);
+}
+
+const bool kInstalled = [] {
+  RivalHandOver h;
+  h.battle = [](Rules& r, const RivalBattle& b) {
+    Game* g = dynamic_cast<Game*>(&r);
+    if (!g) return;
+    // The turn's battles wait for the end of turn to be over; a storm or a battle from the
+    // battlefield is fought at once.
+    if (b.kind == RivalBattleKind::Storm) startRivalBattle(*g, b);
+    else queueBattle(*g, b);
+  };
+  h.defeat = [](Rules& r) {
+    if (Game* g = dynamic_cast<Game*>(&r)) g->form("TipsFrm").showModal();
+  };
+  setRivalHandOver(std::move(h));
+  return true;
+}();
+
+}  // namespace
+
+}  // namespace fief

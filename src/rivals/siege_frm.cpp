@@ -1,0 +1,80 @@
+// The siege screen: the camp besieging a rival castle, the season and the turns left
+// until the storm. It can send the camp marching (the siege goes on while another camp
+// holds the site) or lift the siege.
+#include "campaign/game.h"
+#include "map/camp1_frm.h"
+#include "rivals/rival_lords.h"
+#include "rivals/rival_screens.h"
+#include "rivals/sieges.h"
+
+namespace fief {
+
+class SiegeFrm : public Form {
+ public:
+  explicit SiegeFrm(Game& g) : Form(g, "SiegeFrm") {
+    Control& t = add(label("TitleLbl", 24, 14, 432, 30));
+    t.Title = true;
+    t.FontSize = 16;
+    t.Align = 1;
+    add(image("SiegePic", 24, 60, 96, 96, "obj_siege"));
+    add(label("CastleLbl", 140, 60, 316, 22));
+    add(label("ArmyCaptionLbl", 140, 92, 200, 22));
+    add(label("RegrutedLbl", 340, 92, 116, 22));
+    add(label("SeasonCaptionLbl", 140, 124, 200, 22));
+    add(label("SeasonLbl", 340, 124, 116, 22));
+    add(label("CountdownCaptionLbl", 140, 156, 200, 22));
+    add(label("CountdownLbl", 340, 156, 116, 22));
+    add(label("Helper", 24, 230, 432, 20)).FontSize = 10;
+    add(button("Okanibtn2", 24, 290, 136, 40));
+    add(button("Okanibtn3", 172, 290, 136, 40));
+    add(button("OkAniBtn", 320, 290, 136, 40));
+    onClick("OkAniBtn", [this] { close(); });
+    // March out: the besieging camp is selected for walking from the site.
+    onClick("Okanibtn2", [this] {
+      const int camp = BesiegingCamp(g_.s, site);
+      if (camp == 0) return;
+      g_.s.SelectedCamp = static_cast<uint8_t>(camp);
+      close();
+      if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshAll();
+    });
+    onClick("Okanibtn3", [this] {
+      LiftSiegeOnMap(g_, site);
+      close();
+    });
+  }
+
+  int site = 1;  // the site being viewed
+
+  void Form_Load() override {
+    const GameState& s = g_.s;
+    g_.ShowText(ctl("TitleLbl"), 75, 3);
+    // Whose castle: the rival lords' names (table 5, 20 and 21).
+    ctl("CastleLbl").Caption = g_.text(5, 19 + site);
+    ctl("ArmyCaptionLbl").Caption = g_.text(4, 159);
+    const int camp = BesiegingCamp(s, site);
+    ctl("RegrutedLbl").Caption = camp ? std::to_string(s.ArmyCampSoldiers[camp - 1]) : "0";
+    ctl("SeasonCaptionLbl").Caption = g_.text(3, 10);
+    ctl("SeasonLbl").Caption = s.Season >= 1 && s.Season <= 4 ? g_.text(4, 85 + s.Season) : "";
+    ctl("CountdownCaptionLbl").Caption = g_.text(4, 6);
+    const uint8_t left = SiegeCountdown(s, site);
+    ctl("CountdownLbl").Caption = left == kNone ? "-" : std::to_string(left);
+    ctl("Helper").Caption.clear();
+    ctl("OkAniBtn").Caption = g_.text(3, 22);
+    ctl("Okanibtn2").Caption = g_.text(3, 96);
+    ctl("Okanibtn3").Caption = g_.text(3, 97);
+    ctl("Okanibtn2").Enabled = camp != 0;
+  }
+
+  void Form_KeyUp(Key k) override {
+    if (k == Key::Escape || k == Key::Enter) close();
+  }
+};
+FIEF_REGISTER_FORM(SiegeFrm);
+
+void OpenSiegeScreen(Game& g, int site) {
+  auto& f = g.form<SiegeFrm>("SiegeFrm");
+  f.site = site;
+  f.showModal();
+}
+
+}  // namespace fief

@@ -1,0 +1,33 @@
+// Sieges of the rival castles: site 1 before rival lord 1's castle (waypoint 30), site 2
+// before rival lord 2's (waypoint 35). A camp on the site lays siege; the engineers it
+// brings decide how many turns the siege lasts; then the castle is stormed. The siege
+// countdowns are SiegeState1 and SiegeState2 (200 = no siege).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "rivals/rival_turn.h"
+#include "state/game_state.h"
+
+namespace fief {
+
+int SiegeWaypoint(int site);                         // 30 or 35
+uint8_t& SiegeCountdown(GameState& s, int site);
+uint8_t SiegeCountdown(const GameState& s, int site);
+int SiegeDuration(int engineers);                    // 6, 4, 3 or 2 turns
+// The first camp (1..3) standing on the site's waypoint, 0 when none.
+int BesiegingCamp(const GameState& s, int site);
+// Lays siege with the camp on the site; false (and nothing changes) without one.
+bool DeclareSiege(GameState& s, int site);
+// Lifts the siege: no countdown, and every camp on the site falls back one waypoint.
+void LiftSiege(GameState& s, int site);
+// The storm's battle map: the stage of the besieged rival's castle ("keep1" .. "castle2").
+std::string StormMap(const GameState& s, int site);
+// The storm battle of the site for its besieging camp (camp 0 when none stands there).
+RivalBattle StormBattle(const GameState& s, int site);
+// What a storm leaves behind, when its results are confirmed: the countdown is idle; a
+// won storm defeats the rival lord, a lost one heartens him.
+void ApplyStorm(GameState& s, int site, bool playerWon);
+
+}  // namespace fief

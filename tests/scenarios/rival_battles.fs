@@ -1,0 +1,90 @@
+# Rival lord 1 in play. His host, one turn from the castle, meets the army at the gate:
+# the battle goes to the battle program once the turn is over, and the host goes home
+# with the survivors the program reports. Then his raid on the village is fought by the
+# first army with the village's militia beside it.
+seed 5
+start
+click TipsFrm.CloseLbl
+set Rival1.Active -1
+set Rival1.Gold 20000
+set Rival1.Morale 40
+# his fame was told long ago
+set Rival1.Values[5] -1
+# army A (EnemyCamp 2): 300 archers, 100 club men, marching on the castle, strength 8
+set EnemyCamp[1][1] 300
+set EnemyCamp[1][2] 100
+set Rival1.Values[6] 8
+set Rival1.Bytes[1] 3
+set Rival1AttackState 1
+set CampWaypoint[0] 1
+set CastleGarrisonCamp 1
+set Gold 20000
+set Crops 20000
+set Meat 5000
+click Camp1Frm.EndTurnBtn
+expect TurnCounter = 2
+expect Rival1AttackState = 0
+expect-query programs = {"started": [], "ended": false}
+click Camp1Frm.EndTurnBtn
+expect TurnCounter = 3
+expect Rival1AttackState = 201
+expect BattleSite = 8
+# the battle waits for the end of turn to be over
+expect-query programs = {"started": [], "ended": false}
+wait 1000
+expect-open EndTurnFrm
+expect-query programs = {"started": ["battledata.rz"], "ended": false}
+wait 4000
+expect-open !EndTurnFrm
+# the army at the gate holds; 180 of the host's archers and 40 club men are left
+fight-out 1 120 180 150,100,100,100,100,50,50,10,10,10,5,100,0,2 180,0,40,0,0,0,0,0,0,0,0,0,0,0
+put fight_status.rz 2
+wait 8000
+expect-open ResultsFrm
+click ResultsFrm.OkAniBtn
+expect-open !ResultsFrm
+expect Rival1AttackState = 200
+expect EnemyCamp[1] = [0, 180, 40, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
+expect Rival1.Values[6] = 4
+expect Rival1.Bytes[1] = 1
+expect PlayerInGame = -1
+
+# The raid: fought at the next end of turn.
+set Rival1WarState 1
+set People 2000
+click Camp1Frm.EndTurnBtn
+expect TurnCounter = 4
+expect Rival1WarState = 200
+expect Rival1.Bytes[0] = 7
+wait 1000
+expect-query programs = {"started": ["battledata.rz", "battledata.rz"], "ended": false}
+wait 4000
+# the raiders win: they keep 100 archers, and plunder a quarter of the gold and crops
+fight-out 0 300 80 100,50,50,50,50,20,20,5,5,5,2,50,0,1 100,0,0,0,0,0,0,0,0,0,0,0,0,0 50,0,100,0,0,0,0,0,0,0,0,0,0,0
+put fight_status.rz 2
+wait 8000
+expect-open ResultsFrm
+set Gold 4000
+set Crops 8000
+click ResultsFrm.OkAniBtn
+expect Gold = 3000
+expect Crops = 6000
+expect EnemyCamp[1] = [0, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
+
+# His raiders march again; the first army meets them from the battlefield.
+set Rival1.Bytes[1] 2
+set Rival1WarState 3
+click Camp1Frm.BattlefieldImg1
+expect-screen Camp1Frm.Helper text = "Battlefield"
+expect-open MsgFrm
+expect MsgKind = 16
+click MsgFrm.OkAniBtn
+wait 1000
+expect-query programs = {"started": ["battledata.rz", "battledata.rz", "battledata.rz"], "ended": false}
+wait 4000
+fight-out 1 20 100 100,50,50,50,50,20,20,5,5,5,2,50,0,1 0,0,0,0,0,0,0,0,0,0,0,0,0,0
+put fight_status.rz 2
+wait 8000
+click ResultsFrm.OkAniBtn
+expect EnemyCamp[1] = [0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
+expect Rival1.Bytes[1] = 0

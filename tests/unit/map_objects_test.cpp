@@ -1,0 +1,102 @@
+// The map's objects: the strength guesses of the ruins and the cave, the third line of
+// a description, and a click on the campaign screen (sound, name, description, outpost).
+#include <gtest/gtest.h>
+
+#include "map/camp1_frm.h"
+#include "map/map_objects.h"
+#include "test_support.h"
+
+namespace fief {
+namespace {
+
+TEST(MapObjects, ForceEstimateThresholds) {
+  const std::pair<long, int> cases[] = {{0, 131},   {400, 131},  {401, 132},  {800, 132},
+                                        {801, 133}, {1200, 133}, {1201, 134}, {30000, 134}};
+  for (auto [soldiers, text] : cases) EXPECT_EQ(ForceEstimateText(soldiers), text) << soldiers;
+}
+
+TEST(MapObjects, ThirdLineOfRuinsCaveAndAllies) {
+  GameState s;
+  s.RuinsQuiet = kTrue;
+  s.CaveQuiet = kFalse;
+  s.OpponentArmySlots[5].set(Archer, 401);   // the ruins' force
+  s.OpponentArmySlots[4].set(Archer, 1000);  // the cave's force
+  s.OpponentArmySlots[4].set(Monk, 201);
+  auto line = [&](const char* c) {
+    std::vector<std::pair<int, int>> v;
+    for (auto t : MapObjectThirdLine(s, c)) v.emplace_back(t.table, t.entry);
+    return v;
+  };
+  using V = std::vector<std::pair<int, int>>;
+  EXPECT_EQ(line("RuinsImg1"), (V{{4, 42}}));
+  EXPECT_EQ(line("CaveImg1"), (V{{4, 41}, {4, 134}}));  // 1201 soldiers, Monks counted
+  s.RuinsQuiet = kFalse;
+  EXPECT_EQ(line("RuinsImg1"), (V{{4, 41}, {4, 132}}));
+  EXPECT_EQ(line("AlliesArmyImg2"), (V{{4, 131}}));
+  EXPECT_EQ(line("DolmenImg1"), V{});
+  EXPECT_EQ(line("MapSurface"), V{});
+}
+
+TEST(MapObjects, KindsAndHolders) {
+  ASSERT_NE(MapObjectOf("GChapelImg1"), nullptr);
+  EXPECT_EQ(MapObjectOf("GChapelImg1")->blessing, 4);
+  EXPECT_EQ(MapObjectOf("ChestImg3")->name, 103);
+  EXPECT_EQ(MapObjectOf("SiegeImg3")->description, 48);
+  EXPECT_EQ(MapObjectOf("ArmyCamp1Img"), nullptr);
+  GameState s;
+  s.CountyBlessings = {1, 2, 3, 4, 0, 200, 1, 1, 1, 1};
+  EXPECT_EQ(HolderOf(s, 0), 1);
+  EXPECT_EQ(HolderOf(s, 2), 3);
+  EXPECT_EQ(HolderOf(s, 3), 0) << "codes other than 1..3 mean nobody";
+  EXPECT_EQ(HolderOf(s, 5), 0);
+  EXPECT_EQ(HolderOf(s, 10), 0);
+}
+
+struct MapObjectClicks : test::GameFixture {
+  Camp1Frm* f = nullptr;
+  MapObjectClicks() {
+    startCampaign(1);
+    g.SoundAvailable = true;
+    f = &g.form<Camp1Frm>("Camp1Frm");
+    shell.show(*f);
+    shell.takeSounds();
+  }
+};
+
+TEST_F(MapObjectClicks, ClickShowsNameAndDescription) {
+  struct Case { const char* control; const char* sound; int name; int description; std::string third; };
+  g.s.RuinsQuiet = kFalse;
+  g.s.OpponentArmySlots[5].clear();
+  g.s.OpponentArmySlots[5].set(Archer, 1200);
+  const Case cases[] = {
+      {"DolmenImg1", "dolmen01.wav", 91, 34, ""},
+      {"TavernImg1", "tavern01.wav", 99, 42, ""},
+      {"ChestImg2", "treasure01.wav", 103, 46, ""},
+      {"RuinsImg1", "ruins01.wav", 101, 44, " " + g.text(4, 41) + " " + g.text(4, 133)},
+      {"AlliesArmyImg1", "siege01.wav", 130, 62, " " + g.text(4, 131)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.control);
+    f->HoverText = "stale";
+    ASSERT_TRUE(f->fire(c.control, Ev::Click));
+    EXPECT_EQ(f->ctl("Helper").Caption, g.text(4, c.name));
+    EXPECT_EQ(f->ctl("Helper3").Caption, g.text(1, c.description) + c.third);
+    EXPECT_TRUE(f->HoverText.empty());
+    const auto sounds = shell.takeSounds();
+    ASSERT_FALSE(sounds.empty());
+    EXPECT_EQ(sounds.front().second, c.sound);
+  }
+}
+
+TEST_F(MapObjectClicks, OutpostRecruitsOnlyWhenTakenWithBarracks) {
+  g.s.OutpostState = 100;
+  f->fire("OutpostImg1", Ev::Click);
+  EXPECT_EQ(f->ctl("Helper").Caption, g.text(4, 108)) << "not yet taken: only its description";
+  g.s.OutpostState = kNone;
+  g.s.BarracksBuilt = kFalse;
+  f->fire("OutpostImg1", Ev::Click);
+  EXPECT_EQ(f->ctl("Helper").Caption, g.text(4, 23));
+}
+
+}  // namespace
+}  // namespace fief

@@ -1,0 +1,172 @@
+// Sieges of the rival castles: the duration by engineers, laying and lifting a siege, the
+// storm's turn, battle and outcome, and the siege screen.
+#include <gtest/gtest.h>
+
+#include "map/camp1_frm.h"
+#include "rivals/rival_lords.h"
+#include "rivals/sieges.h"
+#include "test_support.h"
+#include "turn/turn.h"
+
+namespace fief {
+namespace {
+
+TEST(Sieges, DurationByEngineers) {
+  const std::pair<int, int> cases[] = {{0, 6}, {10, 6}, {11, 4}, {20, 4}, {21, 3}, {30, 3}, {31, 2}, {300, 2}};
+  for (auto [engineers, turns] : cases) EXPECT_EQ(SiegeDuration(engineers), turns) << engineers;
+}
+
+struct SiegeWorld : ::testing::Test {
+  GameState s;
+  SiegeWorld() {
+    s.SiegeState1 = s.SiegeState2 = kNone;
+    s.CampExists = {kTrue, kTrue, kTrue};
+    s.CampWaypoint = {35, 20, 35};
+    s.CampComposition[2].set(Enginer, 31);
+    s.Rival1.Active = s.Rival2.Active = kTrue;
+  }
+};
+
+TEST_F(SiegeWorld, DeclareWithTheFirstCampOnTheSite) {
+  EXPECT_FALSE(DeclareSiege(s, 1)) << "no camp at waypoint 30";
+  EXPECT_EQ(s.SiegeState1, kNone);
+  // Camp 1 (no engineers) stands first on site 2: six turns, not camp 3's two.
+  ASSERT_TRUE(DeclareSiege(s, 2));
+  EXPECT_EQ(s.SiegeState2, 6);
+  s.CampExists[0] = kFalse;
+  ASSERT_TRUE(DeclareSiege(s, 2));
+  EXPECT_EQ(s.SiegeState2, 2);
+}
+
+TEST_F(SiegeWorld, LiftingMovesEveryCampOnTheSiteBack) {
+  s.SiegeState2 = 3;
+  LiftSiege(s, 2);
+  EXPECT_EQ(s.SiegeState2, kNone);
+  EXPECT_EQ(s.CampWaypoint, (std::array<uint8_t, 3>{34, 20, 34}));
+}
+
+TEST_F(SiegeWorld, StormBattleByTheCastleStage) {
+  s.Rival2.Values[2] = kTrue;  // rival 2 has his fort
+  s.Rival2.Morale = 42;
+  const RivalBattle b2 = StormBattle(s, 2);
+  EXPECT_EQ(b2.kind, RivalBattleKind::Storm);
+  EXPECT_EQ(b2.map, "fort2");
+  EXPECT_EQ(b2.camp, 1);
+  EXPECT_EQ(b2.enemyId, 10);
+  EXPECT_EQ(b2.enemyKind, 1);
+  EXPECT_EQ(b2.battleKind, 1);
+  EXPECT_FLOAT_EQ(b2.enemyMorale, 42);
+  s.CampWaypoint[1] = 30;
+  const RivalBattle b1 = StormBattle(s, 1);
+  EXPECT_EQ(b1.map, "keep1") << "no stage built: the keep's map";
+  EXPECT_EQ(b1.camp, 2);
+  EXPECT_EQ(b1.enemyId, 7);
+  EXPECT_EQ(b1.enemyKind, 0);
+}
+
+TEST_F(SiegeWorld, StormOutcome) {
+  s.Rival1.Gold = 9001;
+  s.Gold = 100;
+  s.CountyBlessings = {2, 3, 0, 2, 0, 0, 2, 1, 0, 0};
+  s.EnemyCamp[0].set(Archer, 50);
+  s.EnemyCamp[1].set(Archer, 70);
+  s.Rival1AttackState = 4;
+  s.SiegeState1 = 0;
+  GameState lost = s;
+  ApplyStorm(lost, 1, false);
+  EXPECT_EQ(lost.SiegeState1, kNone);
+  EXPECT_TRUE(isSet(lost.Rival1.Active));
+  EXPECT_FLOAT_EQ(lost.Rival1.Morale, s.Rival1.Morale + 10);
+  ApplyStorm(s, 1, true);
+  EXPECT_EQ(s.SiegeState1, kNone);
+  EXPECT_FALSE(isSet(s.Rival1.Active));
+  EXPECT_TRUE(isSet(s.Rival2.Active));
+  EXPECT_EQ(s.CountyBlessings, (std::array<uint8_t, 10>{1, 3, 0, 1, 0, 0, 1, 1, 0, 0}));
+  EXPECT_EQ(s.EnemyCamp[0].total() + s.EnemyCamp[1].total(), 0);
+  EXPECT_EQ(s.Rival1AttackState, kNone);
+  EXPECT_EQ(s.Gold, 100 + 4500);
+}
+
+// The siege on the campaign screen: lay it at the site, the storm three ends of turn
+// after a two-turn siege was laid, and the siege screen.
+struct SiegeOnMap : test::GameFixture {
+  Camp1Frm* f = nullptr;
+  std::vector<int> kinds;  // event kinds asked
+  SiegeOnMap() {
+    startCampaign(1);
+    f = &g.form<Camp1Frm>("Camp1Frm");
+    shell.show(*f);
+    g.s.Rival1.Active = kTrue;
+    g.s.CampWaypoint[0] = 30;
+    g.s.CampComposition[0].set(Enginer, 31);
+    // Accept every question, close every other screen.
+    answer = [this](Form& form) {
+      if (form.name() == "MsgFrm") kinds.push_back(g.s.MsgKind);
+      for (const char* b : {"OkAniBtn", "Noanibtn", "CloseLbl"}) {
+        Control* c = form.find(b);
+        if (c && c->Visible && c->Enabled && form.fire(b, Ev::Click)) break;
+      }
+      if (form.Visible) form.close();
+    };
+  }
+};
+
+TEST_F(SiegeOnMap, LaidAtTheSiteThenStormedOnTurnTPlusThree) {
+  f->refreshAll();
+  ASSERT_TRUE(f->ctl("SiegeImg2").Visible) << "a camp stands at the site";
+  EXPECT_FALSE(f->ctl("SiegeImg3").Visible);
+  f->fire("SiegeImg2", Ev::Click);
+  ASSERT_EQ(kinds, std::vector<int>{12});
+  EXPECT_EQ(g.s.SiegeState1, 2);
+  // The siege was laid in turn t; its storm is asked at the end of turn t + 3.
+  std::vector<int> stormTurns;
+  for (int i = 1; i <= 4; ++i) {
+    kinds.clear();
+    EndTurn(g);
+    if (std::find(kinds.begin(), kinds.end(), 14) != kinds.end()) stormTurns.push_back(i);
+  }
+  EXPECT_EQ(stormTurns, std::vector<int>{3});
+  EXPECT_EQ(g.s.SiegeState1, kNone);
+}
+
+TEST_F(SiegeOnMap, AcceptedStormIsFoughtByTheCampOnTheSite) {
+  std::vector<RivalBattle> storms;
+  setRivalBattleStarter([&](Rules&, const RivalBattle& b) { storms.push_back(b); });
+  g.s.Rival1.Values[4] = kTrue;  // his castle
+  g.s.SiegeState1 = 0;
+  AdvanceSieges(g);
+  setRivalBattleStarter(nullptr);
+  EXPECT_EQ(kinds, std::vector<int>{14});
+  ASSERT_EQ(storms.size(), 1u);
+  EXPECT_EQ(storms[0].kind, RivalBattleKind::Storm);
+  EXPECT_EQ(storms[0].map, "castle1");
+  EXPECT_EQ(storms[0].camp, 1);
+  // The storm won: rival 1 is out of the game.
+  FinishRivalBattle(g, storms[0], true, ArmyComp{});
+  EXPECT_FALSE(isSet(g.s.Rival1.Active));
+}
+
+TEST_F(SiegeOnMap, SiegeScreenShowsTheArmyAndLifts) {
+  g.s.SiegeState1 = 4;
+  g.s.CampExists[1] = kTrue;
+  g.s.CampWaypoint[1] = 30;
+  int shown = 0;
+  answer = [&](Form& form) {
+    ASSERT_EQ(form.name(), "SiegeFrm");
+    EXPECT_EQ(form.ctl("RegrutedLbl").Caption, std::to_string(g.s.ArmyCampSoldiers[0]));
+    EXPECT_EQ(form.ctl("CountdownLbl").Caption, "4");
+    EXPECT_EQ(form.ctl("SeasonLbl").Caption, g.text(4, 85 + g.s.Season));
+    ++shown;
+    form.fire("Okanibtn3", Ev::Click);
+  };
+  f->refreshAll();
+  f->fire("SiegeImg2", Ev::Click);
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(g.s.SiegeState1, kNone);
+  EXPECT_EQ(g.s.CampWaypoint[0], 29);
+  EXPECT_EQ(g.s.CampWaypoint[1], 29);
+  EXPECT_FALSE(f->ctl("SiegeImg2").Visible);
+}
+
+}  // namespace
+}  // namespace fief
