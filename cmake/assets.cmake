@@ -1,6 +1,10 @@
 # Generated pictures, animations, pointers, battle maps, sounds and fonts of the program folder.
 # The generator fiefdom-art (tools/art) draws everything from data/map/level15.json and data/art/*
 # with Cairo, librsvg (the Game Icons set from npm) and stb noise, and synthesises the sounds.
+# A build that reuses another build's program folder (FIEFDOM_PROGRAM_DIR) generates nothing.
+if(FIEFDOM_PROGRAM_DIR)
+  return()
+endif()
 pkg_check_modules(ART REQUIRED IMPORTED_TARGET cairo librsvg-2.0)
 
 set(ART_DIR ${CMAKE_SOURCE_DIR}/tools/art)

@@ -16,7 +16,8 @@ bool objectiveHolds(const GameState& s, int level, int objective);  // objective
 void EvaluateObjectives(Rules& g);
 
 // Records the campaign's progress, starts the splash card and the next program, and
-// ends this program.
+// ends this program. When the progress cannot be written it tells the player and
+// returns: the level goes on.
 void LeaveLevel(Game& g);
 
 }  // namespace fief

@@ -1,5 +1,6 @@
 #include "campaign/save_games.h"
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 
@@ -14,7 +15,12 @@ std::string savePath(const Rules& g, const std::string& name) { return g.path("S
 
 bool validSaveName(const std::string& name, std::string& why) {
   if (name.empty()) { why = "empty name"; return false; }
-  if (name.size() > 64) { why = "a save name has at most 64 characters"; return false; }
+  // Characters, not bytes: a name of accented letters is as long as one of plain ones.
+  size_t chars = 0;
+  for (unsigned char c : name) chars += (c & 0xC0) != 0x80;
+  if (chars > 64) { why = "a save name has at most 64 characters"; return false; }
+  // The file name with its extension and the temporary suffix must fit the file system.
+  if (name.size() > kMaxSaveNameBytes) { why = "a save name of this many letters does not fit a file name"; return false; }
   if (name[0] == '.' || name.find("..") != std::string::npos || name.find('/') != std::string::npos ||
       name.find('\\') != std::string::npos) {
     why = "a save name cannot name a folder";
@@ -52,7 +58,7 @@ bool WriteSave(Rules& g, const std::string& name, std::string& err) {
 bool ReadSave(Rules& g, const std::string& name, std::string& err) {
   std::string path = savePath(g, name);
   std::vector<uint8_t> bytes;
-  if (!readFile(path, bytes, err)) return false;
+  if (!readFile(path, bytes, err, kMaxSaveFileSize)) return false;
   GameState scratch = g.s;
   scratch.LevelBeforeLoad = g.s.CurrentLevel;
   std::string why;
@@ -60,6 +66,18 @@ bool ReadSave(Rules& g, const std::string& name, std::string& err) {
     err = path + ": " + why;
     return false;
   }
+  // The level indexes the mission tables and texts: a save of no campaign level is refused.
+  if (scratch.CurrentLevel < 1 || scratch.CurrentLevel > kLastLevel) {
+    err = path + ": the saved game is on level " + std::to_string(scratch.CurrentLevel) +
+          ", the campaign's levels are 1 to " + std::to_string(kLastLevel);
+    return false;
+  }
+  // A morale that is no number (NaN, infinite) never comes from play: the record is damaged.
+  for (float m : {scratch.Morale, scratch.Rival1.Morale, scratch.Rival2.Morale})
+    if (!std::isfinite(m)) {
+      err = path + ": the saved game record is damaged (a morale that is no number)";
+      return false;
+    }
   LoadGameState(g, scratch);
   // The history kept beside this save, or a fresh one from the loaded county.
   if (!readChronicleFile(chroniclePath(path), bytes, g.chronicle, why)) g.chronicle.restart(g.s);

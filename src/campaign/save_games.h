@@ -2,6 +2,7 @@
 // every way of saving and loading goes through.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace fief {
@@ -16,12 +17,20 @@ void LoadGameState(Rules& g, const struct GameState& loaded);
 // "Save Game/<name><SaveExtension>" inside the program folder.
 std::string savePath(const Rules& g, const std::string& name);
 
-// A name the player may type: not empty, at most 64 characters, no folder parts
-// ("/", "\", ".." or a leading "."), no control characters.
+// A name the player may type: not empty, at most 64 characters (UTF-8 characters, not
+// bytes) that take at most kMaxSaveNameBytes bytes, no folder parts ("/", "\", ".." or a
+// leading "."), no control characters.
+constexpr size_t kMaxSaveNameBytes = 255 - 4 - 4;  // a file name less ".s15" and ".tmp"
 bool validSaveName(const std::string& name, std::string& why);
 
+// A file this much larger than a save record is no saved game: it is refused unread.
+constexpr size_t kMaxSaveFileSize = 64 * 1024;
+// The campaign's last level; a saved game of a level outside 1..kLastLevel is refused.
+constexpr int kLastLevel = 18;
+
 // Both return false with a message naming the file when the file cannot be written or
-// read, or does not hold a whole saved game; the live state is then untouched.
+// read, or does not hold a whole saved game of a campaign level; the live state is then
+// untouched.
 bool WriteSave(Rules& g, const std::string& name, std::string& err);
 bool ReadSave(Rules& g, const std::string& name, std::string& err);
 

@@ -118,7 +118,8 @@ bool parseTextSource(const std::string& text, int capacity, std::vector<TextEntr
       err = "line " + std::to_string(lineNo) + ": expected \"N: text\"";
       return false;
     }
-    long n = std::stol(num);
+    // Compared by length first: a number of many digits is beyond every table.
+    const long n = num.size() <= 9 ? std::stol(num) : capacity;
     if (n >= capacity) {
       err = "line " + std::to_string(lineNo) + ": entry " + num + " is beyond the table's " + std::to_string(capacity) + " entries";
       return false;
@@ -128,6 +129,7 @@ bool parseTextSource(const std::string& text, int capacity, std::vector<TextEntr
     std::string unescaped;
     for (size_t i = 0; i < body.size(); ++i) {
       if (body[i] == '\\' && i + 1 < body.size() && body[i + 1] == 'n') { unescaped += '\n'; ++i; }
+      else if (body[i] == '\\' && i + 1 < body.size() && body[i + 1] == 'r') { unescaped += '\r'; ++i; }
       else if (body[i] == '\\' && i + 1 < body.size() && body[i + 1] == '\\') { unescaped += '\\'; ++i; }
       else unescaped += body[i];
     }
@@ -146,10 +148,12 @@ bool parseTextSource(const std::string& text, int capacity, std::vector<TextEntr
 std::string formatTextSource(const std::vector<TextEntry>& entries) {
   std::string s;
   for (size_t i = 0; i < entries.size(); ++i) {
-    if (entries[i].empty()) continue;
+    // Empty entries are left out, except the last one: it keeps the table's entry count.
+    if (entries[i].empty() && i + 1 < entries.size()) continue;
     std::string body;
     for (char c : toUtf8(entries[i])) {
       if (c == '\n') body += "\\n";
+      else if (c == '\r') body += "\\r";  // a raw one would be taken for a line end
       else if (c == '\\') body += "\\\\";
       else body += c;
     }

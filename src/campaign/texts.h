@@ -1,7 +1,9 @@
 // The localised text tables. Each .loc file is an i16 entry count followed by the
 // entries, each an i16 code count and that many 16-bit character codes (UCS-2).
 // The text sources under data/texts are one entry per line, "N: text", with \n for
-// a line break; the tool compiles them to .loc and decompiles them back.
+// a line break, \r for a carriage return and \\ for a backslash; the tool compiles them
+// to .loc and decompiles them back to the same bytes. Entries not listed are empty; the
+// decompiler lists the last entry even when it is empty, so that the count survives.
 #pragma once
 
 #include <array>

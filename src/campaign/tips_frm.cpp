@@ -103,7 +103,8 @@ class TipsFrm : public Form {
     ctl("ChapterLbl").Visible = intro;
     ctl("IntroTextLbl").Visible = intro;
     for (int i = 1; i <= 6; ++i) ctl("TipLbl" + std::to_string(i)).Visible = !intro;
-    if (intro) {
+    // The level comes from a saved game: only the campaign's levels have an intro text.
+    if (intro && L >= 1 && L <= kLastLevel) {
       g_.ShowText(ctl("ChapterLbl"), 137 + L, 5);
       g_.ShowText(ctl("IntroTextLbl"), 159 + L, 5);
     }

@@ -1,12 +1,14 @@
 #include "map/camp1_frm.h"
 
 #include <algorithm>
-#include <fstream>
+#include <filesystem>
+#include <tuple>
 #include <nlohmann/json.hpp>
 
 #include "campaign/game.h"
 #include "campaign/save_games.h"
 #include "campaign/program_start.h"
+#include "map/level_map.h"
 #include "ui/dialogs.h"
 #include "ui/menu_frm.h"
 
@@ -253,41 +255,35 @@ void Camp1Frm::declareControls() {
 }
 
 void Camp1Frm::placeFromLevelMap() {
-  std::ifstream f(g_.path("level15/map.json"));
-  if (!f) return;
-  nlohmann::json m = nlohmann::json::parse(f, nullptr, false);
-  if (m.is_discarded()) return;
-  if (m.contains("size")) {
-    MapWidth = m["size"][0];
-    MapHeight = m["size"][1];
+  const std::string path = g_.path("level15/map.json");
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return;  // the declared places stand
+  LevelMap m;
+  std::string err;
+  if (!readLevelMap(path, m, err)) {
+    g_.shell.messageBox("The level map could not be read (" + err + "); the map keeps its first layout.");
+    return;
   }
-  if (m.contains("home")) {
-    // The level's home position is the view of a 1024 x 768 display; other displays keep
-    // the same point of the map in the middle of the screen.
-    const int cx = 512 - m["home"][0].get<int>(), cy = 384 - m["home"][1].get<int>();
-    HomeLeft = std::clamp(Width / 2 - cx, std::min(0, Width - MapWidth), 0);
-    HomeTop = std::clamp(Height / 2 - cy, std::min(0, Height - MapHeight), 0);
-  }
+  if (m.Size) std::tie(MapWidth, MapHeight) = *m.Size;
+  if (m.Home) std::tie(HomeLeft, HomeTop) = homeView(*m.Home, MapWidth, MapHeight, Width, Height);
   Control& map = ctl("MapSurface");
   map.Left = HomeLeft;
   map.Top = HomeTop;
   map.Width = MapWidth;
   map.Height = MapHeight;
-  if (m.contains("waypoints"))
-    for (auto& [n, p] : m["waypoints"].items())
-      if (Control* c = find("WalkTo" + n)) {
-        c->Left = p[0].get<int>() - c->Width / 2;
-        c->Top = p[1].get<int>() - c->Height / 2;
-      }
-  if (m.contains("controls"))
-    for (auto& [n, spec] : m["controls"].items())
-      if (Control* c = find(n); c && spec.contains("rect")) {
-        c->Left = spec["rect"][0];
-        c->Top = spec["rect"][1];
-        c->Width = spec["rect"][2];
-        c->Height = spec["rect"][3];
-        if (spec.contains("picture")) c->Picture = spec["picture"];
-      }
+  for (const auto& [n, p] : m.Waypoints)
+    if (Control* c = find("WalkTo" + std::to_string(n))) {
+      c->Left = p.first - c->Width / 2;
+      c->Top = p.second - c->Height / 2;
+    }
+  for (const auto& [n, r] : m.Controls)
+    if (Control* c = find(n)) {
+      c->Left = r.Left;
+      c->Top = r.Top;
+      c->Width = r.Width;
+      c->Height = r.Height;
+      if (r.Picture) c->Picture = *r.Picture;
+    }
 }
 
 void Camp1Frm::Form_Load() {

@@ -9,11 +9,20 @@
 
 namespace fief {
 
-inline long long Int(double x) { return static_cast<long long>(std::floor(x)); }
-inline long long Fix(double x) { return static_cast<long long>(std::trunc(x)); }
+// A whole real as a 64-bit number. Values beyond 64 bits saturate and NaN gives 0: the
+// plain conversion would be undefined, and no field is that wide anyway.
+inline long long toWhole(double r) {
+  if (r >= 9.2e18) return INT64_MAX;
+  if (r <= -9.2e18) return INT64_MIN;
+  if (!(r == r)) return 0;
+  return static_cast<long long>(r);
+}
+
+inline long long Int(double x) { return toWhole(std::floor(x)); }
+inline long long Fix(double x) { return toWhole(std::trunc(x)); }
 
 // Round to nearest, ties to even (the default rounding mode of the FPU).
-inline long long roundEven(double x) { return static_cast<long long>(std::nearbyint(x)); }
+inline long long roundEven(double x) { return toWhole(std::nearbyint(x)); }
 
 // Wrap a whole number to a field's width (two's complement, as the hardware stores it).
 template <typename T>
@@ -45,7 +54,9 @@ inline void add(T& field, U delta) {
   if constexpr (std::is_floating_point_v<T> || std::is_floating_point_v<U>)
     store(field, static_cast<double>(field) + static_cast<double>(delta));
   else
-    store(field, static_cast<long long>(field) + static_cast<long long>(delta));
+    // Summed modulo 2^64: the result is wrapped to the field's width in any case.
+    store(field, static_cast<long long>(static_cast<unsigned long long>(static_cast<long long>(field)) +
+                                        static_cast<unsigned long long>(static_cast<long long>(delta))));
 }
 
 }  // namespace fief

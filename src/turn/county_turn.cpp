@@ -163,7 +163,9 @@ void CastleIncome(GameState& s) {
     if (isSet(s.CastleStageBuilt[i])) stage = i;
   static constexpr int kPercent[5] = {2, 5, 6, 10, 8};
   if (stage < 0) return;
-  add(s.Gold, Int(s.People * kPercent[stage] / 100.0));
+  // In 64 bits (through a double): People times the percentage leaves 32 bits above about
+  // 2 * 10^8 people.
+  add(s.Gold, Int(static_cast<double>(s.People) * kPercent[stage] / 100.0));
   if (stage == 2) add(s.Nobility, 1);
   if (stage == 4) add(s.Nobility, 2);
 }

@@ -23,6 +23,9 @@ void setupTimers(Game& g) {
   };
   for (const auto& d : defs)
     if (!t.find(d.name)) t.add(d.name, d.enabled, d.interval);
+  // Their ticks only show the hover state and the time of day.
+  t["TooltipsTimer"].Steady = true;
+  t["TimeTimer"].Steady = true;
 
   t["LoadingTimer"].Tick = [&g] {
     g.timers.disable("LoadingTimer");

@@ -54,8 +54,19 @@ bool TimerSet::fireNext(int64_t until) {
   if (!due) return false;
   if (due->NextDue > now_) now_ = due->NextDue;
   due->NextDue = now_ + due->Interval;
+  lastFired_ = due->Name;
   if (due->Tick) due->Tick();
   return true;
+}
+
+void TimerSet::skipSteadyTicks(int64_t until) {
+  int64_t horizon = until;
+  for (const auto& t : timers_)
+    if (t.Enabled && t.Interval > 0 && !t.Steady && t.NextDue < horizon) horizon = t.NextDue;
+  // Only the timer that has just ticked: its interval is the one its next ticks keep.
+  Timer* t = find(lastFired_);
+  if (t && t->Enabled && t->Interval > 0 && t->Steady && t->NextDue < horizon)
+    t->NextDue += (horizon - t->NextDue) / t->Interval * t->Interval;
 }
 
 }  // namespace fief

@@ -16,6 +16,10 @@ struct Timer {
   int Interval = 0;        // ms; 0 never fires
   int64_t NextDue = 0;
   std::function<void()> Tick;
+  // A steady timer's tick only shows the state and the clock (a tooltip, the time of
+  // day): several of its ticks with nothing else happening in between leave what the
+  // last one leaves, so a long wait may run only the last.
+  bool Steady = false;
 };
 
 class TimerSet {
@@ -39,10 +43,15 @@ class TimerSet {
   // Fires the one timer due first at or before `until` (advancing the clock to its due
   // time). Returns false when none is due.
   bool fireNext(int64_t until);
+  // After a firing: when the timer that has just ticked is steady and would tick more
+  // than once more before the next other timer falls due (or before `until`), moves it on
+  // to the last of those ticks.
+  void skipSteadyTicks(int64_t until);
 
  private:
   std::vector<Timer> timers_;
   int64_t now_ = 0;
+  std::string lastFired_;
 };
 
 }  // namespace fief

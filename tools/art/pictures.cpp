@@ -338,7 +338,10 @@ void pictureJobs(const Config& cfg, std::vector<Job>& jobs) {
     });
   }
   // screen backgrounds
-  for (auto& [form, size] : forms.items()) {
+  for (auto& item : forms.items()) {
+    // A named copy, not a structured binding: the lambda below captures it.
+    const std::string form = item.key();
+    const json& size = item.value();
     int w = size[0], h = size[1];
     bool full = w == 0 || h == 0;
     if (full) w = 1280, h = 1024;

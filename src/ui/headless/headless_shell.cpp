@@ -98,13 +98,14 @@ std::string HeadlessShell::timeOfDay() const {
 }
 
 void HeadlessShell::wait(int64_t ms) {
-  const int64_t until = clock_ + ms;
+  const int64_t until = ms <= 0 ? clock_ : ms >= kClockLimit - clock_ ? kClockLimit : clock_ + ms;
   if (game_) {
     // The clock stands at each timer's due time while its tick runs.
     for (int64_t due = game_->timers.nextDue(); due >= 0 && due <= until; due = game_->timers.nextDue()) {
       if (due > clock_) clock_ = due;
       game_->timers.setNow(clock_);
       game_->timers.fireNext(clock_);
+      game_->timers.skipSteadyTicks(until);
     }
   }
   clock_ = until;

@@ -54,7 +54,12 @@ class HeadlessShell : public Shell {
 
   int64_t nowMs() const override { return clock_; }
   std::string timeOfDay() const override;
-  // Advance the virtual clock by ms, firing the timers that fall due, in order.
+  // The virtual clock stops here: far beyond any game, and far enough below the end of
+  // int64_t that a timer's next due time (the clock plus an int interval) never overflows.
+  static constexpr int64_t kClockLimit = int64_t{1} << 62;
+  // Advance the virtual clock by ms (at most to kClockLimit), firing the timers that fall
+  // due, in order. Repeated ticks of a steady timer (see Timer::Steady) with nothing else
+  // due in between are jumped over: only the last of them runs.
   void wait(int64_t ms);
 
   void messageBox(const std::string& text) override { boxes_.push_back(text); }

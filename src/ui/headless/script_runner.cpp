@@ -36,6 +36,10 @@ std::vector<std::string> splitCommand(const std::string& line) {
 
 namespace {
 
+// One line of JSON. A caption holding bytes that are not UTF-8 prints with U+FFFD in
+// their place instead of failing the command.
+std::string jsonText(const json& v) { return v.dump(-1, ' ', false, json::error_handler_t::replace); }
+
 std::string colourText(uint32_t c) {
   char buf[8];
   std::snprintf(buf, sizeof buf, "#%06x", c & 0xFFFFFF);
@@ -266,6 +270,9 @@ class Runner {
       needRunning();
       const long long ms = std::stoll(w[1]);
       if (ms < 0) fail("the clock only runs forward: " + w[1]);
+      if (ms > HeadlessShell::kClockLimit - shell_.nowMs())
+        fail("the virtual clock stops at " + std::to_string(HeadlessShell::kClockLimit) + " ms: wait " + w[1] +
+             " would pass it");
       shell_.wait(ms);
     } else if (cmd == "set") {
       need(w, 3, "set PATH VALUE");
@@ -277,9 +284,9 @@ class Runner {
       std::string err;
       json v;
       if (!getField(game_.s, w[1], v, err)) fail(err);
-      print(v.dump());
+      print(jsonText(v));
     } else if (cmd == "state") {
-      print(stateToJson(game_.s).dump());
+      print(jsonText(stateToJson(game_.s)));
     } else if (cmd == "screen") {
       need(w, 2, "screen FORM");
       Form* f = nullptr;
@@ -289,9 +296,9 @@ class Runner {
       if (!f) fail(w[1] + " is not open");
       json o = json::object();
       for (const auto& c : f->controls()) o[c.Name] = controlJson(*f, c);
-      print(o.dump());
+      print(jsonText(o));
     } else if (isQuery(cmd)) {
-      print(query(w).dump());
+      print(jsonText(query(w)));
     } else if (cmd == "put") {
       need(w, 3, "put PATH TEXT");
       std::string err;
@@ -347,7 +354,7 @@ class Runner {
       json want = parseValue(trim(line.substr(eq + 1)));
       if (!sameValue(actual, want)) {
         failed_ = true;
-        print("FAIL line " + std::to_string(lineNo_) + ": " + q[0] + " is " + actual.dump() + ", expected " + want.dump());
+        print("FAIL line " + std::to_string(lineNo_) + ": " + q[0] + " is " + jsonText(actual) + ", expected " + jsonText(want));
       }
     } else if (cmd == "expect") {
       auto eq = line.find('=');
@@ -358,7 +365,7 @@ class Runner {
       json want = parseValue(trim(line.substr(eq + 1)));
       if (!sameValue(actual, want)) {
         failed_ = true;
-        print("FAIL line " + std::to_string(lineNo_) + ": " + w[1] + " is " + actual.dump() + ", expected " + want.dump());
+        print("FAIL line " + std::to_string(lineNo_) + ": " + w[1] + " is " + jsonText(actual) + ", expected " + jsonText(want));
       }
     } else if (cmd == "expect-screen") {
       // expect-screen FORM.CONTROL PROPERTY = VALUE
@@ -376,8 +383,8 @@ class Runner {
       json want = parseValue(trim(line.substr(eq + 1)));
       if (!sameValue(props[w[2]], want)) {
         failed_ = true;
-        print("FAIL line " + std::to_string(lineNo_) + ": " + w[1] + " " + w[2] + " is " + props[w[2]].dump() +
-              ", expected " + want.dump());
+        print("FAIL line " + std::to_string(lineNo_) + ": " + w[1] + " " + w[2] + " is " + jsonText(props[w[2]]) +
+              ", expected " + jsonText(want));
       }
     } else if (cmd == "expect-open") {
       // expect-open FORM: the form is open (expect-open !FORM: it is not)

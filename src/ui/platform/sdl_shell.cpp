@@ -512,7 +512,10 @@ void SdlShell::textInput(const std::string& utf8) {
   if (!f) return;
   Control* c = f->find(looks_.focusControl);
   if (!c || !c->Enabled) return;
-  if (c->Caption.size() + utf8.size() > 64) return;  // names and numbers, not essays
+  // Names and numbers, not essays: at most 64 characters (not bytes).
+  size_t chars = 0;
+  for (unsigned char b : c->Caption + utf8) chars += (b & 0xC0) != 0x80;
+  if (chars > 64) return;
   c->Caption += utf8;
   dirty_ = true;
   f->fire(c->Name, Ev::Change, {});

@@ -1,0 +1,57 @@
+# The fuzz targets (fuzz/*_fuzz.cpp, libFuzzer) and the sanitizer soak, with their CTest
+# entries. Included by cmake/sanitize.cmake in the sanitizer build only.
+# The SDL programs and the benchmarks are left to the main build; should they be built
+# here by name, they go to this build's own folder, never into a reused program folder.
+foreach(t IN ITEMS fiefdom_campaign fiefdom_battle fiefdom_menu fiefdom_splash fiefdom_intro fiefdom_outro
+                   fiefdom_bench fiefdom_sdl_bench)
+  if(TARGET ${t})
+    set_target_properties(${t} PROPERTIES EXCLUDE_FROM_ALL TRUE RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/programs)
+  endif()
+endforeach()
+
+add_library(fiefdom_fuzz_support OBJECT ${CMAKE_SOURCE_DIR}/fuzz/fuzz_support.cpp)
+target_link_libraries(fiefdom_fuzz_support PUBLIC fiefdom_core)
+target_compile_definitions(fiefdom_fuzz_support PRIVATE FIEFDOM_GAME_DIR="${GAME_DIR}")
+
+# name | runs in CTest (fixed seed: the same inputs every time) | longest input | seed folders
+# besides fuzz/corpus/NAME. Longer seeds are cut to the longest input: fuzzing a shorter
+# input finds the same faults faster.
+set(FUZZ_TARGETS
+  "save_record|30000|1024|"
+  "save_load|4000|1024|"
+  "loc|8000|2048|${GAME_DIR}/localizations"
+  "text_source|8000|2048|${CMAKE_SOURCE_DIR}/data/texts"
+  "option_files|40000|256|"
+  "level_map|6000|4096|${CMAKE_SOURCE_DIR}/data/map"
+  "script_parser|10000|2048|${CMAKE_SOURCE_DIR}/tests/scenarios"
+  "fight_in|30000|1024|"
+  "fight_out|30000|1024|"
+  "chronicle|30000|2048|"
+)
+set(FUZZ_EXECUTABLES)
+foreach(entry IN LISTS FUZZ_TARGETS)
+  string(REPLACE "|" ";" parts "${entry}")
+  list(GET parts 0 name)
+  list(GET parts 1 runs)
+  list(GET parts 2 maxlen)
+  list(GET parts 3 seeds)
+  if(NOT EXISTS ${CMAKE_SOURCE_DIR}/fuzz/${name}_fuzz.cpp)
+    continue()
+  endif()
+  add_executable(${name}_fuzz ${CMAKE_SOURCE_DIR}/fuzz/${name}_fuzz.cpp)
+  target_link_libraries(${name}_fuzz PRIVATE fiefdom_fuzz_support fiefdom_core)
+  target_link_options(${name}_fuzz PRIVATE -fsanitize=fuzzer)
+  add_dependencies(${name}_fuzz game_data)
+  list(APPEND FUZZ_EXECUTABLES ${name}_fuzz)
+  add_test(NAME fuzz.${name}
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/run_fuzz.sh $<TARGET_FILE:${name}_fuzz> ${runs} ${maxlen}
+            ${CMAKE_SOURCE_DIR}/fuzz/corpus/${name} ${seeds})
+endforeach()
+add_custom_target(fuzz_targets DEPENDS ${FUZZ_EXECUTABLES})
+
+# The soak: random play through the script runner with the county's invariants checked
+# after every turn, bounded in steps and time.
+add_executable(fiefdom_soak ${CMAKE_SOURCE_DIR}/tests/soak/soak_main.cpp)
+target_link_libraries(fiefdom_soak PRIVATE fiefdom_core)
+add_dependencies(fiefdom_soak game_data)
+add_test(NAME soak.random_play COMMAND fiefdom_soak ${GAME_DIR} --seed 1 --steps 4000 --seconds 90)

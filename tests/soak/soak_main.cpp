@@ -1,0 +1,344 @@
+// The soak: seeded random play through the script runner. A generator answers the runner's
+// requests for its next command from what the runner printed so far: it asks for the open
+// forms and the top form's controls, then clicks, picks, types, presses keys, waits,
+// saves and loads, ends turns and sets fields to random values within their widths.
+// After every turn (once its dialogs are closed) it checks the county's invariants; any command that fails with an
+// error other than the ones random input may cause fails the soak, and the sanitizer
+// build stops it at the first fault it sees.
+//
+// usage: fiefdom_soak GAME_DIR [--seed N] [--steps N] [--seconds N]
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <random>
+#include <sstream>
+#include <streambuf>
+
+#include "campaign/option_files.h"
+#include "ui/headless/script_runner.h"
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+namespace {
+
+// The runner's output, kept so that the generator can read the last lines.
+class Capture : public std::streambuf {
+ public:
+  std::string text;
+  size_t taken = 0;
+  // The lines printed since the last call.
+  std::vector<std::string> newLines() {
+    std::vector<std::string> lines;
+    size_t end;
+    while ((end = text.find('\n', taken)) != std::string::npos) {
+      lines.push_back(text.substr(taken, end - taken));
+      taken = end + 1;
+    }
+    if (taken > (1u << 20)) {
+      text.erase(0, taken);
+      taken = 0;
+    }
+    return lines;
+  }
+
+ protected:
+  int overflow(int c) override {
+    if (c != EOF) text.push_back(static_cast<char>(c));
+    return c;
+  }
+  std::streamsize xsputn(const char* s, std::streamsize n) override {
+    text.append(s, static_cast<size_t>(n));
+    return n;
+  }
+};
+
+struct Field {
+  const char* path;
+  double lo, hi;
+  bool real = false;
+};
+
+// Fields set at random, each within its width (the stocks and counts over their whole
+// range, the values that index tables too). Compositions and the soldiers of the camps are
+// left alone: the camps' sums are one of the invariants.
+const Field kFields[] = {
+    {"Gold", -2147483648.0, 2147483647.0},  {"Wood", -2147483648.0, 2147483647.0},
+    {"Stone", -2147483648.0, 2147483647.0}, {"Ore", -2147483648.0, 2147483647.0},
+    {"Crops", -2147483648.0, 2147483647.0}, {"Meat", -2147483648.0, 2147483647.0},
+    {"People", -2147483648.0, 2147483647.0}, {"Happiness", -32768, 32767},
+    {"Health", -32768, 32767},              {"Leadership", -32768, 32767},
+    {"Nobility", -32768, 32767},            {"Diplomacy", -32768, 32767},
+    {"Religion", -32768, 32767},            {"TaxRate", 0, 255},
+    {"Season", 0, 255},                     {"ScienceLevel", 0, 255},
+    {"ResearchCountdown", 0, 255},          {"GuardLevel", 0, 255},
+    {"BuildingUnderWay", 0, 255},           {"BuildTurnsLeft", 0, 255},
+    {"BlacksmithOrder", 0, 255},            {"FieldKind[0]", 0, 255},
+    {"FieldKind[9]", 0, 255},               {"SelectedField", 0, 255},
+    {"SellGood", 0, 255},                   {"BuyGood", 0, 255},
+    {"SellPercent", 0, 255},                {"BuyPercent", 0, 255},
+    {"ObjectMissionCountdown", 0, 255},     {"ObjectMissionTarget", 0, 255},
+    {"CountyBlessings[2]", 0, 255},         {"VillageState[1]", 0, 255},
+    {"BowStock", 0, 32767},                 {"SwordStock", 0, 32767},
+    {"RebelForceA", -32768, 32767},         {"RebelsActive", -1, 0},
+    {"BuyBaseWood", -2147483648.0, 2147483647.0},
+    {"Morale", -1000, 1000, true},
+};
+
+const char* const kKeys[] = {"Enter", "Escape", "F3", "F6", "F7", "Up", "Down", "Left", "Right",
+                             "Add", "Subtract", "Divide", "A", "S", "1", "2"};
+const char* const kNames[] = {"A", "Save one", "QuickSave", "AutoSave", "Save and Exit", "\xc3\xa9t\xc3\xa9", ""};
+
+class Soak : public std::streambuf {
+ public:
+  Soak(uint64_t seed, long steps, std::chrono::steady_clock::time_point deadline, Capture& out)
+      : rnd_(seed), steps_(steps), deadline_(deadline), out_(out) {}
+
+  long turns = 0;
+  long commands = 0;
+  long actions = 0;
+  std::vector<std::string> failures;
+
+ protected:
+  int underflow() override {
+    if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+    if (!next(line_)) return traits_type::eof();
+    line_ += '\n';
+    setg(line_.data(), line_.data(), line_.data() + line_.size());
+    return traits_type::to_int_type(*gptr());
+  }
+
+ private:
+  enum class Want { Start, Open, Screen, Act, Turn, Counter, State, Messages };
+
+  int pick(int n) { return static_cast<int>(rnd_() % static_cast<unsigned>(n)); }
+
+  void failure(const std::string& what) {
+    if (failures.size() < 20) failures.push_back(what);
+  }
+
+  // Reads what the last command printed: errors, and the answer to a query.
+  std::vector<std::string> answers() {
+    std::vector<std::string> rest;
+    for (auto& l : out_.newLines()) {
+      if (l.rfind("error: ", 0) == 0) {
+        if (l.find("the program has ended") != std::string::npos) ended_ = true;
+        else failure(l + "   (after: " + last_ + ")");
+      } else if (l.rfind("FAIL", 0) == 0) {
+        failure(l);
+      } else {
+        rest.push_back(l);
+      }
+    }
+    return rest;
+  }
+
+  bool next(std::string& cmd) {
+    std::vector<std::string> got = answers();
+    if (ended_ || steps_ <= 0 || std::chrono::steady_clock::now() > deadline_) return false;
+    cmd = command(got);
+    last_ = cmd;
+    ++commands;
+    return true;
+  }
+
+  std::string command(const std::vector<std::string>& got) {
+    json answer = got.empty() ? json() : json::parse(got.back(), nullptr, false);
+    switch (want_) {
+      case Want::Start:
+        want_ = Want::Open;
+        return "start";
+      case Want::Open:
+        want_ = Want::Screen;
+        return "open";
+      case Want::Screen:
+        if (!answer.is_array() || answer.empty()) {
+          ended_ = true;  // nothing open: the program has ended
+          return "programs";
+        }
+        top_ = answer.back().get<std::string>();
+        // A turn is over when the campaign screen is on top again (its dialogs are closed).
+        if (turnPending_ && top_ == "Camp1Frm") {
+          turnPending_ = false;
+          ++turns;
+          want_ = Want::State;
+          return "state";
+        }
+        want_ = Want::Act;
+        return "screen " + top_;
+      case Want::Act:
+        controls_ = answer.is_object() ? answer : json::object();
+        want_ = Want::Turn;
+        --steps_;
+        ++actions;
+        return action();
+      case Want::Turn:
+        want_ = Want::Counter;
+        return "get TurnCounter";
+      case Want::Counter:
+        if (turnChanged(answer)) turnPending_ = true;
+        want_ = Want::Screen;
+        return "open";
+      case Want::State:
+        if (answer.is_object()) checkState(answer);
+        want_ = Want::Messages;
+        return "messages";
+      case Want::Messages:
+        if (answer.is_object())
+          for (const char* l : {"list1", "list2"})
+            if (answer[l].size() > 8) failure(std::string("more than 8 messages in ") + l + ": " + answer[l].dump());
+        want_ = Want::Act;
+        return "screen " + top_;
+    }
+    return "open";
+  }
+
+  std::string action() {
+    std::vector<std::string> usable, lists, boxes;
+    for (auto& [name, c] : controls_.items()) {
+      if (!c.value("visible", false) || !c.value("enabled", false)) continue;
+      const std::string kind = c.value("kind", "");
+      if (kind == "list" || kind == "filelist") {
+        if (c.contains("items") && !c["items"].empty()) lists.push_back(name);
+      } else if (kind == "textbox") {
+        boxes.push_back(name);
+      } else if (kind != "progressbar") {
+        usable.push_back(name);
+      }
+    }
+    const bool onMap = top_ == "Camp1Frm";
+    const int roll = pick(100);
+    if (roll < 50 && !usable.empty()) return "click " + top_ + "." + usable[pick(static_cast<int>(usable.size()))];
+    if (roll < 53 && !usable.empty()) return "rclick " + top_ + "." + usable[pick(static_cast<int>(usable.size()))];
+    if (roll < 58 && !lists.empty()) {
+      const std::string l = lists[pick(static_cast<int>(lists.size()))];
+      return "pick " + top_ + "." + l + " " + std::to_string(pick(static_cast<int>(controls_[l]["items"].size())));
+    }
+    if (roll < 63 && !boxes.empty())
+      return "type " + top_ + "." + boxes[pick(static_cast<int>(boxes.size()))] + " \"" + kNames[pick(7)] + "\"";
+    if (roll < 75) return std::string("key ") + top_ + " " + kKeys[pick(static_cast<int>(std::size(kKeys)))];
+    if (roll < 80) return "wait " + std::to_string(pick(4) == 0 ? pick(100000) : pick(2000));
+    if (roll < 92 && onMap) {
+      const Field& f = kFields[pick(static_cast<int>(std::size(kFields)))];
+      std::uniform_real_distribution<double> d(f.lo, f.hi);
+      double v = d(rnd_);
+      // The edges of the width are what breaks arithmetic: take them often.
+      if (pick(3) == 0) v = pick(2) ? f.lo : f.hi;
+      char buf[64];
+      if (f.real) std::snprintf(buf, sizeof buf, "%.3f", v);
+      else std::snprintf(buf, sizeof buf, "%.0f", std::floor(v));
+      return std::string("set ") + f.path + " " + buf;
+    }
+    if (onMap) return "key Camp1Frm Enter";
+    return "wait 100";
+  }
+
+ public:
+  // After a turn: the state and the message lists.
+  void checkState(const json& s) {
+    auto fail = [&](const std::string& what) { failure("turn " + std::to_string(s.value("TurnCounter", 0)) + ": " + what); };
+    for (const char* k : {"Gold", "Wood", "Stone", "Ore", "Crops", "Meat", "People", "IdlePeople"})
+      if (s[k].get<long long>() < 0) fail(std::string(k) + " is negative");
+    for (const char* k : {"Happiness", "Health", "Leadership", "Nobility", "Diplomacy", "Religion"}) {
+      const long long v = s[k].get<long long>();
+      if (v < 0 || v > 100) fail(std::string(k) + " is " + std::to_string(v));
+    }
+    const double m = s["Morale"].get<double>();
+    if (!(m >= -100 && m <= 100)) fail("Morale is " + std::to_string(m));
+    const long long season = s["Season"].get<long long>(), turn = s["TurnCounter"].get<long long>();
+    if (season < 1 || season > 4) fail("Season is " + std::to_string(season));
+    if (turn < 2 || turn > 200) fail("TurnCounter is " + std::to_string(turn));
+    long long work = 0;
+    for (const char* k : {"OreCutterPeople", "StoneCutterPeople", "WoodCutterPeople", "PasturePeople", "CropFieldPeople"})
+      work += s[k].get<long long>();
+    if (work + s["IdlePeople"].get<long long>() != s["People"].get<long long>())
+      fail("the people do not add up: " + std::to_string(work) + " at work, " + s["IdlePeople"].dump() + " idle, " +
+           s["People"].dump() + " people");
+    for (int k = 0; k < 3; ++k) {
+      if (s["CampExists"][k].get<int>() == 0) continue;
+      long long sum = 0;
+      for (auto& n : s["CampComposition"][k]) sum += n.get<long long>();
+      if (sum != s["ArmyCampSoldiers"][k].get<long long>())
+        fail("camp " + std::to_string(k + 1) + " holds " + s["ArmyCampSoldiers"][k].dump() + " soldiers, its composition " +
+             std::to_string(sum));
+    }
+  }
+
+  // The answer of "get TurnCounter": whether a turn has passed since the last one.
+  bool turnChanged(const json& v) {
+    if (!v.is_number()) return false;
+    const long long t = v.get<long long>();
+    const bool changed = lastTurn_ >= 0 && t != lastTurn_;
+    lastTurn_ = t;
+    return changed;
+  }
+
+ private:
+  std::mt19937_64 rnd_;
+  long steps_;
+  std::chrono::steady_clock::time_point deadline_;
+  Capture& out_;
+  std::string line_, last_, top_;
+  json controls_;
+  Want want_ = Want::Start;
+  bool ended_ = false;
+  long long lastTurn_ = -1;
+  bool turnPending_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::cerr << "usage: fiefdom_soak GAME_DIR [--seed N] [--steps N] [--seconds N]\n";
+    return 2;
+  }
+  const fs::path game = argv[1];
+  uint64_t seed = 1;
+  long steps = 20000;
+  double seconds = 60;
+  for (int i = 2; i + 1 < argc; i += 2) {
+    const std::string a = argv[i];
+    if (a == "--seed") seed = std::stoull(argv[i + 1]);
+    else if (a == "--steps") steps = std::stol(argv[i + 1]);
+    else if (a == "--seconds") seconds = std::stod(argv[i + 1]);
+  }
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(static_cast<long>(seconds * 1000));
+  long sessions = 0, turns = 0, commands = 0;
+  std::vector<std::string> failures;
+  // One program run after another (a run ends when the player leaves), until the steps
+  // or the time are used up.
+  while (steps > 0 && std::chrono::steady_clock::now() < deadline && failures.empty()) {
+    char tmpl[] = "/tmp/fiefdom-soak-XXXXXX";
+    const std::string dir = mkdtemp(tmpl);
+    for (const char* d : {"localizations", "level15"})
+      if (fs::exists(game / d)) fs::copy(game / d, fs::path(dir) / d, fs::copy_options::recursive);
+    std::string err;
+    if (!fief::initOptionFiles(dir, err)) {
+      std::cerr << "soak: " << err << "\n";
+      return 2;
+    }
+    Capture cap;
+    std::ostream out(&cap);
+    Soak soak(seed + static_cast<uint64_t>(sessions), steps, deadline, cap);
+    std::istream in(&soak);
+    fief::RunOptions opt;
+    opt.gameDir = dir;
+    fief::runScript(in, out, opt);
+    steps -= soak.actions + 1;
+    commands += soak.commands;
+    turns += soak.turns;
+    failures.insert(failures.end(), soak.failures.begin(), soak.failures.end());
+    ++sessions;
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+  }
+  for (const auto& f : failures) std::cout << "soak: " << f << "\n";
+  std::cout << "soak: " << sessions << " runs, " << commands << " commands, " << turns << " turns\n";
+  std::cout << (failures.empty() ? "1 passed, 0 failed" : "0 passed, 1 failed") << "\n";
+  return failures.empty() ? 0 : 1;
+}
