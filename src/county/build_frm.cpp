@@ -23,9 +23,13 @@ class BuildFrm : public Form {
     t.Align = 1;
     for (int k = 1; k <= 10; ++k) {
       const int col = (k - 1) / 5, row = (k - 1) % 5;
-      add(button(kBuildButtons[k], 32 + col * 200, 60 + row * 52, 160, 44));
-      Control& tick = add(image("OkImage" + std::to_string(k), 196 + col * 200, 66 + row * 52, 32, 32, "OkImage"));
+      // The buttons start below the medallion of the top left corner.
+      add(button(kBuildButtons[k], 32 + col * 200, 80 + row * 52, 176, 44));
+      // A built building's tick sits inside the right end of its own button, clear of
+      // the centred name and of the next column.
+      Control& tick = add(image("OkImage" + std::to_string(k), 32 + col * 200 + 176 - 30, 90 + row * 52, 24, 24, "OkImage"));
       tick.Visible = false;
+      tick.Z = 1;
       onClick(kBuildButtons[k], [this, k] { SelectBuilding(k); });
     }
     add(label("BuildingLbl", 436, 60, 168, 48)).Title = true;  // two lines for long names

@@ -1,6 +1,9 @@
 // The county's views on the campaign screen, drawn from the state: the fields and their
 // counters, the field kind buttons, the building under way, the blacksmith's order and
 // the castle.
+#include <algorithm>
+#include <vector>
+
 #include "campaign/game.h"
 #include "county/county_rules.h"
 #include "county/county_screens.h"
@@ -39,17 +42,28 @@ void ShowSmallFieldsBtns(Game& g, bool show) {
   static const int kKinds[4] = {0, 1, 2, 4};
   const int i = selectedFieldIndex(g);
   const Control* field = i >= 0 ? f->find("FieldImg" + std::to_string(i + 1)) : nullptr;
-  int row = 0;
+  std::vector<Control*> shown;
   for (int b = 0; b < 4; ++b) {
     Control& btn = f->ctl("Field" + std::to_string(b + 1) + "Pic");
     btn.Picture = kPics[b];
     btn.Visible = show && field && fieldKindOffered(g.s.Season, kKinds[b]);
-    if (btn.Visible) {
-      // A column to the right of the field.
-      btn.Left = field->Left + field->Width + 4;
-      btn.Top = field->Top + row * (btn.Height + 2);
-      ++row;
-    }
+    if (btn.Visible) shown.push_back(&btn);
+  }
+  if (shown.empty()) return;
+  // A row beside the field (a row, so that the tooltip below the pointer covers none of
+  // them), kept inside the part of the map on screen: above the status panel, and to
+  // the left of the field where the right would leave the screen.
+  const Control& map = f->ctl("MapSurface");
+  const int visLeft = -map.Left + 4, visRight = f->Width - map.Left - 4;
+  const int visTop = f->TopStrip - map.Top + 4, visBottom = f->Height - f->BottomStrip - map.Top - 4;
+  const int bw = shown[0]->Width, bh = shown[0]->Height, rowW = static_cast<int>(shown.size()) * (bw + 2) - 2;
+  int left = field->Left + field->Width + 4;
+  if (left + rowW > visRight) left = field->Left - 4 - rowW;
+  left = std::clamp(left, visLeft, std::max(visLeft, visRight - rowW));
+  const int top = std::clamp(field->Top, visTop, std::max(visTop, visBottom - bh));
+  for (size_t k = 0; k < shown.size(); ++k) {
+    shown[k]->Left = left + static_cast<int>(k) * (bw + 2);
+    shown[k]->Top = top;
   }
 }
 

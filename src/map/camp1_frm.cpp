@@ -189,44 +189,56 @@ void Camp1Frm::declareControls() {
   Control& end = add(button("EndTurnBtn", x, by, W - 8 - x, L.ButtonSize, W - 8 - x >= 130 ? "End Turn" : ""));
   end.Z = 21;
 
-  // The bottom strip: the status figures, the county line, and the two help lines.
+  // The bottom strip: the status figures, the county line, and the two help lines,
+  // inside the parchment band of the strip's picture (10 pixels of wood and a gold rule
+  // around it). Every figure has its icon beside it and a help line (the tooltip).
   const int top = H - L.BottomStrip;
   add(image("MenuBottom", 0, top, W, L.BottomStrip, "menu_bottom")).Z = 20;
-  const int y0 = top + 6, y1 = top + 28, y2 = top + 50, y3 = top + 72;
+  const int y0 = top + 13, y1 = top + 32, y2 = top + 49, y3 = top + 66, x0 = 16;
   struct St { const char* name; const char* icon; };
   const St status[] = {{"GoldLbl", "icon_gold"},   {"WoodLbl", "icon_wood"},   {"StoneLbl", "icon_stone"},
                        {"OreLbl", "icon_ore"},     {"CropsLbl", "icon_crops"}, {"CattleLbl", "icon_meat"},
                        {"PeopleLbl", "icon_people"}, {"HappinessLbl", "icon_happiness"}, {"HealthLbl", "icon_health"}};
-  const int colW = (W - 16) / 9;
+  const int colW = (W - 2 * x0) / 9;
   for (int i = 0; i < 9; ++i) {
-    Control& ic = add(image(std::string(status[i].name) + "Icon", 8 + i * colW, y0, 20, 20, status[i].icon));
+    Control& ic = add(image(std::string(status[i].name) + "Icon", x0 + i * colW, y0, 18, 18, status[i].icon));
     ic.Z = 21;
-    Control& l = add(label(status[i].name, 32 + i * colW, y0, colW - 28, 20));
+    Control& l = add(label(status[i].name, x0 + 22 + i * colW, y0, colW - 26, 18));
     l.Z = 21;
     l.FontSize = 11;
   }
   // The county line: positions scale with the width (designed for 800).
   auto sx = [&](int v) { return v * W / 800; };
   auto line = [&](const char* n, int lx, int w, int y, int font = 10) -> Control& {
-    Control& c = add(label(n, lx, y, w, 18));
+    Control& c = add(label(n, lx, y, w, 17));
     c.Z = 21;
     c.FontSize = font;
     return c;
   };
-  line("CountyNameLbl", 8, sx(116), y1).Title = true;
-  line("SeassonLbl", sx(128), sx(64), y1);
-  line("BuildLbl", sx(196), sx(168), y1, 9);
-  line("BlacksmithLbl", sx(368), sx(96), y1, 9);
-  line("ProduceWeaponLbl", sx(468), sx(72), y1, 9);
+  auto statusIcon = [&](const std::string& n, int lx, int y, const char* pic) {
+    add(image(n, lx, y + 1, 15, 15, pic)).Z = 21;
+  };
+  line("CountyNameLbl", x0, sx(108), y1).Title = true;
+  line("SeassonLbl", sx(126), sx(60), y1);
+  statusIcon("BuildIcon", sx(190), y1, "icon_build");
+  line("BuildLbl", sx(190) + 18, sx(160) - 18, y1, 9);
+  statusIcon("BlacksmithIcon", sx(356), y1, "icon_forge");
+  line("BlacksmithLbl", sx(356) + 18, sx(92) - 18, y1, 9);
+  line("ProduceWeaponLbl", sx(450), sx(64), y1, 9);
   for (int i = 0; i < 4; ++i) {
-    static const char* const f[] = {"EmptyFieldLbl", "CropFieldLbl", "PastureFieldLbl", "TaxFieldLbl"};
-    line(f[i], sx(548 + i * 44), sx(40), y1).Align = 1;
+    static const char* const f[] = {"EmptyField", "CropField", "PastureField", "TaxField"};
+    static const char* const pic[] = {"fieldbtn_empty", "fieldbtn_crop", "fieldbtn_pasture", "fieldbtn_tax"};
+    statusIcon(std::string(f[i]) + "Icon", sx(522 + i * 46), y1, pic[i]);
+    line((std::string(f[i]) + "Lbl").c_str(), sx(522 + i * 46) + 17, sx(46) - 19, y1).Align = 0;
   }
-  line("TimeLbl", W - 8 - sx(52), sx(52), y1).Align = 2;
-  line("Helper", 8, W - 16 - 132, y2);
-  line("WalkLbl", W - 136, 60, y2).Align = 1;
-  line("MoralLbl", W - 72, 64, y2).Align = 1;
-  line("Helper3", 8, W - 16, y3, 9);
+  statusIcon("TimeIcon", W - x0 - sx(56), y1, "icon_clock");
+  line("TimeLbl", W - x0 - sx(56) + 17, sx(56) - 17, y1).Align = 2;
+  line("Helper", x0, W - 2 * x0 - 150, y2);
+  statusIcon("WalkIcon", W - x0 - 146, y2, "icon_moves");
+  line("WalkLbl", W - x0 - 128, 56, y2).Align = 0;
+  statusIcon("MoralIcon", W - x0 - 68, y2, "icon_morale");
+  line("MoralLbl", W - x0 - 50, 50, y2).Align = 0;
+  line("Helper3", x0, W - 2 * x0, y3, 9);
 
   // The margins along the window edges start scrolling when the mouse is over them.
   add(image("TopMargin", 0, L.TopStrip, W, L.Margin)).Z = 19;
@@ -239,6 +251,7 @@ void Camp1Frm::declareControls() {
   tip.Z = 30;
   tip.FontSize = 10;
   tip.Picture = "tooltip";
+  tip.Inert = true;  // it follows the pointer and never takes its clicks
 }
 
 void Camp1Frm::placeFromLevelMap() {
@@ -315,6 +328,7 @@ void Camp1Frm::refreshStatus() {
   ctl("PeopleLbl").Caption = numberText(s.People);
   ctl("HappinessLbl").Caption = numberText(s.Happiness) + " %";
   ctl("HealthLbl").Caption = numberText(s.Health) + " %";
+  syncStatusIcons();
 }
 
 void Camp1Frm::forgetPointerState() {
@@ -325,11 +339,20 @@ void Camp1Frm::forgetPointerState() {
     if (c.Name.rfind("WalkTo", 0) == 0) c.Visible = false;
   for (const char* l : {"Helper", "Helper3", "WalkLbl", "MoralLbl"}) ctl(l).Caption.clear();
   ctl("TooltipLbl").Visible = false;
+  syncStatusIcons();
 }
 
 void Camp1Frm::refreshAll() {
   refreshStatus();
   for (auto& r : refreshers) r();
+  syncStatusIcons();
+}
+
+void Camp1Frm::syncStatusIcons() {
+  // An icon shows while its figure does (no order at the forge, no army looked at).
+  static const char* const pairs[][2] = {
+      {"BuildIcon", "BuildLbl"}, {"BlacksmithIcon", "BlacksmithLbl"}, {"WalkIcon", "WalkLbl"}, {"MoralIcon", "MoralLbl"}};
+  for (const auto& p : pairs) ctl(p[0]).Visible = !ctl(p[1]).Caption.empty();
 }
 
 void Camp1Frm::refreshAnimations() {

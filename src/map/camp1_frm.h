@@ -36,6 +36,8 @@ class Camp1Frm : public Form {
   void refreshAll();
   // The status panel only (after a command changed the county).
   void refreshStatus();
+  // Shows the status panel's icons whose figures are shown.
+  void syncStatusIcons();
   // Starts or stops the map animations after the MapAnimation option changed.
   void refreshAnimations();
 

@@ -46,6 +46,14 @@ bool helpLineEntry(const std::string& control, int& table, int& entry) {
   const auto& j = helpLines();
   if (j.is_discarded()) return false;
   auto it = j.find("Camp1Frm." + control);
+  // A status figure's icon says what its figure says ("GoldLblIcon" as "GoldLbl",
+  // "BuildIcon" as "BuildLbl").
+  const std::string icon = "Icon";
+  if (it == j.end() && control.size() > icon.size() && control.compare(control.size() - icon.size(), icon.size(), icon) == 0) {
+    const std::string base = control.substr(0, control.size() - icon.size());
+    it = j.find("Camp1Frm." + base);
+    if (it == j.end()) it = j.find("Camp1Frm." + base + "Lbl");
+  }
   if (it == j.end() || !it->is_array() || it->size() != 2) return false;
   table = (*it)[0].get<int>();
   entry = (*it)[1].get<int>();
@@ -74,6 +82,7 @@ void showHelpLine(Camp1Frm& f, const std::string& control, const EventArgs& a) {
   }
   f.ctl("Helper").Caption = text;
   f.ctl("Helper3").Caption = second;
+  f.syncStatusIcons();
 
   // The hover state for the tooltip.
   f.HoverText = text;
@@ -93,6 +102,10 @@ void tooltipTick(Game& g) {
   if (!g.formExists("Camp1Frm")) return;
   auto& f = g.form<Camp1Frm>("Camp1Frm");
   Control& tip = f.ctl("TooltipLbl");
+  // A dialog over the campaign screen ends the hover: the tooltip neither shows through
+  // from behind it nor comes back, parked, when it closes.
+  auto open = g.shell.openForms();
+  if (open.empty() || open.back() != &f) f.clearHover();
   if (f.HoverText.empty()) {
     tip.Visible = false;
     return;
@@ -112,6 +125,9 @@ void Camp1Frm::installHelpLines() {
   std::vector<std::string> names;
   for (const auto& c : controls())
     if (c.Name != "TooltipLbl") names.push_back(c.Name);
+  // The bare screen (and the pointer leaving the window) has no help line: moving there
+  // ends the hover.
+  names.push_back(name());
   for (const auto& n : names)
     chain(n, Ev::MouseMove, [this, n](const EventArgs& a) { showHelpLine(*this, n, a); });
 }

@@ -130,7 +130,7 @@ void economy(GameState& s, Rng& rng, RivalEvents& ev, Lord& r, const Calendar& c
   if (b[OldBattlefield] == c.holder) add(r.Gold, 500);
 
   // His skills, as the player's.
-  auto share = [&](int percent) { return Fix(r.Happiness * percent / 100.0); };
+  auto share = [&](int percent) { return Fix(static_cast<double>(r.Happiness) * percent / 100.0); };
   if (r.Leadership >= 20) {
     add(r.Morale, r.Leadership / 50.0);
     add(r.Happiness, share(5));

@@ -20,7 +20,8 @@ class GarryFrm : public Form {
     title.Title = true;
     title.FontSize = 20;
     title.Align = 1;
-    add(label("MsgLbl", 28, 52, 504, 70)).FontSize = 11;
+    // The marshal's request, clear of the medallion in the top left corner.
+    add(label("MsgLbl", 72, 50, 460, 74)).FontSize = 11;
     for (int i = 1; i <= kGarrisonGoods; ++i) {
       const std::string n = std::to_string(i);
       const int y = 128 + (i - 1) * 40;
@@ -40,7 +41,8 @@ class GarryFrm : public Form {
       }
     }
     add(label("PriceLbl", 300, 332, 170, 24)).Align = 1;
-    add(label("HintLbl", 28, 304, 504, 24)).FontSize = 10;
+    // A refusal of the confirmation, below the goods and beside the price.
+    add(label("HintLbl", 28, 330, 262, 24)).FontSize = 10;
     add(button("ModeBtn", 40, 360, 120, 40));
     add(button("OkAniBtn", 280, 360, 120, 40, "OK"));
     add(button("Noanibtn", 416, 360, 120, 40, "Cancel"));

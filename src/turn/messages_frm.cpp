@@ -16,8 +16,9 @@ class MessagesFrm : public Form {
     title.Title = true;
     title.FontSize = 20;
     title.Align = 1;
-    declareList(1, 58);
-    declareList(2, 238);
+    // Both lists start below the medallion of the screen's top left corner.
+    declareList(1, 80);
+    declareList(2, 250);
     add(checkBox("MsgOption", 24, 424, 380, 28));
     add(button("OkAniBtn", 496, 420, 120, 40, "OK"));
     onClick("CUpAniBtn", [this] { scroll(1, +1); });
@@ -66,7 +67,6 @@ class MessagesFrm : public Form {
     // pointing down, below the one that goes back to earlier rows.
     add(button("CDownAniBtn" + suffix(list), 588, top + 30, 32, 32)).Picture = "scroll_up";
     add(button("CUpAniBtn" + suffix(list), 588, top + 30 + 2 * kRowHeight, 32, 32)).Picture = "scroll_down";
-    top_[list - 1] = top + 30;
   }
 
   // Up moves on to later rows while the position is below the count; down goes back.
@@ -85,6 +85,11 @@ class MessagesFrm : public Form {
     if (p > count) p = count < 1 ? 1 : count;
     ctl("CountLbl" + suffix(list)).Caption = "( " + std::to_string(count) + " )";
     const auto& rows = g_.log.rows[list - 1];
+    // The rows follow the list's heading as the screen is laid out (a screen enlarged for
+    // the display has enlarged its heading and rows alike).
+    const Control& head = ctl("List" + std::to_string(list) + "Lbl");
+    const Control& first = ctl(row(list, "Lbl", 1));
+    const int top = head.Top + head.Height + head.Height / 4, step = first.Height + first.Height / 10;
     for (int i = 1; i <= 8; ++i) {
       Control& img = ctl(row(list, "Img", i));
       Control& lbl = ctl(row(list, "Lbl", i));
@@ -92,14 +97,13 @@ class MessagesFrm : public Form {
       img.Visible = lbl.Visible = shown;
       lbl.Caption = i <= count ? rows[i - 1].text : std::string();
       img.Picture = i <= count ? "msg_notice" : std::string();
-      const int y = top_[list - 1] + (i - p) * kRowHeight;
+      const int y = top + (i - p) * step;
       img.Top = y;
       lbl.Top = y;
     }
   }
 
   int pos_[2] = {1, 1};
-  int top_[2] = {0, 0};
 };
 FIEF_REGISTER_FORM(MessagesFrm);
 

@@ -61,6 +61,7 @@ struct Control {
   bool Hold = false;          // press-and-hold button (repeats while held)
   std::string Panel;          // name of the panel this control belongs to (hidden with it)
   int Z = 0;                  // drawing order (higher on top)
+  bool Inert = false;         // drawn only: the pointer passes through it (a tooltip)
 };
 
 using Handler = std::function<void(const EventArgs&)>;

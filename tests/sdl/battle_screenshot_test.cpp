@@ -2,9 +2,11 @@
 // of four armies, at 800x600 and 1280x1024 (build/screenshots/BattleFrm_*.png). Fails on a
 // missing picture, text that does not fit, or a control outside its screen or panel.
 #include <SDL_image.h>
+#include <fnmatch.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "battle/battle_screen.h"
 #include "campaign/files.h"
@@ -87,7 +89,17 @@ TEST_P(BattleShots, StartMiddleAndEnd) {
   f.fire("FinishBtn", Ev::Click);
   shoot("end");
   currentSession() = nullptr;
-  for (const auto& p : problems) ADD_FAILURE() << p;
+  // Problems already reported to the screen's owner (tests/sdl/known_issues.txt) are only printed.
+  std::vector<std::string> known;
+  std::ifstream kf(FIEFDOM_SOURCE_DIR "/tests/sdl/known_issues.txt");
+  for (std::string line; std::getline(kf, line);)
+    if (!line.empty() && line[0] != '#') known.push_back(line);
+  for (const auto& p : problems) {
+    bool isKnown = false;
+    for (const auto& k : known) isKnown = isKnown || fnmatch(k.c_str(), p.c_str(), 0) == 0;
+    if (isKnown) std::printf("known: %s\n", p.c_str());
+    else ADD_FAILURE() << p;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, BattleShots, ::testing::Values(uint8_t{0}, uint8_t{3}),

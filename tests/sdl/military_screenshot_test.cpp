@@ -17,6 +17,7 @@
 #include "military/battle_screens.h"
 #include "military/military_screens.h"
 #include "sdl_game_dir.h"
+#include "screenshot_support.h"
 #include "ui/platform/sdl_shell.h"
 
 namespace fs = std::filesystem;
@@ -37,18 +38,7 @@ class MilitaryScreens : public ::testing::TestWithParam<Mode> {
     fs::create_directories(outDir);
   }
   void shoot(SdlShell& sh, Form& check, const std::string& name) {
-    std::vector<std::string> found;
-    sh.renderer().problems = &found;
-    sh.renderer().checkOnly = &check;
-    SDL_Surface* s = sh.readFrame();
-    sh.renderer().problems = nullptr;
-    ASSERT_NE(s, nullptr) << SDL_GetError();
-    int w = 0, h = 0;
-    sh.logicalSize(w, h);
-    const std::string file = name + "_" + std::to_string(w) + "x" + std::to_string(h);
-    IMG_SavePNG(s, (outDir / (file + ".png")).c_str());
-    SDL_FreeSurface(s);
-    for (auto& p : found) problems.push_back(file + ": " + p);
+    for (auto& p : test::shootFrame(sh, check, name, outDir)) problems.push_back(p);
   }
   fs::path outDir = fs::path(FIEFDOM_BINARY_DIR) / "screenshots";
   std::vector<std::string> problems;

@@ -12,6 +12,7 @@
 #include "campaign/program_start.h"
 #include "sdl_game_dir.h"
 #include "turn/turn.h"
+#include "screenshot_support.h"
 #include "ui/platform/sdl_shell.h"
 
 namespace fs = std::filesystem;
@@ -33,18 +34,7 @@ class RealmScreens : public ::testing::TestWithParam<Mode> {
   }
 
   void shoot(SdlShell& sh, Form& f, const std::string& name) {
-    std::vector<std::string> found;
-    sh.renderer().problems = &found;
-    sh.renderer().checkOnly = &f;
-    SDL_Surface* s = sh.readFrame();
-    sh.renderer().problems = nullptr;
-    ASSERT_NE(s, nullptr) << SDL_GetError();
-    int w = 0, h = 0;
-    sh.logicalSize(w, h);
-    const std::string file = name + "_" + std::to_string(w) + "x" + std::to_string(h);
-    IMG_SavePNG(s, (outDir / (file + ".png")).c_str());
-    SDL_FreeSurface(s);
-    for (auto& p : found) ADD_FAILURE() << file << ": " << p;
+    for (auto& p : test::shootFrame(sh, f, name, outDir)) ADD_FAILURE() << p;
   }
 
   fs::path outDir = fs::path(FIEFDOM_BINARY_DIR) / "screenshots";

@@ -16,6 +16,7 @@
 #include "rivals/rival_screens.h"
 #include "rivals/rival_turn.h"
 #include "sdl_game_dir.h"
+#include "screenshot_support.h"
 #include "ui/platform/sdl_shell.h"
 
 namespace fs = std::filesystem;
@@ -36,17 +37,7 @@ class RivalScreens : public ::testing::TestWithParam<Mode> {
     fs::create_directories(outDir);
   }
   void shoot(SdlShell& sh, Form& check, const std::string& name) {
-    std::vector<std::string> found;
-    sh.renderer().problems = &found;
-    sh.renderer().checkOnly = &check;
-    SDL_Surface* s = sh.readFrame();
-    sh.renderer().problems = nullptr;
-    ASSERT_NE(s, nullptr) << SDL_GetError();
-    int w = 0, h = 0;
-    sh.logicalSize(w, h);
-    IMG_SavePNG(s, (outDir / (name + "_" + std::to_string(w) + "x" + std::to_string(h) + ".png")).c_str());
-    SDL_FreeSurface(s);
-    for (auto& p : found) ADD_FAILURE() << name << ": " << p;
+    for (auto& p : test::shootFrame(sh, check, name, outDir)) ADD_FAILURE() << p;
   }
   // Scrolls the map so that the map point (x, y) is in the middle of the view.
   static void centreOn(Camp1Frm& camp, int x, int y) {

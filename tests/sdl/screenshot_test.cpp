@@ -1,8 +1,9 @@
 // Screenshots of every screen through the real renderer (SDL's offscreen driver): each
 // registered form is opened over a started campaign at 800x600 and 1280x1024 and saved
 // as build/screenshots/<Form>_<w>x<h>.png. The test fails on a picture name that does
-// not exist, on text that does not fit its control after word wrap, and on a control
-// that lies outside its screen or panel. Problems already reported to a screen's owner
+// not exist, on text that does not fit its control after word wrap, on text drawn over
+// other text or under a dialog's medallion, and on a control that lies outside its
+// screen or panel. Problems already reported to a screen's owner
 // are listed in tests/sdl/known_issues.txt and only printed.
 #include <SDL_image.h>
 #include <fnmatch.h>
@@ -16,6 +17,7 @@
 #include "campaign/files.h"
 #include "campaign/game.h"
 #include "campaign/program_start.h"
+#include "turn/message_log.h"
 #include "sdl_game_dir.h"
 #include "ui/platform/sdl_shell.h"
 
@@ -125,6 +127,24 @@ TEST_P(Screenshots, EveryScreen) {
     }
     if (sh.openForms().empty()) sh.show(camp);
   }
+
+  // Screens in the states that show the most text: the message log with rows in both
+  // lists, and the marshal's levy with its story and the refusal of too small a levy.
+  for (int entry : {68, 72, 74}) AddMessage(g, 1, entry);
+  AddMessage(g, 2, 85);
+  sh.onModal = [&](Form& f) { shoot(sh, f, "MessagesFrm_rows"); };
+  sh.showModal(g.form("MessagesFrm"));
+  g.s.GarryMode = 3;
+  sh.onModal = [&](Form& f) {
+    f.fire("OkAniBtn", Ev::Click, {});
+    shoot(sh, f, "GarryFrm_levy");
+  };
+  sh.showModal(g.form("GarryFrm"));
+  // The build screen with built county buildings and castle stages: the ticks.
+  g.s.BlacksmithBuilt = g.s.ThievesBuilt = kTrue;
+  g.s.CastleStageBuilt[0] = g.s.CastleStageBuilt[1] = kTrue;
+  sh.onModal = [&](Form& f) { shoot(sh, f, "BuildFrm_built"); };
+  sh.showModal(g.form("BuildFrm"));
 
   const auto known = knownIssues();
   int fresh = 0;

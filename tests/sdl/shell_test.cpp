@@ -24,6 +24,10 @@ class ProbeFrm : public Form {
     add(image("Back", 0, 0, 400, 300));
     add(button("Btn", 10, 10, 100, 30, "Go")).Z = 1;
     add(label("Over", 80, 10, 100, 30, "Over")).Z = 2;
+    Control& tip = add(label("Tip", 10, 40, 60, 30, "Tip"));  // a tooltip over the button's lower half
+    tip.Z = 3;
+    tip.Inert = true;
+    tip.Top = 25;
     add(button("Off", 10, 60, 100, 30, "Off")).Enabled = false;
     add(checkBox("Chk", 10, 100, 100, 24, "Check"));
     Control& l = add(listBox("Lst", 200, 10, 150, 200));
@@ -31,7 +35,7 @@ class ProbeFrm : public Form {
     add(textBox("Txt", 10, 150, 150, 28));
     add(panel("Pnl", 10, 200, 100, 50)).Visible = false;
     add(button("Child", 0, 0, 50, 20)).Panel = "Pnl";
-    for (const char* n : {"Back", "Btn", "Over", "Off", "Chk", "Lst", "Txt", "Child"})
+    for (const char* n : {"Back", "Btn", "Over", "Tip", "Off", "Chk", "Lst", "Txt", "Child"})
       for (auto [ev, tag] : std::initializer_list<std::pair<Ev, const char*>>{
                {Ev::MouseDown, "down"}, {Ev::MouseUp, "up"}, {Ev::Click, "click"}, {Ev::Change, "change"}})
         on(n, ev, [this, n, tag = std::string(tag)](const EventArgs&) { seen.push_back(std::string(n) + " " + tag); });
@@ -69,6 +73,7 @@ TEST_F(ShellFixture, ClicksGoToTheTopMostEnabledControl) {
   } cases[] = {
       {215, 165, {"Btn down", "Btn up", "Btn click"}},         // the button alone
       {285, 165, {"Over down", "Over up", "Over click"}},      // where the label lies over it (higher Z)
+      {215, 178, {"Btn down", "Btn up", "Btn click"}},         // an inert tooltip over it takes nothing
       {215, 215, {"Back down", "Back up", "Back click"}},      // a disabled button lets the click through
       {215, 365, {"Back down", "Back up", "Back click"}},      // the hidden panel's child is not there
       {100, 100, {}},                                          // outside the dialog: the bare screen

@@ -295,6 +295,14 @@ void Renderer::drawText(const Control& c, const std::string& text, const SDL_Rec
         int x = align == 1 ? box.x + (box.w - w) / 2 : align == 2 ? box.x + box.w - w : box.x;
         SDL_Rect d{x, y, w, h};
         SDL_RenderCopy(r_, t, nullptr, &d);
+        if (checking_) {
+          // The ink of the line: from the top of the capitals to half way down the
+          // descenders, where it shows (inside the clip of its control).
+          const int asc = TTF_FontAscent(f), cap = asc * 7 / 10, desc = -TTF_FontDescent(f);
+          SDL_Rect ink{x, y + asc - cap, w, cap + desc / 2};
+          SDL_Rect shown{};
+          if (SDL_IntersectRect(&ink, &clip_, &shown)) inks_.push_back(Ink{shown, owner});
+        }
       }
     y += TTF_FontLineSkip(f);
   }
@@ -431,10 +439,40 @@ void Renderer::drawForm(Form& f, int w, int h, const InputLooks& looks) {
     }
     if (p.clip.w <= 0 || p.clip.h <= 0) continue;
     SDL_RenderSetClipRect(r_, &p.clip);
+    clip_ = p.clip;
     drawControl(f, p, looks);
   }
   SDL_RenderSetClipRect(r_, nullptr);
+  if (checking_) checkInk(f, fr);
+  inks_.clear();
   checking_ = false;
+}
+
+void Renderer::checkInk(const Form& f, const SDL_Rect& fr) {
+  // No two texts of a screen may share ink: a line drawn over another cannot be read.
+  for (size_t i = 0; i < inks_.size(); ++i)
+    for (size_t j = i + 1; j < inks_.size(); ++j) {
+      if (inks_[i].owner == inks_[j].owner) continue;
+      SDL_Rect both{};
+      if (SDL_IntersectRect(&inks_[i].r, &inks_[j].r, &both) && both.w >= 2 && both.h >= 2)
+        problem("text of " + inks_[i].owner + " overlaps text of " + inks_[j].owner);
+    }
+  // A dialog's generated background carries the screen's medallion in its top left
+  // corner (a circle of radius 26, 32 or 46 set into a border of 11, 14 or 22 pixels,
+  // by the picture's width); no text may run under it.
+  int listedW = 0, listedH = 0;
+  formSize(f.name(), listedW, listedH);
+  if (listedW <= 0 || !f.Background.empty() || f.Transparent) return;
+  const bool big = listedW >= 1000;
+  const double bw = big ? 22 : (listedW >= 600 ? 14 : 11), rad = big ? 46 : (listedW >= 600 ? 32 : 26);
+  const double k = static_cast<double>(fr.w) / listedW;
+  const double cx = fr.x + (bw + rad * 0.8) * k, cy = fr.y + (bw + rad * 0.8) * k, r = rad * k;
+  for (const Ink& t : inks_) {
+    // The nearest point of the line's ink to the medallion's centre.
+    const double nx = std::clamp(cx, static_cast<double>(t.r.x), static_cast<double>(t.r.x + t.r.w));
+    const double ny = std::clamp(cy, static_cast<double>(t.r.y), static_cast<double>(t.r.y + t.r.h));
+    if ((nx - cx) * (nx - cx) + (ny - cy) * (ny - cy) < r * r) problem("text of " + t.owner + " runs under the medallion");
+  }
 }
 
 void Renderer::drawControl(Form& f, const PlacedControl& p, const InputLooks& looks) {

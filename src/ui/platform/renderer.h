@@ -108,6 +108,7 @@ class Renderer {
   void drawControl(Form& f, const PlacedControl& p, const InputLooks& looks);
   void drawChart(const Control& c, const SDL_Rect& r);
   void problem(const std::string& what);
+  void checkInk(const Form& f, const SDL_Rect& formRect);
   SDL_Texture* lineTexture(TTF_Font* f, const std::string& line, uint32_t colour, int& w, int& h);
 
   SDL_Renderer* r_;
@@ -130,6 +131,13 @@ class Renderer {
   std::map<std::pair<const Form*, std::string>, ListView> lists_;
   bool animating_ = false;
   bool checking_ = false;
+  // Checking mode: where the texts of the form being drawn put their ink.
+  struct Ink {
+    SDL_Rect r;
+    std::string owner;
+  };
+  std::vector<Ink> inks_;
+  SDL_Rect clip_{};
   int64_t clock_ = 0;
 };
 

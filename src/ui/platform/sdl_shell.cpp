@@ -324,6 +324,13 @@ void SdlShell::handle(const SDL_Event& e) {
       throw ProgramEnded();
     case SDL_WINDOWEVENT:
       dirty_ = true;
+      // The pointer left the window: it is over nothing, so no control keeps its hover
+      // look, and the top form hears a move over its bare self (a tooltip goes).
+      if (e.window.event == SDL_WINDOWEVENT_LEAVE) {
+        looks_.hoverForm = nullptr;
+        looks_.hoverControl.clear();
+        if (Form* f = inputForm()) f->fire(f->name(), Ev::MouseMove, {});
+      }
       break;
     case SDL_MOUSEMOTION:
       mouseMove(e.motion.x, e.motion.y);
@@ -388,7 +395,8 @@ std::pair<Form*, Control*> SdlShell::hit(int x, int y, SDL_Rect* where) {
       auto placed = renderer_->layout(*f, logicalW_, logicalH_);
       for (auto p = placed.rbegin(); p != placed.rend(); ++p) {
         SDL_Rect area{};
-        if (!p->c->Enabled || !SDL_IntersectRect(&p->r, &p->clip, &area) || !SDL_PointInRect(&pt, &area)) continue;
+        if (!p->c->Enabled || p->c->Inert || !SDL_IntersectRect(&p->r, &p->clip, &area) || !SDL_PointInRect(&pt, &area))
+          continue;
         if (where) *where = p->r;
         return {f, p->c};
       }

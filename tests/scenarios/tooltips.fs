@@ -1,0 +1,19 @@
+# The tooltip follows the pointer, and a dialog opening over the campaign screen ends it:
+# it neither shows from behind the dialog nor comes back parked when the dialog closes.
+start
+click TipsFrm.CloseLbl
+move Camp1Frm.EndTurnBtn 10 10
+wait 10
+expect-screen Camp1Frm.TooltipLbl visible = true
+expect-screen Camp1Frm.TooltipLbl text = "End the turn (Enter): the season passes and the county moves on"
+# 30 pixels below the pointer (the button's top is 8).
+expect-screen Camp1Frm.TooltipLbl top = 48
+move Camp1Frm.EndTurnBtn 10 30
+wait 10
+expect-screen Camp1Frm.TooltipLbl top = 68
+click Camp1Frm.WeatherBtn
+wait 10
+expect-screen Camp1Frm.TooltipLbl visible = false
+click WeatherFrm.OkAniBtn
+wait 10
+expect-screen Camp1Frm.TooltipLbl visible = false

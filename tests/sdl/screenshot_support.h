@@ -1,0 +1,38 @@
+// One frame of the SDL shell saved as a screenshot, with the layout problems the renderer
+// found on the checked form (text over text, text leaving its box).
+#pragma once
+
+#include <SDL.h>
+#include <SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "ui/platform/sdl_shell.h"
+
+namespace fief::test {
+
+// Saves the frame as outDir/<name>_<w>x<h>.png and returns the problems found on `check`,
+// each prefixed with that file name.
+inline std::vector<std::string> shootFrame(SdlShell& sh, Form& check, const std::string& name,
+                                           const std::filesystem::path& outDir) {
+  std::vector<std::string> found;
+  sh.renderer().problems = &found;
+  sh.renderer().checkOnly = &check;
+  SDL_Surface* s = sh.readFrame();
+  sh.renderer().problems = nullptr;
+  EXPECT_NE(s, nullptr) << SDL_GetError();
+  int w = 0, h = 0;
+  sh.logicalSize(w, h);
+  const std::string file = name + "_" + std::to_string(w) + "x" + std::to_string(h);
+  if (s) {
+    IMG_SavePNG(s, (outDir / (file + ".png")).c_str());
+    SDL_FreeSurface(s);
+  }
+  for (auto& p : found) p = file + ": " + p;
+  return found;
+}
+
+}  // namespace fief::test
