@@ -1,9 +1,10 @@
 # The fuzz targets (fuzz/*_fuzz.cpp, libFuzzer) and the sanitizer soak, with their CTest
 # entries. Included by cmake/sanitize.cmake in the sanitizer build only.
-# The SDL programs and the benchmarks are left to the main build; should they be built
-# here by name, they go to this build's own folder, never into a reused program folder.
+# The SDL programs, their SDL back end and the benchmarks are left to the main build;
+# should they be built here by name, they go to this build's own folder, never into a
+# reused program folder.
 foreach(t IN ITEMS fiefdom_campaign fiefdom_battle fiefdom_menu fiefdom_splash fiefdom_intro fiefdom_outro
-                   fiefdom_bench fiefdom_sdl_bench)
+                   fiefdom_bench fiefdom_sdl_bench fiefdom_sdl)
   if(TARGET ${t})
     set_target_properties(${t} PROPERTIES EXCLUDE_FROM_ALL TRUE RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/programs)
   endif()
@@ -11,7 +12,7 @@ endforeach()
 
 add_library(fiefdom_fuzz_support OBJECT ${CMAKE_SOURCE_DIR}/fuzz/fuzz_support.cpp)
 target_link_libraries(fiefdom_fuzz_support PUBLIC fiefdom_core)
-target_compile_definitions(fiefdom_fuzz_support PRIVATE FIEFDOM_GAME_DIR="${GAME_DIR}")
+target_link_libraries(fiefdom_fuzz_support PRIVATE fiefdom_test_paths)
 
 # name | runs in CTest (fixed seed: the same inputs every time) | longest input | seed folders
 # besides fuzz/corpus/NAME. Longer seeds are cut to the longest input: fuzzing a shorter
@@ -23,7 +24,7 @@ set(FUZZ_TARGETS
   "text_source|8000|2048|${CMAKE_SOURCE_DIR}/data/texts"
   "option_files|40000|256|"
   "level_map|6000|4096|${CMAKE_SOURCE_DIR}/data/map"
-  "script_parser|10000|2048|${CMAKE_SOURCE_DIR}/tests/scenarios"
+  "script_parser|3000|512|${CMAKE_SOURCE_DIR}/tests/scenarios"
   "fight_in|30000|1024|"
   "fight_out|30000|1024|"
   "chronicle|30000|2048|"
@@ -39,7 +40,7 @@ foreach(entry IN LISTS FUZZ_TARGETS)
     continue()
   endif()
   add_executable(${name}_fuzz ${CMAKE_SOURCE_DIR}/fuzz/${name}_fuzz.cpp)
-  target_link_libraries(${name}_fuzz PRIVATE fiefdom_fuzz_support fiefdom_core)
+  target_link_libraries(${name}_fuzz PRIVATE fiefdom_fuzz_support fiefdom_test_paths fiefdom_core)
   target_link_options(${name}_fuzz PRIVATE -fsanitize=fuzzer)
   add_dependencies(${name}_fuzz game_data)
   list(APPEND FUZZ_EXECUTABLES ${name}_fuzz)
