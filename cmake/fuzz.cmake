@@ -1,14 +1,32 @@
 # The fuzz targets (fuzz/*_fuzz.cpp, libFuzzer) and the sanitizer soak, with their CTest
 # entries. Included by cmake/sanitize.cmake in the sanitizer build only.
-# The SDL programs, their SDL back end and the benchmarks are left to the main build;
-# should they be built here by name, they go to this build's own folder, never into a
-# reused program folder.
+# The SDL programs and the benchmarks are left to the main build; should they be built
+# here by name, they go to this build's own folder, never into a reused program folder.
 foreach(t IN ITEMS fiefdom_campaign fiefdom_battle fiefdom_menu fiefdom_splash fiefdom_intro fiefdom_outro
-                   fiefdom_bench fiefdom_sdl_bench fiefdom_sdl)
+                   fiefdom_bench fiefdom_sdl_bench)
   if(TARGET ${t})
     set_target_properties(${t} PROPERTIES EXCLUDE_FROM_ALL TRUE RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/programs)
   endif()
 endforeach()
+
+# What this build neither links nor runs is compiled all the same, so that the whole
+# project builds with clang as with GCC: the SDL back end (fiefdom_sdl, compiled above),
+# the programs' main files and, with a reused program folder, the art generator.
+set(CLANG_CHECK_SOURCES)
+foreach(app IN ITEMS campaign battle menu splash intro outro)
+  if(EXISTS ${CMAKE_SOURCE_DIR}/apps/${app}_main.cpp)
+    list(APPEND CLANG_CHECK_SOURCES ${CMAKE_SOURCE_DIR}/apps/${app}_main.cpp)
+  endif()
+endforeach()
+add_library(fiefdom_clang_check OBJECT ${CLANG_CHECK_SOURCES})
+target_link_libraries(fiefdom_clang_check PRIVATE fiefdom_core fiefdom_sdl)
+if(NOT TARGET fiefdom_art)
+  file(GLOB ART_CHECK_SOURCES ${CMAKE_SOURCE_DIR}/tools/art/*.cpp)
+  pkg_check_modules(ART_CHECK REQUIRED IMPORTED_TARGET cairo librsvg-2.0)
+  add_library(fiefdom_art_check OBJECT ${ART_CHECK_SOURCES})
+  target_include_directories(fiefdom_art_check PRIVATE ${CMAKE_SOURCE_DIR}/tools/art /usr/include/stb)
+  target_link_libraries(fiefdom_art_check PRIVATE PkgConfig::ART_CHECK nlohmann_json::nlohmann_json)
+endif()
 
 add_library(fiefdom_fuzz_support OBJECT ${CMAKE_SOURCE_DIR}/fuzz/fuzz_support.cpp)
 target_link_libraries(fiefdom_fuzz_support PUBLIC fiefdom_core)
