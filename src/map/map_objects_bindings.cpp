@@ -26,7 +26,7 @@ void declareBattlefieldQuestion(Camp1Frm& f) {
   const int w = 380, h = 168;
   const int top = f.TopStrip + std::max(0, (f.Height - f.TopStrip - f.BottomStrip - h) / 2);
   Control& p = f.add(panel("BattlefieldPnl", (f.Width - w) / 2, top, w, h));
-  p.Picture = "tooltip";
+  p.Picture = "panel";
   p.Visible = false;
   p.Z = 25;
   Control& pic = f.add(image("BattlefieldPicImg", 14, 14, 64, 64, "msg_event"));
