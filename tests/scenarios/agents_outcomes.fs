@@ -58,6 +58,9 @@ expect GuardScreenValue[2] = 2
 expect GuardScreenValue[3] = 2
 set GuardScreenValue[1] 0
 set Rival2.Morale 60
+# his own turn leaves his morale alone: no leadership or nobility to move it
+set Rival2.Leadership 0
+set Rival2.Nobility 0
 set TurnCounter 2
 set Happiness 80
 set Health 80

@@ -427,12 +427,15 @@ TEST_F(RivalCampaign, FiftyTurnsWithBothRivals) {
       ASSERT_EQ(battles.size(), 1u);
       EXPECT_EQ(battles[0].first, 38);
       EXPECT_EQ(battles[0].second.kind, RivalBattleKind::VillageRaid);
-      // The militia beats them off; half of army A goes home.
-      ArmyComp left = s.EnemyCamp[1];
-      left.set(Archer, left.get(Archer) / 2);
+      // The militia beats them off; 150 archers of army A go home (strength 3), to
+      // join army B (397 soldiers, strength 7) in a host of strength 10.
+      ArmyComp left;
+      left.set(Archer, 150);
       FinishRivalBattle(g, battles[0].second, true, left);
       EXPECT_EQ(s.EnemyCamp[1], left);
+      EXPECT_EQ(RivalArmyStrength(s, 1, 1), 7);
       joined = RivalArmyStrength(s, 1, 0) + RivalArmyStrength(s, 1, 1);
+      EXPECT_EQ(joined, 10);
     }
     if (t == 41) {
       EXPECT_TRUE(logged(1, 100));
@@ -453,9 +456,11 @@ TEST_F(RivalCampaign, FiftyTurnsWithBothRivals) {
   // The host reached the castle after its countdown and met the camp at the gate.
   ASSERT_EQ(attackSetOn, 41);
   ASSERT_EQ(battles.size(), 2u);
-  EXPECT_EQ(battles[1].first, 41 + AttackCountdown(strength));
+  EXPECT_EQ(battles[1].first, 41 + 6) << "a host of strength 10 arrives after 6 turns";
   EXPECT_EQ(battles[1].second.kind, RivalBattleKind::CastleDefence);
   EXPECT_EQ(battles[1].second.camp, 1);
+  EXPECT_EQ(battles[1].second.map, CastleDefenceMap(s));
+  EXPECT_EQ(battles[1].second.battleKind, 2);
 }
 
 }  // namespace
