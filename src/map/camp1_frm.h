@@ -28,6 +28,7 @@ class Camp1Frm : public Form {
 
   void Form_Load() override;
   void Form_Activate() override;
+  void Form_Deactivate() override;
   void Form_KeyUp(Key k) override;
   void Form_KeyDown(Key k) override;
   void Form_Click() override;
@@ -48,6 +49,9 @@ class Camp1Frm : public Form {
   using Binder = std::function<void(Camp1Frm&)>;
   static void addBinder(Binder b);
   std::vector<std::function<void()>> refreshers;
+  // Steps run when another screen opens over the campaign screen, and when it is the
+  // top-most screen again.
+  std::vector<std::function<void()>> coverers, uncoverers;
   // Steps run by refreshAnimations (map animations start or stop with MapAnimation).
   std::vector<std::function<void()>> animationRefreshers;
 

@@ -3,6 +3,7 @@
 // to meet the rival armies on their way; the siege sites lay siege or open the siege
 // screen. The rivals' armies on the march are drawn along their way, and the siege camps
 // show while a siege runs or a camp stands there.
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -17,6 +18,38 @@
 namespace fief {
 
 namespace {
+
+// The battlefield's question stands on the campaign screen itself, over the middle of the
+// map: text 117 of table 1 with `Okanibtn2` (give battle) and `Noanibtn2` (hold back).
+// It goes away with either answer, a click on the map, or another screen opening.
+void declareBattlefieldQuestion(Camp1Frm& f) {
+  const int w = 380, h = 168;
+  const int top = f.TopStrip + std::max(0, (f.Height - f.TopStrip - f.BottomStrip - h) / 2);
+  Control& p = f.add(panel("BattlefieldPnl", (f.Width - w) / 2, top, w, h));
+  p.Picture = "panel";
+  p.Visible = false;
+  p.Z = 25;
+  Control& pic = f.add(image("BattlefieldPicImg", 14, 14, 64, 64, "msg_event"));
+  Control& q = f.add(label("BattlefieldQuestionLbl", 90, 12, w - 104, 96));
+  q.FontSize = 11;
+  Control& ok = f.add(button("Okanibtn2", 60, h - 50, 120, 36));
+  Control& no = f.add(button("Noanibtn2", w - 180, h - 50, 120, 36));
+  for (Control* c : {&pic, &q, &ok, &no}) {
+    c->Panel = "BattlefieldPnl";
+    c->Z = 26;
+  }
+}
+
+void askBattlefield(Camp1Frm& f, bool show) {
+  Game& g = f.game();
+  if (show) {
+    f.ctl("BattlefieldQuestionLbl").Caption = g.text(1, 117);
+    f.ctl("Okanibtn2").Caption = g.text(3, 27);
+    f.ctl("Noanibtn2").Caption = g.text(3, 28);
+    g.PlaySound(kEventChannel, "event01.wav");
+  }
+  f.ctl("BattlefieldPnl").Visible = show;
+}
 
 void describe(Camp1Frm& f, const MapObjectKind& k) {
   Game& g = f.game();
@@ -98,9 +131,20 @@ struct Register {
           if (n == "SiegeImg2" && siegeSiteClicked(f, 1)) return;
           if (n == "SiegeImg3" && siegeSiteClicked(f, 2)) return;
           describe(f, *k);
-          if (n == "BattlefieldImg1") OfferBattlefield(f.game());
+          if (n == "BattlefieldImg1" && !f.game().timedActionRunning())
+            askBattlefield(f, BattlefieldOffered(f.game().s));
         });
       }
+      declareBattlefieldQuestion(f);
+      f.onClick("Okanibtn2", [&f] {
+        Game& g = f.game();
+        askBattlefield(f, false);
+        // The armies may have gone on, or a walk begun, since the question was put.
+        if (!g.timedActionRunning()) MeetAtBattlefield(g);
+      });
+      f.onClick("Noanibtn2", [&f] { askBattlefield(f, false); });
+      f.chain("MapSurface", Ev::Click, [&f](const EventArgs&) { askBattlefield(f, false); });
+      f.coverers.push_back([&f] { askBattlefield(f, false); });
       f.refreshers.push_back([&f, home] {
         const GameState& s = f.game().s;
         f.ctl("SiegeImg").Visible = false;

@@ -98,6 +98,10 @@ void refreshMap(Camp1Frm& f) {
     f.ctl("RebelionArmyImg" + n).Visible = isSet(s.RebelsActive);
   }
   for (int i = 1; i <= 5; ++i) f.ctl("EnemyCamp" + std::to_string(i) + "Img").Visible = s.EnemyCamp[i - 1].total() > 0;
+  // Another lord's men in the first village, while it is not the county's.
+  Control& holders = f.ctl("Village1Pic");
+  holders.Visible = s.VillageState[0] != kNone;
+  holders.Picture = "troops_enemy";
   f.ctl("PlagueImg").Visible = isSet(s.PlagueActive);
 
   // The player's flag on the outpost, obelisk or dolmen he holds (in that order of

@@ -102,6 +102,14 @@ TEST_P(RivalScreens, MapWithRivalsAndSieges) {
   EXPECT_TRUE(camp.ctl("SiegeImg2").Visible);
   EXPECT_TRUE(camp.ctl("SiegeImg3").Visible);
 
+  // The battlefield's question on the campaign screen, put away by Noanibtn2.
+  s.SelectedCamp = 2;
+  camp.fire("BattlefieldImg1", Ev::Click);
+  EXPECT_TRUE(camp.ctl("BattlefieldPnl").Visible);
+  shoot(sh, camp, "Camp1Frm_battlefield_question");
+  camp.fire("Noanibtn2", Ev::Click);
+  EXPECT_FALSE(camp.ctl("BattlefieldPnl").Visible);
+
   // The siege screen of the running siege, photographed when it opens.
   bool shown = false;
   sh.onModal = [&](Form& f) {
