@@ -1,7 +1,10 @@
 // The county's views on the campaign screen and the county's question screens.
 #pragma once
 
+#include <string>
+
 #include "campaign/decisions.h"
+#include "state/game_state.h"
 #include "ui/screens_only.h"
 
 namespace fief {
@@ -20,6 +23,10 @@ void RefreshCountyViews(Game& g);
 void refreshFieldCounters(Game& g);
 // One field's picture.
 void refreshFieldPicture(Game& g, int index);
+// The picture of a field of a kind in a season.
+std::string fieldPicture(int kind, int season);
+// The castle picture of the map for the highest stage built.
+std::string castlePicture(const GameState& s);
 
 // The religion screen opened by the L key: shows the tithe last demanded, no decision.
 void OpenReligionView(Game& g);

@@ -18,6 +18,7 @@
 #include "campaign/game.h"
 #include "campaign/program_start.h"
 #include "turn/message_log.h"
+#include "turn/turn_screen.h"
 #include "sdl_game_dir.h"
 #include "ui/platform/sdl_shell.h"
 
@@ -134,7 +135,7 @@ TEST_P(Screenshots, EveryScreen) {
   AddMessage(g, 2, 85);
   sh.onModal = [&](Form& f) { shoot(sh, f, "MessagesFrm_rows"); };
   sh.showModal(g.form("MessagesFrm"));
-  g.s.GarryMode = 3;
+  setGarryMode(g, 3);
   sh.onModal = [&](Form& f) {
     f.fire("OkAniBtn", Ev::Click, {});
     shoot(sh, f, "GarryFrm_levy");
