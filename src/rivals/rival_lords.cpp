@@ -52,13 +52,6 @@ const bool kInstalled = [] {
     lay.accept = [site](Rules& r) { LaySiege(r, site); };
     registerEventKind(11 + site, lay);
   }
-  // The battlefield's question: meet the rival armies on their way.
-  EventKind meet;
-  meet.choice = true;
-  meet.accept = [](Rules& r) {
-    for (const RivalBattle& b : InterceptBattles(r.s, r.s.SelectedCamp)) startBattle(r, b);
-  };
-  registerEventKind(16, meet);
   return true;
 }();
 
@@ -93,10 +86,10 @@ void LiftSiegeOnMap(Rules& r, int site) {
   r.player().show(Sight::SiegeLifted, site);
 }
 
-bool OfferBattlefield(Rules& r) {
-  if (InterceptBattles(r.s, r.s.SelectedCamp).empty()) return false;
-  RaiseEvent(r, 16, 117);
-  return true;
+bool BattlefieldOffered(const GameState& s) { return !InterceptBattles(s, s.SelectedCamp).empty(); }
+
+void MeetAtBattlefield(Rules& r) {
+  for (const RivalBattle& b : InterceptBattles(r.s, r.s.SelectedCamp)) startBattle(r, b);
 }
 
 }  // namespace fief
