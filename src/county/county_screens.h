@@ -28,6 +28,9 @@ std::string fieldPicture(int kind, int season);
 // The castle picture of the map for the highest stage built.
 std::string castlePicture(const GameState& s);
 
+// When a harvest comes in, for the food screens: "this end of turn", or "3 turns from now".
+std::string harvestWhen(const Game& g, int turns);
+
 // The religion screen opened by the L key: shows the tithe last demanded, no decision.
 void OpenReligionView(Game& g);
 // The question screens (the screens' answers to Decisions).
