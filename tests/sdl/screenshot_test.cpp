@@ -152,6 +152,17 @@ TEST_P(Screenshots, EveryScreen) {
   g.s.CastleStageBuilt[0] = g.s.CastleStageBuilt[1] = kTrue;
   sh.onModal = [&](Form& f) { shoot(sh, f, "BuildFrm_built"); };
   sh.showModal(g.form("BuildFrm"));
+  // The people screen with meat chosen but none in store in autumn (no harvest before the
+  // people eat), and the food screens in the winter before the crops come in.
+  g.s.Meat = 0;
+  g.s.EatMeat = kTrue;
+  g.s.Season = 3;
+  sh.onModal = [&](Form& f) { shoot(sh, f, "PeopleFrm_nomeat"); };
+  sh.showModal(g.form("PeopleFrm"));
+  g.s.Season = 4;
+  sh.onModal = [&](Form& f) { shoot(sh, f, f.name() + "_winter"); };
+  sh.showModal(g.form("CropsFrm"));
+  sh.showModal(g.form("CattleFrm"));
 
   // Dialogs the in-game menu opens, stacked over it: the menu's frame and its buttons
   // must not show around them.
