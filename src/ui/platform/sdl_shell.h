@@ -137,6 +137,10 @@ class SdlShell : public Shell {
   Form* downForm_ = nullptr;
   std::string downControl_;
   MouseButton downButton_ = MouseButton::Left;
+  // Watched programs (the battle program) not yet seen to end. The loop reaps each as
+  // soon as it ends, so none lingers as a zombie once the campaign has stopped asking.
+  void reapWatched();
+  std::vector<int> watched_;
 };
 
 // True when a graphics card's render node is present (OpenGL is then not software).
