@@ -3,6 +3,7 @@
 // commands and refresh steps to it through binders, each from its own file.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <map>
 #include <string>
@@ -64,6 +65,10 @@ class Camp1Frm : public Form {
   int HomeLeft = 0, HomeTop = 0;
   CampLayout layout;
   int TopStrip = 64, BottomStrip = 96;
+  // The player's flag: the flag objects he held at the last redraw and the one it stands
+  // on (see playerFlagObject).
+  std::array<bool, 4> PlayerFlagHeld{};
+  int PlayerFlagOn = -1;
 
   // Hover state: the text under the pointer (the tooltip's text), the tooltip style
   // (2: the wider box for long texts) and the remembered pointer position.

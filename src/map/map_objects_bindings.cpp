@@ -1,8 +1,8 @@
 // The map's objects on the campaign screen: a click names the object and describes it in
 // the help lines (with the ruins', cave's and allies' third line); the battlefield offers
 // to meet the rival armies on their way; the siege sites lay siege or open the siege
-// screen. The rivals' armies on the march are drawn along their way, and the siege camps
-// show while a siege runs or a camp stands there.
+// screen. The rivals' armies on the march are drawn along their way, the siege camps
+// show while a siege runs or a camp stands there, and the chests' lids open and shut.
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -111,6 +111,38 @@ void placeMarchingArmies(Camp1Frm& f, const std::map<std::string, std::pair<int,
     }
 }
 
+// The treasure chests lying on the map open and shut their lids while the map's
+// animations run (MapAnimation). The lid follows the clock, so a tick shows what any
+// earlier one would have left.
+constexpr const char* kChestTimer = "ChestLidTimer";
+constexpr int kChestLidMs = 600;
+
+void showChestLids(Camp1Frm& f) {
+  Game& g = f.game();
+  const bool open = g.timers.enabled(kChestTimer) && (g.clock() / kChestLidMs) % 2 == 1;
+  for (int i = 1; i <= 3; ++i) f.ctl("ChestImg" + std::to_string(i)).Picture = open ? "obj_chest_open" : "obj_chest";
+}
+
+void refreshChestLids(Camp1Frm& f) {
+  Game& g = f.game();
+  const GameState& s = g.s;
+  bool lying = false;
+  for (uint8_t c : s.ChestState) lying = lying || c == 1;
+  TimerSet& t = g.timers;
+  const bool run = lying && isSet(s.Advanced.MapAnimation);
+  if (!t.find(kChestTimer)) {
+    if (!run) {
+      showChestLids(f);
+      return;
+    }
+    Timer& timer = t.add(kChestTimer, false, kChestLidMs);
+    timer.Steady = true;
+  }
+  t[kChestTimer].Tick = [&f] { showChestLids(f); };
+  if (run != t.enabled(kChestTimer)) t.enable(kChestTimer, run);
+  showChestLids(f);
+}
+
 struct Register {
   Register() {
     Camp1Frm::addBinder([](Camp1Frm& f) {
@@ -152,7 +184,9 @@ struct Register {
           f.ctl(site == 1 ? "SiegeImg2" : "SiegeImg3").Visible =
               SiegeCountdown(s, site) != kNone || BesiegingCamp(s, site) != 0;
         placeMarchingArmies(f, *home);
+        refreshChestLids(f);
       });
+      f.animationRefreshers.push_back([&f] { refreshChestLids(f); });
     });
   }
 } reg;
