@@ -1,6 +1,7 @@
 // The pastures' view: the meat of all pastures and the yield of one.
 #include "campaign/game.h"
 #include "county/county_rules.h"
+#include "county/county_screens.h"
 #include "state/arith.h"
 
 namespace fief {
@@ -12,11 +13,12 @@ class CattleFrm : public Form {
     t.Title = true;
     t.FontSize = 16;
     t.Align = 1;
-    const char* rows[4][2] = {{"ProductionCaptionLbl", "CattleLbl"}, {"PeopleCaptionLbl", "PeopleLbl"},
-                              {"WolfsCaptionLbl", "WolfsLbl"},       {"YieldCaptionLbl", "Cattle2Lbl"}};
-    for (int i = 0; i < 4; ++i) {
+    const char* rows[5][2] = {{"ProductionCaptionLbl", "CattleLbl"}, {"PeopleCaptionLbl", "PeopleLbl"},
+                              {"WolfsCaptionLbl", "WolfsLbl"},       {"YieldCaptionLbl", "Cattle2Lbl"},
+                              {"HarvestCaptionLbl", "HarvestLbl"}};
+    for (int i = 0; i < 5; ++i) {
       add(label(rows[i][0], 40, 64 + i * 34, 240, 22));
-      add(label(rows[i][1], 290, 64 + i * 34, 150, 22));
+      add(label(rows[i][1], 290, 64 + i * 34, 170, 22));
     }
     add(button("OkAniBtn", 170, 290, 140, 40));
     onClick("OkAniBtn", [this] { close(); });
@@ -35,6 +37,9 @@ class CattleFrm : public Form {
     ctl("PeopleLbl").Caption = std::to_string(s.PasturePeople);
     ctl("WolfsLbl").Caption = std::to_string(s.MeatLossToWolves);
     ctl("Cattle2Lbl").Caption = "+" + std::to_string(s.MeatYield);
+    // The pastures bring their meat at the end of turn that opens the summer.
+    g_.ShowText(ctl("HarvestCaptionLbl"), 119, 1);
+    ctl("HarvestLbl").Caption = harvestWhen(g_, turnsToHarvest(s.Season, 2));
   }
 
   void Form_KeyUp(Key k) override {

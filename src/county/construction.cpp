@@ -71,7 +71,7 @@ void AdvanceConstruction(Rules& g) {
     *builtFlag(s, k) = kTrue;
     s.BuildingUnderWay = 0;
     s.BuildTurnsLeft = kNone;
-    AddMessage(g, 1, 72);  // dropped when the list is full
+    AddMessage(g, 1, 72, buildingName(g, k));  // dropped when the list is full
   } else if (s.BuildTurnsLeft != kNone) {
     --s.BuildTurnsLeft;
   }

@@ -105,4 +105,8 @@ void RefreshCountyViews(Game& g) {
   }
 }
 
+std::string harvestWhen(const Game& g, int turns) {
+  return turns <= 1 ? g.text(1, 108) : std::to_string(turns) + " " + g.text(1, 109);
+}
+
 }  // namespace fief

@@ -1,6 +1,7 @@
 // The crop fields' view: the harvest of all crop fields and the yield of one.
 #include "campaign/game.h"
 #include "county/county_rules.h"
+#include "county/county_screens.h"
 #include "state/arith.h"
 
 namespace fief {
@@ -12,12 +13,12 @@ class CropsFrm : public Form {
     t.Title = true;
     t.FontSize = 16;
     t.Align = 1;
-    const char* rows[5][2] = {{"ProductionCaptionLbl", "CropsLbl"}, {"PeopleCaptionLbl", "PeopleLbl"},
+    const char* rows[6][2] = {{"ProductionCaptionLbl", "CropsLbl"}, {"PeopleCaptionLbl", "PeopleLbl"},
                               {"FieldCaptionLbl", "FieldLbl"},      {"BirdsCaptionLbl", "BirdsLbl"},
-                              {"YieldCaptionLbl", "Crops2Lbl"}};
-    for (int i = 0; i < 5; ++i) {
-      add(label(rows[i][0], 40, 64 + i * 34, 240, 22));
-      add(label(rows[i][1], 290, 64 + i * 34, 150, 22));
+                              {"YieldCaptionLbl", "Crops2Lbl"},     {"HarvestCaptionLbl", "HarvestLbl"}};
+    for (int i = 0; i < 6; ++i) {
+      add(label(rows[i][0], 40, 60 + i * 34, 240, 22));
+      add(label(rows[i][1], 290, 60 + i * 34, 170, 22));
     }
     add(button("OkAniBtn", 170, 290, 140, 40));
     onClick("OkAniBtn", [this] { close(); });
@@ -40,6 +41,9 @@ class CropsFrm : public Form {
     ctl("FieldLbl").Caption = std::to_string(20L * s.ScienceLevel + g_.tables.Places[CropPlace].Yield);
     ctl("BirdsLbl").Caption = std::to_string(s.CropLossToBirds);
     ctl("Crops2Lbl").Caption = "+" + std::to_string(s.CropYield);
+    // The crop fields bring their harvest at the end of turn that opens the spring.
+    g_.ShowText(ctl("HarvestCaptionLbl"), 105, 1);
+    ctl("HarvestLbl").Caption = harvestWhen(g_, turnsToHarvest(s.Season, 1));
   }
 
   void Form_KeyUp(Key k) override {

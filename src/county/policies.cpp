@@ -102,6 +102,7 @@ void DeclineTournament(Rules& g) {
   add(s.Diplomacy, -2);
   s.TournamentHeld = kFalse;
   s.TournamentStake = 0;
+  AddMessage(g, 1, 104);
 }
 
 }  // namespace fief

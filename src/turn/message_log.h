@@ -14,6 +14,9 @@ struct Rules;
 struct MessageRow {
   int entry = -1;    // campaign.loc entry, -1 empty
   std::string text;  // the text as logged
+  // What the text leaves unnamed (the building that was completed); the message screen
+  // shows it on a line of its own below the text.
+  std::string detail;
 };
 
 struct MessageLog {
@@ -25,8 +28,9 @@ struct MessageLog {
 
 // Appends campaign.loc entry `entry` to list 1 or 2, tells the player (the campaign
 // screen's help line then points to the messages) and plays message.wav unless message
-// sounds are off. Returns false when the list was full (nothing happens then).
-bool AddMessage(Rules& g, int list, int entry);
+// sounds are off. Returns false when the list was full (nothing happens then). `detail`
+// is kept beside the text (MessageRow::detail).
+bool AddMessage(Rules& g, int list, int entry, std::string detail = {});
 void ClearMessages(Rules& g);
 
 }  // namespace fief
