@@ -19,6 +19,7 @@
 #include "campaign/program_start.h"
 #include "county/county.h"
 #include "turn/message_log.h"
+#include "turn/turn_screen.h"
 #include "sdl_game_dir.h"
 #include "ui/platform/sdl_shell.h"
 
@@ -140,7 +141,7 @@ TEST_P(Screenshots, EveryScreen) {
   AddMessage(g, 2, 85);
   sh.onModal = [&](Form& f) { shoot(sh, f, "MessagesFrm_rows"); };
   sh.showModal(g.form("MessagesFrm"));
-  g.s.GarryMode = 3;
+  setGarryMode(g, 3);
   sh.onModal = [&](Form& f) {
     f.fire("OkAniBtn", Ev::Click, {});
     shoot(sh, f, "GarryFrm_levy");
@@ -151,6 +152,17 @@ TEST_P(Screenshots, EveryScreen) {
   g.s.CastleStageBuilt[0] = g.s.CastleStageBuilt[1] = kTrue;
   sh.onModal = [&](Form& f) { shoot(sh, f, "BuildFrm_built"); };
   sh.showModal(g.form("BuildFrm"));
+  // The people screen with meat chosen but none in store in autumn (no harvest before the
+  // people eat), and the food screens in the winter before the crops come in.
+  g.s.Meat = 0;
+  g.s.EatMeat = kTrue;
+  g.s.Season = 3;
+  sh.onModal = [&](Form& f) { shoot(sh, f, "PeopleFrm_nomeat"); };
+  sh.showModal(g.form("PeopleFrm"));
+  g.s.Season = 4;
+  sh.onModal = [&](Form& f) { shoot(sh, f, f.name() + "_winter"); };
+  sh.showModal(g.form("CropsFrm"));
+  sh.showModal(g.form("CattleFrm"));
 
   // Dialogs the in-game menu opens, stacked over it: the menu's frame and its buttons
   // must not show around them.
