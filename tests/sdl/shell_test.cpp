@@ -1,6 +1,7 @@
 // The SDL shell's input, timers, programs and sound scale, on the offscreen driver.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 
@@ -186,6 +187,21 @@ TEST_F(ShellFixture, ProgramsThatCannotStartAreRefused) {
   EXPECT_FALSE(sh.startProgram(plain));
   EXPECT_TRUE(sh.startProgram("/bin/true"));
   EXPECT_EQ(sh.soundDevices(), 0);  // screenshot mode, dummy driver: no sound
+}
+
+TEST_F(ShellFixture, AWatchedProgramThatEndsLeavesNoZombie) {
+  // The campaign stops asking once the battle's status is read; the loop still reaps it.
+  const int pid = sh.startWatchedProgram("/bin/true");
+  ASSERT_GT(pid, 0);
+  const std::string proc = "/proc/" + std::to_string(pid);
+  struct stat st {};
+  for (int i = 0; i < 200 && stat(proc.c_str(), &st) == 0; ++i) {
+    sh.runOnce(0);
+    usleep(10 * 1000);
+  }
+  EXPECT_NE(stat(proc.c_str(), &st), 0) << "the ended program is still a process (a zombie)";
+  EXPECT_FALSE(sh.programRunning(pid));
+  EXPECT_EQ(sh.startWatchedProgram("/nonexistent/battledata.rz"), 0);
 }
 
 TEST(SoundTest, AttenuationScaleAndChannels) {

@@ -215,6 +215,7 @@ void SdlShell::runOnce(int64_t maxWaitMs) {
       if (tm.Enabled && tm.Interval > 0 && tm.Interval < kTimerResolution && tm.NextDue < now + kTimerResolution)
         if (Timer* m = t.find(tm.Name)) m->NextDue = now + kTimerResolution;
   }
+  if (!watched_.empty()) reapWatched();
   SDL_Event e;
   while (SDL_PollEvent(&e)) handle(e);
   now = nowMs();
@@ -489,14 +490,25 @@ int SdlShell::startWatchedProgram(const std::string& path) {
     execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
+  watched_.push_back(static_cast<int>(pid));
   return static_cast<int>(pid);
+}
+
+void SdlShell::reapWatched() {
+  for (auto it = watched_.begin(); it != watched_.end();) {
+    int status = 0;
+    if (waitpid(static_cast<pid_t>(*it), &status, WNOHANG) != 0) {
+      it = watched_.erase(it);
+    } else {
+      ++it;
+    }
+  }
 }
 
 bool SdlShell::programRunning(int id) {
   if (id <= 0) return false;
-  int status = 0;
-  const pid_t r = waitpid(static_cast<pid_t>(id), &status, WNOHANG);
-  return r == 0;
+  reapWatched();
+  return std::find(watched_.begin(), watched_.end(), id) != watched_.end();
 }
 
 void SdlShell::endProgram() {

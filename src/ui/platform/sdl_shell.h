@@ -138,6 +138,10 @@ class SdlShell : public Shell {
   int64_t stepDue_ = 0;       // when the next step of a fade is due
   Pointer pointer_ = Pointer::Normal;
   std::map<Pointer, SDL_Cursor*> cursors_;
+  // Watched programs (the battle program) not yet seen to end. The loop reaps each as
+  // soon as it ends, so none lingers as a zombie once the campaign has stopped asking.
+  void reapWatched();
+  std::vector<int> watched_;
 };
 
 // True when a graphics card's render node is present (OpenGL is then not software).
