@@ -13,6 +13,9 @@ add_dependencies(fiefdom_sdl_tests game_data)
 if(TARGET game_assets)
   add_dependencies(fiefdom_sdl_tests game_assets)
 endif()
+if(TARGET fiefdom_battle)
+  add_dependencies(fiefdom_sdl_tests fiefdom_battle)  # the hand-over test starts the built battle program
+endif()
 gtest_discover_tests(fiefdom_sdl_tests DISCOVERY_TIMEOUT 60
   PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy")
 

@@ -112,8 +112,8 @@ class TipsFrm : public Form {
 };
 FIEF_REGISTER_FORM(TipsFrm);
 
-// The exit confirmation. MsgKind 106 hands over to the title programs; any other value
-// is a plain exit.
+// The exit confirmation. Kind 106 hands over to the title programs; any other kind is a
+// plain exit.
 class MainScreenExit : public Form {
  public:
   explicit MainScreenExit(Game& g) : Form(g, "MainScreenExit") {
@@ -131,9 +131,11 @@ class MainScreenExit : public Form {
     else if (k == Key::Enter) confirm();
   }
 
+  uint8_t kind = 105;  // set by whoever asks
+
  private:
   void confirm() {
-    if (g_.s.MsgKind == 106) {
+    if (kind == 106) {
       for (const char* prog : {"splash.rz", "menudata.rz"})
         if (!g_.shell.startProgram(g_.path(prog)))
           g_.shell.messageBox(std::string("The program ") + prog + " could not be started.");
@@ -142,5 +144,17 @@ class MainScreenExit : public Form {
   }
 };
 FIEF_REGISTER_FORM(MainScreenExit);
+
+void showExitQuestion(Game& g, uint8_t kind) {
+  auto& f = g.form<MainScreenExit>("MainScreenExit");
+  f.kind = kind;
+  f.showModal();
+}
+
+int exitQuestionKind(Game& g) {
+  if (!g.formExists("MainScreenExit")) return -1;
+  auto& f = g.form<MainScreenExit>("MainScreenExit");
+  return f.Visible ? f.kind : -1;
+}
 
 }  // namespace fief

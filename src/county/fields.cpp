@@ -9,12 +9,6 @@ namespace fief {
 int cropFieldPeople(const Rules& g) { return g.tables.Places[CropPlace].People; }
 int pasturePeople(const Rules& g) { return g.tables.Places[PasturePlace].People; }
 
-std::string fieldPicture(int kind, int season) {
-  if (kind < 0 || kind > 4) kind = 0;
-  if (season < 1 || season > 4) season = 1;
-  return "field_" + std::to_string(kind) + "_" + std::to_string(season);
-}
-
 bool fieldKindOffered(int season, int kind) {
   switch (kind) {
     case 0: case 4: return true;

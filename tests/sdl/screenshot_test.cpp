@@ -19,6 +19,7 @@
 #include "campaign/program_start.h"
 #include "county/county.h"
 #include "turn/message_log.h"
+#include "turn/turn_screen.h"
 #include "sdl_game_dir.h"
 #include "ui/platform/sdl_shell.h"
 
@@ -140,7 +141,7 @@ TEST_P(Screenshots, EveryScreen) {
   AddMessage(g, 2, 85);
   sh.onModal = [&](Form& f) { shoot(sh, f, "MessagesFrm_rows"); };
   sh.showModal(g.form("MessagesFrm"));
-  g.s.GarryMode = 3;
+  setGarryMode(g, 3);
   sh.onModal = [&](Form& f) {
     f.fire("OkAniBtn", Ev::Click, {});
     shoot(sh, f, "GarryFrm_levy");

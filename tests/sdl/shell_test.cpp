@@ -1,6 +1,7 @@
 // The SDL shell's input, timers, programs and sound scale, on the offscreen driver.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -240,6 +241,21 @@ TEST(ShellDisplayTest, ANamedMemoryOnlyDriverIsTaken) {
   std::string err;
   EXPECT_TRUE(sh.attach(g, err)) << err;
   EXPECT_STREQ(SDL_GetCurrentVideoDriver(), "offscreen");
+}
+
+TEST_F(ShellFixture, AWatchedProgramThatEndsLeavesNoZombie) {
+  // The campaign stops asking once the battle's status is read; the loop still reaps it.
+  const int pid = sh.startWatchedProgram("/bin/true");
+  ASSERT_GT(pid, 0);
+  const std::string proc = "/proc/" + std::to_string(pid);
+  struct stat st {};
+  for (int i = 0; i < 200 && stat(proc.c_str(), &st) == 0; ++i) {
+    sh.runOnce(0);
+    usleep(10 * 1000);
+  }
+  EXPECT_NE(stat(proc.c_str(), &st), 0) << "the ended program is still a process (a zombie)";
+  EXPECT_FALSE(sh.programRunning(pid));
+  EXPECT_EQ(sh.startWatchedProgram("/nonexistent/battledata.rz"), 0);
 }
 
 TEST(SoundTest, AttenuationScaleAndChannels) {
