@@ -3,6 +3,7 @@
 #include "campaign/game.h"
 #include "county/county_rules.h"
 #include "county/county_screens.h"
+#include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 
 namespace fief {
@@ -19,7 +20,9 @@ void openBlacksmith(Game& g) {
   g.form("BlacksmithFrm").showModal();
 }
 
-void bind(Camp1Frm& f) {
+}  // namespace
+
+void bindCountyCommands(Camp1Frm& f) {
   Game& g = f.game();
   // Fields: a right-button press picks a field (ruined ones cannot be changed); a
   // left-button press on a crop field or pasture shows its yield.
@@ -101,9 +104,4 @@ void bind(Camp1Frm& f) {
   f.refreshers.push_back([&g] { RefreshCountyViews(g); });
 }
 
-struct Registration {
-  Registration() { Camp1Frm::addBinder(bind); }
-} registration;
-
-}  // namespace
 }  // namespace fief

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "campaign/game.h"
+#include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "map/map_view.h"
 #include "military/armies.h"
@@ -212,48 +213,43 @@ void refreshArmyViews(Game& g) {
   }
 }
 
-namespace {
-const bool kBound = [] {
-  Camp1Frm::addBinder([](Camp1Frm& f) {
-    Game& g = f.game();
-    f.onClick("ArmyBtn", [&g] { OpenRecruiting(g, LevyPlace::Castle); });
-    f.keyActions[Key::A] = [&g] { OpenRecruiting(g, LevyPlace::Castle); };
-    f.chain("OutpostImg1", Ev::Click, [&g](const EventArgs&) {
-      if (g.s.OutpostState == kNone) OpenRecruiting(g, LevyPlace::Outpost);
-    });
-    f.onClick("CastleImg", [&g] {
-      if (!g.timedActionRunning()) g.form("CastleFrm").showModal();
-    });
-    for (int k = 1; k <= 3; ++k) {
-      f.on(campImg(k), Ev::MouseDown, [&g, k](const EventArgs& a) {
-        if (a.button == MouseButton::Right) SelectForWalking(g, k);
-        else openCamp(g, k);
-      });
-      f.onClick("Camp" + std::to_string(k) + "StatusImg", [&g, k] { openCamp(g, k); });
-    }
-    for (int n = 1; n <= 54; ++n)
-      if (f.has(marker(n))) f.onClick(marker(n), [&g, n] { MoveOrderTo(g, n); });
-    // The men holding the seized first village: the selected camp may fight them for it.
-    f.onClick("Village1Pic", [&g] { AttackVillage(g); });
-    // While another screen is open over the map the offered markers are put away; when
-    // the player comes back to the map they are offered again, as long as the same camp is
-    // selected, stands where it stood, may still walk, and the turn has not ended.
-    auto away = std::make_shared<PutAwayOffer>();
-    f.coverers.push_back([&f, &g, away] {
-      if (!markersShown(f)) return;
-      const int k = g.s.SelectedCamp;
-      *away = PutAwayOffer{k, k >= 1 && k <= 3 ? g.s.CampWaypoint[k - 1] : 0, g.s.TurnCounter};
-      hideWaypointMarkers(g);
-    });
-    f.uncoverers.push_back([&f, &g, away] {
-      const PutAwayOffer o = std::exchange(*away, PutAwayOffer{});
-      if (o.camp < 1 || o.camp > 3 || g.s.SelectedCamp != o.camp || g.s.TurnCounter != o.turn) return;
-      if (g.s.CampWaypoint[o.camp - 1] != o.waypoint || !mayWalkNow(g, o.camp)) return;
-      offerWaypoints(f, g, o.camp);
-    });
+void bindArmyWalks(Camp1Frm& f) {
+  Game& g = f.game();
+  f.onClick("ArmyBtn", [&g] { OpenRecruiting(g, LevyPlace::Castle); });
+  f.keyActions[Key::A] = [&g] { OpenRecruiting(g, LevyPlace::Castle); };
+  f.chain("OutpostImg1", Ev::Click, [&g](const EventArgs&) {
+    if (g.s.OutpostState == kNone) OpenRecruiting(g, LevyPlace::Outpost);
   });
-  return true;
-}();
-}  // namespace
+  f.onClick("CastleImg", [&g] {
+    if (!g.timedActionRunning()) g.form("CastleFrm").showModal();
+  });
+  for (int k = 1; k <= 3; ++k) {
+    f.on(campImg(k), Ev::MouseDown, [&g, k](const EventArgs& a) {
+      if (a.button == MouseButton::Right) SelectForWalking(g, k);
+      else openCamp(g, k);
+    });
+    f.onClick("Camp" + std::to_string(k) + "StatusImg", [&g, k] { openCamp(g, k); });
+  }
+  for (int n = 1; n <= 54; ++n)
+    if (f.has(marker(n))) f.onClick(marker(n), [&g, n] { MoveOrderTo(g, n); });
+  // The men holding the seized first village: the selected camp may fight them for it.
+  f.onClick("Village1Pic", [&g] { AttackVillage(g); });
+  // While another screen is open over the map the offered markers are put away; when
+  // the player comes back to the map they are offered again, as long as the same camp is
+  // selected, stands where it stood, may still walk, and the turn has not ended.
+  auto away = std::make_shared<PutAwayOffer>();
+  f.coverers.push_back([&f, &g, away] {
+    if (!markersShown(f)) return;
+    const int k = g.s.SelectedCamp;
+    *away = PutAwayOffer{k, k >= 1 && k <= 3 ? g.s.CampWaypoint[k - 1] : 0, g.s.TurnCounter};
+    hideWaypointMarkers(g);
+  });
+  f.uncoverers.push_back([&f, &g, away] {
+    const PutAwayOffer o = std::exchange(*away, PutAwayOffer{});
+    if (o.camp < 1 || o.camp > 3 || g.s.SelectedCamp != o.camp || g.s.TurnCounter != o.turn) return;
+    if (g.s.CampWaypoint[o.camp - 1] != o.waypoint || !mayWalkNow(g, o.camp)) return;
+    offerWaypoints(f, g, o.camp);
+  });
+}
 
 }  // namespace fief

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "campaign/game.h"
+#include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "map/map_objects.h"
 #include "rivals/rival_lords.h"
@@ -143,54 +144,50 @@ void refreshChestLids(Camp1Frm& f) {
   showChestLids(f);
 }
 
-struct Register {
-  Register() {
-    Camp1Frm::addBinder([](Camp1Frm& f) {
-      // The army images' own places, before any march moves them.
-      auto home = std::make_shared<std::map<std::string, std::pair<int, int>>>();
-      for (int i = 1; i <= 5; ++i) {
-        const Control& c = f.ctl("EnemyCamp" + std::to_string(i) + "Img");
-        (*home)[c.Name] = {c.Left, c.Top};
-      }
-      for (const char* name : {"DolmenImg1", "ADolmenImg1", "CrossImg1", "ChapelImg1", "GChapelImg1", "HutImg1",
-                               "ObeliskImg1", "StatueImg1", "TavernImg1", "HBattlefieldImg1", "RuinsImg1", "CaveImg1",
-                               "ChestImg1", "ChestImg2", "ChestImg3", "SiegeImg", "SiegeImg2", "SiegeImg3",
-                               "BattlefieldImg1", "VillageImg1", "VillageImg2", "VillageImg3", "WindmillImg1",
-                               "WindmillImg2", "WindmillImg3", "OutpostImg1", "AlliesArmyImg1", "AlliesArmyImg2"}) {
-        const MapObjectKind* k = MapObjectOf(name);
-        const std::string n = name;
-        f.chain(n, Ev::Click, [&f, k, n](const EventArgs&) {
-          if (n == "SiegeImg2" && siegeSiteClicked(f, 1)) return;
-          if (n == "SiegeImg3" && siegeSiteClicked(f, 2)) return;
-          describe(f, *k);
-          if (n == "BattlefieldImg1" && !f.game().timedActionRunning())
-            askBattlefield(f, BattlefieldOffered(f.game().s));
-        });
-      }
-      declareBattlefieldQuestion(f);
-      f.onClick("Okanibtn2", [&f] {
-        Game& g = f.game();
-        askBattlefield(f, false);
-        // The armies may have gone on, or a walk begun, since the question was put.
-        if (!g.timedActionRunning()) MeetAtBattlefield(g);
-      });
-      f.onClick("Noanibtn2", [&f] { askBattlefield(f, false); });
-      f.chain("MapSurface", Ev::Click, [&f](const EventArgs&) { askBattlefield(f, false); });
-      f.coverers.push_back([&f] { askBattlefield(f, false); });
-      f.refreshers.push_back([&f, home] {
-        const GameState& s = f.game().s;
-        f.ctl("SiegeImg").Visible = false;
-        for (int site = 1; site <= 2; ++site)
-          f.ctl(site == 1 ? "SiegeImg2" : "SiegeImg3").Visible =
-              SiegeCountdown(s, site) != kNone || BesiegingCamp(s, site) != 0;
-        placeMarchingArmies(f, *home);
-        refreshChestLids(f);
-      });
-      f.animationRefreshers.push_back([&f] { refreshChestLids(f); });
+}  // namespace
+
+void bindMapObjects(Camp1Frm& f) {
+  // The army images' own places, before any march moves them.
+  auto home = std::make_shared<std::map<std::string, std::pair<int, int>>>();
+  for (int i = 1; i <= 5; ++i) {
+    const Control& c = f.ctl("EnemyCamp" + std::to_string(i) + "Img");
+    (*home)[c.Name] = {c.Left, c.Top};
+  }
+  for (const char* name : {"DolmenImg1", "ADolmenImg1", "CrossImg1", "ChapelImg1", "GChapelImg1", "HutImg1",
+                           "ObeliskImg1", "StatueImg1", "TavernImg1", "HBattlefieldImg1", "RuinsImg1", "CaveImg1",
+                           "ChestImg1", "ChestImg2", "ChestImg3", "SiegeImg", "SiegeImg2", "SiegeImg3",
+                           "BattlefieldImg1", "VillageImg1", "VillageImg2", "VillageImg3", "WindmillImg1",
+                           "WindmillImg2", "WindmillImg3", "OutpostImg1", "AlliesArmyImg1", "AlliesArmyImg2"}) {
+    const MapObjectKind* k = MapObjectOf(name);
+    const std::string n = name;
+    f.chain(n, Ev::Click, [&f, k, n](const EventArgs&) {
+      if (n == "SiegeImg2" && siegeSiteClicked(f, 1)) return;
+      if (n == "SiegeImg3" && siegeSiteClicked(f, 2)) return;
+      describe(f, *k);
+      if (n == "BattlefieldImg1" && !f.game().timedActionRunning())
+        askBattlefield(f, BattlefieldOffered(f.game().s));
     });
   }
-} reg;
-
-}  // namespace
+  declareBattlefieldQuestion(f);
+  f.onClick("Okanibtn2", [&f] {
+    Game& g = f.game();
+    askBattlefield(f, false);
+    // The armies may have gone on, or a walk begun, since the question was put.
+    if (!g.timedActionRunning()) MeetAtBattlefield(g);
+  });
+  f.onClick("Noanibtn2", [&f] { askBattlefield(f, false); });
+  f.chain("MapSurface", Ev::Click, [&f](const EventArgs&) { askBattlefield(f, false); });
+  f.coverers.push_back([&f] { askBattlefield(f, false); });
+  f.refreshers.push_back([&f, home] {
+    const GameState& s = f.game().s;
+    f.ctl("SiegeImg").Visible = false;
+    for (int site = 1; site <= 2; ++site)
+      f.ctl(site == 1 ? "SiegeImg2" : "SiegeImg3").Visible =
+          SiegeCountdown(s, site) != kNone || BesiegingCamp(s, site) != 0;
+    placeMarchingArmies(f, *home);
+    refreshChestLids(f);
+  });
+  f.animationRefreshers.push_back([&f] { refreshChestLids(f); });
+}
 
 }  // namespace fief

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "campaign/game.h"
+#include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 
 namespace fief {
@@ -115,12 +116,8 @@ class MapPreviewFrm : public Form {
 };
 FIEF_REGISTER_FORM(MapPreviewFrm);
 
-namespace {
-struct Register {
-  Register() {
-    Camp1Frm::addBinder([](Camp1Frm& f) { f.onClick("PreviewBtn", [&f] { f.game().form("MapPreviewFrm").showModal(); }); });
-  }
-} reg;
-}  // namespace
+void bindMapPreview(Camp1Frm& f) {
+  f.onClick("PreviewBtn", [&f] { f.game().form("MapPreviewFrm").showModal(); });
+}
 
 }  // namespace fief

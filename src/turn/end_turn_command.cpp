@@ -6,6 +6,7 @@
 
 #include "campaign/game.h"
 #include "campaign/save_games.h"
+#include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "state/arith.h"
 #include "turn/turn.h"
@@ -145,32 +146,27 @@ bool openIfBuilt(Game& g, const std::string& form) {
   return true;
 }
 
-namespace {
 // The campaign screen's commands of the turn engine.
-const bool kBound = [] {
-  Camp1Frm::addBinder([](Camp1Frm& f) {
-    Game& g = f.game();
-    // The turn indicator at the top of the menu bar.
-    // The turn indicator: a small picture at the left end of the end-turn button.
-    if (!f.has("TurnImg")) {
-      const Control end = f.ctl("EndTurnBtn");
-      const int size = std::max(8, end.Height - 12);
-      Control& turn = f.add(image("TurnImg", end.Left + 6, end.Top + (end.Height - size) / 2, size, size, "hourglass"));
-      turn.Z = end.Z + 1;
-    }
-    f.onClick("TurnImg", [&g] { EndTurnCommand(g); });
-    f.onClick("EndTurnBtn", [&g] { EndTurnCommand(g); });
-    f.keyActions[Key::Enter] = [&g] { EndTurnCommand(g); };
-    auto messages = [&g] { g.form("MessagesFrm").showModal(); };
-    f.onClick("MessagessBtn", messages);
-    f.keyActions[Key::F4] = messages;
-    f.onClick("GarryImg", [&g] {
-      setGarryMode(g, 1);
-      g.form("GarryFrm").showModal();
-    });
+void bindTurnCommands(Camp1Frm& f) {
+  Game& g = f.game();
+  // The turn indicator at the top of the menu bar.
+  // The turn indicator: a small picture at the left end of the end-turn button.
+  if (!f.has("TurnImg")) {
+    const Control end = f.ctl("EndTurnBtn");
+    const int size = std::max(8, end.Height - 12);
+    Control& turn = f.add(image("TurnImg", end.Left + 6, end.Top + (end.Height - size) / 2, size, size, "hourglass"));
+    turn.Z = end.Z + 1;
+  }
+  f.onClick("TurnImg", [&g] { EndTurnCommand(g); });
+  f.onClick("EndTurnBtn", [&g] { EndTurnCommand(g); });
+  f.keyActions[Key::Enter] = [&g] { EndTurnCommand(g); };
+  auto messages = [&g] { g.form("MessagesFrm").showModal(); };
+  f.onClick("MessagessBtn", messages);
+  f.keyActions[Key::F4] = messages;
+  f.onClick("GarryImg", [&g] {
+    setGarryMode(g, 1);
+    g.form("GarryFrm").showModal();
   });
-  return true;
-}();
-}  // namespace
+}
 
 }  // namespace fief

@@ -30,7 +30,7 @@ namespace {
 
 std::vector<std::string> knownIssues() {
   std::vector<std::string> out;
-  std::ifstream f(FIEFDOM_SOURCE_DIR "/tests/sdl/known_issues.txt");
+  std::ifstream f(std::string(FIEFDOM_SOURCE_DIR) + "/tests/sdl/known_issues.txt");
   std::string line;
   while (std::getline(f, line))
     if (!line.empty() && line[0] != '#') out.push_back(line);

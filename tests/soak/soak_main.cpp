@@ -175,12 +175,19 @@ class Soak : public std::streambuf {
         want_ = Want::Turn;
         --steps_;
         ++actions;
-        return action();
+        {
+          std::string a = action();
+          endTurnAsked_ = a == "key Camp1Frm Enter" || a == "click Camp1Frm.EndTurnBtn";
+          return a;
+        }
       case Want::Turn:
         want_ = Want::Counter;
         return "get TurnCounter";
       case Want::Counter:
-        if (turnChanged(answer)) turnPending_ = true;
+        // Only a turn counter moved by an end of turn: a load (F7) moves it too, to whatever
+        // the save holds.
+        if (turnChanged(answer) && endTurnAsked_) turnPending_ = true;
+        endTurnAsked_ = false;
         want_ = Want::Screen;
         return "open";
       case Want::State:
@@ -288,6 +295,7 @@ class Soak : public std::streambuf {
   bool ended_ = false;
   long long lastTurn_ = -1;
   bool turnPending_ = false;
+  bool endTurnAsked_ = false;
 };
 
 }  // namespace
