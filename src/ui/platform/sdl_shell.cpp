@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 
@@ -59,6 +60,51 @@ bool hasGraphicsCard() {
   return false;
 }
 
+bool videoDriverShowsNothing(const char* driver) {
+  if (!driver) return true;
+  for (const char* none : {"offscreen", "dummy", "evdev"})
+    if (std::strcmp(driver, none) == 0) return true;
+  return false;
+}
+
+bool SdlShell::startVideo(std::string& err) {
+  if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+    err = std::string("SDL could not start: ") + SDL_GetError();
+    return false;
+  }
+  // When SDL cannot open the display it falls back to a driver that draws into memory
+  // only, and the program would run on with nothing on the screen. Such a driver is
+  // taken only when it is asked for (screenshots, tests); otherwise the display is tried
+  // again for a while: a freshly started X server refuses a connection made while it
+  // resets after its last client left, and one that is still starting refuses them all.
+  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  const bool anyDriver = opt_.capture || (asked && *asked);
+  // With no display named at all there is nothing to wait for.
+  const bool named = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+  const int64_t waitMs = named ? opt_.displayWaitMs : 0;
+  const Uint64 start = SDL_GetTicks64();
+  for (int attempt = 1;; ++attempt) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+      if (anyDriver) {
+        err = std::string("SDL could not start: ") + SDL_GetError();
+        return false;
+      }
+    } else if (anyDriver || !videoDriverShowsNothing(SDL_GetCurrentVideoDriver())) {
+      if (attempt > 1)
+        std::fprintf(stderr, "fiefdom: the display opened at attempt %d, after %d ms\n", attempt,
+                     static_cast<int>(SDL_GetTicks64() - start));
+      return true;
+    } else {
+      SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+    if (static_cast<int64_t>(SDL_GetTicks64() - start) >= waitMs) break;
+    SDL_Delay(50);
+  }
+  const char* display = std::getenv("DISPLAY");
+  err = std::string("no display could be opened (DISPLAY=") + (display ? display : "") + ")";
+  return false;
+}
+
 SdlShell::SdlShell(Options opt) : opt_(std::move(opt)) {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
@@ -91,10 +137,7 @@ bool SdlShell::attach(Game& g, std::string& err) {
   // bus daemon left running where dbus-launch is installed. The game needs neither, so
   // it starts no bus; a bus the desktop gives is used as it is.
   if (!std::getenv("DBUS_SESSION_BUS_ADDRESS")) setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
-  if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
-    err = std::string("SDL could not start: ") + SDL_GetError();
-    return false;
-  }
+  if (!SDL_WasInit(SDL_INIT_VIDEO) && !startVideo(err)) return false;
   if (!TTF_WasInit() && TTF_Init() != 0) std::fprintf(stderr, "fiefdom: fonts unavailable: %s\n", TTF_GetError());
   g.optim.displaySize(logicalW_, logicalH_);
   Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI;

@@ -33,6 +33,8 @@ class SdlShell : public Shell {
     bool capture = false;
     // Forces the windowed mode (else the display settings decide).
     bool forceWindowed = false;
+    // How long attach keeps trying to open a display that refuses the connection.
+    int64_t displayWaitMs = 10000;
   };
   explicit SdlShell(Options opt);
   SdlShell() : SdlShell(Options{}) {}
@@ -107,6 +109,8 @@ class SdlShell : public Shell {
   std::pair<Form*, Control*> hit(int x, int y, SDL_Rect* where = nullptr);
 
  private:
+  // Starts SDL's video, refusing a driver that shows nothing unless it was asked for.
+  bool startVideo(std::string& err);
   void open(Form& f);
   void loop(const std::function<bool()>& done);
   void handle(const SDL_Event& e);
@@ -146,6 +150,8 @@ class SdlShell : public Shell {
 
 // True when a graphics card's render node is present (OpenGL is then not software).
 bool hasGraphicsCard();
+// True for SDL's video drivers that draw into memory only (no window on any screen).
+bool videoDriverShowsNothing(const char* driver);
 
 // The SDL key of a game key (SDLK_UNKNOWN for none) and back.
 Key keyFromSdl(SDL_Keycode k);
