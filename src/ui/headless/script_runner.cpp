@@ -251,7 +251,7 @@ class Runner {
       need(w, 2, "up FORM.CONTROL [right]");
       auto [f, c] = target(w[1], false);
       const MouseButton b = (w.size() > 2 && w[2] == "right") ? MouseButton::Right : MouseButton::Left;
-      input().release(b, {}, [=, this] { return over(f, c, rowOf(*c)); });
+      input().release(b, {}, [this, f = f, c = c] { return over(f, c, rowOf(*c)); });
     } else if (cmd == "move") {
       need(w, 2, "move FORM.CONTROL [X Y]");
       auto [f, c] = target(w[1], true);
