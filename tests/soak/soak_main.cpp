@@ -207,7 +207,7 @@ class Soak : public std::streambuf {
   std::string action() {
     std::vector<std::string> usable, lists, boxes;
     for (auto& [name, c] : controls_.items()) {
-      if (!c.value("visible", false) || !c.value("enabled", false)) continue;
+      if (!c.value("visible", false) || !c.value("enabled", false) || c.value("inert", false)) continue;
       const std::string kind = c.value("kind", "");
       if (kind == "list" || kind == "filelist") {
         if (c.contains("items") && !c["items"].empty()) lists.push_back(name);

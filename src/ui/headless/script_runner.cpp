@@ -65,6 +65,7 @@ json controlJson(Form& f, const Control& c) {
   if (c.Kind == ControlKind::CheckBox) o["checked"] = c.Checked;
   if (c.Kind == ControlKind::ProgressBar) { o["value"] = c.Value; o["max"] = c.Max; }
   if (c.Kind == ControlKind::Chart) o["points"] = c.Points;
+  if (c.Inert) o["inert"] = true;  // drawn only: clicks pass through it
   return o;
 }
 
