@@ -6,6 +6,8 @@
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -34,5 +36,24 @@ inline std::vector<std::string> shootFrame(SdlShell& sh, Form& check, const std:
   for (auto& p : found) p = file + ": " + p;
   return found;
 }
+
+// A display mode the screenshot tests draw in, with the logical size it gives.
+struct Mode {
+  uint8_t displayMode;
+  int w, h;
+};
+
+// Base of the screenshot fixtures: SDL on its offscreen and silent drivers, and the folder
+// the pictures are saved to.
+class ScreenshotFixture : public ::testing::TestWithParam<Mode> {
+ protected:
+  void SetUp() override {
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    std::filesystem::create_directories(outDir);
+  }
+
+  std::filesystem::path outDir = std::filesystem::path(FIEFDOM_BINARY_DIR) / "screenshots";
+};
 
 }  // namespace fief::test

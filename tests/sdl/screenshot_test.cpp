@@ -20,11 +20,13 @@
 #include "county/county.h"
 #include "turn/message_log.h"
 #include "turn/turn_screen.h"
+#include "screenshot_support.h"
 #include "sdl_game_dir.h"
 #include "ui/platform/sdl_shell.h"
 
 namespace fs = std::filesystem;
 using namespace fief;
+using test::Mode;
 
 namespace {
 
@@ -37,36 +39,13 @@ std::vector<std::string> knownIssues() {
   return out;
 }
 
-struct Mode {
-  uint8_t displayMode;
-  int w, h;
-};
-
-class Screenshots : public ::testing::TestWithParam<Mode> {
+class Screenshots : public test::ScreenshotFixture {
  protected:
-  void SetUp() override {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    fs::create_directories(outDir);
-  }
-
   // Saves the current frame; the problems of `check` are collected under its name.
   void shoot(SdlShell& sh, Form& check, const std::string& name) {
-    std::vector<std::string> found;
-    sh.renderer().problems = &found;
-    sh.renderer().checkOnly = &check;
-    SDL_Surface* s = sh.readFrame();
-    sh.renderer().problems = nullptr;
-    ASSERT_NE(s, nullptr) << SDL_GetError();
-    int w = 0, h = 0;
-    sh.logicalSize(w, h);
-    std::string file = name + "_" + std::to_string(w) + "x" + std::to_string(h);
-    IMG_SavePNG(s, (outDir / (file + ".png")).c_str());
-    SDL_FreeSurface(s);
-    for (auto& p : found) problems.push_back(file + ": " + p);
+    for (auto& p : test::shootFrame(sh, check, name, outDir)) problems.push_back(p);
   }
 
-  fs::path outDir = fs::path(FIEFDOM_BINARY_DIR) / "screenshots";
   std::vector<std::string> problems;
 };
 
