@@ -112,7 +112,7 @@ class TipsFrm : public Form {
 };
 FIEF_REGISTER_FORM(TipsFrm);
 
-// The exit confirmation. MsgKind 106 hands over to the title programs; any other value
+// The exit confirmation. MsgKind kExitToTitleQuestion hands over to the title programs; any other value
 // is a plain exit.
 class MainScreenExit : public Form {
  public:
@@ -133,7 +133,7 @@ class MainScreenExit : public Form {
 
  private:
   void confirm() {
-    if (g_.s.MsgKind == 106) {
+    if (g_.s.MsgKind == kExitToTitleQuestion) {
       for (const char* prog : {"splash.rz", "menudata.rz"})
         if (!g_.shell.startProgram(g_.path(prog)))
           g_.shell.messageBox(std::string("The program ") + prog + " could not be started.");

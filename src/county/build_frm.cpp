@@ -74,7 +74,7 @@ class BuildFrm : public Form {
       ctl("OkImage" + std::to_string(k)).Visible = built;
     }
     ctl("CancelAniBtn").Visible = underWay;
-    if (underWay && s.BuildingUnderWay >= 1 && s.BuildingUnderWay <= 10) {
+    if (underWay && s.BuildingUnderWay >= kBlacksmithBuilding && s.BuildingUnderWay <= kCastleBuilding) {
       showBuilding(s.BuildingUnderWay, s.BuildTurnsLeft);
     } else {
       g_.ShowText(ctl("BuildingLbl"), 5, 4);

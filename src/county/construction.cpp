@@ -10,12 +10,13 @@ namespace fief {
 namespace {
 Flag* builtFlag(GameState& s, int kind) {
   switch (kind) {
-    case 1: return &s.BlacksmithBuilt;
-    case 2: return &s.BarracksBuilt;
-    case 3: return &s.StablesBuilt;
-    case 4: return &s.MarketBuilt;
-    case 5: return &s.ThievesBuilt;
-    default: return (kind >= 6 && kind <= 10) ? &s.CastleStageBuilt[kind - 6] : nullptr;
+    case kBlacksmithBuilding: return &s.BlacksmithBuilt;
+    case kBarracksBuilding: return &s.BarracksBuilt;
+    case kStablesBuilding: return &s.StablesBuilt;
+    case kMarketBuilding: return &s.MarketBuilt;
+    case kThievesGuildBuilding: return &s.ThievesBuilt;
+    default:
+      return (kind >= kKeepBuilding && kind <= kCastleBuilding) ? &s.CastleStageBuilt[kind - kKeepBuilding] : nullptr;
   }
 }
 }  // namespace
@@ -37,7 +38,7 @@ std::string castlePicture(const GameState& s) {
 OrderResult OrderBuilding(Rules& g, int kind) {
   GameState& s = g.s;
   if (s.BuildTurnsLeft != kNone) return OrderResult::AlreadyUnderWay;
-  if (kind < 1 || kind > 10 || buildingBuilt(s, kind)) return OrderResult::NothingChosen;
+  if (kind < kBlacksmithBuilding || kind > kCastleBuilding || buildingBuilt(s, kind)) return OrderResult::NothingChosen;
   const BuildingRecord& b = g.tables.Buildings[kind];
   if (b.Gold > s.Gold || b.Wood > s.Wood || b.Stone > s.Stone) return OrderResult::TooExpensive;
   s.BuildingUnderWay = static_cast<uint8_t>(kind);
@@ -52,13 +53,13 @@ OrderResult OrderBuilding(Rules& g, int kind) {
 bool CancelBuilding(Rules& g) {
   GameState& s = g.s;
   const int k = s.BuildingUnderWay;
-  if (s.BuildTurnsLeft == kNone || k < 1 || k > 10) return false;
+  if (s.BuildTurnsLeft == kNone || k < kBlacksmithBuilding || k > kCastleBuilding) return false;
   const BuildingRecord& b = g.tables.Buildings[k];
   add(s.Gold, b.Gold);
   add(s.Wood, b.Wood);
   add(s.Stone, b.Stone);
   s.BuildTurnsLeft = kNone;
-  s.BuildingUnderWay = 0;
+  s.BuildingUnderWay = kNoBuilding;
   g.player().show(Sight::County);
   return true;
 }
@@ -66,10 +67,10 @@ bool CancelBuilding(Rules& g) {
 void AdvanceConstruction(Rules& g) {
   GameState& s = g.s;
   const int k = s.BuildingUnderWay;
-  if (k < 1 || k > 10) return;
+  if (k < kBlacksmithBuilding || k > kCastleBuilding) return;
   if (s.BuildTurnsLeft == 0) {
     *builtFlag(s, k) = kTrue;
-    s.BuildingUnderWay = 0;
+    s.BuildingUnderWay = kNoBuilding;
     s.BuildTurnsLeft = kNone;
     AddMessage(g, 1, 72);  // dropped when the list is full
   } else if (s.BuildTurnsLeft != kNone) {

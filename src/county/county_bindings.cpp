@@ -3,6 +3,7 @@
 #include "campaign/game.h"
 #include "county/county_rules.h"
 #include "county/county_screens.h"
+#include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 
 namespace fief {
@@ -19,7 +20,9 @@ void openBlacksmith(Game& g) {
   g.form("BlacksmithFrm").showModal();
 }
 
-void bind(Camp1Frm& f) {
+}  // namespace
+
+void bindCountyCommands(Camp1Frm& f) {
   Game& g = f.game();
   // Fields: a right-button press picks a field (ruined ones cannot be changed); a
   // left-button press on a crop field or pasture shows its yield.
@@ -27,22 +30,22 @@ void bind(Camp1Frm& f) {
     f.on("FieldImg" + std::to_string(n), Ev::MouseDown, [&g, n](const EventArgs& a) {
       const uint8_t kind = g.s.FieldKind[n - 1];
       if (a.button == MouseButton::Right) {
-        if (kind == 3) return;
+        if (kind == kRuinedField) return;
         g.PlaySound(kClickChannel, "rollover01.wav");
         g.s.SelectedField = static_cast<uint8_t>(n);
         ClsFields::ShowSmallFieldsBtns(g, true);
-      } else if (kind == 1) {
+      } else if (kind == kCropField) {
         g.form("CropsFrm").showModal();
-      } else if (kind == 2) {
+      } else if (kind == kPastureField) {
         g.form("CattleFrm").showModal();
       }
     });
   }
-  struct KindBtn { const char* name; int kind; const char* sound; };
-  static const KindBtn kBtns[4] = {{"Field1Pic", 0, "plain01.wav"},
-                                   {"Field2Pic", 1, "crops01.wav"},
-                                   {"Field3Pic", 2, "cattle01.wav"},
-                                   {"Field4Pic", 4, "tax01.wav"}};
+  struct KindBtn { const char* name; FieldKind kind; const char* sound; };
+  static const KindBtn kBtns[4] = {{"Field1Pic", kEmptyField, "plain01.wav"},
+                                   {"Field2Pic", kCropField, "crops01.wav"},
+                                   {"Field3Pic", kPastureField, "cattle01.wav"},
+                                   {"Field4Pic", kTaxField, "tax01.wav"}};
   for (const KindBtn& b : kBtns) {
     f.on(b.name, Ev::MouseDown, [&g, b](const EventArgs&) {
       if (!fieldKindChoosable(g, b.kind)) {
@@ -101,9 +104,4 @@ void bind(Camp1Frm& f) {
   f.refreshers.push_back([&g] { RefreshCountyViews(g); });
 }
 
-struct Registration {
-  Registration() { Camp1Frm::addBinder(bind); }
-} registration;
-
-}  // namespace
 }  // namespace fief

@@ -83,10 +83,10 @@ void RefreshCountyViews(Game& g) {
     if (const Control* c = f->find("Field" + std::to_string(b) + "Pic")) kindButtonsShown |= c->Visible;
   if (kindButtonsShown) {
     const int i = selectedFieldIndex(g);
-    ClsFields::ShowSmallFieldsBtns(g, i >= 0 && s.FieldKind[i] != 3);
+    ClsFields::ShowSmallFieldsBtns(g, i >= 0 && s.FieldKind[i] != kRuinedField);
   }
   // The building under way.
-  if (s.BuildingUnderWay >= 1 && s.BuildingUnderWay <= 10 && s.BuildTurnsLeft != kNone)
+  if (s.BuildingUnderWay >= kBlacksmithBuilding && s.BuildingUnderWay <= kCastleBuilding && s.BuildTurnsLeft != kNone)
     f->ctl("BuildLbl").Caption = buildingName(g, s.BuildingUnderWay) + ": " + std::to_string(s.BuildTurnsLeft);
   else
     f->ctl("BuildLbl").Caption = g.text(4, 5);

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "campaign/game.h"
+#include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "map/map_view.h"
 #include "military/armies.h"
@@ -105,7 +106,7 @@ void MoveOrderTo(Game& g, int n) {
   if (int site = blockedSite(s, n)) {
     hideWaypointMarkers(g);
     s.BattleSite = static_cast<uint8_t>(site);
-    ShowEvent(g, 11, 117);
+    ShowEvent(g, kGiveBattleEvent, 117);
     return;
   }
   if (s.SplitMode == 1) {
@@ -165,30 +166,25 @@ void refreshArmyViews(Game& g) {
   }
 }
 
-namespace {
-const bool kBound = [] {
-  Camp1Frm::addBinder([](Camp1Frm& f) {
-    Game& g = f.game();
-    f.onClick("ArmyBtn", [&g] { OpenRecruiting(g, LevyPlace::Castle); });
-    f.keyActions[Key::A] = [&g] { OpenRecruiting(g, LevyPlace::Castle); };
-    f.chain("OutpostImg1", Ev::Click, [&g](const EventArgs&) {
-      if (g.s.OutpostState == kNone) OpenRecruiting(g, LevyPlace::Outpost);
-    });
-    f.onClick("CastleImg", [&g] {
-      if (!g.timedActionRunning()) g.form("CastleFrm").showModal();
-    });
-    for (int k = 1; k <= 3; ++k) {
-      f.on(campImg(k), Ev::MouseDown, [&g, k](const EventArgs& a) {
-        if (a.button == MouseButton::Right) SelectForWalking(g, k);
-        else openCamp(g, k);
-      });
-      f.onClick("Camp" + std::to_string(k) + "StatusImg", [&g, k] { openCamp(g, k); });
-    }
-    for (int n = 1; n <= 54; ++n)
-      if (f.has(marker(n))) f.onClick(marker(n), [&g, n] { MoveOrderTo(g, n); });
+void bindArmyWalks(Camp1Frm& f) {
+  Game& g = f.game();
+  f.onClick("ArmyBtn", [&g] { OpenRecruiting(g, LevyPlace::Castle); });
+  f.keyActions[Key::A] = [&g] { OpenRecruiting(g, LevyPlace::Castle); };
+  f.chain("OutpostImg1", Ev::Click, [&g](const EventArgs&) {
+    if (g.s.OutpostState == kNone) OpenRecruiting(g, LevyPlace::Outpost);
   });
-  return true;
-}();
-}  // namespace
+  f.onClick("CastleImg", [&g] {
+    if (!g.timedActionRunning()) g.form("CastleFrm").showModal();
+  });
+  for (int k = 1; k <= 3; ++k) {
+    f.on(campImg(k), Ev::MouseDown, [&g, k](const EventArgs& a) {
+      if (a.button == MouseButton::Right) SelectForWalking(g, k);
+      else openCamp(g, k);
+    });
+    f.onClick("Camp" + std::to_string(k) + "StatusImg", [&g, k] { openCamp(g, k); });
+  }
+  for (int n = 1; n <= 54; ++n)
+    if (f.has(marker(n))) f.onClick(marker(n), [&g, n] { MoveOrderTo(g, n); });
+}
 
 }  // namespace fief

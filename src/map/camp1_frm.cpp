@@ -8,6 +8,7 @@
 #include "campaign/game.h"
 #include "campaign/save_games.h"
 #include "campaign/program_start.h"
+#include "map/camp1_bindings.h"
 #include "map/level_map.h"
 #include "ui/dialogs.h"
 #include "ui/menu_frm.h"
@@ -15,11 +16,6 @@
 namespace fief {
 
 namespace {
-std::vector<Camp1Frm::Binder>& binders() {
-  static std::vector<Camp1Frm::Binder> b;
-  return b;
-}
-
 // The controls that lie on the map, in map coordinates (placed from the level map).
 const char* const kMapObjects[] = {
     "CastleImg", "WoodCutterImg1", "StoneCutterImg1", "OreCutterImg1", "DolmenImg1", "ADolmenImg1", "CrossImg1",
@@ -33,8 +29,6 @@ const char* const kMapObjects[] = {
 }  // namespace
 
 FIEF_REGISTER_FORM(Camp1Frm);
-
-void Camp1Frm::addBinder(Binder b) { binders().push_back(std::move(b)); }
 
 std::string numberText(long long v) { return std::to_string(v); }
 
@@ -73,7 +67,7 @@ Camp1Frm::Camp1Frm(Game& g) : Form(g, "Camp1Frm") {
     ShowMessageBox(g_, g_.text(1, g_.s.LevelBeforeLoad == g_.s.CurrentLevel ? 130 : 131));
   };
   keyActions[Key::Escape] = [this] {
-    g_.s.MsgKind = 105;
+    g_.s.MsgKind = kExitQuestion;
     g_.form("MainScreenExit").showModal();
   };
   onClick("Image1", [this] { g_.form("TipsFrm").showModal(); });
@@ -81,7 +75,7 @@ Camp1Frm::Camp1Frm(Game& g) : Form(g, "Camp1Frm") {
     clearHover();
     g_.form("MenuFrm").showModal();
   });
-  for (auto& b : binders()) b(*this);
+  bindCampaignScreen(*this);
   installHelpLines();
 }
 
@@ -309,7 +303,7 @@ void Camp1Frm::refreshStatus() {
   const GameState& s = g_.s;
   g_.ShowText(ctl("CountyNameLbl"), 1, 5);
   if (s.Season >= 1 && s.Season <= 4) g_.ShowText(ctl("SeassonLbl"), 85 + s.Season, 4);
-  if (s.BuildTurnsLeft == kNone || s.BuildingUnderWay < 1 || s.BuildingUnderWay > 10)
+  if (s.BuildTurnsLeft == kNone || s.BuildingUnderWay < kBlacksmithBuilding || s.BuildingUnderWay > kCastleBuilding)
     g_.ShowText(ctl("BuildLbl"), 5, 4);
   else
     ctl("BuildLbl").Caption = g_.text(4, 73 + s.BuildingUnderWay) + ": " + numberText(s.BuildTurnsLeft);

@@ -1,6 +1,7 @@
 // The campaign screen: the hub of the game. It declares every control it holds (menu
 // strips, status panel, map surface and what lies on the map); the subsystems bind their
-// commands and refresh steps to it through binders, each from its own file.
+// commands and refresh steps to it through binders, each from its own file, bound in the
+// order of one list (map/camp1_bindings.cpp).
 #pragma once
 
 #include <functional>
@@ -44,9 +45,8 @@ class Camp1Frm : public Form {
   // Key actions on key release, by key (subsystems add theirs).
   std::map<Key, std::function<void()>> keyActions;
 
-  // Binders add handlers and refresh steps when the screen is built.
-  using Binder = std::function<void(Camp1Frm&)>;
-  static void addBinder(Binder b);
+  // Refresh steps the subsystems' binders add when the screen is built (the list of
+  // binders: map/camp1_bindings.h).
   std::vector<std::function<void()>> refreshers;
   // Steps run by refreshAnimations (map animations start or stop with MapAnimation).
   std::vector<std::function<void()>> animationRefreshers;

@@ -78,7 +78,7 @@ void showHelpLine(Camp1Frm& f, const std::string& control, const EventArgs& a) {
     else if (holder == 2 || holder == 3) second = g.text(2, 56);
   } else if (int n = fieldOf(control)) {
     const int kind = s.FieldKind[n - 1];
-    if (kind <= 4) second = g.text(4, kind);
+    if (kind <= kTaxField) second = g.text(4, kind);  // the field kinds' names: entry = kind
   }
   f.ctl("Helper").Caption = text;
   f.ctl("Helper3").Caption = second;

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "campaign/game.h"
+#include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "map/map_objects.h"
 #include "rivals/rival_lords.h"
@@ -42,7 +43,7 @@ bool siegeSiteClicked(Camp1Frm& f, int site) {
   }
   if (camp && RivalActive(s, site)) {
     s.SelectedCamp = static_cast<uint8_t>(camp);
-    ShowEvent(g, 11 + site, 58);
+    ShowEvent(g, laySiegeEvent(site), 58);
     return true;
   }
   return false;
@@ -78,41 +79,37 @@ void placeMarchingArmies(Camp1Frm& f, const std::map<std::string, std::pair<int,
     }
 }
 
-struct Register {
-  Register() {
-    Camp1Frm::addBinder([](Camp1Frm& f) {
-      // The army images' own places, before any march moves them.
-      auto home = std::make_shared<std::map<std::string, std::pair<int, int>>>();
-      for (int i = 1; i <= 5; ++i) {
-        const Control& c = f.ctl("EnemyCamp" + std::to_string(i) + "Img");
-        (*home)[c.Name] = {c.Left, c.Top};
-      }
-      for (const char* name : {"DolmenImg1", "ADolmenImg1", "CrossImg1", "ChapelImg1", "GChapelImg1", "HutImg1",
-                               "ObeliskImg1", "StatueImg1", "TavernImg1", "HBattlefieldImg1", "RuinsImg1", "CaveImg1",
-                               "ChestImg1", "ChestImg2", "ChestImg3", "SiegeImg", "SiegeImg2", "SiegeImg3",
-                               "BattlefieldImg1", "VillageImg1", "VillageImg2", "VillageImg3", "WindmillImg1",
-                               "WindmillImg2", "WindmillImg3", "OutpostImg1", "AlliesArmyImg1", "AlliesArmyImg2"}) {
-        const MapObjectKind* k = MapObjectOf(name);
-        const std::string n = name;
-        f.chain(n, Ev::Click, [&f, k, n](const EventArgs&) {
-          if (n == "SiegeImg2" && siegeSiteClicked(f, 1)) return;
-          if (n == "SiegeImg3" && siegeSiteClicked(f, 2)) return;
-          describe(f, *k);
-          if (n == "BattlefieldImg1") OfferBattlefield(f.game());
-        });
-      }
-      f.refreshers.push_back([&f, home] {
-        const GameState& s = f.game().s;
-        f.ctl("SiegeImg").Visible = false;
-        for (int site = 1; site <= 2; ++site)
-          f.ctl(site == 1 ? "SiegeImg2" : "SiegeImg3").Visible =
-              SiegeCountdown(s, site) != kNone || BesiegingCamp(s, site) != 0;
-        placeMarchingArmies(f, *home);
-      });
+}  // namespace
+
+void bindMapObjects(Camp1Frm& f) {
+  // The army images' own places, before any march moves them.
+  auto home = std::make_shared<std::map<std::string, std::pair<int, int>>>();
+  for (int i = 1; i <= 5; ++i) {
+    const Control& c = f.ctl("EnemyCamp" + std::to_string(i) + "Img");
+    (*home)[c.Name] = {c.Left, c.Top};
+  }
+  for (const char* name : {"DolmenImg1", "ADolmenImg1", "CrossImg1", "ChapelImg1", "GChapelImg1", "HutImg1",
+                           "ObeliskImg1", "StatueImg1", "TavernImg1", "HBattlefieldImg1", "RuinsImg1", "CaveImg1",
+                           "ChestImg1", "ChestImg2", "ChestImg3", "SiegeImg", "SiegeImg2", "SiegeImg3",
+                           "BattlefieldImg1", "VillageImg1", "VillageImg2", "VillageImg3", "WindmillImg1",
+                           "WindmillImg2", "WindmillImg3", "OutpostImg1", "AlliesArmyImg1", "AlliesArmyImg2"}) {
+    const MapObjectKind* k = MapObjectOf(name);
+    const std::string n = name;
+    f.chain(n, Ev::Click, [&f, k, n](const EventArgs&) {
+      if (n == "SiegeImg2" && siegeSiteClicked(f, 1)) return;
+      if (n == "SiegeImg3" && siegeSiteClicked(f, 2)) return;
+      describe(f, *k);
+      if (n == "BattlefieldImg1") OfferBattlefield(f.game());
     });
   }
-} reg;
-
-}  // namespace
+  f.refreshers.push_back([&f, home] {
+    const GameState& s = f.game().s;
+    f.ctl("SiegeImg").Visible = false;
+    for (int site = 1; site <= 2; ++site)
+      f.ctl(site == 1 ? "SiegeImg2" : "SiegeImg3").Visible =
+          SiegeCountdown(s, site) != kNone || BesiegingCamp(s, site) != 0;
+    placeMarchingArmies(f, *home);
+  });
+}
 
 }  // namespace fief

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "campaign/game.h"
+#include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 
 namespace fief {
@@ -71,7 +72,7 @@ class MapPreviewFrm : public Form {
       if (c.Name.rfind("FieldImg", 0) == 0) {
         const int i = std::atoi(c.Name.c_str() + 8);
         if (i >= 1 && i <= 10) {
-          const int kind = g_.s.FieldKind[i - 1] <= 4 ? g_.s.FieldKind[i - 1] : 0;
+          const int kind = g_.s.FieldKind[i - 1] <= kTaxField ? g_.s.FieldKind[i - 1] : kEmptyField;
           m->Picture = "field_" + std::to_string(kind) + "_" + std::to_string(season);
         }
       }
@@ -115,12 +116,8 @@ class MapPreviewFrm : public Form {
 };
 FIEF_REGISTER_FORM(MapPreviewFrm);
 
-namespace {
-struct Register {
-  Register() {
-    Camp1Frm::addBinder([](Camp1Frm& f) { f.onClick("PreviewBtn", [&f] { f.game().form("MapPreviewFrm").showModal(); }); });
-  }
-} reg;
-}  // namespace
+void bindMapPreview(Camp1Frm& f) {
+  f.onClick("PreviewBtn", [&f] { f.game().form("MapPreviewFrm").showModal(); });
+}
 
 }  // namespace fief

@@ -1,6 +1,7 @@
 #include "map/map_scroll.h"
 
 #include "campaign/game.h"
+#include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "state/arith.h"
 
@@ -138,11 +139,5 @@ void bindScrolling(Camp1Frm& f) {
     for (uint8_t d = kScrollUp; d <= kScrollRight; ++d) f.ctl(marginName(d)).Enabled = true;
   };
 }
-
-namespace {
-struct Register {
-  Register() { Camp1Frm::addBinder(bindScrolling); }
-} reg;
-}  // namespace
 
 }  // namespace fief

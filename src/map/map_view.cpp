@@ -1,6 +1,7 @@
 #include "map/map_view.h"
 
 #include "campaign/game.h"
+#include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 
 namespace fief {
@@ -70,7 +71,7 @@ void refreshMap(Camp1Frm& f) {
 
   for (int i = 1; i <= 10; ++i) {
     int kind = s.FieldKind[i - 1];
-    if (kind > 4) kind = 0;
+    if (kind > kTaxField) kind = kEmptyField;
     f.ctl("FieldImg" + std::to_string(i)).Picture = "field_" + std::to_string(kind) + "_" + ss;
   }
 
@@ -118,28 +119,22 @@ void refreshMap(Camp1Frm& f) {
   refreshCamps(f);
 }
 
-namespace {
-struct Register {
-  Register() {
-    Camp1Frm::addBinder([](Camp1Frm& f) {
-      f.refreshers.push_back([&f] { refreshMap(f); });
-      // A click on the bare map cancels a pending order and clears the selections.
-      f.chain("MapSurface", Ev::Click, [&f](const EventArgs&) {
-        Game& g = f.game();
-        g.s.SplitMode = 0;
-        for (auto& c : f.controls())
-          if (c.Name.rfind("WalkTo", 0) == 0) c.Visible = false;
-        f.clearHover();
-        f.clearFieldSelection();
-      });
-      for (const char* strip : {"MenuTop", "MenuBottom"})
-        f.chain(strip, Ev::Click, [&f](const EventArgs&) {
-          f.clearHover();
-          f.clearFieldSelection();
-        });
+void bindMapView(Camp1Frm& f) {
+  f.refreshers.push_back([&f] { refreshMap(f); });
+  // A click on the bare map cancels a pending order and clears the selections.
+  f.chain("MapSurface", Ev::Click, [&f](const EventArgs&) {
+    Game& g = f.game();
+    g.s.SplitMode = 0;
+    for (auto& c : f.controls())
+      if (c.Name.rfind("WalkTo", 0) == 0) c.Visible = false;
+    f.clearHover();
+    f.clearFieldSelection();
+  });
+  for (const char* strip : {"MenuTop", "MenuBottom"})
+    f.chain(strip, Ev::Click, [&f](const EventArgs&) {
+      f.clearHover();
+      f.clearFieldSelection();
     });
-  }
-} reg;
-}  // namespace
+}
 
 }  // namespace fief

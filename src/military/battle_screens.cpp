@@ -102,7 +102,7 @@ bool StartBattle(Game& g, const BattleRequest& r, BattleConsequence after) {
   g.s.SelectedCamp = static_cast<uint8_t>(r.camp);
   if (!g.optim.fadeEffectsOff()) {
     // The fade screen darkens the campaign screen and then hands over (setBattleHandOver).
-    g.s.FadeMode = 2;
+    g.s.FadeMode = kBattleFade;
     g.shell.setPointer(Pointer::Hidden);
     g.form("EndTurnFrm").showModal();
   } else {
@@ -307,7 +307,7 @@ bool StartSiteBattle(Game& g, int site, int camp) {
 namespace {
 const bool kRegistered = [] {
   setBattleHandOver([](Game& g) { LaunchBattleProgram(g); });
-  registerScreenEventKind(11, true, [](Game& g) { StartSiteBattle(g, g.s.BattleSite, g.s.SelectedCamp); });
+  registerScreenEventKind(kGiveBattleEvent, true, [](Game& g) { StartSiteBattle(g, g.s.BattleSite, g.s.SelectedCamp); });
   return true;
 }();
 }  // namespace

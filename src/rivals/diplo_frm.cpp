@@ -14,18 +14,18 @@ namespace {
 constexpr uint32_t kChosenInk = 0x8A2A0A;  // the active list's heading, the chosen mission
 const char* const kGoodPictures[3] = {"slot_wood", "slot_stone", "slot_ore"};
 
-// The war question (kinds 9 and 10, rival 1 and 2) and the gift's thanks (kind 19).
+// The war question (one kind a rival) and the gift's thanks.
 const bool kRegistered = [] {
   for (int r = 1; r <= 2; ++r) {
-    EventKind k;
+    EventRule k;
     k.choice = true;
     k.accept = [r](Rules& g) { ConfirmWar(g, r); };
     k.refuse = [r](Rules& g) { WithdrawWar(g.s, r); };
-    registerEventKind(8 + r, k);
-    registerEventPicture(8 + r, r == 1 ? "rival1" : "rival2");
+    registerEventKind(warOnRivalEvent(r), k);
+    registerEventPicture(warOnRivalEvent(r), r == 1 ? "rival1" : "rival2");
   }
-  registerEventKind(19, EventKind{});
-  registerEventPicture(19, "diplo4res");
+  registerEventKind(kGiftThanksEvent, EventRule{});
+  registerEventPicture(kGiftThanksEvent, "diplo4res");
   return true;
 }();
 }  // namespace
@@ -231,7 +231,7 @@ class DiploFrm : public Form {
     switch (o) {
       case MissionOutcome::Done:
         if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
-        if (m == DiploMission::Gift) ShowEvent(g_, 19, 122);
+        if (m == DiploMission::Gift) ShowEvent(g_, kGiftThanksEvent, 122);
         break;
       case MissionOutcome::NotEnoughGold: g_.ShowText(ctl("Helper"), 17, 4); break;
       case MissionOutcome::Refused: g_.ShowText(ctl("Helper"), 24, 4); break;
@@ -247,7 +247,7 @@ class DiploFrm : public Form {
       case WarOutcome::OutOfGame: g_.ShowText(ctl("Helper"), 129, 4); break;
       case WarOutcome::Asked:
         ctl("Helper").Caption.clear();
-        ShowEvent(g_, 8 + rival, 116);
+        ShowEvent(g_, warOnRivalEvent(rival), 116);
         break;
     }
     showLords();

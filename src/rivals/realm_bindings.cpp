@@ -2,6 +2,7 @@
 // buttons and keys, and the special units' status pictures in the top strip (each shows
 // the turns its mission has left).
 #include "campaign/game.h"
+#include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "military/agents.h"
 
@@ -19,7 +20,9 @@ void openLeader(Game& g, int lord) {
   g.form("LeaderFrm").showModal();
 }
 
-void bind(Camp1Frm& f) {
+}  // namespace
+
+void bindRealmCommands(Camp1Frm& f) {
   Game& g = f.game();
   f.onClick("DiploBtn", [&g] { g.form("DiploFrm").showModal(); });
   f.onClick("RealmBtn", [&g] { g.form("RealmFrm").showModal(); });
@@ -49,9 +52,4 @@ void bind(Camp1Frm& f) {
   });
 }
 
-struct Registration {
-  Registration() { Camp1Frm::addBinder(bind); }
-} registration;
-
-}  // namespace
 }  // namespace fief

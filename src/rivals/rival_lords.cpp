@@ -46,19 +46,19 @@ const bool kInstalled = [] {
     RulesRivalEvents ev(r);
     RivalLordsTurn(r.s, r.rng, ev);
   });
-  EventKind lay;
+  EventRule lay;
   lay.choice = true;
   for (int site = 1; site <= 2; ++site) {
     lay.accept = [site](Rules& r) { LaySiege(r, site); };
-    registerEventKind(11 + site, lay);
+    registerEventKind(laySiegeEvent(site), lay);
   }
   // The battlefield's question: meet the rival armies on their way.
-  EventKind meet;
+  EventRule meet;
   meet.choice = true;
   meet.accept = [](Rules& r) {
     for (const RivalBattle& b : InterceptBattles(r.s, r.s.SelectedCamp)) startBattle(r, b);
   };
-  registerEventKind(16, meet);
+  registerEventKind(kBattlefieldEvent, meet);
   return true;
 }();
 
@@ -95,7 +95,7 @@ void LiftSiegeOnMap(Rules& r, int site) {
 
 bool OfferBattlefield(Rules& r) {
   if (InterceptBattles(r.s, r.s.SelectedCamp).empty()) return false;
-  RaiseEvent(r, 16, 117);
+  RaiseEvent(r, kBattlefieldEvent, 117);
   return true;
 }
 

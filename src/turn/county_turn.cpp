@@ -68,7 +68,7 @@ void LeaderInfluence(Rules& g) {
     add(s.Diplomacy, 1);
     if (!isSet(s.LeaderStatusBonusShown)) {
       s.LeaderStatusBonusShown = kTrue;
-      RaiseEvent(g, 2, 107);
+      RaiseEvent(g, kFameEvent, 107);
     }
   } else {
     s.LeaderStatusBonusShown = kFalse;
@@ -275,7 +275,7 @@ void Rebellion(Rules& g) {
       if (!isSet(s.RebelsActive)) {
         s.RebelsActive = kTrue;
         g.player().show(Sight::RebelsRise);
-        RaiseEvent(g, 3, 110);
+        RaiseEvent(g, kRebellionEvent, 110);
         g.player().sound(kEventChannel, "mob01.wav");
       }
       // The rebels gather until their first troop reaches 500 (again after a battle
@@ -302,10 +302,12 @@ void Rebellion(Rules& g) {
 
 void ScheduledEvents(Rules& g) {
   const GameState& s = g.s;
-  struct Scheduled { int every, kind, entry; bool hardOnly; };
-  static constexpr Scheduled kEvents[] = {{16, 1, 106, false}, {24, 4, 111, false}, {19, 5, 112, false},
-                                          {40, 6, 113, false}, {20, 7, 114, false}, {13, 8, 115, false},
-                                          {35, 20, 123, true}, {47, 21, 124, true}};
+  struct Scheduled { int every; EventKind kind; int entry; bool hardOnly; };
+  static constexpr Scheduled kEvents[] = {
+      {16, kKingsLevyEvent, 106, false},    {24, kCrusadeEvent, 111, false},
+      {19, kBurnedAbbeyEvent, 112, false},  {40, kCometEvent, 113, false},
+      {20, kArmsMerchantsEvent, 114, false}, {13, kTenantsLevyEvent, 115, false},
+      {35, kOsricClaimEvent, 123, true},    {47, kMercenaryDrillEvent, 124, true}};
   for (const auto& e : kEvents)
     if (s.TurnCounter % e.every == 0 && (!e.hardOnly || s.Difficulty > 1)) RaiseEvent(g, e.kind, e.entry);
 }
@@ -410,8 +412,8 @@ void AdvanceAssassins(Rules& g) {
 
 void AdvanceSieges(Rules& g) {
   GameState& s = g.s;
-  if (countDown(s.SiegeState1)) RaiseEvent(g, 14, 117);
-  if (countDown(s.SiegeState2)) RaiseEvent(g, 15, 117);
+  if (countDown(s.SiegeState1)) RaiseEvent(g, kStormCastle1Event, 117);
+  if (countDown(s.SiegeState2)) RaiseEvent(g, kStormCastle2Event, 117);
 }
 
 void ApplySeason(Rules& g) {
@@ -422,10 +424,10 @@ void ApplySeason(Rules& g) {
       add(s.Health, 4);
       const uint8_t selected = s.SelectedField;
       for (int f = 1; f <= 10; ++f)
-        if (s.FieldKind[f - 1] == 3) {
+        if (s.FieldKind[f - 1] == kRuinedField) {
           s.SelectedField = static_cast<uint8_t>(f);
           ClsFields::SetWorkers(g, 0);
-          ClsFields::SetField(g, 0);
+          ClsFields::SetField(g, kEmptyField);
         }
       s.SelectedField = selected;
       break;
@@ -463,11 +465,11 @@ void Frost(Rules& g) {
   for (int i = 0; i < n; ++i) {
     const int f = fields[i];
     const uint8_t kind = s.FieldKind[f - 1];
-    if (kind == 0 || kind == 3) continue;
-    // Release the workers first (a change to kind 3 moves nobody), then ruin the field.
+    if (kind == kEmptyField || kind == kRuinedField) continue;
+    // Release the workers first (a change to ruin moves nobody), then ruin the field.
     s.SelectedField = static_cast<uint8_t>(f);
     ClsFields::SetWorkers(g, 0);
-    ClsFields::SetField(g, 3);
+    ClsFields::SetField(g, kRuinedField);
     ruined = true;
   }
   s.SelectedField = selected;

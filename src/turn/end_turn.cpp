@@ -122,10 +122,10 @@ void LayOffWorkers(Rules& g) {
     const uint8_t selected = s.SelectedField;
     for (int f = 1; f <= 10; ++f) {
       const uint8_t kind = s.FieldKind[f - 1];
-      if (over() && (kind == 1 || kind == 2)) {
+      if (over() && (kind == kCropField || kind == kPastureField)) {
         s.SelectedField = static_cast<uint8_t>(f);
         ClsFields::SetWorkers(g, 0);
-        ClsFields::SetField(g, 0);
+        ClsFields::SetField(g, kEmptyField);
       }
     }
     s.SelectedField = selected;

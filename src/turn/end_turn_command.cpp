@@ -6,6 +6,7 @@
 
 #include "campaign/game.h"
 #include "campaign/save_games.h"
+#include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "state/arith.h"
 #include "turn/turn.h"
@@ -63,24 +64,24 @@ class EndTurnFrm : public Form {
 
   void Form_Activate() override {
     GameState& s = g_.s;
-    const int mode = s.FadeMode;
+    const auto mode = static_cast<FadeMode>(s.FadeMode);
     // Once per opening: a dialog of the battle hand-over that closes over this screen
     // activates it again, and must not start a second fade and hand-over.
-    if ((mode != 1 && mode != 2) || faded_) return;
+    if ((mode != kEndTurnFade && mode != kBattleFade) || faded_) return;
     faded_ = true;
     const double step = g_.optim.fastFade() ? 3.0 : 1.2;
-    for (int a : FadeSchedule(step, mode == 1)) {
+    for (int a : FadeSchedule(step, mode == kEndTurnFade)) {
       g_.shell.setFade(a);
       g_.shell.present();
     }
     g_.shell.setPointer(Pointer::Normal);
-    if (mode == 2) {
+    if (mode == kBattleFade) {
       if (battleHandOver()) battleHandOver()(g_);
       g_.timers.setInterval("BattleFadeTimer", isSet(s.Advanced.AutoCalcOption) ? 100 : 4000);
       g_.timers.enable("BattleFadeTimer");
       return;
     }
-    s.FadeMode = 0;
+    s.FadeMode = kNoFade;
     close();
     EndTurn(g_);
     afterTurn(g_);
@@ -92,7 +93,7 @@ class EndTurnFrm : public Form {
 FIEF_REGISTER_FORM(EndTurnFrm);
 
 void EndTurnCommand(Game& g) {
-  if (g.s.FadeMode != 0 || g.timers.enabled("ArmyTimer") || g.timers.enabled("BattleTimer")) return;
+  if (g.s.FadeMode != kNoFade || g.timers.enabled("ArmyTimer") || g.timers.enabled("BattleTimer")) return;
   if (Control* c = campControl(g, "TurnImg")) c->Picture.clear();
   g.PlaySound(kEventChannel, "turn01.wav");
   if (isSet(g.s.Advanced.AutoSaveOption)) {
@@ -108,7 +109,7 @@ void EndTurnCommand(Game& g) {
     // The help line is cleared as the fade begins: the turn runs after it, and the
     // line then tells of the messages the turn logged.
     g.setHelper(std::string());
-    g.s.FadeMode = 1;
+    g.s.FadeMode = kEndTurnFade;
     g.shell.setPointer(Pointer::Hidden);
     g.form("EndTurnFrm").showModal();
   }
@@ -143,32 +144,27 @@ bool openIfBuilt(Game& g, const std::string& form) {
   return true;
 }
 
-namespace {
 // The campaign screen's commands of the turn engine.
-const bool kBound = [] {
-  Camp1Frm::addBinder([](Camp1Frm& f) {
-    Game& g = f.game();
-    // The turn indicator at the top of the menu bar.
-    // The turn indicator: a small picture at the left end of the end-turn button.
-    if (!f.has("TurnImg")) {
-      const Control end = f.ctl("EndTurnBtn");
-      const int size = std::max(8, end.Height - 12);
-      Control& turn = f.add(image("TurnImg", end.Left + 6, end.Top + (end.Height - size) / 2, size, size, "hourglass"));
-      turn.Z = end.Z + 1;
-    }
-    f.onClick("TurnImg", [&g] { EndTurnCommand(g); });
-    f.onClick("EndTurnBtn", [&g] { EndTurnCommand(g); });
-    f.keyActions[Key::Enter] = [&g] { EndTurnCommand(g); };
-    auto messages = [&g] { g.form("MessagesFrm").showModal(); };
-    f.onClick("MessagessBtn", messages);
-    f.keyActions[Key::F4] = messages;
-    f.onClick("GarryImg", [&g] {
-      g.s.GarryMode = 1;
-      g.form("GarryFrm").showModal();
-    });
+void bindTurnCommands(Camp1Frm& f) {
+  Game& g = f.game();
+  // The turn indicator at the top of the menu bar.
+  // The turn indicator: a small picture at the left end of the end-turn button.
+  if (!f.has("TurnImg")) {
+    const Control end = f.ctl("EndTurnBtn");
+    const int size = std::max(8, end.Height - 12);
+    Control& turn = f.add(image("TurnImg", end.Left + 6, end.Top + (end.Height - size) / 2, size, size, "hourglass"));
+    turn.Z = end.Z + 1;
+  }
+  f.onClick("TurnImg", [&g] { EndTurnCommand(g); });
+  f.onClick("EndTurnBtn", [&g] { EndTurnCommand(g); });
+  f.keyActions[Key::Enter] = [&g] { EndTurnCommand(g); };
+  auto messages = [&g] { g.form("MessagesFrm").showModal(); };
+  f.onClick("MessagessBtn", messages);
+  f.keyActions[Key::F4] = messages;
+  f.onClick("GarryImg", [&g] {
+    g.s.GarryMode = 1;
+    g.form("GarryFrm").showModal();
   });
-  return true;
-}();
-}  // namespace
+}
 
 }  // namespace fief

@@ -7,13 +7,13 @@
 namespace fief {
 
 namespace {
-std::map<int, std::string>& eventPictures() {
-  static std::map<int, std::string> p;
+std::map<EventKind, std::string>& eventPictures() {
+  static std::map<EventKind, std::string> p;
   return p;
 }
 }  // namespace
 
-void registerEventPicture(int kind, std::string picture) { eventPictures()[kind] = std::move(picture); }
+void registerEventPicture(EventKind kind, std::string picture) { eventPictures()[kind] = std::move(picture); }
 
 class MsgFrm : public Form {
  public:
@@ -33,13 +33,13 @@ class MsgFrm : public Form {
   EventQuestion* question = nullptr;  // an event's question; none for a plain notice
 
   void Form_Load() override {
-    const int kind = g_.s.MsgKind;
-    if (kind == 22 && g_.SoundAvailable) g_.PlaySound(kEventChannel, "defeat.wav");
-    else if (kind != 0) g_.PlaySound(kEventChannel, "event01.wav");
+    const auto kind = static_cast<EventKind>(g_.s.MsgKind);
+    if (kind == kLostBattleEvent && g_.SoundAvailable) g_.PlaySound(kEventChannel, "defeat.wav");
+    else if (kind != kNoticeEvent) g_.PlaySound(kEventChannel, "event01.wav");
     ctl("MsgLbl").Caption = text;
     const auto pic = eventPictures().find(kind);
-    ctl("PictureImg").Picture = pic != eventPictures().end() ? pic->second : kind == 0 ? "msg_notice" : "msg_event";
-    const EventKind* k = eventKind(kind);
+    ctl("PictureImg").Picture = pic != eventPictures().end() ? pic->second : kind == kNoticeEvent ? "msg_notice" : "msg_event";
+    const EventRule* k = eventRule(kind);
     const bool choice = question ? question->choice : k && k->choice;
     Control& ok = ctl("OkAniBtn");
     Control& no = ctl("Noanibtn");
@@ -63,7 +63,7 @@ class MsgFrm : public Form {
     EventQuestion* q = question;
     question = nullptr;
     close();
-    g_.s.MsgKind = 0;
+    g_.s.MsgKind = kNoticeEvent;
     if (q) accepted ? q->accept() : q->refuse();
   }
 };
@@ -71,7 +71,7 @@ FIEF_REGISTER_FORM(MsgFrm);
 
 void ShowMessageBox(Game& g, const std::string& text, bool hideOk) {
   auto& f = g.form<MsgFrm>("MsgFrm");
-  g.s.MsgKind = 0;
+  g.s.MsgKind = kNoticeEvent;
   f.text = text;
   f.hideOk = hideOk;
   f.question = nullptr;
@@ -80,7 +80,7 @@ void ShowMessageBox(Game& g, const std::string& text, bool hideOk) {
 
 void showEventQuestion(Game& g, EventQuestion& q) {
   auto& f = g.form<MsgFrm>("MsgFrm");
-  g.s.MsgKind = static_cast<uint8_t>(q.kind);
+  g.s.MsgKind = q.kind;
   f.text = g.text(1, q.entry);
   f.hideOk = false;
   f.question = &q;
@@ -88,9 +88,9 @@ void showEventQuestion(Game& g, EventQuestion& q) {
   f.question = nullptr;
 }
 
-void ShowEvent(Game& g, int kind, int entry) { RaiseEvent(g, kind, entry); }
+void ShowEvent(Game& g, EventKind kind, int entry) { RaiseEvent(g, kind, entry); }
 
-void registerScreenEventKind(int kind, bool choice, std::function<void(Game&)> accept,
+void registerScreenEventKind(EventKind kind, bool choice, std::function<void(Game&)> accept,
                              std::function<void(Game&)> refuse) {
   auto onGame = [](std::function<void(Game&)> f) -> std::function<void(Rules&)> {
     if (!f) return nullptr;
@@ -98,7 +98,7 @@ void registerScreenEventKind(int kind, bool choice, std::function<void(Game&)> a
       if (Game* g = dynamic_cast<Game*>(&r)) f(*g);
     };
   };
-  registerEventKind(kind, EventKind{choice, onGame(std::move(accept)), onGame(std::move(refuse))});
+  registerEventKind(kind, EventRule{choice, onGame(std::move(accept)), onGame(std::move(refuse))});
 }
 
 }  // namespace fief
