@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "campaign/text_id.h"
+
 namespace fief {
 
 using TextEntry = std::u16string;
@@ -47,7 +49,9 @@ class TextTables {
   // The entry as UTF-8; empty for an entry the file does not hold. An entry number
   // outside the table's capacity is a programming error (throws std::out_of_range).
   std::string text(int table, int entry) const;
+  std::string text(TextId t) const { return text(t.table, t.entry); }
   bool has(int table, int entry) const;
+  bool has(TextId t) const { return has(t.table, t.entry); }
 
  private:
   std::array<std::vector<TextEntry>, 7> tables_;

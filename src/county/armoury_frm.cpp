@@ -1,6 +1,7 @@
 // The armoury: the stocks of the eleven forged items.
 #include "campaign/game.h"
 #include "county/county_rules.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -24,8 +25,8 @@ class ArmouryFrm : public Form {
     onClick("OkAniBtn", [this] { close(); });
   }
   void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), 56, 3);
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::Armoury);
+    ctl("OkAniBtn").Caption = g_.text(txt::captions::Ok);
     for (int i = 1; i <= 11; ++i) {
       ctl(std::string(kStockLabels[i]) + "Caption").Caption = itemName(g_, i);
       ctl(kStockLabels[i]).Caption = std::to_string(itemStock(g_.s, i));

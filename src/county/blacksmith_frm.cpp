@@ -3,6 +3,7 @@
 #include "campaign/game.h"
 #include "county/county_rules.h"
 #include "map/camp1_frm.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -69,16 +70,16 @@ class BlacksmithFrm : public Form {
   }
 
   void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), 55, 3);
-    g_.ShowText(ctl("WoodCostCaptionLbl"), 30, 4);
-    g_.ShowText(ctl("OreCostCaptionLbl"), 31, 4);
-    g_.ShowText(ctl("BatchCaptionLbl"), 33, 4);
-    g_.ShowText(ctl("UsedByCaptionLbl"), 34, 4);
-    g_.ShowText(ctl("ArmouryOption"), 56, 3);
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
-    ctl("CancelAniBtn").Caption = g_.text(3, 23);
-    ctl("Noanibtn").Caption = g_.text(3, 24);
-    ctl("ArmouryBtn").Caption = g_.text(3, 56);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::Blacksmith);
+    g_.ShowText(ctl("WoodCostCaptionLbl"), txt::campaign1::WoodCost);
+    g_.ShowText(ctl("OreCostCaptionLbl"), txt::campaign1::OreCost);
+    g_.ShowText(ctl("BatchCaptionLbl"), txt::campaign1::Batch);
+    g_.ShowText(ctl("UsedByCaptionLbl"), txt::campaign1::UsedBy);
+    g_.ShowText(ctl("ArmouryOption"), txt::captions::Armoury);
+    ctl("OkAniBtn").Caption = g_.text(txt::captions::Ok);
+    ctl("CancelAniBtn").Caption = g_.text(txt::captions::Cancel);
+    ctl("Noanibtn").Caption = g_.text(txt::captions::Close);
+    ctl("ArmouryBtn").Caption = g_.text(txt::captions::Armoury);
     ctl("Helper").Caption.clear();
     for (int i = 1; i <= 11; ++i) ctl(kItemButtons[i]).Caption = itemName(g_, i);
     const int sel = g_.s.BlacksmithSelection ? g_.s.BlacksmithSelection : g_.s.BlacksmithOrder;
@@ -107,7 +108,7 @@ class BlacksmithFrm : public Form {
     ctl("UsedByLbl").Caption = itemUsers(g_, item);
     ctl("ItemImg").Picture = std::string(kItemWords[item]) + "res";
     ctl("AnimImg").Picture = std::string("anim/") + kItemWords[item] + ".rz";
-    g_.ShowText(ctl("SeasonLbl"), 140, 4);
+    g_.ShowText(ctl("SeasonLbl"), txt::campaign1::ForgedEachSeason);
     ctl("Helper").Caption.clear();
   }
   void clearItem() {
@@ -122,7 +123,7 @@ class BlacksmithFrm : public Form {
       ctl("OrderLbl").Caption = itemName(g_, o);
       ctl("OrderBatchLbl").Caption = "+" + std::to_string(g_.tables.item(o).Batch);
     } else {
-      g_.ShowText(ctl("OrderLbl"), 136, 4);
+      g_.ShowText(ctl("OrderLbl"), txt::campaign1::NoStandingOrder);
       ctl("OrderBatchLbl").Caption.clear();
     }
   }
@@ -136,9 +137,9 @@ class BlacksmithFrm : public Form {
         showOrder();
         close();
         break;
-      case SmithResult::NothingChosen: g_.ShowText(ctl("Helper"), 22, 4); break;
+      case SmithResult::NothingChosen: g_.ShowText(ctl("Helper"), txt::campaign1::NothingChosen); break;
       case SmithResult::TooExpensive:
-        g_.ShowText(ctl("Helper"), 17, 4);
+        g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods);
         showOrder();
         break;
     }

@@ -4,6 +4,7 @@
 #include "county/county_rules.h"
 #include "county/county_screens.h"
 #include "map/camp1_frm.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -55,14 +56,14 @@ class BuildFrm : public Form {
 
   void Form_Load() override {
     selected = 0;
-    g_.ShowText(ctl("TitleLbl"), 54, 3);
-    g_.ShowText(ctl("GoldCaptionLbl"), 1, 3);
-    g_.ShowText(ctl("WoodCaptionLbl"), 2, 3);
-    g_.ShowText(ctl("StoneCaptionLbl"), 3, 3);
-    g_.ShowText(ctl("TurnsCaptionLbl"), 6, 4);
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
-    ctl("CancelAniBtn").Caption = g_.text(3, 23);
-    ctl("Noanibtn").Caption = g_.text(3, 24);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::Build);
+    g_.ShowText(ctl("GoldCaptionLbl"), txt::captions::Gold);
+    g_.ShowText(ctl("WoodCaptionLbl"), txt::captions::Wood);
+    g_.ShowText(ctl("StoneCaptionLbl"), txt::captions::Stone);
+    g_.ShowText(ctl("TurnsCaptionLbl"), txt::campaign1::TurnsLeft);
+    ctl("OkAniBtn").Caption = g_.text(txt::captions::Ok);
+    ctl("CancelAniBtn").Caption = g_.text(txt::captions::Cancel);
+    ctl("Noanibtn").Caption = g_.text(txt::captions::Close);
     ctl("Helper").Caption.clear();
     const GameState& s = g_.s;
     const bool underWay = s.BuildTurnsLeft != kNone;
@@ -77,7 +78,7 @@ class BuildFrm : public Form {
     if (underWay && s.BuildingUnderWay >= kBlacksmithBuilding && s.BuildingUnderWay <= kCastleBuilding) {
       showBuilding(s.BuildingUnderWay, s.BuildTurnsLeft);
     } else {
-      g_.ShowText(ctl("BuildingLbl"), 5, 4);
+      g_.ShowText(ctl("BuildingLbl"), txt::campaign1::NothingUnderConstruction);
       for (const char* l : {"GoldLbl", "WoodLbl", "StoneLbl", "TurnsLbl"}) ctl(l).Caption.clear();
     }
   }
@@ -106,8 +107,8 @@ class BuildFrm : public Form {
     switch (OrderBuilding(g_, selected)) {
       case OrderResult::Ordered:
       case OrderResult::AlreadyUnderWay: done(); break;
-      case OrderResult::NothingChosen: g_.ShowText(ctl("Helper"), 22, 4); break;
-      case OrderResult::TooExpensive: g_.ShowText(ctl("Helper"), 17, 4); break;
+      case OrderResult::NothingChosen: g_.ShowText(ctl("Helper"), txt::campaign1::NothingChosen); break;
+      case OrderResult::TooExpensive: g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods); break;
     }
   }
   void done() {

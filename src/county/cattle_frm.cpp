@@ -2,6 +2,7 @@
 #include "campaign/game.h"
 #include "county/county_rules.h"
 #include "state/arith.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -24,12 +25,12 @@ class CattleFrm : public Form {
 
   void Form_Load() override {
     const GameState& s = g_.s;
-    g_.ShowText(ctl("TitleLbl"), 63, 3);
-    g_.ShowText(ctl("ProductionCaptionLbl"), 11, 4);
-    g_.ShowText(ctl("PeopleCaptionLbl"), 10, 4);
-    g_.ShowText(ctl("WolfsCaptionLbl"), 13, 4);
-    g_.ShowText(ctl("YieldCaptionLbl"), 15, 4);
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::Cattle);
+    g_.ShowText(ctl("ProductionCaptionLbl"), txt::campaign1::Production);
+    g_.ShowText(ctl("PeopleCaptionLbl"), txt::campaign1::AtWork);
+    g_.ShowText(ctl("WolfsCaptionLbl"), txt::campaign1::LostWolves);
+    g_.ShowText(ctl("YieldCaptionLbl"), txt::campaign1::YieldPerPasture);
+    ctl("OkAniBtn").Caption = g_.text(txt::captions::Ok);
     const long pastures = Fix(s.PasturePeople / 45.0);
     ctl("CattleLbl").Caption = "+" + std::to_string(pastures * s.MeatYield);
     ctl("PeopleLbl").Caption = std::to_string(s.PasturePeople);

@@ -4,6 +4,7 @@
 #include "county/county_rules.h"
 #include "state/arith.h"
 #include "turn/message_log.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -72,7 +73,7 @@ void AdvanceConstruction(Rules& g) {
     *builtFlag(s, k) = kTrue;
     s.BuildingUnderWay = kNoBuilding;
     s.BuildTurnsLeft = kNone;
-    AddMessage(g, 1, 72);  // dropped when the list is full
+    AddMessage(g, 1, txt::campaign::BuildingCompleted);  // dropped when the list is full
   } else if (s.BuildTurnsLeft != kNone) {
     --s.BuildTurnsLeft;
   }

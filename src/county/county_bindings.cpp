@@ -5,6 +5,7 @@
 #include "county/county_screens.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -12,7 +13,7 @@ namespace {
 
 void openBlacksmith(Game& g) {
   if (!isSet(g.s.BlacksmithBuilt)) {
-    g.setHelperText(4, 23);
+    g.setHelperText(txt::campaign1::NeededBuildingMissing);
     return;
   }
   g.PlaySound(kScreenChannel, "blacksmith01.wav");
@@ -54,7 +55,7 @@ void bindCountyCommands(Camp1Frm& f) {
       }
       g.PlaySound(kClickChannel, b.sound);
       if (!ChooseFieldKind(g, b.kind)) {
-        g.setHelperText(4, 20);
+        g.setHelperText(txt::campaign1::NotEnoughIdlePeople);
       } else {
         ClsFields::ShowSmallFieldsBtns(g, false);
         g.setHelper("");

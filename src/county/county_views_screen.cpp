@@ -8,6 +8,7 @@
 #include "county/county_rules.h"
 #include "county/county_screens.h"
 #include "map/camp1_frm.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -89,7 +90,7 @@ void RefreshCountyViews(Game& g) {
   if (s.BuildingUnderWay >= kBlacksmithBuilding && s.BuildingUnderWay <= kCastleBuilding && s.BuildTurnsLeft != kNone)
     f->ctl("BuildLbl").Caption = buildingName(g, s.BuildingUnderWay) + ": " + std::to_string(s.BuildTurnsLeft);
   else
-    f->ctl("BuildLbl").Caption = g.text(4, 5);
+    f->ctl("BuildLbl").Caption = g.text(txt::campaign1::NothingUnderConstruction);
   // The blacksmith's standing order.
   if (s.BlacksmithOrder >= 1 && s.BlacksmithOrder <= 11) {
     f->ctl("BlacksmithLbl").Caption = itemName(g, s.BlacksmithOrder);

@@ -2,6 +2,7 @@
 #include "campaign/game.h"
 #include "county/county_rules.h"
 #include "state/arith.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -25,15 +26,15 @@ class CropsFrm : public Form {
 
   void Form_Load() override {
     const GameState& s = g_.s;
-    g_.ShowText(ctl("TitleLbl"), 62, 3);
-    g_.ShowText(ctl("ProductionCaptionLbl"), 11, 4);
-    g_.ShowText(ctl("PeopleCaptionLbl"), 10, 4);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::CropFields);
+    g_.ShowText(ctl("ProductionCaptionLbl"), txt::campaign1::Production);
+    g_.ShowText(ctl("PeopleCaptionLbl"), txt::campaign1::AtWork);
     // A crop field's yield before the birds, the birds' share, then the yield per field
     // that the harvest brings (as the cattle screen's yield per pasture).
-    g_.ShowText(ctl("FieldCaptionLbl"), 1, 4);
-    g_.ShowText(ctl("BirdsCaptionLbl"), 12, 4);
-    g_.ShowText(ctl("YieldCaptionLbl"), 14, 4);
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
+    g_.ShowText(ctl("FieldCaptionLbl"), txt::campaign1::CropField);
+    g_.ShowText(ctl("BirdsCaptionLbl"), txt::campaign1::LostBirds);
+    g_.ShowText(ctl("YieldCaptionLbl"), txt::campaign1::YieldPerField);
+    ctl("OkAniBtn").Caption = g_.text(txt::captions::Ok);
     const long fields = Fix(s.CropFieldPeople / 100.0);
     ctl("CropsLbl").Caption = "+" + std::to_string(fields * s.CropYield);
     ctl("PeopleLbl").Caption = std::to_string(s.CropFieldPeople);

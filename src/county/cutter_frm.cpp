@@ -4,6 +4,7 @@
 #include "campaign/game.h"
 #include "county/county_rules.h"
 #include "map/camp1_frm.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -33,10 +34,10 @@ class CutterScreen : public Form {
 
   void Form_Load() override {
     g_.ShowText(ctl("TitleLbl"), title_, 3);
-    g_.ShowText(ctl("AvailableCaptionLbl"), 9, 4);
-    g_.ShowText(ctl("PeopleCaptionLbl"), 10, 4);
-    g_.ShowText(ctl("ProductionCaptionLbl"), 11, 4);
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
+    g_.ShowText(ctl("AvailableCaptionLbl"), txt::campaign1::AvailablePeople);
+    g_.ShowText(ctl("PeopleCaptionLbl"), txt::campaign1::AtWork);
+    g_.ShowText(ctl("ProductionCaptionLbl"), txt::campaign1::Production);
+    ctl("OkAniBtn").Caption = g_.text(txt::captions::Ok);
     refresh();
   }
 

@@ -3,6 +3,7 @@
 #include "county/county_rules.h"
 #include "map/camp1_frm.h"
 #include "state/arith.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -43,18 +44,18 @@ class PeopleFrm : public Form {
   }
 
   void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), 58, 3);
-    g_.ShowText(ctl("PeopleCaptionLbl"), 7, 3);
-    g_.ShowText(ctl("HappinessCaptionLbl"), 8, 3);
-    g_.ShowText(ctl("HealthCaptionLbl"), 9, 3);
-    g_.ShowText(ctl("RegrutedCaptionLbl"), 142, 4);
-    g_.ShowText(ctl("AvailableCaptionLbl"), 141, 4);
-    g_.ShowText(ctl("PreviousCaptionLbl"), 138, 4);
-    g_.ShowText(ctl("FromTaxCaptionLbl"), 145, 4);
-    g_.ShowText(ctl("FromFoodCaptionLbl"), 146, 4);
-    g_.ShowText(ctl("MeatOption"), 143, 4);
-    g_.ShowText(ctl("CropsOption"), 144, 4);
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::PeopleTitle);
+    g_.ShowText(ctl("PeopleCaptionLbl"), txt::captions::People);
+    g_.ShowText(ctl("HappinessCaptionLbl"), txt::captions::Happiness);
+    g_.ShowText(ctl("HealthCaptionLbl"), txt::captions::Health);
+    g_.ShowText(ctl("RegrutedCaptionLbl"), txt::campaign1::SoldiersCamps);
+    g_.ShowText(ctl("AvailableCaptionLbl"), txt::campaign1::IdlePeople);
+    g_.ShowText(ctl("PreviousCaptionLbl"), txt::campaign1::LastSeason);
+    g_.ShowText(ctl("FromTaxCaptionLbl"), txt::campaign1::FromTaxes);
+    g_.ShowText(ctl("FromFoodCaptionLbl"), txt::campaign1::FromFood);
+    g_.ShowText(ctl("MeatOption"), txt::campaign1::FeedMeat);
+    g_.ShowText(ctl("CropsOption"), txt::campaign1::FeedCrops);
+    ctl("OkAniBtn").Caption = g_.text(txt::captions::Ok);
     refresh();
   }
 

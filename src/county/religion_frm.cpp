@@ -5,6 +5,7 @@
 #include "county/county_rules.h"
 #include "county/county_screens.h"
 #include "map/camp1_frm.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -35,7 +36,7 @@ class ReligionFrm : public Form {
     onClick("TaxOkAniBtn", [this] {
       // Opened without a question (a screen test), the rules answer directly.
       if (!(tithe ? tithe->pay() : PayTithe(g_))) {
-        g_.ShowText(ctl("Helper"), 17, 4);
+        g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods);
         return;
       }
       decided("");
@@ -56,14 +57,14 @@ class ReligionFrm : public Form {
   }
 
   void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), 71, 3);
-    g_.ShowText(ctl("TitheCaptionLbl"), 72, 3);
-    g_.ShowText(ctl("HappinessCaptionLbl"), 73, 3);
-    ctl("TaxOkAniBtn").Caption = g_.text(3, 27);
-    ctl("TaxNoAniBtn").Caption = g_.text(3, 28);
-    ctl("StakeOkAniBtn").Caption = g_.text(3, 27);
-    ctl("StakeNoAniBtn").Caption = g_.text(3, 28);
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::Religion);
+    g_.ShowText(ctl("TitheCaptionLbl"), txt::captions::ChurchTithe);
+    g_.ShowText(ctl("HappinessCaptionLbl"), txt::captions::ReligionHappiness);
+    ctl("TaxOkAniBtn").Caption = g_.text(txt::captions::Accept);
+    ctl("TaxNoAniBtn").Caption = g_.text(txt::captions::Refuse);
+    ctl("StakeOkAniBtn").Caption = g_.text(txt::captions::Accept);
+    ctl("StakeNoAniBtn").Caption = g_.text(txt::captions::Refuse);
+    ctl("OkAniBtn").Caption = g_.text(txt::captions::Ok);
     ctl("Helper").Caption.clear();
     const bool stake = mode == Mode::Stake;
     g_.ShowText(ctl("MsgLbl"), stake ? 96 : 95, 1);

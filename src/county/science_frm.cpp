@@ -3,6 +3,7 @@
 #include "campaign/game.h"
 #include "county/county_rules.h"
 #include "map/camp1_frm.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -39,31 +40,31 @@ class ScienceFrm : public Form {
           close();
           if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
           break;
-        case ResearchResult::TooExpensive: g_.ShowText(ctl("Helper"), 17, 4); break;
+        case ResearchResult::TooExpensive: g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods); break;
       }
     });
     onClick("CancelAniBtn", [this] {
       if (!CancelResearch(g_)) return;
       showStatus();
-      g_.ShowText(ctl("Helper"), 16, 4);
+      g_.ShowText(ctl("Helper"), txt::campaign1::ResearchHalted);
       if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
     });
     onClick("Noanibtn", [this] { close(); });
   }
 
   void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), 77, 3);
-    g_.ShowText(ctl("LevelCaptionLbl"), 20, 3);
-    g_.ShowText(ctl("CostCaptionLbl"), 78, 3);
-    g_.ShowText(ctl("GainsCaptionLbl"), 79, 3);
-    g_.ShowText(ctl("GoldCaptionLbl"), 1, 3);
-    g_.ShowText(ctl("OreCaptionLbl"), 4, 3);
-    g_.ShowText(ctl("PeopleCaptionLbl"), 7, 3);
-    g_.ShowText(ctl("CropsCaptionLbl"), 5, 3);
-    g_.ShowText(ctl("MeatCaptionLbl"), 6, 3);
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
-    ctl("CancelAniBtn").Caption = g_.text(3, 23);
-    ctl("Noanibtn").Caption = g_.text(3, 24);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::Science);
+    g_.ShowText(ctl("LevelCaptionLbl"), txt::captions::ScienceLevel);
+    g_.ShowText(ctl("CostCaptionLbl"), txt::captions::CostResearch);
+    g_.ShowText(ctl("GainsCaptionLbl"), txt::captions::Gains);
+    g_.ShowText(ctl("GoldCaptionLbl"), txt::captions::Gold);
+    g_.ShowText(ctl("OreCaptionLbl"), txt::captions::Ore);
+    g_.ShowText(ctl("PeopleCaptionLbl"), txt::captions::People);
+    g_.ShowText(ctl("CropsCaptionLbl"), txt::captions::Crops);
+    g_.ShowText(ctl("MeatCaptionLbl"), txt::captions::Meat);
+    ctl("OkAniBtn").Caption = g_.text(txt::captions::Ok);
+    ctl("CancelAniBtn").Caption = g_.text(txt::captions::Cancel);
+    ctl("Noanibtn").Caption = g_.text(txt::captions::Close);
     ctl("Helper").Caption.clear();
   }
 

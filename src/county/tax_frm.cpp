@@ -2,6 +2,7 @@
 // it costs at the next end of turn.
 #include "campaign/game.h"
 #include "county/county_rules.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -32,10 +33,10 @@ class TaxFrm : public Form {
   }
 
   void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), 83, 3);
-    g_.ShowText(ctl("GoldCaptionLbl"), 162, 4);
-    g_.ShowText(ctl("HappinessCaptionLbl"), 8, 3);
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::TaxTitle);
+    g_.ShowText(ctl("GoldCaptionLbl"), txt::campaign1::ExpectedIncome);
+    g_.ShowText(ctl("HappinessCaptionLbl"), txt::captions::Happiness);
+    ctl("OkAniBtn").Caption = g_.text(txt::captions::Ok);
     refresh();
   }
 

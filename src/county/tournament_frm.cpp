@@ -3,6 +3,7 @@
 #include "county/county_rules.h"
 #include "county/county_screens.h"
 #include "map/camp1_frm.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -37,7 +38,7 @@ class TournamentFrm : public Form {
     onClick("OkAniBtn", [this] {
       // Opened without a question (a screen test), the rules answer directly.
       if (!(question ? question->hold(stake) : HoldTournament(g_, stake))) {
-        g_.ShowText(ctl("Helper"), 17, 4);
+        g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods);
         return;
       }
       done();
@@ -50,12 +51,12 @@ class TournamentFrm : public Form {
 
   void Form_Load() override {
     stake = 0;
-    g_.ShowText(ctl("TitleLbl"), 70, 3);
-    ctl("CostCaptionLbl").Caption = g_.text(4, 90);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::Tournament);
+    ctl("CostCaptionLbl").Caption = g_.text(txt::campaign1::Price);
     ctl("CostLbl").Caption = std::to_string(kTournamentCost);
-    g_.ShowText(ctl("StakeCaptionLbl"), 150, 4);
-    ctl("OkAniBtn").Caption = g_.text(3, 27);
-    ctl("Noanibtn").Caption = g_.text(3, 28);
+    g_.ShowText(ctl("StakeCaptionLbl"), txt::campaign1::Stake);
+    ctl("OkAniBtn").Caption = g_.text(txt::captions::Accept);
+    ctl("Noanibtn").Caption = g_.text(txt::captions::Refuse);
     ctl("Helper").Caption.clear();
     show();
   }
@@ -63,7 +64,7 @@ class TournamentFrm : public Form {
  private:
   void show() {
     ctl("StakeLbl").Caption = std::to_string(stake);
-    ctl("GoldLbl").Caption = g_.text(3, 1) + ": " + std::to_string(g_.s.Gold);
+    ctl("GoldLbl").Caption = g_.text(txt::captions::Gold) + ": " + std::to_string(g_.s.Gold);
   }
   void done() {
     close();

@@ -1,5 +1,6 @@
 // The weather screen: the season's picture and animation.
 #include "campaign/game.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -20,11 +21,11 @@ class WeatherFrm : public Form {
   void Form_Load() override {
     int season = g_.s.Season;
     if (season < 1 || season > 4) season = 1;
-    g_.ShowText(ctl("TitleLbl"), 57, 3);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::Weather);
     g_.ShowText(ctl("SeasonLbl"), 85 + season, 4);
     ctl("SeasonImg").Picture = "season" + std::to_string(season);
     ctl("AnimImg").Picture = "anim/season" + std::to_string(season) + ".rz";
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
+    ctl("OkAniBtn").Caption = g_.text(txt::captions::Ok);
   }
   void Form_KeyUp(Key k) override {
     if (k == Key::Enter || k == Key::Escape) close();

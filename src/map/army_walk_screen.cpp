@@ -11,6 +11,7 @@
 #include "military/armies.h"
 #include "military/military_screens.h"
 #include "ui/dialogs.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -88,7 +89,7 @@ void SelectForWalking(Game& g, int k) {
   Camp1Frm* f = campScreen(g);
   if (!f || g.timedActionRunning()) return;
   const int r = SelectCampForWalking(g.s, k);
-  if (r == 25) g.setHelperText(4, 25);
+  if (r == 25) g.setHelperText(txt::campaign1::NoMovesLeft);
   if (r != kDone) return;
   g.PlaySound(kMapChannel, "rollover01.wav");
   f->ctl(campImg(k)).Z = 6;
@@ -106,7 +107,7 @@ void MoveOrderTo(Game& g, int n) {
   if (int site = blockedSite(s, n)) {
     hideWaypointMarkers(g);
     s.BattleSite = static_cast<uint8_t>(site);
-    ShowEvent(g, kGiveBattleEvent, 117);
+    ShowEvent(g, kGiveBattleEvent, txt::campaign::GiveBattleQuestion);
     return;
   }
   if (s.SplitMode == 1) {

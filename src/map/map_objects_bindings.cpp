@@ -14,6 +14,7 @@
 #include "rivals/rival_screens.h"
 #include "rivals/sieges.h"
 #include "ui/dialogs.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -43,7 +44,7 @@ bool siegeSiteClicked(Camp1Frm& f, int site) {
   }
   if (camp && RivalActive(s, site)) {
     s.SelectedCamp = static_cast<uint8_t>(camp);
-    ShowEvent(g, laySiegeEvent(site), 58);
+    ShowEvent(g, laySiegeEvent(site), txt::campaign::LaySiegeQuestion);
     return true;
   }
   return false;

@@ -5,6 +5,7 @@
 #include "turn/events.h"
 #include "turn/message_log.h"
 #include "turn/turn.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -80,7 +81,7 @@ void LaySiege(Rules& r, int site) {
 void StormCastle(Rules& r, int site) {
   if (!testStarter() && !handOver().battle) {
     // No battle can be fought here: the army only makes ready.
-    r.player().notice(r.text(1, 118));
+    r.player().notice(r.text(txt::campaign::ArmyReadyToStorm));
     return;
   }
   // With the besieging camp gone from the site there is nobody to storm the walls.
@@ -95,7 +96,7 @@ void LiftSiegeOnMap(Rules& r, int site) {
 
 bool OfferBattlefield(Rules& r) {
   if (InterceptBattles(r.s, r.s.SelectedCamp).empty()) return false;
-  RaiseEvent(r, kBattlefieldEvent, 117);
+  RaiseEvent(r, kBattlefieldEvent, txt::campaign::GiveBattleQuestion);
   return true;
 }
 

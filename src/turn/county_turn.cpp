@@ -9,6 +9,7 @@
 #include "state/arith.h"
 #include "turn/events.h"
 #include "turn/turn.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -68,7 +69,7 @@ void LeaderInfluence(Rules& g) {
     add(s.Diplomacy, 1);
     if (!isSet(s.LeaderStatusBonusShown)) {
       s.LeaderStatusBonusShown = kTrue;
-      RaiseEvent(g, kFameEvent, 107);
+      RaiseEvent(g, kFameEvent, txt::campaign::FameGrows);
     }
   } else {
     s.LeaderStatusBonusShown = kFalse;
@@ -118,7 +119,7 @@ void CompleteResearch(Rules& g) {
   add(s.EnginerGearStock, L);
   growItemBatches(g.tables);
   if (L >= 10) add(s.WarlordGearStock, 1);
-  AddMessage(g, 1, 69);
+  AddMessage(g, 1, txt::campaign::ScienceLevelReached);
 }
 
 void TournamentResult(Rules& g) {
@@ -126,12 +127,12 @@ void TournamentResult(Rules& g) {
   if (!isSet(s.TournamentHeld)) return;
   g.reseed();
   store(s.TournamentRoll, g.rng.draw(100, 100));
-  AddMessage(g, 1, 74);
+  AddMessage(g, 1, txt::campaign::TournamentHeld);
   if (s.TournamentRoll < 150) {
-    AddMessage(g, 1, 76);
+    AddMessage(g, 1, txt::campaign::TournamentLost);
     add(s.Nobility, -2);
   } else {
-    AddMessage(g, 1, 75);
+    AddMessage(g, 1, txt::campaign::TournamentWon);
     add(s.Gold, 3LL * s.TournamentStake);
     add(s.Nobility, 2);
   }
@@ -149,11 +150,11 @@ void ThievesGuild(Rules& g) {
     store(s.ThiefLootWood, g.rng.draw(100, 100));
     store(s.ThiefLootStone, g.rng.draw(100, 100));
     store(s.ThiefLootOre, g.rng.draw(100, 100));
-    AddMessage(g, 1, 81);
+    AddMessage(g, 1, txt::campaign::ThievesBroughtLoot);
   }
   if (every(s, 9) && isSet(s.ThievesBuilt)) {
     s.ThievesBuilt = kFalse;
-    AddMessage(g, 1, 82);
+    AddMessage(g, 1, txt::campaign::ThievesGuildBrokenUp);
   }
 }
 
@@ -206,7 +207,7 @@ void HealthAndPlague(Rules& g) {
       s.TurnAnimationFlags[2] = 1;
       s.PlagueActive = kTrue;
       g.player().show(Sight::Plague);
-      AddMessage(g, 1, 98);
+      AddMessage(g, 1, txt::campaign::Plague);
     }
   }
   if (s.Health <= 10) {
@@ -261,7 +262,7 @@ void Trade(Rules& g) {
     s.TradeLostShown = kTrue;
     s.SellGood = 1;
     s.BuyGood = 1;
-    AddMessage(g, 1, 87);
+    AddMessage(g, 1, txt::campaign::TradeEnded);
   }
 }
 
@@ -275,7 +276,7 @@ void Rebellion(Rules& g) {
       if (!isSet(s.RebelsActive)) {
         s.RebelsActive = kTrue;
         g.player().show(Sight::RebelsRise);
-        RaiseEvent(g, kRebellionEvent, 110);
+        RaiseEvent(g, kRebellionEvent, txt::campaign::Rebellion);
         g.player().sound(kEventChannel, "mob01.wav");
       }
       // The rebels gather until their first troop reaches 500 (again after a battle
@@ -352,7 +353,7 @@ void CountyTurn(Rules& g) {
   if (countDown(s.GuardTrainingCountdown)) {
     add(s.GuardLevel, 1);
     add(s.Nobility, 2);
-    AddMessage(g, 2, 70);
+    AddMessage(g, 2, txt::campaign::GuardTrained);
   }
   TournamentResult(g);
   if (every(s, 11)) AskTournament(g);
@@ -377,10 +378,10 @@ void AdvanceObjectMission(Rules& g) {
     // Area 1 wins the obelisk, area 2 the dolmen, area 3 the great chapel.
     if (const int b = scoutedBlessing(s.ObjectMissionTarget); b >= 0) s.CountyBlessings[b] = 1;
     s.TurnAnimationFlags[1] = 1;
-    AddMessage(g, 2, 85);
+    AddMessage(g, 2, txt::campaign::AgentsSucceeded);
   } else {
     s.TurnAnimationFlags[1] = 2;
-    AddMessage(g, 2, 86);
+    AddMessage(g, 2, txt::campaign::AgentsFailed);
   }
   s.ObjectMissionTarget = 0;
 }
@@ -412,8 +413,8 @@ void AdvanceAssassins(Rules& g) {
 
 void AdvanceSieges(Rules& g) {
   GameState& s = g.s;
-  if (countDown(s.SiegeState1)) RaiseEvent(g, kStormCastle1Event, 117);
-  if (countDown(s.SiegeState2)) RaiseEvent(g, kStormCastle2Event, 117);
+  if (countDown(s.SiegeState1)) RaiseEvent(g, kStormCastle1Event, txt::campaign::GiveBattleQuestion);
+  if (countDown(s.SiegeState2)) RaiseEvent(g, kStormCastle2Event, txt::campaign::GiveBattleQuestion);
 }
 
 void ApplySeason(Rules& g) {
@@ -473,7 +474,7 @@ void Frost(Rules& g) {
     ruined = true;
   }
   s.SelectedField = selected;
-  if (ruined) AddMessage(g, 1, 67);
+  if (ruined) AddMessage(g, 1, txt::campaign::FrostRuinedFields);
 }
 
 }  // namespace fief

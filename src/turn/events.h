@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "campaign/text_id.h"
 #include "state/kinds.h"
 
 namespace fief {
@@ -25,5 +26,6 @@ const EventRule* eventRule(EventKind kind);
 // Puts event `kind` with text entry `entry` of the campaign texts to the player and
 // applies the consequence of his answer. Returns when he has answered.
 void RaiseEvent(Rules& r, EventKind kind, int entry);
+inline void RaiseEvent(Rules& r, EventKind kind, TextId text) { RaiseEvent(r, kind, text.entry); }
 
 }  // namespace fief

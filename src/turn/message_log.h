@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "campaign/text_id.h"
+
 namespace fief {
 
 struct Rules;
@@ -27,6 +29,8 @@ struct MessageLog {
 // screen's help line then points to the messages) and plays message.wav unless message
 // sounds are off. Returns false when the list was full (nothing happens then).
 bool AddMessage(Rules& g, int list, int entry);
+// The same with a named text of table 1 (text_names.h).
+inline bool AddMessage(Rules& g, int list, TextId t) { return AddMessage(g, list, t.entry); }
 void ClearMessages(Rules& g);
 
 }  // namespace fief

@@ -89,6 +89,7 @@ void showEventQuestion(Game& g, EventQuestion& q) {
 }
 
 void ShowEvent(Game& g, EventKind kind, int entry) { RaiseEvent(g, kind, entry); }
+void ShowEvent(Game& g, EventKind kind, TextId text) { RaiseEvent(g, kind, text.entry); }
 
 void registerScreenEventKind(EventKind kind, bool choice, std::function<void(Game&)> accept,
                              std::function<void(Game&)> refuse) {

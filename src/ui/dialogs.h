@@ -27,6 +27,7 @@ void ShowMessageBox(Game& g, const std::string& text, bool hideOk = false);
 // Raises event `kind` with the text of campaign.loc entry `entry` through the screens;
 // returns when the player has answered and the consequence is applied.
 void ShowEvent(Game& g, EventKind kind, int entry);
+void ShowEvent(Game& g, EventKind kind, TextId text);
 // The dialog answering an event question (the screens' Decisions::event).
 void showEventQuestion(Game& g, EventQuestion& q);
 
