@@ -14,5 +14,7 @@ mkdir -p "$tmp/Save Game"
 cd "$tmp"
 # A script may ask for runner options on a line "#@ run-options: --sound-devices 1".
 opts=$(sed -n 's/^#@ run-options: //p' "$script" | head -n 1)
+# A script that starts programs for real fights its battles with the built battle program.
+case " $opts " in *" --spawn "*) cp "$game/battledata.rz" "$tmp/" ;; esac
 # shellcheck disable=SC2086
 "$tool" run --game-dir "$tmp" $opts "$script"

@@ -102,9 +102,11 @@ Battle::Battle(const FightIn& in, uint64_t seed) : rng_(seed ? seed : 0x9E3779B9
   if (in.Settings[kSetScience] != 0 && n > 0)
     for (ArmyState& s : armies_)
       if (s.side == armies_[0].side) s.attackBonus = 1.1f;
-  if (kind_ == kKindCastle && n > 1) {
+  // The walls: the defenders' side (army 1's at an assault, army 0's when the county's
+  // own castle is attacked) stands behind them.
+  if ((kind_ == kKindCastle || kind_ == kKindCastleDefence) && n > 1) {
     wall_ = kWallBonus;
-    wallSide_ = armies_[1].side;
+    wallSide_ = armies_[kind_ == kKindCastle ? 1 : 0].side;
   }
 
   for (size_t a = 0; a < n; ++a) {
@@ -212,7 +214,7 @@ void Battle::fight() {
     Formation& t = forms_[f.target];
     const UnitStats& ts = kUnitStats[t.slot];
     const float dx = t.x - f.x, dy = t.y - f.y, dist = std::sqrt(dx * dx + dy * dy);
-    const bool atCastle = kind_ == kKindCastle && armies_[t.army].side == wallSide_;
+    const bool atCastle = wallSide_ >= 0 && armies_[t.army].side == wallSide_;
     const bool behindWalls = atCastle && !armies_[t.army].sallied;
     const float defence = ts.defence;
     const float lead = army.attackBonus * (0.75f + 0.5f * army.morale / 100.0f) *
@@ -335,7 +337,7 @@ void Battle::move() {
     if (f.state != FormState::Advancing || f.target < 0) continue;
     const Formation& t = forms_[f.target];
     // Castle defenders hold the walls until the foe comes close.
-    const bool defender = kind_ == kKindCastle && armies_[f.army].side == wallSide_;
+    const bool defender = wallSide_ >= 0 && armies_[f.army].side == wallSide_;
     float dx = t.x - f.x, dy = t.y - f.y, d = std::sqrt(dx * dx + dy * dy);
     if (defender && !armies_[f.army].sallied && st.role != Role::Cavalry && d > 120.0f) {
       f.state = FormState::Holding;

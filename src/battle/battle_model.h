@@ -68,9 +68,11 @@ struct ArmyState {
 };
 
 // Battle kinds: 0 an open field; 1 the assault on a castle, where the armies of army 1's
-// side stand behind walls. Any other kind is fought as an open field.
+// side stand behind walls; 2 the defence of the county's own castle, where army 0's side
+// (the player's) stands behind them. Any other kind is fought as an open field.
 inline constexpr uint8_t kKindField = 0;
 inline constexpr uint8_t kKindCastle = 1;
+inline constexpr uint8_t kKindCastleDefence = 2;
 
 class Battle {
  public:

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "campaign/game.h"
 #include "military/units.h"
@@ -324,6 +325,43 @@ void BattleFrm::place(int i, const Formation& f) {
   lbl.ForeColor = inkOf(session()->battle->armies()[f.army].colour);
 }
 
+void BattleFrm::separateLabels() {
+  // Formations that meet stand on the same spot, so their counts would be written over
+  // each other. Each label in turn takes the first free place of: below its picture,
+  // above it, then further below and above; the shown result and hint lines are kept
+  // clear too. A label with no free place nearby is left out (the panel still counts its
+  // army, and pointing at the formation names it).
+  struct Box {
+    int l, t, r, b;
+    bool meets(const Box& o) const { return l < o.r && o.l < r && t < o.b && o.t < b; }
+  };
+  auto boxOf = [](const Control& c) { return Box{c.Left, c.Top, c.Left + c.Width, c.Top + c.Height}; };
+  std::vector<Box> taken;
+  for (const char* banner : {"ResultLbl", "SummaryLbl", "HintLbl"})
+    if (ctl(banner).Visible) taken.push_back(boxOf(ctl(banner)));
+  const int fieldH = H_ - panelH_;
+  for (int i = 0; i < kFormationSlots; ++i) {
+    Control& lbl = ctl(formName(i, "Lbl"));
+    if (!lbl.Visible) continue;
+    const Control& img = ctl(formName(i, "Img"));
+    const int h = lbl.Height, below = img.Top + unit_, above = img.Top - h;
+    const int tops[] = {below, above, below + h, above - h, below + 2 * h, above - 2 * h};
+    bool placed = false;
+    for (int top : tops) {
+      if (top < 0 || top + h > fieldH) continue;
+      const Box b{lbl.Left, top, lbl.Left + lbl.Width, top + h};
+      bool free = true;
+      for (const Box& o : taken) free = free && !b.meets(o);
+      if (!free) continue;
+      lbl.Top = top;
+      taken.push_back(b);
+      placed = true;
+      break;
+    }
+    lbl.Visible = placed;
+  }
+}
+
 void BattleFrm::hover(int i) {
   BattleSession* s = session();
   if (!s || !s->hand.tooltips()) return;
@@ -335,6 +373,7 @@ void BattleFrm::hover(int i) {
   hint.Caption = fmt::format("{} {} of {}: {}", f.count, kUnitStats[f.slot].name,
                              armyTitle(s->battle->armies()[f.army], f.army), stateWord(f.state));
   hint.Visible = true;
+  separateLabels();  // no count under the hint line
 }
 
 void BattleFrm::refresh() {
@@ -347,6 +386,7 @@ void BattleFrm::refresh() {
     else ctl(formName(i, "Img")).Visible = ctl(formName(i, "Lbl")).Visible = false;
   }
   if (hovered_ >= 0 && ctl("HintLbl").Visible) hover(hovered_);  // the named formation as it is now
+  separateLabels();
   bool melee = false;
   for (const Formation& f : forms) melee = melee || f.state == FormState::Fighting;
   if (melee && !meleeHeard_) {
@@ -382,6 +422,7 @@ void BattleFrm::showEnd() {
   for (const char* c : {"SlowerBtn", "FasterBtn", "PauseBtn", "FinishBtn", "HintLbl"}) ctl(c).Visible = false;
   ctl("SpeedLbl").Caption = fmt::format("The battle is over after {} steps", s->battle->steps());
   ctl("ContinueBtn").Visible = true;
+  separateLabels();  // no count under the result
   g_.shell.stopSound(kMusicChannel);
   g_.PlaySound(kEventChannel, r.won() ? "victory.wav" : "defeat.wav");
 }

@@ -61,6 +61,7 @@ class BattleFrm : public Form {
   void showEnd();
   void place(int i, const battle::Formation& f);
   void hover(int i);
+  void separateLabels();  // formation labels moved off each other and off the banners
   battle::BattleSession* session() const { return battle::currentSession(); }
 
   int W_ = 1024, H_ = 768, panelH_ = 150;

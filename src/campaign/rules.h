@@ -36,6 +36,10 @@ struct Rules {
   Chronicle chronicle;  // the county's figures turn by turn (realm overview)
   OptimSettings optim;
 
+  // Battles the end of turn has started that wait for it to be over (the rivals' raids
+  // and attacks). They live only in memory, so no game is saved while any waits.
+  int battlesWaiting = 0;
+
   // Whether the machine has a sound device (sounds are asked for only then).
   bool SoundAvailable = false;
 

@@ -37,12 +37,18 @@ void LoadGameState(Rules& g, const GameState& loaded) {
   g.s.LevelBeforeLoad = g.s.CurrentLevel;
   g.s = loaded;
   g.s.LevelBeforeLoad = loaded.LevelBeforeLoad;
+  // Battles the left game's end of turn was about to start are not the loaded game's.
+  g.battlesWaiting = 0;
   // The tables follow the difficulty of this run, which is not saved.
   g.tables = makeGameTables(g.s.Difficulty, g.s.ScienceLevel);
   g.player().show(Sight::GameLoaded);
 }
 
 bool WriteSave(Rules& g, const std::string& name, std::string& err) {
+  if (g.battlesWaiting > 0) {
+    err = "A battle is about to begin: the game can be saved once it has been fought.";
+    return false;
+  }
   std::error_code ec;
   std::filesystem::create_directories(g.path("Save Game"), ec);
   const std::vector<uint8_t> record = encodeSave(g.s);

@@ -30,7 +30,8 @@ constexpr int kLastLevel = 18;
 
 // Both return false with a message naming the file when the file cannot be written or
 // read, or does not hold a whole saved game of a campaign level; the live state is then
-// untouched.
+// untouched. WriteSave also refuses (with its reason) while a battle of the end of turn
+// waits to be fought (Rules::battlesWaiting).
 bool WriteSave(Rules& g, const std::string& name, std::string& err);
 bool ReadSave(Rules& g, const std::string& name, std::string& err);
 

@@ -19,6 +19,10 @@ void MoveOrderTo(Game& g, int waypoint);
 void StartStep(Game& g, int camp, int from, int to);
 // The garrisoned camp leaves the castle for the waypoint before its gate.
 void MarchOutOfCastle(Game& g, int camp);
+// A click on the men holding the seized first village (`Village1Pic`): the selected camp
+// is asked to fight them (text 117, `BattleSite` 14); without a camp on the map the help
+// line says to select one.
+void AttackVillage(Game& g);
 // Hides every waypoint marker.
 void hideWaypointMarkers(Game& g);
 

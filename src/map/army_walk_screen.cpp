@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <fstream>
+#include <memory>
 #include <sstream>
+#include <utility>
 
 #include "campaign/game.h"
 #include "map/camp1_bindings.h"
@@ -85,6 +87,35 @@ void hideWaypointMarkers(Game& g) {
   }
 }
 
+namespace {
+// Shows the markers of the waypoints the camp may walk to.
+void offerWaypoints(Camp1Frm& f, Game& g, int k) {
+  hideWaypointMarkers(g);
+  for (int n : offeredWaypoints(g.s, levelGraph(g), k))
+    if (Control* m = f.find(marker(n))) m->Visible = true;
+}
+
+bool markersShown(Camp1Frm& f) {
+  for (auto& c : f.controls())
+    if (c.Visible && c.Name.rfind("WalkTo", 0) == 0) return true;
+  return false;
+}
+
+// Whether the camp may be offered its roads now.
+bool mayWalkNow(Game& g, int k) {
+  const GameState& s = g.s;
+  return k >= 1 && k <= 3 && campExists(s, k) && s.CastleGarrisonCamp != k && s.CampMovesLeft[k - 1] > 0 &&
+         !g.timedActionRunning();
+}
+
+// The offer put away while another screen covers the campaign screen.
+struct PutAwayOffer {
+  int camp = 0;
+  int waypoint = 0;
+  int turn = 0;
+};
+}  // namespace
+
 void SelectForWalking(Game& g, int k) {
   Camp1Frm* f = campScreen(g);
   if (!f || g.timedActionRunning()) return;
@@ -95,9 +126,7 @@ void SelectForWalking(Game& g, int k) {
   f->ctl(campImg(k)).Z = 6;
   for (int j = 1; j <= 3; ++j)
     if (j != k) f->ctl(campImg(j)).Z = 5;
-  hideWaypointMarkers(g);
-  for (int n : offeredWaypoints(g.s, levelGraph(g), k))
-    if (Control* m = f->find(marker(n))) m->Visible = true;
+  offerWaypoints(*f, g, k);
   refreshCamps(*f);
 }
 
@@ -150,6 +179,19 @@ void StartStep(Game& g, int k, int from, int to) {
   }
 }
 
+void AttackVillage(Game& g) {
+  GameState& s = g.s;
+  if (g.timedActionRunning() || s.VillageState[0] == kNone) return;
+  const int k = s.SelectedCamp;
+  if (k < 1 || k > 3 || !campExists(s, k) || s.CastleGarrisonCamp == k) {
+    g.setHelperText(txt::campaign1::AnotherLordsMen);
+    return;
+  }
+  hideWaypointMarkers(g);
+  s.BattleSite = 14;
+  ShowEvent(g, kGiveBattleEvent, txt::campaign::GiveBattleQuestion);
+}
+
 void MarchOutOfCastle(Game& g, int k) {
   GameState& s = g.s;
   if (k < 1 || k > 3 || s.CastleGarrisonCamp != k || g.timedActionRunning()) return;
@@ -161,7 +203,10 @@ void MarchOutOfCastle(Game& g, int k) {
 
 void refreshArmyViews(Game& g) {
   if (Camp1Frm* f = campScreen(g)) {
+    // Markers on offer stay offered (worked out afresh) while the selected camp may walk.
+    const bool offered = markersShown(*f);
     hideWaypointMarkers(g);
+    if (offered && mayWalkNow(g, g.s.SelectedCamp)) offerWaypoints(*f, g, g.s.SelectedCamp);
     refreshMap(*f);
     f->refreshStatus();
   }
@@ -186,6 +231,24 @@ void bindArmyWalks(Camp1Frm& f) {
   }
   for (int n = 1; n <= 54; ++n)
     if (f.has(marker(n))) f.onClick(marker(n), [&g, n] { MoveOrderTo(g, n); });
+  // The men holding the seized first village: the selected camp may fight them for it.
+  f.onClick("Village1Pic", [&g] { AttackVillage(g); });
+  // While another screen is open over the map the offered markers are put away; when
+  // the player comes back to the map they are offered again, as long as the same camp is
+  // selected, stands where it stood, may still walk, and the turn has not ended.
+  auto away = std::make_shared<PutAwayOffer>();
+  f.coverers.push_back([&f, &g, away] {
+    if (!markersShown(f)) return;
+    const int k = g.s.SelectedCamp;
+    *away = PutAwayOffer{k, k >= 1 && k <= 3 ? g.s.CampWaypoint[k - 1] : 0, g.s.TurnCounter};
+    hideWaypointMarkers(g);
+  });
+  f.uncoverers.push_back([&f, &g, away] {
+    const PutAwayOffer o = std::exchange(*away, PutAwayOffer{});
+    if (o.camp < 1 || o.camp > 3 || g.s.SelectedCamp != o.camp || g.s.TurnCounter != o.turn) return;
+    if (g.s.CampWaypoint[o.camp - 1] != o.waypoint || !mayWalkNow(g, o.camp)) return;
+    offerWaypoints(f, g, o.camp);
+  });
 }
 
 }  // namespace fief

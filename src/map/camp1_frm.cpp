@@ -147,6 +147,8 @@ void Camp1Frm::declareControls() {
     tr.Panel = "MapSurface";
     tr.Visible = false;
     tr.Z = 7;
+    // The figure stands over the banner's lower half: a click there is the banner's.
+    tr.Inert = true;
   }
   Control& walker = add(image("WalkingImg", 0, 0, 48, 48));
   walker.Panel = "MapSurface";
@@ -288,7 +290,14 @@ void Camp1Frm::Form_Load() {
   refreshAll();
 }
 
-void Camp1Frm::Form_Activate() { refreshStatus(); }
+void Camp1Frm::Form_Activate() {
+  refreshStatus();
+  for (auto& u : uncoverers) u();
+}
+
+void Camp1Frm::Form_Deactivate() {
+  for (auto& c : coverers) c();
+}
 
 void Camp1Frm::Form_KeyDown(Key) {}
 

@@ -4,6 +4,7 @@
 // order of one list (map/camp1_bindings.cpp).
 #pragma once
 
+#include <array>
 #include <functional>
 #include <map>
 #include <string>
@@ -29,6 +30,7 @@ class Camp1Frm : public Form {
 
   void Form_Load() override;
   void Form_Activate() override;
+  void Form_Deactivate() override;
   void Form_KeyUp(Key k) override;
   void Form_KeyDown(Key k) override;
   void Form_Click() override;
@@ -48,6 +50,9 @@ class Camp1Frm : public Form {
   // Refresh steps the subsystems' binders add when the screen is built (the list of
   // binders: map/camp1_bindings.h).
   std::vector<std::function<void()>> refreshers;
+  // Steps run when another screen opens over the campaign screen, and when it is the
+  // top-most screen again.
+  std::vector<std::function<void()>> coverers, uncoverers;
   // Steps run by refreshAnimations (map animations start or stop with MapAnimation).
   std::vector<std::function<void()>> animationRefreshers;
 
@@ -60,6 +65,10 @@ class Camp1Frm : public Form {
   int HomeLeft = 0, HomeTop = 0;
   CampLayout layout;
   int TopStrip = 64, BottomStrip = 96;
+  // The player's flag: the flag objects he held at the last redraw and the one it stands
+  // on (see playerFlagObject).
+  std::array<bool, 4> PlayerFlagHeld{};
+  int PlayerFlagOn = -1;
 
   // Hover state: the text under the pointer (the tooltip's text), the tooltip style
   // (2: the wider box for long texts) and the remembered pointer position.

@@ -1,8 +1,9 @@
 // The map's objects on the campaign screen: a click names the object and describes it in
 // the help lines (with the ruins', cave's and allies' third line); the battlefield offers
 // to meet the rival armies on their way; the siege sites lay siege or open the siege
-// screen. The rivals' armies on the march are drawn along their way, and the siege camps
-// show while a siege runs or a camp stands there.
+// screen. The rivals' armies on the march are drawn along their way, the siege camps
+// show while a siege runs or a camp stands there, and the chests' lids open and shut.
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -19,6 +20,38 @@
 namespace fief {
 
 namespace {
+
+// The battlefield's question stands on the campaign screen itself, over the middle of the
+// map: text 117 of table 1 with `Okanibtn2` (give battle) and `Noanibtn2` (hold back).
+// It goes away with either answer, a click on the map, or another screen opening.
+void declareBattlefieldQuestion(Camp1Frm& f) {
+  const int w = 380, h = 168;
+  const int top = f.TopStrip + std::max(0, (f.Height - f.TopStrip - f.BottomStrip - h) / 2);
+  Control& p = f.add(panel("BattlefieldPnl", (f.Width - w) / 2, top, w, h));
+  p.Picture = "panel";
+  p.Visible = false;
+  p.Z = 25;
+  Control& pic = f.add(image("BattlefieldPicImg", 14, 14, 64, 64, "msg_event"));
+  Control& q = f.add(label("BattlefieldQuestionLbl", 90, 12, w - 104, 96));
+  q.FontSize = 11;
+  Control& ok = f.add(button("Okanibtn2", 60, h - 50, 120, 36));
+  Control& no = f.add(button("Noanibtn2", w - 180, h - 50, 120, 36));
+  for (Control* c : {&pic, &q, &ok, &no}) {
+    c->Panel = "BattlefieldPnl";
+    c->Z = 26;
+  }
+}
+
+void askBattlefield(Camp1Frm& f, bool show) {
+  Game& g = f.game();
+  if (show) {
+    f.ctl("BattlefieldQuestionLbl").Caption = g.text(txt::campaign::GiveBattleQuestion);
+    f.ctl("Okanibtn2").Caption = g.text(txt::captions::Accept);
+    f.ctl("Noanibtn2").Caption = g.text(txt::captions::Refuse);
+    g.PlaySound(kEventChannel, "event01.wav");
+  }
+  f.ctl("BattlefieldPnl").Visible = show;
+}
 
 void describe(Camp1Frm& f, const MapObjectKind& k) {
   Game& g = f.game();
@@ -80,6 +113,38 @@ void placeMarchingArmies(Camp1Frm& f, const std::map<std::string, std::pair<int,
     }
 }
 
+// The treasure chests lying on the map open and shut their lids while the map's
+// animations run (MapAnimation). The lid follows the clock, so a tick shows what any
+// earlier one would have left.
+constexpr const char* kChestTimer = "ChestLidTimer";
+constexpr int kChestLidMs = 600;
+
+void showChestLids(Camp1Frm& f) {
+  Game& g = f.game();
+  const bool open = g.timers.enabled(kChestTimer) && (g.clock() / kChestLidMs) % 2 == 1;
+  for (int i = 1; i <= 3; ++i) f.ctl("ChestImg" + std::to_string(i)).Picture = open ? "obj_chest_open" : "obj_chest";
+}
+
+void refreshChestLids(Camp1Frm& f) {
+  Game& g = f.game();
+  const GameState& s = g.s;
+  bool lying = false;
+  for (uint8_t c : s.ChestState) lying = lying || c == 1;
+  TimerSet& t = g.timers;
+  const bool run = lying && isSet(s.Advanced.MapAnimation);
+  if (!t.find(kChestTimer)) {
+    if (!run) {
+      showChestLids(f);
+      return;
+    }
+    Timer& timer = t.add(kChestTimer, false, kChestLidMs);
+    timer.Steady = true;
+  }
+  t[kChestTimer].Tick = [&f] { showChestLids(f); };
+  if (run != t.enabled(kChestTimer)) t.enable(kChestTimer, run);
+  showChestLids(f);
+}
+
 }  // namespace
 
 void bindMapObjects(Camp1Frm& f) {
@@ -100,9 +165,20 @@ void bindMapObjects(Camp1Frm& f) {
       if (n == "SiegeImg2" && siegeSiteClicked(f, 1)) return;
       if (n == "SiegeImg3" && siegeSiteClicked(f, 2)) return;
       describe(f, *k);
-      if (n == "BattlefieldImg1") OfferBattlefield(f.game());
+      if (n == "BattlefieldImg1" && !f.game().timedActionRunning())
+        askBattlefield(f, BattlefieldOffered(f.game().s));
     });
   }
+  declareBattlefieldQuestion(f);
+  f.onClick("Okanibtn2", [&f] {
+    Game& g = f.game();
+    askBattlefield(f, false);
+    // The armies may have gone on, or a walk begun, since the question was put.
+    if (!g.timedActionRunning()) MeetAtBattlefield(g);
+  });
+  f.onClick("Noanibtn2", [&f] { askBattlefield(f, false); });
+  f.chain("MapSurface", Ev::Click, [&f](const EventArgs&) { askBattlefield(f, false); });
+  f.coverers.push_back([&f] { askBattlefield(f, false); });
   f.refreshers.push_back([&f, home] {
     const GameState& s = f.game().s;
     f.ctl("SiegeImg").Visible = false;
@@ -110,7 +186,9 @@ void bindMapObjects(Camp1Frm& f) {
       f.ctl(site == 1 ? "SiegeImg2" : "SiegeImg3").Visible =
           SiegeCountdown(s, site) != kNone || BesiegingCamp(s, site) != 0;
     placeMarchingArmies(f, *home);
+    refreshChestLids(f);
   });
+  f.animationRefreshers.push_back([&f] { refreshChestLids(f); });
 }
 
 }  // namespace fief

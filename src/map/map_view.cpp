@@ -18,6 +18,9 @@ void flagOn(Control& flag, const Control& obj) {
   flag.Visible = true;
 }
 
+// The objects the player's flag can stand on, in the order it falls back to.
+const char* const kFlagObjects[4] = {"OutpostImg1", "GChapelImg1", "ObeliskImg1", "DolmenImg1"};
+
 bool campWalking(Game& g, int k) { return g.timers.enabled("ArmyTimer") && g.s.SelectedCamp == k; }
 }  // namespace
 
@@ -25,6 +28,27 @@ std::string castleStagePicture(const bool built[5], const std::string& suffix) {
   for (int i = 4; i >= 0; --i)
     if (built[i]) return kStages[i] + suffix;
   return "";
+}
+
+int playerFlagObject(const GameState& s, std::array<bool, 4>& heldBefore, int& flagOn) {
+  const std::array<bool, 4> now{s.OutpostState == kNone, held(s, 4, 1), held(s, 6, 1), held(s, 0, 1)};
+  int taken = -1, newly = 0;
+  for (int i = 0; i < 4; ++i)
+    if (now[i] && !heldBefore[i]) {
+      taken = i;
+      ++newly;
+    }
+  // One object newly his (a walk, a mission, a scout): the flag moves onto it. Several at
+  // once (a loaded game) or none: it stays where it stood while that is still his, else it
+  // goes to the first he holds.
+  if (newly == 1) flagOn = taken;
+  else if (flagOn < 0 || flagOn > 3 || !now[flagOn]) {
+    flagOn = -1;
+    for (int i = 0; i < 4 && flagOn < 0; ++i)
+      if (now[i]) flagOn = i;
+  }
+  heldBefore = now;
+  return flagOn;
 }
 
 void refreshCamps(Camp1Frm& f) {
@@ -99,15 +123,17 @@ void refreshMap(Camp1Frm& f) {
     f.ctl("RebelionArmyImg" + n).Visible = isSet(s.RebelsActive);
   }
   for (int i = 1; i <= 5; ++i) f.ctl("EnemyCamp" + std::to_string(i) + "Img").Visible = s.EnemyCamp[i - 1].total() > 0;
+  // Another lord's men in the first village, while it is not the county's.
+  Control& holders = f.ctl("Village1Pic");
+  holders.Visible = s.VillageState[0] != kNone;
+  holders.Picture = "troops_enemy";
   f.ctl("PlagueImg").Visible = isSet(s.PlagueActive);
 
-  // The player's flag on the outpost, obelisk or dolmen he holds (in that order of
-  // precedence: one flag); the rivals' flags on what each of them holds.
+  // The player's one flag stands on the object he took last; the rivals' flags on what
+  // each of them holds.
   Control& flag = f.ctl("FlagImg");
   flag.Visible = false;
-  if (s.OutpostState == kNone) flagOn(flag, f.ctl("OutpostImg1"));
-  else if (held(s, 6, 1)) flagOn(flag, f.ctl("ObeliskImg1"));
-  else if (held(s, 0, 1)) flagOn(flag, f.ctl("DolmenImg1"));
+  if (const int at = playerFlagObject(s, f.PlayerFlagHeld, f.PlayerFlagOn); at >= 0) flagOn(flag, f.ctl(kFlagObjects[at]));
   for (int r = 1; r <= 2; ++r) {
     Control& ef = f.ctl("EFlagImg" + std::to_string(r));
     ef.Visible = false;

@@ -4,14 +4,22 @@
 // turns redraw the map.
 #pragma once
 
+#include <array>
 #include <string>
 
 namespace fief {
 
 class Camp1Frm;
+struct GameState;
 
 // The castle stage picture of the highest stage built ("" when none stands).
 std::string castleStagePicture(const bool built[5], const std::string& suffix = "");
+
+// Where the player's one flag stands: 0 the outpost, 1 the great chapel, 2 the obelisk,
+// 3 the dolmen, -1 nowhere. An object that became his since the last call (heldBefore)
+// takes the flag; otherwise it stays where it stood (flagOn) while he holds that, or goes
+// to the first of the four he holds. Updates heldBefore and flagOn.
+int playerFlagObject(const GameState& s, std::array<bool, 4>& heldBefore, int& flagOn);
 
 // Redraws the map's layers from the state.
 void refreshMap(Camp1Frm& f);

@@ -255,12 +255,23 @@ void showResults(Game& g) {
 
 // ---- the battles of the map's sites
 
+ArmyComp villageHolders(const GameState& s) {
+  // Lord Osric's men who seized the first village: more of them on harder levels.
+  const int d = std::clamp<int>(s.Difficulty, 1, 3);
+  ArmyComp a;
+  a.set(ClubMan, 60 * d);
+  a.set(Archer, 30 * d);
+  a.set(SwordMan, 20 * d);
+  return a;
+}
+
 ArmyComp siteEnemy(const GameState& s, int site) {
   switch (site) {
     case 1: return s.OpponentArmySlots[1];
     case 2: return s.OpponentArmySlots[2];
     case 3: return s.OpponentArmySlots[3];
     case 13: return s.OpponentArmySlots[5];
+    case 14: return villageHolders(s);
     case 4: {
       // The rebels: club men and archers of their two troops.
       ArmyComp a;
@@ -281,6 +292,7 @@ void siteWon(GameState& s, int site) {
       s.RuinsQuiet = kTrue;
       s.OpponentArmySlots[5].clear();
       break;
+    case 14: s.VillageState[0] = kNone; break;  // the first village is the county's again
     case 4:
       s.RebelCounters[0] = 0;
       s.RebelsActive = kFalse;
@@ -291,14 +303,18 @@ void siteWon(GameState& s, int site) {
 }
 
 bool StartSiteBattle(Game& g, int site, int camp) {
-  static const std::map<int, const char*> kMaps = {{1, "field2"}, {2, "field3"}, {3, "field4"}, {4, "village1"}, {13, "ruins1"}};
+  static const std::map<int, const char*> kMaps = {
+      {1, "field2"}, {2, "field3"}, {3, "field4"}, {4, "village1"}, {13, "ruins1"}, {14, "village1"}};
   auto it = kMaps.find(site);
   if (it == kMaps.end() || !campExists(g.s, camp)) return false;
+  if (site == 14 && g.s.VillageState[0] == kNone) return false;  // the village is the county's already
   BattleRequest r;
   r.mapName = it->second;
   r.camp = camp;
   r.enemyId = static_cast<uint8_t>(site);
   r.enemy = siteEnemy(g.s, site);
+  // An encounter's force stands in the first opponent slot while its battle is fought.
+  if (site == 14) g.s.OpponentArmySlots[0] = r.enemy;
   r.enemyMorale = 50;
   return StartBattle(g, r, [site](Game& game, bool won) {
     if (won) siteWon(game.s, site);

@@ -25,10 +25,12 @@ void BattleTimerTick(Game& g);
 bool battleRunning(Game& g);
 
 // The battles of the map's sites held by hostile forces (BattleSite 1..3 the fields,
-// 4 the rebels at the village, 13 the ruins), fought by a camp.
+// 4 the rebels at the village, 13 the ruins, 14 the first village seized by another
+// lord), fought by a camp.
 bool StartSiteBattle(Game& g, int site, int camp);
 // The force that holds a site, and what a win there clears.
 ArmyComp siteEnemy(const GameState& s, int site);
+ArmyComp villageHolders(const GameState& s);  // the men holding the seized first village
 void siteWon(GameState& s, int site);
 
 // How long the campaign waits for a battle program that still runs without finishing.

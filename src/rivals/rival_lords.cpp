@@ -53,13 +53,6 @@ const bool kInstalled = [] {
     lay.accept = [site](Rules& r) { LaySiege(r, site); };
     registerEventKind(laySiegeEvent(site), lay);
   }
-  // The battlefield's question: meet the rival armies on their way.
-  EventRule meet;
-  meet.choice = true;
-  meet.accept = [](Rules& r) {
-    for (const RivalBattle& b : InterceptBattles(r.s, r.s.SelectedCamp)) startBattle(r, b);
-  };
-  registerEventKind(kBattlefieldEvent, meet);
   return true;
 }();
 
@@ -94,10 +87,10 @@ void LiftSiegeOnMap(Rules& r, int site) {
   r.player().show(Sight::SiegeLifted, site);
 }
 
-bool OfferBattlefield(Rules& r) {
-  if (InterceptBattles(r.s, r.s.SelectedCamp).empty()) return false;
-  RaiseEvent(r, kBattlefieldEvent, txt::campaign::GiveBattleQuestion);
-  return true;
+bool BattlefieldOffered(const GameState& s) { return !InterceptBattles(s, s.SelectedCamp).empty(); }
+
+void MeetAtBattlefield(Rules& r) {
+  for (const RivalBattle& b : InterceptBattles(r.s, r.s.SelectedCamp)) startBattle(r, b);
 }
 
 }  // namespace fief

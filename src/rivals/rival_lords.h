@@ -30,8 +30,10 @@ void FinishRivalBattle(Rules& r, const RivalBattle& b, bool playerWon, const Arm
 void LaySiege(Rules& r, int site);
 void StormCastle(Rules& r, int site);
 void LiftSiegeOnMap(Rules& r, int site);
-// The battlefield's question (event kind 16, text 117): the selected camp meets the
-// rival armies on their way. False when none is on its way or no camp is selected.
-bool OfferBattlefield(Rules& r);
+// The battlefield: whether the selected camp can meet rival armies on their way there
+// (the campaign screen then asks with text 117 of table 1 and its `Okanibtn2`), and the
+// meeting itself: the camp fights each of those armies in turn.
+bool BattlefieldOffered(const GameState& s);
+void MeetAtBattlefield(Rules& r);
 
 }  // namespace fief

@@ -80,6 +80,9 @@ void startRivalBattle(Game& g, const RivalBattle& b) {
 
 void rivalBattleTick(Game& g) {
   auto& q = pending(g);
+  // A game loaded meanwhile dropped the waiting battles (LoadGameState): they were the
+  // left game's.
+  if (g.battlesWaiting == 0) q.clear();
   if (q.empty()) {
     g.timers.disable(kRivalBattleTimer);
     return;
@@ -88,11 +91,13 @@ void rivalBattleTick(Game& g) {
   if (battleRunning(g) || g.s.FadeMode != kNoFade) return;
   const RivalBattle b = q.front();
   q.pop_front();
+  g.battlesWaiting = static_cast<int>(q.size());
   startRivalBattle(g, b);
 }
 
 void queueBattle(Game& g, const RivalBattle& b) {
   pending(g).push_back(b);
+  g.battlesWaiting = static_cast<int>(pending(g).size());
   TimerSet& t = g.timers;
   if (!t.find(kRivalBattleTimer)) t.add(kRivalBattleTimer, false, 300);
   t[kRivalBattleTimer].Tick = [&g] { rivalBattleTick(g); };

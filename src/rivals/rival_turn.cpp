@@ -546,6 +546,13 @@ int RivalCastleStage(const GameState& s, int rival) {
   return -1;
 }
 
+std::string CastleDefenceMap(const GameState& s) {
+  static const char* const kStages[5] = {"keep", "bailey", "fort", "stronghold", "castle"};
+  for (int i = 4; i >= 0; --i)
+    if (isSet(s.CastleStageBuilt[i])) return kStages[i];
+  return kStages[0];
+}
+
 void RivalLordTurn(GameState& s, Rng& rng, RivalEvents& ev, int rival) {
   if (!RivalActive(s, rival) || !isSet(s.PlayerInGame)) return;
   Lord r = lord(s, rival);
@@ -599,7 +606,8 @@ void RivalAttackCountdowns(GameState& s, RivalEvents& ev) {
     RivalBattle b;
     b.kind = RivalBattleKind::CastleDefence;
     b.rival = rival;
-    b.map = "field1";
+    b.map = CastleDefenceMap(s);
+    b.battleKind = 2;
     b.site = 8;
     b.camp = static_cast<uint8_t>(camp);
     b.enemyId = EnemyArmyId(RivalArmyCamp(rival, 0));

@@ -19,7 +19,8 @@ class Rng;
 // The battles a rival starts, handed to the battle module.
 enum class RivalBattleKind : uint8_t {
   VillageRaid,     // the village's militia against the raiding army (battle site 8, "village1")
-  CastleDefence,   // the camp at the castle gate against the rival's host (battle site 8)
+  CastleDefence,   // the camp at the castle gate against the rival's host (battle site 8, on
+                   // the map of the county's castle stage, behind its walls)
   Storm,           // a besieging camp storms the rival's castle (site 1 rival 1, site 2 rival 2)
   Intercept,       // a camp meets a rival army on its way, from the battlefield ("field1")
 };
@@ -32,7 +33,7 @@ struct RivalBattle {
   uint8_t camp = 1;          // the player's camp 1..3; 4 is the village militia (BattleArmy)
   uint8_t enemyId = 0;       // enemy army identifier (6 + EnemyCamp number)
   uint8_t enemyKind = 0;     // 1: the defenders carry the reduced roster ("Viking army")
-  uint8_t battleKind = 0;    // 1 for a storm
+  uint8_t battleKind = 0;    // 1 for a storm, 2 for the defence of the county's castle
   float enemyMorale = 0.0f;  // the rival's Morale
 };
 
@@ -95,5 +96,8 @@ uint8_t& RivalAttackState(GameState& s, int rival);
 bool RivalActive(const GameState& s, int rival);
 // The highest castle stage the rival has built, 0..4, or -1.
 int RivalCastleStage(const GameState& s, int rival);
+// The battle map of the county's own castle when a host attacks it: its highest stage
+// built ("keep" .. "castle"; the keep when none stands).
+std::string CastleDefenceMap(const GameState& s);
 
 }  // namespace fief

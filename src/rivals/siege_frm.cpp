@@ -2,7 +2,7 @@
 // until the storm. It can send the camp marching (the siege goes on while another camp
 // holds the site) or lift the siege.
 #include "campaign/game.h"
-#include "map/camp1_frm.h"
+#include "map/army_walk.h"
 #include "rivals/rival_lords.h"
 #include "rivals/rival_screens.h"
 #include "rivals/sieges.h"
@@ -30,13 +30,14 @@ class SiegeFrm : public Form {
     add(button("Okanibtn3", 172, 290, 136, 40));
     add(button("OkAniBtn", 320, 290, 136, 40));
     onClick("OkAniBtn", [this] { close(); });
-    // March out: the besieging camp is selected for walking from the site.
+    // March out: the screen closes and the besieging camp is selected for walking as by
+    // the right button on its banner, so the waypoints it can go to are offered (or the
+    // help line says it has no moves left). The siege goes on until it is lifted.
     onClick("Okanibtn2", [this] {
       const int camp = BesiegingCamp(g_.s, site);
       if (camp == 0) return;
-      g_.s.SelectedCamp = static_cast<uint8_t>(camp);
       close();
-      if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshAll();
+      SelectForWalking(g_, camp);
     });
     onClick("Okanibtn3", [this] {
       LiftSiegeOnMap(g_, site);

@@ -98,6 +98,8 @@ class Form {
   // Life cycle, called by the shell.
   virtual void Form_Load() {}
   virtual void Form_Activate() {}
+  // Another form was opened over this one (it comes back with Form_Activate).
+  virtual void Form_Deactivate() {}
   virtual void Form_Unload() {}
   virtual void Form_KeyUp(Key) {}
   virtual void Form_KeyDown(Key) {}

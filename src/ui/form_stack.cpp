@@ -14,7 +14,10 @@ bool FormStack::open(Game* g, Form& f) {
     f.Form_Load();
     if (f.CloseRequested) return false;  // closed while loading
   }
-  if (std::find(forms_.begin(), forms_.end(), &f) == forms_.end()) forms_.push_back(&f);
+  if (std::find(forms_.begin(), forms_.end(), &f) == forms_.end()) {
+    if (!forms_.empty()) forms_.back()->Form_Deactivate();
+    forms_.push_back(&f);
+  }
   f.Visible = true;
   f.Form_Activate();
   return true;

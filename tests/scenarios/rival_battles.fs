@@ -71,14 +71,26 @@ expect Gold = 3000
 expect Crops = 6000
 expect EnemyCamp[1] = [0, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
 
-# His raiders march again; the first army meets them from the battlefield.
+# No army on its way: the battlefield only names itself.
+click Camp1Frm.BattlefieldImg1
+expect-screen Camp1Frm.Helper text = "Battlefield"
+expect-screen Camp1Frm.BattlefieldPnl visible = false
+# His raiders march again; the first army meets them from the battlefield, whose question
+# stands on the campaign screen. Held back once, then given.
 set Rival1.Bytes[1] 2
 set Rival1WarState 3
 click Camp1Frm.BattlefieldImg1
 expect-screen Camp1Frm.Helper text = "Battlefield"
-expect-open MsgFrm
-expect MsgKind = 16
-click MsgFrm.OkAniBtn
+expect-open !MsgFrm
+expect-screen Camp1Frm.BattlefieldPnl visible = true
+expect-screen Camp1Frm.BattlefieldQuestionLbl text = "The foe stands before your army and the hour of battle has come. Accept to attack at once. Refuse to hold back and break off."
+click Camp1Frm.Noanibtn2
+expect-screen Camp1Frm.BattlefieldPnl visible = false
+wait 1000
+expect-query programs = {"started": ["battledata.rz", "battledata.rz"], "ended": false}
+click Camp1Frm.BattlefieldImg1
+click Camp1Frm.Okanibtn2
+expect-screen Camp1Frm.BattlefieldPnl visible = false
 wait 1000
 expect-query programs = {"started": ["battledata.rz", "battledata.rz", "battledata.rz"], "ended": false}
 wait 4000

@@ -86,6 +86,18 @@ TEST_P(BattleShots, StartMiddleAndEnd) {
   }
   f.fire("Form0Img", Ev::MouseMove);
   shoot("middle");
+  // The melee goes on: every few steps the frame is checked again (not saved), since the
+  // counts of formations locked together must not be written over each other.
+  for (int i = 0; i < 60 && !session.battle->over(); ++i) {
+    f.stepOnce();
+    if (i % 6 != 0) continue;
+    sh.renderer().problems = &problems;
+    sh.renderer().checkOnly = &f;
+    SDL_Surface* s = sh.readFrame();
+    sh.renderer().problems = nullptr;
+    ASSERT_NE(s, nullptr) << SDL_GetError();
+    SDL_FreeSurface(s);
+  }
   f.fire("FinishBtn", Ev::Click);
   shoot("end");
   currentSession() = nullptr;

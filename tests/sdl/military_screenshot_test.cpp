@@ -139,6 +139,35 @@ TEST_P(MilitaryScreens, WithArmies) {
   EXPECT_EQ(s.CampMovesLeft[2], 1);
   hideWaypointMarkers(g);
 
+  // The troop figure stands over the lower half of its banner: the pointer there, in the
+  // window, still selects the camp (right button) and opens it (left button).
+  {
+    const Control& banner = camp.ctl("ArmyCamp2Img");
+    const Control& trooper = camp.ctl("Trooper2Img");
+    ASSERT_TRUE(trooper.Visible);
+    int bx = 0, by = 0, tx = 0, ty = 0;
+    camp.screenRect(banner, bx, by);
+    camp.screenRect(trooper, tx, ty);
+    const int px = tx + 6, py = ty + 20;
+    ASSERT_LT(py, by + banner.Height);
+    ASSERT_GE(px, bx);
+    sh.mouseDown(px, py, MouseButton::Right);
+    sh.mouseUp(px, py, MouseButton::Right);
+    EXPECT_EQ(s.SelectedCamp, 2);
+    EXPECT_TRUE(camp.ctl("WalkTo3").Visible || camp.ctl("WalkTo5").Visible);
+    std::string opened;
+    auto modal = sh.onModal;
+    sh.onModal = [&](Form& f) {
+      opened = f.name();
+      f.fire("Noanibtn", Ev::Click);
+    };
+    sh.mouseDown(px, py, MouseButton::Left);
+    sh.mouseUp(px, py, MouseButton::Left);
+    EXPECT_EQ(opened, "ArmyCampFrm");
+    sh.onModal = modal;
+    hideWaypointMarkers(g);
+  }
+
   OpenRecruiting(g, LevyPlace::Castle);
   OpenArmyCamp(g, 2);
   // Splitting needs a free camp: the third army is put aside for it.

@@ -71,6 +71,8 @@ TEST_P(RivalScreens, MapWithRivalsAndSieges) {
   s.Rival2.Values[1] = kTrue;  // rival 2's bailey
   s.CountyBlessings[0] = 3;    // the dolmen: rival 2
   s.CountyBlessings[4] = 2;    // the great chapel: rival 1
+  s.CountyBlessings[6] = 1;    // the obelisk: the player's flag
+  s.ChestState[0] = 1;         // a treasure chest lies in the west
   // Rival 1's army A raids the village (two turns to go), army B stands at home; rival 2's
   // host marches on the castle, five turns away.
   s.EnemyCamp[0].set(Archer, 300);
@@ -99,8 +101,18 @@ TEST_P(RivalScreens, MapWithRivalsAndSieges) {
   shoot(sh, camp, "Camp1Frm_rivals_west");
   EXPECT_TRUE(camp.ctl("EFlagImg1").Visible);
   EXPECT_TRUE(camp.ctl("EFlagImg2").Visible);
+  EXPECT_TRUE(camp.ctl("FlagImg").Visible);
+  EXPECT_TRUE(camp.ctl("ChestImg1").Visible);
   EXPECT_TRUE(camp.ctl("SiegeImg2").Visible);
   EXPECT_TRUE(camp.ctl("SiegeImg3").Visible);
+
+  // The battlefield's question on the campaign screen, put away by Noanibtn2.
+  s.SelectedCamp = 2;
+  camp.fire("BattlefieldImg1", Ev::Click);
+  EXPECT_TRUE(camp.ctl("BattlefieldPnl").Visible);
+  shoot(sh, camp, "Camp1Frm_battlefield_question");
+  camp.fire("Noanibtn2", Ev::Click);
+  EXPECT_FALSE(camp.ctl("BattlefieldPnl").Visible);
 
   // The siege screen of the running siege, photographed when it opens.
   bool shown = false;

@@ -110,8 +110,10 @@ const char* const kAnimations[] = {"bow",      "club",     "sword",       "heleb
                                    "season2",  "season3",  "season4",     "assassin_ok",     "assassin_failed",
                                    "scout_ok", "scout_failed", "death"};
 
-const char* const kBattleMaps[] = {"field1", "field2", "field3",  "field4",      "village1", "ruins1",
-                                   "keep2",  "bailey2", "fort2", "stronghold2", "castle2"};
+const char* const kBattleMaps[] = {"field1", "field2",  "field3", "field4",      "village1", "ruins1",
+                                   "keep",   "bailey",  "fort",   "stronghold",  "castle",
+                                   "keep1",  "bailey1", "fort1",  "stronghold1", "castle1",
+                                   "keep2",  "bailey2", "fort2",  "stronghold2", "castle2"};
 
 // The waypoint graph: for each waypoint the waypoints offered from it.
 const std::vector<std::pair<int, std::vector<int>>> kGraph = {

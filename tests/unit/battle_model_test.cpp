@@ -245,6 +245,21 @@ TEST(BattleModel, WallsShieldTheDefendersOfACastle) {
   EXPECT_LT(siege.wallBonus(), wall) << "the engines wear the walls down";
 }
 
+TEST(BattleModel, TheCountysOwnWallsShieldItsDefenders) {
+  // A host that beats the county's army in the open field is held off when the army
+  // defends its own castle; an assault kind would put the host on the walls instead.
+  int field = 0, defence = 0, assault = 0;
+  for (uint64_t seed = 1; seed <= 10; ++seed) {
+    const std::vector<FightArmy> armies = {armyOf(0, 70, {{SwordMan, 450}}), armyOf(1, 70, {{SwordMan, 500}})};
+    field += resolveBattle(battleOf(armies, kKindField), seed).won();
+    defence += resolveBattle(battleOf(armies, kKindCastleDefence), seed).won();
+    assault += resolveBattle(battleOf(armies, kKindCastle), seed).won();
+  }
+  EXPECT_EQ(field, 0);
+  EXPECT_EQ(defence, 10);
+  EXPECT_EQ(assault, 0);
+}
+
 TEST(BattleModel, SidesDecideFriendAndFoe) {
   // Two armies of one side have no foe: the battle is over before it starts.
   Battle friends(battleOf({armyOf(0, 50, {{SwordMan, 100}}), armyOf(0, 50, {{SwordMan, 100}})}), 1);

@@ -88,6 +88,44 @@ TEST_F(MapObjectClicks, ClickShowsNameAndDescription) {
   }
 }
 
+// A chest lying on the map opens and shuts its lid while the map's animations run; with
+// them off, or with no chest on the map, the lid stays shut and no timer ticks.
+TEST_F(MapObjectClicks, ChestLidsMoveWhileTheMapIsAnimated) {
+  auto lids = [&] {
+    std::string p;
+    shell.wait(300);
+    for (int i = 0; i < 8; ++i) {
+      p += f->ctl("ChestImg2").Picture == "obj_chest_open" ? 'o' : '-';
+      shell.wait(600);
+    }
+    return p;
+  };
+  struct Case { bool animation; int chest; bool ticking; };
+  const Case cases[] = {{true, 1, true}, {false, 1, false}, {true, 0, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.animation) + " " + std::to_string(c.chest));
+    g.s.Advanced.MapAnimation = c.animation ? kTrue : kFalse;
+    g.s.ChestState = {0, static_cast<uint8_t>(c.chest), 0};
+    f->refreshAll();
+    EXPECT_EQ(f->ctl("ChestImg2").Visible, c.chest == 1);
+    EXPECT_EQ(g.timers.enabled("ChestLidTimer"), c.ticking);
+    const std::string seen = lids();
+    if (c.ticking) {
+      EXPECT_NE(seen.find("o-"), std::string::npos) << seen;
+      EXPECT_NE(seen.find("-o"), std::string::npos) << seen;
+    } else {
+      EXPECT_EQ(seen, "--------");
+    }
+  }
+  // The option switched on from the menu starts the lids at once.
+  g.s.ChestState = {1, 0, 0};
+  g.s.Advanced.MapAnimation = kFalse;
+  f->refreshAll();
+  g.s.Advanced.MapAnimation = kTrue;
+  f->refreshAnimations();
+  EXPECT_TRUE(g.timers.enabled("ChestLidTimer"));
+}
+
 TEST_F(MapObjectClicks, OutpostRecruitsOnlyWhenTakenWithBarracks) {
   g.s.OutpostState = 100;
   f->fire("OutpostImg1", Ev::Click);

@@ -2,6 +2,8 @@
 // help lines and the tooltip box.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "map/camp1_frm.h"
 #include "map/help_line.h"
 #include "map/map_scroll.h"
@@ -77,6 +79,32 @@ TEST(MapView, CastlePictureIsTheHighestStageBuilt) {
   EXPECT_EQ(castleStagePicture(keep), "keep");
   EXPECT_EQ(castleStagePicture(fort, "1"), "fort1");
   EXPECT_EQ(castleStagePicture(castle), "castle");
+}
+
+// The player's one flag follows what he takes: each step changes the holdings and names
+// where the flag stands after the redraw (0 outpost, 1 great chapel, 2 obelisk, 3 dolmen).
+TEST(MapView, PlayerFlagStandsOnWhatHeTookLast) {
+  GameState s;
+  s.OutpostState = 100;
+  std::array<bool, 4> before{};
+  int on = -1;
+  struct Step { const char* what; std::function<void()> change; int flag; };
+  const Step steps[] = {
+      {"nothing held", [] {}, -1},
+      {"walks to the dolmen", [&] { s.CountyBlessings[0] = 1; }, 3},
+      {"a scout wins the great chapel", [&] { s.CountyBlessings[4] = 1; }, 1},
+      {"takes the outpost", [&] { s.OutpostState = 200; }, 0},
+      {"a redraw without change", [] {}, 0},
+      {"a mission wins the obelisk", [&] { s.CountyBlessings[6] = 1; }, 2},
+      {"a rival takes the obelisk", [&] { s.CountyBlessings[6] = 2; }, 0},
+      {"the dolmen lost, outpost kept", [&] { s.CountyBlessings[0] = 3; }, 0},
+      {"the obelisk and dolmen at once (a load)", [&] { s.CountyBlessings[6] = 1, s.CountyBlessings[0] = 1; }, 0},
+      {"the great chapel held by a rival", [&] { s.CountyBlessings[4] = 2; }, 0},
+  };
+  for (const Step& st : steps) {
+    st.change();
+    EXPECT_EQ(playerFlagObject(s, before, on), st.flag) << st.what;
+  }
 }
 
 // The campaign screen built for a display mode, on a started campaign.

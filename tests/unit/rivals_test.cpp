@@ -3,6 +3,7 @@
 // turns of a game with both rivals in play.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <vector>
 
@@ -84,6 +85,31 @@ TEST_F(RivalsTest, TaxesArePaidByThePeopleAndCostHappiness) {
   EXPECT_EQ(s.Rival1.TaxRate, 80);
   // 3000 people at 80 %, less nothing else this turn.
   EXPECT_EQ(s.Rival1.Gold, 2400);
+}
+
+// A stored happiness far outside 0..100 (a damaged or foreign saved game) still goes
+// through his skills' shares of it without overflowing: the turn keeps it in range and
+// the moods of the 7th turn see which side of 40 it was on.
+TEST_F(RivalsTest, HugeStoredHappinessGivesAClampedResult) {
+  struct Case { int32_t happiness; int32_t after; int16_t religion; };
+  const Case cases[] = {
+      {2147483647, 100, 52},   // content: the moods cost happiness, Religion + 2
+      {2000000000, 100, 52},
+      {-2147483647 - 1, 0, 47},  // desperate: Religion - 3
+      {-2000000000, 0, 47},
+  };
+  for (const Case& c : cases) {
+    RivalsWorld w;
+    w.s.Rival2.Active = kFalse;
+    w.s.Rival1.Happiness = c.happiness;
+    w.s.Rival1.Leadership = 30;
+    w.s.Rival1.Nobility = 20;
+    w.s.Rival1.Religion = 50;
+    w.s.Rival1.Diplomacy = 10;
+    w.turn(7);
+    EXPECT_EQ(w.s.Rival1.Happiness, c.after) << c.happiness;
+    EXPECT_EQ(w.s.Rival1.Religion, c.religion) << c.happiness;
+  }
 }
 
 TEST_F(RivalsTest, CastleStagesOnTheirTurnsWithAnyGold) {
@@ -198,6 +224,8 @@ TEST_F(RivalsTest, VillageRaidThenMarchOnTheCastle) {
   ASSERT_EQ(ev.battles.size(), 2u);
   EXPECT_EQ(ev.battles[1].kind, RivalBattleKind::CastleDefence);
   EXPECT_EQ(ev.battles[1].camp, 1);
+  EXPECT_EQ(ev.battles[1].map, "keep") << "the county's castle, no stage built";
+  EXPECT_EQ(ev.battles[1].battleKind, 2) << "the county's army behind its walls";
   EXPECT_EQ(s.Rival1AttackState, 201);
   ApplyRivalBattle(s, ev, ev.battles[1], true, ArmyComp{});
   EXPECT_EQ(s.Rival1AttackState, kNone);
@@ -224,6 +252,17 @@ TEST_F(RivalsTest, AttackArrivesByStrength) {
     EXPECT_EQ(arrived, 41 + c.turns);
     EXPECT_EQ(w.ev.battles.size(), c.gateHeld ? 1u : 0u);
     EXPECT_EQ(isSet(w.s.PlayerInGame), c.gateHeld) << "an unguarded castle falls";
+  }
+}
+
+TEST(RivalRules, CastleDefenceIsFoughtOnTheHighestStageBuilt) {
+  struct Case { std::array<int, 5> built; const char* map; };
+  const Case cases[] = {{{0, 0, 0, 0, 0}, "keep"},  {{1, 0, 0, 0, 0}, "keep"},       {{1, 1, 0, 0, 0}, "bailey"},
+                        {{0, 0, 1, 0, 0}, "fort"},  {{1, 1, 1, 1, 0}, "stronghold"}, {{0, 0, 0, 1, 1}, "castle"}};
+  for (const Case& c : cases) {
+    GameState s;
+    for (int i = 0; i < 5; ++i) s.CastleStageBuilt[i] = c.built[i] ? kTrue : kFalse;
+    EXPECT_EQ(CastleDefenceMap(s), c.map);
   }
 }
 
@@ -388,12 +427,15 @@ TEST_F(RivalCampaign, FiftyTurnsWithBothRivals) {
       ASSERT_EQ(battles.size(), 1u);
       EXPECT_EQ(battles[0].first, 38);
       EXPECT_EQ(battles[0].second.kind, RivalBattleKind::VillageRaid);
-      // The militia beats them off; half of army A goes home.
-      ArmyComp left = s.EnemyCamp[1];
-      left.set(Archer, left.get(Archer) / 2);
+      // The militia beats them off; 150 archers of army A go home (strength 3), to
+      // join army B (397 soldiers, strength 7) in a host of strength 10.
+      ArmyComp left;
+      left.set(Archer, 150);
       FinishRivalBattle(g, battles[0].second, true, left);
       EXPECT_EQ(s.EnemyCamp[1], left);
+      EXPECT_EQ(RivalArmyStrength(s, 1, 1), 7);
       joined = RivalArmyStrength(s, 1, 0) + RivalArmyStrength(s, 1, 1);
+      EXPECT_EQ(joined, 10);
     }
     if (t == 41) {
       EXPECT_TRUE(logged(1, 100));
@@ -414,9 +456,11 @@ TEST_F(RivalCampaign, FiftyTurnsWithBothRivals) {
   // The host reached the castle after its countdown and met the camp at the gate.
   ASSERT_EQ(attackSetOn, 41);
   ASSERT_EQ(battles.size(), 2u);
-  EXPECT_EQ(battles[1].first, 41 + AttackCountdown(strength));
+  EXPECT_EQ(battles[1].first, 41 + 6) << "a host of strength 10 arrives after 6 turns";
   EXPECT_EQ(battles[1].second.kind, RivalBattleKind::CastleDefence);
   EXPECT_EQ(battles[1].second.camp, 1);
+  EXPECT_EQ(battles[1].second.map, CastleDefenceMap(s));
+  EXPECT_EQ(battles[1].second.battleKind, 2);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // storm's turn, battle and outcome, and the siege screen.
 #include <gtest/gtest.h>
 
+#include "map/army_walk.h"
 #include "map/camp1_frm.h"
 #include "rivals/rival_lords.h"
 #include "rivals/sieges.h"
@@ -166,6 +167,33 @@ TEST_F(SiegeOnMap, SiegeScreenShowsTheArmyAndLifts) {
   EXPECT_EQ(g.s.CampWaypoint[0], 29);
   EXPECT_EQ(g.s.CampWaypoint[1], 29);
   EXPECT_FALSE(f->ctl("SiegeImg2").Visible);
+}
+
+// March Out closes the screen and offers the besieging camp its waypoints, as the right
+// button on its banner does; without moves left the help line says so. The siege runs on.
+TEST_F(SiegeOnMap, MarchOutOffersTheBesiegersWaypoints) {
+  struct Case { int moves; bool offered; std::string helper; };
+  const Case cases[] = {{2, true, ""}, {0, false, g.text(4, 25)}};
+  for (const Case& c : cases) {
+    g.s.SiegeState1 = 4;
+    g.s.SelectedCamp = 0;
+    g.s.CampMovesLeft[0] = static_cast<uint8_t>(c.moves);
+    f->ctl("Helper").Caption.clear();
+    hideWaypointMarkers(g);
+    bool closed = false;
+    answer = [&](Form& form) {
+      ASSERT_EQ(form.name(), "SiegeFrm");
+      form.fire("Okanibtn2", Ev::Click);
+      closed = !form.Visible;
+    };
+    f->refreshAll();
+    f->fire("SiegeImg2", Ev::Click);
+    EXPECT_TRUE(closed) << c.moves;
+    EXPECT_EQ(g.s.SelectedCamp, 1) << c.moves;
+    EXPECT_EQ(f->ctl("WalkTo29").Visible, c.offered) << c.moves << ": the way back from the site";
+    EXPECT_EQ(f->ctl("Helper").Caption, c.helper) << c.moves;
+    EXPECT_EQ(g.s.SiegeState1, 4) << "the siege goes on";
+  }
 }
 
 }  // namespace

@@ -535,9 +535,18 @@ void battleMap(Canvas& c, const std::string& name, bool winter, Detail d) {
       cairo_stroke(cr);
     }
   }
-  const char* stages[] = {"keep2", "bailey2", "fort2", "stronghold2", "castle2"};
+  // Castle maps: a rival's ("keep1", "castle2") stands at the top, where the defenders
+  // (army 1) deploy; the county's own ("keep" .. "castle"), defended by the player's army
+  // 0 from the bottom, is the same castle mirrored.
+  const char* stages[] = {"keep", "bailey", "fort", "stronghold", "castle"};
   for (int s = 0; s < 5; ++s)
-    if (name == stages[s]) {
+    if (name == stages[s] || name == std::string(stages[s]) + "1" || name == std::string(stages[s]) + "2") {
+      const bool own = name == stages[s];
+      cairo_save(cr);
+      if (own) {
+        cairo_translate(cr, 0, c.h);
+        cairo_scale(cr, 1, -1);
+      }
       double ww = 360 + s * 150, x0 = (c.w - ww) / 2, y0 = 40, hh = 150 + s * 25;
       cairo_rectangle(cr, x0 + 8, y0 + 10, ww, hh);
       cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
@@ -600,6 +609,7 @@ void battleMap(Canvas& c, const std::string& name, bool winter, Detail d) {
       cairo_rectangle(cr, c.w / 2.0 - 40, y0 + hh - 10, 80, 40);
       setColor(cr, hex("#4a3420"));
       cairo_fill(cr);
+      cairo_restore(cr);
     }
   if (winter && d.high) {
     for (int i = 0; i < 600; ++i) {
@@ -653,8 +663,10 @@ void mapJobs(const Config& cfg, std::vector<Job>& jobs) {
         }
         o.png("graphics", folder + "/map_preview_s" + std::to_string(season) + ".png", pv.s);
       });
-  const char* names[] = {"field1", "field2", "field3",  "field4",      "village1", "ruins1",
-                         "keep2",  "bailey2", "fort2", "stronghold2", "castle2"};
+  const char* names[] = {"field1", "field2",  "field3", "field4",      "village1", "ruins1",
+                         "keep",   "bailey",  "fort",   "stronghold",  "castle",
+                         "keep1",  "bailey1", "fort1",  "stronghold1", "castle1",
+                         "keep2",  "bailey2", "fort2",  "stronghold2", "castle2"};
   for (const char* n : names)
     for (int v = 0; v < 4; ++v)
       jobs.push_back([n = std::string(n), v](Output& o) {

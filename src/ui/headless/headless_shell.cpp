@@ -73,14 +73,29 @@ int HeadlessShell::startWatchedProgram(const std::string& path) {
   pid_t pid;
   char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
   if (posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, environ) != 0) return 0;
+  spawned_.push_back(static_cast<int>(pid));
   return static_cast<int>(pid);
 }
 
 bool HeadlessShell::programRunning(int id) {
   if (id <= 0) return false;
   if (!spawnPrograms) return !recordedEnded_;
+  // A program once reaped is not asked again: its process id may be reused.
+  if (std::find(reaped_.begin(), reaped_.end(), id) != reaped_.end()) return false;
   int status = 0;
-  return waitpid(static_cast<pid_t>(id), &status, WNOHANG) == 0;
+  if (waitpid(static_cast<pid_t>(id), &status, WNOHANG) == 0) return true;
+  reaped_.push_back(id);
+  return false;
+}
+
+bool HeadlessShell::waitSpawnedPrograms(int64_t timeoutMs) {
+  for (int64_t waited = 0;; waited += 10) {
+    bool running = false;
+    for (int pid : spawned_) running = programRunning(pid) || running;
+    if (!running) return true;
+    if (waited >= timeoutMs) return false;
+    usleep(10 * 1000);
+  }
 }
 
 void HeadlessShell::endProgram() {

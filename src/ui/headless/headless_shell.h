@@ -49,6 +49,9 @@ class HeadlessShell : public Shell {
   int startWatchedProgram(const std::string& path) override;
   bool programRunning(int id) override;
   void endRecordedPrograms() { recordedEnded_ = true; }
+  // Waits in real time (the virtual clock stands) until every spawned watched program has
+  // ended, at most timeoutMs; false when one still runs.
+  bool waitSpawnedPrograms(int64_t timeoutMs);
   [[noreturn]] void endProgram() override;
   bool ended() const { return ended_; }
 
@@ -84,6 +87,8 @@ class HeadlessShell : public Shell {
   std::vector<std::string> boxes_;
   std::vector<std::string> programs_;
   bool recordedEnded_ = false;
+  std::vector<int> spawned_;  // watched programs started for real
+  std::vector<int> reaped_;   // those of them seen to end
 };
 
 }  // namespace fief

@@ -341,6 +341,12 @@ class Runner {
       }
       std::string err;
       if (!writeFightOut(gamePath(kFightOutFile), out, err)) fail(err);
+    } else if (cmd == "wait-programs") {
+      // Spawned programs run in real time: wait for them (the virtual clock stands still).
+      if (!shell_.spawnPrograms) fail("wait-programs waits for spawned programs (--spawn)");
+      const long long secs = w.size() > 1 ? std::stoll(w[1]) : 60;
+      if (secs < 0 || secs > 3600) fail("wait-programs waits 0 to 3600 seconds: " + w[1]);
+      if (!shell_.waitSpawnedPrograms(secs * 1000)) fail("a started program still runs after " + std::to_string(secs) + " s");
     } else if (cmd == "end-programs") {
       // The recorded programs end (as a battle program that exits or crashes).
       shell_.endRecordedPrograms();

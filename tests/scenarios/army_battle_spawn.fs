@@ -1,0 +1,53 @@
+#@ run-options: --spawn
+# Battles fought by the real battle program, calculated at once (the auto-calculation
+# option): the program runs in real time, writes its results and the status, and the
+# campaign reads and applies them on the next tick of BattleTimer. A strong camp wins at
+# the first field; a handful of club men loses at the second.
+seed 4
+start
+click TipsFrm.CloseLbl
+set Advanced.AutoCalcOption -1
+# The first army: 600 heavy horsemen and 400 paladins
+set CampComposition[0] [0, 0, 0, 0, 0, 0, 0, 600, 0, 0, 400, 0, 0, 0]
+set ArmyCampSoldiers[0] 1000
+# The first field is held by 30 club men
+set OpponentArmySlots[1] [0, 0, 30, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
+set CampWaypoint[0] 39
+set CampMovesLeft[0] 3
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo40
+expect-open MsgFrm
+click MsgFrm.OkAniBtn
+wait 4000
+expect-query programs = {"started": ["battledata.rz"], "ended": false}
+wait-programs
+expect-query file fight_status.rz = {"exists": true, "size": 3, "text": "2\r\n"}
+wait 4000
+expect-open ResultsFrm
+expect-query file fight_status.rz = {"exists": true, "size": 3, "text": "0\r\n"}
+expect-screen ResultsFrm.OutcomeLbl text = "Victory!"
+expect MapEventFlags[0] = -1
+click ResultsFrm.OkAniBtn
+expect-open !ResultsFrm
+expect MapEventFlags[0] = 0
+expect CampExists[0] = -1
+
+# Twenty club men against 500 heavy horsemen at the second field
+set CampComposition[0] [0, 0, 20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
+set ArmyCampSoldiers[0] 20
+set OpponentArmySlots[2] [0, 0, 0, 0, 0, 0, 0, 500, 0, 0, 0, 0, 0, 0]
+set CampWaypoint[0] 50
+set CampMovesLeft[0] 3
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo51
+expect BattleSite = 2
+click MsgFrm.OkAniBtn
+wait 4000
+wait-programs
+wait 4000
+expect-open ResultsFrm
+expect-screen ResultsFrm.OutcomeLbl text = "Defeat!"
+expect-screen ResultsFrm.CropsLbl text = "-"
+click ResultsFrm.OkAniBtn
+expect MapEventFlags[1] = -1
+expect-query file fight_status.rz = {"exists": true, "size": 3, "text": "0\r\n"}

@@ -1,0 +1,58 @@
+# A battle of the rivals' turn waits for the end of turn to be over; it lives only in
+# memory, so no game is saved while it waits, and a game loaded meanwhile does not
+# inherit it. Rival lord 1's host arrives at the gate held by the first army.
+seed 5
+start
+click TipsFrm.CloseLbl
+set Rival1.Active -1
+set Rival1.Gold 20000
+set Rival1.Morale 40
+# his fame was told long ago
+set Rival1.Values[5] -1
+# army A (EnemyCamp 2): 300 archers, 100 club men, marching on the castle, strength 8
+set EnemyCamp[1][1] 300
+set EnemyCamp[1][2] 100
+set Rival1.Values[6] 8
+set Rival1.Bytes[1] 3
+set Rival1AttackState 1
+set CampWaypoint[0] 1
+set CastleGarrisonCamp 1
+set Gold 20000
+set Crops 20000
+set Meat 5000
+click Camp1Frm.EndTurnBtn
+set Rival1AttackState 0
+click Camp1Frm.EndTurnBtn
+expect Rival1AttackState = 201
+wait 250
+expect-query programs = {"started": [], "ended": false}
+key Camp1Frm F6
+expect-screen MsgFrm.MsgLbl text = "A battle is about to begin: the game can be saved once it has been fought."
+click MsgFrm.OkAniBtn
+expect-query file "Save Game/QuickSave.s15" = {"exists": false}
+wait 1000
+expect-query programs = {"started": ["battledata.rz"], "ended": false}
+wait 4000
+fight-out 1 120 180 150,100,100,100,100,50,50,10,10,10,5,100,0,2 180,0,40,0,0,0,0,0,0,0,0,0,0,0
+put fight_status.rz 2
+wait 8000
+click ResultsFrm.OkAniBtn
+expect Rival1AttackState = 200
+# Fought: the game saves again.
+key Camp1Frm F6
+expect-screen MsgFrm.MsgLbl text = "The game has been saved."
+click MsgFrm.OkAniBtn
+expect-query file "Save Game/QuickSave.s15" = {"exists": true, "size": 792}
+# The host (home with its survivors) attacks again; the quick save is loaded while that
+# battle waits: it is dropped with the game that was left.
+set Rival1AttackState 0
+click Camp1Frm.EndTurnBtn
+expect Rival1AttackState = 201
+wait 250
+key Camp1Frm F7
+expect-screen MsgFrm.MsgLbl text = "The game has been loaded."
+click MsgFrm.OkAniBtn
+expect Rival1AttackState = 200
+wait 5000
+expect-query programs = {"started": ["battledata.rz"], "ended": false}
+expect-open !EndTurnFrm
