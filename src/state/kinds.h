@@ -51,7 +51,6 @@ enum EventKind : uint8_t {
   kLaySiege2Event = 13,
   kStormCastle1Event = 14,   // storm the castle besieged at site 1; site 2 is the next kind
   kStormCastle2Event = 15,
-  kBattlefieldEvent = 16,    // the rival armies meet the selected camp on the battlefield
   kGiftThanksEvent = 19,     // a rival thanks for a gift
   kOsricClaimEvent = 20,     // every 35th turn (harder difficulties): the claim on village 1
   kMercenaryDrillEvent = 21, // every 47th turn (harder difficulties)
