@@ -4,16 +4,13 @@
 #include "map/camp1_frm.h"
 #include "state/arith.h"
 #include "text_names.h"
+#include "ui/dialog_frm.h"
 
 namespace fief {
 
-class PeopleFrm : public Form {
+class PeopleFrm : public DialogFrm {
  public:
-  explicit PeopleFrm(Game& g) : Form(g, "PeopleFrm") {
-    Control& t = add(label("TitleLbl", 24, 16, 512, 28));
-    t.Title = true;
-    t.FontSize = 16;
-    t.Align = 1;
+  explicit PeopleFrm(Game& g) : DialogFrm(g, "PeopleFrm", txt::captions::PeopleTitle) {
     const char* rows[6][2] = {{"PeopleCaptionLbl", "PeopleLbl"},       {"HappinessCaptionLbl", "HappinessLbl"},
                               {"HealthCaptionLbl", "HealthLbl"},       {"RegrutedCaptionLbl", "RegrutedLbl"},
                               {"AvailableCaptionLbl", "AvailableLbl"}, {"PreviousCaptionLbl", "PreviousLbl"}};
@@ -31,8 +28,7 @@ class PeopleFrm : public Form {
     add(label("CropsHappyLbl", 450, 148, 80, 22));
     add(label("FromFoodCaptionLbl", 340, 188, 200, 22));
     add(label("FromFoodLbl", 450, 188, 80, 22));
-    add(button("OkAniBtn", 210, 350, 140, 40));
-    onClick("OkAniBtn", [this] { close(); });
+    addOk(350);
     onClick("MeatOption", [this] {
       g_.s.EatMeat = toFlag(ctl("MeatOption").Checked);
       refresh();
@@ -43,8 +39,7 @@ class PeopleFrm : public Form {
     });
   }
 
-  void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), txt::captions::PeopleTitle);
+  void Dialog_Load() override {
     g_.ShowText(ctl("PeopleCaptionLbl"), txt::captions::People);
     g_.ShowText(ctl("HappinessCaptionLbl"), txt::captions::Happiness);
     g_.ShowText(ctl("HealthCaptionLbl"), txt::captions::Health);
@@ -55,12 +50,7 @@ class PeopleFrm : public Form {
     g_.ShowText(ctl("FromFoodCaptionLbl"), txt::campaign1::FromFood);
     g_.ShowText(ctl("MeatOption"), txt::campaign1::FeedMeat);
     g_.ShowText(ctl("CropsOption"), txt::campaign1::FeedCrops);
-    ctl("OkAniBtn").Caption = g_.text(txt::captions::Ok);
     refresh();
-  }
-
-  void Form_KeyUp(Key k) override {
-    if (k == Key::Enter || k == Key::Escape) close();
   }
 
  private:

@@ -4,16 +4,13 @@
 #include "county/county_rules.h"
 #include "map/camp1_frm.h"
 #include "text_names.h"
+#include "ui/dialog_frm.h"
 
 namespace fief {
 
-class ScienceFrm : public Form {
+class ScienceFrm : public DialogFrm {
  public:
-  explicit ScienceFrm(Game& g) : Form(g, "ScienceFrm") {
-    Control& t = add(label("TitleLbl", 24, 16, 432, 28));
-    t.Title = true;
-    t.FontSize = 16;
-    t.Align = 1;
+  explicit ScienceFrm(Game& g) : DialogFrm(g, "ScienceFrm", txt::captions::Science, CloseKeys::Escape) {
     add(label("LevelCaptionLbl", 40, 52, 200, 22));
     add(label("LevelLbl", 250, 52, 100, 22));
     add(label("CostCaptionLbl", 40, 86, 400, 22)).Title = true;
@@ -30,7 +27,7 @@ class ScienceFrm : public Form {
     add(label("MeatLbl", 250, 250, 120, 22));
     add(label("StatusLbl", 40, 280, 400, 22));
     add(label("Helper", 24, 306, 432, 20)).FontSize = 10;
-    add(button("OkAniBtn", 30, 330, 130, 40));
+    addOk(330, 30, 130);
     add(button("CancelAniBtn", 175, 330, 130, 40));
     add(button("Noanibtn", 320, 330, 130, 40));
     onClick("OkAniBtn", [this] {
@@ -52,8 +49,7 @@ class ScienceFrm : public Form {
     onClick("Noanibtn", [this] { close(); });
   }
 
-  void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), txt::captions::Science);
+  void Dialog_Load() override {
     g_.ShowText(ctl("LevelCaptionLbl"), txt::captions::ScienceLevel);
     g_.ShowText(ctl("CostCaptionLbl"), txt::captions::CostResearch);
     g_.ShowText(ctl("GainsCaptionLbl"), txt::captions::Gains);
@@ -62,7 +58,6 @@ class ScienceFrm : public Form {
     g_.ShowText(ctl("PeopleCaptionLbl"), txt::captions::People);
     g_.ShowText(ctl("CropsCaptionLbl"), txt::captions::Crops);
     g_.ShowText(ctl("MeatCaptionLbl"), txt::captions::Meat);
-    ctl("OkAniBtn").Caption = g_.text(txt::captions::Ok);
     ctl("CancelAniBtn").Caption = g_.text(txt::captions::Cancel);
     ctl("Noanibtn").Caption = g_.text(txt::captions::Close);
     ctl("Helper").Caption.clear();
@@ -80,10 +75,6 @@ class ScienceFrm : public Form {
     ctl("CropsLbl").Caption = "+" + std::to_string(250 * L);
     ctl("MeatLbl").Caption = "+" + std::to_string(13 * L);
     showStatus();
-  }
-
-  void Form_KeyUp(Key k) override {
-    if (k == Key::Escape) close();
   }
 
  private:
