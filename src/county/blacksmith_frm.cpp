@@ -64,17 +64,17 @@ class BlacksmithFrm : public DialogFrm {
       g_.form("ArmouryFrm").showModal();
     });
     onClick("ArmouryOption", [this] { ctl("ArmouryPnl").Visible = ctl("ArmouryOption").Checked; });
+    captions({{"WoodCostCaptionLbl", txt::campaign1::WoodCost},
+              {"OreCostCaptionLbl", txt::campaign1::OreCost},
+              {"BatchCaptionLbl", txt::campaign1::Batch},
+              {"UsedByCaptionLbl", txt::campaign1::UsedBy},
+              {"ArmouryOption", txt::captions::Armoury},
+              {"CancelAniBtn", txt::captions::Cancel},
+              {"Noanibtn", txt::captions::Close},
+              {"ArmouryBtn", txt::captions::Armoury}});
   }
 
   void Dialog_Load() override {
-    g_.ShowText(ctl("WoodCostCaptionLbl"), txt::campaign1::WoodCost);
-    g_.ShowText(ctl("OreCostCaptionLbl"), txt::campaign1::OreCost);
-    g_.ShowText(ctl("BatchCaptionLbl"), txt::campaign1::Batch);
-    g_.ShowText(ctl("UsedByCaptionLbl"), txt::campaign1::UsedBy);
-    g_.ShowText(ctl("ArmouryOption"), txt::captions::Armoury);
-    ctl("CancelAniBtn").Caption = g_.text(txt::captions::Cancel);
-    ctl("Noanibtn").Caption = g_.text(txt::captions::Close);
-    ctl("ArmouryBtn").Caption = g_.text(txt::captions::Armoury);
     ctl("Helper").Caption.clear();
     for (int i = 1; i <= 11; ++i) ctl(kItemButtons[i]).Caption = itemName(g_, i);
     const int sel = g_.s.BlacksmithSelection ? g_.s.BlacksmithSelection : g_.s.BlacksmithOrder;

@@ -49,16 +49,16 @@ class BuildFrm : public DialogFrm {
       done();
     });
     onClick("Noanibtn", [this] { close(); });
+    captions({{"GoldCaptionLbl", txt::captions::Gold},
+              {"WoodCaptionLbl", txt::captions::Wood},
+              {"StoneCaptionLbl", txt::captions::Stone},
+              {"TurnsCaptionLbl", txt::campaign1::TurnsLeft},
+              {"Noanibtn", txt::captions::Close}});
   }
 
   void Dialog_Load() override {
     selected = 0;
-    g_.ShowText(ctl("GoldCaptionLbl"), txt::captions::Gold);
-    g_.ShowText(ctl("WoodCaptionLbl"), txt::captions::Wood);
-    g_.ShowText(ctl("StoneCaptionLbl"), txt::captions::Stone);
-    g_.ShowText(ctl("TurnsCaptionLbl"), txt::campaign1::TurnsLeft);
     ctl("CancelAniBtn").Caption = g_.text(txt::captions::Cancel);
-    ctl("Noanibtn").Caption = g_.text(txt::captions::Close);
     ctl("Helper").Caption.clear();
     const GameState& s = g_.s;
     const bool underWay = s.BuildTurnsLeft != kNone;

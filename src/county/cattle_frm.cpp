@@ -17,14 +17,14 @@ class CattleFrm : public DialogFrm {
       add(label(rows[i][1], 290, 64 + i * 34, 150, 22));
     }
     addOk(290);
+    captions({{"ProductionCaptionLbl", txt::campaign1::Production},
+              {"PeopleCaptionLbl", txt::campaign1::AtWork},
+              {"WolfsCaptionLbl", txt::campaign1::LostWolves},
+              {"YieldCaptionLbl", txt::campaign1::YieldPerPasture}});
   }
 
   void Dialog_Load() override {
     const GameState& s = g_.s;
-    g_.ShowText(ctl("ProductionCaptionLbl"), txt::campaign1::Production);
-    g_.ShowText(ctl("PeopleCaptionLbl"), txt::campaign1::AtWork);
-    g_.ShowText(ctl("WolfsCaptionLbl"), txt::campaign1::LostWolves);
-    g_.ShowText(ctl("YieldCaptionLbl"), txt::campaign1::YieldPerPasture);
     const long pastures = Fix(s.PasturePeople / 45.0);
     ctl("CattleLbl").Caption = "+" + std::to_string(pastures * s.MeatYield);
     ctl("PeopleLbl").Caption = std::to_string(s.PasturePeople);

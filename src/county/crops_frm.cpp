@@ -18,17 +18,17 @@ class CropsFrm : public DialogFrm {
       add(label(rows[i][1], 290, 64 + i * 34, 150, 22));
     }
     addOk(290);
+    captions({{"ProductionCaptionLbl", txt::campaign1::Production},
+              {"PeopleCaptionLbl", txt::campaign1::AtWork},
+              {"FieldCaptionLbl", txt::campaign1::CropField},
+              {"BirdsCaptionLbl", txt::campaign1::LostBirds},
+              {"YieldCaptionLbl", txt::campaign1::YieldPerField}});
   }
 
   void Dialog_Load() override {
     const GameState& s = g_.s;
-    g_.ShowText(ctl("ProductionCaptionLbl"), txt::campaign1::Production);
-    g_.ShowText(ctl("PeopleCaptionLbl"), txt::campaign1::AtWork);
     // A crop field's yield before the birds, the birds' share, then the yield per field
     // that the harvest brings (as the cattle screen's yield per pasture).
-    g_.ShowText(ctl("FieldCaptionLbl"), txt::campaign1::CropField);
-    g_.ShowText(ctl("BirdsCaptionLbl"), txt::campaign1::LostBirds);
-    g_.ShowText(ctl("YieldCaptionLbl"), txt::campaign1::YieldPerField);
     const long fields = Fix(s.CropFieldPeople / 100.0);
     ctl("CropsLbl").Caption = "+" + std::to_string(fields * s.CropYield);
     ctl("PeopleLbl").Caption = std::to_string(s.CropFieldPeople);

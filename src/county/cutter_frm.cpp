@@ -26,12 +26,12 @@ class CutterScreen : public DialogFrm {
     add(label("ProductionLbl", 290, 240, 200, 22));
     add(label("SlotPeopleLbl", 40, 280, 480, 22)).FontSize = 10;
     addOk(330);
+    captions({{"AvailableCaptionLbl", txt::campaign1::AvailablePeople},
+              {"PeopleCaptionLbl", txt::campaign1::AtWork},
+              {"ProductionCaptionLbl", txt::campaign1::Production}});
   }
 
   void Dialog_Load() override {
-    g_.ShowText(ctl("AvailableCaptionLbl"), txt::campaign1::AvailablePeople);
-    g_.ShowText(ctl("PeopleCaptionLbl"), txt::campaign1::AtWork);
-    g_.ShowText(ctl("ProductionCaptionLbl"), txt::campaign1::Production);
     refresh();
   }
 

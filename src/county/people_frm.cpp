@@ -37,19 +37,19 @@ class PeopleFrm : public DialogFrm {
       g_.s.EatCrops = toFlag(ctl("CropsOption").Checked);
       refresh();
     });
+    captions({{"PeopleCaptionLbl", txt::captions::People},
+              {"HappinessCaptionLbl", txt::captions::Happiness},
+              {"HealthCaptionLbl", txt::captions::Health},
+              {"RegrutedCaptionLbl", txt::campaign1::SoldiersCamps},
+              {"AvailableCaptionLbl", txt::campaign1::IdlePeople},
+              {"PreviousCaptionLbl", txt::campaign1::LastSeason},
+              {"FromTaxCaptionLbl", txt::campaign1::FromTaxes},
+              {"FromFoodCaptionLbl", txt::campaign1::FromFood},
+              {"MeatOption", txt::campaign1::FeedMeat},
+              {"CropsOption", txt::campaign1::FeedCrops}});
   }
 
   void Dialog_Load() override {
-    g_.ShowText(ctl("PeopleCaptionLbl"), txt::captions::People);
-    g_.ShowText(ctl("HappinessCaptionLbl"), txt::captions::Happiness);
-    g_.ShowText(ctl("HealthCaptionLbl"), txt::captions::Health);
-    g_.ShowText(ctl("RegrutedCaptionLbl"), txt::campaign1::SoldiersCamps);
-    g_.ShowText(ctl("AvailableCaptionLbl"), txt::campaign1::IdlePeople);
-    g_.ShowText(ctl("PreviousCaptionLbl"), txt::campaign1::LastSeason);
-    g_.ShowText(ctl("FromTaxCaptionLbl"), txt::campaign1::FromTaxes);
-    g_.ShowText(ctl("FromFoodCaptionLbl"), txt::campaign1::FromFood);
-    g_.ShowText(ctl("MeatOption"), txt::campaign1::FeedMeat);
-    g_.ShowText(ctl("CropsOption"), txt::campaign1::FeedCrops);
     refresh();
   }
 

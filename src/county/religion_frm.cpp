@@ -50,11 +50,11 @@ class ReligionFrm : public DialogFrm {
       stake ? stake->refuse() : RefuseStake(g_);
       decided("+12");
     });
+    captions({{"HappinessCaptionLbl", txt::captions::ReligionHappiness}});
   }
 
   void Dialog_Load() override {
     g_.ShowText(ctl("TitheCaptionLbl"), txt::captions::ChurchTithe);
-    g_.ShowText(ctl("HappinessCaptionLbl"), txt::captions::ReligionHappiness);
     ctl("TaxOkAniBtn").Caption = g_.text(txt::captions::Accept);
     ctl("TaxNoAniBtn").Caption = g_.text(txt::captions::Refuse);
     ctl("StakeOkAniBtn").Caption = g_.text(txt::captions::Accept);

@@ -47,19 +47,19 @@ class ScienceFrm : public DialogFrm {
       if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
     });
     onClick("Noanibtn", [this] { close(); });
+    captions({{"LevelCaptionLbl", txt::captions::ScienceLevel},
+              {"CostCaptionLbl", txt::captions::CostResearch},
+              {"GainsCaptionLbl", txt::captions::Gains},
+              {"GoldCaptionLbl", txt::captions::Gold},
+              {"OreCaptionLbl", txt::captions::Ore},
+              {"PeopleCaptionLbl", txt::captions::People},
+              {"CropsCaptionLbl", txt::captions::Crops},
+              {"MeatCaptionLbl", txt::captions::Meat},
+              {"CancelAniBtn", txt::captions::Cancel},
+              {"Noanibtn", txt::captions::Close}});
   }
 
   void Dialog_Load() override {
-    g_.ShowText(ctl("LevelCaptionLbl"), txt::captions::ScienceLevel);
-    g_.ShowText(ctl("CostCaptionLbl"), txt::captions::CostResearch);
-    g_.ShowText(ctl("GainsCaptionLbl"), txt::captions::Gains);
-    g_.ShowText(ctl("GoldCaptionLbl"), txt::captions::Gold);
-    g_.ShowText(ctl("OreCaptionLbl"), txt::captions::Ore);
-    g_.ShowText(ctl("PeopleCaptionLbl"), txt::captions::People);
-    g_.ShowText(ctl("CropsCaptionLbl"), txt::captions::Crops);
-    g_.ShowText(ctl("MeatCaptionLbl"), txt::captions::Meat);
-    ctl("CancelAniBtn").Caption = g_.text(txt::captions::Cancel);
-    ctl("Noanibtn").Caption = g_.text(txt::captions::Close);
     ctl("Helper").Caption.clear();
   }
 

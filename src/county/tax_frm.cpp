@@ -27,11 +27,11 @@ class TaxFrm : public DialogFrm {
       refresh();
     });
     onClick("OkAniBtn", [this] { close(); });
+    captions({{"GoldCaptionLbl", txt::campaign1::ExpectedIncome},
+              {"HappinessCaptionLbl", txt::captions::Happiness}});
   }
 
   void Dialog_Load() override {
-    g_.ShowText(ctl("GoldCaptionLbl"), txt::campaign1::ExpectedIncome);
-    g_.ShowText(ctl("HappinessCaptionLbl"), txt::captions::Happiness);
     refresh();
   }
 

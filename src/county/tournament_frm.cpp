@@ -44,14 +44,14 @@ class TournamentFrm : public DialogFrm {
       question ? question->decline() : DeclineTournament(g_);
       done();
     });
+    captions({{"CostCaptionLbl", txt::campaign1::Price},
+              {"StakeCaptionLbl", txt::campaign1::Stake},
+              {"Noanibtn", txt::captions::Refuse}});
   }
 
   void Dialog_Load() override {
     stake = 0;
-    ctl("CostCaptionLbl").Caption = g_.text(txt::campaign1::Price);
     ctl("CostLbl").Caption = std::to_string(kTournamentCost);
-    g_.ShowText(ctl("StakeCaptionLbl"), txt::campaign1::Stake);
-    ctl("Noanibtn").Caption = g_.text(txt::captions::Refuse);
     ctl("Helper").Caption.clear();
     show();
   }

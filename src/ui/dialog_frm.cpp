@@ -17,9 +17,14 @@ Control& DialogFrm::addOk(int top, int left, int width, TextId caption) {
   return ok;
 }
 
+void DialogFrm::captions(std::initializer_list<std::pair<const char*, TextId>> texts) {
+  for (const auto& [control, text] : texts) captions_.emplace_back(control, text);
+}
+
 void DialogFrm::Form_Load() {
   g_.ShowText(ctl("TitleLbl"), title_);
   if (Control* ok = find("OkAniBtn")) ok->Caption = g_.text(okCaption_);
+  for (const auto& [control, text] : captions_) g_.ShowText(ctl(control), text);
   Dialog_Load();
 }
 

@@ -5,7 +5,10 @@
 // something else (ordering, accepting) after addOk.
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "campaign/game.h"
 #include "text_names.h"
@@ -17,7 +20,8 @@ class DialogFrm : public Form {
   // Which keys close the dialog while its OK button is on view.
   enum class CloseKeys { EnterAndEscape, Escape, None };
 
-  // Shows the title and the OK button's caption, then the screen's own Dialog_Load.
+  // Shows the title, the OK button's caption and the declared captions, then the
+  // screen's own Dialog_Load.
   void Form_Load() final;
   void Form_KeyUp(Key k) override;
 
@@ -27,6 +31,8 @@ class DialogFrm : public Form {
 
   // Declares the OK button at `top`, centred unless `left` is given, bound to close().
   Control& addOk(int top, int left = -1, int width = 140, TextId caption = txt::captions::Ok);
+  // The texts controls show, declared with them: shown as the dialog loads.
+  void captions(std::initializer_list<std::pair<const char*, TextId>> texts);
   // The screen's own load handler.
   virtual void Dialog_Load() {}
 
@@ -35,6 +41,7 @@ class DialogFrm : public Form {
  private:
   TextId okCaption_ = txt::captions::Ok;
   CloseKeys keys_;
+  std::vector<std::pair<std::string, TextId>> captions_;
 };
 
 }  // namespace fief

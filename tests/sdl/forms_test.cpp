@@ -3,17 +3,16 @@
 // text, and every picture it names (its background, its controls' pictures, the looks of
 // its kinds of control) is a file of the program folder in both picture sizes. Pictures
 // the generated set does not have yet are listed in tests/sdl/known_issues.txt.
-#include <fnmatch.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <set>
 
 #include "campaign/game.h"
 #include "campaign/initial_state.h"
 #include "campaign/program_start.h"
+#include "screenshot_support.h"
 #include "sdl_game_dir.h"
 #include "ui/platform/renderer.h"
 #include "ui/platform/sdl_shell.h"
@@ -22,15 +21,6 @@ namespace fs = std::filesystem;
 using namespace fief;
 
 namespace {
-
-std::vector<std::string> knownIssues() {
-  std::vector<std::string> out;
-  std::ifstream f(FIEFDOM_SOURCE_DIR "/tests/sdl/known_issues.txt");
-  std::string line;
-  while (std::getline(f, line))
-    if (!line.empty() && line[0] != '#') out.push_back(line);
-  return out;
-}
 
 // The faults of one opened form, each line prefixed with the form's name.
 std::vector<std::string> formFaults(Game& g, Form& f, const std::set<std::pair<int, int>>& read) {
@@ -99,14 +89,7 @@ TEST(Forms, EveryFormNamesWhatExists) {
   // Every form was opened but the timers' form, which never shows.
   EXPECT_EQ(checked.size() + ended + 1, registeredForms().size());
 
-  const auto known = knownIssues();
-  int fresh = 0;
-  for (const auto& p : faults) {
-    const bool isKnown = std::any_of(known.begin(), known.end(),
-                                     [&](const std::string& k) { return fnmatch(k.c_str(), p.c_str(), 0) == 0; });
-    std::printf("%s%s\n", isKnown ? "known: " : "FAULT: ", p.c_str());
-    fresh += !isKnown;
-  }
+  const int fresh = test::reportProblems(faults, "FAULT: ");
   EXPECT_EQ(fresh, 0) << "forms naming what does not exist (see the lines above)";
 }
 
