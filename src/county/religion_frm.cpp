@@ -61,7 +61,7 @@ class ReligionFrm : public DialogFrm {
     ctl("StakeNoAniBtn").Caption = g_.text(txt::captions::Refuse);
     ctl("Helper").Caption.clear();
     const bool stake = mode == Mode::Stake;
-    g_.ShowText(ctl("MsgLbl"), stake ? 96 : 95, 1);
+    g_.ShowText(ctl("MsgLbl"), stake ? txt::campaign::StakeQuestion : txt::campaign::TitheDemand);
     ctl("TitheCaptionLbl").Visible = ctl("TitheLbl").Visible = !stake;
     ctl("TitheLbl").Caption = std::to_string(g_.s.ChurchTithe);
     ctl("HappinessLbl").Caption = stake ? "- 22" : "- 10";
