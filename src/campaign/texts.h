@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <set>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -52,6 +53,9 @@ class TextTables {
   std::string text(TextId t) const { return text(t.table, t.entry); }
   bool has(int table, int entry) const;
   bool has(TextId t) const { return has(t.table, t.entry); }
+  // When set, every entry read through text() is recorded in it (a test's record of the
+  // texts a screen shows).
+  mutable std::set<std::pair<int, int>>* readLog = nullptr;
 
  private:
   std::array<std::vector<TextEntry>, 7> tables_;

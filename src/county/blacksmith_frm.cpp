@@ -4,6 +4,7 @@
 #include "county/county_rules.h"
 #include "map/camp1_frm.h"
 #include "text_names.h"
+#include "ui/dialog_frm.h"
 
 namespace fief {
 
@@ -14,13 +15,9 @@ const char* const kStockLabels[12] = {"",         "BowLbl",  "ClubLbl",  "SwordL
                                       "MaceLbl",  "PikeLbl", "CrossLbl", "ChainMailLbl", "PlateLbl",    "ShieldLbl"};
 }  // namespace
 
-class BlacksmithFrm : public Form {
+class BlacksmithFrm : public DialogFrm {
  public:
-  explicit BlacksmithFrm(Game& g) : Form(g, "BlacksmithFrm") {
-    Control& t = add(label("TitleLbl", 24, 16, 652, 28));
-    t.Title = true;
-    t.FontSize = 16;
-    t.Align = 1;
+  explicit BlacksmithFrm(Game& g) : DialogFrm(g, "BlacksmithFrm", txt::captions::Blacksmith, CloseKeys::Escape) {
     for (int i = 1; i <= 11; ++i) {
       add(button(kItemButtons[i], 24, 52 + (i - 1) * 36, 150, 32));
       onClick(kItemButtons[i], [this, i] { select(i); });
@@ -47,7 +44,7 @@ class BlacksmithFrm : public Form {
       l.FontSize = 9;
     }
     add(label("Helper", 24, 440, 652, 20)).FontSize = 10;
-    add(button("OkAniBtn", 40, 468, 130, 40));
+    addOk(468, 40, 130);
     add(button("CancelAniBtn", 190, 468, 130, 40));
     add(button("ArmouryBtn", 340, 468, 150, 40));
     add(button("Noanibtn", 510, 468, 130, 40));
@@ -67,19 +64,17 @@ class BlacksmithFrm : public Form {
       g_.form("ArmouryFrm").showModal();
     });
     onClick("ArmouryOption", [this] { ctl("ArmouryPnl").Visible = ctl("ArmouryOption").Checked; });
+    captions({{"WoodCostCaptionLbl", txt::campaign1::WoodCost},
+              {"OreCostCaptionLbl", txt::campaign1::OreCost},
+              {"BatchCaptionLbl", txt::campaign1::Batch},
+              {"UsedByCaptionLbl", txt::campaign1::UsedBy},
+              {"ArmouryOption", txt::captions::Armoury},
+              {"CancelAniBtn", txt::captions::Cancel},
+              {"Noanibtn", txt::captions::Close},
+              {"ArmouryBtn", txt::captions::Armoury}});
   }
 
-  void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), txt::captions::Blacksmith);
-    g_.ShowText(ctl("WoodCostCaptionLbl"), txt::campaign1::WoodCost);
-    g_.ShowText(ctl("OreCostCaptionLbl"), txt::campaign1::OreCost);
-    g_.ShowText(ctl("BatchCaptionLbl"), txt::campaign1::Batch);
-    g_.ShowText(ctl("UsedByCaptionLbl"), txt::campaign1::UsedBy);
-    g_.ShowText(ctl("ArmouryOption"), txt::captions::Armoury);
-    ctl("OkAniBtn").Caption = g_.text(txt::captions::Ok);
-    ctl("CancelAniBtn").Caption = g_.text(txt::captions::Cancel);
-    ctl("Noanibtn").Caption = g_.text(txt::captions::Close);
-    ctl("ArmouryBtn").Caption = g_.text(txt::captions::Armoury);
+  void Dialog_Load() override {
     ctl("Helper").Caption.clear();
     for (int i = 1; i <= 11; ++i) ctl(kItemButtons[i]).Caption = itemName(g_, i);
     const int sel = g_.s.BlacksmithSelection ? g_.s.BlacksmithSelection : g_.s.BlacksmithOrder;

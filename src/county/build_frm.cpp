@@ -5,6 +5,7 @@
 #include "county/county_screens.h"
 #include "map/camp1_frm.h"
 #include "text_names.h"
+#include "ui/dialog_frm.h"
 
 namespace fief {
 
@@ -13,15 +14,11 @@ const char* const kBuildButtons[11] = {"",        "BlacksmithBtn", "BaracksBtn",
                                        "KeepBtn", "BailyBtn",      "FortBtn",    "BunkerBtn",  "CastleBtn"};
 }
 
-class BuildFrm : public Form {
+class BuildFrm : public DialogFrm {
  public:
   int selected = 0;  // the building chosen on the screen
 
-  explicit BuildFrm(Game& g) : Form(g, "BuildFrm") {
-    Control& t = add(label("TitleLbl", 24, 16, 592, 28));
-    t.Title = true;
-    t.FontSize = 16;
-    t.Align = 1;
+  explicit BuildFrm(Game& g) : DialogFrm(g, "BuildFrm", txt::captions::Build, CloseKeys::Escape) {
     for (int k = 1; k <= 10; ++k) {
       const int col = (k - 1) / 5, row = (k - 1) % 5;
       // The buttons start below the medallion of the top left corner.
@@ -43,7 +40,7 @@ class BuildFrm : public Form {
     add(label("TurnsCaptionLbl", 436, 208, 90, 22));
     add(label("TurnsLbl", 526, 208, 80, 22));
     add(label("Helper", 24, 340, 592, 20)).FontSize = 10;
-    add(button("OkAniBtn", 100, 400, 130, 40));
+    addOk(400, 100, 130);
     add(button("CancelAniBtn", 255, 400, 130, 40));
     add(button("Noanibtn", 410, 400, 130, 40));
     onClick("OkAniBtn", [this] { order(); });
@@ -52,18 +49,16 @@ class BuildFrm : public Form {
       done();
     });
     onClick("Noanibtn", [this] { close(); });
+    captions({{"GoldCaptionLbl", txt::captions::Gold},
+              {"WoodCaptionLbl", txt::captions::Wood},
+              {"StoneCaptionLbl", txt::captions::Stone},
+              {"TurnsCaptionLbl", txt::campaign1::TurnsLeft},
+              {"Noanibtn", txt::captions::Close}});
   }
 
-  void Form_Load() override {
+  void Dialog_Load() override {
     selected = 0;
-    g_.ShowText(ctl("TitleLbl"), txt::captions::Build);
-    g_.ShowText(ctl("GoldCaptionLbl"), txt::captions::Gold);
-    g_.ShowText(ctl("WoodCaptionLbl"), txt::captions::Wood);
-    g_.ShowText(ctl("StoneCaptionLbl"), txt::captions::Stone);
-    g_.ShowText(ctl("TurnsCaptionLbl"), txt::campaign1::TurnsLeft);
-    ctl("OkAniBtn").Caption = g_.text(txt::captions::Ok);
     ctl("CancelAniBtn").Caption = g_.text(txt::captions::Cancel);
-    ctl("Noanibtn").Caption = g_.text(txt::captions::Close);
     ctl("Helper").Caption.clear();
     const GameState& s = g_.s;
     const bool underWay = s.BuildTurnsLeft != kNone;
@@ -81,10 +76,6 @@ class BuildFrm : public Form {
       g_.ShowText(ctl("BuildingLbl"), txt::campaign1::NothingUnderConstruction);
       for (const char* l : {"GoldLbl", "WoodLbl", "StoneLbl", "TurnsLbl"}) ctl(l).Caption.clear();
     }
-  }
-
-  void Form_KeyUp(Key k) override {
-    if (k == Key::Escape) close();
   }
 
   void SelectBuilding(int kind) {

@@ -27,7 +27,9 @@ bool buildingBuilt(const GameState& s, int kind) {
   return f && isSet(*f);
 }
 
-std::string buildingName(const Rules& g, int kind) { return g.text(4, 73 + kind); }
+std::string buildingName(const Rules& g, int kind) {
+  return g.text(txt::campaign1::BlacksmithName + (kind - kBlacksmithBuilding));
+}
 
 std::string castlePicture(const GameState& s) {
   static const char* const kStages[5] = {"keep", "bailey", "fort", "stronghold", "castle"};

@@ -3,16 +3,13 @@
 #include "county/county_rules.h"
 #include "state/arith.h"
 #include "text_names.h"
+#include "ui/dialog_frm.h"
 
 namespace fief {
 
-class CropsFrm : public Form {
+class CropsFrm : public DialogFrm {
  public:
-  explicit CropsFrm(Game& g) : Form(g, "CropsFrm") {
-    Control& t = add(label("TitleLbl", 24, 16, 432, 28));
-    t.Title = true;
-    t.FontSize = 16;
-    t.Align = 1;
+  explicit CropsFrm(Game& g) : DialogFrm(g, "CropsFrm", txt::captions::CropFields) {
     const char* rows[5][2] = {{"ProductionCaptionLbl", "CropsLbl"}, {"PeopleCaptionLbl", "PeopleLbl"},
                               {"FieldCaptionLbl", "FieldLbl"},      {"BirdsCaptionLbl", "BirdsLbl"},
                               {"YieldCaptionLbl", "Crops2Lbl"}};
@@ -20,31 +17,24 @@ class CropsFrm : public Form {
       add(label(rows[i][0], 40, 64 + i * 34, 240, 22));
       add(label(rows[i][1], 290, 64 + i * 34, 150, 22));
     }
-    add(button("OkAniBtn", 170, 290, 140, 40));
-    onClick("OkAniBtn", [this] { close(); });
+    addOk(290);
+    captions({{"ProductionCaptionLbl", txt::campaign1::Production},
+              {"PeopleCaptionLbl", txt::campaign1::AtWork},
+              {"FieldCaptionLbl", txt::campaign1::CropField},
+              {"BirdsCaptionLbl", txt::campaign1::LostBirds},
+              {"YieldCaptionLbl", txt::campaign1::YieldPerField}});
   }
 
-  void Form_Load() override {
+  void Dialog_Load() override {
     const GameState& s = g_.s;
-    g_.ShowText(ctl("TitleLbl"), txt::captions::CropFields);
-    g_.ShowText(ctl("ProductionCaptionLbl"), txt::campaign1::Production);
-    g_.ShowText(ctl("PeopleCaptionLbl"), txt::campaign1::AtWork);
     // A crop field's yield before the birds, the birds' share, then the yield per field
     // that the harvest brings (as the cattle screen's yield per pasture).
-    g_.ShowText(ctl("FieldCaptionLbl"), txt::campaign1::CropField);
-    g_.ShowText(ctl("BirdsCaptionLbl"), txt::campaign1::LostBirds);
-    g_.ShowText(ctl("YieldCaptionLbl"), txt::campaign1::YieldPerField);
-    ctl("OkAniBtn").Caption = g_.text(txt::captions::Ok);
     const long fields = Fix(s.CropFieldPeople / 100.0);
     ctl("CropsLbl").Caption = "+" + std::to_string(fields * s.CropYield);
     ctl("PeopleLbl").Caption = std::to_string(s.CropFieldPeople);
     ctl("FieldLbl").Caption = std::to_string(20L * s.ScienceLevel + g_.tables.Places[CropPlace].Yield);
     ctl("BirdsLbl").Caption = std::to_string(s.CropLossToBirds);
     ctl("Crops2Lbl").Caption = "+" + std::to_string(s.CropYield);
-  }
-
-  void Form_KeyUp(Key k) override {
-    if (k == Key::Enter || k == Key::Escape) close();
   }
 };
 FIEF_REGISTER_FORM(CropsFrm);

@@ -4,16 +4,13 @@
 #include "map/camp1_frm.h"
 #include "state/arith.h"
 #include "text_names.h"
+#include "ui/dialog_frm.h"
 
 namespace fief {
 
-class PeopleFrm : public Form {
+class PeopleFrm : public DialogFrm {
  public:
-  explicit PeopleFrm(Game& g) : Form(g, "PeopleFrm") {
-    Control& t = add(label("TitleLbl", 24, 16, 512, 28));
-    t.Title = true;
-    t.FontSize = 16;
-    t.Align = 1;
+  explicit PeopleFrm(Game& g) : DialogFrm(g, "PeopleFrm", txt::captions::PeopleTitle) {
     const char* rows[6][2] = {{"PeopleCaptionLbl", "PeopleLbl"},       {"HappinessCaptionLbl", "HappinessLbl"},
                               {"HealthCaptionLbl", "HealthLbl"},       {"RegrutedCaptionLbl", "RegrutedLbl"},
                               {"AvailableCaptionLbl", "AvailableLbl"}, {"PreviousCaptionLbl", "PreviousLbl"}};
@@ -31,8 +28,7 @@ class PeopleFrm : public Form {
     add(label("CropsHappyLbl", 450, 148, 80, 22));
     add(label("FromFoodCaptionLbl", 340, 188, 200, 22));
     add(label("FromFoodLbl", 450, 188, 80, 22));
-    add(button("OkAniBtn", 210, 350, 140, 40));
-    onClick("OkAniBtn", [this] { close(); });
+    addOk(350);
     onClick("MeatOption", [this] {
       g_.s.EatMeat = toFlag(ctl("MeatOption").Checked);
       refresh();
@@ -41,26 +37,20 @@ class PeopleFrm : public Form {
       g_.s.EatCrops = toFlag(ctl("CropsOption").Checked);
       refresh();
     });
+    captions({{"PeopleCaptionLbl", txt::captions::People},
+              {"HappinessCaptionLbl", txt::captions::Happiness},
+              {"HealthCaptionLbl", txt::captions::Health},
+              {"RegrutedCaptionLbl", txt::campaign1::SoldiersCamps},
+              {"AvailableCaptionLbl", txt::campaign1::IdlePeople},
+              {"PreviousCaptionLbl", txt::campaign1::LastSeason},
+              {"FromTaxCaptionLbl", txt::campaign1::FromTaxes},
+              {"FromFoodCaptionLbl", txt::campaign1::FromFood},
+              {"MeatOption", txt::campaign1::FeedMeat},
+              {"CropsOption", txt::campaign1::FeedCrops}});
   }
 
-  void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), txt::captions::PeopleTitle);
-    g_.ShowText(ctl("PeopleCaptionLbl"), txt::captions::People);
-    g_.ShowText(ctl("HappinessCaptionLbl"), txt::captions::Happiness);
-    g_.ShowText(ctl("HealthCaptionLbl"), txt::captions::Health);
-    g_.ShowText(ctl("RegrutedCaptionLbl"), txt::campaign1::SoldiersCamps);
-    g_.ShowText(ctl("AvailableCaptionLbl"), txt::campaign1::IdlePeople);
-    g_.ShowText(ctl("PreviousCaptionLbl"), txt::campaign1::LastSeason);
-    g_.ShowText(ctl("FromTaxCaptionLbl"), txt::campaign1::FromTaxes);
-    g_.ShowText(ctl("FromFoodCaptionLbl"), txt::campaign1::FromFood);
-    g_.ShowText(ctl("MeatOption"), txt::campaign1::FeedMeat);
-    g_.ShowText(ctl("CropsOption"), txt::campaign1::FeedCrops);
-    ctl("OkAniBtn").Caption = g_.text(txt::captions::Ok);
+  void Dialog_Load() override {
     refresh();
-  }
-
-  void Form_KeyUp(Key k) override {
-    if (k == Key::Enter || k == Key::Escape) close();
   }
 
  private:

@@ -312,11 +312,11 @@ void Camp1Frm::Form_KeyUp(Key k) {
 void Camp1Frm::refreshStatus() {
   const GameState& s = g_.s;
   g_.ShowText(ctl("CountyNameLbl"), txt::levels::CountyName);
-  if (s.Season >= 1 && s.Season <= 4) g_.ShowText(ctl("SeassonLbl"), 85 + s.Season, 4);
+  if (s.Season >= 1 && s.Season <= 4) g_.ShowText(ctl("SeassonLbl"), txt::campaign1::Spring + (s.Season - 1));
   if (s.BuildTurnsLeft == kNone || s.BuildingUnderWay < kBlacksmithBuilding || s.BuildingUnderWay > kCastleBuilding)
     g_.ShowText(ctl("BuildLbl"), txt::campaign1::NothingUnderConstruction);
   else
-    ctl("BuildLbl").Caption = g_.text(4, 73 + s.BuildingUnderWay) + ": " + numberText(s.BuildTurnsLeft);
+    ctl("BuildLbl").Caption = g_.text(txt::campaign1::BlacksmithName + (s.BuildingUnderWay - kBlacksmithBuilding)) + ": " + numberText(s.BuildTurnsLeft);
   if (s.BlacksmithOrder >= 1 && s.BlacksmithOrder <= 11) {
     g_.ShowText(ctl("BlacksmithLbl"), 48 + s.BlacksmithOrder, 4);
   } else {

@@ -188,7 +188,7 @@ class ResultsFrm : public Form {
     const GameState& s = g_.s;
     const bool won = ss.out.won();
     g_.ShowText(ctl("TitleLbl"), txt::captions::BattleResults);
-    g_.ShowText(ctl("OutcomeLbl"), won ? 47 : 48, 4);
+    g_.ShowText(ctl("OutcomeLbl"), won ? txt::campaign1::Victory : txt::campaign1::Defeat);
     ctl("OutcomeLbl").ForeColor = won ? kMetColour : kWarningColour;
     const int camp = ss.request.camp;
     g_.ShowText(ctl("ArmyNameLbl"), camp >= 1 && camp <= 3 ? 111 + camp : 115, 4);

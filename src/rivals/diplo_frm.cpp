@@ -280,7 +280,7 @@ class DiploFrm : public Form {
     ctl("BuyQtyLbl").Caption = std::to_string(in.quantity) + " " + g_.text(3, 1 + buy);
     ctl("BuyGoldLbl").Caption = "-" + std::to_string(in.gold);
     const bool runs = tradeRuns(s);
-    g_.ShowText(ctl("TradeStatusLbl"), runs ? 27 : 28, 5);
+    g_.ShowText(ctl("TradeStatusLbl"), runs ? txt::levels::TradeRuns : txt::levels::TradeHalted);
     ctl("TradeStatusLbl").ForeColor = runs ? kDefaultColour : kWarningColour;
   }
 };

@@ -303,14 +303,15 @@ void Rebellion(Rules& g) {
 
 void ScheduledEvents(Rules& g) {
   const GameState& s = g.s;
-  struct Scheduled { int every; EventKind kind; int entry; bool hardOnly; };
+  using namespace txt::campaign;
+  struct Scheduled { int every; EventKind kind; TextId text; bool hardOnly; };
   static constexpr Scheduled kEvents[] = {
-      {16, kKingsLevyEvent, 106, false},    {24, kCrusadeEvent, 111, false},
-      {19, kBurnedAbbeyEvent, 112, false},  {40, kCometEvent, 113, false},
-      {20, kArmsMerchantsEvent, 114, false}, {13, kTenantsLevyEvent, 115, false},
-      {35, kOsricClaimEvent, 123, true},    {47, kMercenaryDrillEvent, 124, true}};
+      {16, kKingsLevyEvent, KingsLevy, false},         {24, kCrusadeEvent, Crusade, false},
+      {19, kBurnedAbbeyEvent, BurnedAbbey, false},     {40, kCometEvent, Comet, false},
+      {20, kArmsMerchantsEvent, ArmsMerchants, false}, {13, kTenantsLevyEvent, TenantsLevy, false},
+      {35, kOsricClaimEvent, OsricClaim, true},        {47, kMercenaryDrillEvent, MercenaryDrill, true}};
   for (const auto& e : kEvents)
-    if (s.TurnCounter % e.every == 0 && (!e.hardOnly || s.Difficulty > 1)) RaiseEvent(g, e.kind, e.entry);
+    if (s.TurnCounter % e.every == 0 && (!e.hardOnly || s.Difficulty > 1)) RaiseEvent(g, e.kind, e.text);
 }
 
 void IncomeAndProduction(Rules& g) {

@@ -137,8 +137,8 @@ class GarryFrm : public Form {
     }
     ctl("PriceLbl").Caption = (mode_ == 1 ? "- " : "+ ") + std::to_string(gold());
     ctl("ModeBtn").Visible = mode_ != 3;
-    g_.ShowText(ctl("ModeBtn"), mode_ == 1 ? 128 : 135, 4);  // the other mode: sell / buy
-    g_.ShowText(ctl("Noanibtn"), mode_ == 3 ? 28 : 23, 3);
+    g_.ShowText(ctl("ModeBtn"), mode_ == 1 ? txt::campaign1::Sell : txt::campaign1::Buy);  // the other mode: sell / buy
+    g_.ShowText(ctl("Noanibtn"), mode_ == 3 ? txt::captions::Refuse : txt::captions::Cancel);
     if (mode_ == 3) g_.ShowText(ctl("MsgLbl"), txt::campaign::KingsLevy);
     else ctl("MsgLbl").Caption.clear();
     ctl("HintLbl").Caption.clear();

@@ -6,7 +6,6 @@
 // screen or panel. Problems already reported to a screen's owner
 // are listed in tests/sdl/known_issues.txt and only printed.
 #include <SDL_image.h>
-#include <fnmatch.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,6 +17,7 @@
 #include "campaign/game.h"
 #include "campaign/program_start.h"
 #include "turn/message_log.h"
+#include "screenshot_support.h"
 #include "sdl_game_dir.h"
 #include "ui/platform/sdl_shell.h"
 
@@ -25,15 +25,6 @@ namespace fs = std::filesystem;
 using namespace fief;
 
 namespace {
-
-std::vector<std::string> knownIssues() {
-  std::vector<std::string> out;
-  std::ifstream f(FIEFDOM_SOURCE_DIR "/tests/sdl/known_issues.txt");
-  std::string line;
-  while (std::getline(f, line))
-    if (!line.empty() && line[0] != '#') out.push_back(line);
-  return out;
-}
 
 struct Mode {
   uint8_t displayMode;
@@ -146,14 +137,7 @@ TEST_P(Screenshots, EveryScreen) {
   sh.onModal = [&](Form& f) { shoot(sh, f, "BuildFrm_built"); };
   sh.showModal(g.form("BuildFrm"));
 
-  const auto known = knownIssues();
-  int fresh = 0;
-  for (const auto& p : problems) {
-    bool isKnown = std::any_of(known.begin(), known.end(),
-                               [&](const std::string& k) { return fnmatch(k.c_str(), p.c_str(), 0) == 0; });
-    std::printf("%s%s\n", isKnown ? "known: " : "PROBLEM: ", p.c_str());
-    fresh += !isKnown;
-  }
+  const int fresh = test::reportProblems(problems);
   EXPECT_EQ(fresh, 0) << "screens with problems at " << w << "x" << h << " (see the lines above and "
                       << outDir.string() << ")";
 }
