@@ -27,14 +27,21 @@ std::vector<std::string> formFaults(Game& g, Form& f, const std::set<std::pair<i
   std::vector<std::string> out;
   const std::string name = f.name();
   for (const auto& [control, ev] : f.boundEvents())
-    if (!f.has(control)) out.push_back(name + ": a handler of undeclared control " + control);
+    // A handler under the form's own name is the bare screen's (the pointer over no control).
+    if (control != name && !f.has(control)) out.push_back(name + ": a handler of undeclared control " + control);
   for (const auto& [table, entry] : read)
-    if (g.texts.text(table, entry).empty())
+    // The objective slots a level does not use (levels.txt 36..137) stay empty by design.
+    if (g.texts.text(table, entry).empty() && !(table == 5 && entry >= 36 && entry <= 137))
       out.push_back(name + ": empty text " + std::to_string(entry) + " of table " + std::to_string(table));
   for (const char* folder : {"graphics/high", "graphics/low"})
     for (const std::string& file : Renderer::formPictureFiles(f, g.dir, folder))
-      if (!fs::exists(file))
-        out.push_back(name + ": missing picture " + fs::relative(file, g.dir).string());
+      if (!fs::exists(file)) {
+        // Named as the screens name it: a picture of the graphics folder without its ending.
+        fs::path p = fs::relative(file, fs::path(g.dir) / folder);
+        if (p.extension() == ".png") p.replace_extension();
+        else p = fs::relative(file, g.dir);
+        out.push_back(name + ": missing picture " + p.string() + " (" + folder + ")");
+      }
   return out;
 }
 
@@ -56,7 +63,7 @@ TEST(Forms, EveryFormNamesWhatExists) {
   std::set<std::pair<int, int>> read;
   g.texts.readLog = &read;
   std::set<std::string> checked;
-  int ended = 0;  // forms that end the program as they open (the title programs' hand-overs)
+  std::set<std::string> ended;  // forms that end the program as they open (the title programs' hand-overs)
   // A form is checked once, when it is first open (a form may open others while it loads).
   auto check = [&](Form& f) {
     if (checked.insert(f.name()).second) {
@@ -78,7 +85,7 @@ TEST(Forms, EveryFormNamesWhatExists) {
       check(f);
     } catch (const ProgramEnded&) {
       sh.clearEnded();
-      ++ended;
+      ended.insert(name);
     } catch (const std::exception& e) {
       faults.push_back(name + ": could not be opened: " + e.what());
     }
@@ -86,8 +93,9 @@ TEST(Forms, EveryFormNamesWhatExists) {
     if (sh.openForms().empty()) sh.show(camp);
   }
   g.texts.readLog = nullptr;
-  // Every form was opened but the timers' form, which never shows.
-  EXPECT_EQ(checked.size() + ended + 1, registeredForms().size());
+  // Every form was opened (or ended the program opening) but the timers' form, which never shows.
+  for (const auto& name : registeredForms())
+    if (name != "TimerFrm") EXPECT_TRUE(checked.count(name) || ended.count(name)) << name << " was not opened";
 
   const int fresh = test::reportProblems(faults, "FAULT: ");
   EXPECT_EQ(fresh, 0) << "forms naming what does not exist (see the lines above)";
