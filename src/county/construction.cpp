@@ -75,7 +75,7 @@ void AdvanceConstruction(Rules& g) {
     *builtFlag(s, k) = kTrue;
     s.BuildingUnderWay = kNoBuilding;
     s.BuildTurnsLeft = kNone;
-    AddMessage(g, 1, txt::campaign::BuildingCompleted);  // dropped when the list is full
+    AddMessage(g, 1, txt::campaign::BuildingCompleted, buildingName(g, k));  // dropped when the list is full
   } else if (s.BuildTurnsLeft != kNone) {
     --s.BuildTurnsLeft;
   }

@@ -7,12 +7,15 @@
 namespace fief {
 
 struct Rules;
+struct GameState;
+struct GameTables;
 
 // The fields object: acts on the field SelectedField.
 namespace ClsFields {
 void SetField(Rules& g, uint8_t kind);             // FieldKind[SelectedField] = kind (0..4)
 void SetWorkers(Rules& g, uint8_t kind);           // move people for the change of kind (call before SetField)
 void CalcFood(Rules& g);                           // yields and the season's harvest
+void CalcFood(GameState& s, const GameTables& tables);
 }  // namespace ClsFields
 
 enum Cutter { WoodCutter = 0, StoneCutter = 1, OreCutter = 2 };

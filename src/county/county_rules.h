@@ -36,6 +36,13 @@ int16_t& cutterCount(GameState& s, Cutter c);
 int16_t& cutterPeople(GameState& s, Cutter c);
 int slotPeople(const Rules& g, Cutter c);
 int slotYield(const Rules& g, Cutter c);
+// Ends of turn until the harvest of a season (1 crops, 2 meat) comes in, from the season
+// now: 1 when the coming end of turn brings it (it opens that season), up to 4.
+int turnsToHarvest(int season, int harvestSeason);
+// Whether the coming end of turn feeds the people meat and crops: the ration chosen, and
+// a store that is not empty once the turn's harvest (and research done) is in.
+struct FoodOutlook { bool meat = false, crops = false; };
+FoodOutlook foodOutlook(const Rules& g);
 
 // ---- construction
 enum class OrderResult { Ordered, AlreadyUnderWay, NothingChosen, TooExpensive };

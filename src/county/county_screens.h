@@ -1,6 +1,8 @@
 // The county's views on the campaign screen and the county's question screens.
 #pragma once
 
+#include <string>
+
 #include "campaign/decisions.h"
 #include "ui/screens_only.h"
 
@@ -20,6 +22,9 @@ void RefreshCountyViews(Game& g);
 void refreshFieldCounters(Game& g);
 // One field's picture.
 void refreshFieldPicture(Game& g, int index);
+
+// When a harvest comes in, for the food screens: "this end of turn", or "3 turns from now".
+std::string harvestWhen(const Game& g, int turns);
 
 // The religion screen opened by the L key: shows the tithe last demanded, no decision.
 void OpenReligionView(Game& g);

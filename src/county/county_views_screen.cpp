@@ -106,4 +106,8 @@ void RefreshCountyViews(Game& g) {
   }
 }
 
+std::string harvestWhen(const Game& g, int turns) {
+  return turns <= 1 ? g.text(txt::campaign::HarvestThisTurn) : std::to_string(turns) + " " + g.text(txt::campaign::HarvestTurnsFromNow);
+}
+
 }  // namespace fief

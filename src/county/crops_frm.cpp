@@ -1,6 +1,7 @@
 // The crop fields' view: the harvest of all crop fields and the yield of one.
 #include "campaign/game.h"
 #include "county/county_rules.h"
+#include "county/county_screens.h"
 #include "state/arith.h"
 #include "text_names.h"
 #include "ui/dialog_frm.h"
@@ -10,12 +11,12 @@ namespace fief {
 class CropsFrm : public DialogFrm {
  public:
   explicit CropsFrm(Game& g) : DialogFrm(g, "CropsFrm", txt::captions::CropFields) {
-    const char* rows[5][2] = {{"ProductionCaptionLbl", "CropsLbl"}, {"PeopleCaptionLbl", "PeopleLbl"},
+    const char* rows[6][2] = {{"ProductionCaptionLbl", "CropsLbl"}, {"PeopleCaptionLbl", "PeopleLbl"},
                               {"FieldCaptionLbl", "FieldLbl"},      {"BirdsCaptionLbl", "BirdsLbl"},
-                              {"YieldCaptionLbl", "Crops2Lbl"}};
-    for (int i = 0; i < 5; ++i) {
-      add(label(rows[i][0], 40, 64 + i * 34, 240, 22));
-      add(label(rows[i][1], 290, 64 + i * 34, 150, 22));
+                              {"YieldCaptionLbl", "Crops2Lbl"},     {"HarvestCaptionLbl", "HarvestLbl"}};
+    for (int i = 0; i < 6; ++i) {
+      add(label(rows[i][0], 40, 60 + i * 34, 240, 22));
+      add(label(rows[i][1], 290, 60 + i * 34, 170, 22));
     }
     addOk(290);
     captions({{"ProductionCaptionLbl", txt::campaign1::Production},
@@ -35,6 +36,9 @@ class CropsFrm : public DialogFrm {
     ctl("FieldLbl").Caption = std::to_string(20L * s.ScienceLevel + g_.tables.Places[CropPlace].Yield);
     ctl("BirdsLbl").Caption = std::to_string(s.CropLossToBirds);
     ctl("Crops2Lbl").Caption = "+" + std::to_string(s.CropYield);
+    // The crop fields bring their harvest at the end of turn that opens the spring.
+    g_.ShowText(ctl("HarvestCaptionLbl"), txt::campaign::NextHarvestSpring);
+    ctl("HarvestLbl").Caption = harvestWhen(g_, turnsToHarvest(s.Season, 1));
   }
 };
 FIEF_REGISTER_FORM(CropsFrm);

@@ -82,11 +82,12 @@ void SetWorkers(Rules& g, uint8_t kind) {
   g.player().show(Sight::FieldCounters);
 }
 
-void CalcFood(Rules& g) {
-  GameState& s = g.s;
+void CalcFood(Rules& g) { CalcFood(g.s, g.tables); }
+
+void CalcFood(GameState& s, const GameTables& tables) {
   const long S = s.ScienceLevel;
-  const long C = g.tables.Places[CropPlace].Yield;
-  const long M = g.tables.Places[PasturePlace].Yield;
+  const long C = tables.Places[CropPlace].Yield;
+  const long M = tables.Places[PasturePlace].Yield;
   if (S < 2) {
     store(s.CropLossToBirds, Fix((5.0 * S + C) * 20 / 100));
     store(s.MeatLossToWolves, Fix((static_cast<double>(S) + M) * 20 / 100));
@@ -111,6 +112,27 @@ void CalcFood(Rules& g) {
 }
 
 }  // namespace ClsFields
+
+int turnsToHarvest(int season, int harvestSeason) {
+  if (season < 1 || season > 4) season = 1;
+  return (harvestSeason - season + 3) % 4 + 1;
+}
+
+FoodOutlook foodOutlook(const Rules& g) {
+  // The food step of the coming end of turn on a copy of the state: the season moves on,
+  // the harvest of the new season comes in, then a store that is empty is not eaten.
+  // Research that completes at this end of turn comes first and brings food of its own.
+  // What the player may still be asked (a tithe refused, a rebellion) is not foreseen.
+  GameState next = g.s;
+  next.Season = next.Season >= 4 ? 1 : next.Season + 1;
+  if (next.ResearchCountdown == 0) {
+    add(next.ScienceLevel, 1);
+    add(next.Crops, wrap16(250LL * next.ScienceLevel));
+    add(next.Meat, 13 * next.ScienceLevel);
+  }
+  ClsFields::CalcFood(next, g.tables);
+  return {isSet(g.s.EatMeat) && next.Meat >= 1, isSet(g.s.EatCrops) && next.Crops >= 1};
+}
 
 bool fieldKindChoosable(const Rules& g, int kind) {
   const int i = selectedFieldIndex(g);

@@ -69,9 +69,12 @@ class PeopleFrm : public DialogFrm {
     Control& crops = ctl("CropsOption");
     meat.Enabled = s.Meat > 0;
     crops.Enabled = s.Crops > 0;
-    meat.Checked = isSet(s.EatMeat);
-    crops.Checked = isSet(s.EatCrops);
-    const bool eatMeat = isSet(s.EatMeat), eatCrops = isSet(s.EatCrops);
+    // What the coming end of turn does: a ration chosen from an empty store (the option
+    // is greyed then) is not eaten unless the turn's harvest fills the store first.
+    const FoodOutlook outlook = foodOutlook(g_);
+    const bool eatMeat = outlook.meat, eatCrops = outlook.crops;
+    meat.Checked = eatMeat;
+    crops.Checked = eatCrops;
     ctl("MeatLbl").Caption = eatMeat ? std::to_string(Fix(s.People / 12.0)) : "0";
     ctl("MeatHappyLbl").Caption = eatMeat ? "+5" : "- 9";
     ctl("CropsLbl").Caption = eatCrops ? std::to_string(Fix(s.People / 4.0)) : "0";

@@ -103,6 +103,7 @@ void DeclineTournament(Rules& g) {
   add(s.Diplomacy, -2);
   s.TournamentHeld = kFalse;
   s.TournamentStake = 0;
+  AddMessage(g, 1, txt::campaign::TournamentDeclined);
 }
 
 }  // namespace fief

@@ -53,7 +53,9 @@ void armyTimerTick(Game& g) {
   g.timers.disable("ArmyTimer");
   walker.Visible = false;
   StepFinished(g.s);
-  refreshCamps(*f);
+  // The whole map follows what the step changed: the flag on an object taken on the way,
+  // the siege camp of a site the camp has reached.
+  f->refreshAll();
 }
 
 void openCamp(Game& g, int k) {

@@ -54,6 +54,12 @@ void notFought(Game& g, const RivalBattle& b) {
 
 void startRivalBattle(Game& g, const RivalBattle& b) {
   GameState& s = g.s;
+  // A battle that waited while its rival was beaten (a storm won in the same end of turn)
+  // or its army melted away has no foe left: it is not fought, and nothing is plundered.
+  if (b.kind != RivalBattleKind::Storm && (!RivalActive(s, b.rival) || s.EnemyCamp[b.enemyId - 7].total() == 0)) {
+    if (b.kind == RivalBattleKind::CastleDefence && RivalAttackState(s, b.rival) == 201) RivalAttackState(s, b.rival) = kNone;
+    return;
+  }
   BattleRequest r;
   r.mapName = b.map;
   r.kind = b.battleKind;

@@ -94,6 +94,8 @@ FIEF_REGISTER_FORM(EndTurnFrm);
 
 void EndTurnCommand(Game& g) {
   if (g.s.FadeMode != kNoFade || g.timers.enabled("ArmyTimer") || g.timers.enabled("BattleTimer")) return;
+  // The last turn's battles are fought before another turn begins.
+  if (g.battlesWaiting > 0) return;
   if (Control* c = campControl(g, "TurnImg")) c->Picture.clear();
   g.PlaySound(kEventChannel, "turn01.wav");
   if (isSet(g.s.Advanced.AutoSaveOption)) {

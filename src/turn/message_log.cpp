@@ -1,14 +1,16 @@
 #include "turn/message_log.h"
 
+#include <utility>
+
 #include "campaign/rules.h"
 
 namespace fief {
 
-bool AddMessage(Rules& g, int list, int entry) {
+bool AddMessage(Rules& g, int list, int entry, std::string detail) {
   uint8_t& count = g.log.count(list);
   if (count >= 8) return false;
   ++count;
-  g.log.rows[list - 1][count - 1] = MessageRow{entry, g.text(1, entry)};
+  g.log.rows[list - 1][count - 1] = MessageRow{entry, g.text(1, entry), std::move(detail)};
   g.player().messageLogged(list, entry);
   if (!isSet(g.s.Advanced.MessageSoundOff)) g.player().sound(kMessageChannel, "message.wav");
   return true;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "campaign/text_id.h"
 
@@ -16,6 +17,9 @@ struct Rules;
 struct MessageRow {
   int entry = -1;    // campaign.loc entry, -1 empty
   std::string text;  // the text as logged
+  // What the text leaves unnamed (the building that was completed); the message screen
+  // shows it on a line of its own below the text.
+  std::string detail;
 };
 
 struct MessageLog {
@@ -27,10 +31,13 @@ struct MessageLog {
 
 // Appends campaign.loc entry `entry` to list 1 or 2, tells the player (the campaign
 // screen's help line then points to the messages) and plays message.wav unless message
-// sounds are off. Returns false when the list was full (nothing happens then).
-bool AddMessage(Rules& g, int list, int entry);
+// sounds are off. Returns false when the list was full (nothing happens then). `detail`
+// is kept beside the text (MessageRow::detail).
+bool AddMessage(Rules& g, int list, int entry, std::string detail = {});
 // The same with a named text of table 1 (text_names.h).
-inline bool AddMessage(Rules& g, int list, TextId t) { return AddMessage(g, list, t.entry); }
+inline bool AddMessage(Rules& g, int list, TextId t, std::string detail = {}) {
+  return AddMessage(g, list, t.entry, std::move(detail));
+}
 void ClearMessages(Rules& g);
 
 }  // namespace fief

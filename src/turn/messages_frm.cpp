@@ -97,6 +97,7 @@ class MessagesFrm : public Form {
       const bool shown = i <= count && i >= p && i < p + kRowsShown;
       img.Visible = lbl.Visible = shown;
       lbl.Caption = i <= count ? rows[i - 1].text : std::string();
+      if (i <= count && !rows[i - 1].detail.empty()) lbl.Caption += "\n" + rows[i - 1].detail;
       img.Picture = i <= count ? "msg_notice" : std::string();
       const int y = top + (i - p) * step;
       img.Top = y;

@@ -7,7 +7,9 @@
 #include "state/arith.h"
 #include "turn/events.h"
 #include "turn/garrison.h"
+#include "turn/message_log.h"
 #include "turn/turn.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -50,7 +52,10 @@ void abbeyAccepted(Rules& g) {
   add(s.Gold, -2700);
   add(s.Religion, 9);
 }
-void abbeyRefused(Rules& g) { add(g.s.Religion, -15); }
+void abbeyRefused(Rules& g) {
+  add(g.s.Religion, -15);
+  AddMessage(g, 1, txt::campaign::AbbeyRefused);  // the monks turned away: the player reads it among the turn's news
+}
 
 // Every 20th turn: the arms merchants' wares are seized, each stock by a fresh draw.
 void merchantsRefused(Rules& g) {

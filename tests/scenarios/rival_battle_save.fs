@@ -30,6 +30,11 @@ key Camp1Frm F6
 expect-screen MsgFrm.MsgLbl text = "A battle is about to begin: the game can be saved once it has been fought."
 click MsgFrm.OkAniBtn
 expect-query file "Save Game/QuickSave.s15" = {"exists": false}
+# Nor does another turn begin before it is fought.
+expect TurnCounter = 3
+click Camp1Frm.EndTurnBtn
+expect TurnCounter = 3
+expect-open !EndTurnFrm
 wait 1000
 expect-query programs = {"started": ["battledata.rz"], "ended": false}
 wait 4000

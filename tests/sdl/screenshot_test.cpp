@@ -16,6 +16,7 @@
 #include "campaign/files.h"
 #include "campaign/game.h"
 #include "campaign/program_start.h"
+#include "county/county.h"
 #include "turn/message_log.h"
 #include "screenshot_support.h"
 #include "sdl_game_dir.h"
@@ -121,7 +122,12 @@ TEST_P(Screenshots, EveryScreen) {
 
   // Screens in the states that show the most text: the message log with rows in both
   // lists, and the marshal's levy with its story and the refusal of too small a levy.
-  for (int entry : {68, 72, 74}) AddMessage(g, 1, entry);
+  // The completion message comes from a building finished, with the building's name.
+  AddMessage(g, 1, 68);
+  g.s.BuildingUnderWay = 3;
+  g.s.BuildTurnsLeft = 0;
+  AdvanceConstruction(g);
+  AddMessage(g, 1, 74);
   AddMessage(g, 2, 85);
   sh.onModal = [&](Form& f) { shoot(sh, f, "MessagesFrm_rows"); };
   sh.showModal(g.form("MessagesFrm"));
@@ -136,6 +142,17 @@ TEST_P(Screenshots, EveryScreen) {
   g.s.CastleStageBuilt[0] = g.s.CastleStageBuilt[1] = kTrue;
   sh.onModal = [&](Form& f) { shoot(sh, f, "BuildFrm_built"); };
   sh.showModal(g.form("BuildFrm"));
+
+  // Dialogs the in-game menu opens, stacked over it: the menu's frame and its buttons
+  // must not show around them.
+  for (const char* command : {"SaveGameLbl", "LoadGameLbl", "AboutLbl", "ExitLbl"}) {
+    Form& menu = g.form("MenuFrm");
+    sh.onModal = [&](Form& f) {
+      if (&f == &menu) f.fire(command, Ev::Click, {});
+      else shoot(sh, f, "MenuFrm_" + f.name());
+    };
+    sh.showModal(menu);
+  }
 
   const int fresh = test::reportProblems(problems);
   EXPECT_EQ(fresh, 0) << "screens with problems at " << w << "x" << h << " (see the lines above and "

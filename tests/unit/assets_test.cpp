@@ -65,7 +65,7 @@ std::vector<std::string> requiredPictures() {
                                 "story1", "story2", "story3", "menu_top", "menu_bottom", "panel", "button",
                                 "button_hover", "button_pressed", "button_disabled", "check_on", "check_off",
                                 "progress_bar", "progress_fill", "tooltip", "scroll_up", "scroll_down", "list_bg",
-                                "textbox", "map_preview", "hourglass",
+                                "textbox", "hourglass",
                                 "troops_enemy", "troops_rival1", "troops_rival2", "troops_allied", "troops_outlaw"};
   for (int i = 1; i <= 17; ++i) v.push_back("sold" + std::to_string(i) + "res");
   for (const char* b : {"ArmyBtn", "BlacksmithBtn", "BuildBtn", "DiploBtn", "PeopleBtn", "RealmBtn", "ScienceBtn",
@@ -81,6 +81,7 @@ std::vector<std::string> requiredPictures() {
     v.push_back("diplo" + std::to_string(i) + "res");
     v.push_back("season" + std::to_string(i));
     v.push_back("map_s" + std::to_string(i));
+    v.push_back("map_preview_s" + std::to_string(i));
   }
   for (const char* st : {"keep", "bailey", "fort", "stronghold", "castle"})
     for (const char* k : {"1", "2"}) v.push_back(std::string(st) + k);

@@ -2,6 +2,7 @@
 #include "county/county_rules.h"
 #include "state/arith.h"
 #include "test_support.h"
+#include "turn/turn.h"
 
 namespace fief {
 namespace {
@@ -133,6 +134,57 @@ TEST_F(FieldsTest, HarvestBySeasonAndMillAndVillage) {
   ClsFields::CalcFood(g);
   EXPECT_EQ(g.s.CropYield, Fix(Fix(602 * 55 / 100.0) * 20 / 100.0));
   EXPECT_EQ(g.s.MeatYield, Fix(140 * 55 / 100.0));
+}
+
+TEST(Harvest, TurnsUntilTheHarvestOfASeason) {
+  struct Case { int season, harvest, turns; };
+  // Crops come in with season 1, meat with season 2: 1 is the coming end of turn.
+  const Case cases[] = {{4, 1, 1}, {3, 1, 2}, {2, 1, 3}, {1, 1, 4}, {1, 2, 1},
+                        {4, 2, 2}, {2, 2, 4}, {0, 1, 4}, {9, 2, 1}};
+  for (const Case& c : cases)
+    EXPECT_EQ(turnsToHarvest(c.season, c.harvest), c.turns) << c.season << " " << c.harvest;
+}
+
+TEST_F(FieldsTest, FoodOutlookIsWhatTheComingFoodStepDoes) {
+  struct Case {
+    int season;
+    uint8_t field;  // kind of field 1
+    int meat, crops;
+    bool eatMeat, eatCrops;
+    int research;   // ResearchCountdown
+    bool meatEaten, cropsEaten;
+  };
+  const Case cases[] = {
+      {1, 2, 0, 500, true, true, kNone, true, true},      // the pasture's meat comes in first
+      {3, 2, 0, 500, true, true, kNone, false, true},     // no harvest in winter: the ration lapses
+      {1, 0, 0, 500, true, true, kNone, false, true},     // no pasture
+      {2, 0, 5, 0, true, true, kNone, true, false},       // crops run out
+      {4, 1, 5, 0, true, true, kNone, true, true},        // the spring harvest of a crop field
+      {2, 2, 5, 500, false, false, kNone, false, false},  // rations not chosen
+      {3, 0, 0, 0, true, true, 0, true, true},            // research completes and brings food
+      {3, 0, 0, 0, true, true, 1, false, false},          // research one turn short
+  };
+  for (const Case& c : cases) {
+    startCampaign(1);
+    g.s.Season = c.season;
+    g.s.FieldKind.fill(0);
+    g.s.FieldKind[0] = c.field;
+    g.s.Meat = c.meat;
+    g.s.Crops = c.crops;
+    g.s.EatMeat = toFlag(c.eatMeat);
+    g.s.EatCrops = toFlag(c.eatCrops);
+    g.s.ResearchCountdown = static_cast<uint8_t>(c.research);
+    SCOPED_TRACE(testing::Message() << "season " << c.season << " field " << int(c.field) << " meat " << c.meat);
+    const FoodOutlook o = foodOutlook(g);
+    EXPECT_EQ(o.meat, c.meatEaten);
+    EXPECT_EQ(o.crops, c.cropsEaten);
+    if (c.research != kNone) continue;
+    // The turn's own food step, in the season the turn moves to, agrees.
+    g.s.Season = c.season % 4 + 1;
+    FeedPeople(g);
+    EXPECT_EQ(isSet(g.s.EatMeat), c.meatEaten);
+    EXPECT_EQ(isSet(g.s.EatCrops), c.cropsEaten);
+  }
 }
 
 TEST_F(FieldsTest, CutterSlotsBindAndRelease) {

@@ -128,6 +128,9 @@ TEST_F(PolicyTest, DecliningCostsTwoDiplomacy) {
   EXPECT_EQ(g.s.Diplomacy, d - 2);
   EXPECT_FALSE(isSet(g.s.TournamentHeld));
   EXPECT_EQ(g.s.TournamentStake, 0);
+  // The player reads it among the county's news.
+  ASSERT_EQ(g.log.MessageCount, 1);
+  EXPECT_EQ(g.log.rows[0][0].entry, 104);
 }
 
 TEST_F(PolicyTest, ScreensOpenedByTheEndOfTurn) {

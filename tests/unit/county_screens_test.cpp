@@ -75,5 +75,48 @@ TEST_F(ScreensTest, CropsScreenNamesTheHarvestedYieldPerField) {
   EXPECT_EQ(shown["YieldCaptionLbl"], g.text(4, 15));
 }
 
+// The food screens say when the harvest comes in, and the people screen shows what the
+// coming end of turn does with a ration chosen from an empty store.
+TEST_F(ScreensTest, FoodScreensShowWhatTheTurnWillDo) {
+  std::map<std::string, std::string> shown;
+  std::map<std::string, bool> ticked, enabled;
+  answer = [&](Form& f) {
+    for (const auto& c : f.controls()) {
+      shown[c.Name] = c.Caption;
+      ticked[c.Name] = c.Checked;
+      enabled[c.Name] = c.Enabled;
+    }
+    f.fire("OkAniBtn", Ev::Click);
+  };
+  struct Case { int season; const char* crops; const char* cattle; };
+  const Case harvest[] = {{4, "this end of turn", "2 turns from now"}, {1, "4 turns from now", "this end of turn"}};
+  for (const Case& c : harvest) {
+    g.s.Season = c.season;
+    g.form("CropsFrm").showModal();
+    EXPECT_EQ(shown["HarvestLbl"], c.crops);
+    g.form("CattleFrm").showModal();
+    EXPECT_EQ(shown["HarvestLbl"], c.cattle);
+  }
+
+  struct Food { int season; uint8_t field; const char* ration; const char* happiness; };
+  // No meat in store, meat chosen: greyed, and ticked only when the pasture's meat comes
+  // in before the people eat.
+  const Food food[] = {{3, 2, "0", "- 9"}, {1, 2, nullptr, "+5"}};
+  for (const Food& c : food) {
+    SCOPED_TRACE(c.season);
+    g.s.Season = c.season;
+    g.s.FieldKind.fill(0);
+    g.s.FieldKind[0] = c.field;
+    g.s.Meat = 0;
+    g.s.EatMeat = kTrue;
+    g.form("PeopleFrm").showModal();
+    EXPECT_FALSE(enabled["MeatOption"]);
+    EXPECT_EQ(ticked["MeatOption"], c.ration == nullptr);
+    EXPECT_EQ(shown["MeatHappyLbl"], c.happiness);
+    EXPECT_EQ(shown["MeatLbl"], c.ration ? c.ration : std::to_string(g.s.People / 12));
+    EXPECT_TRUE(isSet(g.s.EatMeat));  // the screen only shows; the turn decides
+  }
+}
+
 }  // namespace
 }  // namespace fief

@@ -169,6 +169,26 @@ TEST_F(SiegeOnMap, SiegeScreenShowsTheArmyAndLifts) {
   EXPECT_FALSE(f->ctl("SiegeImg2").Visible);
 }
 
+// A camp that walks onto a site brings up its siege camp (and a camp walking onto the
+// dolmen its flag) as soon as the step ends, so the siege can be laid in the same turn.
+TEST_F(SiegeOnMap, ArrivingShowsTheSiegeCampAndTheFlag) {
+  struct Case { int from, to; const char* shown; };
+  const Case cases[] = {{29, 30, "SiegeImg2"}, {36, 37, "FlagImg"}};
+  for (const Case& c : cases) {
+    g.s.CampWaypoint[0] = static_cast<uint8_t>(c.from);
+    g.s.CampMovesLeft[0] = 2;
+    g.s.CountyBlessings[0] = 0;
+    f->refreshAll();
+    ASSERT_FALSE(f->ctl(c.shown).Visible) << c.shown;
+    SelectForWalking(g, 1);
+    MoveOrderTo(g, c.to);
+    ASSERT_TRUE(g.timers.enabled("ArmyTimer"));
+    shell.wait(20000);
+    ASSERT_FALSE(g.timers.enabled("ArmyTimer"));
+    EXPECT_TRUE(f->ctl(c.shown).Visible) << c.shown;
+  }
+}
+
 // March Out closes the screen and offers the besieging camp its waypoints, as the right
 // button on its banner does; without moves left the help line says so. The siege runs on.
 TEST_F(SiegeOnMap, MarchOutOffersTheBesiegersWaypoints) {

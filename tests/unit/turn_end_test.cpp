@@ -171,7 +171,8 @@ TEST_F(TurnEndTest, SiegeStormAndLifting) {
 TEST_F(TurnEndTest, EventConsequences) {
   struct Case { int kind; bool accept; int gold; int goldAfter; };
   const Case cases[] = {{4, true, 3500, 0},  {4, true, 3499, 3499}, {5, true, 2700, 0}, {20, true, 3000, 0},
-                        {21, true, 2500, 0}, {21, true, 2499, 2499}, {1, false, 100, 100}, {8, false, 0, 0}};
+                        {21, true, 2500, 0}, {21, true, 2499, 2499}, {1, false, 100, 100}, {8, false, 0, 0},
+                        {5, false, 2700, 2700}};
   for (const auto& c : cases) {
     startCampaign(1);
     GameState& s = g.s;
@@ -184,7 +185,11 @@ TEST_F(TurnEndTest, EventConsequences) {
     const bool paid = c.goldAfter != c.gold;
     switch (c.kind) {
       case 4: EXPECT_EQ(s.Religion, before.Religion + (paid ? 5 : 0)); break;
-      case 5: EXPECT_EQ(s.Religion, before.Religion + 9); break;
+      case 5:
+        EXPECT_EQ(s.Religion, before.Religion + (c.accept ? 9 : -15));
+        // Turning the monks away is told among the county's news; paying them is not.
+        EXPECT_EQ(entries(1), c.accept ? std::vector<int>{} : std::vector<int>{103});
+        break;
       case 20: EXPECT_EQ(s.VillageState[0], kNone); break;
       case 21:
         EXPECT_EQ(s.Leadership, before.Leadership + (paid ? 3 : 0));

@@ -41,7 +41,7 @@ int generateAll(const Config& cfg, const std::string& manifestOut, const std::st
   for (auto& t : pool) t.join();
   if (!failures) {
     try {
-      mapPreviewJob(cfg, out, cfg.composite);
+      compositeJob(cfg, out, cfg.composite);
     } catch (const std::exception& e) {
       std::fprintf(stderr, "fiefdom-art: %s\n", e.what());
       ++failures;

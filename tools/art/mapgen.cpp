@@ -677,26 +677,19 @@ void mapJobs(const Config& cfg, std::vector<Job>& jobs) {
       });
 }
 
-// The map preview needs the map and the overlay pictures: it runs after the other jobs.
-void mapPreviewJob(const Config& cfg, Output& o, const std::string& compositeOut) {
+// The full-size spring map with its overlays, for looking at it (--composite): it needs
+// the map and the overlay pictures, so it runs after the other jobs.
+void compositeJob(const Config& cfg, Output& o, const std::string& compositeOut) {
+  if (compositeOut.empty()) return;
   auto L = loadLand(cfg);
-  for (bool high : {true, false}) {
-    std::string folder = high ? "high" : "low";
-    std::string mp = o.dir() + "/graphics/" + folder + "/map_s1.png";
-    cairo_surface_t* map = cairo_image_surface_create_from_png(mp.c_str());
-    Canvas full(L->W, L->H);
-    cairo_set_source_surface(full.cr, map, 0, 0);
-    cairo_paint(full.cr);
-    cairo_surface_destroy(map);
-    compositeOverlays(full.cr, *L, o.dir(), folder);
-    if (high && !compositeOut.empty()) cairo_surface_write_to_png(full.s, compositeOut.c_str());
-    Canvas c(720, 540);
-    cairo_scale(c.cr, 720.0 / L->W, 540.0 / L->H);
-    cairo_set_source_surface(c.cr, full.s, 0, 0);
-    cairo_pattern_set_filter(cairo_get_source(c.cr), CAIRO_FILTER_GOOD);
-    cairo_paint(c.cr);
-    o.png("graphics", "graphics/" + folder + "/map_preview.png", c.s);
-  }
+  std::string mp = o.dir() + "/graphics/high/map_s1.png";
+  cairo_surface_t* map = cairo_image_surface_create_from_png(mp.c_str());
+  Canvas full(L->W, L->H);
+  cairo_set_source_surface(full.cr, map, 0, 0);
+  cairo_paint(full.cr);
+  cairo_surface_destroy(map);
+  compositeOverlays(full.cr, *L, o.dir(), "high");
+  cairo_surface_write_to_png(full.s, compositeOut.c_str());
 }
 
 }  // namespace art

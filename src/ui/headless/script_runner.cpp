@@ -425,7 +425,9 @@ class Runner {
         json rows = json::array();
         for (int i = 0; i < game_.log.count(list); ++i) {
           const auto& r = game_.log.rows[list - 1][i];
-          rows.push_back({{"entry", r.entry}, {"text", r.text}});
+          json row = {{"entry", r.entry}, {"text", r.text}};
+          if (!r.detail.empty()) row["detail"] = r.detail;
+          rows.push_back(row);
         }
         o[list == 1 ? "list1" : "list2"] = rows;
       }

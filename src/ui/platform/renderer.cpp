@@ -323,6 +323,19 @@ void Renderer::trimTextCache() {
 
 // ---------------------------------------------------------------- geometry
 
+bool Renderer::isDialog(const Form& f, int w, int h) {
+  const SDL_Rect r = formRect(f, w, h);
+  return r.w < w || r.h < h;
+}
+
+bool Renderer::below(const std::vector<Form*>& forms, const Form* a, const Form* b) {
+  for (const Form* f : forms) {
+    if (f == a) return true;
+    if (f == b) return false;
+  }
+  return false;
+}
+
 SDL_Rect Renderer::formRect(const Form& f, int w, int h) {
   if (f.Width <= 0 || f.Height <= 0 || (f.Width >= w && f.Height >= h)) return SDL_Rect{0, 0, w, h};
   return SDL_Rect{(w - f.Width) / 2, (h - f.Height) / 2, f.Width, f.Height};
@@ -395,7 +408,31 @@ void Renderer::drawFrame(const std::vector<Form*>& forms, int w, int h, const In
   animating_ = false;
   SDL_SetRenderDrawColor(r_, 0, 0, 0, 255);
   SDL_RenderClear(r_);
-  for (Form* f : forms) drawForm(*f, w, h, looks);
+  // A dialog opened from another dialog takes its place: the dialogs below the top-most
+  // modal dialog are not drawn (their frames and buttons would show around it, looking
+  // like part of it); the full-screen form below them still is.
+  const Form* over = nullptr;
+  for (Form* f : forms)
+    if (f->Modal && !f->Transparent && isDialog(*f, w, h)) over = f;
+  std::vector<const Form*> drawn;
+  for (Form* f : forms) {
+    if (over && f != over && !f->Transparent && isDialog(*f, w, h) && below(forms, f, over)) continue;
+    drawForm(*f, w, h, looks);
+    drawn.push_back(f);
+  }
+  // Checking: no dialog drawn below the top-most modal dialog may show beside it.
+  if (over && problems && (!checkOnly || checkOnly == over)) {
+    checking_ = true;
+    const SDL_Rect top = formRect(*over, w, h);
+    for (const Form* f : drawn) {
+      if (f == over || !below(forms, f, over) || !isDialog(*f, w, h)) continue;
+      const SDL_Rect r = formRect(*f, w, h);
+      SDL_Rect both{};
+      if (!SDL_IntersectRect(&r, &top, &both) || both.w != r.w || both.h != r.h)
+        problem("dialog " + f->name() + " shows around dialog " + over->name());
+    }
+    checking_ = false;
+  }
   if (fade > 0) {
     SDL_SetRenderDrawColor(r_, 0, 0, 0, static_cast<uint8_t>(std::clamp(fade, 0, 255)));
     SDL_Rect all{0, 0, w, h};

@@ -58,6 +58,9 @@ class Renderer {
   // The form's rectangle on a logical screen of w x h: dialogs are centred, full-screen
   // forms cover it.
   static SDL_Rect formRect(const Form& f, int w, int h);
+  // A form smaller than the screen (a dialog), and whether `a` lies below `b` in `forms`.
+  static bool isDialog(const Form& f, int w, int h);
+  static bool below(const std::vector<Form*>& forms, const Form* a, const Form* b);
   // The visible controls of a form in drawing order (bottom first), with their places.
   std::vector<PlacedControl> layout(Form& f, int w, int h) const;
 

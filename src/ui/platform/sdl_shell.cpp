@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -84,6 +85,12 @@ bool SdlShell::attach(Game& g, std::string& err) {
   game_ = &g;
   // SDL starts here rather than with the shell, so that the pictures preloaded for the
   // first screen decode while the window system starts.
+  // Without a session bus named in the environment, SDL's input-method and screen-saver
+  // support would have the D-Bus library autolaunch one: a fork and a search of the PATH
+  // for dbus-launch at every start (tens of milliseconds before the window opens), and a
+  // bus daemon left running where dbus-launch is installed. The game needs neither, so
+  // it starts no bus; a bus the desktop gives is used as it is.
+  if (!std::getenv("DBUS_SESSION_BUS_ADDRESS")) setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
   if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
     err = std::string("SDL could not start: ") + SDL_GetError();
     return false;
@@ -130,7 +137,6 @@ bool SdlShell::attach(Game& g, std::string& err) {
   renderer_ = std::make_unique<Renderer>(sdl_, g.dir);
   renderer_->setPreload(&preload_);
   renderer_->setGraphicsFolder(g.optim.graphicsFolder());
-  if (!opt_.capture) sound_ = std::make_unique<Sound>(g.dir);
   SDL_StopTextInput();
   setPointer(Pointer::Normal);
   return true;
@@ -536,16 +542,26 @@ void SdlShell::backspace() {
 
 // ---------------------------------------------------------------- sound, pointer, display
 
+// The sound device opens when the program first asks for sound, not before its first
+// frame: connecting to a sound server can take longer than drawing the first screen, and
+// the title menu plays nothing.
+Sound* SdlShell::sound() const {
+  if (!sound_ && game_ && !opt_.capture) sound_ = std::make_unique<Sound>(game_->dir);
+  return sound_.get();
+}
 void SdlShell::playSound(const std::string& channel, const std::string& file, bool loop) {
-  if (sound_) sound_->play(channel, file, loop);
+  if (Sound* s = sound()) s->play(channel, file, loop);
 }
 void SdlShell::stopSound(const std::string& channel) {
-  if (sound_) sound_->stop(channel);
+  if (sound_) sound_->stop(channel);  // nothing plays before the device opens
 }
 void SdlShell::setVolume(const std::string& channel, int attenuation) {
-  if (sound_) sound_->setVolume(channel, attenuation);
+  if (Sound* s = sound()) s->setVolume(channel, attenuation);
 }
-int SdlShell::soundDevices() const { return sound_ ? sound_->devices() : 0; }
+int SdlShell::soundDevices() const {
+  const Sound* s = sound();
+  return s ? s->devices() : 0;
+}
 
 SDL_Cursor* SdlShell::cursor(Pointer p) {
   bool system = game_ && game_->optim.systemPointers();

@@ -120,7 +120,8 @@ class SdlShell : public Shell {
   SDL_Window* window_ = nullptr;
   SDL_Renderer* sdl_ = nullptr;
   std::unique_ptr<Renderer> renderer_;
-  std::unique_ptr<Sound> sound_;
+  mutable std::unique_ptr<Sound> sound_;  // opened on first use (sound())
+  Sound* sound() const;
   FormStack forms_;
   int logicalW_ = 1024, logicalH_ = 768;
   int fade_ = 0;
