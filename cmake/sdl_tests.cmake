@@ -6,17 +6,17 @@ if(FIEFDOM_SANITIZE)
 endif()
 file(GLOB SDL_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/sdl/*_test.cpp)
 add_executable(fiefdom_sdl_tests ${SDL_TEST_SOURCES})
-target_link_libraries(fiefdom_sdl_tests PRIVATE fiefdom_core fiefdom_sdl GTest::gtest GTest::gtest_main)
-target_compile_definitions(fiefdom_sdl_tests PRIVATE FIEFDOM_GAME_DIR="${GAME_DIR}"
-  FIEFDOM_SOURCE_DIR="${CMAKE_SOURCE_DIR}" FIEFDOM_BINARY_DIR="${CMAKE_BINARY_DIR}")
+target_link_libraries(fiefdom_sdl_tests PRIVATE fiefdom_core fiefdom_sdl fiefdom_test_paths GTest::gtest GTest::gtest_main)
 add_dependencies(fiefdom_sdl_tests game_data)
 if(TARGET game_assets)
   add_dependencies(fiefdom_sdl_tests game_assets)
+endif()
+if(TARGET fiefdom_battle)
+  add_dependencies(fiefdom_sdl_tests fiefdom_battle)  # the hand-over test starts the built battle program
 endif()
 gtest_discover_tests(fiefdom_sdl_tests DISCOVERY_TIMEOUT 60
   PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy")
 
 # Benchmarks of drawing and idling (run by hand: build/fiefdom_sdl_bench).
 add_executable(fiefdom_sdl_bench ${CMAKE_SOURCE_DIR}/tests/sdl/bench_draw.cpp)
-target_link_libraries(fiefdom_sdl_bench PRIVATE fiefdom_core fiefdom_sdl benchmark::benchmark)
-target_compile_definitions(fiefdom_sdl_bench PRIVATE FIEFDOM_GAME_DIR="${GAME_DIR}")
+target_link_libraries(fiefdom_sdl_bench PRIVATE fiefdom_core fiefdom_sdl fiefdom_test_paths benchmark::benchmark)

@@ -6,7 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR="${SANITIZE_BUILD_DIR:-build-sanitize}"
-PROGRAM_DIR="${PROGRAM_DIR:-$(pwd)/${BUILD_DIR_MAIN:-build}/game}"
+MAIN_BUILD="${BUILD_DIR_MAIN:-build}"
+case "$MAIN_BUILD" in /*) ;; *) MAIN_BUILD="$(pwd)/$MAIN_BUILD" ;; esac
+PROGRAM_DIR="${PROGRAM_DIR:-$MAIN_BUILD/game}"
 export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(pwd)}"
 if [ ! -d "$PROGRAM_DIR/localizations" ]; then
   echo "test-sanitize: no program folder at $PROGRAM_DIR (run scripts/build.sh first)" >&2

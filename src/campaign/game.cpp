@@ -24,7 +24,19 @@ Form& Game::form(const std::string& name) {
   return ref;
 }
 
-void Game::unload(const std::string& name) { forms_.erase(name); }
+// An open form is closed through the shell first, so that neither its stack nor its
+// input and drawing state keep a pointer to the destroyed form.
+void Game::unload(const std::string& name) {
+  auto it = forms_.find(name);
+  if (it == forms_.end()) return;
+  Form& f = *it->second;
+  for (Form* open : shell.openForms())
+    if (open == &f) {
+      shell.close(f);
+      break;
+    }
+  forms_.erase(it);
+}
 
 void Game::PlaySound(const std::string& channel, const std::string& file) {
   if (SoundAvailable) shell.playSound(channel, file);

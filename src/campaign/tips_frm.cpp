@@ -113,8 +113,8 @@ class TipsFrm : public Form {
 };
 FIEF_REGISTER_FORM(TipsFrm);
 
-// The exit confirmation. MsgKind kExitToTitleQuestion hands over to the title programs; any other value
-// is a plain exit.
+// The exit confirmation. Kind kExitToTitleQuestion hands over to the title programs; any other
+// kind is a plain exit.
 class MainScreenExit : public Form {
  public:
   explicit MainScreenExit(Game& g) : Form(g, "MainScreenExit") {
@@ -132,9 +132,11 @@ class MainScreenExit : public Form {
     else if (k == Key::Enter) confirm();
   }
 
+  uint8_t kind = kExitQuestion;  // set by whoever asks
+
  private:
   void confirm() {
-    if (g_.s.MsgKind == kExitToTitleQuestion) {
+    if (kind == kExitToTitleQuestion) {
       for (const char* prog : {"splash.rz", "menudata.rz"})
         if (!g_.shell.startProgram(g_.path(prog)))
           g_.shell.messageBox(std::string("The program ") + prog + " could not be started.");
@@ -143,5 +145,17 @@ class MainScreenExit : public Form {
   }
 };
 FIEF_REGISTER_FORM(MainScreenExit);
+
+void showExitQuestion(Game& g, EventKind kind) {
+  auto& f = g.form<MainScreenExit>("MainScreenExit");
+  f.kind = kind;
+  f.showModal();
+}
+
+int exitQuestionKind(Game& g) {
+  if (!g.formExists("MainScreenExit")) return -1;
+  auto& f = g.form<MainScreenExit>("MainScreenExit");
+  return f.Visible ? f.kind : -1;
+}
 
 }  // namespace fief

@@ -31,13 +31,6 @@ std::string buildingName(const Rules& g, int kind) {
   return g.text(txt::campaign1::BlacksmithName + (kind - kBlacksmithBuilding));
 }
 
-std::string castlePicture(const GameState& s) {
-  static const char* const kStages[5] = {"keep", "bailey", "fort", "stronghold", "castle"};
-  for (int i = 4; i >= 0; --i)
-    if (isSet(s.CastleStageBuilt[i])) return kStages[i];
-  return "castle_site";
-}
-
 OrderResult OrderBuilding(Rules& g, int kind) {
   GameState& s = g.s;
   if (s.BuildTurnsLeft != kNone) return OrderResult::AlreadyUnderWay;

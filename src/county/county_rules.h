@@ -29,8 +29,6 @@ FieldCounts fieldCounts(const Rules& g);
 // A kind button of the campaign screen: returns false (and changes nothing) when the
 // kind cannot be chosen now or too few people are idle for it.
 bool ChooseFieldKind(Rules& g, int kind);
-// Picture name of a field of a kind in a season.
-std::string fieldPicture(int kind, int season);
 uint8_t* cutterSlots(GameState& s, Cutter c);
 int16_t& cutterCount(GameState& s, Cutter c);
 int16_t& cutterPeople(GameState& s, Cutter c);
@@ -50,8 +48,6 @@ OrderResult OrderBuilding(Rules& g, int kind);
 bool CancelBuilding(Rules& g);      // false when nothing is under way
 bool buildingBuilt(const GameState& s, int kind);
 std::string buildingName(const Rules& g, int kind);
-// The castle picture of the map for the highest stage built.
-std::string castlePicture(const GameState& s);
 
 // ---- blacksmith
 extern const char* const kItemWords[12];  // "", "bow", .. "shield"

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "campaign/decisions.h"
+#include "state/game_state.h"
 #include "ui/screens_only.h"
 
 namespace fief {
@@ -22,6 +23,10 @@ void RefreshCountyViews(Game& g);
 void refreshFieldCounters(Game& g);
 // One field's picture.
 void refreshFieldPicture(Game& g, int index);
+// The picture of a field of a kind in a season.
+std::string fieldPicture(int kind, int season);
+// The castle picture of the map for the highest stage built.
+std::string castlePicture(const GameState& s);
 
 // When a harvest comes in, for the food screens: "this end of turn", or "3 turns from now".
 std::string harvestWhen(const Game& g, int turns);

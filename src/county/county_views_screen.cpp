@@ -12,6 +12,19 @@
 
 namespace fief {
 
+std::string fieldPicture(int kind, int season) {
+  if (kind < kEmptyField || kind > kTaxField) kind = kEmptyField;
+  if (season < 1 || season > 4) season = 1;
+  return "field_" + std::to_string(kind) + "_" + std::to_string(season);
+}
+
+std::string castlePicture(const GameState& s) {
+  static const char* const kStages[5] = {"keep", "bailey", "fort", "stronghold", "castle"};
+  for (int i = 4; i >= 0; --i)
+    if (isSet(s.CastleStageBuilt[i])) return kStages[i];
+  return "castle_site";
+}
+
 namespace {
 Camp1Frm* campaignScreen(Game& g) {
   if (!g.formExists("Camp1Frm")) return nullptr;

@@ -9,12 +9,6 @@ namespace fief {
 int cropFieldPeople(const Rules& g) { return g.tables.Places[CropPlace].People; }
 int pasturePeople(const Rules& g) { return g.tables.Places[PasturePlace].People; }
 
-std::string fieldPicture(int kind, int season) {
-  if (kind < kEmptyField || kind > kTaxField) kind = kEmptyField;
-  if (season < 1 || season > 4) season = 1;
-  return "field_" + std::to_string(kind) + "_" + std::to_string(season);
-}
-
 bool fieldKindOffered(int season, int kind) {
   switch (kind) {
     case kEmptyField: case kTaxField: return true;

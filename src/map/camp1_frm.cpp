@@ -68,8 +68,7 @@ Camp1Frm::Camp1Frm(Game& g) : Form(g, "Camp1Frm") {
     ShowMessageBox(g_, g_.text(1, g_.s.LevelBeforeLoad == g_.s.CurrentLevel ? 130 : 131));
   };
   keyActions[Key::Escape] = [this] {
-    g_.s.MsgKind = kExitQuestion;
-    g_.form("MainScreenExit").showModal();
+    showExitQuestion(g_, kExitQuestion);
   };
   onClick("Image1", [this] { g_.form("TipsFrm").showModal(); });
   onClick("MenuBtn", [this] {

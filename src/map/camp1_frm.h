@@ -37,6 +37,11 @@ class Camp1Frm : public Form {
 
   // Redraws every view of the state: status panel, fields, camps, buildings, objects.
   void refreshAll();
+
+  // View state of the map: the direction it scrolls (ScrollDirection, map_scroll.h) and
+  // the marker the selector timer redraws.
+  uint8_t scrollDirection = 0;
+  std::string selectorMarker;
   // The status panel only (after a command changed the county).
   void refreshStatus();
   // Shows the status panel's icons whose figures are shown.

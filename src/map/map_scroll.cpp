@@ -5,6 +5,7 @@
 #include "map/camp1_frm.h"
 #include "state/arith.h"
 #include "text_names.h"
+#include "ui/view_fields.h"
 
 namespace fief {
 
@@ -52,11 +53,21 @@ const char* marginName(uint8_t dir) {
 }
 
 void stopScrolling(Game& g) {
-  g.s.ScrollDirection = kScrollNone;
+  if (g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").scrollDirection = kScrollNone;
   g.timers.disable("MapTimer");
 }
 
 namespace {
+
+const bool kScrollDirectionField = [] {
+  registerViewField("ScrollDirection", byteViewField(
+                                           [](Game& g, bool create) -> uint8_t* {
+                                             if (!create && !g.formExists("Camp1Frm")) return nullptr;
+                                             return &g.form<Camp1Frm>("Camp1Frm").scrollDirection;
+                                           },
+                                           kScrollNone));
+  return true;
+}();
 
 MapView viewOf(Camp1Frm& f) {
   const Control& map = f.ctl("MapSurface");
@@ -79,7 +90,7 @@ void mapTick(Game& g) {
     stopScrolling(g);
     return;
   }
-  const uint8_t dir = g.s.ScrollDirection;
+  const uint8_t dir = f.scrollDirection;
   MapView v = viewOf(f);
   switch (scrollTick(v, dir, g.s.ScrollSpeed)) {
     case TickResult::Idle:
@@ -111,15 +122,15 @@ void bindScrolling(Camp1Frm& f) {
   for (uint8_t d = kScrollUp; d <= kScrollRight; ++d) {
     f.chain(marginName(d), Ev::MouseMove, [&f, &g, d](const EventArgs&) {
       if (!f.ctl(marginName(d)).Enabled) return;  // at the edge of the map
-      if (g.s.ScrollDirection == d || !marginStarts(viewOf(f), d)) return;
-      g.s.ScrollDirection = d;
+      if (f.scrollDirection == d || !marginStarts(viewOf(f), d)) return;
+      f.scrollDirection = d;
       g.timers.enable("MapTimer");
     });
   }
   for (const char* c : {"MapSurface", "MenuTop", "MenuBottom"})
-    f.chain(c, Ev::MouseMove, [&g](const EventArgs&) { g.s.ScrollDirection = kScrollNone; });
+    f.chain(c, Ev::MouseMove, [&f](const EventArgs&) { f.scrollDirection = kScrollNone; });
   for (Key k : {Key::Up, Key::Down, Key::Left, Key::Right})
-    f.keyActions[k] = [&g] { g.s.ScrollDirection = kScrollNone; };
+    f.keyActions[k] = [&f] { f.scrollDirection = kScrollNone; };
   f.keyActions[Key::Add] = [&g] {
     g.s.ScrollSpeed = fasterSpeed(g.s.ScrollSpeed);
     g.setHelperText(txt::campaign1::MapScrollsFaster);

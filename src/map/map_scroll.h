@@ -10,7 +10,7 @@ namespace fief {
 struct Game;
 class Camp1Frm;
 
-// Scroll directions (ScrollDirection).
+// Scroll directions (the campaign screen's scrollDirection, ScrollDirection to the script runner).
 enum ScrollDir : uint8_t { kScrollNone = 0, kScrollUp = 1, kScrollDown = 2, kScrollLeft = 3, kScrollRight = 4 };
 
 // The period of the map timer while scrolling, in milliseconds.

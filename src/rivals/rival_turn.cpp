@@ -107,7 +107,7 @@ bool stands(const GameState& s, int camp) { return camp >= 0 && s.EnemyCamp[camp
 void economy(GameState& s, Rng& rng, RivalEvents& ev, Lord& r, const Calendar& c, int rival) {
   // Taxes by the people's happiness.
   store(r.TaxRate, RivalTaxRate(r.Happiness));
-  add(r.Gold, Int(r.People * r.TaxRate / 100.0));
+  add(r.Gold, Int(static_cast<double>(r.People) * r.TaxRate / 100.0));
   add(r.Happiness, -Int(r.TaxRate / 4.0));
 
   // Births and deaths, then the people come or go by their happiness.
@@ -242,7 +242,7 @@ void castle(GameState& s, Lord& r, const Calendar& c, int rival) {
   static const int kPercent[5] = {2, 5, 6, 10, 8};
   const int stage = RivalCastleStage(s, rival);
   if (stage < 0) return;
-  add(r.Gold, Int(r.People * kPercent[stage] / 100.0));
+  add(r.Gold, Int(static_cast<double>(r.People) * kPercent[stage] / 100.0));
   if (stage == 2) add(r.Nobility, 1);
   if (stage == 4) add(r.Nobility, 2);
 }

@@ -228,17 +228,13 @@ struct GameState {
   uint8_t HomeWaypoint = 2;
   std::array<uint8_t, 5> TurnAnimationFlags{};
   uint8_t FrostRoll = 0, TournamentRoll = 0;
-  uint8_t MsgKind = 0;   // the EventKind of the event dialog on view
   uint8_t FadeMode = 0;  // a FadeMode
   int32_t ResearchLevelShown = 0;
-  uint8_t ScrollDirection = 0;
   float ScrollSpeed = 1.0f;
   uint8_t SplitMode = 0;
   uint8_t BattleSite = 0;
   uint8_t LeaderShown = 1;
   Flag ShowMessagesAfterTurn = kFalse;  // open the message screen after every end of turn
-  uint8_t GarryMode = 1;                // mode of the event screen GarryFrm (1..3)
-  std::string SelectorMarker;           // the map marker SelectorTimer redraws
 
   // missions: the objectives met so far in this run (never cleared while it runs)
   std::array<uint8_t, 6> ObjectiveMet{};

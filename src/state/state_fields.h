@@ -198,21 +198,17 @@ void visitFields(GameState& s, V&& v) {
   v("TurnAnimationFlags", s.TurnAnimationFlags);
   v("FrostRoll", s.FrostRoll);
   v("TournamentRoll", s.TournamentRoll);
-  v("MsgKind", s.MsgKind);
   v("FadeMode", s.FadeMode);
   v("ResearchLevelShown", s.ResearchLevelShown);
-  v("ScrollDirection", s.ScrollDirection);
   v("ScrollSpeed", s.ScrollSpeed);
   v("SplitMode", s.SplitMode);
   v("BattleSite", s.BattleSite);
   v("LeaderShown", s.LeaderShown);
   v("ShowMessagesAfterTurn", s.ShowMessagesAfterTurn);
-  v("GarryMode", s.GarryMode);
   v("ObjectiveMet", s.ObjectiveMet);
   v("AllObjectivesMet", s.AllObjectivesMet);
   v("TutorialStep", s.TutorialStep);
   v("CampaignProgress", s.CampaignProgress);
-  v("SelectorMarker", s.SelectorMarker);
   v("Advanced", s.Advanced);
 }
 

@@ -132,7 +132,7 @@ void showMapMarker(Game& g, const std::string& name, bool show) {
 }
 
 void armSelector(Game& g, const std::string& name) {
-  g.s.SelectorMarker = name;
+  if (g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").selectorMarker = name;
   showMapMarker(g, name, true);
   g.timers.enable("SelectorTimer");
 }
@@ -164,7 +164,7 @@ void bindTurnCommands(Camp1Frm& f) {
   f.onClick("MessagessBtn", messages);
   f.keyActions[Key::F4] = messages;
   f.onClick("GarryImg", [&g] {
-    g.s.GarryMode = 1;
+    setGarryMode(g, 1);
     g.form("GarryFrm").showModal();
   });
 }

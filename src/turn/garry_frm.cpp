@@ -7,6 +7,7 @@
 #include "turn/turn_screen.h"
 #include "ui/form.h"
 #include "text_names.h"
+#include "ui/view_fields.h"
 
 namespace fief {
 
@@ -53,7 +54,7 @@ class GarryFrm : public Form {
   }
 
   void Form_Load() override {
-    mode_ = g_.s.GarryMode >= 1 && g_.s.GarryMode <= 3 ? g_.s.GarryMode : 1;
+    mode_ = openMode >= 1 && openMode <= 3 ? openMode : 1;
     amount_.fill(0);
     for (int i = 1; i <= kGarrisonGoods; ++i) g_.ShowText(ctl("GoodLbl" + std::to_string(i)), kGoodCaption[i - 1], 3);
     g_.ShowText(ctl("TitleLbl"), txt::captions::GarrisonStores);
@@ -77,6 +78,8 @@ class GarryFrm : public Form {
 
   // The marshal's question while mode 3 is open.
   ProvisionsQuestion* question = nullptr;
+  // The mode it opens in (1..3), set by whoever opens it.
+  uint8_t openMode = 1;
 
  private:
   long long gold() const { return garrisonGold(mode_, amount_); }
@@ -144,7 +147,7 @@ class GarryFrm : public Form {
     ctl("HintLbl").Caption.clear();
   }
 
-  int mode_ = 1;
+  int mode_ = 1;  // the mode on view
   int held_ = -1;
   GoodsAmounts amount_{};
 };
@@ -152,11 +155,25 @@ FIEF_REGISTER_FORM(GarryFrm);
 
 void showProvisionsQuestion(Game& g, ProvisionsQuestion& q) {
   auto& f = g.form<GarryFrm>("GarryFrm");
-  g.s.GarryMode = 3;
+  f.openMode = 3;
   f.question = &q;
   f.showModal();
   f.question = nullptr;
 }
+
+void setGarryMode(Game& g, int mode) { g.form<GarryFrm>("GarryFrm").openMode = static_cast<uint8_t>(mode); }
+
+namespace {
+const bool kGarryModeField = [] {
+  registerViewField("GarryMode", byteViewField(
+                                     [](Game& g, bool create) -> uint8_t* {
+                                       if (!create && !g.formExists("GarryFrm")) return nullptr;
+                                       return &g.form<GarryFrm>("GarryFrm").openMode;
+                                     },
+                                     1));
+  return true;
+}();
+}  // namespace
 
 void GarryTradeTick(Game& g, int direction) {
   if (!g.formExists("GarryFrm")) return;

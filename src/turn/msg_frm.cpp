@@ -3,6 +3,7 @@
 
 #include "campaign/game.h"
 #include "ui/dialogs.h"
+#include "ui/view_fields.h"
 
 namespace fief {
 
@@ -28,18 +29,18 @@ class MsgFrm : public Form {
   }
 
   // Set up by the callers before showing.
+  uint8_t kind = kNoticeEvent;  // the EventKind shown (kNoticeEvent: a plain notice)
   std::string text;
   bool hideOk = false;
   EventQuestion* question = nullptr;  // an event's question; none for a plain notice
 
   void Form_Load() override {
-    const auto kind = static_cast<EventKind>(g_.s.MsgKind);
     if (kind == kLostBattleEvent && g_.SoundAvailable) g_.PlaySound(kEventChannel, "defeat.wav");
     else if (kind != kNoticeEvent) g_.PlaySound(kEventChannel, "event01.wav");
     ctl("MsgLbl").Caption = text;
-    const auto pic = eventPictures().find(kind);
+    const auto pic = eventPictures().find(static_cast<EventKind>(kind));
     ctl("PictureImg").Picture = pic != eventPictures().end() ? pic->second : kind == kNoticeEvent ? "msg_notice" : "msg_event";
-    const EventRule* k = eventRule(kind);
+    const EventRule* k = eventRule(static_cast<EventKind>(kind));
     const bool choice = question ? question->choice : k && k->choice;
     Control& ok = ctl("OkAniBtn");
     Control& no = ctl("Noanibtn");
@@ -63,7 +64,7 @@ class MsgFrm : public Form {
     EventQuestion* q = question;
     question = nullptr;
     close();
-    g_.s.MsgKind = kNoticeEvent;
+    kind = kNoticeEvent;
     if (q) accepted ? q->accept() : q->refuse();
   }
 };
@@ -71,7 +72,7 @@ FIEF_REGISTER_FORM(MsgFrm);
 
 void ShowMessageBox(Game& g, const std::string& text, bool hideOk) {
   auto& f = g.form<MsgFrm>("MsgFrm");
-  g.s.MsgKind = kNoticeEvent;
+  f.kind = kNoticeEvent;
   f.text = text;
   f.hideOk = hideOk;
   f.question = nullptr;
@@ -80,13 +81,31 @@ void ShowMessageBox(Game& g, const std::string& text, bool hideOk) {
 
 void showEventQuestion(Game& g, EventQuestion& q) {
   auto& f = g.form<MsgFrm>("MsgFrm");
-  g.s.MsgKind = q.kind;
+  f.kind = q.kind;
   f.text = g.text(1, q.entry);
   f.hideOk = false;
   f.question = &q;
   f.showModal();
   f.question = nullptr;
 }
+
+int exitQuestionKind(Game& g);  // tips_frm.cpp: -1 while the exit question is not open
+
+int dialogKind(Game& g) {
+  const int exitKind = exitQuestionKind(g);
+  if (exitKind >= 0) return exitKind;
+  return g.formExists("MsgFrm") ? g.form<MsgFrm>("MsgFrm").kind : kNoticeEvent;
+}
+
+namespace {
+const bool kMsgKindField = [] {
+  ViewField f;
+  f.get = [](Game& g) -> nlohmann::json { return dialogKind(g); };
+  f.set = byteViewField([](Game& g, bool) -> uint8_t* { return &g.form<MsgFrm>("MsgFrm").kind; }, 0).set;
+  registerViewField("MsgKind", std::move(f));
+  return true;
+}();
+}  // namespace
 
 void ShowEvent(Game& g, EventKind kind, int entry) { RaiseEvent(g, kind, entry); }
 void ShowEvent(Game& g, EventKind kind, TextId text) { RaiseEvent(g, kind, text.entry); }

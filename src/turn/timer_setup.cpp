@@ -67,8 +67,10 @@ void setupTimers(Game& g) {
   // Redraws the marker remembered by the command that armed the timer.
   t["SelectorTimer"].Tick = [&g] {
     g.timers.disable("SelectorTimer");
-    if (g.s.SelectorMarker.empty() || !g.formExists("Camp1Frm")) return;
-    if (Control* c = g.form("Camp1Frm").find(g.s.SelectorMarker)) c->Visible = true;
+    if (!g.formExists("Camp1Frm")) return;
+    auto& camp = g.form<Camp1Frm>("Camp1Frm");
+    if (camp.selectorMarker.empty()) return;
+    if (Control* c = camp.find(camp.selectorMarker)) c->Visible = true;
   };
   // The press-and-hold amount buttons of the event screen GarryFrm.
   t["TradeUpTimer"].Tick = [&g] { GarryTradeTick(g, +1); };

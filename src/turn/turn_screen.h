@@ -34,6 +34,8 @@ void setBattleHandOver(std::function<void(Game&)> f);
 void GarryTradeTick(Game& g, int direction);
 // GarryFrm in mode 3 answering the King's marshal.
 void showProvisionsQuestion(Game& g, ProvisionsQuestion& q);
+// The mode GarryFrm opens in next (GarryMode, 1..3; the screen's own view state).
+void setGarryMode(Game& g, int mode);
 
 // A control of the campaign screen, or nullptr when the screen does not exist yet.
 Control* campControl(Game& g, const std::string& name);

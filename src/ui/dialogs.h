@@ -1,6 +1,6 @@
 // The message box and event dialog (MsgFrm): a modal dialog with a text, a picture and
-// an accept (OkAniBtn) and a refuse (Noanibtn) button. MsgKind selects what it shows;
-// kind 0 is a plain notice. What an event kind offers and does is the rules' (turn/events.h).
+// an accept (OkAniBtn) and a refuse (Noanibtn) button. Its kind (MsgKind, the dialog's
+// own view state) selects what it shows; kind 0 is a plain notice. What an event kind offers and does is the rules' (turn/events.h).
 #pragma once
 
 #include <functional>
@@ -30,5 +30,12 @@ void ShowEvent(Game& g, EventKind kind, int entry);
 void ShowEvent(Game& g, EventKind kind, TextId text);
 // The dialog answering an event question (the screens' Decisions::event).
 void showEventQuestion(Game& g, EventQuestion& q);
+
+// The exit question (MainScreenExit): kind kExitToTitleQuestion hands over to the title
+// programs, any other kind (kExitQuestion) is a plain exit. Returns when the player cancelled.
+void showExitQuestion(Game& g, EventKind kind);
+// MsgKind: the kind of the dialog on view, the exit question's while it is open, else
+// the message dialog's (0 when it shows none).
+int dialogKind(Game& g);
 
 }  // namespace fief

@@ -18,7 +18,8 @@ struct Game;
 enum class ControlKind { Label, Button, Image, List, FileList, CheckBox, TextBox, ProgressBar, Panel, Timer, Chart };
 const char* kindName(ControlKind k);
 
-enum class Ev { Click, MouseDown, MouseUp, MouseMove, Change };
+// DoubleClick follows the second of two clicks on one control within a short time.
+enum class Ev { Click, MouseDown, MouseUp, MouseMove, Change, DoubleClick };
 enum class MouseButton { Left, Right };
 
 // Keys the game reacts to, by the names the script runner uses.

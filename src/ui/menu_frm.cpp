@@ -326,8 +326,7 @@ void MenuFrm::saveAndExit() {
 }
 
 void MenuFrm::exitWithQuestion(EventKind kind) {
-  g_.s.MsgKind = kind;
-  g_.form("MainScreenExit").showModal();
+  showExitQuestion(g_, kind);
 }
 
 FIEF_REGISTER_FORM(MenuFrm);

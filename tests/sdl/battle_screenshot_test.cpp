@@ -103,7 +103,7 @@ TEST_P(BattleShots, StartMiddleAndEnd) {
   currentSession() = nullptr;
   // Problems already reported to the screen's owner (tests/sdl/known_issues.txt) are only printed.
   std::vector<std::string> known;
-  std::ifstream kf(FIEFDOM_SOURCE_DIR "/tests/sdl/known_issues.txt");
+  std::ifstream kf(std::string(FIEFDOM_SOURCE_DIR) + "/tests/sdl/known_issues.txt");
   for (std::string line; std::getline(kf, line);)
     if (!line.empty() && line[0] != '#') known.push_back(line);
   for (const auto& p : problems) {

@@ -22,25 +22,15 @@
 
 namespace fs = std::filesystem;
 using namespace fief;
+using test::Mode;
 
 namespace {
 
-struct Mode {
-  uint8_t displayMode;
-  int w, h;
-};
-
-class MilitaryScreens : public ::testing::TestWithParam<Mode> {
+class MilitaryScreens : public test::ScreenshotFixture {
  protected:
-  void SetUp() override {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    fs::create_directories(outDir);
-  }
   void shoot(SdlShell& sh, Form& check, const std::string& name) {
     for (auto& p : test::shootFrame(sh, check, name, outDir)) problems.push_back(p);
   }
-  fs::path outDir = fs::path(FIEFDOM_BINARY_DIR) / "screenshots";
   std::vector<std::string> problems;
 };
 

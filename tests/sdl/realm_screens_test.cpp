@@ -17,27 +17,16 @@
 
 namespace fs = std::filesystem;
 using namespace fief;
+using test::Mode;
 
 namespace {
 
-struct Mode {
-  uint8_t displayMode;
-  int w, h;
-};
-
-class RealmScreens : public ::testing::TestWithParam<Mode> {
+class RealmScreens : public test::ScreenshotFixture {
  protected:
-  void SetUp() override {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    fs::create_directories(outDir);
-  }
-
   void shoot(SdlShell& sh, Form& f, const std::string& name) {
     for (auto& p : test::shootFrame(sh, f, name, outDir)) ADD_FAILURE() << p;
   }
 
-  fs::path outDir = fs::path(FIEFDOM_BINARY_DIR) / "screenshots";
 };
 
 TEST_P(RealmScreens, InTheirStates) {

@@ -21,21 +21,12 @@
 
 namespace fs = std::filesystem;
 using namespace fief;
+using test::Mode;
 
 namespace {
 
-struct Mode {
-  uint8_t displayMode;
-  int w, h;
-};
-
-class RivalScreens : public ::testing::TestWithParam<Mode> {
+class RivalScreens : public test::ScreenshotFixture {
  protected:
-  void SetUp() override {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    fs::create_directories(outDir);
-  }
   void shoot(SdlShell& sh, Form& check, const std::string& name) {
     for (auto& p : test::shootFrame(sh, check, name, outDir)) ADD_FAILURE() << p;
   }
@@ -45,7 +36,6 @@ class RivalScreens : public ::testing::TestWithParam<Mode> {
     map.Left = std::clamp(camp.Width / 2 - x, camp.Width - map.Width, 0);
     map.Top = std::clamp(camp.Height / 2 - y, camp.Height - map.Height - 15, 150);
   }
-  fs::path outDir = fs::path(FIEFDOM_BINARY_DIR) / "screenshots";
 };
 
 TEST_P(RivalScreens, MapWithRivalsAndSieges) {

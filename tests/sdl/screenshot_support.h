@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <fstream>
 
+#include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -45,7 +47,7 @@ inline std::vector<std::string> shootFrame(SdlShell& sh, Form& check, const std:
 // returns how many are not known.
 inline int reportProblems(const std::vector<std::string>& problems, const char* fresh = "PROBLEM: ") {
   std::vector<std::string> known;
-  std::ifstream f(FIEFDOM_SOURCE_DIR "/tests/sdl/known_issues.txt");
+  std::ifstream f(std::string(FIEFDOM_SOURCE_DIR) + "/tests/sdl/known_issues.txt");
   std::string line;
   while (std::getline(f, line))
     if (!line.empty() && line[0] != '#') known.push_back(line);
@@ -58,5 +60,23 @@ inline int reportProblems(const std::vector<std::string>& problems, const char* 
   }
   return count;
 }
+// A display mode the screenshot tests draw in, with the logical size it gives.
+struct Mode {
+  uint8_t displayMode;
+  int w, h;
+};
+
+// Base of the screenshot fixtures: SDL on its offscreen and silent drivers, and the folder
+// the pictures are saved to.
+class ScreenshotFixture : public ::testing::TestWithParam<Mode> {
+ protected:
+  void SetUp() override {
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    std::filesystem::create_directories(outDir);
+  }
+
+  std::filesystem::path outDir = std::filesystem::path(FIEFDOM_BINARY_DIR) / "screenshots";
+};
 
 }  // namespace fief::test

@@ -18,45 +18,24 @@
 #include "campaign/program_start.h"
 #include "county/county.h"
 #include "turn/message_log.h"
+#include "turn/turn_screen.h"
 #include "screenshot_support.h"
 #include "sdl_game_dir.h"
 #include "ui/platform/sdl_shell.h"
 
 namespace fs = std::filesystem;
 using namespace fief;
+using test::Mode;
 
 namespace {
 
-struct Mode {
-  uint8_t displayMode;
-  int w, h;
-};
-
-class Screenshots : public ::testing::TestWithParam<Mode> {
+class Screenshots : public test::ScreenshotFixture {
  protected:
-  void SetUp() override {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    fs::create_directories(outDir);
-  }
-
   // Saves the current frame; the problems of `check` are collected under its name.
   void shoot(SdlShell& sh, Form& check, const std::string& name) {
-    std::vector<std::string> found;
-    sh.renderer().problems = &found;
-    sh.renderer().checkOnly = &check;
-    SDL_Surface* s = sh.readFrame();
-    sh.renderer().problems = nullptr;
-    ASSERT_NE(s, nullptr) << SDL_GetError();
-    int w = 0, h = 0;
-    sh.logicalSize(w, h);
-    std::string file = name + "_" + std::to_string(w) + "x" + std::to_string(h);
-    IMG_SavePNG(s, (outDir / (file + ".png")).c_str());
-    SDL_FreeSurface(s);
-    for (auto& p : found) problems.push_back(file + ": " + p);
+    for (auto& p : test::shootFrame(sh, check, name, outDir)) problems.push_back(p);
   }
 
-  fs::path outDir = fs::path(FIEFDOM_BINARY_DIR) / "screenshots";
   std::vector<std::string> problems;
 };
 
@@ -131,7 +110,7 @@ TEST_P(Screenshots, EveryScreen) {
   AddMessage(g, 2, 85);
   sh.onModal = [&](Form& f) { shoot(sh, f, "MessagesFrm_rows"); };
   sh.showModal(g.form("MessagesFrm"));
-  g.s.GarryMode = 3;
+  setGarryMode(g, 3);
   sh.onModal = [&](Form& f) {
     f.fire("OkAniBtn", Ev::Click, {});
     shoot(sh, f, "GarryFrm_levy");
@@ -142,6 +121,17 @@ TEST_P(Screenshots, EveryScreen) {
   g.s.CastleStageBuilt[0] = g.s.CastleStageBuilt[1] = kTrue;
   sh.onModal = [&](Form& f) { shoot(sh, f, "BuildFrm_built"); };
   sh.showModal(g.form("BuildFrm"));
+  // The people screen with meat chosen but none in store in autumn (no harvest before the
+  // people eat), and the food screens in the winter before the crops come in.
+  g.s.Meat = 0;
+  g.s.EatMeat = kTrue;
+  g.s.Season = 3;
+  sh.onModal = [&](Form& f) { shoot(sh, f, "PeopleFrm_nomeat"); };
+  sh.showModal(g.form("PeopleFrm"));
+  g.s.Season = 4;
+  sh.onModal = [&](Form& f) { shoot(sh, f, f.name() + "_winter"); };
+  sh.showModal(g.form("CropsFrm"));
+  sh.showModal(g.form("CattleFrm"));
 
   // Dialogs the in-game menu opens, stacked over it: the menu's frame and its buttons
   // must not show around them.

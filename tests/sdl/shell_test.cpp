@@ -1,7 +1,9 @@
 // The SDL shell's input, timers, programs and sound scale, on the offscreen driver.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
 
 #include "campaign/game.h"
@@ -186,6 +188,74 @@ TEST_F(ShellFixture, ProgramsThatCannotStartAreRefused) {
   EXPECT_FALSE(sh.startProgram(plain));
   EXPECT_TRUE(sh.startProgram("/bin/true"));
   EXPECT_EQ(sh.soundDevices(), 0);  // screenshot mode, dummy driver: no sound
+}
+
+TEST(ShellDisplayTest, DriversThatShowNothingAreKnown) {
+  for (const char* none : {"offscreen", "dummy", "evdev"}) EXPECT_TRUE(videoDriverShowsNothing(none)) << none;
+  EXPECT_TRUE(videoDriverShowsNothing(nullptr));
+  for (const char* real : {"x11", "wayland", "kmsdrm", "windows", "cocoa"}) EXPECT_FALSE(videoDriverShowsNothing(real)) << real;
+}
+
+// An environment variable set for one test and put back after it.
+struct EnvFor {
+  std::string name, old;
+  bool had;
+  EnvFor(const char* n, const char* v) : name(n), had(std::getenv(n) != nullptr) {
+    if (had) old = std::getenv(n);
+    if (v) setenv(n, v, 1);
+    else unsetenv(n);
+  }
+  ~EnvFor() {
+    if (had) setenv(name.c_str(), old.c_str(), 1);
+    else unsetenv(name.c_str());
+  }
+};
+
+TEST(ShellDisplayTest, ADisplayThatCannotBeOpenedIsRetriedThenRefusedNotReplacedByAnInvisibleDriver) {
+  // With no driver named, an X display that refuses the connection must not leave the
+  // program running on SDL's memory-only fallback with nothing on the screen.
+  struct stat st {};
+  if (stat("/dev/dri", &st) == 0) GTEST_SKIP() << "a graphics device could open a screen without X";
+  EnvFor driver("SDL_VIDEODRIVER", nullptr), display("DISPLAY", ":4093"), wayland("WAYLAND_DISPLAY", nullptr);
+  SdlShell::Options o;
+  o.displayWaitMs = 300;
+  SdlShell sh(o);
+  Game g{sh, FIEFDOM_GAME_DIR};
+  g.optim = defaultOptim();
+  std::string err;
+  const Uint64 t0 = SDL_GetTicks64();
+  EXPECT_FALSE(sh.attach(g, err));
+  const Uint64 waited = SDL_GetTicks64() - t0;
+  EXPECT_NE(err.find("no display could be opened (DISPLAY=:4093)"), std::string::npos) << err;
+  EXPECT_GE(waited, 300u);  // it kept trying for the time given
+  EXPECT_LT(waited, 5000u);
+  EXPECT_FALSE(SDL_WasInit(SDL_INIT_VIDEO));
+}
+
+TEST(ShellDisplayTest, ANamedMemoryOnlyDriverIsTaken) {
+  EnvFor driver("SDL_VIDEODRIVER", "offscreen"), display("DISPLAY", ":4093");
+  SdlShell sh;
+  Game g{sh, FIEFDOM_GAME_DIR};
+  g.optim = defaultOptim();
+  g.optim.DisplayMode = 0;
+  std::string err;
+  EXPECT_TRUE(sh.attach(g, err)) << err;
+  EXPECT_STREQ(SDL_GetCurrentVideoDriver(), "offscreen");
+}
+
+TEST_F(ShellFixture, AWatchedProgramThatEndsLeavesNoZombie) {
+  // The campaign stops asking once the battle's status is read; the loop still reaps it.
+  const int pid = sh.startWatchedProgram("/bin/true");
+  ASSERT_GT(pid, 0);
+  const std::string proc = "/proc/" + std::to_string(pid);
+  struct stat st {};
+  for (int i = 0; i < 200 && stat(proc.c_str(), &st) == 0; ++i) {
+    sh.runOnce(0);
+    usleep(10 * 1000);
+  }
+  EXPECT_NE(stat(proc.c_str(), &st), 0) << "the ended program is still a process (a zombie)";
+  EXPECT_FALSE(sh.programRunning(pid));
+  EXPECT_EQ(sh.startWatchedProgram("/nonexistent/battledata.rz"), 0);
 }
 
 TEST(SoundTest, AttenuationScaleAndChannels) {

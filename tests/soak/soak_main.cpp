@@ -175,12 +175,19 @@ class Soak : public std::streambuf {
         want_ = Want::Turn;
         --steps_;
         ++actions;
-        return action();
+        {
+          std::string a = action();
+          endTurnAsked_ = a == "key Camp1Frm Enter" || a == "click Camp1Frm.EndTurnBtn";
+          return a;
+        }
       case Want::Turn:
         want_ = Want::Counter;
         return "get TurnCounter";
       case Want::Counter:
-        if (turnChanged(answer)) turnPending_ = true;
+        // Only a turn counter moved by an end of turn: a load (F7) moves it too, to whatever
+        // the save holds.
+        if (turnChanged(answer) && endTurnAsked_) turnPending_ = true;
+        endTurnAsked_ = false;
         want_ = Want::Screen;
         return "open";
       case Want::State:
@@ -200,7 +207,7 @@ class Soak : public std::streambuf {
   std::string action() {
     std::vector<std::string> usable, lists, boxes;
     for (auto& [name, c] : controls_.items()) {
-      if (!c.value("visible", false) || !c.value("enabled", false)) continue;
+      if (!c.value("visible", false) || !c.value("enabled", false) || c.value("inert", false)) continue;
       const std::string kind = c.value("kind", "");
       if (kind == "list" || kind == "filelist") {
         if (c.contains("items") && !c["items"].empty()) lists.push_back(name);
@@ -288,6 +295,7 @@ class Soak : public std::streambuf {
   bool ended_ = false;
   long long lastTurn_ = -1;
   bool turnPending_ = false;
+  bool endTurnAsked_ = false;
 };
 
 }  // namespace

@@ -62,7 +62,7 @@ struct ProgramDir : ::testing::Test {
   }
   // Runs a copy of the built battle program in this folder; its stderr goes to `errOut`.
   int runProgram(std::string& errOut, const std::string& args = "") {
-    fs::copy_file(FIEFDOM_GAME_DIR "/battledata.rz", path("battledata.rz"), fs::copy_options::overwrite_existing);
+    fs::copy_file(fs::path(FIEFDOM_GAME_DIR) / "battledata.rz", path("battledata.rz"), fs::copy_options::overwrite_existing);
     const std::string cmd = "SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy '" + path("battledata.rz") + "' " +
                             args + " 2>'" + path("stderr.txt") + "'";
     const int rc = std::system(cmd.c_str());

@@ -1,6 +1,7 @@
 // Construction, villages and windmills, and the blacksmith's standing order.
 #include "campaign/game_tables.h"
 #include "county/county_rules.h"
+#include "county/county_screens.h"
 #include "test_support.h"
 
 namespace fief {

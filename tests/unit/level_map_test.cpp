@@ -13,7 +13,7 @@ namespace {
 TEST(LevelMap, TheShippedMapReads) {
   LevelMap m;
   std::string err;
-  ASSERT_TRUE(readLevelMap(FIEFDOM_SOURCE_DIR "/data/map/level15.json", m, err)) << err;
+  ASSERT_TRUE(readLevelMap(std::string(FIEFDOM_SOURCE_DIR) + "/data/map/level15.json", m, err)) << err;
   ASSERT_TRUE(m.Size.has_value());
   EXPECT_EQ(*m.Size, std::make_pair(2400, 1800));
   EXPECT_EQ(m.Waypoints.size(), 47u);

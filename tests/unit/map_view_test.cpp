@@ -118,6 +118,19 @@ struct CampScreen : test::GameFixture {
   }
 };
 
+// Unloading an open screen takes it off the shell's stack: the stack must never hold a
+// destroyed form (the next screen opened would deactivate it).
+TEST_F(CampScreen, UnloadingAnOpenScreenTakesItOffTheStack) {
+  open(1);
+  ASSERT_EQ(shell.openForms().size(), 1u);
+  g.unload("Camp1Frm");
+  EXPECT_TRUE(shell.openForms().empty());
+  EXPECT_FALSE(g.formExists("Camp1Frm"));
+  Camp1Frm& again = open(1);
+  ASSERT_EQ(shell.openForms().size(), 1u);
+  EXPECT_EQ(shell.openForms().front(), &again);
+}
+
 bool overlap(const Control& a, const Control& b) {
   return a.Left < b.Left + b.Width && b.Left < a.Left + a.Width && a.Top < b.Top + b.Height && b.Top < a.Top + a.Height;
 }

@@ -87,6 +87,40 @@ TEST_F(RivalsTest, TaxesArePaidByThePeopleAndCostHappiness) {
   EXPECT_EQ(s.Rival1.Gold, 2400);
 }
 
+// A county of billions, as a loaded save may hold: the tax and the castle's income are
+// shares of the people that no longer fit 32 bits before they are divided.
+TEST(RivalRules, TaxesAndCastleIncomeOfTheLargestCounties) {
+  struct Case {
+    int32_t people;
+    int16_t happiness;
+    int stage;  // the highest castle stage standing, -1 none
+    int32_t gold;
+  };
+  // Tax at the rate of the happiness; the people then change by the queued draws (births
+  // and deaths cancel, the happiness step draws its smallest value); the castle's income
+  // is its share of the people after that.
+  const Case cases[] = {
+      {2000000000, 60, -1, 1000000000},                 // 50 %, no castle
+      {1000000000, 60, 3, 500000000 + 99999995},        // 50 %, then 10 % of 1e9 - 50
+      {2000000000, 100, 4, 1600000000 + 160000004},     // 80 %, then 8 % of 2e9 + 60
+      {2000000000, 100, 0, 1600000000 + 40000001},      // 80 %, then 2 % of 2e9 + 60
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.people) + " people, stage " + std::to_string(c.stage));
+    RivalsWorld w;
+    GameState& s = w.s;
+    s.Rival2.Active = kFalse;
+    s.Rival1.People = c.people;
+    s.Rival1.Happiness = c.happiness;
+    s.Rival1.Gold = 0;
+    s.Rival1.Values = {0, 0, 0, 0, 0};
+    if (c.stage >= 0) s.Rival1.Values[c.stage] = -1;
+    w.rng.queue({0.5, 0.5, 0.0});
+    w.turn(5);  // no periodic step of rival 1's calendar
+    EXPECT_EQ(s.Rival1.Gold, c.gold);
+  }
+}
+
 // A stored happiness far outside 0..100 (a damaged or foreign saved game) still goes
 // through his skills' shares of it without overflowing: the turn keeps it in range and
 // the moods of the 7th turn see which side of 40 it was on.

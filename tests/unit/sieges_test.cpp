@@ -8,6 +8,7 @@
 #include "rivals/sieges.h"
 #include "test_support.h"
 #include "turn/turn.h"
+#include "ui/dialogs.h"
 
 namespace fief {
 namespace {
@@ -102,7 +103,7 @@ struct SiegeOnMap : test::GameFixture {
     g.s.CampComposition[0].set(Enginer, 31);
     // Accept every question, close every other screen.
     answer = [this](Form& form) {
-      if (form.name() == "MsgFrm") kinds.push_back(g.s.MsgKind);
+      if (form.name() == "MsgFrm") kinds.push_back(dialogKind(g));
       for (const char* b : {"OkAniBtn", "Noanibtn", "CloseLbl"}) {
         Control* c = form.find(b);
         if (c && c->Visible && c->Enabled && form.fire(b, Ev::Click)) break;

@@ -3,6 +3,7 @@
 
 #include "test_support.h"
 #include "turn/turn.h"
+#include "ui/dialogs.h"
 
 namespace fief {
 namespace {
@@ -87,7 +88,7 @@ TEST_F(TurnEconomyTest, LeaderInfluenceAndStatusEvent) {
   s.Happiness = 40; s.Morale = 10; s.People = 1000;
   s.LeaderStatusBonusShown = kFalse;
   std::vector<int> kinds;
-  answer = [&](Form& f) { kinds.push_back(g.s.MsgKind); f.fire("OkAniBtn", Ev::Click); };
+  answer = [&](Form& f) { kinds.push_back(dialogKind(g)); f.fire("OkAniBtn", Ev::Click); };
   LeaderInfluence(g);
   // happiness 40 -> +2 -> 42 +2 -> 44 +2 -> 46, then the status bonus +2
   EXPECT_EQ(s.Happiness, 48);
@@ -248,7 +249,7 @@ TEST_F(TurnEconomyTest, RebellionRisesGrowsAndPlunders) {
   s.RebelsActive = kFalse; s.RebelForceA = 0; s.RebelForceB = 0;
   s.Gold = s.Crops = s.Meat = s.Wood = s.Stone = s.Ore = 10000;
   std::vector<int> kinds;
-  answer = [&](Form& f) { kinds.push_back(g.s.MsgKind); f.fire("OkAniBtn", Ev::Click); };
+  answer = [&](Form& f) { kinds.push_back(dialogKind(g)); f.fire("OkAniBtn", Ev::Click); };
   // The rising: the rebels gather round after round (+35, +25 at r = 0.5) until the
   // first troop reaches 500: fifteen rounds.
   g.rng.queue(std::vector<double>(30, 0.5));
@@ -281,7 +282,7 @@ TEST_F(TurnEconomyTest, RebellionRisesGrowsAndPlunders) {
 TEST_F(TurnEconomyTest, ScheduledEventsOfTurn120InOrder) {
   std::vector<int> kinds;
   answer = [&](Form& f) {
-    kinds.push_back(g.s.MsgKind);
+    kinds.push_back(dialogKind(g));
     f.fire("OkAniBtn", Ev::Click);
   };
   g.s.TurnCounter = 120;

@@ -154,8 +154,8 @@ TEST_F(TurnEndTest, SiegeStormAndLifting) {
   s.CampWaypoint = {35, 35, 7};
   std::vector<int> kinds;
   answer = [&](Form& f) {
-    if (f.name() == "MsgFrm") kinds.push_back(g.s.MsgKind);
-    f.fire(f.name() == "MsgFrm" && g.s.MsgKind == 15 ? "Noanibtn" : "OkAniBtn", Ev::Click);
+    if (f.name() == "MsgFrm") kinds.push_back(dialogKind(g));
+    f.fire(f.name() == "MsgFrm" && dialogKind(g) == 15 ? "Noanibtn" : "OkAniBtn", Ev::Click);
   };
   AdvanceSieges(g);
   EXPECT_EQ(kinds, std::vector<int>{15});
@@ -180,7 +180,7 @@ TEST_F(TurnEndTest, EventConsequences) {
     const GameState before = s;
     answer = [&](Form& f) { f.fire(c.accept ? "OkAniBtn" : "Noanibtn", Ev::Click); };
     ShowEvent(g, EventKind(c.kind), 106);
-    EXPECT_EQ(s.MsgKind, 0);
+    EXPECT_EQ(dialogKind(g), kNoticeEvent);
     EXPECT_EQ(s.Gold, c.goldAfter) << c.kind;
     const bool paid = c.goldAfter != c.gold;
     switch (c.kind) {
@@ -246,7 +246,7 @@ TEST_F(TurnEndTest, KingsLevySentThroughTheEventScreen) {
 
 TEST_F(TurnEndTest, GarrisonHeldButtonStepsPerTick) {
   g.s.Gold = 100;
-  g.s.GarryMode = 1;
+  setGarryMode(g, 1);
   Form& f = g.form("GarryFrm");
   answer = [&](Form& top) {
     top.fire("UpBtn3", Ev::MouseDown);  // wood at 3 gold: 10 now, then 10 per tick

@@ -14,7 +14,9 @@ extern char** environ;
 
 namespace fief {
 
-HeadlessShell::HeadlessShell() = default;
+HeadlessShell::HeadlessShell() {
+  input_.clock = [this] { return clock_; };
+}
 
 void HeadlessShell::showModal(Form& f) {
   f.Modal = true;
@@ -32,7 +34,10 @@ void HeadlessShell::show(Form& f) {
   forms_.open(game_, f);
 }
 
-void HeadlessShell::close(Form& f) { forms_.close(f, !ended_); }
+void HeadlessShell::close(Form& f) {
+  input_.forget(f);
+  forms_.close(f, !ended_);
+}
 
 void HeadlessShell::playSound(const std::string& channel, const std::string& file, bool) {
   sounds_.emplace_back(channel, file);

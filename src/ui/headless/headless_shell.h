@@ -1,7 +1,8 @@
 // The headless shell: forms open and close without drawing, timers run on a virtual
 // clock that only the caller advances, sounds and started programs are recorded.
 // A modal loop asks `pump` for the next input (one script command) until its form
-// closes; when the input runs out the program ends.
+// closes; when the input runs out the program ends. Input reaches the forms through the
+// same input model as on the SDL shell (ui/input.h), addressed by control.
 #pragma once
 
 #include <functional>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "ui/form_stack.h"
+#include "ui/input.h"
 #include "ui/shell.h"
 
 namespace fief {
@@ -28,6 +30,7 @@ class HeadlessShell : public Shell {
   void show(Form& f) override;
   void close(Form& f) override;
   std::vector<Form*> openForms() const override { return forms_.forms(); }
+  Input& input() { return input_; }
 
   void playSound(const std::string& channel, const std::string& file, bool loop) override;
   void stopSound(const std::string& channel) override;
@@ -76,6 +79,7 @@ class HeadlessShell : public Shell {
  private:
   Game* game_ = nullptr;
   FormStack forms_;
+  Input input_{forms_};
   int64_t clock_ = 0;
   int soundDevices_ = 0;
   int dpi_ = 120;

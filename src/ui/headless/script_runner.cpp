@@ -10,6 +10,7 @@
 #include "military/fight_files.h"
 #include "state/state_json.h"
 #include "ui/headless/headless_shell.h"
+#include "ui/view_fields.h"
 
 namespace fief {
 
@@ -46,17 +47,6 @@ std::string colourText(uint32_t c) {
   return buf;
 }
 
-bool panelHidden(Form& f, const Control& c) {
-  std::string p = c.Panel;
-  while (!p.empty()) {
-    Control* pc = f.find(p);
-    if (!pc) return false;
-    if (!pc->Visible) return true;
-    p = pc->Panel;
-  }
-  return false;
-}
-
 json controlJson(Form& f, const Control& c) {
   json o = {{"kind", kindName(c.Kind)},
             {"visible", c.Visible && !panelHidden(f, c)},
@@ -75,7 +65,14 @@ json controlJson(Form& f, const Control& c) {
   if (c.Kind == ControlKind::CheckBox) o["checked"] = c.Checked;
   if (c.Kind == ControlKind::ProgressBar) { o["value"] = c.Value; o["max"] = c.Max; }
   if (c.Kind == ControlKind::Chart) o["points"] = c.Points;
+  if (c.Inert) o["inert"] = true;  // drawn only: clicks pass through it
   return o;
+}
+
+// The text a letter or digit key types (lower-case letters, as without shift).
+std::string typedText(Key k) {
+  const std::string n = keyName(k);
+  return n.size() == 1 && n[0] >= 'A' && n[0] <= 'Z' ? std::string(1, static_cast<char>(n[0] - 'A' + 'a')) : n;
 }
 
 class Runner {
@@ -166,8 +163,30 @@ class Runner {
     if (forInput) {
       if (!c->Visible || panelHidden(*f, *c)) fail(spec + " is hidden");
       if (!c->Enabled) fail(spec + " is disabled");
+      if (c->Inert) fail(spec + " lets the pointer through");
     }
     return {f, c};
+  }
+
+  // The input model both shells share; the runner addresses its controls by name.
+  Input& input() { return shell_.input(); }
+
+  // What lies under the pointer at a release over control c: the control itself while it
+  // still takes the pointer (its press may have hidden it or closed its form).
+  InputTarget over(Form* f, Control* c, int row) {
+    if (!input().takesPointer(*f, *c)) return {};
+    return {f, c, row};
+  }
+
+  // A press and release of a button over control c (row: the list row under the pointer).
+  void pressRelease(Form* f, Control* c, MouseButton b, const EventArgs& a, int row) {
+    input().press({f, c, row}, b, a);
+    input().release(b, a, [=, this] { return over(f, c, row); });
+  }
+
+  // The row under the pointer of a click on a list: the chosen one (-1: none, below the rows).
+  static int rowOf(const Control& c) {
+    return c.Kind == ControlKind::List || c.Kind == ControlKind::FileList ? c.ListIndex : -1;
   }
 
   Form* openForm(const std::string& fn) {
@@ -180,9 +199,10 @@ class Runner {
       fail(fn + " is not open");
     }
     // Input reaches the top-most modal form and what lies above it.
-    auto modal = std::find_if(open.rbegin(), open.rend(), [](Form* f) { return f->Modal; });
-    if (modal != open.rend() && (it - open.begin()) < (open.rend() - modal - 1))
+    if (!input().reachable(*it)) {
+      auto modal = std::find_if(open.rbegin(), open.rend(), [](Form* f) { return f->Modal; });
       fail(fn + " is behind the modal form " + (*modal)->name());
+    }
     return *it;
   }
 
@@ -214,57 +234,72 @@ class Runner {
       for (int i = 0; i < 100 && !game_.formExists("Camp1Frm"); ++i) shell_.wait(100);
       if (shell_.ended()) return;
       if (!game_.formExists("Camp1Frm") || !game_.form("Camp1Frm").Visible) fail("the campaign screen did not open");
-    } else if (cmd == "click" || cmd == "rclick") {
+    } else if (cmd == "click" || cmd == "rclick" || cmd == "dclick") {
       need(w, 2, "click FORM.CONTROL [X Y]");
       auto [f, c] = target(w[1], true);
-      EventArgs a = pointOf(*f, *c, w);
-      a.button = cmd == "click" ? MouseButton::Left : MouseButton::Right;
-      bool any = f->fire(c->Name, Ev::MouseDown, a);
-      if (f->Visible || f->Loaded) any |= f->fire(c->Name, Ev::MouseUp, a);
-      if (cmd == "click" && (f->Visible || f->Loaded)) any |= f->fire(c->Name, Ev::Click, a);
-      (void)any;
+      const EventArgs a = pointOf(*f, *c, w);
+      const MouseButton b = cmd == "rclick" ? MouseButton::Right : MouseButton::Left;
+      pressRelease(f, c, b, a, rowOf(*c));
+      if (cmd == "dclick" && input().takesPointer(*f, *c)) pressRelease(f, c, b, a, rowOf(*c));
     } else if (cmd == "down") {
       need(w, 2, "down FORM.CONTROL [right]");
       auto [f, c] = target(w[1], true);
-      EventArgs a;
-      a.button = (w.size() > 2 && w[2] == "right") ? MouseButton::Right : MouseButton::Left;
-      f->fire(c->Name, Ev::MouseDown, a);
+      const MouseButton b = (w.size() > 2 && w[2] == "right") ? MouseButton::Right : MouseButton::Left;
+      input().press({f, c, rowOf(*c)}, b, {});
     } else if (cmd == "up") {
-      need(w, 2, "up FORM.CONTROL");
+      // The button comes up over F.C: the release goes to the pressed control, a click
+      // when F.C is that control.
+      need(w, 2, "up FORM.CONTROL [right]");
       auto [f, c] = target(w[1], false);
-      f->fire(c->Name, Ev::MouseUp, {});
+      const MouseButton b = (w.size() > 2 && w[2] == "right") ? MouseButton::Right : MouseButton::Left;
+      input().release(b, {}, [this, f = f, c = c] { return over(f, c, rowOf(*c)); });
     } else if (cmd == "move") {
       need(w, 2, "move FORM.CONTROL [X Y]");
-      auto [f, c] = target(w[1], false);
-      if (!c->Visible) fail(w[1] + " is hidden");
-      f->fire(c->Name, Ev::MouseMove, pointOf(*f, *c, w));
+      auto [f, c] = target(w[1], true);
+      input().move({f, c}, pointOf(*f, *c, w));
     } else if (cmd == "key") {
+      // Keys go to the top-most form; a letter or digit goes to the text box that has
+      // the keyboard, as the text it types.
       need(w, 3, "key FORM KEY");
       Form* f = openForm(w[1]);
       Key k = keyFromName(w[2]);
       if (k == Key::None) fail("unknown key " + w[2]);
-      f->Form_KeyDown(k);
-      if (f->Visible) f->Form_KeyUp(k);
+      if (input().keyForm() != f) fail("keys go to the top-most form, " + input().keyForm()->name() + ", not " + w[1]);
+      if (input().focus().first && k >= Key::A) {
+        input().textInput(typedText(k));
+        return;
+      }
+      input().keyDown(k);
+      input().keyUp(k);
     } else if (cmd == "type") {
+      // A click on the text box, the old text rubbed out, the new one typed character by
+      // character (a text box takes at most Input::kTextLimit of them).
       need(w, 3, "type FORM.CONTROL TEXT");
       auto [f, c] = target(w[1], true);
       if (c->Kind != ControlKind::TextBox) fail(w[1] + " is not a text box");
-      c->Caption = w[2];
-      f->fire(c->Name, Ev::Change, {});
+      pressRelease(f, c, MouseButton::Left, {}, -1);
+      if (input().focus().second != c) fail(w[1] + " did not take the keyboard");
+      while (!c->Caption.empty() && input().focus().second == c) input().backspace();
+      const std::string& text = w[2];
+      for (size_t i = 0; i < text.size();) {
+        size_t n = 1;
+        while (i + n < text.size() && (static_cast<unsigned char>(text[i + n]) & 0xC0) == 0x80) ++n;
+        input().textInput(text.substr(i, n));
+        i += n;
+      }
     } else if (cmd == "pick") {
       need(w, 3, "pick FORM.CONTROL N");
       auto [f, c] = target(w[1], true);
       if (c->Kind != ControlKind::List && c->Kind != ControlKind::FileList) fail(w[1] + " is not a list");
       int n = std::stoi(w[2]);
       if (n < 0 || n >= static_cast<int>(c->Items.size())) fail("row " + w[2] + " is not in " + w[1]);
-      c->ListIndex = n;
-      f->fire(c->Name, Ev::Click, {});
+      pressRelease(f, c, MouseButton::Left, {}, n);
     } else if (cmd == "check") {
+      // A click on the box when it is not already as asked.
       need(w, 3, "check FORM.CONTROL 0/1");
       auto [f, c] = target(w[1], true);
       if (c->Kind != ControlKind::CheckBox) fail(w[1] + " is not a check box");
-      c->Checked = w[2] == "1";
-      f->fire(c->Name, Ev::Click, {});
+      if (c->Checked != (w[2] == "1")) pressRelease(f, c, MouseButton::Left, {}, -1);
     } else if (cmd == "wait") {
       need(w, 2, "wait MS");
       needRunning();
@@ -278,12 +313,16 @@ class Runner {
       need(w, 3, "set PATH VALUE");
       std::string err;
       json v = parseValue(joinFrom(w, 2));
-      if (!setField(game_.s, w[1], v, err)) fail(err);
+      if (const ViewField* f = viewField(w[1])) {
+        if (!f->set(game_, v, err)) fail(err);
+      } else if (!setField(game_.s, w[1], v, err)) {
+        fail(err);
+      }
     } else if (cmd == "get") {
       need(w, 2, "get PATH");
       std::string err;
       json v;
-      if (!getField(game_.s, w[1], v, err)) fail(err);
+      if (!getAny(w[1], v, err)) fail(err);
       print(jsonText(v));
     } else if (cmd == "state") {
       print(jsonText(stateToJson(game_.s)));
@@ -367,7 +406,7 @@ class Runner {
       if (w.size() < 4 || eq == std::string::npos) fail("usage: expect PATH = VALUE");
       std::string err;
       json actual;
-      if (!getField(game_.s, w[1], actual, err)) fail(err);
+      if (!getAny(w[1], actual, err)) fail(err);
       json want = parseValue(trim(line.substr(eq + 1)));
       if (!sameValue(actual, want)) {
         failed_ = true;
@@ -406,6 +445,15 @@ class Runner {
     } else {
       fail("unknown command " + cmd);
     }
+  }
+
+  // A field of the game state, or a screen's view state registered by name (MsgKind).
+  bool getAny(const std::string& path, json& v, std::string& err) {
+    if (const ViewField* f = viewField(path)) {
+      v = f->get(game_);
+      return true;
+    }
+    return getField(game_.s, path, v, err);
   }
 
   static bool isQuery(const std::string& c) {

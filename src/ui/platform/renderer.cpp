@@ -336,51 +336,15 @@ bool Renderer::below(const std::vector<Form*>& forms, const Form* a, const Form*
   return false;
 }
 
-SDL_Rect Renderer::formRect(const Form& f, int w, int h) {
-  if (f.Width <= 0 || f.Height <= 0 || (f.Width >= w && f.Height >= h)) return SDL_Rect{0, 0, w, h};
-  return SDL_Rect{(w - f.Width) / 2, (h - f.Height) / 2, f.Width, f.Height};
-}
+namespace {
+SDL_Rect sdlRect(const Rect& r) { return SDL_Rect{r.x, r.y, r.w, r.h}; }
+}  // namespace
+
+SDL_Rect Renderer::formRect(const Form& f, int w, int h) { return sdlRect(fief::formRect(f, w, h)); }
 
 std::vector<PlacedControl> Renderer::layout(Form& f, int w, int h) const {
-  const SDL_Rect fr = formRect(f, w, h);
   std::vector<PlacedControl> out;
-  auto& cs = f.controls();
-  // The campaign screen keeps the map's children between its two strips.
-  const Control* top = f.find("MenuTop");
-  const Control* bottom = f.find("MenuBottom");
-  for (size_t i = 0; i < cs.size(); ++i) {
-    Control& c = cs[i];
-    if (!c.Visible || c.Kind == ControlKind::Timer) continue;
-    SDL_Rect r{fr.x + c.Left, fr.y + c.Top, c.Width, c.Height};
-    SDL_Rect clip = fr;
-    bool shown = true;
-    std::string p = c.Panel;
-    for (int depth = 0; !p.empty() && depth < 8; ++depth) {
-      const Control* pc = f.find(p);
-      if (!pc) break;
-      if (!pc->Visible) {
-        shown = false;
-        break;
-      }
-      r.x += pc->Left;
-      r.y += pc->Top;
-      p = pc->Panel;
-    }
-    if (!shown) continue;
-    if (!c.Panel.empty()) {
-      // Clipped to its panel's box.
-      if (const Control* pc = f.find(c.Panel)) {
-        SDL_Rect pr{r.x - c.Left, r.y - c.Top, pc->Width, pc->Height};
-        clip = intersect(clip, pr);
-      }
-      if (c.Panel == "MapSurface" && top && bottom) {
-        int y0 = fr.y + top->Top + top->Height, y1 = fr.y + bottom->Top;
-        clip = intersect(clip, SDL_Rect{fr.x, y0, fr.w, std::max(0, y1 - y0)});
-      }
-    }
-    out.push_back(PlacedControl{&c, r, clip, i});
-  }
-  std::stable_sort(out.begin(), out.end(), [](const PlacedControl& a, const PlacedControl& b) { return a.c->Z < b.c->Z; });
+  for (const Placement& p : layoutForm(f, w, h)) out.push_back(PlacedControl{p.c, sdlRect(p.r), sdlRect(p.clip), p.order});
   return out;
 }
 

@@ -1,7 +1,7 @@
 // Drawing of forms with SDL2: pictures by name from the graphics folder (cached
 // textures), the form backgrounds, every kind of control, text in the game's two faces,
-// the fade layer. Also the geometry the shell hit-tests with, so that what is drawn and
-// what is clicked are the same rectangles. A missing picture draws a neutral placeholder
+// the fade layer. The places of forms and controls come from the input model's layout
+// (ui/input.h), so that what is drawn and what is clicked are the same rectangles. A missing picture draws a neutral placeholder
 // and is logged once; it never stops the game.
 #pragma once
 
@@ -15,18 +15,9 @@
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/input.h"
 
 namespace fief {
-
-// What the input side tells the drawing side (hover looks, pressed buttons, focus).
-struct InputLooks {
-  const Form* hoverForm = nullptr;
-  std::string hoverControl;
-  const Form* pressedForm = nullptr;
-  std::string pressedControl;
-  const Form* focusForm = nullptr;
-  std::string focusControl;
-};
 
 // One visible control of a form with its place on the logical screen.
 struct PlacedControl {

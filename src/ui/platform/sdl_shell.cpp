@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 
@@ -59,6 +60,51 @@ bool hasGraphicsCard() {
   return false;
 }
 
+bool videoDriverShowsNothing(const char* driver) {
+  if (!driver) return true;
+  for (const char* none : {"offscreen", "dummy", "evdev"})
+    if (std::strcmp(driver, none) == 0) return true;
+  return false;
+}
+
+bool SdlShell::startVideo(std::string& err) {
+  if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+    err = std::string("SDL could not start: ") + SDL_GetError();
+    return false;
+  }
+  // When SDL cannot open the display it falls back to a driver that draws into memory
+  // only, and the program would run on with nothing on the screen. Such a driver is
+  // taken only when it is asked for (screenshots, tests); otherwise the display is tried
+  // again for a while: a freshly started X server refuses a connection made while it
+  // resets after its last client left, and one that is still starting refuses them all.
+  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  const bool anyDriver = opt_.capture || (asked && *asked);
+  // With no display named at all there is nothing to wait for.
+  const bool named = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+  const int64_t waitMs = named ? opt_.displayWaitMs : 0;
+  const Uint64 start = SDL_GetTicks64();
+  for (int attempt = 1;; ++attempt) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+      if (anyDriver) {
+        err = std::string("SDL could not start: ") + SDL_GetError();
+        return false;
+      }
+    } else if (anyDriver || !videoDriverShowsNothing(SDL_GetCurrentVideoDriver())) {
+      if (attempt > 1)
+        std::fprintf(stderr, "fiefdom: the display opened at attempt %d, after %d ms\n", attempt,
+                     static_cast<int>(SDL_GetTicks64() - start));
+      return true;
+    } else {
+      SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+    if (static_cast<int64_t>(SDL_GetTicks64() - start) >= waitMs) break;
+    SDL_Delay(50);
+  }
+  const char* display = std::getenv("DISPLAY");
+  err = std::string("no display could be opened (DISPLAY=") + (display ? display : "") + ")";
+  return false;
+}
+
 SdlShell::SdlShell(Options opt) : opt_(std::move(opt)) {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
@@ -91,10 +137,7 @@ bool SdlShell::attach(Game& g, std::string& err) {
   // bus daemon left running where dbus-launch is installed. The game needs neither, so
   // it starts no bus; a bus the desktop gives is used as it is.
   if (!std::getenv("DBUS_SESSION_BUS_ADDRESS")) setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
-  if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
-    err = std::string("SDL could not start: ") + SDL_GetError();
-    return false;
-  }
+  if (!SDL_WasInit(SDL_INIT_VIDEO) && !startVideo(err)) return false;
   if (!TTF_WasInit() && TTF_Init() != 0) std::fprintf(stderr, "fiefdom: fonts unavailable: %s\n", TTF_GetError());
   g.optim.displaySize(logicalW_, logicalH_);
   Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI;
@@ -137,6 +180,13 @@ bool SdlShell::attach(Game& g, std::string& err) {
   renderer_ = std::make_unique<Renderer>(sdl_, g.dir);
   renderer_->setPreload(&preload_);
   renderer_->setGraphicsFolder(g.optim.graphicsFolder());
+  input_.setScreen(logicalW_, logicalH_);
+  input_.clock = [this] { return nowMs(); };
+  input_.listRowAt = [this](const Form& f, const Control& c, const Rect& r, int y) {
+    return renderer_->listRowAt(&f, c, SDL_Rect{r.x, r.y, r.w, r.h}, y);
+  };
+  input_.scrollList = [this](const Form& f, const std::string& list, int rows) { renderer_->scrollList(&f, list, rows); };
+  input_.textEntry = [](bool on) { on ? SDL_StartTextInput() : SDL_StopTextInput(); };
   SDL_StopTextInput();
   setPointer(Pointer::Normal);
   return true;
@@ -167,14 +217,8 @@ void SdlShell::show(Form& f) {
 
 void SdlShell::close(Form& f) {
   dirty_ = true;
-  if (looks_.hoverForm == &f) looks_.hoverForm = nullptr;
-  if (looks_.pressedForm == &f) looks_.pressedForm = nullptr;
-  if (looks_.focusForm == &f) {
-    looks_.focusForm = nullptr;
-    SDL_StopTextInput();
-  }
-  if (downForm_ == &f) downForm_ = nullptr;
-  for (auto k = keyOwner_.begin(); k != keyOwner_.end();) k = k->second == &f ? keyOwner_.erase(k) : std::next(k);
+  input_.forget(f);
+  input_.takeChanged();
   if (renderer_) renderer_->forget(&f);
   forms_.close(f, !ended_);
 }
@@ -214,6 +258,7 @@ void SdlShell::runOnce(int64_t maxWaitMs) {
       if (tm.Enabled && tm.Interval > 0 && tm.Interval < kTimerResolution && tm.NextDue < now + kTimerResolution)
         if (Timer* m = t.find(tm.Name)) m->NextDue = now + kTimerResolution;
   }
+  if (!watched_.empty()) reapWatched();
   SDL_Event e;
   while (SDL_PollEvent(&e)) handle(e);
   now = nowMs();
@@ -238,6 +283,7 @@ void SdlShell::updateLogicalSize() {
     logicalW_ = w;
     logicalH_ = h;
     SDL_RenderSetLogicalSize(sdl_, w, h);
+    input_.setScreen(w, h);
     if (opt_.capture) SDL_SetWindowSize(window_, w, h);
     dirty_ = true;
   }
@@ -253,7 +299,7 @@ void SdlShell::drawNow() {
   if (!renderer_) return;
   updateLogicalSize();
   renderer_->setClock(nowMs());
-  renderer_->drawFrame(forms_.forms(), logicalW_, logicalH_, looks_, fade_);
+  renderer_->drawFrame(forms_.forms(), logicalW_, logicalH_, input_.looks(), fade_);
   SDL_RenderPresent(sdl_);
   lastFrame_ = nowMs();
   dirty_ = false;
@@ -263,7 +309,7 @@ void SdlShell::drawNow() {
 SDL_Surface* SdlShell::readFrame() {
   if (!sdl_) return nullptr;
   renderer_->setClock(nowMs());
-  renderer_->drawFrame(forms_.forms(), logicalW_, logicalH_, looks_, fade_);
+  renderer_->drawFrame(forms_.forms(), logicalW_, logicalH_, input_.looks(), fade_);
   int w = 0, h = 0;
   SDL_GetRendererOutputSize(sdl_, &w, &h);
   SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
@@ -333,9 +379,8 @@ void SdlShell::handle(const SDL_Event& e) {
       // The pointer left the window: it is over nothing, so no control keeps its hover
       // look, and the top form hears a move over its bare self (a tooltip goes).
       if (e.window.event == SDL_WINDOWEVENT_LEAVE) {
-        looks_.hoverForm = nullptr;
-        looks_.hoverControl.clear();
-        if (Form* f = inputForm()) f->fire(f->name(), Ev::MouseMove, {});
+        input_.leave();
+        noteInput();
       }
       break;
     case SDL_MOUSEMOTION:
@@ -363,9 +408,9 @@ void SdlShell::handle(const SDL_Event& e) {
         break;
       }
       if (e.key.repeat) break;
+      // Letters and digits typed into a text box arrive as text input; the model skips their keys.
       Key k = keyFromSdl(e.key.keysym.sym);
-      bool typing = looks_.focusForm && k >= Key::A;  // letters and digits go to the text box
-      if (k != Key::None && !typing) keyDown(k);
+      if (k != Key::None) keyDown(k);
       break;
     }
     case SDL_KEYUP: {
@@ -381,163 +426,11 @@ void SdlShell::handle(const SDL_Event& e) {
   }
 }
 
-bool SdlShell::reachable(const Form* f) const {
-  auto pos = std::find(forms_.forms().begin(), forms_.forms().end(), f);
-  if (pos == forms_.forms().end()) return false;
-  auto modal = std::find_if(forms_.forms().rbegin(), forms_.forms().rend(), [](Form* x) { return x->Modal; });
-  if (modal == forms_.forms().rend()) return true;
-  return (pos - forms_.forms().begin()) >= (forms_.forms().rend() - modal - 1);
-}
-
-Form* SdlShell::inputForm() const { return forms_.forms().empty() ? nullptr : forms_.forms().back(); }
-
 std::pair<Form*, Control*> SdlShell::hit(int x, int y, SDL_Rect* where) {
-  SDL_Point pt{x, y};
-  for (auto it = forms_.forms().rbegin(); it != forms_.forms().rend(); ++it) {
-    Form* f = *it;
-    SDL_Rect fr = Renderer::formRect(*f, logicalW_, logicalH_);
-    if (SDL_PointInRect(&pt, &fr)) {
-      if (!reachable(f)) return {nullptr, nullptr};
-      auto placed = renderer_->layout(*f, logicalW_, logicalH_);
-      for (auto p = placed.rbegin(); p != placed.rend(); ++p) {
-        SDL_Rect area{};
-        if (!p->c->Enabled || p->c->Inert || !SDL_IntersectRect(&p->r, &p->clip, &area) || !SDL_PointInRect(&pt, &area))
-          continue;
-        if (where) *where = p->r;
-        return {f, p->c};
-      }
-      return {f, nullptr};
-    }
-    if (f->Modal) return {nullptr, nullptr};  // nothing below a modal form takes input
-  }
-  return {nullptr, nullptr};
-}
-
-void SdlShell::mouseMove(int x, int y) {
-  auto [f, c] = hit(x, y);
-  std::string name = c ? c->Name : std::string();
-  if (f != looks_.hoverForm || name != looks_.hoverControl) dirty_ = true;
-  looks_.hoverForm = f;
-  looks_.hoverControl = name;
-  if (!f) return;
-  // A move over the bare form reaches the handler bound under the form's own name.
-  if (f->fire(c ? c->Name : f->name(), Ev::MouseMove, pointer(*f, x, y))) dirty_ = true;
-}
-
-void SdlShell::mouseDown(int x, int y, MouseButton b) {
-  SDL_Rect r{};
-  auto [f, c] = hit(x, y, &r);
-  if (!f) return;
-  dirty_ = true;
-  if (c && c->Kind == ControlKind::TextBox) {
-    looks_.focusForm = f;
-    looks_.focusControl = c->Name;
-    SDL_StartTextInput();
-  } else if (looks_.focusForm) {
-    looks_.focusForm = nullptr;
-    SDL_StopTextInput();
-  }
-  downForm_ = f;
-  downControl_ = c ? c->Name : std::string();
-  downButton_ = b;
-  looks_.pressedForm = f;
-  looks_.pressedControl = downControl_;
-  looks_.hoverForm = f;
-  looks_.hoverControl = downControl_;
-  if (c && (c->Kind == ControlKind::List || c->Kind == ControlKind::FileList) && b == MouseButton::Left) {
-    int row = renderer_->listRowAt(f, *c, r, y);
-    if (row >= 0) c->ListIndex = row;
-  }
-  EventArgs a = pointer(*f, x, y);
-  a.button = b;
-  if (c) f->fire(c->Name, Ev::MouseDown, a);
-}
-
-EventArgs SdlShell::pointer(const Form& f, int x, int y) const {
-  // Handlers see the pointer in their form's coordinates.
-  const SDL_Rect fr = Renderer::formRect(f, logicalW_, logicalH_);
-  EventArgs a;
-  a.x = x - fr.x;
-  a.y = y - fr.y;
-  return a;
-}
-
-void SdlShell::mouseUp(int x, int y, MouseButton b) {
-  Form* f = downForm_;
-  std::string name = downControl_;
-  downForm_ = nullptr;
-  looks_.pressedForm = nullptr;
-  dirty_ = true;
-  if (!f || b != downButton_ || std::find(forms_.forms().begin(), forms_.forms().end(), f) == forms_.forms().end()) return;
-  EventArgs a = pointer(*f, x, y);
-  a.button = b;
-  if (!name.empty()) f->fire(name, Ev::MouseUp, a);
-  if (b != MouseButton::Left || std::find(forms_.forms().begin(), forms_.forms().end(), f) == forms_.forms().end()) return;
-  SDL_Rect r{};
-  auto [hf, hc] = hit(x, y, &r);
-  if (hf != f || (hc ? hc->Name : std::string()) != name) return;  // released elsewhere: no click
-  if (!hc) {
-    f->Form_Click();
-    return;
-  }
-  if (hc->Kind == ControlKind::CheckBox) hc->Checked = !hc->Checked;
-  if ((hc->Kind == ControlKind::List || hc->Kind == ControlKind::FileList) && renderer_->listRowAt(f, *hc, r, y) < 0)
-    return;
-  f->fire(name, Ev::Click, a);
-}
-
-void SdlShell::wheel(int x, int y, int rows) {
-  auto [f, c] = hit(x, y);
-  if (f && c && (c->Kind == ControlKind::List || c->Kind == ControlKind::FileList)) {
-    renderer_->scrollList(f, c->Name, rows);
-    dirty_ = true;
-  }
-}
-
-void SdlShell::keyDown(Key k) {
-  Form* f = inputForm();
-  if (!f) return;
-  keyOwner_[k] = f;
-  dirty_ = true;
-  f->Form_KeyDown(k);
-}
-
-void SdlShell::keyUp(Key k) {
-  auto it = keyOwner_.find(k);
-  if (it == keyOwner_.end()) return;
-  Form* f = it->second;
-  keyOwner_.erase(it);
-  // The release reaches the form that saw the press, while it still takes input.
-  if (!f->Visible || !reachable(f)) return;
-  dirty_ = true;
-  f->Form_KeyUp(k);
-}
-
-void SdlShell::textInput(const std::string& utf8) {
-  Form* f = const_cast<Form*>(looks_.focusForm);
-  if (!f) return;
-  Control* c = f->find(looks_.focusControl);
-  if (!c || !c->Enabled) return;
-  // Names and numbers, not essays: at most 64 characters (not bytes).
-  size_t chars = 0;
-  for (unsigned char b : c->Caption + utf8) chars += (b & 0xC0) != 0x80;
-  if (chars > 64) return;
-  c->Caption += utf8;
-  dirty_ = true;
-  f->fire(c->Name, Ev::Change, {});
-}
-
-void SdlShell::backspace() {
-  Form* f = const_cast<Form*>(looks_.focusForm);
-  if (!f) return;
-  Control* c = f->find(looks_.focusControl);
-  if (!c || c->Caption.empty()) return;
-  // Remove the last UTF-8 character.
-  size_t n = c->Caption.size() - 1;
-  while (n > 0 && (static_cast<unsigned char>(c->Caption[n]) & 0xC0) == 0x80) --n;
-  c->Caption.erase(n);
-  dirty_ = true;
-  f->fire(c->Name, Ev::Change, {});
+  Rect r;
+  const InputTarget t = input_.hit(x, y, &r);
+  if (where && t.control) *where = SDL_Rect{r.x, r.y, r.w, r.h};
+  return {t.form, t.control};
 }
 
 // ---------------------------------------------------------------- sound, pointer, display
@@ -640,14 +533,25 @@ int SdlShell::startWatchedProgram(const std::string& path) {
     execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
+  watched_.push_back(static_cast<int>(pid));
   return static_cast<int>(pid);
+}
+
+void SdlShell::reapWatched() {
+  for (auto it = watched_.begin(); it != watched_.end();) {
+    int status = 0;
+    if (waitpid(static_cast<pid_t>(*it), &status, WNOHANG) != 0) {
+      it = watched_.erase(it);
+    } else {
+      ++it;
+    }
+  }
 }
 
 bool SdlShell::programRunning(int id) {
   if (id <= 0) return false;
-  int status = 0;
-  const pid_t r = waitpid(static_cast<pid_t>(id), &status, WNOHANG);
-  return r == 0;
+  reapWatched();
+  return std::find(watched_.begin(), watched_.end(), id) != watched_.end();
 }
 
 void SdlShell::endProgram() {

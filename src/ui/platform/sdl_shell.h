@@ -1,7 +1,8 @@
 // The real shell: an SDL2 window and renderer at the logical resolution of the display
 // mode, scaled to the window; the real-clock timer loop (it sleeps until the next timer
-// or input, and draws only when something changed); mouse, keys and text input
-// delivered to the forms; sound; pointers; programs started by path.
+// or input, and draws only when something changed); SDL's mouse, key and text events
+// translated into the input model (ui/input.h), which delivers them to the forms; sound;
+// pointers; programs started by path.
 #pragma once
 
 #include <SDL.h>
@@ -16,6 +17,7 @@
 #include "ui/platform/renderer.h"
 #include "ui/platform/sound.h"
 #include "ui/form_stack.h"
+#include "ui/input.h"
 #include "ui/shell.h"
 
 namespace fief {
@@ -31,6 +33,8 @@ class SdlShell : public Shell {
     bool capture = false;
     // Forces the windowed mode (else the display settings decide).
     bool forceWindowed = false;
+    // How long attach keeps trying to open a display that refuses the connection.
+    int64_t displayWaitMs = 10000;
   };
   explicit SdlShell(Options opt);
   SdlShell() : SdlShell(Options{}) {}
@@ -88,28 +92,33 @@ class SdlShell : public Shell {
   Renderer& renderer() { return *renderer_; }
   SDL_Window* window() { return window_; }
 
+  // The input model: hit testing, presses, clicks, keys and text (see ui/input.h).
+  Input& input() { return input_; }
   // Input as the player gives it (also used by tests): a point on the logical screen.
-  void mouseDown(int x, int y, MouseButton b);
-  void mouseUp(int x, int y, MouseButton b);
-  void mouseMove(int x, int y);
-  void wheel(int x, int y, int rows);
-  void keyDown(Key k);
-  void keyUp(Key k);
-  void textInput(const std::string& utf8);
-  void backspace();
+  void mouseDown(int x, int y, MouseButton b) { input_.mouseDown(x, y, b); noteInput(); }
+  void mouseUp(int x, int y, MouseButton b) { input_.mouseUp(x, y, b); noteInput(); }
+  void mouseMove(int x, int y) { input_.mouseMove(x, y); noteInput(); }
+  void wheel(int x, int y, int rows) { input_.wheel(x, y, rows); noteInput(); }
+  void keyDown(Key k) { input_.keyDown(k); noteInput(); }
+  void keyUp(Key k) { input_.keyUp(k); noteInput(); }
+  void textInput(const std::string& utf8) { input_.textInput(utf8); noteInput(); }
+  void backspace() { input_.backspace(); noteInput(); }
 
   // What lies under a point: the form that takes input there and its control (nullptr
   // for the bare form; form nullptr when input cannot reach any).
   std::pair<Form*, Control*> hit(int x, int y, SDL_Rect* where = nullptr);
 
  private:
+  // Starts SDL's video, refusing a driver that shows nothing unless it was asked for.
+  bool startVideo(std::string& err);
   void open(Form& f);
-  EventArgs pointer(const Form& f, int x, int y) const;  // a logical-screen point in f's coordinates
   void loop(const std::function<bool()>& done);
   void handle(const SDL_Event& e);
   void updateLogicalSize();
-  Form* inputForm() const;  // the top-most form that takes keys
-  bool reachable(const Form* f) const;
+  // Input that changed what is shown asks for a frame.
+  void noteInput() {
+    if (input_.takeChanged()) dirty_ = true;
+  }
   SDL_Cursor* cursor(Pointer p);
   uint64_t signature() const;
   uint64_t drawnSignature_ = 0;
@@ -123,6 +132,7 @@ class SdlShell : public Shell {
   mutable std::unique_ptr<Sound> sound_;  // opened on first use (sound())
   Sound* sound() const;
   FormStack forms_;
+  Input input_{forms_};
   int logicalW_ = 1024, logicalH_ = 768;
   int fade_ = 0;
   bool dirty_ = true;
@@ -130,18 +140,18 @@ class SdlShell : public Shell {
   int64_t lastFrame_ = -1000;
   int64_t lastStep_ = -1000;  // the last step of a fade
   int64_t stepDue_ = 0;       // when the next step of a fade is due
-  InputLooks looks_;
   Pointer pointer_ = Pointer::Normal;
   std::map<Pointer, SDL_Cursor*> cursors_;
-  std::map<Key, Form*> keyOwner_;  // a key's release goes to the form that saw it pressed
-  // Mouse press: where it went (the release and the click go there).
-  Form* downForm_ = nullptr;
-  std::string downControl_;
-  MouseButton downButton_ = MouseButton::Left;
+  // Watched programs (the battle program) not yet seen to end. The loop reaps each as
+  // soon as it ends, so none lingers as a zombie once the campaign has stopped asking.
+  void reapWatched();
+  std::vector<int> watched_;
 };
 
 // True when a graphics card's render node is present (OpenGL is then not software).
 bool hasGraphicsCard();
+// True for SDL's video drivers that draw into memory only (no window on any screen).
+bool videoDriverShowsNothing(const char* driver);
 
 // The SDL key of a game key (SDLK_UNKNOWN for none) and back.
 Key keyFromSdl(SDL_Keycode k);
