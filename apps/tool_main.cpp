@@ -2,6 +2,7 @@
 //   fiefdom-tool run --game-dir DIR [--spawn] [SCRIPT]
 //   fiefdom-tool loc compile SRC.txt OUT.loc [--table NAME]
 //   fiefdom-tool loc decompile IN.loc OUT.txt
+//   fiefdom-tool loc names OUT.h SRC.txt...
 //   fiefdom-tool save dump FILE
 //   fiefdom-tool options init DIR
 //   fiefdom-tool art sheet --game-dir DIR OUT.png
@@ -10,6 +11,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "texts/text_names.h"
 #include "campaign/files.h"
 #include "campaign/option_files.h"
 #include "campaign/texts.h"
@@ -52,6 +54,10 @@ int main(int argc, char** argv) {
   auto* decomp = loc->add_subcommand("decompile", "Turn a .loc table back into its text source");
   decomp->add_option("input", src)->required();
   decomp->add_option("output", out)->required();
+  auto* names = loc->add_subcommand("names", "Write the header of named text entries from the text sources");
+  std::vector<std::string> sources;
+  names->add_option("output", out)->required();
+  names->add_option("sources", sources)->required();
 
   auto* save = app.add_subcommand("save", "Saved games");
   save->require_subcommand(1);
@@ -89,6 +95,14 @@ int main(int argc, char** argv) {
     std::vector<TextEntry> entries;
     if (!parseTextSource(std::string(bytes.begin(), bytes.end()), capacity, entries, err)) return fail(src + ": " + err);
     if (!writeFileAtomic(out, encodeLoc(entries), err)) return fail(err);
+    return 0;
+  }
+  if (names->parsed()) {
+    std::string err;
+    if (!fief::textnames::writeNamesHeader(sources, out, err)) {
+      std::cerr << err << "\n";
+      return 1;
+    }
     return 0;
   }
   if (decomp->parsed()) {

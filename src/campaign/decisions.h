@@ -13,12 +13,14 @@
 #include <functional>
 #include <string>
 
+#include "state/kinds.h"
+
 namespace fief {
 
 // An event dialog: kind `kind`, text entry `entry` of the campaign texts. A choice
 // offers accept and refuse; a notice only acknowledges (accept).
 struct EventQuestion {
-  int kind = 0;
+  EventKind kind = kNoticeEvent;
   int entry = 0;
   bool choice = false;
   std::function<void()> accept;

@@ -51,7 +51,7 @@ void Game::setHelper(const std::string& t) {
 bool Game::timedActionRunning() const {
   for (const char* t : {"ArmyTimer", "BattleTimer", "EndTurnTimer"})
     if (timers.enabled(t)) return true;
-  return s.FadeMode != 0;
+  return s.FadeMode != kNoFade;
 }
 
 }  // namespace fief

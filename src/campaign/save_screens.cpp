@@ -8,6 +8,7 @@
 #include "campaign/game.h"
 #include "campaign/save_games.h"
 #include "ui/dialogs.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -90,7 +91,7 @@ class SaveListFrm : public Form {
     }
     if (saving_) {
       if (isReservedSave(name)) {
-        ShowMessageBox(g_, g_.text(1, 132));
+        ShowMessageBox(g_, g_.text(txt::campaign::ReservedSaveName));
         return;
       }
       std::string err;
@@ -101,7 +102,7 @@ class SaveListFrm : public Form {
       ctl("FileNameTxt").Caption.clear();
       ctl("RenameTxt").Caption.clear();
       close();
-      ShowMessageBox(g_, g_.text(1, 126));
+      ShowMessageBox(g_, g_.text(txt::campaign::GameSaved));
     } else {
       std::string err;
       if (!ReadSave(g_, name, err)) {
@@ -110,7 +111,7 @@ class SaveListFrm : public Form {
       }
       ctl("FileNameTxt").Caption.clear();
       close();
-      ShowMessageBox(g_, g_.text(1, 130));
+      ShowMessageBox(g_, g_.text(txt::campaign::GameLoaded));
     }
   }
 
@@ -118,7 +119,7 @@ class SaveListFrm : public Form {
     std::string name = ctl("FileNameTxt").Caption;
     if (name.empty()) return;
     if (isReservedSave(name)) {
-      ShowMessageBox(g_, g_.text(1, 132));
+      ShowMessageBox(g_, g_.text(txt::campaign::ReservedSaveName));
       return;
     }
     std::string why;

@@ -183,6 +183,7 @@ bool TextTables::has(int table, int entry) const {
 }
 
 std::string TextTables::text(int table, int entry) const {
+  if (readLog) readLog->insert({table, entry});
   if (table < 1 || table > 6 || entry < 0 || entry >= kTables[table].capacity)
     throw std::out_of_range("text " + std::to_string(entry) + " of table " + std::to_string(table) +
                             " is outside the table");

@@ -7,9 +7,12 @@
 #pragma once
 
 #include <array>
+#include <set>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "campaign/text_id.h"
 
 namespace fief {
 
@@ -47,7 +50,12 @@ class TextTables {
   // The entry as UTF-8; empty for an entry the file does not hold. An entry number
   // outside the table's capacity is a programming error (throws std::out_of_range).
   std::string text(int table, int entry) const;
+  std::string text(TextId t) const { return text(t.table, t.entry); }
   bool has(int table, int entry) const;
+  bool has(TextId t) const { return has(t.table, t.entry); }
+  // When set, every entry read through text() is recorded in it (a test's record of the
+  // texts a screen shows).
+  mutable std::set<std::pair<int, int>>* readLog = nullptr;
 
  private:
   std::array<std::vector<TextEntry>, 7> tables_;

@@ -4,6 +4,7 @@
 #include "campaign/missions.h"
 #include "campaign/save_games.h"
 #include "ui/dialogs.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -38,19 +39,19 @@ class TipsFrm : public Form {
   }
 
   void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), 84, 3);
-    g_.ShowText(ctl("CloseLbl"), 86, 3);
-    g_.ShowText(ctl("ContinueLbl"), 85, 3);
-    g_.ShowText(ctl("ReplayLbl"), 87, 3);
-    g_.ShowText(ctl("MenuLbl"), 88, 3);
-    g_.ShowText(ctl("Label1"), 89, 3);
-    g_.ShowText(ctl("NextLbl"), 85, 3);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::MissionObjectives);
+    g_.ShowText(ctl("CloseLbl"), txt::captions::TipsClose);
+    g_.ShowText(ctl("ContinueLbl"), txt::captions::Continue);
+    g_.ShowText(ctl("ReplayLbl"), txt::captions::ReplayMission);
+    g_.ShowText(ctl("MenuLbl"), txt::captions::ExitTitle);
+    g_.ShowText(ctl("Label1"), txt::captions::ReplayMissionIntro);
+    g_.ShowText(ctl("NextLbl"), txt::captions::Continue);
     showObjectives();
     // After a defeat the player can only replay or leave.
     const bool defeated = !isSet(g_.s.PlayerInGame);
     if (defeated) {
       Control& first = ctl("TipLbl1");
-      g_.ShowText(first, 137, 4);
+      g_.ShowText(first, txt::campaign1::DefeatLordFallen);
       first.ForeColor = 0xFF0000;
       for (int i = 2; i <= 6; ++i) ctl("TipLbl" + std::to_string(i)).Caption.clear();
     }
@@ -87,7 +88,7 @@ class TipsFrm : public Form {
       ShowMessageBox(g_, "The mission cannot be replayed: " + err);
       return;
     }
-    if (g_.s.LevelBeforeLoad != g_.s.CurrentLevel) ShowMessageBox(g_, g_.text(1, 131), true);
+    if (g_.s.LevelBeforeLoad != g_.s.CurrentLevel) ShowMessageBox(g_, g_.text(txt::campaign::GameLoadedOtherLevel), true);
     close();
   }
 
@@ -112,8 +113,8 @@ class TipsFrm : public Form {
 };
 FIEF_REGISTER_FORM(TipsFrm);
 
-// The exit confirmation. Kind 106 hands over to the title programs; any other kind is a
-// plain exit.
+// The exit confirmation. Kind kExitToTitleQuestion hands over to the title programs; any other
+// kind is a plain exit.
 class MainScreenExit : public Form {
  public:
   explicit MainScreenExit(Game& g) : Form(g, "MainScreenExit") {
@@ -125,17 +126,17 @@ class MainScreenExit : public Form {
     onClick("OkAniBtn", [this] { confirm(); });
     onClick("Noanibtn", [this] { close(); });
   }
-  void Form_Load() override { g_.ShowText(ctl("MsgLbl"), 43, 3); }
+  void Form_Load() override { g_.ShowText(ctl("MsgLbl"), txt::captions::ExitQuestion); }
   void Form_KeyUp(Key k) override {
     if (k == Key::Escape) close();
     else if (k == Key::Enter) confirm();
   }
 
-  uint8_t kind = 105;  // set by whoever asks
+  uint8_t kind = kExitQuestion;  // set by whoever asks
 
  private:
   void confirm() {
-    if (kind == 106) {
+    if (kind == kExitToTitleQuestion) {
       for (const char* prog : {"splash.rz", "menudata.rz"})
         if (!g_.shell.startProgram(g_.path(prog)))
           g_.shell.messageBox(std::string("The program ") + prog + " could not be started.");
@@ -145,7 +146,7 @@ class MainScreenExit : public Form {
 };
 FIEF_REGISTER_FORM(MainScreenExit);
 
-void showExitQuestion(Game& g, uint8_t kind) {
+void showExitQuestion(Game& g, EventKind kind) {
   auto& f = g.form<MainScreenExit>("MainScreenExit");
   f.kind = kind;
   f.showModal();

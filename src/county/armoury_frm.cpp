@@ -1,6 +1,8 @@
 // The armoury: the stocks of the eleven forged items.
 #include "campaign/game.h"
 #include "county/county_rules.h"
+#include "text_names.h"
+#include "ui/dialog_frm.h"
 
 namespace fief {
 
@@ -9,30 +11,20 @@ const char* const kStockLabels[12] = {"",         "BowLbl",  "ClubLbl",  "SwordL
                                       "MaceLbl",  "PikeLbl", "CrossLbl", "ChainMailLbl", "PlateLbl",    "ShieldLbl"};
 }  // namespace
 
-class ArmouryFrm : public Form {
+class ArmouryFrm : public DialogFrm {
  public:
-  explicit ArmouryFrm(Game& g) : Form(g, "ArmouryFrm") {
-    Control& t = add(label("TitleLbl", 24, 16, 432, 28));
-    t.Title = true;
-    t.FontSize = 16;
-    t.Align = 1;
+  explicit ArmouryFrm(Game& g) : DialogFrm(g, "ArmouryFrm", txt::captions::Armoury) {
     for (int i = 1; i <= 11; ++i) {
       add(label(std::string(kStockLabels[i]) + "Caption", 60, 50 + (i - 1) * 26, 220, 22));
       add(label(kStockLabels[i], 290, 50 + (i - 1) * 26, 120, 22));
     }
-    add(button("OkAniBtn", 170, 342, 140, 40));
-    onClick("OkAniBtn", [this] { close(); });
+    addOk(342);
   }
-  void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), 56, 3);
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
+  void Dialog_Load() override {
     for (int i = 1; i <= 11; ++i) {
       ctl(std::string(kStockLabels[i]) + "Caption").Caption = itemName(g_, i);
       ctl(kStockLabels[i]).Caption = std::to_string(itemStock(g_.s, i));
     }
-  }
-  void Form_KeyUp(Key k) override {
-    if (k == Key::Enter || k == Key::Escape) close();
   }
 };
 FIEF_REGISTER_FORM(ArmouryFrm);

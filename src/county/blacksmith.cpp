@@ -6,6 +6,7 @@
 #include "county/county_rules.h"
 #include "state/arith.h"
 #include "turn/message_log.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -84,7 +85,7 @@ void CompleteForging(Rules& g) {
   s.BlacksmithOrder = 0;
   g.player().show(Sight::County);
   g.player().show(Sight::SmithOrderLapsed);
-  AddMessage(g, 1, 68);
+  AddMessage(g, 1, txt::campaign::BlacksmithOrderLapsed);
 }
 
 }  // namespace fief

@@ -3,6 +3,8 @@
 #include "campaign/game.h"
 #include "county/county_rules.h"
 #include "map/camp1_frm.h"
+#include "text_names.h"
+#include "ui/dialog_frm.h"
 
 namespace fief {
 
@@ -13,13 +15,9 @@ const char* const kStockLabels[12] = {"",         "BowLbl",  "ClubLbl",  "SwordL
                                       "MaceLbl",  "PikeLbl", "CrossLbl", "ChainMailLbl", "PlateLbl",    "ShieldLbl"};
 }  // namespace
 
-class BlacksmithFrm : public Form {
+class BlacksmithFrm : public DialogFrm {
  public:
-  explicit BlacksmithFrm(Game& g) : Form(g, "BlacksmithFrm") {
-    Control& t = add(label("TitleLbl", 24, 16, 652, 28));
-    t.Title = true;
-    t.FontSize = 16;
-    t.Align = 1;
+  explicit BlacksmithFrm(Game& g) : DialogFrm(g, "BlacksmithFrm", txt::captions::Blacksmith, CloseKeys::Escape) {
     for (int i = 1; i <= 11; ++i) {
       add(button(kItemButtons[i], 24, 52 + (i - 1) * 36, 150, 32));
       onClick(kItemButtons[i], [this, i] { select(i); });
@@ -46,7 +44,7 @@ class BlacksmithFrm : public Form {
       l.FontSize = 9;
     }
     add(label("Helper", 24, 440, 652, 20)).FontSize = 10;
-    add(button("OkAniBtn", 40, 468, 130, 40));
+    addOk(468, 40, 130);
     add(button("CancelAniBtn", 190, 468, 130, 40));
     add(button("ArmouryBtn", 340, 468, 150, 40));
     add(button("Noanibtn", 510, 468, 130, 40));
@@ -66,19 +64,17 @@ class BlacksmithFrm : public Form {
       g_.form("ArmouryFrm").showModal();
     });
     onClick("ArmouryOption", [this] { ctl("ArmouryPnl").Visible = ctl("ArmouryOption").Checked; });
+    captions({{"WoodCostCaptionLbl", txt::campaign1::WoodCost},
+              {"OreCostCaptionLbl", txt::campaign1::OreCost},
+              {"BatchCaptionLbl", txt::campaign1::Batch},
+              {"UsedByCaptionLbl", txt::campaign1::UsedBy},
+              {"ArmouryOption", txt::captions::Armoury},
+              {"CancelAniBtn", txt::captions::Cancel},
+              {"Noanibtn", txt::captions::Close},
+              {"ArmouryBtn", txt::captions::Armoury}});
   }
 
-  void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), 55, 3);
-    g_.ShowText(ctl("WoodCostCaptionLbl"), 30, 4);
-    g_.ShowText(ctl("OreCostCaptionLbl"), 31, 4);
-    g_.ShowText(ctl("BatchCaptionLbl"), 33, 4);
-    g_.ShowText(ctl("UsedByCaptionLbl"), 34, 4);
-    g_.ShowText(ctl("ArmouryOption"), 56, 3);
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
-    ctl("CancelAniBtn").Caption = g_.text(3, 23);
-    ctl("Noanibtn").Caption = g_.text(3, 24);
-    ctl("ArmouryBtn").Caption = g_.text(3, 56);
+  void Dialog_Load() override {
     ctl("Helper").Caption.clear();
     for (int i = 1; i <= 11; ++i) ctl(kItemButtons[i]).Caption = itemName(g_, i);
     const int sel = g_.s.BlacksmithSelection ? g_.s.BlacksmithSelection : g_.s.BlacksmithOrder;
@@ -107,7 +103,7 @@ class BlacksmithFrm : public Form {
     ctl("UsedByLbl").Caption = itemUsers(g_, item);
     ctl("ItemImg").Picture = std::string(kItemWords[item]) + "res";
     ctl("AnimImg").Picture = std::string("anim/") + kItemWords[item] + ".rz";
-    g_.ShowText(ctl("SeasonLbl"), 140, 4);
+    g_.ShowText(ctl("SeasonLbl"), txt::campaign1::ForgedEachSeason);
     ctl("Helper").Caption.clear();
   }
   void clearItem() {
@@ -122,7 +118,7 @@ class BlacksmithFrm : public Form {
       ctl("OrderLbl").Caption = itemName(g_, o);
       ctl("OrderBatchLbl").Caption = "+" + std::to_string(g_.tables.item(o).Batch);
     } else {
-      g_.ShowText(ctl("OrderLbl"), 136, 4);
+      g_.ShowText(ctl("OrderLbl"), txt::campaign1::NoStandingOrder);
       ctl("OrderBatchLbl").Caption.clear();
     }
   }
@@ -136,9 +132,9 @@ class BlacksmithFrm : public Form {
         showOrder();
         close();
         break;
-      case SmithResult::NothingChosen: g_.ShowText(ctl("Helper"), 22, 4); break;
+      case SmithResult::NothingChosen: g_.ShowText(ctl("Helper"), txt::campaign1::NothingChosen); break;
       case SmithResult::TooExpensive:
-        g_.ShowText(ctl("Helper"), 17, 4);
+        g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods);
         showOrder();
         break;
     }

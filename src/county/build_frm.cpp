@@ -4,6 +4,8 @@
 #include "county/county_rules.h"
 #include "county/county_screens.h"
 #include "map/camp1_frm.h"
+#include "text_names.h"
+#include "ui/dialog_frm.h"
 
 namespace fief {
 
@@ -12,15 +14,11 @@ const char* const kBuildButtons[11] = {"",        "BlacksmithBtn", "BaracksBtn",
                                        "KeepBtn", "BailyBtn",      "FortBtn",    "BunkerBtn",  "CastleBtn"};
 }
 
-class BuildFrm : public Form {
+class BuildFrm : public DialogFrm {
  public:
   int selected = 0;  // the building chosen on the screen
 
-  explicit BuildFrm(Game& g) : Form(g, "BuildFrm") {
-    Control& t = add(label("TitleLbl", 24, 16, 592, 28));
-    t.Title = true;
-    t.FontSize = 16;
-    t.Align = 1;
+  explicit BuildFrm(Game& g) : DialogFrm(g, "BuildFrm", txt::captions::Build, CloseKeys::Escape) {
     for (int k = 1; k <= 10; ++k) {
       const int col = (k - 1) / 5, row = (k - 1) % 5;
       // The buttons start below the medallion of the top left corner.
@@ -42,7 +40,7 @@ class BuildFrm : public Form {
     add(label("TurnsCaptionLbl", 436, 208, 90, 22));
     add(label("TurnsLbl", 526, 208, 80, 22));
     add(label("Helper", 24, 340, 592, 20)).FontSize = 10;
-    add(button("OkAniBtn", 100, 400, 130, 40));
+    addOk(400, 100, 130);
     add(button("CancelAniBtn", 255, 400, 130, 40));
     add(button("Noanibtn", 410, 400, 130, 40));
     onClick("OkAniBtn", [this] { order(); });
@@ -51,18 +49,16 @@ class BuildFrm : public Form {
       done();
     });
     onClick("Noanibtn", [this] { close(); });
+    captions({{"GoldCaptionLbl", txt::captions::Gold},
+              {"WoodCaptionLbl", txt::captions::Wood},
+              {"StoneCaptionLbl", txt::captions::Stone},
+              {"TurnsCaptionLbl", txt::campaign1::TurnsLeft},
+              {"Noanibtn", txt::captions::Close}});
   }
 
-  void Form_Load() override {
+  void Dialog_Load() override {
     selected = 0;
-    g_.ShowText(ctl("TitleLbl"), 54, 3);
-    g_.ShowText(ctl("GoldCaptionLbl"), 1, 3);
-    g_.ShowText(ctl("WoodCaptionLbl"), 2, 3);
-    g_.ShowText(ctl("StoneCaptionLbl"), 3, 3);
-    g_.ShowText(ctl("TurnsCaptionLbl"), 6, 4);
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
-    ctl("CancelAniBtn").Caption = g_.text(3, 23);
-    ctl("Noanibtn").Caption = g_.text(3, 24);
+    ctl("CancelAniBtn").Caption = g_.text(txt::captions::Cancel);
     ctl("Helper").Caption.clear();
     const GameState& s = g_.s;
     const bool underWay = s.BuildTurnsLeft != kNone;
@@ -74,16 +70,12 @@ class BuildFrm : public Form {
       ctl("OkImage" + std::to_string(k)).Visible = built;
     }
     ctl("CancelAniBtn").Visible = underWay;
-    if (underWay && s.BuildingUnderWay >= 1 && s.BuildingUnderWay <= 10) {
+    if (underWay && s.BuildingUnderWay >= kBlacksmithBuilding && s.BuildingUnderWay <= kCastleBuilding) {
       showBuilding(s.BuildingUnderWay, s.BuildTurnsLeft);
     } else {
-      g_.ShowText(ctl("BuildingLbl"), 5, 4);
+      g_.ShowText(ctl("BuildingLbl"), txt::campaign1::NothingUnderConstruction);
       for (const char* l : {"GoldLbl", "WoodLbl", "StoneLbl", "TurnsLbl"}) ctl(l).Caption.clear();
     }
-  }
-
-  void Form_KeyUp(Key k) override {
-    if (k == Key::Escape) close();
   }
 
   void SelectBuilding(int kind) {
@@ -106,8 +98,8 @@ class BuildFrm : public Form {
     switch (OrderBuilding(g_, selected)) {
       case OrderResult::Ordered:
       case OrderResult::AlreadyUnderWay: done(); break;
-      case OrderResult::NothingChosen: g_.ShowText(ctl("Helper"), 22, 4); break;
-      case OrderResult::TooExpensive: g_.ShowText(ctl("Helper"), 17, 4); break;
+      case OrderResult::NothingChosen: g_.ShowText(ctl("Helper"), txt::campaign1::NothingChosen); break;
+      case OrderResult::TooExpensive: g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods); break;
     }
   }
   void done() {

@@ -4,18 +4,20 @@
 #include "county/county_rules.h"
 #include "state/arith.h"
 #include "turn/message_log.h"
+#include "text_names.h"
 
 namespace fief {
 
 namespace {
 Flag* builtFlag(GameState& s, int kind) {
   switch (kind) {
-    case 1: return &s.BlacksmithBuilt;
-    case 2: return &s.BarracksBuilt;
-    case 3: return &s.StablesBuilt;
-    case 4: return &s.MarketBuilt;
-    case 5: return &s.ThievesBuilt;
-    default: return (kind >= 6 && kind <= 10) ? &s.CastleStageBuilt[kind - 6] : nullptr;
+    case kBlacksmithBuilding: return &s.BlacksmithBuilt;
+    case kBarracksBuilding: return &s.BarracksBuilt;
+    case kStablesBuilding: return &s.StablesBuilt;
+    case kMarketBuilding: return &s.MarketBuilt;
+    case kThievesGuildBuilding: return &s.ThievesBuilt;
+    default:
+      return (kind >= kKeepBuilding && kind <= kCastleBuilding) ? &s.CastleStageBuilt[kind - kKeepBuilding] : nullptr;
   }
 }
 }  // namespace
@@ -25,12 +27,14 @@ bool buildingBuilt(const GameState& s, int kind) {
   return f && isSet(*f);
 }
 
-std::string buildingName(const Rules& g, int kind) { return g.text(4, 73 + kind); }
+std::string buildingName(const Rules& g, int kind) {
+  return g.text(txt::campaign1::BlacksmithName + (kind - kBlacksmithBuilding));
+}
 
 OrderResult OrderBuilding(Rules& g, int kind) {
   GameState& s = g.s;
   if (s.BuildTurnsLeft != kNone) return OrderResult::AlreadyUnderWay;
-  if (kind < 1 || kind > 10 || buildingBuilt(s, kind)) return OrderResult::NothingChosen;
+  if (kind < kBlacksmithBuilding || kind > kCastleBuilding || buildingBuilt(s, kind)) return OrderResult::NothingChosen;
   const BuildingRecord& b = g.tables.Buildings[kind];
   if (b.Gold > s.Gold || b.Wood > s.Wood || b.Stone > s.Stone) return OrderResult::TooExpensive;
   s.BuildingUnderWay = static_cast<uint8_t>(kind);
@@ -45,13 +49,13 @@ OrderResult OrderBuilding(Rules& g, int kind) {
 bool CancelBuilding(Rules& g) {
   GameState& s = g.s;
   const int k = s.BuildingUnderWay;
-  if (s.BuildTurnsLeft == kNone || k < 1 || k > 10) return false;
+  if (s.BuildTurnsLeft == kNone || k < kBlacksmithBuilding || k > kCastleBuilding) return false;
   const BuildingRecord& b = g.tables.Buildings[k];
   add(s.Gold, b.Gold);
   add(s.Wood, b.Wood);
   add(s.Stone, b.Stone);
   s.BuildTurnsLeft = kNone;
-  s.BuildingUnderWay = 0;
+  s.BuildingUnderWay = kNoBuilding;
   g.player().show(Sight::County);
   return true;
 }
@@ -59,12 +63,12 @@ bool CancelBuilding(Rules& g) {
 void AdvanceConstruction(Rules& g) {
   GameState& s = g.s;
   const int k = s.BuildingUnderWay;
-  if (k < 1 || k > 10) return;
+  if (k < kBlacksmithBuilding || k > kCastleBuilding) return;
   if (s.BuildTurnsLeft == 0) {
     *builtFlag(s, k) = kTrue;
-    s.BuildingUnderWay = 0;
+    s.BuildingUnderWay = kNoBuilding;
     s.BuildTurnsLeft = kNone;
-    AddMessage(g, 1, 72, buildingName(g, k));  // dropped when the list is full
+    AddMessage(g, 1, txt::campaign::BuildingCompleted, buildingName(g, k));  // dropped when the list is full
   } else if (s.BuildTurnsLeft != kNone) {
     --s.BuildTurnsLeft;
   }

@@ -5,6 +5,7 @@
 #include "county/county_screens.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -12,7 +13,7 @@ namespace {
 
 void openBlacksmith(Game& g) {
   if (!isSet(g.s.BlacksmithBuilt)) {
-    g.setHelperText(4, 23);
+    g.setHelperText(txt::campaign1::NeededBuildingMissing);
     return;
   }
   g.PlaySound(kScreenChannel, "blacksmith01.wav");
@@ -30,22 +31,22 @@ void bindCountyCommands(Camp1Frm& f) {
     f.on("FieldImg" + std::to_string(n), Ev::MouseDown, [&g, n](const EventArgs& a) {
       const uint8_t kind = g.s.FieldKind[n - 1];
       if (a.button == MouseButton::Right) {
-        if (kind == 3) return;
+        if (kind == kRuinedField) return;
         g.PlaySound(kClickChannel, "rollover01.wav");
         g.s.SelectedField = static_cast<uint8_t>(n);
         ClsFields::ShowSmallFieldsBtns(g, true);
-      } else if (kind == 1) {
+      } else if (kind == kCropField) {
         g.form("CropsFrm").showModal();
-      } else if (kind == 2) {
+      } else if (kind == kPastureField) {
         g.form("CattleFrm").showModal();
       }
     });
   }
-  struct KindBtn { const char* name; int kind; const char* sound; };
-  static const KindBtn kBtns[4] = {{"Field1Pic", 0, "plain01.wav"},
-                                   {"Field2Pic", 1, "crops01.wav"},
-                                   {"Field3Pic", 2, "cattle01.wav"},
-                                   {"Field4Pic", 4, "tax01.wav"}};
+  struct KindBtn { const char* name; FieldKind kind; const char* sound; };
+  static const KindBtn kBtns[4] = {{"Field1Pic", kEmptyField, "plain01.wav"},
+                                   {"Field2Pic", kCropField, "crops01.wav"},
+                                   {"Field3Pic", kPastureField, "cattle01.wav"},
+                                   {"Field4Pic", kTaxField, "tax01.wav"}};
   for (const KindBtn& b : kBtns) {
     f.on(b.name, Ev::MouseDown, [&g, b](const EventArgs&) {
       if (!fieldKindChoosable(g, b.kind)) {
@@ -54,7 +55,7 @@ void bindCountyCommands(Camp1Frm& f) {
       }
       g.PlaySound(kClickChannel, b.sound);
       if (!ChooseFieldKind(g, b.kind)) {
-        g.setHelperText(4, 20);
+        g.setHelperText(txt::campaign1::NotEnoughIdlePeople);
       } else {
         ClsFields::ShowSmallFieldsBtns(g, false);
         g.setHelper("");

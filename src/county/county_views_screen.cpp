@@ -8,11 +8,12 @@
 #include "county/county_rules.h"
 #include "county/county_screens.h"
 #include "map/camp1_frm.h"
+#include "text_names.h"
 
 namespace fief {
 
 std::string fieldPicture(int kind, int season) {
-  if (kind < 0 || kind > 4) kind = 0;
+  if (kind < kEmptyField || kind > kTaxField) kind = kEmptyField;
   if (season < 1 || season > 4) season = 1;
   return "field_" + std::to_string(kind) + "_" + std::to_string(season);
 }
@@ -96,13 +97,13 @@ void RefreshCountyViews(Game& g) {
     if (const Control* c = f->find("Field" + std::to_string(b) + "Pic")) kindButtonsShown |= c->Visible;
   if (kindButtonsShown) {
     const int i = selectedFieldIndex(g);
-    ClsFields::ShowSmallFieldsBtns(g, i >= 0 && s.FieldKind[i] != 3);
+    ClsFields::ShowSmallFieldsBtns(g, i >= 0 && s.FieldKind[i] != kRuinedField);
   }
   // The building under way.
-  if (s.BuildingUnderWay >= 1 && s.BuildingUnderWay <= 10 && s.BuildTurnsLeft != kNone)
+  if (s.BuildingUnderWay >= kBlacksmithBuilding && s.BuildingUnderWay <= kCastleBuilding && s.BuildTurnsLeft != kNone)
     f->ctl("BuildLbl").Caption = buildingName(g, s.BuildingUnderWay) + ": " + std::to_string(s.BuildTurnsLeft);
   else
-    f->ctl("BuildLbl").Caption = g.text(4, 5);
+    f->ctl("BuildLbl").Caption = g.text(txt::campaign1::NothingUnderConstruction);
   // The blacksmith's standing order.
   if (s.BlacksmithOrder >= 1 && s.BlacksmithOrder <= 11) {
     f->ctl("BlacksmithLbl").Caption = itemName(g, s.BlacksmithOrder);
@@ -119,7 +120,7 @@ void RefreshCountyViews(Game& g) {
 }
 
 std::string harvestWhen(const Game& g, int turns) {
-  return turns <= 1 ? g.text(1, 108) : std::to_string(turns) + " " + g.text(1, 109);
+  return turns <= 1 ? g.text(txt::campaign::HarvestThisTurn) : std::to_string(turns) + " " + g.text(txt::campaign::HarvestTurnsFromNow);
 }
 
 }  // namespace fief

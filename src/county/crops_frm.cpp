@@ -3,16 +3,14 @@
 #include "county/county_rules.h"
 #include "county/county_screens.h"
 #include "state/arith.h"
+#include "text_names.h"
+#include "ui/dialog_frm.h"
 
 namespace fief {
 
-class CropsFrm : public Form {
+class CropsFrm : public DialogFrm {
  public:
-  explicit CropsFrm(Game& g) : Form(g, "CropsFrm") {
-    Control& t = add(label("TitleLbl", 24, 16, 432, 28));
-    t.Title = true;
-    t.FontSize = 16;
-    t.Align = 1;
+  explicit CropsFrm(Game& g) : DialogFrm(g, "CropsFrm", txt::captions::CropFields) {
     const char* rows[6][2] = {{"ProductionCaptionLbl", "CropsLbl"}, {"PeopleCaptionLbl", "PeopleLbl"},
                               {"FieldCaptionLbl", "FieldLbl"},      {"BirdsCaptionLbl", "BirdsLbl"},
                               {"YieldCaptionLbl", "Crops2Lbl"},     {"HarvestCaptionLbl", "HarvestLbl"}};
@@ -20,21 +18,18 @@ class CropsFrm : public Form {
       add(label(rows[i][0], 40, 60 + i * 34, 240, 22));
       add(label(rows[i][1], 290, 60 + i * 34, 170, 22));
     }
-    add(button("OkAniBtn", 170, 290, 140, 40));
-    onClick("OkAniBtn", [this] { close(); });
+    addOk(290);
+    captions({{"ProductionCaptionLbl", txt::campaign1::Production},
+              {"PeopleCaptionLbl", txt::campaign1::AtWork},
+              {"FieldCaptionLbl", txt::campaign1::CropField},
+              {"BirdsCaptionLbl", txt::campaign1::LostBirds},
+              {"YieldCaptionLbl", txt::campaign1::YieldPerField}});
   }
 
-  void Form_Load() override {
+  void Dialog_Load() override {
     const GameState& s = g_.s;
-    g_.ShowText(ctl("TitleLbl"), 62, 3);
-    g_.ShowText(ctl("ProductionCaptionLbl"), 11, 4);
-    g_.ShowText(ctl("PeopleCaptionLbl"), 10, 4);
     // A crop field's yield before the birds, the birds' share, then the yield per field
     // that the harvest brings (as the cattle screen's yield per pasture).
-    g_.ShowText(ctl("FieldCaptionLbl"), 1, 4);
-    g_.ShowText(ctl("BirdsCaptionLbl"), 12, 4);
-    g_.ShowText(ctl("YieldCaptionLbl"), 14, 4);
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
     const long fields = Fix(s.CropFieldPeople / 100.0);
     ctl("CropsLbl").Caption = "+" + std::to_string(fields * s.CropYield);
     ctl("PeopleLbl").Caption = std::to_string(s.CropFieldPeople);
@@ -42,12 +37,8 @@ class CropsFrm : public Form {
     ctl("BirdsLbl").Caption = std::to_string(s.CropLossToBirds);
     ctl("Crops2Lbl").Caption = "+" + std::to_string(s.CropYield);
     // The crop fields bring their harvest at the end of turn that opens the spring.
-    g_.ShowText(ctl("HarvestCaptionLbl"), 105, 1);
+    g_.ShowText(ctl("HarvestCaptionLbl"), txt::campaign::NextHarvestSpring);
     ctl("HarvestLbl").Caption = harvestWhen(g_, turnsToHarvest(s.Season, 1));
-  }
-
-  void Form_KeyUp(Key k) override {
-    if (k == Key::Enter || k == Key::Escape) close();
   }
 };
 FIEF_REGISTER_FORM(CropsFrm);

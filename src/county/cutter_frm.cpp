@@ -4,17 +4,15 @@
 #include "campaign/game.h"
 #include "county/county_rules.h"
 #include "map/camp1_frm.h"
+#include "text_names.h"
+#include "ui/dialog_frm.h"
 
 namespace fief {
 
-class CutterScreen : public Form {
+class CutterScreen : public DialogFrm {
  public:
-  CutterScreen(Game& g, const std::string& name, Cutter c, int titleEntry, const char* workingPicture)
-      : Form(g, name), cutter_(c), title_(titleEntry), working_(workingPicture) {
-    Control& t = add(label("TitleLbl", 24, 16, 512, 28));
-    t.Title = true;
-    t.FontSize = 16;
-    t.Align = 1;
+  CutterScreen(Game& g, const std::string& name, Cutter c, TextId title, const char* workingPicture)
+      : DialogFrm(g, name, title), cutter_(c), working_(workingPicture) {
     for (int k = 1; k <= 5; ++k) {
       const std::string slot = "SlotImg" + std::to_string(k);
       add(image(slot, 40 + (k - 1) * 100, 70, 80, 80, "slot_empty"));
@@ -27,21 +25,14 @@ class CutterScreen : public Form {
     add(label("ProductionCaptionLbl", 40, 240, 240, 22));
     add(label("ProductionLbl", 290, 240, 200, 22));
     add(label("SlotPeopleLbl", 40, 280, 480, 22)).FontSize = 10;
-    add(button("OkAniBtn", 210, 330, 140, 40));
-    onClick("OkAniBtn", [this] { close(); });
+    addOk(330);
+    captions({{"AvailableCaptionLbl", txt::campaign1::AvailablePeople},
+              {"PeopleCaptionLbl", txt::campaign1::AtWork},
+              {"ProductionCaptionLbl", txt::campaign1::Production}});
   }
 
-  void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), title_, 3);
-    g_.ShowText(ctl("AvailableCaptionLbl"), 9, 4);
-    g_.ShowText(ctl("PeopleCaptionLbl"), 10, 4);
-    g_.ShowText(ctl("ProductionCaptionLbl"), 11, 4);
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
+  void Dialog_Load() override {
     refresh();
-  }
-
-  void Form_KeyUp(Key k) override {
-    if (k == Key::Enter || k == Key::Escape) close();
   }
 
  private:
@@ -63,21 +54,20 @@ class CutterScreen : public Form {
   }
 
   Cutter cutter_;
-  int title_;
   std::string working_;
 };
 
 class WoodFrm : public CutterScreen {
  public:
-  explicit WoodFrm(Game& g) : CutterScreen(g, "WoodFrm", WoodCutter, 59, "slot_wood") {}
+  explicit WoodFrm(Game& g) : CutterScreen(g, "WoodFrm", WoodCutter, txt::captions::WoodCutters, "slot_wood") {}
 };
 class Stonefrm : public CutterScreen {
  public:
-  explicit Stonefrm(Game& g) : CutterScreen(g, "Stonefrm", StoneCutter, 60, "slot_stone") {}
+  explicit Stonefrm(Game& g) : CutterScreen(g, "Stonefrm", StoneCutter, txt::captions::Quarry, "slot_stone") {}
 };
 class OreFrm : public CutterScreen {
  public:
-  explicit OreFrm(Game& g) : CutterScreen(g, "OreFrm", OreCutter, 61, "slot_ore") {}
+  explicit OreFrm(Game& g) : CutterScreen(g, "OreFrm", OreCutter, txt::captions::OreMine, "slot_ore") {}
 };
 FIEF_REGISTER_FORM(WoodFrm);
 FIEF_REGISTER_FORM(Stonefrm);

@@ -11,9 +11,9 @@ int pasturePeople(const Rules& g) { return g.tables.Places[PasturePlace].People;
 
 bool fieldKindOffered(int season, int kind) {
   switch (kind) {
-    case 0: case 4: return true;
-    case 1: return season == 1;
-    case 2: return season == 2;
+    case kEmptyField: case kTaxField: return true;
+    case kCropField: return season == 1;
+    case kPastureField: return season == 2;
     default: return false;
   }
 }
@@ -39,7 +39,7 @@ namespace ClsFields {
 
 void SetField(Rules& g, uint8_t kind) {
   const int i = selectedFieldIndex(g);
-  if (i < 0 || kind > 4) return;
+  if (i < 0 || kind > kTaxField) return;
   g.s.FieldKind[i] = kind;
   g.player().show(Sight::FieldKind, i);
 }
@@ -50,26 +50,26 @@ void SetWorkers(Rules& g, uint8_t kind) {
   GameState& s = g.s;
   const int c = cropFieldPeople(g), p = pasturePeople(g);
   const uint8_t from = s.FieldKind[i];
-  if (from != kind && kind <= 4) {
+  if (from != kind && kind <= kTaxField) {
     // Leaving the current kind: its people become idle, a tax field stops counting.
     // A field struck to ruin releases its people too.
-    if (from == 1) {
+    if (from == kCropField) {
       add(s.CropFieldPeople, -c);
       add(s.IdlePeople, c);
-    } else if (from == 2) {
+    } else if (from == kPastureField) {
       add(s.PasturePeople, -p);
       add(s.IdlePeople, p);
-    } else if (from == 4 && s.TaxFieldCount > 0) {
+    } else if (from == kTaxField && s.TaxFieldCount > 0) {
       add(s.TaxFieldCount, -1);
     }
     // Taking up the new kind.
-    if (kind == 1) {
+    if (kind == kCropField) {
       add(s.CropFieldPeople, c);
       add(s.IdlePeople, -c);
-    } else if (kind == 2) {
+    } else if (kind == kPastureField) {
       add(s.PasturePeople, p);
       add(s.IdlePeople, -p);
-    } else if (kind == 4) {
+    } else if (kind == kTaxField) {
       add(s.TaxFieldCount, 1);
     }
   }
@@ -100,8 +100,8 @@ void CalcFood(GameState& s, const GameTables& tables) {
   }
   if (s.WindmillState[0] != kNone) store(s.CropYield, Fix(s.CropYield * 20.0 / 100));
   for (uint8_t kind : s.FieldKind) {
-    if (s.Season == 1 && kind == 1) add(s.Crops, s.CropYield);
-    if (s.Season == 2 && kind == 2) add(s.Meat, s.MeatYield);
+    if (s.Season == 1 && kind == kCropField) add(s.Crops, s.CropYield);
+    if (s.Season == 2 && kind == kPastureField) add(s.Meat, s.MeatYield);
   }
 }
 
@@ -130,13 +130,13 @@ FoodOutlook foodOutlook(const Rules& g) {
 
 bool fieldKindChoosable(const Rules& g, int kind) {
   const int i = selectedFieldIndex(g);
-  return i >= 0 && g.s.FieldKind[i] != 3 && fieldKindOffered(g.s.Season, kind);
+  return i >= 0 && g.s.FieldKind[i] != kRuinedField && fieldKindOffered(g.s.Season, kind);
 }
 
 bool ChooseFieldKind(Rules& g, int kind) {
   if (!fieldKindChoosable(g, kind)) return false;
-  if (kind == 1 && g.s.IdlePeople < cropFieldPeople(g)) return false;
-  if (kind == 2 && g.s.IdlePeople < pasturePeople(g)) return false;
+  if (kind == kCropField && g.s.IdlePeople < cropFieldPeople(g)) return false;
+  if (kind == kPastureField && g.s.IdlePeople < pasturePeople(g)) return false;
   ClsFields::SetWorkers(g, static_cast<uint8_t>(kind));
   ClsFields::SetField(g, static_cast<uint8_t>(kind));
   return true;

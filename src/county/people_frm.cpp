@@ -3,16 +3,14 @@
 #include "county/county_rules.h"
 #include "map/camp1_frm.h"
 #include "state/arith.h"
+#include "text_names.h"
+#include "ui/dialog_frm.h"
 
 namespace fief {
 
-class PeopleFrm : public Form {
+class PeopleFrm : public DialogFrm {
  public:
-  explicit PeopleFrm(Game& g) : Form(g, "PeopleFrm") {
-    Control& t = add(label("TitleLbl", 24, 16, 512, 28));
-    t.Title = true;
-    t.FontSize = 16;
-    t.Align = 1;
+  explicit PeopleFrm(Game& g) : DialogFrm(g, "PeopleFrm", txt::captions::PeopleTitle) {
     const char* rows[6][2] = {{"PeopleCaptionLbl", "PeopleLbl"},       {"HappinessCaptionLbl", "HappinessLbl"},
                               {"HealthCaptionLbl", "HealthLbl"},       {"RegrutedCaptionLbl", "RegrutedLbl"},
                               {"AvailableCaptionLbl", "AvailableLbl"}, {"PreviousCaptionLbl", "PreviousLbl"}};
@@ -30,8 +28,7 @@ class PeopleFrm : public Form {
     add(label("CropsHappyLbl", 450, 148, 80, 22));
     add(label("FromFoodCaptionLbl", 340, 188, 200, 22));
     add(label("FromFoodLbl", 450, 188, 80, 22));
-    add(button("OkAniBtn", 210, 350, 140, 40));
-    onClick("OkAniBtn", [this] { close(); });
+    addOk(350);
     onClick("MeatOption", [this] {
       g_.s.EatMeat = toFlag(ctl("MeatOption").Checked);
       refresh();
@@ -40,26 +37,20 @@ class PeopleFrm : public Form {
       g_.s.EatCrops = toFlag(ctl("CropsOption").Checked);
       refresh();
     });
+    captions({{"PeopleCaptionLbl", txt::captions::People},
+              {"HappinessCaptionLbl", txt::captions::Happiness},
+              {"HealthCaptionLbl", txt::captions::Health},
+              {"RegrutedCaptionLbl", txt::campaign1::SoldiersCamps},
+              {"AvailableCaptionLbl", txt::campaign1::IdlePeople},
+              {"PreviousCaptionLbl", txt::campaign1::LastSeason},
+              {"FromTaxCaptionLbl", txt::campaign1::FromTaxes},
+              {"FromFoodCaptionLbl", txt::campaign1::FromFood},
+              {"MeatOption", txt::campaign1::FeedMeat},
+              {"CropsOption", txt::campaign1::FeedCrops}});
   }
 
-  void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), 58, 3);
-    g_.ShowText(ctl("PeopleCaptionLbl"), 7, 3);
-    g_.ShowText(ctl("HappinessCaptionLbl"), 8, 3);
-    g_.ShowText(ctl("HealthCaptionLbl"), 9, 3);
-    g_.ShowText(ctl("RegrutedCaptionLbl"), 142, 4);
-    g_.ShowText(ctl("AvailableCaptionLbl"), 141, 4);
-    g_.ShowText(ctl("PreviousCaptionLbl"), 138, 4);
-    g_.ShowText(ctl("FromTaxCaptionLbl"), 145, 4);
-    g_.ShowText(ctl("FromFoodCaptionLbl"), 146, 4);
-    g_.ShowText(ctl("MeatOption"), 143, 4);
-    g_.ShowText(ctl("CropsOption"), 144, 4);
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
+  void Dialog_Load() override {
     refresh();
-  }
-
-  void Form_KeyUp(Key k) override {
-    if (k == Key::Enter || k == Key::Escape) close();
   }
 
  private:

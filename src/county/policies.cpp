@@ -6,6 +6,7 @@
 #include "county/county_rules.h"
 #include "state/arith.h"
 #include "turn/message_log.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -24,7 +25,7 @@ bool PayTithe(Rules& g) {
   add(s.Gold, -static_cast<long>(s.ChurchTithe));
   add(s.Religion, 3);
   add(s.Nobility, 1);
-  AddMessage(g, 1, 64);
+  AddMessage(g, 1, txt::campaign::TithePaid);
   return true;
 }
 
@@ -35,7 +36,7 @@ void RefuseTithe(Rules& g) {
   add(s.Nobility, -1);
   add(s.Crops, -300);
   add(s.Meat, -10);
-  AddMessage(g, 1, 63);
+  AddMessage(g, 1, txt::campaign::TitheRefused);
 }
 
 void AgreeStake(Rules& g) {
@@ -43,7 +44,7 @@ void AgreeStake(Rules& g) {
   add(s.Happiness, -22);
   add(s.Religion, 2);
   add(s.Nobility, 1);
-  AddMessage(g, 1, 65);
+  AddMessage(g, 1, txt::campaign::HereticBurned);
 }
 
 void RefuseStake(Rules& g) {
@@ -51,7 +52,7 @@ void RefuseStake(Rules& g) {
   add(s.Happiness, 12);
   add(s.Religion, -3);
   add(s.Nobility, -1);
-  AddMessage(g, 1, 66);
+  AddMessage(g, 1, txt::campaign::HereticSpared);
 }
 
 ResearchCost researchCost(const GameState& s, long L) {
@@ -102,7 +103,7 @@ void DeclineTournament(Rules& g) {
   add(s.Diplomacy, -2);
   s.TournamentHeld = kFalse;
   s.TournamentStake = 0;
-  AddMessage(g, 1, 104);
+  AddMessage(g, 1, txt::campaign::TournamentDeclined);
 }
 
 }  // namespace fief

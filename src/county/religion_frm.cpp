@@ -5,10 +5,12 @@
 #include "county/county_rules.h"
 #include "county/county_screens.h"
 #include "map/camp1_frm.h"
+#include "text_names.h"
+#include "ui/dialog_frm.h"
 
 namespace fief {
 
-class ReligionFrm : public Form {
+class ReligionFrm : public DialogFrm {
  public:
   enum class Mode { TitheView, Tithe, Stake };
   Mode mode = Mode::TitheView;
@@ -16,11 +18,7 @@ class ReligionFrm : public Form {
   TitheQuestion* tithe = nullptr;
   StakeQuestion* stake = nullptr;
 
-  explicit ReligionFrm(Game& g) : Form(g, "ReligionFrm") {
-    Control& t = add(label("TitleLbl", 24, 16, 432, 28));
-    t.Title = true;
-    t.FontSize = 16;
-    t.Align = 1;
+  explicit ReligionFrm(Game& g) : DialogFrm(g, "ReligionFrm", txt::captions::Religion, CloseKeys::Escape) {
     add(label("MsgLbl", 84, 52, 372, 120)).FontSize = 11;
     add(label("TitheCaptionLbl", 40, 184, 200, 22));
     add(label("TitheLbl", 250, 184, 180, 22));
@@ -31,11 +29,11 @@ class ReligionFrm : public Form {
     add(button("TaxNoAniBtn", 260, 290, 140, 40));
     add(button("StakeOkAniBtn", 80, 290, 140, 40));
     add(button("StakeNoAniBtn", 260, 290, 140, 40));
-    add(button("OkAniBtn", 170, 290, 140, 40));
+    addOk(290);
     onClick("TaxOkAniBtn", [this] {
       // Opened without a question (a screen test), the rules answer directly.
       if (!(tithe ? tithe->pay() : PayTithe(g_))) {
-        g_.ShowText(ctl("Helper"), 17, 4);
+        g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods);
         return;
       }
       decided("");
@@ -52,31 +50,24 @@ class ReligionFrm : public Form {
       stake ? stake->refuse() : RefuseStake(g_);
       decided("+12");
     });
-    onClick("OkAniBtn", [this] { close(); });
+    captions({{"HappinessCaptionLbl", txt::captions::ReligionHappiness}});
   }
 
-  void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), 71, 3);
-    g_.ShowText(ctl("TitheCaptionLbl"), 72, 3);
-    g_.ShowText(ctl("HappinessCaptionLbl"), 73, 3);
-    ctl("TaxOkAniBtn").Caption = g_.text(3, 27);
-    ctl("TaxNoAniBtn").Caption = g_.text(3, 28);
-    ctl("StakeOkAniBtn").Caption = g_.text(3, 27);
-    ctl("StakeNoAniBtn").Caption = g_.text(3, 28);
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
+  void Dialog_Load() override {
+    g_.ShowText(ctl("TitheCaptionLbl"), txt::captions::ChurchTithe);
+    ctl("TaxOkAniBtn").Caption = g_.text(txt::captions::Accept);
+    ctl("TaxNoAniBtn").Caption = g_.text(txt::captions::Refuse);
+    ctl("StakeOkAniBtn").Caption = g_.text(txt::captions::Accept);
+    ctl("StakeNoAniBtn").Caption = g_.text(txt::captions::Refuse);
     ctl("Helper").Caption.clear();
     const bool stake = mode == Mode::Stake;
-    g_.ShowText(ctl("MsgLbl"), stake ? 96 : 95, 1);
+    g_.ShowText(ctl("MsgLbl"), stake ? txt::campaign::StakeQuestion : txt::campaign::TitheDemand);
     ctl("TitheCaptionLbl").Visible = ctl("TitheLbl").Visible = !stake;
     ctl("TitheLbl").Caption = std::to_string(g_.s.ChurchTithe);
     ctl("HappinessLbl").Caption = stake ? "- 22" : "- 10";
     ctl("TaxOkAniBtn").Visible = ctl("TaxNoAniBtn").Visible = mode == Mode::Tithe;
     ctl("StakeOkAniBtn").Visible = ctl("StakeNoAniBtn").Visible = stake;
     ctl("OkAniBtn").Visible = mode == Mode::TitheView;
-  }
-
-  void Form_KeyUp(Key k) override {
-    if (k == Key::Escape && ctl("OkAniBtn").Visible) close();
   }
 
  private:

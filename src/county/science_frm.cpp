@@ -3,16 +3,14 @@
 #include "campaign/game.h"
 #include "county/county_rules.h"
 #include "map/camp1_frm.h"
+#include "text_names.h"
+#include "ui/dialog_frm.h"
 
 namespace fief {
 
-class ScienceFrm : public Form {
+class ScienceFrm : public DialogFrm {
  public:
-  explicit ScienceFrm(Game& g) : Form(g, "ScienceFrm") {
-    Control& t = add(label("TitleLbl", 24, 16, 432, 28));
-    t.Title = true;
-    t.FontSize = 16;
-    t.Align = 1;
+  explicit ScienceFrm(Game& g) : DialogFrm(g, "ScienceFrm", txt::captions::Science, CloseKeys::Escape) {
     add(label("LevelCaptionLbl", 40, 52, 200, 22));
     add(label("LevelLbl", 250, 52, 100, 22));
     add(label("CostCaptionLbl", 40, 86, 400, 22)).Title = true;
@@ -29,7 +27,7 @@ class ScienceFrm : public Form {
     add(label("MeatLbl", 250, 250, 120, 22));
     add(label("StatusLbl", 40, 280, 400, 22));
     add(label("Helper", 24, 306, 432, 20)).FontSize = 10;
-    add(button("OkAniBtn", 30, 330, 130, 40));
+    addOk(330, 30, 130);
     add(button("CancelAniBtn", 175, 330, 130, 40));
     add(button("Noanibtn", 320, 330, 130, 40));
     onClick("OkAniBtn", [this] {
@@ -39,31 +37,29 @@ class ScienceFrm : public Form {
           close();
           if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
           break;
-        case ResearchResult::TooExpensive: g_.ShowText(ctl("Helper"), 17, 4); break;
+        case ResearchResult::TooExpensive: g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods); break;
       }
     });
     onClick("CancelAniBtn", [this] {
       if (!CancelResearch(g_)) return;
       showStatus();
-      g_.ShowText(ctl("Helper"), 16, 4);
+      g_.ShowText(ctl("Helper"), txt::campaign1::ResearchHalted);
       if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
     });
     onClick("Noanibtn", [this] { close(); });
+    captions({{"LevelCaptionLbl", txt::captions::ScienceLevel},
+              {"CostCaptionLbl", txt::captions::CostResearch},
+              {"GainsCaptionLbl", txt::captions::Gains},
+              {"GoldCaptionLbl", txt::captions::Gold},
+              {"OreCaptionLbl", txt::captions::Ore},
+              {"PeopleCaptionLbl", txt::captions::People},
+              {"CropsCaptionLbl", txt::captions::Crops},
+              {"MeatCaptionLbl", txt::captions::Meat},
+              {"CancelAniBtn", txt::captions::Cancel},
+              {"Noanibtn", txt::captions::Close}});
   }
 
-  void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), 77, 3);
-    g_.ShowText(ctl("LevelCaptionLbl"), 20, 3);
-    g_.ShowText(ctl("CostCaptionLbl"), 78, 3);
-    g_.ShowText(ctl("GainsCaptionLbl"), 79, 3);
-    g_.ShowText(ctl("GoldCaptionLbl"), 1, 3);
-    g_.ShowText(ctl("OreCaptionLbl"), 4, 3);
-    g_.ShowText(ctl("PeopleCaptionLbl"), 7, 3);
-    g_.ShowText(ctl("CropsCaptionLbl"), 5, 3);
-    g_.ShowText(ctl("MeatCaptionLbl"), 6, 3);
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
-    ctl("CancelAniBtn").Caption = g_.text(3, 23);
-    ctl("Noanibtn").Caption = g_.text(3, 24);
+  void Dialog_Load() override {
     ctl("Helper").Caption.clear();
   }
 
@@ -79,10 +75,6 @@ class ScienceFrm : public Form {
     ctl("CropsLbl").Caption = "+" + std::to_string(250 * L);
     ctl("MeatLbl").Caption = "+" + std::to_string(13 * L);
     showStatus();
-  }
-
-  void Form_KeyUp(Key k) override {
-    if (k == Key::Escape) close();
   }
 
  private:

@@ -2,16 +2,14 @@
 // it costs at the next end of turn.
 #include "campaign/game.h"
 #include "county/county_rules.h"
+#include "text_names.h"
+#include "ui/dialog_frm.h"
 
 namespace fief {
 
-class TaxFrm : public Form {
+class TaxFrm : public DialogFrm {
  public:
-  explicit TaxFrm(Game& g) : Form(g, "TaxFrm") {
-    Control& t = add(label("TitleLbl", 24, 16, 352, 28));
-    t.Title = true;
-    t.FontSize = 16;
-    t.Align = 1;
+  explicit TaxFrm(Game& g) : DialogFrm(g, "TaxFrm", txt::captions::TaxTitle) {
     add(button("TaxDown", 60, 70, 40, 40, "-"));
     add(label("TaxLbl", 120, 78, 160, 26)).Align = 1;
     add(button("TaxUp", 300, 70, 40, 40, "+"));
@@ -19,7 +17,7 @@ class TaxFrm : public Form {
     add(label("GoldLbl", 250, 130, 120, 22));
     add(label("HappinessCaptionLbl", 40, 160, 200, 22));
     add(label("HappinessLbl", 250, 160, 120, 22));
-    add(button("OkAniBtn", 130, 236, 140, 40));
+    addOk(236);
     onClick("TaxDown", [this] {
       TaxDown(g_);
       refresh();
@@ -29,18 +27,12 @@ class TaxFrm : public Form {
       refresh();
     });
     onClick("OkAniBtn", [this] { close(); });
+    captions({{"GoldCaptionLbl", txt::campaign1::ExpectedIncome},
+              {"HappinessCaptionLbl", txt::captions::Happiness}});
   }
 
-  void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), 83, 3);
-    g_.ShowText(ctl("GoldCaptionLbl"), 162, 4);
-    g_.ShowText(ctl("HappinessCaptionLbl"), 8, 3);
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
+  void Dialog_Load() override {
     refresh();
-  }
-
-  void Form_KeyUp(Key k) override {
-    if (k == Key::Enter || k == Key::Escape) close();
   }
 
  private:

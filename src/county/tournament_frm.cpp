@@ -3,19 +3,17 @@
 #include "county/county_rules.h"
 #include "county/county_screens.h"
 #include "map/camp1_frm.h"
+#include "text_names.h"
+#include "ui/dialog_frm.h"
 
 namespace fief {
 
-class TournamentFrm : public Form {
+class TournamentFrm : public DialogFrm {
  public:
   int stake = 0;
   TournamentQuestion* question = nullptr;  // the question being answered
 
-  explicit TournamentFrm(Game& g) : Form(g, "TournamentFrm") {
-    Control& t = add(label("TitleLbl", 24, 16, 432, 28));
-    t.Title = true;
-    t.FontSize = 16;
-    t.Align = 1;
+  explicit TournamentFrm(Game& g) : DialogFrm(g, "TournamentFrm", txt::captions::Tournament, CloseKeys::None) {
     add(label("CostCaptionLbl", 40, 70, 200, 22));
     add(label("CostLbl", 250, 70, 180, 22));
     add(label("StakeCaptionLbl", 40, 110, 200, 22));
@@ -24,7 +22,7 @@ class TournamentFrm : public Form {
     add(button("DownAniBtn", 410, 100, 40, 40, "-"));
     add(label("GoldLbl", 250, 150, 180, 22));
     add(label("Helper", 24, 250, 432, 20)).FontSize = 10;
-    add(button("OkAniBtn", 80, 290, 140, 40));
+    addOk(290, 80, 140, txt::captions::Accept);
     add(button("Noanibtn", 260, 290, 140, 40));
     onClick("UpAniBtn", [this] {
       stake = RaiseStake(g_.s, stake);
@@ -37,7 +35,7 @@ class TournamentFrm : public Form {
     onClick("OkAniBtn", [this] {
       // Opened without a question (a screen test), the rules answer directly.
       if (!(question ? question->hold(stake) : HoldTournament(g_, stake))) {
-        g_.ShowText(ctl("Helper"), 17, 4);
+        g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods);
         return;
       }
       done();
@@ -46,16 +44,14 @@ class TournamentFrm : public Form {
       question ? question->decline() : DeclineTournament(g_);
       done();
     });
+    captions({{"CostCaptionLbl", txt::campaign1::Price},
+              {"StakeCaptionLbl", txt::campaign1::Stake},
+              {"Noanibtn", txt::captions::Refuse}});
   }
 
-  void Form_Load() override {
+  void Dialog_Load() override {
     stake = 0;
-    g_.ShowText(ctl("TitleLbl"), 70, 3);
-    ctl("CostCaptionLbl").Caption = g_.text(4, 90);
     ctl("CostLbl").Caption = std::to_string(kTournamentCost);
-    g_.ShowText(ctl("StakeCaptionLbl"), 150, 4);
-    ctl("OkAniBtn").Caption = g_.text(3, 27);
-    ctl("Noanibtn").Caption = g_.text(3, 28);
     ctl("Helper").Caption.clear();
     show();
   }
@@ -63,7 +59,7 @@ class TournamentFrm : public Form {
  private:
   void show() {
     ctl("StakeLbl").Caption = std::to_string(stake);
-    ctl("GoldLbl").Caption = g_.text(3, 1) + ": " + std::to_string(g_.s.Gold);
+    ctl("GoldLbl").Caption = g_.text(txt::captions::Gold) + ": " + std::to_string(g_.s.Gold);
   }
   void done() {
     close();

@@ -14,6 +14,7 @@
 #include "military/battle.h"
 #include "military/military_screens.h"
 #include "ui/dialogs.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -122,7 +123,7 @@ void SelectForWalking(Game& g, int k) {
   Camp1Frm* f = campScreen(g);
   if (!f || g.timedActionRunning()) return;
   const int r = SelectCampForWalking(g.s, k);
-  if (r == 25) g.setHelperText(4, 25);
+  if (r == 25) g.setHelperText(txt::campaign1::NoMovesLeft);
   if (r != kDone) return;
   g.PlaySound(kMapChannel, "rollover01.wav");
   f->ctl(campImg(k)).Z = 6;
@@ -138,7 +139,7 @@ void MoveOrderTo(Game& g, int n) {
   if (int site = blockedSite(s, n)) {
     hideWaypointMarkers(g);
     s.BattleSite = static_cast<uint8_t>(site);
-    ShowEvent(g, 11, 117);
+    ShowEvent(g, kGiveBattleEvent, txt::campaign::GiveBattleQuestion);
     return;
   }
   if (s.SplitMode == 1) {
@@ -187,13 +188,12 @@ void AttackHolders(Game& g, int site) {
   if (site == 14 ? s.VillageState[0] == kNone : !outlawsAt(s, site)) return;  // nobody holds it
   const int k = s.SelectedCamp;
   if (k < 1 || k > 3 || !campExists(s, k) || s.CastleGarrisonCamp == k) {
-    if (site == 14) g.setHelperText(4, 163);
-    else g.setHelperText(1, 120);
+    g.setHelperText(site == 14 ? txt::campaign1::AnotherLordsMen : txt::campaign::OutlawsHoldPlace);
     return;
   }
   hideWaypointMarkers(g);
   s.BattleSite = static_cast<uint8_t>(site);
-  ShowEvent(g, 11, 117);
+  ShowEvent(g, kGiveBattleEvent, txt::campaign::GiveBattleQuestion);
 }
 
 void MarchOutOfCastle(Game& g, int k) {

@@ -12,6 +12,7 @@
 #include "map/level_map.h"
 #include "ui/dialogs.h"
 #include "ui/menu_frm.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -55,7 +56,7 @@ Camp1Frm::Camp1Frm(Game& g) : Form(g, "Camp1Frm") {
     if (g_.timedActionRunning()) return;
     std::string err;
     if (!WriteSave(g_, "QuickSave", err)) ShowMessageBox(g_, err);
-    else ShowMessageBox(g_, g_.text(1, 126));
+    else ShowMessageBox(g_, g_.text(txt::campaign::GameSaved));
   };
   keyActions[Key::F7] = [this] {
     if (g_.timedActionRunning()) return;
@@ -67,7 +68,7 @@ Camp1Frm::Camp1Frm(Game& g) : Form(g, "Camp1Frm") {
     ShowMessageBox(g_, g_.text(1, g_.s.LevelBeforeLoad == g_.s.CurrentLevel ? 130 : 131));
   };
   keyActions[Key::Escape] = [this] {
-    showExitQuestion(g_, 105);
+    showExitQuestion(g_, kExitQuestion);
   };
   onClick("Image1", [this] { g_.form("TipsFrm").showModal(); });
   onClick("MenuBtn", [this] {
@@ -309,12 +310,12 @@ void Camp1Frm::Form_KeyUp(Key k) {
 
 void Camp1Frm::refreshStatus() {
   const GameState& s = g_.s;
-  g_.ShowText(ctl("CountyNameLbl"), 1, 5);
-  if (s.Season >= 1 && s.Season <= 4) g_.ShowText(ctl("SeassonLbl"), 85 + s.Season, 4);
-  if (s.BuildTurnsLeft == kNone || s.BuildingUnderWay < 1 || s.BuildingUnderWay > 10)
-    g_.ShowText(ctl("BuildLbl"), 5, 4);
+  g_.ShowText(ctl("CountyNameLbl"), txt::levels::CountyName);
+  if (s.Season >= 1 && s.Season <= 4) g_.ShowText(ctl("SeassonLbl"), txt::campaign1::Spring + (s.Season - 1));
+  if (s.BuildTurnsLeft == kNone || s.BuildingUnderWay < kBlacksmithBuilding || s.BuildingUnderWay > kCastleBuilding)
+    g_.ShowText(ctl("BuildLbl"), txt::campaign1::NothingUnderConstruction);
   else
-    ctl("BuildLbl").Caption = g_.text(4, 73 + s.BuildingUnderWay) + ": " + numberText(s.BuildTurnsLeft);
+    ctl("BuildLbl").Caption = g_.text(txt::campaign1::BlacksmithName + (s.BuildingUnderWay - kBlacksmithBuilding)) + ": " + numberText(s.BuildTurnsLeft);
   if (s.BlacksmithOrder >= 1 && s.BlacksmithOrder <= 11) {
     g_.ShowText(ctl("BlacksmithLbl"), 48 + s.BlacksmithOrder, 4);
   } else {

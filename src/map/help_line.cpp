@@ -6,6 +6,7 @@
 #include "campaign/game.h"
 #include "map/camp1_frm.h"
 #include "state/arith.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -69,16 +70,16 @@ void showHelpLine(Camp1Frm& f, const std::string& control, const EventArgs& a) {
 
   if (int k = campOf(control)) {
     // The army's name and size below, its moves and morale beside the help line.
-    second = g.text(4, 111 + k) + " - " + numberText(s.ArmyCampSoldiers[k - 1]) + " " + g.text(4, 43);
+    second = g.text(4, 111 + k) + " - " + numberText(s.ArmyCampSoldiers[k - 1]) + " " + g.text(txt::campaign1::Soldiers);
     f.ctl("WalkLbl").Caption = numberText(s.CampMovesLeft[k - 1]) + " / 3";
     f.ctl("MoralLbl").Caption = numberText(Int(s.Morale));
   } else if (int b = blessingOf(control); b >= 0) {
     const uint8_t holder = s.CountyBlessings[b];
-    if (holder == 1) second = g.text(2, 55);
-    else if (holder == 2 || holder == 3) second = g.text(2, 56);
+    if (holder == 1) second = g.text(txt::missions::OwnBanner);
+    else if (holder == 2 || holder == 3) second = g.text(txt::missions::RivalBanner);
   } else if (int n = fieldOf(control)) {
     const int kind = s.FieldKind[n - 1];
-    if (kind <= 4) second = g.text(4, kind);
+    if (kind <= kTaxField) second = g.text(4, kind);  // the field kinds' names: entry = kind
   }
   f.ctl("Helper").Caption = text;
   f.ctl("Helper3").Caption = second;

@@ -15,6 +15,7 @@
 #include "rivals/rival_screens.h"
 #include "rivals/sieges.h"
 #include "ui/dialogs.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -44,9 +45,9 @@ void declareBattlefieldQuestion(Camp1Frm& f) {
 void askBattlefield(Camp1Frm& f, bool show) {
   Game& g = f.game();
   if (show) {
-    f.ctl("BattlefieldQuestionLbl").Caption = g.text(1, 117);
-    f.ctl("Okanibtn2").Caption = g.text(3, 27);
-    f.ctl("Noanibtn2").Caption = g.text(3, 28);
+    f.ctl("BattlefieldQuestionLbl").Caption = g.text(txt::campaign::GiveBattleQuestion);
+    f.ctl("Okanibtn2").Caption = g.text(txt::captions::Accept);
+    f.ctl("Noanibtn2").Caption = g.text(txt::captions::Refuse);
     g.PlaySound(kEventChannel, "event01.wav");
   }
   f.ctl("BattlefieldPnl").Visible = show;
@@ -76,7 +77,7 @@ bool siegeSiteClicked(Camp1Frm& f, int site) {
   }
   if (camp && RivalActive(s, site)) {
     s.SelectedCamp = static_cast<uint8_t>(camp);
-    ShowEvent(g, 11 + site, 58);
+    ShowEvent(g, laySiegeEvent(site), txt::campaign::LaySiegeQuestion);
     return true;
   }
   return false;

@@ -9,6 +9,7 @@
 #include "campaign/game.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -52,8 +53,8 @@ class MapPreviewFrm : public Form {
   }
 
   void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), 82, 3);
-    g_.ShowText(ctl("OkAniBtn"), 24, 3);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::MapCounty);
+    g_.ShowText(ctl("OkAniBtn"), txt::captions::Close);
     const int season = g_.s.Season >= 1 && g_.s.Season <= 4 ? g_.s.Season : 1;
     ctl("MapImg").Picture = "map_preview_s" + std::to_string(season);
     if (!g_.formExists("Camp1Frm")) return;
@@ -72,7 +73,7 @@ class MapPreviewFrm : public Form {
       if (c.Name.rfind("FieldImg", 0) == 0) {
         const int i = std::atoi(c.Name.c_str() + 8);
         if (i >= 1 && i <= 10) {
-          const int kind = g_.s.FieldKind[i - 1] <= 4 ? g_.s.FieldKind[i - 1] : 0;
+          const int kind = g_.s.FieldKind[i - 1] <= kTaxField ? g_.s.FieldKind[i - 1] : kEmptyField;
           m->Picture = "field_" + std::to_string(kind) + "_" + std::to_string(season);
         }
       }

@@ -4,6 +4,7 @@
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "state/arith.h"
+#include "text_names.h"
 #include "ui/view_fields.h"
 
 namespace fief {
@@ -132,15 +133,15 @@ void bindScrolling(Camp1Frm& f) {
     f.keyActions[k] = [&f] { f.scrollDirection = kScrollNone; };
   f.keyActions[Key::Add] = [&g] {
     g.s.ScrollSpeed = fasterSpeed(g.s.ScrollSpeed);
-    g.setHelperText(4, 151);
+    g.setHelperText(txt::campaign1::MapScrollsFaster);
   };
   f.keyActions[Key::Subtract] = [&g] {
     g.s.ScrollSpeed = slowerSpeed(g.s.ScrollSpeed);
-    g.setHelperText(4, 152);
+    g.setHelperText(txt::campaign1::MapScrollsSlower);
   };
   f.keyActions[Key::Divide] = [&g] {
     g.s.ScrollSpeed = 1.0f;
-    g.setHelperText(4, 153);
+    g.setHelperText(txt::campaign1::MapScrollingNormal);
   };
   f.keyActions[Key::F3] = [&f, &g] {
     stopScrolling(g);

@@ -108,7 +108,7 @@ void refreshMap(Camp1Frm& f) {
 
   for (int i = 1; i <= 10; ++i) {
     int kind = s.FieldKind[i - 1];
-    if (kind > 4) kind = 0;
+    if (kind > kTaxField) kind = kEmptyField;
     f.ctl("FieldImg" + std::to_string(i)).Picture = "field_" + std::to_string(kind) + "_" + ss;
   }
 

@@ -6,6 +6,7 @@
 #include "military/levy.h"
 #include "military/military_screens.h"
 #include "state/arith.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -13,14 +14,14 @@ namespace {
 // The stock of the type's weapon (its first piece of gear) and of the three armours.
 std::string weaponName(Game& g, const UnitType& t) {
   switch (t.gear.front()) {
-    case Gear::Bow: return g.text(4, 49);
-    case Gear::Club: return g.text(4, 50);
-    case Gear::Sword: return g.text(4, 51);
-    case Gear::Helebard: return g.text(4, 52);
-    case Gear::TwoHand: return g.text(4, 53);
-    case Gear::Mace: return g.text(4, 54);
-    case Gear::Pike: return g.text(4, 55);
-    case Gear::Cross: return g.text(4, 56);
+    case Gear::Bow: return g.text(txt::campaign1::Bow);
+    case Gear::Club: return g.text(txt::campaign1::Club);
+    case Gear::Sword: return g.text(txt::campaign1::Sword);
+    case Gear::Helebard: return g.text(txt::campaign1::Halberd);
+    case Gear::TwoHand: return g.text(txt::campaign1::TwoHandedSword);
+    case Gear::Mace: return g.text(txt::campaign1::Mace);
+    case Gear::Pike: return g.text(txt::campaign1::Pike);
+    case Gear::Cross: return g.text(txt::campaign1::Cross);
     default: return g.text(4, 59 + t.number);  // the gear sets and long bows bear the type's name
   }
 }
@@ -119,20 +120,20 @@ class ArmyFrm : public Form {
     levy_ = OpenLevy(s, place);
     s.RecruitType = 0;
     ResetTEMP(s);
-    g_.ShowText(ctl("TitleLbl"), 65, 3);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::RecruitSoldiers);
     for (int n = 1; n <= 14; ++n) ctl(unitType(n).button).Caption = g_.text(4, 59 + n);
-    g_.ShowText(ctl("AttackCaptionLbl"), 35, 4);
-    g_.ShowText(ctl("DefenceCaptionLbl"), 36, 4);
-    g_.ShowText(ctl("SpeedCaptionLbl"), 37, 4);
-    g_.ShowText(ctl("GearCaptionLbl"), 38, 4);
-    g_.ShowText(ctl("StockCaptionLbl"), 39, 4);
-    g_.ShowText(ctl("ShieldNameLbl"), 59, 4);
-    g_.ShowText(ctl("ChainMailNameLbl"), 57, 4);
-    g_.ShowText(ctl("PlateNameLbl"), 58, 4);
-    g_.ShowText(ctl("RegrutedCaptionLbl"), 43, 4);
-    g_.ShowText(ctl("OkAniBtn"), 22, 3);
-    g_.ShowText(ctl("Noanibtn"), 23, 3);
-    g_.ShowText(ctl("ArmouryBtn"), 56, 3);
+    g_.ShowText(ctl("AttackCaptionLbl"), txt::campaign1::Attack);
+    g_.ShowText(ctl("DefenceCaptionLbl"), txt::campaign1::Defence);
+    g_.ShowText(ctl("SpeedCaptionLbl"), txt::campaign1::Speed);
+    g_.ShowText(ctl("GearCaptionLbl"), txt::campaign1::EquipmentPerSoldier);
+    g_.ShowText(ctl("StockCaptionLbl"), txt::campaign1::InArmoury);
+    g_.ShowText(ctl("ShieldNameLbl"), txt::campaign1::Shield);
+    g_.ShowText(ctl("ChainMailNameLbl"), txt::campaign1::ChainMail);
+    g_.ShowText(ctl("PlateNameLbl"), txt::campaign1::PlateArmour);
+    g_.ShowText(ctl("RegrutedCaptionLbl"), txt::campaign1::Soldiers);
+    g_.ShowText(ctl("OkAniBtn"), txt::captions::Ok);
+    g_.ShowText(ctl("Noanibtn"), txt::captions::Cancel);
+    g_.ShowText(ctl("ArmouryBtn"), txt::captions::Armoury);
     g_.ShowText(ctl("ArmyNameLbl"), levyArmyNameEntry(s), 4);
     canConfirm_ = levyCanConfirm(s);
     ctl("OkAniBtn").Enabled = canConfirm_;
@@ -270,7 +271,7 @@ FIEF_REGISTER_FORM(ArmyFrm);
 void OpenRecruiting(Game& g, LevyPlace place) {
   g.PlaySound(kScreenChannel, "army01.wav");
   if (!isSet(g.s.BarracksBuilt)) {
-    g.setHelperText(4, 23);
+    g.setHelperText(txt::campaign1::NeededBuildingMissing);
     return;
   }
   auto& f = g.form<ArmyFrm>("ArmyFrm");

@@ -12,6 +12,7 @@
 #include "turn/turn.h"
 #include "turn/turn_screen.h"
 #include "ui/dialogs.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -102,7 +103,7 @@ bool StartBattle(Game& g, const BattleRequest& r, BattleConsequence after) {
   g.s.SelectedCamp = static_cast<uint8_t>(r.camp);
   if (!g.optim.fadeEffectsOff()) {
     // The fade screen darkens the campaign screen and then hands over (setBattleHandOver).
-    g.s.FadeMode = 2;
+    g.s.FadeMode = kBattleFade;
     g.shell.setPointer(Pointer::Hidden);
     g.form("EndTurnFrm").showModal();
   } else {
@@ -186,8 +187,8 @@ class ResultsFrm : public Form {
     Session& ss = session(g_);
     const GameState& s = g_.s;
     const bool won = ss.out.won();
-    g_.ShowText(ctl("TitleLbl"), 74, 3);
-    g_.ShowText(ctl("OutcomeLbl"), won ? 47 : 48, 4);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::BattleResults);
+    g_.ShowText(ctl("OutcomeLbl"), won ? txt::campaign1::Victory : txt::campaign1::Defeat);
     ctl("OutcomeLbl").ForeColor = won ? kMetColour : kWarningColour;
     const int camp = ss.request.camp;
     g_.ShowText(ctl("ArmyNameLbl"), camp >= 1 && camp <= 3 ? 111 + camp : 115, 4);
@@ -197,11 +198,11 @@ class ResultsFrm : public Form {
       ctl(n + "NameLbl").Caption = g_.text(4, 59 + typeNumber(static_cast<Unit>(u)));
       ctl(n + "Lbl").Caption = std::to_string(c.get(u));
     }
-    g_.ShowText(ctl("WeDeathCaptionLbl"), 44, 4);
-    g_.ShowText(ctl("EnemyDeathCaptionLbl"), 45, 4);
+    g_.ShowText(ctl("WeDeathCaptionLbl"), txt::campaign1::OurDead);
+    g_.ShowText(ctl("EnemyDeathCaptionLbl"), txt::campaign1::EnemyDead);
     ctl("WeDeathLbl").Caption = std::to_string(ss.out.OurDead);
     ctl("EnemyDeathLbl").Caption = std::to_string(ss.out.EnemyDead);
-    g_.ShowText(ctl("PlunderLbl"), 46, 4);
+    g_.ShowText(ctl("PlunderLbl"), txt::campaign1::Plunder);
     const int amounts[5] = {ss.plunder.crops, ss.plunder.meat, ss.plunder.wood, ss.plunder.stone, ss.plunder.ore};
     const char* goods[5] = {"Crops", "Meat", "Wood", "Stone", "Ore"};
     const int captions[5] = {5, 6, 2, 3, 4};
@@ -210,7 +211,7 @@ class ResultsFrm : public Form {
       ctl(std::string(goods[i]) + "Lbl").Caption = won ? "+" + std::to_string(amounts[i]) : "-";
     }
     ctl("PlunderLbl").Visible = true;
-    g_.ShowText(ctl("OkAniBtn"), 22, 3);
+    g_.ShowText(ctl("OkAniBtn"), txt::captions::Ok);
     g_.PlaySound(kEventChannel, won ? "victory.wav" : "defeat.wav");
   }
 
@@ -353,7 +354,7 @@ bool StartSiteBattle(Game& g, int site, int camp) {
 namespace {
 const bool kRegistered = [] {
   setBattleHandOver([](Game& g) { LaunchBattleProgram(g); });
-  registerScreenEventKind(11, true, [](Game& g) { StartSiteBattle(g, g.s.BattleSite, g.s.SelectedCamp); });
+  registerScreenEventKind(kGiveBattleEvent, true, [](Game& g) { StartSiteBattle(g, g.s.BattleSite, g.s.SelectedCamp); });
   return true;
 }();
 }  // namespace

@@ -6,12 +6,13 @@
 #include "map/army_walk.h"
 #include "military/armies.h"
 #include "military/military_screens.h"
+#include "text_names.h"
 
 namespace fief {
 
 namespace {
 std::string armyName(Game& g, int camp) { return g.text(4, 111 + camp); }
-std::string soldiersText(Game& g, long n) { return std::to_string(n) + " " + g.text(4, 43); }
+std::string soldiersText(Game& g, long n) { return std::to_string(n) + " " + g.text(txt::campaign1::Soldiers); }
 
 // Fourteen name / count rows in two columns, for the camp and castle screens.
 void addCompositionGrid(Form& f, int left, int top, int width) {
@@ -55,7 +56,7 @@ class ArmyCampFrm : public Form {
     add(button("Noanibtn", 320, 316, 136, 36));
     onClick("DisbandBtn", [this] {
       // Disbanding is asked once more: the soldiers cannot be called back.
-      g_.ShowText(ctl("Helper"), 155, 4);
+      g_.ShowText(ctl("Helper"), txt::campaign1::DisbandQuestion);
       ctl("Okanibtn2").Visible = true;
     });
     onClick("Okanibtn2", [this] {
@@ -87,12 +88,12 @@ class ArmyCampFrm : public Form {
     showComposition(*this, g_, &s.CampComposition[camp - 1]);
     ctl("Helper").Caption.clear();
     ctl("Okanibtn2").Visible = false;
-    g_.ShowText(ctl("DisbandBtn"), 93, 3);
-    g_.ShowText(ctl("SplitBtn"), 94, 3);
-    g_.ShowText(ctl("CombineBtn"), 95, 3);
-    g_.ShowText(ctl("Okanibtn2"), 25, 3);
-    g_.ShowText(ctl("OkAniBtn"), 22, 3);
-    g_.ShowText(ctl("Noanibtn"), 24, 3);
+    g_.ShowText(ctl("DisbandBtn"), txt::captions::Disband);
+    g_.ShowText(ctl("SplitBtn"), txt::captions::Split);
+    g_.ShowText(ctl("CombineBtn"), txt::captions::Combine);
+    g_.ShowText(ctl("Okanibtn2"), txt::captions::Yes);
+    g_.ShowText(ctl("OkAniBtn"), txt::captions::Ok);
+    g_.ShowText(ctl("Noanibtn"), txt::captions::Close);
     int others = 0;
     for (int k = 1; k <= 3; ++k) others += k != camp && campExists(s, k);
     ctl("CombineBtn").Enabled = others > 0;
@@ -178,8 +179,8 @@ class ArmySplitFrm : public Form {
 
   void Form_Load() override {
     confirmed = false;
-    g_.ShowText(ctl("TitleLbl"), 67, 3);
-    g_.ShowText(ctl("TotalCaptionLbl"), 43, 4);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::SplitArmy);
+    g_.ShowText(ctl("TotalCaptionLbl"), txt::campaign1::Soldiers);
     ctl("ArmyNameLbl").Caption = armyName(g_, camp);
     const int next = firstEmptyCamp(g_.s);
     ctl("ArmyNameLbl2").Caption = next ? armyName(g_, next) : "";
@@ -187,8 +188,8 @@ class ArmySplitFrm : public Form {
     list.Items.clear();
     for (int u = 0; u < kUnitCount; ++u) list.Items.push_back(g_.text(4, 59 + typeNumber(static_cast<Unit>(u))));
     list.ListIndex = 1;
-    g_.ShowText(ctl("OkAniBtn"), 22, 3);
-    g_.ShowText(ctl("Noanibtn"), 23, 3);
+    g_.ShowText(ctl("OkAniBtn"), txt::captions::Ok);
+    g_.ShowText(ctl("Noanibtn"), txt::captions::Cancel);
     ctl("Helper").Caption.clear();
     show();
   }
@@ -290,7 +291,7 @@ class ArmyCombineFrm : public Form {
 
   void Form_Load() override {
     const GameState& s = g_.s;
-    g_.ShowText(ctl("TitleLbl"), 68, 3);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::CombineArmies);
     for (int k = 1; k <= 3; ++k) {
       Control& o = ctl("ArmyOption" + std::to_string(k));
       const bool exists = campExists(s, k);
@@ -298,8 +299,8 @@ class ArmyCombineFrm : public Form {
       o.Enabled = exists;
       o.Checked = exists && k == s.SelectedCamp;
     }
-    g_.ShowText(ctl("OkAniBtn"), 22, 3);
-    g_.ShowText(ctl("Noanibtn"), 23, 3);
+    g_.ShowText(ctl("OkAniBtn"), txt::captions::Ok);
+    g_.ShowText(ctl("Noanibtn"), txt::captions::Cancel);
     ctl("Helper").Caption.clear();
   }
 
@@ -350,13 +351,13 @@ class CastleFrm : public Form {
     const GameState& s = g_.s;
     const int k = s.CastleGarrisonCamp;
     const bool garrison = k >= 1 && k <= 3 && campExists(s, k);
-    g_.ShowText(ctl("TitleLbl"), 69, 3);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::Castle);
     ctl("GarrisonLbl").Caption =
-        garrison ? g_.text(4, 104) + ": " + armyName(g_, k) + " - " + soldiersText(g_, s.ArmyCampSoldiers[k - 1])
-                 : g_.text(4, 104) + ": -";
+        garrison ? g_.text(txt::campaign1::Garrison) + ": " + armyName(g_, k) + " - " + soldiersText(g_, s.ArmyCampSoldiers[k - 1])
+                 : g_.text(txt::campaign1::Garrison) + ": -";
     showComposition(*this, g_, garrison ? &s.CampComposition[k - 1] : nullptr);
-    g_.ShowText(ctl("UngarisonBtn"), 96, 3);
-    g_.ShowText(ctl("OkAniBtn"), 24, 3);
+    g_.ShowText(ctl("UngarisonBtn"), txt::captions::MarchOut);
+    g_.ShowText(ctl("OkAniBtn"), txt::captions::Close);
     ctl("UngarisonBtn").Enabled = garrison;
   }
 

@@ -4,6 +4,7 @@
 #include "map/camp1_frm.h"
 #include "military/agents.h"
 #include "turn/turn.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -90,20 +91,20 @@ class GuardFrm : public Form {
   }
 
   void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), 76, 3);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::SpecialUnits);
     for (const ServiceLook& l : kLooks) g_.ShowText(ctl(l.button), l.nameEntry, 4);
-    g_.ShowText(ctl("GoldCaptionLbl"), 90, 4);
-    g_.ShowText(ctl("LevelCaptionLbl"), 109, 4);
+    g_.ShowText(ctl("GoldCaptionLbl"), txt::campaign1::Price);
+    g_.ShowText(ctl("LevelCaptionLbl"), txt::campaign1::GuardLevel);
     for (int i = 0; i < 3; ++i) g_.ShowText(ctl("AreaLbl" + std::to_string(i + 1)), kAreaNames[i], 4);
     for (int r = 1; r <= 2; ++r) {
       g_.ShowText(ctl("RivalLbl" + std::to_string(r)), 19 + r, 5);
       Control& l = ctl(r == 1 ? "AssassinLst" : "AssassinLst2");
-      l.Items = {g_.text(1, 1), g_.text(1, 2), g_.text(1, 3), g_.text(4, 123)};
+      l.Items = {g_.text(txt::campaign::PoisonWells), g_.text(txt::campaign::BurnStores), g_.text(txt::campaign::SpreadFear), g_.text(txt::campaign1::StrikeAtLord)};
       l.ListIndex = -1;
     }
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
-    ctl("CancelAniBtn").Caption = g_.text(3, 23);
-    ctl("Noanibtn").Caption = g_.text(3, 24);
+    ctl("OkAniBtn").Caption = g_.text(txt::captions::Ok);
+    ctl("CancelAniBtn").Caption = g_.text(txt::captions::Cancel);
+    ctl("Noanibtn").Caption = g_.text(txt::captions::Close);
     ctl("Helper").Caption.clear();
     area = rival = mission = 0;
     choose(Service::Scout);
@@ -121,7 +122,7 @@ class GuardFrm : public Form {
     g_.ShowText(ctl("UnitNameLbl"), l.nameEntry, 4);
     g_.ShowText(ctl("DescLbl"), l.descEntry, 1);
     ctl("Helper").Caption.clear();
-    if (v == Service::Guard && serviceRunning(g_.s, Service::Guard)) g_.ShowText(ctl("Helper"), 29, 4);
+    if (v == Service::Guard && serviceRunning(g_.s, Service::Guard)) g_.ShowText(ctl("Helper"), txt::campaign1::GuardAlreadyTraining);
     refresh();
   }
 
@@ -154,9 +155,9 @@ class GuardFrm : public Form {
     const bool running = serviceRunning(s, chosen);
     if (running) {
       // The countdown acts at the end of the turn after it reaches 0: one more turn.
-      ctl("StatusLbl").Caption = g_.text(4, 6) + ": " + std::to_string(serviceCountdown(g_.s, chosen) + 1);
+      ctl("StatusLbl").Caption = g_.text(txt::campaign1::TurnsLeft) + ": " + std::to_string(serviceCountdown(g_.s, chosen) + 1);
     } else {
-      g_.ShowText(ctl("StatusLbl"), 34, 5);
+      g_.ShowText(ctl("StatusLbl"), txt::levels::Ready);
     }
     ctl("CancelAniBtn").Visible = running;
     ctl("ScoutPnl").Visible = chosen == Service::Scout;
@@ -183,10 +184,10 @@ class GuardFrm : public Form {
         close();
         if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshAll();
         return;
-      case ServiceOutcome::NotEnoughGold: g_.ShowText(ctl("Helper"), 17, 4); break;
-      case ServiceOutcome::NothingChosen: g_.ShowText(ctl("Helper"), 22, 4); break;
+      case ServiceOutcome::NotEnoughGold: g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods); break;
+      case ServiceOutcome::NothingChosen: g_.ShowText(ctl("Helper"), txt::campaign1::NothingChosen); break;
       case ServiceOutcome::AlreadyRunning:
-        if (chosen == Service::Guard) g_.ShowText(ctl("Helper"), 29, 4);
+        if (chosen == Service::Guard) g_.ShowText(ctl("Helper"), txt::campaign1::GuardAlreadyTraining);
         break;
     }
     refresh();

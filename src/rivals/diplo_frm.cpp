@@ -7,6 +7,7 @@
 #include "map/camp1_frm.h"
 #include "rivals/diplomacy.h"
 #include "ui/dialogs.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -14,18 +15,18 @@ namespace {
 constexpr uint32_t kChosenInk = 0x8A2A0A;  // the active list's heading, the chosen mission
 const char* const kGoodPictures[3] = {"slot_wood", "slot_stone", "slot_ore"};
 
-// The war question (kinds 9 and 10, rival 1 and 2) and the gift's thanks (kind 19).
+// The war question (one kind a rival) and the gift's thanks.
 const bool kRegistered = [] {
   for (int r = 1; r <= 2; ++r) {
-    EventKind k;
+    EventRule k;
     k.choice = true;
     k.accept = [r](Rules& g) { ConfirmWar(g, r); };
     k.refuse = [r](Rules& g) { WithdrawWar(g.s, r); };
-    registerEventKind(8 + r, k);
-    registerEventPicture(8 + r, r == 1 ? "rival1" : "rival2");
+    registerEventKind(warOnRivalEvent(r), k);
+    registerEventPicture(warOnRivalEvent(r), r == 1 ? "rival1" : "rival2");
   }
-  registerEventKind(19, EventKind{});
-  registerEventPicture(19, "diplo4res");
+  registerEventKind(kGiftThanksEvent, EventRule{});
+  registerEventPicture(kGiftThanksEvent, "diplo4res");
   return true;
 }();
 }  // namespace
@@ -132,26 +133,26 @@ class DiploFrm : public Form {
   }
 
   void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), 17, 3);
-    g_.ShowText(ctl("Label4"), 126, 4);
-    g_.ShowText(ctl("Label5"), 125, 4);
-    ctl("RivalsLst").Items = {g_.text(5, 20), g_.text(5, 21)};
+    g_.ShowText(ctl("TitleLbl"), txt::captions::Diplomacy);
+    g_.ShowText(ctl("Label4"), txt::campaign1::RivalLords);
+    g_.ShowText(ctl("Label5"), txt::campaign1::NeighbouringCounties);
+    ctl("RivalsLst").Items = {g_.text(txt::levels::Rival1Name), g_.text(txt::levels::Rival2Name)};
     for (int m = 0; m < kDiploMissions; ++m) {
       const DiploMissionInfo& info = diploMission(static_cast<DiploMission>(m));
       g_.ShowText(ctl(info.button), info.nameEntry, info.nameTable);
     }
-    g_.ShowText(ctl("GoldCaptionLbl"), 90, 4);
-    g_.ShowText(ctl("EnvoyAniBtn"), 24, 5);
-    g_.ShowText(ctl("WarBtn"), 98, 3);
-    g_.ShowText(ctl("TradeBtn"), 99, 3);
-    g_.ShowText(ctl("OkAniBtn"), 22, 3);
-    g_.ShowText(ctl("SellCaptionLbl"), 128, 4);
-    g_.ShowText(ctl("BuyCaptionLbl"), 135, 4);
-    g_.ShowText(ctl("SellQtyCaptionLbl"), 29, 5);
-    g_.ShowText(ctl("SellGoldCaptionLbl"), 30, 5);
-    g_.ShowText(ctl("BuyQtyCaptionLbl"), 31, 5);
-    g_.ShowText(ctl("BuyGoldCaptionLbl"), 32, 5);
-    for (const char* l : {"SellLst", "BuyLst"}) ctl(l).Items = {g_.text(3, 2), g_.text(3, 3), g_.text(3, 4)};
+    g_.ShowText(ctl("GoldCaptionLbl"), txt::campaign1::Price);
+    g_.ShowText(ctl("EnvoyAniBtn"), txt::levels::Send);
+    g_.ShowText(ctl("WarBtn"), txt::captions::DeclareWar);
+    g_.ShowText(ctl("TradeBtn"), txt::captions::Trade);
+    g_.ShowText(ctl("OkAniBtn"), txt::captions::Ok);
+    g_.ShowText(ctl("SellCaptionLbl"), txt::campaign1::Sell);
+    g_.ShowText(ctl("BuyCaptionLbl"), txt::campaign1::Buy);
+    g_.ShowText(ctl("SellQtyCaptionLbl"), txt::levels::GoesOutEachSeason);
+    g_.ShowText(ctl("SellGoldCaptionLbl"), txt::levels::GoldEarned);
+    g_.ShowText(ctl("BuyQtyCaptionLbl"), txt::levels::ComesInEachSeason);
+    g_.ShowText(ctl("BuyGoldCaptionLbl"), txt::levels::GoldPaid);
+    for (const char* l : {"SellLst", "BuyLst"}) ctl(l).Items = {g_.text(txt::captions::Wood), g_.text(txt::captions::Stone), g_.text(txt::captions::Ore)};
     ctl("Helper").Caption.clear();
     rival = 1;
     county = 1;
@@ -185,7 +186,7 @@ class DiploFrm : public Form {
     std::vector<std::string> counties;
     for (int k = 1; k <= 10; ++k) {
       std::string name = g_.text(5, 9 + k);
-      if (s.CountyRelation[k - 1] == kWonOver) name += " - " + g_.text(4, 154);
+      if (s.CountyRelation[k - 1] == kWonOver) name += " - " + g_.text(txt::campaign1::WonOver);
       counties.push_back(name);
     }
     ctl("CountyLst").Items = counties;
@@ -194,9 +195,9 @@ class DiploFrm : public Form {
       for (int e : rivalStatusEntries(s, rival)) status += (status.empty() ? "" : " - ") + g_.text(4, e);
     } else {
       const uint8_t rel = s.CountyRelation[county - 1];
-      if (rel == 0) status = g_.text(5, 22);
-      else if (rel == kWonOver) status = g_.text(4, 154);
-      else status = g_.text(4, 119) + " - " + g_.text(5, 23) + ": " + std::to_string(rel - 1);
+      if (rel == 0) status = g_.text(txt::levels::NoRelationsYet);
+      else if (rel == kWonOver) status = g_.text(txt::campaign1::WonOver);
+      else status = g_.text(txt::campaign1::Ambassador) + " - " + g_.text(txt::levels::GiftsReceived) + ": " + std::to_string(rel - 1);
     }
     ctl("StatusLbl").Caption = status;
   }
@@ -222,7 +223,7 @@ class DiploFrm : public Form {
 
   void send() {
     if (chosen < 0) {
-      g_.ShowText(ctl("Helper"), 22, 4);
+      g_.ShowText(ctl("Helper"), txt::campaign1::NothingChosen);
       return;
     }
     const auto m = static_cast<DiploMission>(chosen);
@@ -231,10 +232,10 @@ class DiploFrm : public Form {
     switch (o) {
       case MissionOutcome::Done:
         if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
-        if (m == DiploMission::Gift) ShowEvent(g_, 19, 122);
+        if (m == DiploMission::Gift) ShowEvent(g_, kGiftThanksEvent, txt::campaign::GiftReceived);
         break;
-      case MissionOutcome::NotEnoughGold: g_.ShowText(ctl("Helper"), 17, 4); break;
-      case MissionOutcome::Refused: g_.ShowText(ctl("Helper"), 24, 4); break;
+      case MissionOutcome::NotEnoughGold: g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods); break;
+      case MissionOutcome::Refused: g_.ShowText(ctl("Helper"), txt::campaign1::MissionRefused); break;
       case MissionOutcome::NoEffect: break;
     }
     showLords();
@@ -243,11 +244,11 @@ class DiploFrm : public Form {
   void declareWar() {
     if (view != DiploView::Rivals) return;
     switch (DeclareWar(g_.s, rival)) {
-      case WarOutcome::OneWarAtATime: g_.ShowText(ctl("Helper"), 32, 4); break;
-      case WarOutcome::OutOfGame: g_.ShowText(ctl("Helper"), 129, 4); break;
+      case WarOutcome::OneWarAtATime: g_.ShowText(ctl("Helper"), txt::campaign1::OneWarAtATime); break;
+      case WarOutcome::OutOfGame: g_.ShowText(ctl("Helper"), txt::campaign1::OutOfTheGame); break;
       case WarOutcome::Asked:
         ctl("Helper").Caption.clear();
-        ShowEvent(g_, 8 + rival, 116);
+        ShowEvent(g_, warOnRivalEvent(rival), txt::campaign::DeclareWarQuestion);
         break;
     }
     showLords();
@@ -279,7 +280,7 @@ class DiploFrm : public Form {
     ctl("BuyQtyLbl").Caption = std::to_string(in.quantity) + " " + g_.text(3, 1 + buy);
     ctl("BuyGoldLbl").Caption = "-" + std::to_string(in.gold);
     const bool runs = tradeRuns(s);
-    g_.ShowText(ctl("TradeStatusLbl"), runs ? 27 : 28, 5);
+    g_.ShowText(ctl("TradeStatusLbl"), runs ? txt::levels::TradeRuns : txt::levels::TradeHalted);
     ctl("TradeStatusLbl").ForeColor = runs ? kDefaultColour : kWarningColour;
   }
 };

@@ -6,6 +6,7 @@
 #include "state/arith.h"
 #include "state/game_state.h"
 #include "turn/message_log.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -107,7 +108,7 @@ bool ConfirmWar(Rules& g, int rival) {
   uint8_t& w = warState(g.s, rival);
   if (w != 1) return false;
   w = 5;
-  AddMessage(g, 2, 89);
+  AddMessage(g, 2, txt::campaign::WarDeclared);
   return true;
 }
 

@@ -2,6 +2,7 @@
 // of a rival lord while the player has a spy at his court.
 #include "campaign/game.h"
 #include "rivals/realm.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -33,8 +34,8 @@ class LeaderFrm : public Form {
   }
 
   void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), 81, 3);
-    g_.ShowText(ctl("OkAniBtn"), 22, 3);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::Leader);
+    g_.ShowText(ctl("OkAniBtn"), txt::captions::Ok);
     const char* caps[6] = {"MoralCaptionLbl", "LeadershipCaptionLbl", "NobilityCaptionLbl",
                            "DiploCaptionLbl", "ReligionCaptionLbl",   "StatusCaptionLbl"};
     for (int i = 0; i < 6; ++i) g_.ShowText(ctl(caps[i]), captions_[i], 3);
@@ -46,11 +47,11 @@ class LeaderFrm : public Form {
     const LeaderSheet sh = leaderSheet(s, lord);
     ctl("PortraitImg").Picture = lord == 1 ? "portrait_lord" : lord == 2 ? "rival1" : "rival2";
     g_.ShowText(ctl("NameLbl"), lord == 1 ? 9 : 18 + lord, 5);
-    if (lord == 1) g_.ShowText(ctl("LordTitleLbl"), 56, 1);
+    if (lord == 1) g_.ShowText(ctl("LordTitleLbl"), txt::campaign::LordTitle);
     else ctl("LordTitleLbl").Caption.clear();
     // A rival's figures stay hidden without a spy at his court.
     ctl("UnknownLbl").Visible = !sh.known;
-    if (!sh.known) g_.ShowText(ctl("UnknownLbl"), 147, 4);
+    if (!sh.known) g_.ShowText(ctl("UnknownLbl"), txt::campaign1::FiguresUnknown);
     const long long values[6] = {sh.morale, sh.leadership, sh.nobility, sh.diplomacy, sh.religion, 0};
     const char* names[6] = {"MoralLbl", "LeadershipLbl", "NobilityLbl", "DiploLbl", "ReligionLbl", "StatusLbl"};
     for (int i = 0; i < 6; ++i) {

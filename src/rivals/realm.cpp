@@ -60,11 +60,11 @@ Workplaces workplaces(const GameState& s) {
   w.orePeople = s.OreCutterPeople;
   for (uint8_t k : s.FieldKind) {
     switch (k) {
-      case 0: ++w.plainFields; break;
-      case 1: ++w.cropFields; break;
-      case 2: ++w.cattleFields; break;
-      case 3: ++w.ruinedFields; break;
-      case 4: ++w.taxFields; break;
+      case kEmptyField: ++w.plainFields; break;
+      case kCropField: ++w.cropFields; break;
+      case kPastureField: ++w.cattleFields; break;
+      case kRuinedField: ++w.ruinedFields; break;
+      case kTaxField: ++w.taxFields; break;
       default: break;
     }
   }

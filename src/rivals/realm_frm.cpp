@@ -7,6 +7,7 @@
 #include "military/military_screens.h"
 #include "rivals/diplomacy.h"
 #include "rivals/realm.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -131,34 +132,34 @@ class RealmFrm : public Form {
   }
 
   void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), 80, 3);
-    g_.ShowText(ctl("FiguresLbl"), 1, 5);  // the county's name
-    g_.ShowText(ctl("NowCaptionLbl"), 139, 4);
-    g_.ShowText(ctl("LastCaptionLbl"), 138, 4);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::Realm);
+    g_.ShowText(ctl("FiguresLbl"), txt::levels::CountyName);  // the county's name
+    g_.ShowText(ctl("NowCaptionLbl"), txt::campaign1::ThisSeason);
+    g_.ShowText(ctl("LastCaptionLbl"), txt::campaign1::LastSeason);
     for (const RealmFigure& f : realmFigures(g_.s)) {
       const std::string l = f.label;
       g_.ShowText(ctl(l.substr(0, l.size() - 3) + "CaptionLbl"), f.captionEntry, 3);
     }
-    g_.ShowText(ctl("WorkplacesLbl"), 149, 4);
-    g_.ShowText(ctl("WoodCutterCaptionLbl"), 59, 3);
-    g_.ShowText(ctl("StoneCutterCaptionLbl"), 60, 3);
-    g_.ShowText(ctl("OreCutterCaptionLbl"), 61, 3);
-    g_.ShowText(ctl("PlainFieldCaptionLbl"), 0, 4);
-    g_.ShowText(ctl("CattleFieldCaptionLbl"), 2, 4);
-    g_.ShowText(ctl("CropsFieldCaptionLbl"), 1, 4);
-    g_.ShowText(ctl("SpecialLbl"), 76, 3);
-    g_.ShowText(ctl("HoldingsLbl"), 148, 4);
+    g_.ShowText(ctl("WorkplacesLbl"), txt::campaign1::Workplaces);
+    g_.ShowText(ctl("WoodCutterCaptionLbl"), txt::captions::WoodCutters);
+    g_.ShowText(ctl("StoneCutterCaptionLbl"), txt::captions::Quarry);
+    g_.ShowText(ctl("OreCutterCaptionLbl"), txt::captions::OreMine);
+    g_.ShowText(ctl("PlainFieldCaptionLbl"), txt::campaign1::EmptyField);
+    g_.ShowText(ctl("CattleFieldCaptionLbl"), txt::campaign1::Pasture);
+    g_.ShowText(ctl("CropsFieldCaptionLbl"), txt::campaign1::CropField);
+    g_.ShowText(ctl("SpecialLbl"), txt::captions::SpecialUnits);
+    g_.ShowText(ctl("HoldingsLbl"), txt::campaign1::Holdings);
     for (const Holding& h : kHoldings) {
       const std::string l = h.label;
       g_.ShowText(ctl(l.substr(0, l.size() - 3) + "NameLbl"), h.nameEntry, 4);
     }
-    g_.ShowText(ctl("LordsLbl"), 35, 5);
-    g_.ShowText(ctl("ArmiesLbl"), 43, 4);
-    g_.ShowText(ctl("ChronicleLbl"), 25, 5);
+    g_.ShowText(ctl("LordsLbl"), txt::levels::Lords);
+    g_.ShowText(ctl("ArmiesLbl"), txt::campaign1::Soldiers);
+    g_.ShowText(ctl("ChronicleLbl"), txt::levels::Chronicle);
     const int titles[kChronicleSeries][2] = {{3, 1}, {3, 7}, {5, 26}, {3, 8}, {3, 9}};
     for (int i = 0; i < kChronicleSeries; ++i)
       g_.ShowText(ctl("ChartTitleLbl" + std::to_string(i + 1)), titles[i][1], titles[i][0]);
-    g_.ShowText(ctl("OkAniBtn"), 22, 3);
+    g_.ShowText(ctl("OkAniBtn"), txt::captions::Ok);
   }
 
   void Form_Activate() override { refresh(); }
@@ -171,7 +172,7 @@ class RealmFrm : public Form {
   void refresh() {
     const GameState& s = g_.s;
     // The level and its title.
-    ctl("CountyLbl").Caption = g_.text(4, 40) + " " + std::to_string(s.CurrentLevel) + " - " + g_.text(5, 137 + s.CurrentLevel);
+    ctl("CountyLbl").Caption = g_.text(txt::campaign1::Level) + " " + std::to_string(s.CurrentLevel) + " - " + g_.text(5, 137 + s.CurrentLevel);
     for (const RealmFigure& f : realmFigures(s)) {
       const std::string l = f.label;
       ctl(l).Caption = numberText(f.now) + (l == "HappinessLbl" || l == "HealthLbl" || l == "TaxLbl" ? "%" : "");
@@ -190,20 +191,20 @@ class RealmFrm : public Form {
 
     auto service = [&](Service v, int nameEntry) {
       std::string t = g_.text(4, nameEntry) + ": ";
-      if (serviceRunning(s, v)) t += g_.text(4, 6) + " " + std::to_string(serviceCountdown(g_.s, v) + 1);
-      else t += g_.text(5, 34);
+      if (serviceRunning(s, v)) t += g_.text(txt::campaign1::TurnsLeft) + " " + std::to_string(serviceCountdown(g_.s, v) + 1);
+      else t += g_.text(txt::levels::Ready);
       return t;
     };
     ctl("ScoutLbl").Caption = service(Service::Scout, 116);
     ctl("AssassinLbl").Caption = service(Service::Assassin, 117);
-    ctl("GuardLbl").Caption = g_.text(4, 109) + " " + std::to_string(s.GuardLevel) +
+    ctl("GuardLbl").Caption = g_.text(txt::campaign1::GuardLevel) + " " + std::to_string(s.GuardLevel) +
                               (serviceRunning(s, Service::Guard) ? " (+1)" : "");
 
     for (size_t i = 0; i < kHoldings.size(); ++i) ctl(kHoldings[i].label).Caption = heldByPlayer(s, static_cast<int>(i)) ? "1" : "";
 
     // The player, then each rival still in the game.
     const LeaderSheet me = leaderSheet(s, 1);
-    ctl("Label2").Caption = g_.text(5, 9) + " - " + statusText(me.status);
+    ctl("Label2").Caption = g_.text(txt::levels::LordName) + " - " + statusText(me.status);
     for (int r = 1; r <= 2; ++r) {
       Control& c = ctl("Label" + std::to_string(r + 2));
       c.Visible = rivalActive(s, r);
@@ -223,7 +224,7 @@ class RealmFrm : public Form {
   void showChronicle() {
     const auto& e = g_.chronicle.entries;
     if (!e.empty())
-      ctl("TurnsLbl").Caption = g_.text(5, 33) + " " + std::to_string(e.front().turn) + " - " + std::to_string(e.back().turn);
+      ctl("TurnsLbl").Caption = g_.text(txt::levels::Turn) + " " + std::to_string(e.front().turn) + " - " + std::to_string(e.back().turn);
     for (int i = 0; i < kChronicleSeries; ++i) {
       const std::string n = std::to_string(i + 1);
       Control& c = ctl(kChartNames[i]);

@@ -5,6 +5,7 @@
 #include "turn/events.h"
 #include "turn/message_log.h"
 #include "turn/turn.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -46,11 +47,11 @@ const bool kInstalled = [] {
     RulesRivalEvents ev(r);
     RivalLordsTurn(r.s, r.rng, ev);
   });
-  EventKind lay;
+  EventRule lay;
   lay.choice = true;
   for (int site = 1; site <= 2; ++site) {
     lay.accept = [site](Rules& r) { LaySiege(r, site); };
-    registerEventKind(11 + site, lay);
+    registerEventKind(laySiegeEvent(site), lay);
   }
   return true;
 }();
@@ -73,7 +74,7 @@ void LaySiege(Rules& r, int site) {
 void StormCastle(Rules& r, int site) {
   if (!testStarter() && !handOver().battle) {
     // No battle can be fought here: the army only makes ready.
-    r.player().notice(r.text(1, 118));
+    r.player().notice(r.text(txt::campaign::ArmyReadyToStorm));
     return;
   }
   // With the besieging camp gone from the site there is nobody to storm the walls.

@@ -94,7 +94,7 @@ void rivalBattleTick(Game& g) {
     return;
   }
   // One battle at a time: the next waits for the running one to be over.
-  if (battleRunning(g) || g.s.FadeMode != 0) return;
+  if (battleRunning(g) || g.s.FadeMode != kNoFade) return;
   const RivalBattle b = q.front();
   q.pop_front();
   g.battlesWaiting = static_cast<int>(q.size());

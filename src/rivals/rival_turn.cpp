@@ -12,6 +12,7 @@
 #include "rivals/sieges.h"
 #include "state/arith.h"
 #include "state/rng.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -162,7 +163,7 @@ void economy(GameState& s, Rng& rng, RivalEvents& ev, Lord& r, const Calendar& c
     int16_t& shown = RivalFameShown(s, rival);
     if (!isSet(shown)) {
       shown = kTrue;
-      ev.notice(59);
+      ev.notice(txt::campaign::RivalFameSpreads.entry);
     }
   }
 
@@ -225,7 +226,7 @@ void thieves(GameState& s, Rng& rng, RivalEvents& ev, Lord& r, const Calendar& c
   for (int32_t* v : {&s.Wood, &s.Stone, &s.Ore})
     if (*v > 0) add(*v, -rng.draw(50, 50));
   add(r.Gold, c.thievesGold);
-  ev.message(1, 88);
+  ev.message(1, txt::campaign::RivalThievesRobbed.entry);
 }
 
 void castle(GameState& s, Lord& r, const Calendar& c, int rival) {
@@ -311,7 +312,7 @@ bool agents(GameState& s, Rng& rng, RivalEvents& ev, Lord& r, const Calendar& c,
     const bool caught = s.GuardLevel >= r.AssassinLevel;
     if (caught || c.assassinAlwaysPaid) add(r.Gold, -3150);
     if (caught) {
-      ev.message(2, 91);
+      ev.message(2, txt::campaign::RivalAssassinCaught.entry);
     } else {
       s.PlayerInGame = kFalse;
       ev.defeat();
@@ -323,10 +324,10 @@ bool agents(GameState& s, Rng& rng, RivalEvents& ev, Lord& r, const Calendar& c,
   if (every(s, c.sabotageEvery) && playerArmy && r.Gold >= 3150) {
     add(r.Gold, -3150);
     if (rng.draw(100, 100) < 150) {
-      ev.message(1, 92);
+      ev.message(1, txt::campaign::SaboteursCaught.entry);
     } else {
       add(s.Morale, -25);
-      ev.message(1, 93);
+      ev.message(1, txt::campaign::SaboteursSpreadFear.entry);
     }
   }
   const int other = rival == 1 ? 2 : 1;
@@ -352,7 +353,7 @@ void raisings(GameState& s, RivalEvents& ev, Lord& r, const Calendar& c, int riv
     add(r.People, -x.people);
     const ArmyComp a = armyOf(x.counts);
     setArmy(s, rival, x.army, a, ArmyStrength(a.total()));
-    if (s.RivalRelation[rival - 1] == 100) ev.message(1, 94);
+    if (s.RivalRelation[rival - 1] == 100) ev.message(1, txt::campaign::SpyReportsNewArmy.entry);
   }
 }
 
@@ -397,7 +398,7 @@ void villageRaid(GameState& s, RivalEvents& ev, Lord& r, const Calendar& c, int 
     const int a = raidingArmy(s, rival);
     if (a >= 0) RivalArmyStateByte(s, rival, a) = ArmyRaiding;
     ev.sound("alarm01.wav");
-    ev.message(2, 97);
+    ev.message(2, txt::campaign::RivalMarchesOnVillage.entry);
   }
 }
 
@@ -422,7 +423,7 @@ void march(GameState& s, RivalEvents& ev, Lord& r, int rival) {
     setArmy(s, rival, 0, host, std::min(strength, 255));
     RivalArmyStateByte(s, rival, 0) = ArmyMarching;
     store(RivalAttackState(s, rival), AttackCountdown(strength));
-    ev.message(1, 100);
+    ev.message(1, txt::campaign::RivalArmiesJoined.entry);
   }
 
   // Then he refills his field armies as his gold allows.
@@ -434,7 +435,7 @@ void march(GameState& s, RivalEvents& ev, Lord& r, int rival) {
     if (standing == 1) {
       RivalAttackState(s, rival) = kNone;
       RivalArmyStateByte(s, rival, 0) = ArmyHome;
-      ev.message(1, 101);
+      ev.message(1, txt::campaign::RivalCalledArmyHome.entry);
     } else if (standing == 0 && r.Gold >= kSmall.gold) {
       refill = &kSmall;
     }
@@ -560,7 +561,7 @@ void RivalLordTurn(GameState& s, Rng& rng, RivalEvents& ev, int rival) {
   thieves(s, rng, ev, r, c);
   if (every(s, c.upkeepEvery)) {
     add(r.Gold, -5000);
-    ev.message(1, 90);
+    ev.message(1, txt::campaign::RivalPaidUpkeep.entry);
   }
   castle(s, r, c, rival);
   playerHealth(s, r);
@@ -625,7 +626,7 @@ void ApplyRivalBattle(GameState& s, RivalEvents& ev, const RivalBattle& b, bool 
   if (b.kind == RivalBattleKind::Storm) {
     s.EnemyCamp[RivalGarrisonCamp(b.rival)] = enemyLeft;
     ApplyStorm(s, b.rival, playerWon);
-    if (playerWon) ev.notice(60);
+    if (playerWon) ev.notice(txt::campaign::RivalLordDefeated.entry);
     return;
   }
   // The rival's army keeps its survivors and goes home; met on its way, it goes on.

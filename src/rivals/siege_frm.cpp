@@ -6,6 +6,7 @@
 #include "rivals/rival_lords.h"
 #include "rivals/rival_screens.h"
 #include "rivals/sieges.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -48,21 +49,21 @@ class SiegeFrm : public Form {
 
   void Form_Load() override {
     const GameState& s = g_.s;
-    g_.ShowText(ctl("TitleLbl"), 75, 3);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::Siege);
     // Whose castle: the rival lords' names (table 5, 20 and 21).
     ctl("CastleLbl").Caption = g_.text(5, 19 + site);
-    ctl("ArmyCaptionLbl").Caption = g_.text(4, 159);
+    ctl("ArmyCaptionLbl").Caption = g_.text(txt::campaign1::BesiegingArmy);
     const int camp = BesiegingCamp(s, site);
     ctl("RegrutedLbl").Caption = camp ? std::to_string(s.ArmyCampSoldiers[camp - 1]) : "0";
-    ctl("SeasonCaptionLbl").Caption = g_.text(3, 10);
+    ctl("SeasonCaptionLbl").Caption = g_.text(txt::captions::Season);
     ctl("SeasonLbl").Caption = s.Season >= 1 && s.Season <= 4 ? g_.text(4, 85 + s.Season) : "";
-    ctl("CountdownCaptionLbl").Caption = g_.text(4, 6);
+    ctl("CountdownCaptionLbl").Caption = g_.text(txt::campaign1::TurnsLeft);
     const uint8_t left = SiegeCountdown(s, site);
     ctl("CountdownLbl").Caption = left == kNone ? "-" : std::to_string(left);
     ctl("Helper").Caption.clear();
-    ctl("OkAniBtn").Caption = g_.text(3, 22);
-    ctl("Okanibtn2").Caption = g_.text(3, 96);
-    ctl("Okanibtn3").Caption = g_.text(3, 97);
+    ctl("OkAniBtn").Caption = g_.text(txt::captions::Ok);
+    ctl("Okanibtn2").Caption = g_.text(txt::captions::MarchOut);
+    ctl("Okanibtn3").Caption = g_.text(txt::captions::LiftSiege);
     ctl("Okanibtn2").Enabled = camp != 0;
   }
 

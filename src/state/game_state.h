@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "state/kinds.h"
+
 namespace fief {
 
 // A truth value as the game stores it: 16 bits, -1 true, 0 false.
@@ -167,7 +169,7 @@ struct GameState {
   std::array<CampComp, 3> CampComposition{};
 
   // --- buildings
-  uint8_t BuildTurnsLeft = 0, BuildingUnderWay = 0;
+  uint8_t BuildTurnsLeft = 0, BuildingUnderWay = 0;  // BuildingUnderWay: a BuildingKind
   Flag BlacksmithBuilt = kFalse, BarracksBuilt = kFalse, StablesBuilt = kFalse,
        MarketBuilt = kFalse, ThievesBuilt = kFalse;
   std::array<Flag, 5> CastleStageBuilt{};
@@ -178,7 +180,7 @@ struct GameState {
   std::array<uint8_t, 3> VillageState{}, WindmillState{};
   uint8_t OutpostState = 0, MapObjectByte = 0;
   std::array<uint8_t, 3> ChestState{};
-  std::array<uint8_t, 10> FieldKind{};
+  std::array<uint8_t, 10> FieldKind{};  // FieldKind values (kEmptyField ...)
 
   // --- leader
   int16_t Leadership = 0, Nobility = 0, Diplomacy = 0, Religion = 0;
@@ -229,7 +231,7 @@ struct GameState {
   uint8_t HomeWaypoint = 2;
   std::array<uint8_t, 5> TurnAnimationFlags{};
   uint8_t FrostRoll = 0, TournamentRoll = 0;
-  uint8_t FadeMode = 0;
+  uint8_t FadeMode = 0;  // a FadeMode
   int32_t ResearchLevelShown = 0;
   float ScrollSpeed = 1.0f;
   uint8_t SplitMode = 0;

@@ -9,6 +9,7 @@
 #include "state/arith.h"
 #include "turn/events.h"
 #include "turn/turn.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -68,7 +69,7 @@ void LeaderInfluence(Rules& g) {
     add(s.Diplomacy, 1);
     if (!isSet(s.LeaderStatusBonusShown)) {
       s.LeaderStatusBonusShown = kTrue;
-      RaiseEvent(g, 2, 107);
+      RaiseEvent(g, kFameEvent, txt::campaign::FameGrows);
     }
   } else {
     s.LeaderStatusBonusShown = kFalse;
@@ -118,7 +119,7 @@ void CompleteResearch(Rules& g) {
   add(s.EnginerGearStock, L);
   growItemBatches(g.tables);
   if (L >= 10) add(s.WarlordGearStock, 1);
-  AddMessage(g, 1, 69);
+  AddMessage(g, 1, txt::campaign::ScienceLevelReached);
 }
 
 void TournamentResult(Rules& g) {
@@ -126,12 +127,12 @@ void TournamentResult(Rules& g) {
   if (!isSet(s.TournamentHeld)) return;
   g.reseed();
   store(s.TournamentRoll, g.rng.draw(100, 100));
-  AddMessage(g, 1, 74);
+  AddMessage(g, 1, txt::campaign::TournamentHeld);
   if (s.TournamentRoll < 150) {
-    AddMessage(g, 1, 76);
+    AddMessage(g, 1, txt::campaign::TournamentLost);
     add(s.Nobility, -2);
   } else {
-    AddMessage(g, 1, 75);
+    AddMessage(g, 1, txt::campaign::TournamentWon);
     add(s.Gold, 3LL * s.TournamentStake);
     add(s.Nobility, 2);
   }
@@ -149,11 +150,11 @@ void ThievesGuild(Rules& g) {
     store(s.ThiefLootWood, g.rng.draw(100, 100));
     store(s.ThiefLootStone, g.rng.draw(100, 100));
     store(s.ThiefLootOre, g.rng.draw(100, 100));
-    AddMessage(g, 1, 81);
+    AddMessage(g, 1, txt::campaign::ThievesBroughtLoot);
   }
   if (every(s, 9) && isSet(s.ThievesBuilt)) {
     s.ThievesBuilt = kFalse;
-    AddMessage(g, 1, 82);
+    AddMessage(g, 1, txt::campaign::ThievesGuildBrokenUp);
   }
 }
 
@@ -206,7 +207,7 @@ void HealthAndPlague(Rules& g) {
       s.TurnAnimationFlags[2] = 1;
       s.PlagueActive = kTrue;
       g.player().show(Sight::Plague);
-      AddMessage(g, 1, 98);
+      AddMessage(g, 1, txt::campaign::Plague);
     }
   }
   if (s.Health <= 10) {
@@ -261,7 +262,7 @@ void Trade(Rules& g) {
     s.TradeLostShown = kTrue;
     s.SellGood = 1;
     s.BuyGood = 1;
-    AddMessage(g, 1, 87);
+    AddMessage(g, 1, txt::campaign::TradeEnded);
   }
 }
 
@@ -275,7 +276,7 @@ void Rebellion(Rules& g) {
       if (!isSet(s.RebelsActive)) {
         s.RebelsActive = kTrue;
         g.player().show(Sight::RebelsRise);
-        RaiseEvent(g, 3, 110);
+        RaiseEvent(g, kRebellionEvent, txt::campaign::Rebellion);
         g.player().sound(kEventChannel, "mob01.wav");
       }
       // The rebels gather until their first troop reaches 500 (again after a battle
@@ -302,12 +303,15 @@ void Rebellion(Rules& g) {
 
 void ScheduledEvents(Rules& g) {
   const GameState& s = g.s;
-  struct Scheduled { int every, kind, entry; bool hardOnly; };
-  static constexpr Scheduled kEvents[] = {{16, 1, 106, false}, {24, 4, 111, false}, {19, 5, 112, false},
-                                          {40, 6, 113, false}, {20, 7, 114, false}, {13, 8, 115, false},
-                                          {35, 20, 123, true}, {47, 21, 124, true}};
+  using namespace txt::campaign;
+  struct Scheduled { int every; EventKind kind; TextId text; bool hardOnly; };
+  static constexpr Scheduled kEvents[] = {
+      {16, kKingsLevyEvent, KingsLevy, false},         {24, kCrusadeEvent, Crusade, false},
+      {19, kBurnedAbbeyEvent, BurnedAbbey, false},     {40, kCometEvent, Comet, false},
+      {20, kArmsMerchantsEvent, ArmsMerchants, false}, {13, kTenantsLevyEvent, TenantsLevy, false},
+      {35, kOsricClaimEvent, OsricClaim, true},        {47, kMercenaryDrillEvent, MercenaryDrill, true}};
   for (const auto& e : kEvents)
-    if (s.TurnCounter % e.every == 0 && (!e.hardOnly || s.Difficulty > 1)) RaiseEvent(g, e.kind, e.entry);
+    if (s.TurnCounter % e.every == 0 && (!e.hardOnly || s.Difficulty > 1)) RaiseEvent(g, e.kind, e.text);
 }
 
 void IncomeAndProduction(Rules& g) {
@@ -350,7 +354,7 @@ void CountyTurn(Rules& g) {
   if (countDown(s.GuardTrainingCountdown)) {
     add(s.GuardLevel, 1);
     add(s.Nobility, 2);
-    AddMessage(g, 2, 70);
+    AddMessage(g, 2, txt::campaign::GuardTrained);
   }
   TournamentResult(g);
   if (every(s, 11)) AskTournament(g);
@@ -375,10 +379,10 @@ void AdvanceObjectMission(Rules& g) {
     // Area 1 wins the obelisk, area 2 the dolmen, area 3 the great chapel.
     if (const int b = scoutedBlessing(s.ObjectMissionTarget); b >= 0) s.CountyBlessings[b] = 1;
     s.TurnAnimationFlags[1] = 1;
-    AddMessage(g, 2, 85);
+    AddMessage(g, 2, txt::campaign::AgentsSucceeded);
   } else {
     s.TurnAnimationFlags[1] = 2;
-    AddMessage(g, 2, 86);
+    AddMessage(g, 2, txt::campaign::AgentsFailed);
   }
   s.ObjectMissionTarget = 0;
 }
@@ -410,8 +414,8 @@ void AdvanceAssassins(Rules& g) {
 
 void AdvanceSieges(Rules& g) {
   GameState& s = g.s;
-  if (countDown(s.SiegeState1)) RaiseEvent(g, 14, 117);
-  if (countDown(s.SiegeState2)) RaiseEvent(g, 15, 117);
+  if (countDown(s.SiegeState1)) RaiseEvent(g, kStormCastle1Event, txt::campaign::GiveBattleQuestion);
+  if (countDown(s.SiegeState2)) RaiseEvent(g, kStormCastle2Event, txt::campaign::GiveBattleQuestion);
 }
 
 void ApplySeason(Rules& g) {
@@ -422,10 +426,10 @@ void ApplySeason(Rules& g) {
       add(s.Health, 4);
       const uint8_t selected = s.SelectedField;
       for (int f = 1; f <= 10; ++f)
-        if (s.FieldKind[f - 1] == 3) {
+        if (s.FieldKind[f - 1] == kRuinedField) {
           s.SelectedField = static_cast<uint8_t>(f);
           ClsFields::SetWorkers(g, 0);
-          ClsFields::SetField(g, 0);
+          ClsFields::SetField(g, kEmptyField);
         }
       s.SelectedField = selected;
       break;
@@ -463,15 +467,15 @@ void Frost(Rules& g) {
   for (int i = 0; i < n; ++i) {
     const int f = fields[i];
     const uint8_t kind = s.FieldKind[f - 1];
-    if (kind == 0 || kind == 3) continue;
-    // Release the workers first (a change to kind 3 moves nobody), then ruin the field.
+    if (kind == kEmptyField || kind == kRuinedField) continue;
+    // Release the workers first (a change to ruin moves nobody), then ruin the field.
     s.SelectedField = static_cast<uint8_t>(f);
     ClsFields::SetWorkers(g, 0);
-    ClsFields::SetField(g, 3);
+    ClsFields::SetField(g, kRuinedField);
     ruined = true;
   }
   s.SelectedField = selected;
-  if (ruined) AddMessage(g, 1, 67);
+  if (ruined) AddMessage(g, 1, txt::campaign::FrostRuinedFields);
 }
 
 }  // namespace fief

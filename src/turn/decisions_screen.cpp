@@ -6,6 +6,7 @@
 #include "turn/turn.h"
 #include "turn/turn_screen.h"
 #include "ui/dialogs.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -23,7 +24,7 @@ class ScreenDecisions : public Decisions {
 
   void notice(const std::string& text) override { ShowMessageBox(g_, text); }
   // The help line points to the message screen.
-  void messageLogged(int, int) override { g_.setHelperText(1, 99); }
+  void messageLogged(int, int) override { g_.setHelperText(txt::campaign::NewMessageHelp); }
   void sound(const char* channel, const std::string& file) override { g_.PlaySound(channel, file); }
 
   void show(Sight what, int index) override {
@@ -35,7 +36,7 @@ class ScreenDecisions : public Decisions {
       case Sight::SmithOrderLapsed:
         if (g_.formExists("BlacksmithFrm")) {
           Form& f = g_.form("BlacksmithFrm");
-          if (Control* l = f.find("OrderLbl")) l->Caption = g_.text(4, 136);
+          if (Control* l = f.find("OrderLbl")) l->Caption = g_.text(txt::campaign1::NoStandingOrder);
           if (Control* l = f.find("OrderBatchLbl")) l->Caption.clear();
         }
         break;

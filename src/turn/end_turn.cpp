@@ -6,6 +6,7 @@
 #include "county/county.h"
 #include "state/arith.h"
 #include "turn/turn.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -48,9 +49,10 @@ void copyLastFigures(GameState& s) {
 void shortageWarnings(Rules& g) {
   const Shortages w = shortages(g.s);
   g.player().show(Sight::Shortages);
-  static constexpr int kEntry[kShortageKinds] = {77, 77, 80, 78, 79};
+  using namespace txt::campaign;
+  static constexpr TextId kText[kShortageKinds] = {FoodShort, FoodShort, CountyEmptying, PeopleUnhappy, SicknessSpreads};
   for (int i = 0; i < kShortageKinds; ++i)
-    if (w[i]) AddMessage(g, 1, kEntry[i]);
+    if (w[i]) AddMessage(g, 1, kText[i]);
 }
 
 }  // namespace
@@ -122,10 +124,10 @@ void LayOffWorkers(Rules& g) {
     const uint8_t selected = s.SelectedField;
     for (int f = 1; f <= 10; ++f) {
       const uint8_t kind = s.FieldKind[f - 1];
-      if (over() && (kind == 1 || kind == 2)) {
+      if (over() && (kind == kCropField || kind == kPastureField)) {
         s.SelectedField = static_cast<uint8_t>(f);
         ClsFields::SetWorkers(g, 0);
-        ClsFields::SetField(g, 0);
+        ClsFields::SetField(g, kEmptyField);
       }
     }
     s.SelectedField = selected;

@@ -64,24 +64,24 @@ class EndTurnFrm : public Form {
 
   void Form_Activate() override {
     GameState& s = g_.s;
-    const int mode = s.FadeMode;
+    const auto mode = static_cast<FadeMode>(s.FadeMode);
     // Once per opening: a dialog of the battle hand-over that closes over this screen
     // activates it again, and must not start a second fade and hand-over.
-    if ((mode != 1 && mode != 2) || faded_) return;
+    if ((mode != kEndTurnFade && mode != kBattleFade) || faded_) return;
     faded_ = true;
     const double step = g_.optim.fastFade() ? 3.0 : 1.2;
-    for (int a : FadeSchedule(step, mode == 1)) {
+    for (int a : FadeSchedule(step, mode == kEndTurnFade)) {
       g_.shell.setFade(a);
       g_.shell.present();
     }
     g_.shell.setPointer(Pointer::Normal);
-    if (mode == 2) {
+    if (mode == kBattleFade) {
       if (battleHandOver()) battleHandOver()(g_);
       g_.timers.setInterval("BattleFadeTimer", isSet(s.Advanced.AutoCalcOption) ? 100 : 4000);
       g_.timers.enable("BattleFadeTimer");
       return;
     }
-    s.FadeMode = 0;
+    s.FadeMode = kNoFade;
     close();
     EndTurn(g_);
     afterTurn(g_);
@@ -93,7 +93,7 @@ class EndTurnFrm : public Form {
 FIEF_REGISTER_FORM(EndTurnFrm);
 
 void EndTurnCommand(Game& g) {
-  if (g.s.FadeMode != 0 || g.timers.enabled("ArmyTimer") || g.timers.enabled("BattleTimer")) return;
+  if (g.s.FadeMode != kNoFade || g.timers.enabled("ArmyTimer") || g.timers.enabled("BattleTimer")) return;
   // The last turn's battles are fought before another turn begins.
   if (g.battlesWaiting > 0) return;
   if (Control* c = campControl(g, "TurnImg")) c->Picture.clear();
@@ -111,7 +111,7 @@ void EndTurnCommand(Game& g) {
     // The help line is cleared as the fade begins: the turn runs after it, and the
     // line then tells of the messages the turn logged.
     g.setHelper(std::string());
-    g.s.FadeMode = 1;
+    g.s.FadeMode = kEndTurnFade;
     g.shell.setPointer(Pointer::Hidden);
     g.form("EndTurnFrm").showModal();
   }

@@ -5,22 +5,27 @@
 
 #include <functional>
 
+#include "campaign/text_id.h"
+#include "state/kinds.h"
+
 namespace fief {
 
 struct Rules;
 
-struct EventKind {
+// What an event kind offers and does.
+struct EventRule {
   bool choice = false;  // offers accept and refuse (else one button)
   std::function<void(Rules&)> accept, refuse;  // consequences (none when empty)
 };
 
-// What an event kind offers and does. The turn's own kinds are known from the start;
-// other subsystems register theirs.
-void registerEventKind(int kind, EventKind k);
-const EventKind* eventKind(int kind);
+// The rule of an event kind. The turn's own kinds are known from the start; other
+// subsystems register theirs.
+void registerEventKind(EventKind kind, EventRule k);
+const EventRule* eventRule(EventKind kind);
 
 // Puts event `kind` with text entry `entry` of the campaign texts to the player and
 // applies the consequence of his answer. Returns when he has answered.
-void RaiseEvent(Rules& r, int kind, int entry);
+void RaiseEvent(Rules& r, EventKind kind, int entry);
+inline void RaiseEvent(Rules& r, EventKind kind, TextId text) { RaiseEvent(r, kind, text.entry); }
 
 }  // namespace fief

@@ -6,6 +6,7 @@
 #include "turn/garrison.h"
 #include "turn/turn_screen.h"
 #include "ui/form.h"
+#include "text_names.h"
 #include "ui/view_fields.h"
 
 namespace fief {
@@ -56,8 +57,8 @@ class GarryFrm : public Form {
     mode_ = openMode >= 1 && openMode <= 3 ? openMode : 1;
     amount_.fill(0);
     for (int i = 1; i <= kGarrisonGoods; ++i) g_.ShowText(ctl("GoodLbl" + std::to_string(i)), kGoodCaption[i - 1], 3);
-    g_.ShowText(ctl("TitleLbl"), 90, 3);
-    g_.ShowText(ctl("OkAniBtn"), 22, 3);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::GarrisonStores);
+    g_.ShowText(ctl("OkAniBtn"), txt::captions::Ok);
     display();
   }
 
@@ -117,7 +118,7 @@ class GarryFrm : public Form {
     if (mode_ == 3) {
       // Opened without the marshal's question (GarryMode 3 set directly), the rules answer.
       if (!(question ? question->send(amount_) : SendProvisions(g_, amount_))) {
-        g_.ShowText(ctl("HintLbl"), 17, 4);
+        g_.ShowText(ctl("HintLbl"), txt::campaign1::NotEnoughGoods);
         return;
       }
     } else {
@@ -139,9 +140,9 @@ class GarryFrm : public Form {
     }
     ctl("PriceLbl").Caption = (mode_ == 1 ? "- " : "+ ") + std::to_string(gold());
     ctl("ModeBtn").Visible = mode_ != 3;
-    g_.ShowText(ctl("ModeBtn"), mode_ == 1 ? 128 : 135, 4);  // the other mode: sell / buy
-    g_.ShowText(ctl("Noanibtn"), mode_ == 3 ? 28 : 23, 3);
-    if (mode_ == 3) g_.ShowText(ctl("MsgLbl"), 106, 1);
+    g_.ShowText(ctl("ModeBtn"), mode_ == 1 ? txt::campaign1::Sell : txt::campaign1::Buy);  // the other mode: sell / buy
+    g_.ShowText(ctl("Noanibtn"), mode_ == 3 ? txt::captions::Refuse : txt::captions::Cancel);
+    if (mode_ == 3) g_.ShowText(ctl("MsgLbl"), txt::campaign::KingsLevy);
     else ctl("MsgLbl").Caption.clear();
     ctl("HintLbl").Caption.clear();
   }

@@ -6,6 +6,9 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
+
+#include "campaign/text_id.h"
 
 namespace fief {
 
@@ -31,6 +34,10 @@ struct MessageLog {
 // sounds are off. Returns false when the list was full (nothing happens then). `detail`
 // is kept beside the text (MessageRow::detail).
 bool AddMessage(Rules& g, int list, int entry, std::string detail = {});
+// The same with a named text of table 1 (text_names.h).
+inline bool AddMessage(Rules& g, int list, TextId t, std::string detail = {}) {
+  return AddMessage(g, list, t.entry, std::move(detail));
+}
 void ClearMessages(Rules& g);
 
 }  // namespace fief

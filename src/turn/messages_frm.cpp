@@ -3,6 +3,7 @@
 // screen after every end of turn.
 #include "campaign/game.h"
 #include "ui/form.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -34,11 +35,11 @@ class MessagesFrm : public Form {
 
   void Form_Load() override {
     pos_[0] = pos_[1] = 1;
-    g_.ShowText(ctl("TitleLbl"), 64, 3);
-    g_.ShowText(ctl("List1Lbl"), 157, 4);
-    g_.ShowText(ctl("List2Lbl"), 158, 4);
-    g_.ShowText(ctl("MsgOption"), 156, 4);
-    g_.ShowText(ctl("OkAniBtn"), 22, 3);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::Messages);
+    g_.ShowText(ctl("List1Lbl"), txt::campaign1::CountyNews);
+    g_.ShowText(ctl("List2Lbl"), txt::campaign1::MissionsVillages);
+    g_.ShowText(ctl("MsgOption"), txt::campaign1::ShowMessagesAfter);
+    g_.ShowText(ctl("OkAniBtn"), txt::captions::Ok);
   }
 
   void Form_Activate() override {

@@ -8,13 +8,13 @@
 namespace fief {
 
 namespace {
-std::map<int, std::string>& eventPictures() {
-  static std::map<int, std::string> p;
+std::map<EventKind, std::string>& eventPictures() {
+  static std::map<EventKind, std::string> p;
   return p;
 }
 }  // namespace
 
-void registerEventPicture(int kind, std::string picture) { eventPictures()[kind] = std::move(picture); }
+void registerEventPicture(EventKind kind, std::string picture) { eventPictures()[kind] = std::move(picture); }
 
 class MsgFrm : public Form {
  public:
@@ -29,18 +29,18 @@ class MsgFrm : public Form {
   }
 
   // Set up by the callers before showing.
-  uint8_t kind = 0;  // the event kind shown (0: a plain notice)
+  uint8_t kind = kNoticeEvent;  // the EventKind shown (kNoticeEvent: a plain notice)
   std::string text;
   bool hideOk = false;
   EventQuestion* question = nullptr;  // an event's question; none for a plain notice
 
   void Form_Load() override {
-    if (kind == 22 && g_.SoundAvailable) g_.PlaySound(kEventChannel, "defeat.wav");
-    else if (kind != 0) g_.PlaySound(kEventChannel, "event01.wav");
+    if (kind == kLostBattleEvent && g_.SoundAvailable) g_.PlaySound(kEventChannel, "defeat.wav");
+    else if (kind != kNoticeEvent) g_.PlaySound(kEventChannel, "event01.wav");
     ctl("MsgLbl").Caption = text;
-    const auto pic = eventPictures().find(kind);
-    ctl("PictureImg").Picture = pic != eventPictures().end() ? pic->second : kind == 0 ? "msg_notice" : "msg_event";
-    const EventKind* k = eventKind(kind);
+    const auto pic = eventPictures().find(static_cast<EventKind>(kind));
+    ctl("PictureImg").Picture = pic != eventPictures().end() ? pic->second : kind == kNoticeEvent ? "msg_notice" : "msg_event";
+    const EventRule* k = eventRule(static_cast<EventKind>(kind));
     const bool choice = question ? question->choice : k && k->choice;
     Control& ok = ctl("OkAniBtn");
     Control& no = ctl("Noanibtn");
@@ -64,7 +64,7 @@ class MsgFrm : public Form {
     EventQuestion* q = question;
     question = nullptr;
     close();
-    kind = 0;
+    kind = kNoticeEvent;
     if (q) accepted ? q->accept() : q->refuse();
   }
 };
@@ -72,7 +72,7 @@ FIEF_REGISTER_FORM(MsgFrm);
 
 void ShowMessageBox(Game& g, const std::string& text, bool hideOk) {
   auto& f = g.form<MsgFrm>("MsgFrm");
-  f.kind = 0;
+  f.kind = kNoticeEvent;
   f.text = text;
   f.hideOk = hideOk;
   f.question = nullptr;
@@ -81,7 +81,7 @@ void ShowMessageBox(Game& g, const std::string& text, bool hideOk) {
 
 void showEventQuestion(Game& g, EventQuestion& q) {
   auto& f = g.form<MsgFrm>("MsgFrm");
-  f.kind = static_cast<uint8_t>(q.kind);
+  f.kind = q.kind;
   f.text = g.text(1, q.entry);
   f.hideOk = false;
   f.question = &q;
@@ -94,7 +94,7 @@ int exitQuestionKind(Game& g);  // tips_frm.cpp: -1 while the exit question is n
 int dialogKind(Game& g) {
   const int exitKind = exitQuestionKind(g);
   if (exitKind >= 0) return exitKind;
-  return g.formExists("MsgFrm") ? g.form<MsgFrm>("MsgFrm").kind : 0;
+  return g.formExists("MsgFrm") ? g.form<MsgFrm>("MsgFrm").kind : kNoticeEvent;
 }
 
 namespace {
@@ -107,9 +107,10 @@ const bool kMsgKindField = [] {
 }();
 }  // namespace
 
-void ShowEvent(Game& g, int kind, int entry) { RaiseEvent(g, kind, entry); }
+void ShowEvent(Game& g, EventKind kind, int entry) { RaiseEvent(g, kind, entry); }
+void ShowEvent(Game& g, EventKind kind, TextId text) { RaiseEvent(g, kind, text.entry); }
 
-void registerScreenEventKind(int kind, bool choice, std::function<void(Game&)> accept,
+void registerScreenEventKind(EventKind kind, bool choice, std::function<void(Game&)> accept,
                              std::function<void(Game&)> refuse) {
   auto onGame = [](std::function<void(Game&)> f) -> std::function<void(Rules&)> {
     if (!f) return nullptr;
@@ -117,7 +118,7 @@ void registerScreenEventKind(int kind, bool choice, std::function<void(Game&)> a
       if (Game* g = dynamic_cast<Game*>(&r)) f(*g);
     };
   };
-  registerEventKind(kind, EventKind{choice, onGame(std::move(accept)), onGame(std::move(refuse))});
+  registerEventKind(kind, EventRule{choice, onGame(std::move(accept)), onGame(std::move(refuse))});
 }
 
 }  // namespace fief

@@ -61,7 +61,7 @@ void setupTimers(Game& g) {
   // The battle hand-over's fade is over: the fade screen closes.
   t["BattleFadeTimer"].Tick = [&g] {
     g.timers.disable("BattleFadeTimer");
-    g.s.FadeMode = 0;
+    g.s.FadeMode = kNoFade;
     if (g.formExists("EndTurnFrm")) g.form("EndTurnFrm").close();
   };
   // Redraws the marker remembered by the command that armed the timer.

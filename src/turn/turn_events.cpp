@@ -9,6 +9,7 @@
 #include "turn/garrison.h"
 #include "turn/message_log.h"
 #include "turn/turn.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -53,7 +54,7 @@ void abbeyAccepted(Rules& g) {
 }
 void abbeyRefused(Rules& g) {
   add(g.s.Religion, -15);
-  AddMessage(g, 1, 103);  // the monks turned away: the player reads it among the turn's news
+  AddMessage(g, 1, txt::campaign::AbbeyRefused);  // the monks turned away: the player reads it among the turn's news
 }
 
 // Every 20th turn: the arms merchants' wares are seized, each stock by a fresh draw.
@@ -106,57 +107,57 @@ void drillAccepted(Rules& g) {
   add(s.Leadership, 3);
 }
 
-EventKind choice(std::function<void(Rules&)> accept, std::function<void(Rules&)> refuse) {
-  EventKind k;
+EventRule choice(std::function<void(Rules&)> accept, std::function<void(Rules&)> refuse) {
+  EventRule k;
   k.choice = true;
   k.accept = std::move(accept);
   k.refuse = std::move(refuse);
   return k;
 }
 
-// The turn's own event kinds: 2, 3 and 6 are notices.
-std::map<int, EventKind> turnEventKinds() {
-  return {{1, choice(kingsLevyAccepted, kingsLevyRefused)},
-          {2, EventKind{}},
-          {3, EventKind{}},
-          {4, choice(crusadeAccepted, crusadeRefused)},
-          {5, choice(abbeyAccepted, abbeyRefused)},
-          {6, EventKind{}},
-          {7, choice(nullptr, merchantsRefused)},
-          {8, choice(nullptr, levyRefused)},
+// The turn's own event kinds: the fame, the rebellion and the comet are notices.
+std::map<EventKind, EventRule> turnEventKinds() {
+  return {{kKingsLevyEvent, choice(kingsLevyAccepted, kingsLevyRefused)},
+          {kFameEvent, EventRule{}},
+          {kRebellionEvent, EventRule{}},
+          {kCrusadeEvent, choice(crusadeAccepted, crusadeRefused)},
+          {kBurnedAbbeyEvent, choice(abbeyAccepted, abbeyRefused)},
+          {kCometEvent, EventRule{}},
+          {kArmsMerchantsEvent, choice(nullptr, merchantsRefused)},
+          {kTenantsLevyEvent, choice(nullptr, levyRefused)},
           // The storm of a besieged castle; breaking off lifts the siege.
-          {14, choice([](Rules& g) { StormCastle(g, 1); }, [](Rules& g) { LiftSiegeOnMap(g, 1); })},
-          {15, choice([](Rules& g) { StormCastle(g, 2); }, [](Rules& g) { LiftSiegeOnMap(g, 2); })},
-          {20, choice(claimAccepted, claimRefused)},
-          {21, choice(drillAccepted, nullptr)}};
+          {kStormCastle1Event, choice([](Rules& g) { StormCastle(g, 1); }, [](Rules& g) { LiftSiegeOnMap(g, 1); })},
+          {kStormCastle2Event, choice([](Rules& g) { StormCastle(g, 2); }, [](Rules& g) { LiftSiegeOnMap(g, 2); })},
+          {kOsricClaimEvent, choice(claimAccepted, claimRefused)},
+          {kMercenaryDrillEvent, choice(drillAccepted, nullptr)}};
 }
 
-std::map<int, EventKind>& kinds() {
-  static std::map<int, EventKind> k = turnEventKinds();
+std::map<EventKind, EventRule>& kinds() {
+  static std::map<EventKind, EventRule> k = turnEventKinds();
   return k;
 }
 
 }  // namespace
 
-void registerEventKind(int kind, EventKind k) { kinds()[kind] = std::move(k); }
+void registerEventKind(EventKind kind, EventRule k) { kinds()[kind] = std::move(k); }
 
-const EventKind* eventKind(int kind) {
+const EventRule* eventRule(EventKind kind) {
   auto it = kinds().find(kind);
   return it == kinds().end() ? nullptr : &it->second;
 }
 
-void RaiseEvent(Rules& r, int kind, int entry) {
-  const EventKind* k = eventKind(kind);
+void RaiseEvent(Rules& r, EventKind kind, int entry) {
+  const EventRule* k = eventRule(kind);
   EventQuestion q;
   q.kind = kind;
   q.entry = entry;
   q.choice = k && k->choice;
   // The kind is looked up again when the answer comes: a consequence may register kinds.
   q.accept = [&r, kind] {
-    if (const EventKind* e = eventKind(kind); e && e->accept) e->accept(r);
+    if (const EventRule* e = eventRule(kind); e && e->accept) e->accept(r);
   };
   q.refuse = [&r, kind] {
-    if (const EventKind* e = eventKind(kind); e && e->refuse) e->refuse(r);
+    if (const EventRule* e = eventRule(kind); e && e->refuse) e->refuse(r);
   };
   r.player().event(q);
 }

@@ -1,5 +1,6 @@
 // The about screen: the game's name and its credits.
 #include "campaign/game.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -18,9 +19,9 @@ class AboutFrm : public Form {
     onClick("OkAniBtn", [this] { close(); });
   }
   void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), 0, 3);
-    g_.ShowText(ctl("CreditsLbl"), 18, 1);
-    g_.ShowText(ctl("OkAniBtn"), 22, 3);
+    g_.ShowText(ctl("TitleLbl"), txt::captions::GameTitle);
+    g_.ShowText(ctl("CreditsLbl"), txt::campaign::AboutCredits);
+    g_.ShowText(ctl("OkAniBtn"), txt::captions::Ok);
   }
   void Form_KeyUp(Key k) override {
     if (k == Key::Escape || k == Key::Enter) close();

@@ -16,23 +16,24 @@ struct Game;
 // An event kind whose consequences open screens (a battle): registered from the screens'
 // side. The consequences run only when the event was raised on a Game; raised on bare
 // rules (no screens), they do nothing.
-void registerScreenEventKind(int kind, bool choice, std::function<void(Game&)> accept,
+void registerScreenEventKind(EventKind kind, bool choice, std::function<void(Game&)> accept,
                              std::function<void(Game&)> refuse = nullptr);
 
 // The picture the event dialog shows for a kind (else msg_event, msg_notice for kind 0).
-void registerEventPicture(int kind, std::string picture);
+void registerEventPicture(EventKind kind, std::string picture);
 
 // A notice with one button. With hideOk only the other button (Noanibtn) closes it.
 void ShowMessageBox(Game& g, const std::string& text, bool hideOk = false);
 // Raises event `kind` with the text of campaign.loc entry `entry` through the screens;
 // returns when the player has answered and the consequence is applied.
-void ShowEvent(Game& g, int kind, int entry);
+void ShowEvent(Game& g, EventKind kind, int entry);
+void ShowEvent(Game& g, EventKind kind, TextId text);
 // The dialog answering an event question (the screens' Decisions::event).
 void showEventQuestion(Game& g, EventQuestion& q);
 
-// The exit question (MainScreenExit): kind 106 hands over to the title programs, any
-// other kind (105) is a plain exit. Returns when the player cancelled.
-void showExitQuestion(Game& g, uint8_t kind);
+// The exit question (MainScreenExit): kind kExitToTitleQuestion hands over to the title
+// programs, any other kind (kExitQuestion) is a plain exit. Returns when the player cancelled.
+void showExitQuestion(Game& g, EventKind kind);
 // MsgKind: the kind of the dialog on view, the exit question's while it is open, else
 // the message dialog's (0 when it shows none).
 int dialogKind(Game& g);

@@ -75,6 +75,12 @@ const Control& Form::ctl(const std::string& n) const { return const_cast<Form*>(
 
 void Form::on(const std::string& control, Ev ev, Handler h) { handlers_[{control, ev}] = std::move(h); }
 
+std::vector<std::pair<std::string, Ev>> Form::boundEvents() const {
+  std::vector<std::pair<std::string, Ev>> out;
+  for (const auto& [key, h] : handlers_) out.push_back(key);
+  return out;
+}
+
 void Form::onClick(const std::string& control, std::function<void()> f) {
   on(control, Ev::Click, [f = std::move(f)](const EventArgs&) { f(); });
 }

@@ -91,6 +91,8 @@ class Form {
   void on(const std::string& control, Ev ev, Handler h);
   void onClick(const std::string& control, std::function<void()> f);
   bool handles(const std::string& control, Ev ev) const;
+  // The (control, event) pairs that have a handler, in name order.
+  std::vector<std::pair<std::string, Ev>> boundEvents() const;
   // The handler bound to a control's event (empty when none), so a screen can chain to it.
   Handler handlerOf(const std::string& control, Ev ev) const;
   // Delivers an event to a control's handler. Returns false when no handler is bound.

@@ -177,8 +177,8 @@ void MenuFrm::bindCommands() {
   onClick("MenuLbl", [this] { showPanel("MainMenuFrm"); });
   onClick("AboutLbl", [this] { g_.form("AboutFrm").showModal(); });
   onClick("SaveExitLbl", [this] { saveAndExit(); });
-  onClick("ExitTitlelbl", [this] { exitWithQuestion(106); });
-  onClick("ExitLbl", [this] { exitWithQuestion(105); });
+  onClick("ExitTitlelbl", [this] { exitWithQuestion(kExitToTitleQuestion); });
+  onClick("ExitLbl", [this] { exitWithQuestion(kExitQuestion); });
   onClick("ReturnLbl", [this] { close(); });
 
   for (const Switch& sw : kSwitches) {
@@ -325,7 +325,7 @@ void MenuFrm::saveAndExit() {
   g_.shell.endProgram();
 }
 
-void MenuFrm::exitWithQuestion(uint8_t kind) {
+void MenuFrm::exitWithQuestion(EventKind kind) {
   showExitQuestion(g_, kind);
 }
 

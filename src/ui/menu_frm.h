@@ -43,7 +43,7 @@ class MenuFrm : public Form {
   void setBars();
   void okAdvanced();
   void saveAndExit();
-  void exitWithQuestion(uint8_t kind);
+  void exitWithQuestion(EventKind kind);
   bool optimRead_ = false;
 };
 

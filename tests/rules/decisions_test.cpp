@@ -111,13 +111,13 @@ TEST_F(RulesAlone, QuestionsComeInTheTurnsOrder) {
 TEST_F(RulesAlone, TheNullPlayerSaysNo) {
   r.setPlayer(nullptr);  // back to the null player
   std::vector<std::string> taken;
-  registerEventKind(90, EventKind{true, [&](Rules&) { taken.push_back("accept 90"); },
-                                  [&](Rules&) { taken.push_back("refuse 90"); }});
-  registerEventKind(91, EventKind{false, [&](Rules&) { taken.push_back("accept 91"); },
-                                  [&](Rules&) { taken.push_back("refuse 91"); }});
-  RaiseEvent(r, 90, 106);
-  RaiseEvent(r, 91, 106);
-  RaiseEvent(r, 92, 106);  // an unknown kind: a notice without consequence
+  registerEventKind(EventKind(90), EventRule{true, [&](Rules&) { taken.push_back("accept 90"); },
+                                   [&](Rules&) { taken.push_back("refuse 90"); }});
+  registerEventKind(EventKind(91), EventRule{false, [&](Rules&) { taken.push_back("accept 91"); },
+                                   [&](Rules&) { taken.push_back("refuse 91"); }});
+  RaiseEvent(r, EventKind(90), 106);
+  RaiseEvent(r, EventKind(91), 106);
+  RaiseEvent(r, EventKind(92), 106);  // an unknown kind: a notice without consequence
   EXPECT_EQ(taken, (std::vector<std::string>{"refuse 90", "accept 91"}));
 
   // Turn 66 asks for the tithe (66 = 6 x 11) and offers the tournament.
@@ -157,7 +157,7 @@ TEST_F(RulesAlone, TheMarshalTakesOnlyEnoughProvisions) {
   player.toSend = {1000, 0, 0, 0, 0};  // 1000 crops worth 2000 gold at the garrison's prices
   const int crops = r.s.Crops;
   const long gold = r.s.Gold;
-  RaiseEvent(r, 1, 106);
+  RaiseEvent(r, kKingsLevyEvent, 106);
   EXPECT_EQ(player.asked, (std::vector<std::string>{"event 1", "provisions"}));
   EXPECT_EQ(player.paid, (std::vector<bool>{false, true}));
   EXPECT_EQ(r.s.Crops, crops - 1000);

@@ -4,7 +4,12 @@
 
 #include <SDL.h>
 #include <SDL_image.h>
+#include <fnmatch.h>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
 
 #include <cstdint>
 #include <cstdlib>
@@ -37,6 +42,24 @@ inline std::vector<std::string> shootFrame(SdlShell& sh, Form& check, const std:
   return found;
 }
 
+// The problems already reported to the screens' owners: one shell pattern (fnmatch) a
+// line of tests/sdl/known_issues.txt. Prints every problem, marked known or `fresh`, and
+// returns how many are not known.
+inline int reportProblems(const std::vector<std::string>& problems, const char* fresh = "PROBLEM: ") {
+  std::vector<std::string> known;
+  std::ifstream f(std::string(FIEFDOM_SOURCE_DIR) + "/tests/sdl/known_issues.txt");
+  std::string line;
+  while (std::getline(f, line))
+    if (!line.empty() && line[0] != '#') known.push_back(line);
+  int count = 0;
+  for (const auto& p : problems) {
+    const bool isKnown = std::any_of(known.begin(), known.end(),
+                                     [&](const std::string& k) { return fnmatch(k.c_str(), p.c_str(), 0) == 0; });
+    std::printf("%s%s\n", isKnown ? "known: " : fresh, p.c_str());
+    count += !isKnown;
+  }
+  return count;
+}
 // A display mode the screenshot tests draw in, with the logical size it gives.
 struct Mode {
   uint8_t displayMode;

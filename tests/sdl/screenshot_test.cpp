@@ -6,7 +6,6 @@
 // screen or panel. Problems already reported to a screen's owner
 // are listed in tests/sdl/known_issues.txt and only printed.
 #include <SDL_image.h>
-#include <fnmatch.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -29,15 +28,6 @@ using namespace fief;
 using test::Mode;
 
 namespace {
-
-std::vector<std::string> knownIssues() {
-  std::vector<std::string> out;
-  std::ifstream f(std::string(FIEFDOM_SOURCE_DIR) + "/tests/sdl/known_issues.txt");
-  std::string line;
-  while (std::getline(f, line))
-    if (!line.empty() && line[0] != '#') out.push_back(line);
-  return out;
-}
 
 class Screenshots : public test::ScreenshotFixture {
  protected:
@@ -154,14 +144,7 @@ TEST_P(Screenshots, EveryScreen) {
     sh.showModal(menu);
   }
 
-  const auto known = knownIssues();
-  int fresh = 0;
-  for (const auto& p : problems) {
-    bool isKnown = std::any_of(known.begin(), known.end(),
-                               [&](const std::string& k) { return fnmatch(k.c_str(), p.c_str(), 0) == 0; });
-    std::printf("%s%s\n", isKnown ? "known: " : "PROBLEM: ", p.c_str());
-    fresh += !isKnown;
-  }
+  const int fresh = test::reportProblems(problems);
   EXPECT_EQ(fresh, 0) << "screens with problems at " << w << "x" << h << " (see the lines above and "
                       << outDir.string() << ")";
 }

@@ -30,7 +30,7 @@ TEST_F(ScreensTest, EventDialogCaptionsMatchTheDecision) {
       noVisible = f.ctl("Noanibtn").Visible;
       f.fire("OkAniBtn", Ev::Click);
     };
-    ShowEvent(g, c.kind, c.entry);
+    ShowEvent(g, EventKind(c.kind), c.entry);
     EXPECT_FALSE(ok.empty());
     EXPECT_EQ(ok, g.text(3, c.ok));
     EXPECT_EQ(noVisible, c.noVisible);

@@ -179,8 +179,8 @@ TEST_F(TurnEndTest, EventConsequences) {
     s.Gold = c.gold;
     const GameState before = s;
     answer = [&](Form& f) { f.fire(c.accept ? "OkAniBtn" : "Noanibtn", Ev::Click); };
-    ShowEvent(g, c.kind, 106);
-    EXPECT_EQ(dialogKind(g), 0);
+    ShowEvent(g, EventKind(c.kind), 106);
+    EXPECT_EQ(dialogKind(g), kNoticeEvent);
     EXPECT_EQ(s.Gold, c.goldAfter) << c.kind;
     const bool paid = c.goldAfter != c.gold;
     switch (c.kind) {
@@ -207,7 +207,7 @@ TEST_F(TurnEndTest, EventConsequences) {
   startCampaign(1);
   g.s.Gold = 2999; g.s.People = 3000; g.s.Happiness = 50;
   answer = [&](Form& f) { f.fire("OkAniBtn", Ev::Click); };
-  ShowEvent(g, 20, 123);
+  ShowEvent(g, kOsricClaimEvent, 123);
   EXPECT_EQ(g.s.VillageState[0], 100);
   EXPECT_EQ(g.s.People, 2700);
   EXPECT_EQ(g.s.Happiness, 38);
@@ -218,7 +218,7 @@ TEST_F(TurnEndTest, MerchantsRefusedFillTheArmoury) {
   g.s.BowStock = 0; g.s.ShieldStock = 0; g.s.MaceStock = 0;
   g.rng.queue({0.5, 0, 0, 0, 0.99, 0, 0, 0.5});
   answer = [&](Form& f) { f.fire("Noanibtn", Ev::Click); };
-  ShowEvent(g, 7, 114);
+  ShowEvent(g, kArmsMerchantsEvent, 114);
   EXPECT_EQ(g.s.BowStock, 25);
   EXPECT_EQ(g.s.MaceStock, 14);
   EXPECT_EQ(g.s.ShieldStock, 100);
@@ -238,7 +238,7 @@ TEST_F(TurnEndTest, KingsLevySentThroughTheEventScreen) {
       f.fire("OkAniBtn", Ev::Click);
     }
   };
-  ShowEvent(g, 1, 106);
+  ShowEvent(g, kKingsLevyEvent, 106);
   EXPECT_EQ(s.Crops, 4000);
   EXPECT_EQ(s.Gold, 1000);  // the crown pays 1 gold a unit
   EXPECT_EQ(s.Nobility, 15);
