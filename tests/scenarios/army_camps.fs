@@ -45,6 +45,12 @@ expect CampWaypoint = [2, 2, 0]
 expect CampExists = [-1, -1, 0]
 expect RecruitTotal = 0
 expect-screen Camp1Frm.ArmyCamp2Img visible = true
+# both on the same waypoint: the second banner stands beside the first, clear of its
+# status picture
+expect-screen Camp1Frm.ArmyCamp1Img left = 458
+expect-screen Camp1Frm.Camp1StatusImg left = 494
+expect-screen Camp1Frm.ArmyCamp2Img left = 520
+expect-screen Camp1Frm.ArmyCamp2Img top = 1243
 
 # Combine them again from the second camp
 click Camp1Frm.ArmyCamp2Img
