@@ -83,6 +83,7 @@ expect-screen Camp1Frm.WalkingImg visible = false
 expect CampMovesLeft[0] = 1
 rclick Camp1Frm.ArmyCamp1Img
 expect-screen Camp1Frm.WalkTo2 visible = false
+expect-screen Camp1Frm.Helper text = "This army holds the castle. Click the castle to march it out."
 
 # March out from the castle screen
 click Camp1Frm.CastleImg
