@@ -94,6 +94,7 @@ void Camp1Frm::chain(const std::string& control, Ev ev, Handler h) {
 
 void Camp1Frm::clearHover() {
   HoverText.clear();
+  HoverControl.clear();
   HoverStyle = 1;
 }
 
