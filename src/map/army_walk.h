@@ -19,10 +19,12 @@ void MoveOrderTo(Game& g, int waypoint);
 void StartStep(Game& g, int camp, int from, int to);
 // The garrisoned camp leaves the castle for the waypoint before its gate.
 void MarchOutOfCastle(Game& g, int camp);
-// A click on the men holding the seized first village (`Village1Pic`): the selected camp
-// is asked to fight them (text 117, `BattleSite` 14); without a camp on the map the help
-// line says to select one.
-void AttackVillage(Game& g);
+// A click on the men holding a place: Lord Osric's in the seized first village
+// (`Village1Pic`, battle site 14) or the outlaw band in the burnt second village or at its
+// mill (`Village2Pic`, sites 15 and 16). The selected camp is asked to fight them (text
+// 117); without a camp on the map the help line says to select one. Nothing happens when
+// nobody holds the site.
+void AttackHolders(Game& g, int site);
 // Hides every waypoint marker.
 void hideWaypointMarkers(Game& g);
 

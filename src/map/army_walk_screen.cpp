@@ -11,6 +11,7 @@
 #include "map/camp1_frm.h"
 #include "map/map_view.h"
 #include "military/armies.h"
+#include "military/battle.h"
 #include "military/military_screens.h"
 #include "ui/dialogs.h"
 #include "text_names.h"
@@ -181,16 +182,17 @@ void StartStep(Game& g, int k, int from, int to) {
   }
 }
 
-void AttackVillage(Game& g) {
+void AttackHolders(Game& g, int site) {
   GameState& s = g.s;
-  if (g.timedActionRunning() || s.VillageState[0] == kNone) return;
+  if (g.timedActionRunning()) return;
+  if (site == 14 ? s.VillageState[0] == kNone : !outlawsAt(s, site)) return;  // nobody holds it
   const int k = s.SelectedCamp;
   if (k < 1 || k > 3 || !campExists(s, k) || s.CastleGarrisonCamp == k) {
-    g.setHelperText(txt::campaign1::AnotherLordsMen);
+    g.setHelperText(site == 14 ? txt::campaign1::AnotherLordsMen : txt::campaign::OutlawsHoldPlace);
     return;
   }
   hideWaypointMarkers(g);
-  s.BattleSite = 14;
+  s.BattleSite = static_cast<uint8_t>(site);
   ShowEvent(g, kGiveBattleEvent, txt::campaign::GiveBattleQuestion);
 }
 
@@ -233,8 +235,12 @@ void bindArmyWalks(Camp1Frm& f) {
   }
   for (int n = 1; n <= 54; ++n)
     if (f.has(marker(n))) f.onClick(marker(n), [&g, n] { MoveOrderTo(g, n); });
-  // The men holding the seized first village: the selected camp may fight them for it.
-  f.onClick("Village1Pic", [&g] { AttackVillage(g); });
+  // The men holding a village or mill, and the place itself while they hold it.
+  f.onClick("Village1Pic", [&g] { AttackHolders(g, 14); });
+  f.onClick("Village2Pic", [&g] { AttackHolders(g, outlawSite(g.s)); });
+  f.chain("VillageImg1", Ev::Click, [&g](const EventArgs&) { AttackHolders(g, 14); });
+  f.chain("VillageImg2", Ev::Click, [&g](const EventArgs&) { AttackHolders(g, 15); });
+  f.chain("WindmillImg2", Ev::Click, [&g](const EventArgs&) { AttackHolders(g, 16); });
   // While another screen is open over the map the offered markers are put away; when
   // the player comes back to the map they are offered again, as long as the same camp is
   // selected, stands where it stood, may still walk, and the turn has not ended.

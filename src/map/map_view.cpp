@@ -3,6 +3,7 @@
 #include "campaign/game.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
+#include "military/battle.h"
 
 namespace fief {
 
@@ -10,6 +11,18 @@ namespace {
 const char* const kStages[5] = {"keep", "bailey", "fort", "stronghold", "castle"};
 
 bool held(const GameState& s, int blessing, int holder) { return s.CountyBlessings[blessing] == holder; }
+
+// Village / windmill i (1..3) stands when it is the county's (200); the second village
+// and its mill also once rebuilt after the outlaw band was driven from them (their
+// countdown ends at 100).
+bool villageStands(const GameState& s, int i) {
+  const uint8_t v = s.VillageState[i - 1];
+  return v == kNone || (i == 2 && v == 100 && s.OutlawBand != kOutlawsInVillage);
+}
+bool windmillStands(const GameState& s, int i) {
+  const uint8_t v = s.WindmillState[i - 1];
+  return v == kNone || (i == 2 && v == 100 && outlawSite(s) == 0);
+}
 
 // Puts a flag above the right part of an object's picture.
 void flagOn(Control& flag, const Control& obj) {
@@ -117,8 +130,8 @@ void refreshMap(Camp1Frm& f) {
   for (int i = 1; i <= 3; ++i) {
     const std::string n = std::to_string(i);
     f.ctl("ChestImg" + n).Visible = s.ChestState[i - 1] == 1;
-    f.ctl("VillageImg" + n).Picture = s.VillageState[i - 1] == kNone ? "obj_village" : "obj_village_site";
-    f.ctl("WindmillImg" + n).Picture = s.WindmillState[i - 1] == kNone ? "obj_windmill" : "obj_windmill_site";
+    f.ctl("VillageImg" + n).Picture = villageStands(s, i) ? "obj_village" : "obj_village_site";
+    f.ctl("WindmillImg" + n).Picture = windmillStands(s, i) ? "obj_windmill" : "obj_windmill_site";
     f.ctl("FieldBattleImg" + n).Visible = isSet(s.MapEventFlags[i - 1]);
     f.ctl("RebelionArmyImg" + n).Visible = isSet(s.RebelsActive);
   }
@@ -127,6 +140,16 @@ void refreshMap(Camp1Frm& f) {
   Control& holders = f.ctl("Village1Pic");
   holders.Visible = s.VillageState[0] != kNone;
   holders.Picture = "troops_enemy";
+  // The outlaw band, below the burnt village or the burnt mill it holds.
+  Control& band = f.ctl("Village2Pic");
+  const int site = outlawSite(s);
+  band.Visible = site != 0;
+  band.Picture = "troops_outlaw";
+  if (site != 0) {
+    const Control& place = f.ctl(site == 15 ? "VillageImg2" : "WindmillImg2");
+    band.Left = place.Left + (place.Width - band.Width) / 2;
+    band.Top = place.Top + place.Height + 4;
+  }
   f.ctl("PlagueImg").Visible = isSet(s.PlagueActive);
 
   // The player's one flag stands on the object he took last; the rivals' flags on what

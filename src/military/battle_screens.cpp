@@ -266,6 +266,22 @@ ArmyComp villageHolders(const GameState& s) {
   return a;
 }
 
+ArmyComp outlaws(const GameState& s, int site) {
+  // The band that burnt the second village: in its ruins at first, then, driven out, at
+  // the ruined mill with fewer men.
+  const int d = std::clamp<int>(s.Difficulty, 1, 3);
+  ArmyComp a;
+  if (site == 15) {
+    a.set(ClubMan, 50 * d);
+    a.set(Archer, 40 * d);
+    a.set(TwoHand, 10 * d);
+  } else {
+    a.set(ClubMan, 40 * d);
+    a.set(Archer, 30 * d);
+  }
+  return a;
+}
+
 ArmyComp siteEnemy(const GameState& s, int site) {
   switch (site) {
     case 1: return s.OpponentArmySlots[1];
@@ -273,6 +289,8 @@ ArmyComp siteEnemy(const GameState& s, int site) {
     case 3: return s.OpponentArmySlots[3];
     case 13: return s.OpponentArmySlots[5];
     case 14: return villageHolders(s);
+    case 15:
+    case 16: return outlaws(s, site);
     case 4: {
       // The rebels: club men and archers of their two troops.
       ArmyComp a;
@@ -294,6 +312,16 @@ void siteWon(GameState& s, int site) {
       s.OpponentArmySlots[5].clear();
       break;
     case 14: s.VillageState[0] = kNone; break;  // the first village is the county's again
+    // The band is driven out: the place is rebuilt over the next turns (its countdown),
+    // and the band falls back to the mill, or is gone.
+    case 15:
+      s.VillageState[1] = kRebuildTurns;
+      s.OutlawBand = kOutlawsAtMill;
+      break;
+    case 16:
+      s.WindmillState[1] = kRebuildTurns;
+      s.OutlawBand = kOutlawsGone;
+      break;
     case 4:
       s.RebelCounters[0] = 0;
       s.RebelsActive = kFalse;
@@ -305,17 +333,19 @@ void siteWon(GameState& s, int site) {
 
 bool StartSiteBattle(Game& g, int site, int camp) {
   static const std::map<int, const char*> kMaps = {
-      {1, "field2"}, {2, "field3"}, {3, "field4"}, {4, "village1"}, {13, "ruins1"}, {14, "village1"}};
+      {1, "field2"}, {2, "field3"}, {3, "field4"}, {4, "village1"}, {13, "ruins1"}, {14, "village1"},
+      {15, "village1"}, {16, "field1"}};
   auto it = kMaps.find(site);
   if (it == kMaps.end() || !campExists(g.s, camp)) return false;
   if (site == 14 && g.s.VillageState[0] == kNone) return false;  // the village is the county's already
+  if ((site == 15 || site == 16) && !outlawsAt(g.s, site)) return false;  // the band is not there
   BattleRequest r;
   r.mapName = it->second;
   r.camp = camp;
   r.enemyId = static_cast<uint8_t>(site);
   r.enemy = siteEnemy(g.s, site);
   // An encounter's force stands in the first opponent slot while its battle is fought.
-  if (site == 14) g.s.OpponentArmySlots[0] = r.enemy;
+  if (site >= 14) g.s.OpponentArmySlots[0] = r.enemy;
   r.enemyMorale = 50;
   return StartBattle(g, r, [site](Game& game, bool won) {
     if (won) siteWon(game.s, site);

@@ -135,7 +135,10 @@ struct GameState {
   // --- army camps on the map
   std::array<uint8_t, 3> CampWaypoint{};
   uint8_t WalkDirection = 0;
-  std::array<uint8_t, 2> SpareBytes{};
+  // Where the outlaw band of the second village stands (one of the record's two spare
+  // bytes): 0 in the burnt village, 1 at its burnt mill, any other value gone.
+  uint8_t OutlawBand = 0;
+  uint8_t SpareByte = 0;
   uint8_t SelectedCamp = 0;
 
   // --- cutters

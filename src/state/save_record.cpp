@@ -83,7 +83,8 @@ void record(IO& io, GameState& s) {
     io.u8(*p);
   u8s(io, s.CampWaypoint);
   io.u8(s.WalkDirection);
-  u8s(io, s.SpareBytes);
+  io.u8(s.OutlawBand);
+  io.u8(s.SpareByte);
   io.u8(s.SelectedCamp);
   io.i16(s.WoodCutterPeople); io.i16(s.WoodCutters); u8s(io, s.WoodCutterSlots);
   io.i16(s.StoneCutterPeople); io.i16(s.StoneCutters); u8s(io, s.StoneCutterSlots);

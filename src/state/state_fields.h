@@ -102,7 +102,8 @@ void visitFields(GameState& s, V&& v) {
   v("TaxFieldCount", s.TaxFieldCount);
   v("CampWaypoint", s.CampWaypoint);
   v("WalkDirection", s.WalkDirection);
-  v("SpareBytes", s.SpareBytes);
+  v("OutlawBand", s.OutlawBand);
+  v("SpareByte", s.SpareByte);
   v("SelectedCamp", s.SelectedCamp);
   v("WoodCutterPeople", s.WoodCutterPeople);
   v("WoodCutters", s.WoodCutters);

@@ -72,6 +72,7 @@ TEST_P(MilitaryScreens, WithArmies) {
   army(s, 3, 6, {{ClubMan, 400}, {Helebarder, 150}, {Warlord, 1}});
   s.Advanced.NoMovesMarkerOption = kTrue;
   s.Advanced.ShowTroopers = kTrue;
+  const GameState before = s;
 
   sh.onModal = [&](Form& f) {
     const std::string n = f.name();
@@ -158,10 +159,29 @@ TEST_P(MilitaryScreens, WithArmies) {
     hideWaypointMarkers(g);
   }
 
+  // The villages: Lord Osric's men in the first, the outlaw band in the burnt second;
+  // then the band driven to the burnt mill while the village is rebuilt.
+  {
+    const Control& village = camp.ctl("VillageImg2");
+    map.Left = w / 2 - (village.Left + 20);
+    map.Top = h / 2 - (village.Top + 40);
+    s.VillageState[0] = 100;
+    camp.refreshAll();
+    EXPECT_TRUE(camp.ctl("Village1Pic").Visible);
+    EXPECT_TRUE(camp.ctl("Village2Pic").Visible);
+    shoot(sh, camp, "Camp1Frm_villages");
+    siteWon(s, 15);
+    camp.refreshAll();
+    EXPECT_EQ(camp.ctl("Village2Pic").Left, camp.ctl("WindmillImg2").Left + 16);
+    shoot(sh, camp, "Camp1Frm_outlaws_mill");
+    s.VillageState = before.VillageState;
+    s.OutlawBand = before.OutlawBand;
+    camp.refreshAll();
+  }
+
   OpenRecruiting(g, LevyPlace::Castle);
   OpenArmyCamp(g, 2);
   // Splitting needs a free camp: the third army is put aside for it.
-  const GameState before = s;
   s.CampExists[2] = kFalse;
   s.ArmyCampSoldiers[2] = 0;
   OpenSplit(g, 2);
