@@ -24,11 +24,13 @@ class CutterScreen : public DialogFrm {
     add(label("PeopleLbl", 290, 210, 200, 22));
     add(label("ProductionCaptionLbl", 40, 240, 240, 22));
     add(label("ProductionLbl", 290, 240, 200, 22));
-    add(label("SlotPeopleLbl", 40, 280, 480, 22)).FontSize = 10;
+    add(label("SlotPeopleCaptionLbl", 40, 270, 240, 22));
+    add(label("SlotPeopleLbl", 290, 270, 200, 22));
     addOk(330);
     captions({{"AvailableCaptionLbl", txt::campaign1::AvailablePeople},
               {"PeopleCaptionLbl", txt::campaign1::AtWork},
-              {"ProductionCaptionLbl", txt::campaign1::Production}});
+              {"ProductionCaptionLbl", txt::campaign1::Production},
+              {"SlotPeopleCaptionLbl", txt::campaign::SlotPeopleYield}});
   }
 
   void Dialog_Load() override {
@@ -49,7 +51,7 @@ class CutterScreen : public DialogFrm {
     ctl("AvailableLbl").Caption = std::to_string(s.IdlePeople);
     ctl("PeopleLbl").Caption = std::to_string(cutterPeople(s, cutter_));
     ctl("ProductionLbl").Caption = "+" + std::to_string(static_cast<long>(cutterCount(s, cutter_)) * slotYield(g_, cutter_));
-    ctl("SlotPeopleLbl").Caption = std::to_string(slotPeople(g_, cutter_)) + " / " + std::to_string(slotYield(g_, cutter_));
+    ctl("SlotPeopleLbl").Caption = std::to_string(slotPeople(g_, cutter_)) + " / +" + std::to_string(slotYield(g_, cutter_));
     if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
   }
 

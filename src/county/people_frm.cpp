@@ -20,14 +20,19 @@ class PeopleFrm : public DialogFrm {
     }
     add(label("FromTaxCaptionLbl", 32, 248, 200, 22));
     add(label("FromTaxLbl", 236, 248, 90, 22));
-    add(checkBox("MeatOption", 340, 56, 200, 24));
-    add(label("MeatLbl", 340, 84, 100, 22));
-    add(label("MeatHappyLbl", 450, 84, 80, 22));
-    add(checkBox("CropsOption", 340, 120, 200, 24));
-    add(label("CropsLbl", 340, 148, 100, 22));
-    add(label("CropsHappyLbl", 450, 148, 80, 22));
-    add(label("FromFoodCaptionLbl", 340, 188, 200, 22));
-    add(label("FromFoodLbl", 450, 188, 80, 22));
+    // Each ration: its check box, then what the coming turn eats of it and what it does
+    // to the people's happiness, each figure beside its caption.
+    struct Ration { const char* option; const char* eaten; const char* happy; int top; };
+    for (const Ration& r : {Ration{"MeatOption", "MeatLbl", "MeatHappyLbl", 56}, Ration{"CropsOption", "CropsLbl", "CropsHappyLbl", 130}}) {
+      add(checkBox(r.option, 340, r.top, 200, 24));
+      const std::string base = std::string(r.eaten).substr(0, std::string(r.eaten).size() - 3);
+      add(label(base + "EatenCaptionLbl", 364, r.top + 26, 96, 20)).FontSize = 11;
+      add(label(r.eaten, 460, r.top + 26, 80, 20)).FontSize = 11;
+      add(label(base + "HappyCaptionLbl", 364, r.top + 46, 96, 20)).FontSize = 11;
+      add(label(r.happy, 460, r.top + 46, 80, 20)).FontSize = 11;
+    }
+    add(label("FromFoodCaptionLbl", 340, 210, 120, 22));
+    add(label("FromFoodLbl", 460, 210, 80, 22));
     addOk(350);
     onClick("MeatOption", [this] {
       g_.s.EatMeat = toFlag(ctl("MeatOption").Checked);
@@ -45,6 +50,10 @@ class PeopleFrm : public DialogFrm {
               {"PreviousCaptionLbl", txt::campaign1::LastSeason},
               {"FromTaxCaptionLbl", txt::campaign1::FromTaxes},
               {"FromFoodCaptionLbl", txt::campaign1::FromFood},
+              {"MeatEatenCaptionLbl", txt::campaign::Eaten},
+              {"MeatHappyCaptionLbl", txt::captions::Happiness},
+              {"CropsEatenCaptionLbl", txt::campaign::Eaten},
+              {"CropsHappyCaptionLbl", txt::captions::Happiness},
               {"MeatOption", txt::campaign1::FeedMeat},
               {"CropsOption", txt::campaign1::FeedCrops}});
   }

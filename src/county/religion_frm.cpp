@@ -36,7 +36,7 @@ class ReligionFrm : public DialogFrm {
         g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods);
         return;
       }
-      decided("");
+      decided("0");  // the tithe paid leaves the people's happiness as it is
     });
     onClick("TaxNoAniBtn", [this] {
       tithe ? tithe->refuse() : RefuseTithe(g_);
@@ -73,8 +73,7 @@ class ReligionFrm : public DialogFrm {
  private:
   // A decision is taken once: its buttons go, the change it made is shown, OK closes.
   void decided(const std::string& change) {
-    if (!change.empty()) ctl("HappinessLbl").Caption = change;
-    else ctl("HappinessLbl").Caption.clear();
+    ctl("HappinessLbl").Caption = change;
     for (const char* b : {"TaxOkAniBtn", "TaxNoAniBtn", "StakeOkAniBtn", "StakeNoAniBtn"}) ctl(b).Visible = false;
     ctl("OkAniBtn").Visible = true;
     ctl("Helper").Caption.clear();

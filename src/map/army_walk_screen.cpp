@@ -124,6 +124,8 @@ void SelectForWalking(Game& g, int k) {
   if (!f || g.timedActionRunning()) return;
   const int r = SelectCampForWalking(g.s, k);
   if (r == 25) g.setHelperText(txt::campaign1::NoMovesLeft);
+  // The garrison is moved from the castle screen: the help line says so.
+  if (r == kNothingToDo && g.s.CastleGarrisonCamp == k) g.setHelperText(txt::campaign::ArmyHoldsCastle);
   if (r != kDone) return;
   g.PlaySound(kMapChannel, "rollover01.wav");
   f->ctl(campImg(k)).Z = 6;

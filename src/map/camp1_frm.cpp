@@ -10,6 +10,7 @@
 #include "campaign/program_start.h"
 #include "map/camp1_bindings.h"
 #include "map/level_map.h"
+#include "turn/turn.h"
 #include "ui/dialogs.h"
 #include "ui/menu_frm.h"
 #include "text_names.h"
@@ -94,6 +95,7 @@ void Camp1Frm::chain(const std::string& control, Ev ev, Handler h) {
 
 void Camp1Frm::clearHover() {
   HoverText.clear();
+  HoverControl.clear();
   HoverStyle = 1;
 }
 
@@ -323,15 +325,17 @@ void Camp1Frm::refreshStatus() {
     ctl("BlacksmithLbl").Caption.clear();
     ctl("ProduceWeaponLbl").Caption.clear();
   }
-  ctl("GoldLbl").Caption = numberText(s.Gold);
-  ctl("WoodLbl").Caption = numberText(s.Wood);
-  ctl("StoneLbl").Caption = numberText(s.Stone);
-  ctl("OreLbl").Caption = numberText(s.Ore);
-  ctl("CropsLbl").Caption = numberText(s.Crops);
-  ctl("CattleLbl").Caption = numberText(s.Meat);
-  ctl("PeopleLbl").Caption = numberText(s.People);
-  ctl("HappinessLbl").Caption = numberText(s.Happiness) + " %";
-  ctl("HealthLbl").Caption = numberText(s.Health) + " %";
+  // The county as the turn keeps it: a dialog of the end of turn may have the panel
+  // redrawn while a value strays beyond its bounds, before the turn clamps it.
+  ctl("GoldLbl").Caption = numberText(keptStock(s.Gold));
+  ctl("WoodLbl").Caption = numberText(keptStock(s.Wood));
+  ctl("StoneLbl").Caption = numberText(keptStock(s.Stone));
+  ctl("OreLbl").Caption = numberText(keptStock(s.Ore));
+  ctl("CropsLbl").Caption = numberText(keptStock(s.Crops));
+  ctl("CattleLbl").Caption = numberText(keptStock(s.Meat));
+  ctl("PeopleLbl").Caption = numberText(keptStock(s.People));
+  ctl("HappinessLbl").Caption = numberText(keptPercent(s.Happiness)) + " %";
+  ctl("HealthLbl").Caption = numberText(keptPercent(s.Health)) + " %";
   syncStatusIcons();
 }
 

@@ -78,6 +78,7 @@ class Camp1Frm : public Form {
   // Hover state: the text under the pointer (the tooltip's text), the tooltip style
   // (2: the wider box for long texts) and the remembered pointer position.
   std::string HoverText;
+  std::string HoverControl;  // the control the text belongs to (empty: the bare screen)
   int HoverStyle = 1;
   int PointerX = 0, PointerY = 0;
   // Forgets the hover state (the tooltip hides on the next tick).

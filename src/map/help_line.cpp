@@ -7,6 +7,7 @@
 #include "map/camp1_frm.h"
 #include "state/arith.h"
 #include "text_names.h"
+#include "ui/input.h"
 
 namespace fief {
 
@@ -88,6 +89,7 @@ void showHelpLine(Camp1Frm& f, const std::string& control, const EventArgs& a) {
 
   // The hover state for the tooltip.
   f.HoverText = text;
+  f.HoverControl = control;
   f.HoverStyle = text.size() > static_cast<size_t>(kShortTooltip) ? 2 : 1;
   if (a.x >= 0 && a.y >= 0) {
     f.PointerX = a.x;
@@ -108,6 +110,9 @@ void tooltipTick(Game& g) {
   // from behind it nor comes back, parked, when it closes.
   auto open = g.shell.openForms();
   if (open.empty() || open.back() != &f) f.clearHover();
+  // A control that went away under the pointer (a field kind button once chosen) takes
+  // its tooltip with it; the pointer's next move over what lies there shows that one's.
+  if (const Control* c = f.find(f.HoverControl); c && (!c->Visible || panelHidden(f, *c))) f.clearHover();
   if (f.HoverText.empty()) {
     tip.Visible = false;
     return;

@@ -22,10 +22,6 @@ void clampTo(T& v, T lo, T hi) {
   if (v <= lo) v = lo;
   else if (v >= hi) v = hi;
 }
-template <typename T>
-void floorAtZero(T& v) {
-  if (v <= 0) v = 0;
-}
 
 void movesForCamps(Rules& g) {
   GameState& s = g.s;
@@ -102,10 +98,10 @@ void ClampCountyValues(Rules& g) {
   GameState& s = g.s;
   for (int16_t* v : {&s.Leadership, &s.Nobility, &s.Diplomacy, &s.Religion}) clampTo<int16_t>(*v, 0, 100);
   clampTo(s.Morale, -100.0f, 100.0f);
-  for (int32_t* v : {&s.Wood, &s.Stone, &s.Ore, &s.People}) floorAtZero(*v);
-  clampTo<int16_t>(s.Happiness, 0, 100);
-  clampTo<int16_t>(s.Health, 0, 100);
-  for (int32_t* v : {&s.Crops, &s.Meat, &s.Gold}) floorAtZero(*v);
+  for (int32_t* v : {&s.Wood, &s.Stone, &s.Ore, &s.People}) *v = static_cast<int32_t>(keptStock(*v));
+  s.Happiness = static_cast<int16_t>(keptPercent(s.Happiness));
+  s.Health = static_cast<int16_t>(keptPercent(s.Health));
+  for (int32_t* v : {&s.Crops, &s.Meat, &s.Gold}) *v = static_cast<int32_t>(keptStock(*v));
   shortageWarnings(g);
   LayOffWorkers(g);
 }

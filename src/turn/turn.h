@@ -19,6 +19,12 @@ void ApplySeason(Rules& g);
 void RivalTurn(Rules& g);        // the rival lords (market bases; rivals out of play skip)
 void ClampCountyValues(Rules& g);
 
+// A county value as ClampCountyValues keeps it: happiness and health within 0..100,
+// stocks and people not below 0. During a turn the values may stray beyond these bounds
+// until the clamp; the status panel shows them as the turn will keep them.
+constexpr long long keptPercent(long long v) { return v < 0 ? 0 : v > 100 ? 100 : v; }
+constexpr long long keptStock(long long v) { return v < 0 ? 0 : v; }
+
 // The steps of CountyTurn, in their order.
 void StandingBonuses(struct GameState& s);
 void LeaderInfluence(Rules& g);

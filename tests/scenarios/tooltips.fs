@@ -17,3 +17,13 @@ expect-screen Camp1Frm.TooltipLbl visible = false
 click WeatherFrm.OkAniBtn
 wait 10
 expect-screen Camp1Frm.TooltipLbl visible = false
+# A control that goes away under the pointer takes its tooltip with it: the field kind
+# button chosen hides itself and the others.
+rclick Camp1Frm.FieldImg1
+move Camp1Frm.Field2Pic
+wait 10
+expect-screen Camp1Frm.TooltipLbl visible = true
+click Camp1Frm.Field2Pic
+expect-screen Camp1Frm.Field2Pic visible = false
+wait 10
+expect-screen Camp1Frm.TooltipLbl visible = false

@@ -71,6 +71,24 @@ TEST_F(TitleTest, AMissingCampaignProgramIsReportedAndTheMenuStays) {
   EXPECT_TRUE(t.Visible);
 }
 
+TEST_F(TitleTest, TitleAndSubtitleStandAboveTheCastlesPennantOnEveryScreen) {
+  for (int mode = 0; mode <= 3; ++mode) {
+    g.optim.DisplayMode = static_cast<uint8_t>(mode);
+    int W = 0, H = 0;
+    g.optim.displaySize(W, H);
+    auto& t = g.form<TitleFrm>("TitleFrm");
+    shell.show(t);
+    const Control& title = t.ctl("TitleLbl");
+    const Control& sub = t.ctl("SubtitleLbl");
+    SCOPED_TRACE(std::to_string(W) + "x" + std::to_string(H));
+    EXPECT_LE(sub.Top + sub.Height, H * TitleFrm::kPennantTopPercent / 100);
+    EXPECT_LE(title.Top + title.Height, sub.Top);
+    EXPECT_GE(title.Top, 16);  // inside the picture's gold border
+    EXPECT_GE(t.ctl("MenuPnl").Top, sub.Top + sub.Height);
+    shell.close(t);
+  }
+}
+
 TEST_F(TitleTest, StoryCardsThenTheTitleMenu) {
   auto& s = g.form<StoryFrm>("StoryFrm");
   s.cards = StoryFrm::introCards();

@@ -25,6 +25,10 @@ class TitleFrm : public Form {
   // Are there saved games to continue?
   bool hasSaves() const;
 
+  // The top of the pennant over the castle of the title picture, in percent of the
+  // screen's height (the picture is stretched to the screen).
+  static constexpr int kPennantTopPercent = 24;
+
  private:
   void layout();
   void showDifficulty(bool on);

@@ -57,8 +57,11 @@ void TitleFrm::layout() {
     c.Left = (W - c.Width) / 2;
     c.Top = top;
   };
-  centre("TitleLbl", H / 10);
-  centre("SubtitleLbl", H / 10 + 84);
+  // The title and the subtitle stand in the sky above the castle's pennant; on a short
+  // screen the two move up together rather than let the pennant cross the subtitle.
+  const int sub = std::min(H / 10 + 84, H * TitleFrm::kPennantTopPercent / 100 - ctl("SubtitleLbl").Height - 6);
+  centre("TitleLbl", sub - ctl("TitleLbl").Height);
+  centre("SubtitleLbl", sub);
   // The menu sits below the castle of the picture.
   centre("MenuPnl", H * 55 / 100);
   centre("DifficultyPnl", std::min(H * 45 / 100, H - 340));
