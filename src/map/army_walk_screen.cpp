@@ -156,7 +156,7 @@ void MoveOrderTo(Game& g, int n) {
   if (s.SplitMode != 0) return;
   const int from = s.CampWaypoint[s.SelectedCamp >= 1 && s.SelectedCamp <= 3 ? s.SelectedCamp - 1 : 0];
   const MoveOrder o = OrderMove(s, levelGraph(g), n);
-  if (o.refusal) g.setHelperText(4, o.refusal);
+  if (o.refusal) g.setHelperText(txt::campaign1::entry(o.refusal));
   if (!o.walk) return;
   hideWaypointMarkers(g);
   StartStep(g, s.SelectedCamp, from, n);
