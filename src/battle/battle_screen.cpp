@@ -114,7 +114,11 @@ BattleFrm::BattleFrm(Game& g) : Form(g, "BattleFrm") {
   onClick("FasterBtn", [this] { faster(1); });
   onClick("PauseBtn", [this] { togglePause(); });
   onClick("FinishBtn", [this] { finishNow(); });
-  onClick("ContinueBtn", [this] { returnToCampaign(); });
+  on("ContinueBtn", Ev::MouseDown, [this](const EventArgs&) { continuePressedAt_ = g_.shell.nowMs(); });
+  onClick("ContinueBtn", [this] {
+    if (continuePressedAt_ < 0 || tooSoonForTheWayBack(continuePressedAt_)) return;
+    returnToCampaign();
+  });
   for (int i = 0; i < kFormationSlots; ++i) {
     on(formName(i, "Img"), Ev::MouseMove, [this, i](const EventArgs&) { hover(i); });
     on(formName(i, "Lbl"), Ev::MouseMove, [this, i](const EventArgs&) { hover(i); });
@@ -191,6 +195,7 @@ void BattleFrm::Form_Load() {
   layout();
   BattleSession* s = session();
   endShown_ = false;
+  continuePressedAt_ = -1;
   meleeHeard_ = false;
   TimerSet& t = g_.timers;
   if (!t.find(kStepTimer)) t.add(kStepTimer, false, kStepMs);
@@ -257,8 +262,11 @@ void BattleFrm::Form_KeyUp(Key k) {
     case Key::P: togglePause(); break;
     case Key::Enter:
     case Key::Escape:
-      if (endShown_ || !session()) returnToCampaign();
-      else finishNow();
+      if (endShown_ || !session()) {
+        if (!tooSoonForTheWayBack(g_.shell.nowMs())) returnToCampaign();
+      } else {
+        finishNow();
+      }
       break;
     default: break;
   }
@@ -410,6 +418,8 @@ void BattleFrm::showEnd() {
   BattleSession* s = session();
   if (!s || endShown_) return;
   endShown_ = true;
+  endShownAt_ = g_.shell.nowMs();
+  continuePressedAt_ = -1;
   g_.timers.disable(kStepTimer);
   const FightOut r = s->battle->result();
   Control& res = ctl("ResultLbl");

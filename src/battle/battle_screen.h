@@ -43,6 +43,9 @@ class BattleFrm : public Form {
   static constexpr int kStepMs = 160;  // one step of the battle at the slowest speed
   static constexpr int kSpeeds[] = {1, 2, 4, 8};
   static constexpr int kFormationSlots = kMaxFightArmies * kRosterSize;
+  // The way back is not taken by a press (or Enter, Escape) that comes this soon after it
+  // appears where "Finish now" stood: that press was meant for what stood there before.
+  static constexpr int kContinueGuardMs = 500;
 
   // The player's commands (buttons and keys).
   void stepOnce();     // one tick of the step timer
@@ -69,6 +72,9 @@ class BattleFrm : public Form {
   int speed_ = 0;
   bool paused_ = false;
   bool endShown_ = false;
+  int64_t endShownAt_ = 0;          // when the end of the battle was shown
+  int64_t continuePressedAt_ = -1;  // when the way back was last pressed (-1 never)
+  bool tooSoonForTheWayBack(int64_t at) const { return endShown_ && at - endShownAt_ < kContinueGuardMs; }
   bool meleeHeard_ = false;
   int hovered_ = -1;  // the formation the hint names
 };

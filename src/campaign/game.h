@@ -34,13 +34,10 @@ struct Game : Rules {
 
   // Shared procedures of the screens.
   void ShowText(Control& c, TextId t) { c.Caption = texts.text(t); }
-  // An entry computed from a table of entries or a rule's answer (a refusal hint).
-  void ShowText(Control& c, int entry, int table) { c.Caption = texts.text(table, entry); }
   void PlaySound(const std::string& channel, const std::string& file);
   // The campaign screen's help line (Helper), when that screen exists.
   void setHelper(const std::string& text);
   void setHelperText(TextId t) { setHelper(texts.text(t)); }
-  void setHelperText(int table, int entry) { setHelper(texts.text(table, entry)); }
 
   // Are the quick keys and restart blocked by a timed action (an army walking, a fade)?
   bool timedActionRunning() const;

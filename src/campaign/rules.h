@@ -48,7 +48,6 @@ struct Rules {
 
   // A path inside the program folder ("Save Game/QuickSave.s15").
   std::string path(const std::string& relative) const { return dir + "/" + relative; }
-  std::string text(int table, int entry) const { return texts.text(table, entry); }
   std::string text(TextId t) const { return texts.text(t); }
   void reseed() { rng.seed(static_cast<uint64_t>(clock())); }
 

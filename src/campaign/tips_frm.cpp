@@ -70,7 +70,7 @@ class TipsFrm : public Form {
     for (int i = 0; i < 6; ++i) {
       int entry = L >= 1 && L <= 16 ? 36 + 6 * (L - 1) + i : L == 17 ? (i < 5 ? 132 + i : 136) : (i == 0 ? 137 : 136);
       Control& tip = ctl("TipLbl" + std::to_string(i + 1));
-      g_.ShowText(tip, entry, 5);
+      g_.ShowText(tip, txt::levels::entry(entry));
       tip.ForeColor = g_.s.ObjectiveMet[i] ? kMetColour : kDefaultColour;
     }
     const bool all = isSet(g_.s.AllObjectivesMet);
@@ -106,8 +106,8 @@ class TipsFrm : public Form {
     for (int i = 1; i <= 6; ++i) ctl("TipLbl" + std::to_string(i)).Visible = !intro;
     // The level comes from a saved game: only the campaign's levels have an intro text.
     if (intro && L >= 1 && L <= kLastLevel) {
-      g_.ShowText(ctl("ChapterLbl"), 137 + L, 5);
-      g_.ShowText(ctl("IntroTextLbl"), 159 + L, 5);
+      g_.ShowText(ctl("ChapterLbl"), txt::levels::LevelTitles[L]);
+      g_.ShowText(ctl("IntroTextLbl"), txt::levels::LevelIntros[L]);
     }
   }
 };

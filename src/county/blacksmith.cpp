@@ -29,7 +29,7 @@ int16_t& itemStock(GameState& s, int item) {
   }
 }
 
-std::string itemName(const Rules& g, int item) { return g.text(4, 48 + item); }
+std::string itemName(const Rules& g, int item) { return g.text(txt::campaign1::ItemNames[item]); }
 
 std::string itemUsers(const Rules& g, int item) {
   // Unit types by their type number (Monk 1 .. Paladin 11); names are table 4, 59 + number.
@@ -40,7 +40,7 @@ std::string itemUsers(const Rules& g, int item) {
   if (item < 1 || item > 11) return out;
   for (int u : kUsers[item]) {
     if (!out.empty()) out += ", ";
-    out += g.text(4, 59 + u);
+    out += g.text(txt::campaign1::UnitNames[u]);
   }
   return out;
 }

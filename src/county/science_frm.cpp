@@ -80,7 +80,7 @@ class ScienceFrm : public DialogFrm {
  private:
   void showStatus() {
     const bool running = g_.s.ResearchCountdown != kNone;
-    std::string status = g_.text(4, running ? 8 : 7);
+    std::string status = g_.text(running ? txt::campaign1::ResearchUnderWay : txt::campaign1::NoResearchUnderWay);
     if (running) status += " (" + std::to_string(g_.s.ResearchCountdown + 1) + ")";
     ctl("StatusLbl").Caption = status;
     ctl("CancelAniBtn").Visible = running;

@@ -17,7 +17,7 @@ class WeatherFrm : public DialogFrm {
   void Dialog_Load() override {
     int season = g_.s.Season;
     if (season < 1 || season > 4) season = 1;
-    g_.ShowText(ctl("SeasonLbl"), txt::campaign1::Spring + (season - 1));
+    g_.ShowText(ctl("SeasonLbl"), txt::campaign1::SeasonNames[season]);
     ctl("SeasonImg").Picture = "season" + std::to_string(season);
     ctl("AnimImg").Picture = "anim/season" + std::to_string(season) + ".rz";
   }

@@ -124,6 +124,8 @@ void SelectForWalking(Game& g, int k) {
   if (!f || g.timedActionRunning()) return;
   const int r = SelectCampForWalking(g.s, k);
   if (r == 25) g.setHelperText(txt::campaign1::NoMovesLeft);
+  // The garrison is moved from the castle screen: the help line says so.
+  if (r == kNothingToDo && g.s.CastleGarrisonCamp == k) g.setHelperText(txt::campaign::ArmyHoldsCastle);
   if (r != kDone) return;
   g.PlaySound(kMapChannel, "rollover01.wav");
   f->ctl(campImg(k)).Z = 6;
@@ -154,7 +156,7 @@ void MoveOrderTo(Game& g, int n) {
   if (s.SplitMode != 0) return;
   const int from = s.CampWaypoint[s.SelectedCamp >= 1 && s.SelectedCamp <= 3 ? s.SelectedCamp - 1 : 0];
   const MoveOrder o = OrderMove(s, levelGraph(g), n);
-  if (o.refusal) g.setHelperText(4, o.refusal);
+  if (o.refusal) g.setHelperText(txt::campaign1::entry(o.refusal));
   if (!o.walk) return;
   hideWaypointMarkers(g);
   StartStep(g, s.SelectedCamp, from, n);

@@ -66,7 +66,8 @@ Camp1Frm::Camp1Frm(Game& g) : Form(g, "Camp1Frm") {
       ShowMessageBox(g_, err);
       return;
     }
-    ShowMessageBox(g_, g_.text(1, g_.s.LevelBeforeLoad == g_.s.CurrentLevel ? 130 : 131));
+    const bool sameLevel = g_.s.LevelBeforeLoad == g_.s.CurrentLevel;
+    ShowMessageBox(g_, g_.text(sameLevel ? txt::campaign::GameLoaded : txt::campaign::GameLoadedOtherLevel));
   };
   keyActions[Key::Escape] = [this] {
     showExitQuestion(g_, kExitQuestion);
@@ -319,7 +320,7 @@ void Camp1Frm::refreshStatus() {
   else
     ctl("BuildLbl").Caption = g_.text(txt::campaign1::BlacksmithName + (s.BuildingUnderWay - kBlacksmithBuilding)) + ": " + numberText(s.BuildTurnsLeft);
   if (s.BlacksmithOrder >= 1 && s.BlacksmithOrder <= 11) {
-    g_.ShowText(ctl("BlacksmithLbl"), 48 + s.BlacksmithOrder, 4);
+    g_.ShowText(ctl("BlacksmithLbl"), txt::campaign1::ItemNames[s.BlacksmithOrder]);
   } else {
     ctl("BlacksmithLbl").Caption.clear();
     ctl("ProduceWeaponLbl").Caption.clear();

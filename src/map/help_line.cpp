@@ -66,12 +66,13 @@ void showHelpLine(Camp1Frm& f, const std::string& control, const EventArgs& a) {
   Game& g = f.game();
   const GameState& s = g.s;
   int table = 0, entry = 0;
-  std::string text = helpLineEntry(control, table, entry) ? g.text(table, entry) : std::string();
+  std::string text = helpLineEntry(control, table, entry) ? g.text(TextId{table, entry}) : std::string();
   std::string second;
 
   if (int k = campOf(control)) {
     // The army's name and size below, its moves and morale beside the help line.
-    second = g.text(4, 111 + k) + " - " + numberText(s.ArmyCampSoldiers[k - 1]) + " " + g.text(txt::campaign1::Soldiers);
+    second = g.text(txt::campaign1::ArmyNames[k]) + " - " + numberText(s.ArmyCampSoldiers[k - 1]) + " " +
+             g.text(txt::campaign1::Soldiers);
     f.ctl("WalkLbl").Caption = numberText(s.CampMovesLeft[k - 1]) + " / 3";
     f.ctl("MoralLbl").Caption = numberText(Int(s.Morale));
   } else if (int b = blessingOf(control); b >= 0) {
@@ -80,7 +81,7 @@ void showHelpLine(Camp1Frm& f, const std::string& control, const EventArgs& a) {
     else if (holder == 2 || holder == 3) second = g.text(txt::missions::RivalBanner);
   } else if (int n = fieldOf(control)) {
     const int kind = s.FieldKind[n - 1];
-    if (kind <= kTaxField) second = g.text(4, kind);  // the field kinds' names: entry = kind
+    if (kind <= kTaxField) second = g.text(txt::campaign1::FieldKindNames[kind]);
   }
   f.ctl("Helper").Caption = text;
   f.ctl("Helper3").Caption = second;

@@ -1,6 +1,7 @@
 #include "map/map_objects.h"
 
 #include <cstring>
+#include "text_names.h"
 
 namespace fief {
 
@@ -53,15 +54,15 @@ int ForceEstimateText(long soldiers) {
   return 134;
 }
 
-std::vector<TextRef> MapObjectThirdLine(const GameState& s, const std::string& control) {
+std::vector<TextId> MapObjectThirdLine(const GameState& s, const std::string& control) {
   // The ruins' force stands in opponent slot 5, the cave's in slot 4.
-  auto lair = [&](Flag quiet, int slot) -> std::vector<TextRef> {
-    if (isSet(quiet)) return {{4, 42}};
-    return {{4, 41}, {4, ForceEstimateText(s.OpponentArmySlots[slot].total())}};
+  auto lair = [&](Flag quiet, int slot) -> std::vector<TextId> {
+    if (isSet(quiet)) return {txt::campaign1::AllIsQuiet};
+    return {txt::campaign1::EnemiesLurk, txt::campaign1::entry(ForceEstimateText(s.OpponentArmySlots[slot].total()))};
   };
   if (control == "RuinsImg1") return lair(s.RuinsQuiet, 5);
   if (control == "CaveImg1") return lair(s.CaveQuiet, 4);
-  if (control.rfind("AlliesArmyImg", 0) == 0 && MapObjectOf(control)) return {{4, 131}};
+  if (control.rfind("AlliesArmyImg", 0) == 0 && MapObjectOf(control)) return {txt::campaign1::StrengthSmallBand};
   return {};
 }
 

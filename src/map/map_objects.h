@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "campaign/text_id.h"
 #include "state/game_state.h"
 
 namespace fief {
@@ -24,15 +25,10 @@ struct MapObjectKind {
 // the control is no map object.
 const MapObjectKind* MapObjectOf(const std::string& control);
 
-struct TextRef {
-  int table;
-  int entry;
-};
-
 // The third line of an object's description: for the ruins and the cave whether a force
 // holds them and, if one does, a guess at its strength; for the allied armies their
 // strength. Empty for every other object.
-std::vector<TextRef> MapObjectThirdLine(const GameState& s, const std::string& control);
+std::vector<TextId> MapObjectThirdLine(const GameState& s, const std::string& control);
 
 // The strength guess (text 131..134 of table 4) for a force of that many soldiers.
 int ForceEstimateText(long soldiers);

@@ -57,9 +57,9 @@ void describe(Camp1Frm& f, const MapObjectKind& k) {
   Game& g = f.game();
   g.PlaySound(kMapChannel, k.sound);
   f.clearHover();
-  f.ctl("Helper").Caption = g.text(4, k.name);
-  std::string d = g.text(1, k.description);
-  for (const TextRef& t : MapObjectThirdLine(g.s, k.control)) d += " " + g.text(t.table, t.entry);
+  f.ctl("Helper").Caption = g.text(txt::campaign1::entry(k.name));
+  std::string d = g.text(txt::campaign::entry(k.description));
+  for (const TextId t : MapObjectThirdLine(g.s, k.control)) d += " " + g.text(t);
   f.ctl("Helper3").Caption = d;
 }
 

@@ -64,6 +64,10 @@ int playerFlagObject(const GameState& s, std::array<bool, 4>& heldBefore, int& f
   return flagOn;
 }
 
+// How far a camp stands to the right of each camp before it on the same waypoint: clear
+// of the banner and of the status picture on its corner.
+constexpr int kSharedWaypointShift = 62;
+
 void refreshCamps(Camp1Frm& f) {
   Game& g = f.game();
   const GameState& s = g.s;
@@ -75,9 +79,15 @@ void refreshCamps(Camp1Frm& f) {
     const bool exists = isSet(s.CampExists[k - 1]);
     camp.Visible = exists;
     if (exists && !campWalking(g, k)) {
-      // The banner stands 25 pixels above its waypoint's marker.
+      // The banner stands 25 pixels above its waypoint's marker; camps that stand on the
+      // same waypoint as a camp before them stand beside it, so that each can be seen and
+      // clicked.
       if (Control* m = f.find("WalkTo" + std::to_string(s.CampWaypoint[k - 1]))) {
-        camp.Left = m->Left;
+        int before = 0;
+        for (int j = 1; j < k; ++j)
+          if (isSet(s.CampExists[j - 1]) && !campWalking(g, j) && s.CampWaypoint[j - 1] == s.CampWaypoint[k - 1])
+            ++before;
+        camp.Left = m->Left + before * kSharedWaypointShift;
         camp.Top = m->Top - 25;
       }
     }

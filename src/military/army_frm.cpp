@@ -22,7 +22,7 @@ std::string weaponName(Game& g, const UnitType& t) {
     case Gear::Mace: return g.text(txt::campaign1::Mace);
     case Gear::Pike: return g.text(txt::campaign1::Pike);
     case Gear::Cross: return g.text(txt::campaign1::Cross);
-    default: return g.text(4, 59 + t.number);  // the gear sets and long bows bear the type's name
+    default: return g.text(txt::campaign1::UnitNames[t.number]);  // the gear sets and long bows bear the type's name
   }
 }
 bool needs(const UnitType& t, Gear gear) {
@@ -121,7 +121,7 @@ class ArmyFrm : public Form {
     s.RecruitType = 0;
     ResetTEMP(s);
     g_.ShowText(ctl("TitleLbl"), txt::captions::RecruitSoldiers);
-    for (int n = 1; n <= 14; ++n) ctl(unitType(n).button).Caption = g_.text(4, 59 + n);
+    for (int n = 1; n <= 14; ++n) ctl(unitType(n).button).Caption = g_.text(txt::campaign1::UnitNames[n]);
     g_.ShowText(ctl("AttackCaptionLbl"), txt::campaign1::Attack);
     g_.ShowText(ctl("DefenceCaptionLbl"), txt::campaign1::Defence);
     g_.ShowText(ctl("SpeedCaptionLbl"), txt::campaign1::Speed);
@@ -134,7 +134,7 @@ class ArmyFrm : public Form {
     g_.ShowText(ctl("OkAniBtn"), txt::captions::Ok);
     g_.ShowText(ctl("Noanibtn"), txt::captions::Cancel);
     g_.ShowText(ctl("ArmouryBtn"), txt::captions::Armoury);
-    g_.ShowText(ctl("ArmyNameLbl"), levyArmyNameEntry(s), 4);
+    g_.ShowText(ctl("ArmyNameLbl"), txt::campaign1::entry(levyArmyNameEntry(s)));
     canConfirm_ = levyCanConfirm(s);
     ctl("OkAniBtn").Enabled = canConfirm_;
     ctl("Helper").Caption.clear();
@@ -159,7 +159,7 @@ class ArmyFrm : public Form {
  private:
   void select(int n) {
     const int r = SelectRecruitType(g_.s, n);
-    if (r > 0) g_.ShowText(ctl("Helper"), r, 4);
+    if (r > 0) g_.ShowText(ctl("Helper"), txt::campaign1::entry(r));
     else ctl("Helper").Caption.clear();
     showType();
   }
@@ -178,7 +178,7 @@ class ArmyFrm : public Form {
   void step(int dir) {
     const int r = dir > 0 ? RaiseSoldier(g_.s) : LowerSoldier(g_.s);
     if (r > 0) {
-      g_.ShowText(ctl("Helper"), r, 4);
+      g_.ShowText(ctl("Helper"), txt::campaign1::entry(r));
       release();
     } else if (r == kDone) {
       ctl("Helper").Caption.clear();
@@ -191,7 +191,7 @@ class ArmyFrm : public Form {
     int camp = 0;
     const int r = ConfirmLevy(g_.s, levy_, &camp);
     if (r != kDone) {
-      if (r > 0) g_.ShowText(ctl("Helper"), r, 4);
+      if (r > 0) g_.ShowText(ctl("Helper"), txt::campaign1::entry(r));
       return;
     }
     release();
@@ -232,18 +232,18 @@ class ArmyFrm : public Form {
       return;
     }
     const UnitType& t = unitType(n);
-    ctl("TypeNameLbl").Caption = g_.text(4, 59 + n);
+    ctl("TypeNameLbl").Caption = g_.text(txt::campaign1::UnitNames[n]);
     ctl("AttackLbl").Caption = t.attack;
     ctl("DefenceLbl").Caption = std::to_string(t.defence);
     ctl("SpeedLbl").Caption = std::to_string(t.speed);
-    ctl("DescLbl").Caption = g_.text(1, 19 + n);
+    ctl("DescLbl").Caption = g_.text(txt::campaign::UnitDescriptions[n]);
     ctl("WeaponNameLbl").Caption = weaponName(g_, t);
     const Gear kinds[4] = {t.gear.front(), Gear::Shield, Gear::ChainMail, Gear::Plate};
     for (int i = 0; i < 4; ++i) {
       ctl(std::string(gear[i]) + "NeedLbl").Caption = i == 0 || needs(t, kinds[i]) ? "1" : "0";
       ctl(std::string(gear[i]) + "StockLbl").Caption = std::to_string(gearStock(s, kinds[i]));
     }
-    ctl("CountCaptionLbl").Caption = g_.text(4, 59 + n);
+    ctl("CountCaptionLbl").Caption = g_.text(txt::campaign1::UnitNames[n]);
     ctl("TypeCountLbl").Caption = std::to_string(s.RecruitCounts.get(t.unit));
   }
 

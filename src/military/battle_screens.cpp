@@ -191,11 +191,11 @@ class ResultsFrm : public Form {
     g_.ShowText(ctl("OutcomeLbl"), won ? txt::campaign1::Victory : txt::campaign1::Defeat);
     ctl("OutcomeLbl").ForeColor = won ? kMetColour : kWarningColour;
     const int camp = ss.request.camp;
-    g_.ShowText(ctl("ArmyNameLbl"), camp >= 1 && camp <= 3 ? 111 + camp : 115, 4);
+    g_.ShowText(ctl("ArmyNameLbl"), txt::campaign1::ArmyNames[camp >= 1 && camp <= 3 ? camp : 4]);
     const CampComp& c = s.CampComposition[std::clamp(camp, 1, 3) - 1];
     for (int u = 0; u < kUnitCount; ++u) {
       const std::string n = kUnitNames[u];
-      ctl(n + "NameLbl").Caption = g_.text(4, 59 + typeNumber(static_cast<Unit>(u)));
+      ctl(n + "NameLbl").Caption = g_.text(txt::campaign1::UnitNames[typeNumber(static_cast<Unit>(u))]);
       ctl(n + "Lbl").Caption = std::to_string(c.get(u));
     }
     g_.ShowText(ctl("WeDeathCaptionLbl"), txt::campaign1::OurDead);
@@ -205,9 +205,10 @@ class ResultsFrm : public Form {
     g_.ShowText(ctl("PlunderLbl"), txt::campaign1::Plunder);
     const int amounts[5] = {ss.plunder.crops, ss.plunder.meat, ss.plunder.wood, ss.plunder.stone, ss.plunder.ore};
     const char* goods[5] = {"Crops", "Meat", "Wood", "Stone", "Ore"};
-    const int captions[5] = {5, 6, 2, 3, 4};
+    const TextId captions[5] = {txt::captions::Crops, txt::captions::Meat, txt::captions::Wood, txt::captions::Stone,
+                                txt::captions::Ore};
     for (int i = 0; i < 5; ++i) {
-      g_.ShowText(ctl(std::string(goods[i]) + "CaptionLbl"), captions[i], 3);
+      g_.ShowText(ctl(std::string(goods[i]) + "CaptionLbl"), captions[i]);
       ctl(std::string(goods[i]) + "Lbl").Caption = won ? "+" + std::to_string(amounts[i]) : "-";
     }
     ctl("PlunderLbl").Visible = true;

@@ -11,7 +11,7 @@
 namespace fief {
 
 namespace {
-std::string armyName(Game& g, int camp) { return g.text(4, 111 + camp); }
+std::string armyName(Game& g, int camp) { return g.text(txt::campaign1::ArmyNames[camp]); }
 std::string soldiersText(Game& g, long n) { return std::to_string(n) + " " + g.text(txt::campaign1::Soldiers); }
 
 // Fourteen name / count rows in two columns, for the camp and castle screens.
@@ -27,7 +27,7 @@ void addCompositionGrid(Form& f, int left, int top, int width) {
 void showComposition(Form& f, Game& g, const CampComp* c) {
   for (int u = 0; u < kUnitCount; ++u) {
     const std::string n = kUnitNames[u];
-    f.ctl(n + "NameLbl").Caption = g.text(4, 59 + typeNumber(static_cast<Unit>(u)));
+    f.ctl(n + "NameLbl").Caption = g.text(txt::campaign1::UnitNames[typeNumber(static_cast<Unit>(u))]);
     f.ctl(n + "Lbl").Caption = c ? std::to_string(c->get(u)) : "";
   }
 }
@@ -67,7 +67,7 @@ class ArmyCampFrm : public Form {
     onClick("SplitBtn", [this] {
       const int r = BeginSplitCheck();
       if (r > 0) {
-        g_.ShowText(ctl("Helper"), r, 4);
+        g_.ShowText(ctl("Helper"), txt::campaign1::entry(r));
         return;
       }
       close();
@@ -186,7 +186,8 @@ class ArmySplitFrm : public Form {
     ctl("ArmyNameLbl2").Caption = next ? armyName(g_, next) : "";
     Control& list = ctl("ArmyLst");
     list.Items.clear();
-    for (int u = 0; u < kUnitCount; ++u) list.Items.push_back(g_.text(4, 59 + typeNumber(static_cast<Unit>(u))));
+    for (int u = 0; u < kUnitCount; ++u)
+      list.Items.push_back(g_.text(txt::campaign1::UnitNames[typeNumber(static_cast<Unit>(u))]));
     list.ListIndex = 1;
     g_.ShowText(ctl("OkAniBtn"), txt::captions::Ok);
     g_.ShowText(ctl("Noanibtn"), txt::captions::Cancel);
@@ -226,7 +227,7 @@ class ArmySplitFrm : public Form {
   void confirm() {
     const int r = ConfirmSplit(g_.s, split_);
     if (r != kDone) {
-      if (r > 0) g_.ShowText(ctl("Helper"), r, 4);
+      if (r > 0) g_.ShowText(ctl("Helper"), txt::campaign1::entry(r));
       return;
     }
     confirmed = true;
@@ -242,7 +243,7 @@ class ArmySplitFrm : public Form {
   void show() {
     for (int u = 0; u < kUnitCount; ++u) {
       const std::string n = kUnitNames[u];
-      ctl(n + "NameLbl").Caption = g_.text(4, 59 + typeNumber(static_cast<Unit>(u)));
+      ctl(n + "NameLbl").Caption = g_.text(txt::campaign1::UnitNames[typeNumber(static_cast<Unit>(u))]);
       ctl(n + "NameLbl").ForeColor = u == ctl("ArmyLst").ListIndex ? kWarningColour : kDefaultColour;
       ctl(n + "Lbl").Caption = std::to_string(split_.stay.get(u));
       ctl(n + "Lbl2").Caption = std::to_string(g_.s.RecruitCounts.get(u));
@@ -260,7 +261,7 @@ bool OpenSplit(Game& g, int camp) {
   auto& f = g.form<ArmySplitFrm>("ArmySplitFrm");
   const int r = f.begin(camp);
   if (r != kDone) {
-    if (r > 0) g.setHelperText(4, r);
+    if (r > 0) g.setHelperText(txt::campaign1::entry(r));
     return false;
   }
   g.timers["SplitUpTimer"].Tick = [&f] { f.tick(+1); };
@@ -320,7 +321,7 @@ class ArmyCombineFrm : public Form {
       close();
       refreshArmyViews(g_);
     } else if (r > 0) {
-      g_.ShowText(ctl("Helper"), r, 4);
+      g_.ShowText(ctl("Helper"), txt::campaign1::entry(r));
     }
   }
 };

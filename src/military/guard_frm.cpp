@@ -20,7 +20,7 @@ const ServiceLook kLooks[3] = {{Service::Scout, "ScoutBtn", "sold15res", 116, 54
                                {Service::Assassin, "AssassinBtn", "sold17res", 117, 53},
                                {Service::Guard, "GuardBtn", "sold16res", 118, 55}};
 // The scouted areas: their names (table 4) and the holding each may win.
-const int kAreaNames[3] = {110, 111, 122};
+const TextId kAreaNames[3] = {txt::campaign1::NearLands, txt::campaign1::MiddleLands, txt::campaign1::FarLands};
 const char* const kAreaPictures[3] = {"obj_obelisk", "obj_dolmen", "obj_gchapel"};
 constexpr uint32_t kChosenInk = 0x8A2A0A;  // the chosen area's name
 }  // namespace
@@ -65,7 +65,7 @@ class GuardFrm : public Form {
       onClick("Image" + n, [this, a] { chooseArea(a); });
       onClick("AreaLbl" + std::to_string(a), [this, a] { chooseArea(a); });
       // Hovering an area tells how long the journey takes.
-      on("Image" + n, Ev::MouseMove, [this, a](const EventArgs&) { g_.ShowText(ctl("Helper"), kAreaNames[a - 1], 4); });
+      on("Image" + n, Ev::MouseMove, [this, a](const EventArgs&) { g_.ShowText(ctl("Helper"), kAreaNames[a - 1]); });
     }
 
     // The assassin's targets: one list per rival lord.
@@ -92,12 +92,12 @@ class GuardFrm : public Form {
 
   void Form_Load() override {
     g_.ShowText(ctl("TitleLbl"), txt::captions::SpecialUnits);
-    for (const ServiceLook& l : kLooks) g_.ShowText(ctl(l.button), l.nameEntry, 4);
+    for (const ServiceLook& l : kLooks) g_.ShowText(ctl(l.button), txt::campaign1::entry(l.nameEntry));
     g_.ShowText(ctl("GoldCaptionLbl"), txt::campaign1::Price);
     g_.ShowText(ctl("LevelCaptionLbl"), txt::campaign1::GuardLevel);
-    for (int i = 0; i < 3; ++i) g_.ShowText(ctl("AreaLbl" + std::to_string(i + 1)), kAreaNames[i], 4);
+    for (int i = 0; i < 3; ++i) g_.ShowText(ctl("AreaLbl" + std::to_string(i + 1)), kAreaNames[i]);
     for (int r = 1; r <= 2; ++r) {
-      g_.ShowText(ctl("RivalLbl" + std::to_string(r)), 19 + r, 5);
+      g_.ShowText(ctl("RivalLbl" + std::to_string(r)), txt::levels::RivalLordNames[r]);
       Control& l = ctl(r == 1 ? "AssassinLst" : "AssassinLst2");
       l.Items = {g_.text(txt::campaign::PoisonWells), g_.text(txt::campaign::BurnStores), g_.text(txt::campaign::SpreadFear), g_.text(txt::campaign1::StrikeAtLord)};
       l.ListIndex = -1;
@@ -119,8 +119,8 @@ class GuardFrm : public Form {
     chosen = v;
     const ServiceLook& l = kLooks[static_cast<int>(v) - 1];
     ctl("UnitImg").Picture = l.portrait;
-    g_.ShowText(ctl("UnitNameLbl"), l.nameEntry, 4);
-    g_.ShowText(ctl("DescLbl"), l.descEntry, 1);
+    g_.ShowText(ctl("UnitNameLbl"), txt::campaign1::entry(l.nameEntry));
+    g_.ShowText(ctl("DescLbl"), txt::campaign::entry(l.descEntry));
     ctl("Helper").Caption.clear();
     if (v == Service::Guard && serviceRunning(g_.s, Service::Guard)) g_.ShowText(ctl("Helper"), txt::campaign1::GuardAlreadyTraining);
     refresh();

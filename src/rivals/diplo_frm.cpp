@@ -139,7 +139,7 @@ class DiploFrm : public Form {
     ctl("RivalsLst").Items = {g_.text(txt::levels::Rival1Name), g_.text(txt::levels::Rival2Name)};
     for (int m = 0; m < kDiploMissions; ++m) {
       const DiploMissionInfo& info = diploMission(static_cast<DiploMission>(m));
-      g_.ShowText(ctl(info.button), info.nameEntry, info.nameTable);
+      g_.ShowText(ctl(info.button), info.name);
     }
     g_.ShowText(ctl("GoldCaptionLbl"), txt::campaign1::Price);
     g_.ShowText(ctl("EnvoyAniBtn"), txt::levels::Send);
@@ -185,14 +185,15 @@ class DiploFrm : public Form {
     // A won-over county carries its mark in the list.
     std::vector<std::string> counties;
     for (int k = 1; k <= 10; ++k) {
-      std::string name = g_.text(5, 9 + k);
+      std::string name = g_.text(txt::levels::CountyNames[k]);
       if (s.CountyRelation[k - 1] == kWonOver) name += " - " + g_.text(txt::campaign1::WonOver);
       counties.push_back(name);
     }
     ctl("CountyLst").Items = counties;
     std::string status;
     if (view == DiploView::Rivals) {
-      for (int e : rivalStatusEntries(s, rival)) status += (status.empty() ? "" : " - ") + g_.text(4, e);
+      for (int e : rivalStatusEntries(s, rival))
+        status += (status.empty() ? "" : " - ") + g_.text(txt::campaign1::entry(e));
     } else {
       const uint8_t rel = s.CountyRelation[county - 1];
       if (rel == 0) status = g_.text(txt::levels::NoRelationsYet);
@@ -216,9 +217,9 @@ class DiploFrm : public Form {
     if (!any) return;
     const DiploMissionInfo& info = diploMission(static_cast<DiploMission>(chosen));
     ctl("MissionImg").Picture = info.picture;
-    g_.ShowText(ctl("UnitNameLbl"), info.nameEntry, info.nameTable);
+    g_.ShowText(ctl("UnitNameLbl"), info.name);
     ctl("GoldLbl").Caption = std::to_string(info.price);
-    g_.ShowText(ctl("LUMO_Label5"), info.helpEntry, 5);
+    g_.ShowText(ctl("LUMO_Label5"), info.help);
   }
 
   void send() {
@@ -275,9 +276,9 @@ class DiploFrm : public Form {
     ctl("SellImg").Picture = kGoodPictures[sell - 1];
     ctl("BuyImg").Picture = kGoodPictures[buy - 1];
     const TradeOffer out = exportOffer(s), in = importOffer(s);
-    ctl("SellQtyLbl").Caption = std::to_string(out.quantity) + " " + g_.text(3, 1 + sell);
+    ctl("SellQtyLbl").Caption = std::to_string(out.quantity) + " " + g_.text(txt::captions::ResourceNames[sell]);
     ctl("SellGoldLbl").Caption = "+" + std::to_string(out.gold);
-    ctl("BuyQtyLbl").Caption = std::to_string(in.quantity) + " " + g_.text(3, 1 + buy);
+    ctl("BuyQtyLbl").Caption = std::to_string(in.quantity) + " " + g_.text(txt::captions::ResourceNames[buy]);
     ctl("BuyGoldLbl").Caption = "-" + std::to_string(in.gold);
     const bool runs = tradeRuns(s);
     g_.ShowText(ctl("TradeStatusLbl"), runs ? txt::levels::TradeRuns : txt::levels::TradeHalted);

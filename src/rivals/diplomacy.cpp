@@ -13,10 +13,10 @@ namespace fief {
 namespace {
 
 const DiploMissionInfo kMissions[kDiploMissions] = {
-    {"AmbasadorBtn", 3300, "diplo1res", 4, 119, 156},
-    {"EnvoyBtn", 5000, "diplo2res", 4, 120, 157},
-    {"SpieBtn", 3450, "diplo3res", 4, 121, 158},
-    {"GiftBtn", 4700, "diplo4res", 3, 21, 159},
+    {"AmbasadorBtn", 3300, "diplo1res", txt::campaign1::Ambassador, txt::levels::AmbassadorHelp},
+    {"EnvoyBtn", 5000, "diplo2res", txt::campaign1::Envoy, txt::levels::EnvoyHelp},
+    {"SpieBtn", 3450, "diplo3res", txt::campaign1::Spy, txt::levels::SpyHelp},
+    {"GiftBtn", 4700, "diplo4res", txt::captions::Gift, txt::levels::GiftHelp},
 };
 
 MissionOutcome toCounty(GameState& s, DiploMission m, int county) {

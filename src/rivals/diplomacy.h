@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "campaign/text_id.h"
+
 namespace fief {
 
 struct Rules;
@@ -20,8 +22,8 @@ struct DiploMissionInfo {
   const char* button;   // AmbasadorBtn, EnvoyBtn, SpieBtn, GiftBtn
   int price;            // gold, shown in GoldLbl
   const char* picture;  // diplo1res .. diplo4res
-  int nameTable, nameEntry;
-  int helpEntry;        // its help text in table 5
+  TextId name;
+  TextId help;
 };
 const DiploMissionInfo& diploMission(DiploMission m);
 

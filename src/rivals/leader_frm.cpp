@@ -38,7 +38,7 @@ class LeaderFrm : public Form {
     g_.ShowText(ctl("OkAniBtn"), txt::captions::Ok);
     const char* caps[6] = {"MoralCaptionLbl", "LeadershipCaptionLbl", "NobilityCaptionLbl",
                            "DiploCaptionLbl", "ReligionCaptionLbl",   "StatusCaptionLbl"};
-    for (int i = 0; i < 6; ++i) g_.ShowText(ctl(caps[i]), captions_[i], 3);
+    for (int i = 0; i < 6; ++i) g_.ShowText(ctl(caps[i]), txt::captions::entry(captions_[i]));
   }
 
   void Form_Activate() override {
@@ -46,7 +46,7 @@ class LeaderFrm : public Form {
     const int lord = s.LeaderShown >= 1 && s.LeaderShown <= 3 ? s.LeaderShown : 1;
     const LeaderSheet sh = leaderSheet(s, lord);
     ctl("PortraitImg").Picture = lord == 1 ? "portrait_lord" : lord == 2 ? "rival1" : "rival2";
-    g_.ShowText(ctl("NameLbl"), lord == 1 ? 9 : 18 + lord, 5);
+    g_.ShowText(ctl("NameLbl"), lord == 1 ? txt::levels::LordName : txt::levels::RivalLordNames[lord - 1]);
     if (lord == 1) g_.ShowText(ctl("LordTitleLbl"), txt::campaign::LordTitle);
     else ctl("LordTitleLbl").Caption.clear();
     // A rival's figures stay hidden without a spy at his court.

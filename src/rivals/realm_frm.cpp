@@ -138,7 +138,7 @@ class RealmFrm : public Form {
     g_.ShowText(ctl("LastCaptionLbl"), txt::campaign1::LastSeason);
     for (const RealmFigure& f : realmFigures(g_.s)) {
       const std::string l = f.label;
-      g_.ShowText(ctl(l.substr(0, l.size() - 3) + "CaptionLbl"), f.captionEntry, 3);
+      g_.ShowText(ctl(l.substr(0, l.size() - 3) + "CaptionLbl"), txt::captions::entry(f.captionEntry));
     }
     g_.ShowText(ctl("WorkplacesLbl"), txt::campaign1::Workplaces);
     g_.ShowText(ctl("WoodCutterCaptionLbl"), txt::captions::WoodCutters);
@@ -151,14 +151,14 @@ class RealmFrm : public Form {
     g_.ShowText(ctl("HoldingsLbl"), txt::campaign1::Holdings);
     for (const Holding& h : kHoldings) {
       const std::string l = h.label;
-      g_.ShowText(ctl(l.substr(0, l.size() - 3) + "NameLbl"), h.nameEntry, 4);
+      g_.ShowText(ctl(l.substr(0, l.size() - 3) + "NameLbl"), txt::campaign1::entry(h.nameEntry));
     }
     g_.ShowText(ctl("LordsLbl"), txt::levels::Lords);
     g_.ShowText(ctl("ArmiesLbl"), txt::campaign1::Soldiers);
     g_.ShowText(ctl("ChronicleLbl"), txt::levels::Chronicle);
-    const int titles[kChronicleSeries][2] = {{3, 1}, {3, 7}, {5, 26}, {3, 8}, {3, 9}};
-    for (int i = 0; i < kChronicleSeries; ++i)
-      g_.ShowText(ctl("ChartTitleLbl" + std::to_string(i + 1)), titles[i][1], titles[i][0]);
+    const TextId titles[kChronicleSeries] = {txt::captions::Gold, txt::captions::People, txt::levels::Food,
+                                             txt::captions::Happiness, txt::captions::Health};
+    for (int i = 0; i < kChronicleSeries; ++i) g_.ShowText(ctl("ChartTitleLbl" + std::to_string(i + 1)), titles[i]);
     g_.ShowText(ctl("OkAniBtn"), txt::captions::Ok);
   }
 
@@ -172,7 +172,8 @@ class RealmFrm : public Form {
   void refresh() {
     const GameState& s = g_.s;
     // The level and its title.
-    ctl("CountyLbl").Caption = g_.text(txt::campaign1::Level) + " " + std::to_string(s.CurrentLevel) + " - " + g_.text(5, 137 + s.CurrentLevel);
+    ctl("CountyLbl").Caption = g_.text(txt::campaign1::Level) + " " + std::to_string(s.CurrentLevel) + " - " +
+                               g_.text(txt::levels::LevelTitles[s.CurrentLevel]);
     for (const RealmFigure& f : realmFigures(s)) {
       const std::string l = f.label;
       ctl(l).Caption = numberText(f.now) + (l == "HappinessLbl" || l == "HealthLbl" || l == "TaxLbl" ? "%" : "");
@@ -190,7 +191,7 @@ class RealmFrm : public Form {
     ctl("CropsFieldLbl").Caption = std::to_string(w.cropFields);
 
     auto service = [&](Service v, int nameEntry) {
-      std::string t = g_.text(4, nameEntry) + ": ";
+      std::string t = g_.text(txt::campaign1::entry(nameEntry)) + ": ";
       if (serviceRunning(s, v)) t += g_.text(txt::campaign1::TurnsLeft) + " " + std::to_string(serviceCountdown(g_.s, v) + 1);
       else t += g_.text(txt::levels::Ready);
       return t;
@@ -208,13 +209,13 @@ class RealmFrm : public Form {
     for (int r = 1; r <= 2; ++r) {
       Control& c = ctl("Label" + std::to_string(r + 2));
       c.Visible = rivalActive(s, r);
-      c.Caption = g_.text(5, 19 + r);
+      c.Caption = g_.text(txt::levels::RivalLordNames[r]);
     }
     for (int k = 1; k <= 3; ++k) {
       const std::string n = std::to_string(k);
       const bool exists = isSet(s.CampExists[k - 1]);
       ctl("ArmyNameLbl" + n).Visible = ctl("ArmyLbl" + n).Visible = exists;
-      g_.ShowText(ctl("ArmyNameLbl" + n), 111 + k, 4);
+      g_.ShowText(ctl("ArmyNameLbl" + n), txt::campaign1::ArmyNames[k]);
       ctl("ArmyLbl" + n).Caption = numberText(s.ArmyCampSoldiers[k - 1]);
     }
     showChronicle();

@@ -32,7 +32,7 @@ class RulesRivalEvents : public RivalEvents {
   void sound(const std::string& file) override {
     if (r_.SoundAvailable) r_.player().sound(kEventChannel, file);
   }
-  void notice(int entry) override { r_.player().notice(r_.text(1, entry)); }
+  void notice(int entry) override { r_.player().notice(r_.text(txt::campaign::entry(entry))); }
   void defeat() override {
     if (auto& d = handOver().defeat) d(r_);
   }

@@ -51,12 +51,12 @@ class SiegeFrm : public Form {
     const GameState& s = g_.s;
     g_.ShowText(ctl("TitleLbl"), txt::captions::Siege);
     // Whose castle: the rival lords' names (table 5, 20 and 21).
-    ctl("CastleLbl").Caption = g_.text(5, 19 + site);
+    ctl("CastleLbl").Caption = g_.text(txt::levels::RivalLordNames[site]);
     ctl("ArmyCaptionLbl").Caption = g_.text(txt::campaign1::BesiegingArmy);
     const int camp = BesiegingCamp(s, site);
     ctl("RegrutedLbl").Caption = camp ? std::to_string(s.ArmyCampSoldiers[camp - 1]) : "0";
     ctl("SeasonCaptionLbl").Caption = g_.text(txt::captions::Season);
-    ctl("SeasonLbl").Caption = s.Season >= 1 && s.Season <= 4 ? g_.text(4, 85 + s.Season) : "";
+    ctl("SeasonLbl").Caption = s.Season >= 1 && s.Season <= 4 ? g_.text(txt::campaign1::SeasonNames[s.Season]) : "";
     ctl("CountdownCaptionLbl").Caption = g_.text(txt::campaign1::TurnsLeft);
     const uint8_t left = SiegeCountdown(s, site);
     ctl("CountdownLbl").Caption = left == kNone ? "-" : std::to_string(left);

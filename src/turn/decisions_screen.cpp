@@ -40,15 +40,7 @@ class ScreenDecisions : public Decisions {
           if (Control* l = f.find("OrderBatchLbl")) l->Caption.clear();
         }
         break;
-      case Sight::Shortages: {
-        if (!g_.formExists("Camp1Frm")) break;
-        static const char* const kLabels[kShortageKinds] = {"CropsLbl", "CattleLbl", "PeopleLbl", "HappinessLbl",
-                                                            "HealthLbl"};
-        const Shortages w = shortages(s);
-        for (int i = 0; i < kShortageKinds; ++i)
-          if (Control* c = campControl(g_, kLabels[i])) c->ForeColor = w[i] ? kWarningColour : kDefaultColour;
-        break;
-      }
+      case Sight::Shortages: colourShortages(); break;
       case Sight::Plague: showMapMarker(g_, "PlagueImg", isSet(s.PlagueActive)); break;
       case Sight::RebelsRise: showMapMarker(g_, "RebelionArmyImg1", isSet(s.RebelsActive)); break;
       case Sight::RebelsFollowed: armSelector(g_, "RebelionArmyImg1"); break;
@@ -64,6 +56,8 @@ class ScreenDecisions : public Decisions {
           auto& f = g_.form<Camp1Frm>("Camp1Frm");
           f.forgetPointerState();
           f.refreshAll();
+          // The warnings are those of the game loaded, not of the one left.
+          colourShortages();
         }
         break;
     }
@@ -92,6 +86,16 @@ class ScreenDecisions : public Decisions {
   void refreshCampaignScreen() {
     if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshAll();
   }
+  // The status labels of the shortages in the warning colour while they hold.
+  void colourShortages() {
+    if (!g_.formExists("Camp1Frm")) return;
+    static const char* const kLabels[kShortageKinds] = {"CropsLbl", "CattleLbl", "PeopleLbl", "HappinessLbl",
+                                                        "HealthLbl"};
+    const Shortages w = shortages(g_.s);
+    for (int i = 0; i < kShortageKinds; ++i)
+      if (Control* c = campControl(g_, kLabels[i])) c->ForeColor = w[i] ? kWarningColour : kDefaultColour;
+  }
+
   void setMapPicture(const std::string& control, int index, const char* picture) {
     if (Control* c = campControl(g_, control + std::to_string(index + 1))) c->Picture = picture;
   }

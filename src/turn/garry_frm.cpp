@@ -12,7 +12,8 @@
 namespace fief {
 
 namespace {
-constexpr int kGoodCaption[kGarrisonGoods] = {5, 6, 2, 3, 4};  // status words of captions.loc
+constexpr TextId kGoodCaption[kGarrisonGoods] = {txt::captions::Crops, txt::captions::Meat, txt::captions::Wood,
+                                                 txt::captions::Stone, txt::captions::Ore};
 }  // namespace
 
 class GarryFrm : public Form {
@@ -56,7 +57,7 @@ class GarryFrm : public Form {
   void Form_Load() override {
     mode_ = openMode >= 1 && openMode <= 3 ? openMode : 1;
     amount_.fill(0);
-    for (int i = 1; i <= kGarrisonGoods; ++i) g_.ShowText(ctl("GoodLbl" + std::to_string(i)), kGoodCaption[i - 1], 3);
+    for (int i = 1; i <= kGarrisonGoods; ++i) g_.ShowText(ctl("GoodLbl" + std::to_string(i)), kGoodCaption[i - 1]);
     g_.ShowText(ctl("TitleLbl"), txt::captions::GarrisonStores);
     g_.ShowText(ctl("OkAniBtn"), txt::captions::Ok);
     display();

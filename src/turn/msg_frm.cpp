@@ -4,6 +4,7 @@
 #include "campaign/game.h"
 #include "ui/dialogs.h"
 #include "ui/view_fields.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -45,8 +46,8 @@ class MsgFrm : public Form {
     Control& ok = ctl("OkAniBtn");
     Control& no = ctl("Noanibtn");
     // A decision reads Accept / Refuse, as its text tells the player; a notice OK / Close.
-    ok.Caption = g_.text(3, choice ? 27 : 22);
-    no.Caption = g_.text(3, choice ? 28 : 24);
+    ok.Caption = g_.text(choice ? txt::captions::Accept : txt::captions::Ok);
+    no.Caption = g_.text(choice ? txt::captions::Refuse : txt::captions::Close);
     ok.Visible = !hideOk;
     // A notice has one button: OK, or the other button alone when OK is hidden.
     no.Visible = choice || hideOk;
@@ -82,7 +83,7 @@ void ShowMessageBox(Game& g, const std::string& text, bool hideOk) {
 void showEventQuestion(Game& g, EventQuestion& q) {
   auto& f = g.form<MsgFrm>("MsgFrm");
   f.kind = q.kind;
-  f.text = g.text(1, q.entry);
+  f.text = g.text(txt::campaign::entry(q.entry));
   f.hideOk = false;
   f.question = &q;
   f.showModal();

@@ -2,7 +2,10 @@
 // (TitleLbl, in the title face), an OK button (OkAniBtn, by default centred) that closes
 // the dialog, and the keys that close it. A screen declares its own controls between the
 // title and the OK button, shows its figures in Dialog_Load, and may bind OkAniBtn to
-// something else (ordering, accepting) after addOk.
+// something else (ordering, accepting) after addOk. The dialog's picture is its
+// background (bg_<name>, generated with the screen's medallion in the top left corner:
+// docs/assets.md), so a dialog declares no picture control of its own for it; the title
+// stays clear of the medallion.
 #pragma once
 
 #include <initializer_list>

@@ -7,6 +7,7 @@
 #include "campaign/save_games.h"
 #include "map/camp1_frm.h"
 #include "ui/dialogs.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -18,18 +19,18 @@ constexpr uint32_t kHighlightColour = 0x8B1A1A;  // a label under the pointer
 struct Switch {
   const char* control;
   Flag AdvancedSettings::*field;
-  int caption;  // table 3
+  TextId caption;
 };
 const Switch kSwitches[] = {
-    {"MapAnimOption", &AdvancedSettings::MapAnimation, 44},
-    {"DeleteMsgOption", &AdvancedSettings::DeleteMessagesOption, 45},
-    {"DisableMsgSOption", &AdvancedSettings::MessageSoundOff, 46},  // shows the inverse
-    {"TrooperOption", &AdvancedSettings::ShowTroopers, 47},
-    {"WalkOption", &AdvancedSettings::NoMovesMarkerOption, 48},
-    {"TooltipOption", &AdvancedSettings::Tooltips, 49},
-    {"AutoCalcOption", &AdvancedSettings::AutoCalcOption, 50},
-    {"AutoSaveOption", &AdvancedSettings::AutoSaveOption, 52},
-    {"AnimatedSOption", &AdvancedSettings::AnimatedSprites, 53},
+    {"MapAnimOption", &AdvancedSettings::MapAnimation, txt::captions::MapAnimationOption},
+    {"DeleteMsgOption", &AdvancedSettings::DeleteMessagesOption, txt::captions::ClearMessagesOption},
+    {"DisableMsgSOption", &AdvancedSettings::MessageSoundOff, txt::captions::MessageSoundOption},  // shows the inverse
+    {"TrooperOption", &AdvancedSettings::ShowTroopers, txt::captions::ShowTroopersOption},
+    {"WalkOption", &AdvancedSettings::NoMovesMarkerOption, txt::captions::ShowArmyMarkersOption},
+    {"TooltipOption", &AdvancedSettings::Tooltips, txt::captions::TooltipsOption},
+    {"AutoCalcOption", &AdvancedSettings::AutoCalcOption, txt::captions::AutoCalculateOption},
+    {"AutoSaveOption", &AdvancedSettings::AutoSaveOption, txt::captions::AutosaveOption},
+    {"AnimatedSOption", &AdvancedSettings::AnimatedSprites, txt::captions::AnimatedSpritesOption},
 };
 bool inverse(const Switch& s) { return std::string(s.control) == "DisableMsgSOption"; }
 
@@ -226,29 +227,30 @@ void MenuFrm::bindCommands() {
 }
 
 void MenuFrm::Form_Load() {
-  auto cap = [this](const char* c, int entry, int table = 3) { g_.ShowText(ctl(c), entry, table); };
-  cap("MainTitleLbl", 39);
-  cap("SaveGameLbl", 30);
-  cap("LoadGameLbl", 31);
-  cap("OptionsLbl", 32);
-  cap("AboutLbl", 35);
-  cap("SaveExitLbl", 36);
-  cap("ExitTitlelbl", 37);
-  cap("ExitLbl", 38);
-  cap("ReturnLbl", 42);
-  cap("OptionsTitleLbl", 32);
-  cap("MusicOption", 51);
-  cap("MusicVolumeLbl", 40);
-  cap("SoundVolumeLbl", 41);
-  cap("WindowedOption", 14, 1);
-  cap("DisplaySizeLbl", 15, 1);
-  cap("DetailOption", 16, 1);
-  cap("DisplayNoteLbl", 17, 1);
-  cap("MoreOptionsLbl", 33);
-  cap("AdvancedTitleLbl", 33);
+  auto cap = [this](const char* c, TextId t) { g_.ShowText(ctl(c), t); };
+  using namespace txt::captions;
+  cap("MainTitleLbl", Menu);
+  cap("SaveGameLbl", SaveGame);
+  cap("LoadGameLbl", LoadGame);
+  cap("OptionsLbl", Options);
+  cap("AboutLbl", About);
+  cap("SaveExitLbl", SaveAndExit);
+  cap("ExitTitlelbl", ExitToTitle);
+  cap("ExitLbl", Exit);
+  cap("ReturnLbl", Back);
+  cap("OptionsTitleLbl", Options);
+  cap("MusicOption", MusicOption);
+  cap("MusicVolumeLbl", MusicVolume);
+  cap("SoundVolumeLbl", SoundVolume);
+  cap("WindowedOption", txt::campaign::PlayInWindow);
+  cap("DisplaySizeLbl", txt::campaign::ScreenSize);
+  cap("DetailOption", txt::campaign::HighDetail);
+  cap("DisplayNoteLbl", txt::campaign::DisplayNote);
+  cap("MoreOptionsLbl", AdvancedOptions);
+  cap("AdvancedTitleLbl", AdvancedOptions);
   for (const Switch& sw : kSwitches) cap(sw.control, sw.caption);
-  cap("OkAniBtn", 22);
-  cap("MenuLbl", 34);
+  cap("OkAniBtn", Ok);
+  cap("MenuLbl", MainMenu);
   if (!optimRead_) {
     pendingOptim = g_.optim;
     optimRead_ = true;

@@ -2,6 +2,7 @@
 // a death in the county), one after another, each with two lines of text. A click or Esc
 // shows the next one, or closes the screen when none is left; a clip loops until then.
 #include "campaign/game.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -39,8 +40,8 @@ class MovieFrm : public Form {
   void play(const char* clip, int movieText, int msgText) {
     ctl("WeatherAnim").Picture = std::string("anim/") + clip;
     if (movieText < 0) ctl("MovieLbl").Caption.clear();
-    else g_.ShowText(ctl("MovieLbl"), movieText, 4);
-    g_.ShowText(ctl("MsgLbl"), msgText, 1);
+    else g_.ShowText(ctl("MovieLbl"), txt::campaign1::entry(movieText));
+    g_.ShowText(ctl("MsgLbl"), txt::campaign::entry(msgText));
   }
 
   void showNext() {

@@ -45,6 +45,12 @@ expect CampWaypoint = [2, 2, 0]
 expect CampExists = [-1, -1, 0]
 expect RecruitTotal = 0
 expect-screen Camp1Frm.ArmyCamp2Img visible = true
+# both on the same waypoint: the second banner stands beside the first, clear of its
+# status picture
+expect-screen Camp1Frm.ArmyCamp1Img left = 458
+expect-screen Camp1Frm.Camp1StatusImg left = 494
+expect-screen Camp1Frm.ArmyCamp2Img left = 520
+expect-screen Camp1Frm.ArmyCamp2Img top = 1243
 
 # Combine them again from the second camp
 click Camp1Frm.ArmyCamp2Img
@@ -77,6 +83,7 @@ expect-screen Camp1Frm.WalkingImg visible = false
 expect CampMovesLeft[0] = 1
 rclick Camp1Frm.ArmyCamp1Img
 expect-screen Camp1Frm.WalkTo2 visible = false
+expect-screen Camp1Frm.Helper text = "This army holds the castle. Click the castle to march it out."
 
 # March out from the castle screen
 click Camp1Frm.CastleImg

@@ -73,7 +73,7 @@ TEST_F(BuildTest, StablesStandAfterTheSecondEndOfTurn) {
   ASSERT_EQ(g.log.MessageCount, 1);
   EXPECT_EQ(g.log.rows[0][0].entry, 72);
   // The logged text stays the table's; the building's name goes beside it.
-  EXPECT_EQ(g.log.rows[0][0].text, g.text(1, 72));
+  EXPECT_EQ(g.log.rows[0][0].text, g.texts.text(1, 72));
   EXPECT_EQ(g.log.rows[0][0].detail, "Stables");
   EXPECT_EQ(OrderBuilding(g, 3), OrderResult::NothingChosen);  // it stands already
 }

@@ -32,9 +32,9 @@ TEST_F(ScreensTest, EventDialogCaptionsMatchTheDecision) {
     };
     ShowEvent(g, EventKind(c.kind), c.entry);
     EXPECT_FALSE(ok.empty());
-    EXPECT_EQ(ok, g.text(3, c.ok));
+    EXPECT_EQ(ok, g.texts.text(3, c.ok));
     EXPECT_EQ(noVisible, c.noVisible);
-    if (c.noVisible) EXPECT_EQ(no, g.text(3, c.no));
+    if (c.noVisible) EXPECT_EQ(no, g.texts.text(3, c.no));
   }
 }
 
@@ -68,11 +68,11 @@ TEST_F(ScreensTest, CropsScreenNamesTheHarvestedYieldPerField) {
   };
   g.form("CropsFrm").showModal();
   EXPECT_EQ(shown["Crops2Lbl"], "+" + std::to_string(g.s.CropYield));
-  EXPECT_EQ(shown["YieldCaptionLbl"], g.text(4, 14));
+  EXPECT_EQ(shown["YieldCaptionLbl"], g.texts.text(4, 14));
   EXPECT_NE(shown["FieldCaptionLbl"], shown["YieldCaptionLbl"]);
   g.form("CattleFrm").showModal();
   EXPECT_EQ(shown["Cattle2Lbl"], "+" + std::to_string(g.s.MeatYield));
-  EXPECT_EQ(shown["YieldCaptionLbl"], g.text(4, 15));
+  EXPECT_EQ(shown["YieldCaptionLbl"], g.texts.text(4, 15));
 }
 
 // The food screens say when the harvest comes in, and the people screen shows what the

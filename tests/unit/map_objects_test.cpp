@@ -72,15 +72,15 @@ TEST_F(MapObjectClicks, ClickShowsNameAndDescription) {
       {"DolmenImg1", "dolmen01.wav", 91, 34, ""},
       {"TavernImg1", "tavern01.wav", 99, 42, ""},
       {"ChestImg2", "treasure01.wav", 103, 46, ""},
-      {"RuinsImg1", "ruins01.wav", 101, 44, " " + g.text(4, 41) + " " + g.text(4, 133)},
-      {"AlliesArmyImg1", "siege01.wav", 130, 62, " " + g.text(4, 131)},
+      {"RuinsImg1", "ruins01.wav", 101, 44, " " + g.texts.text(4, 41) + " " + g.texts.text(4, 133)},
+      {"AlliesArmyImg1", "siege01.wav", 130, 62, " " + g.texts.text(4, 131)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.control);
     f->HoverText = "stale";
     ASSERT_TRUE(f->fire(c.control, Ev::Click));
-    EXPECT_EQ(f->ctl("Helper").Caption, g.text(4, c.name));
-    EXPECT_EQ(f->ctl("Helper3").Caption, g.text(1, c.description) + c.third);
+    EXPECT_EQ(f->ctl("Helper").Caption, g.texts.text(4, c.name));
+    EXPECT_EQ(f->ctl("Helper3").Caption, g.texts.text(1, c.description) + c.third);
     EXPECT_TRUE(f->HoverText.empty());
     const auto sounds = shell.takeSounds();
     ASSERT_FALSE(sounds.empty());
@@ -129,11 +129,11 @@ TEST_F(MapObjectClicks, ChestLidsMoveWhileTheMapIsAnimated) {
 TEST_F(MapObjectClicks, OutpostRecruitsOnlyWhenTakenWithBarracks) {
   g.s.OutpostState = 100;
   f->fire("OutpostImg1", Ev::Click);
-  EXPECT_EQ(f->ctl("Helper").Caption, g.text(4, 108)) << "not yet taken: only its description";
+  EXPECT_EQ(f->ctl("Helper").Caption, g.texts.text(4, 108)) << "not yet taken: only its description";
   g.s.OutpostState = kNone;
   g.s.BarracksBuilt = kFalse;
   f->fire("OutpostImg1", Ev::Click);
-  EXPECT_EQ(f->ctl("Helper").Caption, g.text(4, 23));
+  EXPECT_EQ(f->ctl("Helper").Caption, g.texts.text(4, 23));
 }
 
 }  // namespace

@@ -189,7 +189,7 @@ TEST_F(CampScreen, StatusTextsFitAt800x600) {
   for (const auto& c : f.controls()) {
     int t = 0, e = 0;
     if (helpLineEntry(c.Name, t, e))
-      EXPECT_LE(textWidth(g.text(t, e), help.FontSize), help.Width) << c.Name;
+      EXPECT_LE(textWidth(g.texts.text(t, e), help.FontSize), help.Width) << c.Name;
   }
 }
 
@@ -200,7 +200,7 @@ TEST_F(CampScreen, HelpLinesNameExistingControlsAndTexts) {
     int t = 0, e = 0;
     if (!helpLineEntry(c.Name, t, e)) continue;
     ++found;
-    EXPECT_FALSE(g.text(t, e).empty()) << c.Name;
+    EXPECT_FALSE(g.texts.text(t, e).empty()) << c.Name;
   }
   EXPECT_GT(found, 100);
   int t = 0, e = 0;

@@ -32,12 +32,12 @@ TEST_F(SaveScreens, SavingUnderATypedNameAndTheRefusals) {
   struct Case { std::string name; bool saved; std::string notice; };
   const Case cases[] = {
       {"", false, ""},                    // an empty name does nothing
-      {"QuickSave", false, g.text(1, 132)},
-      {"FirstSave", false, g.text(1, 132)},
+      {"QuickSave", false, g.texts.text(1, 132)},
+      {"FirstSave", false, g.texts.text(1, 132)},
       {"../escape", false, "\"../escape\": a save name cannot name a folder."},
       {"/abs", false, "\"/abs\": a save name cannot name a folder."},
-      {"AutoSave", true, g.text(1, 126)},
-      {"My Winter", true, g.text(1, 126)},
+      {"AutoSave", true, g.texts.text(1, 126)},
+      {"My Winter", true, g.texts.text(1, 126)},
   };
   for (const auto& c : cases) {
     notices.clear();
@@ -65,7 +65,7 @@ TEST_F(SaveScreens, DeletingFromTheLoadScreen) {
 
   type(f, "QuickSave");
   f.fire("DelAnibtn", Ev::Click);
-  EXPECT_EQ(notices, std::vector<std::string>{g.text(1, 132)});
+  EXPECT_EQ(notices, std::vector<std::string>{g.texts.text(1, 132)});
   EXPECT_TRUE(exists("QuickSave"));
 
   f.ctl("FileLst").ListIndex = 0;
@@ -102,7 +102,7 @@ TEST_F(SaveScreens, LoadingAndAnEmptyName) {
   type(f, "Spring");
   f.fire("OkAniBtn", Ev::Click);
   EXPECT_EQ(g.s.Gold, 999);
-  EXPECT_EQ(notices, std::vector<std::string>{g.text(1, 130)});
+  EXPECT_EQ(notices, std::vector<std::string>{g.texts.text(1, 130)});
   EXPECT_FALSE(f.Visible);
 
   // The load screen says "loaded" even for a game of another level (only the quick load
@@ -114,7 +114,7 @@ TEST_F(SaveScreens, LoadingAndAnEmptyName) {
   Form& again = open("LoadGameFrm");
   type(again, "Elsewhere");
   again.fire("OkAniBtn", Ev::Click);
-  EXPECT_EQ(notices, std::vector<std::string>{g.text(1, 130)});
+  EXPECT_EQ(notices, std::vector<std::string>{g.texts.text(1, 130)});
   EXPECT_EQ(g.s.CurrentLevel, 12);
 }
 

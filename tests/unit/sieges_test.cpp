@@ -157,7 +157,7 @@ TEST_F(SiegeOnMap, SiegeScreenShowsTheArmyAndLifts) {
     ASSERT_EQ(form.name(), "SiegeFrm");
     EXPECT_EQ(form.ctl("RegrutedLbl").Caption, std::to_string(g.s.ArmyCampSoldiers[0]));
     EXPECT_EQ(form.ctl("CountdownLbl").Caption, "4");
-    EXPECT_EQ(form.ctl("SeasonLbl").Caption, g.text(4, 85 + g.s.Season));
+    EXPECT_EQ(form.ctl("SeasonLbl").Caption, g.texts.text(4, 85 + g.s.Season));
     ++shown;
     form.fire("Okanibtn3", Ev::Click);
   };
@@ -194,7 +194,7 @@ TEST_F(SiegeOnMap, ArrivingShowsTheSiegeCampAndTheFlag) {
 // button on its banner does; without moves left the help line says so. The siege runs on.
 TEST_F(SiegeOnMap, MarchOutOffersTheBesiegersWaypoints) {
   struct Case { int moves; bool offered; std::string helper; };
-  const Case cases[] = {{2, true, ""}, {0, false, g.text(4, 25)}};
+  const Case cases[] = {{2, true, ""}, {0, false, g.texts.text(4, 25)}};
   for (const Case& c : cases) {
     g.s.SiegeState1 = 4;
     g.s.SelectedCamp = 0;

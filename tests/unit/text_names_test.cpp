@@ -60,7 +60,50 @@ TEST(TextNames, HeaderHoldsAConstantAName) {
   TableNames captions{"captions", 3, {{"Ok", 22}, {"Close", 24}}};
   TableNames campaign{"campaign", 1, {{"GameSaved", 126}}};
   const std::string h = formatHeader({campaign, captions});
-  EXPECT_NE(h.find("namespace campaign {\ninline constexpr TextId GameSaved{1, 126};\n}"), std::string::npos) << h;
+  EXPECT_NE(h.find("namespace campaign {\ninline constexpr TextId GameSaved{1, 126};\n"), std::string::npos) << h;
+  // Every table also gives its entries by number, for entries a rule or a table answers with.
+  EXPECT_NE(h.find("constexpr TextId entry(int n) { return {1, n}; }\n}  // namespace campaign"), std::string::npos) << h;
   EXPECT_NE(h.find("inline constexpr TextId Ok{3, 22};\ninline constexpr TextId Close{3, 24};"), std::string::npos) << h;
   EXPECT_NE(h.find("namespace fief::txt {"), std::string::npos);
+}
+
+TEST(TextNames, ListsBeginAtTheirElement) {
+  TableNames t;
+  std::string err;
+  const std::string src =
+      "#@ EmptyField\n"
+      "#@ FieldKinds[0]\n"
+      "0: Empty field\n"
+      "1: Crop field\n"
+      "#@ UnitNames[1]\n"
+      "60: Monk\n";
+  ASSERT_TRUE(readNames(src, t, err)) << err;
+  ASSERT_EQ(t.names.size(), 1u);
+  EXPECT_EQ(t.names[0].entry, 0);
+  ASSERT_EQ(t.lists.size(), 2u);
+  EXPECT_EQ(t.lists[0].name, "FieldKinds");
+  EXPECT_EQ(t.lists[0].base, 0);
+  EXPECT_EQ(t.lists[1].name, "UnitNames");
+  EXPECT_EQ(t.lists[1].base, 59);
+  const std::string h = formatHeader({t});
+  EXPECT_NE(h.find("inline constexpr TextList UnitNames{0, 59};"), std::string::npos) << h;
+
+  struct Case {
+    const char* source;
+    const char* message;
+  };
+  const Case faults[] = {
+      {"#@ Units[x]\n1: A\n", "line 1: \"Units[x]\" is not a list"},
+      {"#@ Units[1\n1: A\n", "line 1: \"Units[1\" is not a list"},
+      {"#@ Units[1234]\n1: A\n", "line 1: \"Units[1234]\" is not a list"},
+      {"#@ Units[2]\n1: A\n", "line 1: Units[2] would begin before entry 0"},
+      {"#@ Units[1]\n#@ Names[1]\n1: A\n", "line 2: two lists for one entry (Units, Names)"},
+      {"#@ Units[1]\n1: A\n#@ Units\n2: B\n", "line 3: Units already names entry 1"},
+  };
+  for (const Case& c : faults) {
+    SCOPED_TRACE(c.source);
+    TableNames bad;
+    EXPECT_FALSE(readNames(c.source, bad, err));
+    EXPECT_EQ(err.rfind(c.message, 0), 0u) << err;
+  }
 }

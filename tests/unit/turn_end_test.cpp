@@ -376,7 +376,7 @@ TEST_F(TurnEndTest, HelpLineAfterTheCommand) {
     g.setHelper("an old hint");
     EndTurnCommand(g);
     EXPECT_GT(g.log.MessageCount, 0) << fadeOff;
-    EXPECT_EQ(g.form("Camp1Frm").ctl("Helper").Caption, fadeOff ? std::string() : g.text(1, 99)) << fadeOff;
+    EXPECT_EQ(g.form("Camp1Frm").ctl("Helper").Caption, fadeOff ? std::string() : g.texts.text(1, 99)) << fadeOff;
     g.unload("EndTurnFrm");
   }
 }

@@ -45,53 +45,71 @@ std::string baseName(const std::string& path) {
 
 bool readNames(const std::string& source, TableNames& out, std::string& err) {
   std::istringstream in(source);
-  std::string line, pending;
-  int pendingLine = 0, lineNo = 0;
-  std::map<std::string, int> byName;
+  std::string line;
+  // What the lines above the next entry declare: a name and the start of a list.
+  struct Pending {
+    std::string name;
+    int index = -1;  // the list element number of a list; -1 for a plain name
+    int line = 0;
+  };
+  std::vector<Pending> pending;
+  int lineNo = 0;
+  std::map<std::string, int> byName;  // plain names and lists share one set of names
   std::map<int, std::string> byEntry;
+  auto fail = [&err](int at, const std::string& what) {
+    err = "line " + std::to_string(at) + ": " + what;
+    return false;
+  };
+  out.names.clear();
+  out.lists.clear();
   while (std::getline(in, line)) {
     ++lineNo;
     if (line.rfind("#@", 0) == 0) {
-      const std::string name = trim(line.substr(2));
-      if (!isIdentifier(name)) {
-        err = "line " + std::to_string(lineNo) + ": \"" + name + "\" is not a name (a capital letter, then letters and digits)";
-        return false;
+      std::string name = trim(line.substr(2));
+      int index = -1;
+      if (const size_t open = name.find('['); open != std::string::npos) {
+        const std::string k = name.substr(open + 1, name.size() - open - 2);
+        if (name.back() != ']' || k.empty() || k.size() > 3 ||
+            !std::all_of(k.begin(), k.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+          return fail(lineNo, "\"" + name + "\" is not a list (Name[k], k a number 0..999)");
+        index = std::stoi(k);
+        name.resize(open);
       }
-      if (!pending.empty()) {
-        err = "line " + std::to_string(lineNo) + ": two names for one entry (" + pending + ", " + name + ")";
-        return false;
-      }
-      if (byName.count(name)) {
-        err = "line " + std::to_string(lineNo) + ": " + name + " already names entry " + std::to_string(byName[name]);
-        return false;
-      }
-      pending = name;
-      pendingLine = lineNo;
+      if (!isIdentifier(name))
+        return fail(lineNo, "\"" + name + "\" is not a name (a capital letter, then letters and digits)");
+      for (const Pending& p : pending)
+        if ((p.index < 0) == (index < 0))
+          return fail(lineNo, std::string(index < 0 ? "two names" : "two lists") + " for one entry (" + p.name + ", " +
+                                  name + ")");
+      if (byName.count(name)) return fail(lineNo, name + " already names entry " + std::to_string(byName[name]));
+      byName[name] = -1;
+      pending.push_back({name, index, lineNo});
       continue;
     }
     const std::string t = trim(line);
     if (t.empty() || t[0] == '#') continue;
     const int entry = entryNumber(line);
     if (pending.empty()) continue;
-    if (entry < 0) {
-      err = "line " + std::to_string(pendingLine) + ": " + pending + " is not followed by an entry";
-      return false;
+    if (entry < 0) return fail(pending.front().line, pending.front().name + " is not followed by an entry");
+    for (const Pending& p : pending) {
+      byName[p.name] = entry;
+      if (p.index < 0) {
+        if (byEntry.count(entry))
+          return fail(p.line,
+                      "entry " + std::to_string(entry) + " is named twice (" + byEntry[entry] + ", " + p.name + ")");
+        byEntry[entry] = p.name;
+      } else {
+        if (p.index > entry)
+          return fail(p.line, p.name + "[" + std::to_string(p.index) + "] would begin before entry 0");
+        out.lists.push_back({p.name, entry - p.index});
+      }
     }
-    if (byEntry.count(entry)) {
-      err = "line " + std::to_string(pendingLine) + ": entry " + std::to_string(entry) + " is named twice (" +
-            byEntry[entry] + ", " + pending + ")";
-      return false;
-    }
-    byName[pending] = entry;
-    byEntry[entry] = pending;
     pending.clear();
   }
-  if (!pending.empty()) {
-    err = "line " + std::to_string(pendingLine) + ": " + pending + " is not followed by an entry";
-    return false;
-  }
-  out.names.clear();
+  if (!pending.empty()) return fail(pending.front().line, pending.front().name + " is not followed by an entry");
   for (const auto& [entry, name] : byEntry) out.names.push_back({name, entry});
+  std::sort(out.lists.begin(), out.lists.end(),
+            [](const NamedList& a, const NamedList& b) { return a.base < b.base || (a.base == b.base && a.name < b.name); });
   return true;
 }
 
@@ -104,6 +122,10 @@ std::string formatHeader(const std::vector<TableNames>& tables) {
     o << "\n// Table " << t.number << " (" << t.table << ".txt)\nnamespace " << t.table << " {\n";
     for (const Named& n : t.names)
       o << "inline constexpr TextId " << n.name << "{" << t.number << ", " << n.entry << "};\n";
+    for (const NamedList& l : t.lists)
+      o << "inline constexpr TextList " << l.name << "{" << t.number << ", " << l.base << "};\n";
+    // An entry the code takes from a rule or a table of its own (a refusal hint, a message).
+    o << "constexpr TextId entry(int n) { return {" << t.number << ", n}; }\n";
     o << "}  // namespace " << t.table << "\n";
   }
   o << "\n}  // namespace fief::txt\n";
