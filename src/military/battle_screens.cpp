@@ -250,6 +250,8 @@ void showResults(Game& g) {
   }
   ss.out = out;
   ss.plunder = ApplyBattleResults(g.s, ss.request.camp, ss.sent, out, g.rng);
+  // The status panel below the results shows the stores with the plunder in them.
+  if (g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").refreshStatus();
   g.form("ResultsFrm").showModal();
 }
 }  // namespace

@@ -47,6 +47,7 @@ expect-screen ResultsFrm.CropsLbl text = "+550"
 expect-screen ResultsFrm.OreLbl text = "+250"
 expect Crops = 1550
 expect Meat = 125
+expect-screen Camp1Frm.CropsLbl text = "1550"
 expect Wood = 350
 expect Stone = 350
 expect Ore = 350

@@ -42,9 +42,11 @@ click ResultsFrm.OkAniBtn
 expect VillageState[0] = 100
 expect-screen Camp1Frm.Village1Pic visible = true
 
-# Again, and this time the village is won back
+# Again, by a click on the village itself, and this time the village is won back
+set BattleSite 0
 rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.Village1Pic
+click Camp1Frm.VillageImg1
+expect BattleSite = 14
 click MsgFrm.OkAniBtn
 wait 4000
 fight-out 1 10 220 90,50,50,50,50,20,20,5,5,5,2,50,0,1 0,0,0,0,0,0,0,0,0,0,0,0,0,0
@@ -56,3 +58,7 @@ click ResultsFrm.OkAniBtn
 expect VillageState[0] = 200
 expect-screen Camp1Frm.Village1Pic visible = false
 expect-screen Camp1Frm.VillageImg1 picture = "obj_village"
+# The village is the county's: a click on it only names it
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.VillageImg1
+expect-open !MsgFrm
