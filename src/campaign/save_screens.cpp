@@ -25,7 +25,9 @@ class SaveListFrm : public Form {
     add(label("NameLbl", 300, 56, 156, 20, "Name"));
     add(textBox("FileNameTxt", 300, 80, 156, 28));
     if (saving) add(textBox("RenameTxt", 300, 116, 156, 28)).Visible = false;
-    add(label("FileDateLbl", 300, 150, 156, 44));
+    // The chosen file's date, under its caption (both empty while no file is chosen).
+    add(label("FileDateCaptionLbl", 300, 150, 156, 20)).FontSize = 10;
+    add(label("FileDateLbl", 300, 170, 156, 24));
     add(button("OkAniBtn", 300, 220, 156, 36, saving ? "Save" : "Load"));
     add(button("DelAnibtn", 300, 264, 156, 36, "Delete"));
     add(button("Noanibtn", 300, 336, 156, 36, "Close"));
@@ -40,6 +42,8 @@ class SaveListFrm : public Form {
     list.Path = g_.path("Save Game");
     list.Pattern = g_.s.SaveFilePattern;
     refreshList();
+    // Opened afresh, no file is chosen: no name or date of an earlier choice stays.
+    for (const char* c : {"FileNameTxt", "FileDateLbl", "FileDateCaptionLbl"}) ctl(c).Caption.clear();
   }
 
   void Form_KeyUp(Key k) override {
@@ -78,6 +82,7 @@ class SaveListFrm : public Form {
       char buf[32];
       std::strftime(buf, sizeof buf, "%Y-%m-%d %H:%M", std::localtime(&tt));
       ctl("FileDateLbl").Caption = buf;
+      g_.ShowText(ctl("FileDateCaptionLbl"), txt::campaign1::SavedOn);
     }
   }
 
@@ -134,6 +139,7 @@ class SaveListFrm : public Form {
     fs::remove(chroniclePath(file.string()), ec);
     ctl("FileNameTxt").Caption.clear();
     ctl("FileDateLbl").Caption.clear();
+    ctl("FileDateCaptionLbl").Caption.clear();
     refreshList();
   }
 

@@ -24,6 +24,10 @@ enum Cutter { WoodCutter = 0, StoneCutter = 1, OreCutter = 2 };
 bool BindCutterSlot(Rules& g, Cutter c, int slot);
 bool ReleaseCutterSlot(Rules& g, Cutter c, int slot);
 
+// Whether the gold of the turn comes in (taxes, thieves' loot, tax fields): only while
+// the stores hold both crops and meat as the turn begins.
+bool goldIncomeFlows(const GameState& s);
+
 // End-of-turn steps of the county.
 void AdvanceVillagesAndWindmills(Rules& g);  // villages and windmills bought on the map
 void AdvanceConstruction(Rules& g);          // the building under way

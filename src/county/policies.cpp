@@ -17,6 +17,7 @@ void TaxDown(Rules& g) {
   if (g.s.TaxRate > 0) g.s.TaxRate = static_cast<uint8_t>(std::max(0, g.s.TaxRate - 10));
 }
 long expectedTaxGold(const GameState& s) { return static_cast<long>(Int(static_cast<double>(s.TaxRate) * s.People / 200)); }
+bool goldIncomeFlows(const GameState& s) { return s.Crops >= 1 && s.Meat >= 1; }
 long taxHappinessLoss(const GameState& s) { return static_cast<long>(Int(s.TaxRate / 4.0)); }
 
 bool PayTithe(Rules& g) {

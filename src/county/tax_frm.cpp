@@ -17,6 +17,10 @@ class TaxFrm : public DialogFrm {
     add(label("GoldLbl", 250, 130, 120, 22));
     add(label("HappinessCaptionLbl", 40, 160, 200, 22));
     add(label("HappinessLbl", 250, 160, 120, 22));
+    // The expected income needs food in the stores: said in red when it will not come.
+    Control& none = add(label("NoIncomeLbl", 40, 190, 320, 36));
+    none.FontSize = 10;
+    none.ForeColor = kWarningColour;
     addOk(236);
     onClick("TaxDown", [this] {
       TaxDown(g_);
@@ -40,6 +44,8 @@ class TaxFrm : public DialogFrm {
     ctl("TaxLbl").Caption = std::to_string(g_.s.TaxRate) + " %";
     ctl("GoldLbl").Caption = "+" + std::to_string(expectedTaxGold(g_.s));
     ctl("HappinessLbl").Caption = "- " + std::to_string(taxHappinessLoss(g_.s));
+    if (goldIncomeFlows(g_.s)) ctl("NoIncomeLbl").Caption.clear();
+    else g_.ShowText(ctl("NoIncomeLbl"), txt::campaign::NoIncomeWithoutFood);
   }
 };
 FIEF_REGISTER_FORM(TaxFrm);

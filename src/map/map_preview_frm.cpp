@@ -28,7 +28,7 @@ class MapPreviewFrm : public Form {
  public:
   explicit MapPreviewFrm(Game& g) : Form(g, "MapPreviewFrm") {
     const int W = Width > 0 ? Width : 760;
-    Control& t = add(label("TitleLbl", 20, 8, W - 40, 30));
+    Control& t = add(label("TitleLbl", 24, 16, W - 48, 30));  // inside the frame, as every dialog's
     t.Title = true;
     t.FontSize = 16;
     t.Align = 1;

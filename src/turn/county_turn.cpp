@@ -316,7 +316,7 @@ void ScheduledEvents(Rules& g) {
 
 void IncomeAndProduction(Rules& g) {
   GameState& s = g.s;
-  if (s.Crops >= 1 && s.Meat >= 1)
+  if (goldIncomeFlows(s))
     add(s.Gold, Int(s.TaxRate * static_cast<double>(s.People) / 200.0) + s.ThiefLootGold + 30LL * s.TaxFieldCount);
   const auto& P = g.tables.Places;
   add(s.Wood, s.ThiefLootWood + static_cast<long long>(wrap16(static_cast<long long>(s.WoodCutters) * P[WoodPlace].Yield)));

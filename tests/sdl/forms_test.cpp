@@ -33,6 +33,10 @@ std::vector<std::string> formFaults(Game& g, Form& f, const std::set<std::pair<i
     // The objective slots a level does not use (levels.txt 36..137) stay empty by design.
     if (g.texts.text(table, entry).empty() && !(table == 5 && entry >= 36 && entry <= 137))
       out.push_back(name + ": empty text " + std::to_string(entry) + " of table " + std::to_string(table));
+  // A dialog's title stands inside its gold frame (at most 14 pixels wide around a dialog).
+  if (f.Width > 0 && f.Height > 0)
+    if (const Control* title = f.find("TitleLbl"); title && title->Visible && title->Panel.empty() && title->Top < 14)
+      out.push_back(name + ": its title lies on the frame (top " + std::to_string(title->Top) + ")");
   for (const char* folder : {"graphics/high", "graphics/low"})
     for (const std::string& file : Renderer::formPictureFiles(f, g.dir, folder))
       if (!fs::exists(file)) {

@@ -5,6 +5,7 @@
 
 #include "campaign/save_games.h"
 #include "test_support.h"
+#include "text_names.h"
 
 namespace fief {
 namespace {
@@ -71,9 +72,21 @@ TEST_F(SaveScreens, DeletingFromTheLoadScreen) {
   f.fire("FileLst", Ev::Click);
   EXPECT_EQ(f.ctl("FileNameTxt").Caption, "AutoSave");
   EXPECT_FALSE(f.ctl("FileDateLbl").Caption.empty());
+  EXPECT_EQ(f.ctl("FileDateCaptionLbl").Caption, g.text(txt::campaign1::SavedOn));
   f.fire("DelAnibtn", Ev::Click);
   EXPECT_FALSE(exists("AutoSave"));
   EXPECT_EQ(f.ctl("FileNameTxt").Caption, "");
+  EXPECT_EQ(f.ctl("FileDateLbl").Caption, "");
+  EXPECT_EQ(f.ctl("FileDateCaptionLbl").Caption, "");
+
+  // Opened again, the screen shows no date of a file chosen before.
+  f.ctl("FileLst").ListIndex = 0;
+  f.fire("FileLst", Ev::Click);
+  shell.close(f);
+  Form& again = open("LoadGameFrm");
+  EXPECT_EQ(again.ctl("FileNameTxt").Caption, "");
+  EXPECT_EQ(again.ctl("FileDateLbl").Caption, "");
+  EXPECT_EQ(again.ctl("FileDateCaptionLbl").Caption, "");
   EXPECT_EQ(f.ctl("FileLst").Items, std::vector<std::string>{"QuickSave.s15"});
 }
 
