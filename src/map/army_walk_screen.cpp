@@ -241,8 +241,8 @@ void bindArmyWalks(Camp1Frm& f) {
   f.onClick("Village1Pic", [&g] { AttackHolders(g, 14); });
   f.onClick("Village2Pic", [&g] { AttackHolders(g, outlawSite(g.s)); });
   f.chain("VillageImg1", Ev::Click, [&g](const EventArgs&) { AttackHolders(g, 14); });
-  f.chain("VillageImg2", Ev::Click, [&g](const EventArgs&) { AttackHolders(g, 15); });
-  f.chain("WindmillImg2", Ev::Click, [&g](const EventArgs&) { AttackHolders(g, 16); });
+  f.chain("VillageImg2", Ev::Click, [&g](const EventArgs&) { AttackHolders(g, kOutlawVillageSite); });
+  f.chain("WindmillImg2", Ev::Click, [&g](const EventArgs&) { AttackHolders(g, kOutlawMillSite); });
   // While another screen is open over the map the offered markers are put away; when
   // the player comes back to the map they are offered again, as long as the same camp is
   // selected, stands where it stood, may still walk, and the turn has not ended.

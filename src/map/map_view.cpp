@@ -156,7 +156,7 @@ void refreshMap(Camp1Frm& f) {
   band.Visible = site != 0;
   band.Picture = "troops_outlaw";
   if (site != 0) {
-    const Control& place = f.ctl(site == 15 ? "VillageImg2" : "WindmillImg2");
+    const Control& place = f.ctl(site == kOutlawVillageSite ? "VillageImg2" : "WindmillImg2");
     band.Left = place.Left + (place.Width - band.Width) / 2;
     band.Top = place.Top + place.Height + 4;
   }

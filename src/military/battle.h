@@ -67,14 +67,16 @@ BattlePlunder ApplyBattleResults(GameState& s, int camp, const CampComp& sent, c
 // 15), fallen back to the burnt mill beside it (site 16), or gone. A place won back from
 // the band is rebuilt by its countdown, from kRebuildTurns.
 constexpr uint8_t kOutlawsInVillage = 0, kOutlawsAtMill = 1, kOutlawsGone = 2;
+constexpr int kOutlawVillageSite = 15, kOutlawMillSite = 16;
 constexpr uint8_t kRebuildTurns = 6;
 // Whether the band holds battle site 15 or 16.
 inline bool outlawsAt(const GameState& s, int site) {
-  return (site == 15 && s.OutlawBand == kOutlawsInVillage) || (site == 16 && s.OutlawBand == kOutlawsAtMill);
+  return (site == kOutlawVillageSite && s.OutlawBand == kOutlawsInVillage) ||
+         (site == kOutlawMillSite && s.OutlawBand == kOutlawsAtMill);
 }
 // The battle site of the band, 0 once it is gone.
 inline int outlawSite(const GameState& s) {
-  return s.OutlawBand == kOutlawsInVillage ? 15 : s.OutlawBand == kOutlawsAtMill ? 16 : 0;
+  return s.OutlawBand == kOutlawsInVillage ? kOutlawVillageSite : s.OutlawBand == kOutlawsAtMill ? kOutlawMillSite : 0;
 }
 
 }  // namespace fief

@@ -273,7 +273,7 @@ ArmyComp outlaws(const GameState& s, int site) {
   // the ruined mill with fewer men.
   const int d = std::clamp<int>(s.Difficulty, 1, 3);
   ArmyComp a;
-  if (site == 15) {
+  if (site == kOutlawVillageSite) {
     a.set(ClubMan, 50 * d);
     a.set(Archer, 40 * d);
     a.set(TwoHand, 10 * d);
@@ -291,8 +291,8 @@ ArmyComp siteEnemy(const GameState& s, int site) {
     case 3: return s.OpponentArmySlots[3];
     case 13: return s.OpponentArmySlots[5];
     case 14: return villageHolders(s);
-    case 15:
-    case 16: return outlaws(s, site);
+    case kOutlawVillageSite:
+    case kOutlawMillSite: return outlaws(s, site);
     case 4: {
       // The rebels: club men and archers of their two troops.
       ArmyComp a;
@@ -316,11 +316,11 @@ void siteWon(GameState& s, int site) {
     case 14: s.VillageState[0] = kNone; break;  // the first village is the county's again
     // The band is driven out: the place is rebuilt over the next turns (its countdown),
     // and the band falls back to the mill, or is gone.
-    case 15:
+    case kOutlawVillageSite:
       s.VillageState[1] = kRebuildTurns;
       s.OutlawBand = kOutlawsAtMill;
       break;
-    case 16:
+    case kOutlawMillSite:
       s.WindmillState[1] = kRebuildTurns;
       s.OutlawBand = kOutlawsGone;
       break;
@@ -336,11 +336,11 @@ void siteWon(GameState& s, int site) {
 bool StartSiteBattle(Game& g, int site, int camp) {
   static const std::map<int, const char*> kMaps = {
       {1, "field2"}, {2, "field3"}, {3, "field4"}, {4, "village1"}, {13, "ruins1"}, {14, "village1"},
-      {15, "village1"}, {16, "field1"}};
+      {kOutlawVillageSite, "village1"}, {kOutlawMillSite, "field1"}};
   auto it = kMaps.find(site);
   if (it == kMaps.end() || !campExists(g.s, camp)) return false;
   if (site == 14 && g.s.VillageState[0] == kNone) return false;  // the village is the county's already
-  if ((site == 15 || site == 16) && !outlawsAt(g.s, site)) return false;  // the band is not there
+  if ((site == kOutlawVillageSite || site == kOutlawMillSite) && !outlawsAt(g.s, site)) return false;  // the band is not there
   BattleRequest r;
   r.mapName = it->second;
   r.camp = camp;
