@@ -84,6 +84,9 @@ class ScienceFrm : public DialogFrm {
     if (running) status += " (" + std::to_string(g_.s.ResearchCountdown + 1) + ")";
     ctl("StatusLbl").Caption = status;
     ctl("CancelAniBtn").Visible = running;
+    // The button says what it does: it starts the research, or with one under way only
+    // closes the screen.
+    g_.ShowText(ctl("OkAniBtn"), running ? txt::captions::Ok : txt::campaign::StartResearch);
   }
 };
 FIEF_REGISTER_FORM(ScienceFrm);

@@ -8,9 +8,10 @@ namespace fief {
 class WeatherFrm : public DialogFrm {
  public:
   explicit WeatherFrm(Game& g) : DialogFrm(g, "WeatherFrm", txt::captions::Weather) {
-    // The season's weather (a transparent animation) moves over its picture, rect for rect.
+    // The season's weather (a transparent animation) moves over its picture, inside the
+    // picture's gold rule (5 of its 256 pixels), so that no flake falls across the frame.
     add(image("SeasonImg", 100, 50, 200, 200));
-    add(image("AnimImg", 100, 50, 200, 200)).Z = 1;
+    add(image("AnimImg", 106, 56, 188, 188)).Z = 1;
     add(label("SeasonLbl", 24, 254, 352, 24)).Align = 1;
     addOk(286);
   }

@@ -290,6 +290,9 @@ void Camp1Frm::Form_Load() {
   // The stored volumes reach the sound channels for the whole run.
   applyVolumes(g_);
   refreshAll();
+  // The shortage warnings are those of the county on view, also when the game was loaded
+  // before this screen first opened (the title menu's Continue).
+  g_.player().show(Sight::Shortages);
 }
 
 void Camp1Frm::Form_Activate() {

@@ -109,7 +109,17 @@ void tooltipTick(Game& g) {
   // A dialog over the campaign screen ends the hover: the tooltip neither shows through
   // from behind it nor comes back, parked, when it closes.
   auto open = g.shell.openForms();
-  if (open.empty() || open.back() != &f) f.clearHover();
+  if (open.empty() || open.back() != &f) {
+    // The help line of the control the dialog was opened from goes with the hover, or it
+    // would still name that button when the dialog closes over another place; a line the
+    // rules wrote since (the new-message hint) stays.
+    if (!f.HoverText.empty() && f.ctl("Helper").Caption == f.HoverText) {
+      f.ctl("Helper").Caption.clear();
+      f.ctl("Helper3").Caption.clear();
+      f.syncStatusIcons();
+    }
+    f.clearHover();
+  }
   // A control that went away under the pointer (a field kind button once chosen) takes
   // its tooltip with it; the pointer's next move over what lies there shows that one's.
   if (const Control* c = f.find(f.HoverControl); c && (!c->Visible || panelHidden(f, *c))) f.clearHover();

@@ -73,7 +73,9 @@ class ScreenDecisions : public Decisions {
 
   void turnEnded() override {
     const GameState& s = g_.s;
-    if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+    // The whole campaign screen, not only its status panel: the turn's animations open
+    // over it next, and the map behind them shows the new season with the panel.
+    refreshCampaignScreen();
     if (g_.SoundAvailable && s.Season >= 1 && s.Season <= 4) {
       static const char* const kFauna[4] = {"fauna01.wav", "fauna02.wav", "fauna03.wav", "fauna04.wav"};
       g_.PlaySound(kFaunaChannel, kFauna[s.Season - 1]);

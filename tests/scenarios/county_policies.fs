@@ -39,6 +39,7 @@ expect-screen ScienceFrm.GoldLbl text = "720"
 expect-screen ScienceFrm.OreLbl text = "137"
 expect-screen ScienceFrm.PeopleLbl text = "+225"
 expect-screen ScienceFrm.CancelAniBtn visible = false
+expect-screen ScienceFrm.OkAniBtn text = "Start research"
 click ScienceFrm.OkAniBtn
 expect-screen ScienceFrm.Helper text = "Not enough gold or goods for this."
 expect ResearchCountdown = 200
@@ -50,11 +51,14 @@ expect Gold = 0
 expect Ore = 863
 key Camp1Frm S
 expect-screen ScienceFrm.CancelAniBtn visible = true
+# with research under way the button only closes the screen, and says so
+expect-screen ScienceFrm.OkAniBtn text = "OK"
 click ScienceFrm.CancelAniBtn
 expect ResearchCountdown = 200
 expect Gold = 720
 expect Ore = 1000
 expect-screen ScienceFrm.Helper text = "Research halted. Its gold and ore return to the treasury."
+expect-screen ScienceFrm.OkAniBtn text = "Start research"
 click ScienceFrm.Noanibtn
 expect-open !ScienceFrm
 # the religion view shows the tithe; no decision is taken from it

@@ -14,9 +14,12 @@ expect-screen Camp1Frm.TooltipLbl top = 68
 click Camp1Frm.WeatherBtn
 wait 10
 expect-screen Camp1Frm.TooltipLbl visible = false
+# the help line of the button goes too: it would name the weather over the map
+expect-screen Camp1Frm.Helper text = ""
 click WeatherFrm.OkAniBtn
 wait 10
 expect-screen Camp1Frm.TooltipLbl visible = false
+expect-screen Camp1Frm.Helper text = ""
 # A control that goes away under the pointer takes its tooltip with it: the field kind
 # button chosen hides itself and the others.
 rclick Camp1Frm.FieldImg1
