@@ -130,10 +130,13 @@ void tooltipTick(Game& g) {
   tip.Caption = f.HoverText;
   tip.Width = std::min(f.HoverStyle == 2 ? kTooltipWidth2 : kTooltipWidth1, f.Width - 8);
   tip.Height = kTooltipHeight;
-  // Under the pointer, kept inside the screen.
+  // Under the pointer, kept inside the screen and off the status panel, whose figures it
+  // would hide: above the pointer near the panel, above the panel over it.
   tip.Left = std::clamp(f.PointerX, 4, f.Width - tip.Width - 4);
-  tip.Top = f.PointerY + 30;
-  if (tip.Top + tip.Height > f.Height - 4) tip.Top = std::max(4, f.PointerY - 30 - tip.Height);
+  const int panel = f.Height - f.BottomStrip;
+  if (f.PointerY >= panel) tip.Top = std::max(4, panel - tip.Height - 4);
+  else if (f.PointerY + 30 + tip.Height > panel - 4) tip.Top = std::max(4, f.PointerY - 30 - tip.Height);
+  else tip.Top = f.PointerY + 30;
   tip.Visible = true;
 }
 

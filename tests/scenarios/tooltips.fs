@@ -30,3 +30,16 @@ click Camp1Frm.Field2Pic
 expect-screen Camp1Frm.Field2Pic visible = false
 wait 10
 expect-screen Camp1Frm.TooltipLbl visible = false
+# Near the status panel (its top at 672) the tooltip goes above the pointer, and over the
+# panel above the panel: it never hides the panel's figures or the building line.
+move Camp1Frm.MapSurface 600 1426
+wait 10
+expect-screen Camp1Frm.TooltipLbl visible = true
+expect-screen Camp1Frm.TooltipLbl top = 598
+move Camp1Frm.BuildLbl 10 8
+wait 10
+expect-screen Camp1Frm.TooltipLbl visible = true
+expect-screen Camp1Frm.TooltipLbl top = 646
+move Camp1Frm.MapSurface 600 1000
+wait 10
+expect-screen Camp1Frm.TooltipLbl top = 254
