@@ -290,6 +290,10 @@ void Camp1Frm::Form_Load() {
   // The stored volumes reach the sound channels for the whole run.
   applyVolumes(g_);
   refreshAll();
+  // The clock (hours and minutes) shows at once, not at the next of its half-minute ticks
+  // (a load makes the screen anew); the clock's own timer keeps its times.
+  const std::string now = g_.shell.timeOfDay();
+  if (now.size() > 3) ctl("TimeLbl").Caption = now.substr(0, now.size() - 3);
   // The shortage warnings are those of the county on view, also when the game was loaded
   // before this screen first opened (the title menu's Continue).
   g_.player().show(Sight::Shortages);
