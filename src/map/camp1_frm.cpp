@@ -184,9 +184,15 @@ void Camp1Frm::declareControls() {
   add(image("AssassinStatusImg", x, by + 4, icon, icon, "sold17res")).Z = 21;
   x += icon + 8;
   // The turn indicator (the turn engine's TurnImg) sits on the button's left end; the
-  // caption takes the rest where there is room for it.
-  Control& end = add(button("EndTurnBtn", x, by, W - 8 - x, L.ButtonSize, W - 8 - x >= 130 ? "End Turn" : ""));
+  // caption takes the rest, on one line where there is room, else on two short lines at
+  // the right end (800 x 600), clear of the indicator.
+  const bool roomy = W - 8 - x >= 130;
+  Control& end = add(button("EndTurnBtn", x, by, W - 8 - x, L.ButtonSize, roomy ? "End Turn" : "End\nTurn"));
   end.Z = 21;
+  if (!roomy) {
+    end.Align = 2;
+    end.FontSize = 10;
+  }
 
   // The bottom strip: the status figures, the county line, and the two help lines,
   // inside the parchment band of the strip's picture (10 pixels of wood and a gold rule
@@ -290,6 +296,10 @@ void Camp1Frm::Form_Load() {
   // The stored volumes reach the sound channels for the whole run.
   applyVolumes(g_);
   refreshAll();
+  // The clock (hours and minutes) shows at once, not at the next of its half-minute ticks
+  // (a load makes the screen anew); the clock's own timer keeps its times.
+  const std::string now = g_.shell.timeOfDay();
+  if (now.size() > 3) ctl("TimeLbl").Caption = now.substr(0, now.size() - 3);
   // The shortage warnings are those of the county on view, also when the game was loaded
   // before this screen first opened (the title menu's Continue).
   g_.player().show(Sight::Shortages);

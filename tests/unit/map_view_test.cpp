@@ -155,6 +155,16 @@ TEST_F(CampScreen, EveryModeKeepsTheStripsOnScreenAndApart) {
       EXPECT_LE(c.Left + c.Width, w) << c.Name;
       EXPECT_LE(c.Top + c.Height, h) << c.Name;
       if (c.Z == 21) strip.push_back(&c);
+      // Every button of the strips says what it does, by its caption or its picture.
+      if (c.Z == 21 && c.Kind == ControlKind::Button) EXPECT_FALSE(c.Caption.empty() && c.Picture.empty()) << c.Name;
+    }
+    // The end of turn's caption, line by line, fits beside the turn indicator at the
+    // button's left end (a square of the button's height).
+    const Control& end = f.ctl("EndTurnBtn");
+    for (size_t a = 0, b; a <= end.Caption.size(); a = b + 1) {
+      b = end.Caption.find('\n', a);
+      if (b == std::string::npos) b = end.Caption.size();
+      EXPECT_LE(textWidth(end.Caption.substr(a, b - a), end.FontSize), end.Width - end.Height - 8) << end.Caption;
     }
     for (size_t i = 0; i < strip.size(); ++i)
       for (size_t j = i + 1; j < strip.size(); ++j)

@@ -104,8 +104,11 @@ void screenBackground(Canvas& c, const std::string& form, const std::string& ico
   setColor(cr, hex("#3b2612"));
   cairo_paint(cr);
   parchment(c, bw, bw, w - 2 * bw, h - 2 * bw, d, seedOf(form));
-  // faint watermark emblem in the lower right
-  if (d.high) {
+  // faint watermark emblem in the lower right, where the screen leaves room for it: the
+  // save and load screens stack their buttons there, and a piece of the emblem between
+  // two buttons would look like a stray control
+  const bool buttonsLowerRight = form == "SaveGameFrm" || form == "LoadGameFrm";
+  if (d.high && !buttonsLowerRight) {
     double s = std::min(w, h) * 0.42;
     cairo_push_group(cr);
     Icons::draw(cr, icon, w - s - bw * 2.5, h - s - bw * 2.5, s, pal::brown);
