@@ -81,7 +81,8 @@ class ScienceFrm : public DialogFrm {
   void showStatus() {
     const bool running = g_.s.ResearchCountdown != kNone;
     std::string status = g_.text(running ? txt::campaign1::ResearchUnderWay : txt::campaign1::NoResearchUnderWay);
-    if (running) status += " (" + std::to_string(g_.s.ResearchCountdown + 1) + ")";
+    // The ends of turn until the research completes, said as such.
+    if (running) status += " - " + g_.text(txt::campaign1::TurnsLeft) + ": " + std::to_string(g_.s.ResearchCountdown + 1);
     ctl("StatusLbl").Caption = status;
     ctl("CancelAniBtn").Visible = running;
     // The button says what it does: it starts the research, or with one under way only

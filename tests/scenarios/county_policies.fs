@@ -51,8 +51,10 @@ expect Gold = 0
 expect Ore = 863
 key Camp1Frm S
 expect-screen ScienceFrm.CancelAniBtn visible = true
-# with research under way the button only closes the screen, and says so
+# with research under way the button only closes the screen, and says so; the status
+# says how many ends of turn the research still needs
 expect-screen ScienceFrm.OkAniBtn text = "OK"
+expect-screen ScienceFrm.StatusLbl text = "Research under way - Turns left: 2"
 click ScienceFrm.CancelAniBtn
 expect ResearchCountdown = 200
 expect Gold = 720
