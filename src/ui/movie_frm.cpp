@@ -65,6 +65,9 @@ class MovieFrm : public Form {
     g_.ShowText(ctl("MsgLbl"), txt::campaign::entry(msgText));
     // A clip that cannot be read has no known end: the screen then waits for a click or Esc.
     const int frames = clipFrames(g_.path(anim.Picture));
+    // The clip's end counts from now: the timers' own clock may still stand where the
+    // shell last fired them, before the long end of turn that opened this screen.
+    g_.timers.setNow(anim.ClipStart);
     g_.timers.setInterval(kTimer, clipLengthMs(frames));
     g_.timers.enable(kTimer, frames > 0);
   }

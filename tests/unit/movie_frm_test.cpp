@@ -98,6 +98,20 @@ TEST_F(MovieTest, EachClipAdvancesAtItsEndAndTheLastCloses) {
   EXPECT_FALSE(g.timers.enabled("MovieTimer"));
 }
 
+TEST_F(MovieTest, AClipRunsItsFullLengthAfterALongEndOfTurn) {
+  // The shell fired its timers last at 1000 ms; the end of turn that opens the screen
+  // then ran until 6000 ms without firing any.
+  shell.wait(6000);
+  g.timers.setNow(1000);
+  queue(0, 1, 0);
+  Form& f = open();
+  EXPECT_EQ(f.ctl("WeatherAnim").ClipStart, 6000);
+  shell.wait(999);  // the 10-frame clip plays its whole second
+  EXPECT_EQ(playing(f), "anim/scout_ok.rz");
+  shell.wait(1);
+  EXPECT_EQ(playing(f), "(closed)");
+}
+
 TEST_F(MovieTest, TheScreenWaitsWithTheNormalPointer) {
   queue(1, 0, 0);
   Form& f = open();
