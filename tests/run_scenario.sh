@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs one scenario script on a fresh program folder: the built texts and level map, and
+# Runs one scenario script on a fresh program folder: the built texts, level map and clips, and
 # option and progress files with their first values (whatever the player has set in the
 # built folder).
 # usage: run_scenario.sh TOOL GAME_DIR SCRIPT
@@ -10,6 +10,8 @@ trap 'rm -rf "$tmp"' EXIT
 "$tool" options init "$tmp"
 cp -r "$game/localizations" "$tmp/"
 [ -d "$game/level15" ] && cp -r "$game/level15" "$tmp/"
+# The animation clips are only read (the turn animations take their length from them).
+[ -d "$game/anim" ] && ln -s "$game/anim" "$tmp/anim"
 mkdir -p "$tmp/Save Game"
 cd "$tmp"
 # A script may ask for runner options on a line "#@ run-options: --sound-devices 1".

@@ -63,6 +63,9 @@ struct Control {
   std::string Panel;          // name of the panel this control belongs to (hidden with it)
   int Z = 0;                  // drawing order (higher on top)
   bool Inert = false;         // drawn only: the pointer passes through it (a tooltip)
+  // Images showing a clip of anim/: the clock time (ms) its playback began. The clip then
+  // plays once from its first frame and holds its last; -1 loops it on the shared clock.
+  int64_t ClipStart = -1;
 };
 
 using Handler = std::function<void(const EventArgs&)>;

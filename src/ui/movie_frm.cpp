@@ -1,8 +1,9 @@
 // The animation screen: the turn's queued animations (an assassin's or a scout's result,
-// a death in the county), one after another, each with two lines of text. A click or Esc
-// shows the next one, or closes the screen when none is left; a clip loops until then.
+// a death in the county), one after another, each with two lines of text. Each clip plays
+// once; its end, a click or Esc shows the next one, or closes the screen when none is left.
 #include "campaign/game.h"
 #include "text_names.h"
+#include "ui/clips.h"
 
 namespace fief {
 
@@ -17,12 +18,25 @@ class MovieFrm : public Form {
     Control& msg = add(label("MsgLbl", 40, 248, 400, 90));
     msg.Align = 1;
     for (const char* c : {"WeatherAnim", "MovieLbl", "MsgLbl"}) onClick(c, [this] { showNext(); });
+    // The end of a clip: the screen's timer, set to the clip's length as each clip starts.
+    TimerSet& t = g_.timers;
+    if (!t.find(kTimer)) t.add(kTimer, false, 0);
+    t[kTimer].Tick = [&g] {
+      g.timers.disable(kTimer);
+      if (g.formExists("MovieFrm") && g.form("MovieFrm").Visible) g.form<MovieFrm>("MovieFrm").clipEnded();
+    };
+  }
+  ~MovieFrm() override { g_.timers.disable(kTimer); }
+
+  // Busy while the screen loads; the normal pointer while it waits for the clip or a click.
+  void Form_Load() override { g_.shell.setPointer(Pointer::Busy); }
+  void Form_Unload() override {
+    g_.timers.disable(kTimer);
+    g_.shell.setPointer(Pointer::Normal);
   }
 
-  void Form_Load() override { g_.shell.setPointer(Pointer::Busy); }
-  void Form_Unload() override { g_.shell.setPointer(Pointer::Normal); }
-
   void Form_Activate() override {
+    g_.shell.setPointer(Pointer::Normal);
     // With animations switched off nothing plays and the queue waits for the next time.
     if (!isSet(g_.s.Advanced.AnimatedSprites)) {
       close();
@@ -36,12 +50,23 @@ class MovieFrm : public Form {
     if (k == Key::Escape) showNext();
   }
 
+  // The clip on view has played to its end.
+  void clipEnded() { showNext(); }
+
  private:
+  static constexpr const char* kTimer = "MovieTimer";
+
   void play(const char* clip, int movieText, int msgText) {
-    ctl("WeatherAnim").Picture = std::string("anim/") + clip;
+    Control& anim = ctl("WeatherAnim");
+    anim.Picture = std::string("anim/") + clip;
+    anim.ClipStart = g_.shell.nowMs();
     if (movieText < 0) ctl("MovieLbl").Caption.clear();
     else g_.ShowText(ctl("MovieLbl"), txt::campaign1::entry(movieText));
     g_.ShowText(ctl("MsgLbl"), txt::campaign::entry(msgText));
+    // A clip that cannot be read has no known end: the screen then waits for a click or Esc.
+    const int frames = clipFrames(g_.path(anim.Picture));
+    g_.timers.setInterval(kTimer, clipLengthMs(frames));
+    g_.timers.enable(kTimer, frames > 0);
   }
 
   void showNext() {
@@ -56,6 +81,7 @@ class MovieFrm : public Form {
       play("death.rz", -1, 98);
       flags[2] = 0;
     } else {
+      g_.timers.disable(kTimer);
       ctl("WeatherAnim").Picture.clear();
       close();
     }

@@ -20,3 +20,16 @@ set TurnAnimationFlags [0, 1, 0, 0, 0]
 click Camp1Frm.EndTurnBtn
 expect-open !MovieFrm
 expect TurnAnimationFlags = [0, 1, 0, 0, 0]
+# Each clip plays once (20 frames at ten a second): its end shows the next one, and the
+# end of the last one closes the screen.
+set Advanced.AnimatedSprites -1
+set TurnAnimationFlags [0, 1, 1, 0, 0]
+click Camp1Frm.EndTurnBtn
+expect-screen MovieFrm.WeatherAnim picture = "anim/scout_ok.rz"
+wait 1999
+expect-screen MovieFrm.WeatherAnim picture = "anim/scout_ok.rz"
+wait 1
+expect-screen MovieFrm.WeatherAnim picture = "anim/death.rz"
+expect TurnAnimationFlags = [0, 0, 0, 0, 0]
+wait 2000
+expect-open !MovieFrm

@@ -1,5 +1,6 @@
 #include "ui/platform/renderer.h"
 
+#include "ui/clips.h"
 #include "ui/platform/picture_preload.h"
 
 #include <SDL_image.h>
@@ -143,7 +144,7 @@ void Renderer::placeholder(const SDL_Rect& r) {
   SDL_RenderDrawRect(r_, &r);
 }
 
-void Renderer::drawPicture(const std::string& name, const SDL_Rect& r, uint8_t alpha) {
+void Renderer::drawPicture(const std::string& name, const SDL_Rect& r, uint8_t alpha, int64_t clipStart) {
   const Pic* p = pic(name);
   if (!p) {
     problem("missing picture " + name);
@@ -153,7 +154,9 @@ void Renderer::drawPicture(const std::string& name, const SDL_Rect& r, uint8_t a
   SDL_Rect src{0, 0, p->w, p->h};
   if (p->frames > 1) {
     animating_ = true;
-    src.x = static_cast<int>((clock_ / 100) % p->frames) * p->w;
+    const int64_t frame = clipStart < 0 ? (clock_ / kClipFrameMs) % p->frames
+                                        : std::clamp<int64_t>((clock_ - clipStart) / kClipFrameMs, 0, p->frames - 1);
+    src.x = static_cast<int>(frame) * p->w;
   }
   SDL_BlendMode mode = SDL_BLENDMODE_BLEND;
   if (alpha != 255) {
@@ -527,7 +530,7 @@ void Renderer::drawControl(Form& f, const PlacedControl& p, const InputLooks& lo
       break;
     }
     case ControlKind::Image:
-      if (!c.Picture.empty()) drawPicture(c.Picture, r, c.Enabled ? 255 : 140);
+      if (!c.Picture.empty()) drawPicture(c.Picture, r, c.Enabled ? 255 : 140, c.ClipStart);
       if (!c.Caption.empty()) drawText(c, c.Caption, r, c.Align, true, c.ForeColor, owner);
       break;
     case ControlKind::List:

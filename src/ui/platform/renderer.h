@@ -94,7 +94,8 @@ class Renderer {
     int frames = 1;  // animations: square frames side by side
   };
   const Pic* pic(const std::string& name);
-  void drawPicture(const std::string& name, const SDL_Rect& r, uint8_t alpha = 255);
+  // clipStart: see Control::ClipStart.
+  void drawPicture(const std::string& name, const SDL_Rect& r, uint8_t alpha = 255, int64_t clipStart = -1);
   void drawSlice(const std::string& name, const SDL_Rect& r, int corner);
   void placeholder(const SDL_Rect& r);
   void drawText(const Control& c, const std::string& text, const SDL_Rect& box, int align, bool vcentre,
