@@ -21,7 +21,7 @@ class CropsFrm : public DialogFrm {
     addOk(290);
     captions({{"ProductionCaptionLbl", txt::campaign1::Production},
               {"PeopleCaptionLbl", txt::campaign1::AtWork},
-              {"FieldCaptionLbl", txt::campaign1::CropField},
+              {"FieldCaptionLbl", txt::campaign::GrownPerField},  // before the birds take their share
               {"BirdsCaptionLbl", txt::campaign1::LostBirds},
               {"YieldCaptionLbl", txt::campaign1::YieldPerField}});
   }

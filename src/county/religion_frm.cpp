@@ -61,9 +61,15 @@ class ReligionFrm : public DialogFrm {
     ctl("StakeNoAniBtn").Caption = g_.text(txt::captions::Refuse);
     ctl("Helper").Caption.clear();
     const bool stake = mode == Mode::Stake;
-    g_.ShowText(ctl("MsgLbl"), stake ? txt::campaign::StakeQuestion : txt::campaign::TitheDemand);
+    // Opened by the L key between turns the screen only shows the last tithe: no clerk
+    // waits at the door, and no answer changes the people's happiness.
+    const bool view = mode == Mode::TitheView;
+    g_.ShowText(ctl("MsgLbl"), stake ? txt::campaign::StakeQuestion
+                               : view ? txt::campaign::TitheLastDemanded
+                                      : txt::campaign::TitheDemand);
     ctl("TitheCaptionLbl").Visible = ctl("TitheLbl").Visible = !stake;
     ctl("TitheLbl").Caption = std::to_string(g_.s.ChurchTithe);
+    ctl("HappinessCaptionLbl").Visible = ctl("HappinessLbl").Visible = !view;
     ctl("HappinessLbl").Caption = stake ? "- 22" : "- 10";
     ctl("TaxOkAniBtn").Visible = ctl("TaxNoAniBtn").Visible = mode == Mode::Tithe;
     ctl("StakeOkAniBtn").Visible = ctl("StakeNoAniBtn").Visible = stake;

@@ -16,11 +16,28 @@ class ScreenDecisions : public Decisions {
  public:
   explicit ScreenDecisions(Game& g) : g_(g) {}
 
-  void event(EventQuestion& q) override { showEventQuestion(g_, q); }
-  void tithe(TitheQuestion& q) override { showTitheQuestion(g_, q); }
-  void stake(StakeQuestion& q) override { showStakeQuestion(g_, q); }
-  void tournament(TournamentQuestion& q) override { showTournamentQuestion(g_, q); }
-  void provisions(ProvisionsQuestion& q) override { showProvisionsQuestion(g_, q); }
+  // Each question is asked over the status panel as the turn stands at that moment (the
+  // gold the tithe is paid from, the season begun), not as it stood before the turn.
+  void event(EventQuestion& q) override {
+    refreshPanel();
+    showEventQuestion(g_, q);
+  }
+  void tithe(TitheQuestion& q) override {
+    refreshPanel();
+    showTitheQuestion(g_, q);
+  }
+  void stake(StakeQuestion& q) override {
+    refreshPanel();
+    showStakeQuestion(g_, q);
+  }
+  void tournament(TournamentQuestion& q) override {
+    refreshPanel();
+    showTournamentQuestion(g_, q);
+  }
+  void provisions(ProvisionsQuestion& q) override {
+    refreshPanel();
+    showProvisionsQuestion(g_, q);
+  }
 
   void notice(const std::string& text) override { ShowMessageBox(g_, text); }
   // The help line points to the message screen.
@@ -85,6 +102,9 @@ class ScreenDecisions : public Decisions {
   }
 
  private:
+  void refreshPanel() {
+    if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+  }
   void refreshCampaignScreen() {
     if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshAll();
   }

@@ -28,6 +28,7 @@ expect-screen Camp1Frm.Field2Pic visible = false
 click Camp1Frm.FieldImg3
 expect-open CropsFrm
 expect-screen CropsFrm.PeopleLbl text = "100"
+expect-screen CropsFrm.FieldCaptionLbl text = "Grown per field"
 click CropsFrm.OkAniBtn
 expect-open !CropsFrm
 # summer: pastures instead of crop fields; crop -> pasture frees 55

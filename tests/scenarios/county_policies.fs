@@ -69,6 +69,8 @@ key Camp1Frm L
 expect-open ReligionFrm
 expect-screen ReligionFrm.TitheLbl text = "400"
 expect-screen ReligionFrm.TaxOkAniBtn visible = false
+expect-screen ReligionFrm.MsgLbl text = "The Church asks its tithe every sixth season. This is the tithe it asked for last."
+expect-screen ReligionFrm.HappinessLbl visible = false
 click ReligionFrm.OkAniBtn
 expect-open !ReligionFrm
 # the weather

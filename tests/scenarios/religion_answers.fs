@@ -17,6 +17,11 @@ rng 0.5 0.5 0.5 0.5 0.5 0.5
 click Camp1Frm.EndTurnBtn
 expect-open ReligionFrm
 expect-screen ReligionFrm.HappinessLbl text = "- 10"
+# the question is asked over the panel as the turn stands: the new season, the taxes in
+expect Season = 2
+expect-screen Camp1Frm.SeassonLbl text = "Summer"
+expect Gold = 20050
+expect-screen Camp1Frm.GoldLbl text = "20050"
 click ReligionFrm.TaxOkAniBtn
 expect-screen ReligionFrm.HappinessLbl text = "0"
 expect-screen ReligionFrm.HappinessLbl visible = true
