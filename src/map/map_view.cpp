@@ -43,6 +43,17 @@ std::string castleStagePicture(const bool built[5], const std::string& suffix) {
   return "";
 }
 
+std::string rivalCastlePicture(const GameState& s, int rival) {
+  const bool inPlay = isSet(rival == 1 ? s.Rival1.Active : s.Rival2.Active);
+  bool built[5];
+  for (int i = 0; i < 5; ++i) built[i] = (rival == 1 ? s.Rival1.Values[i] : s.Rival2.Values[i]) != 0;
+  // While he is in play the castle flies his colours; out of play (a won storm) it is the
+  // county's and flies the player's, as the county's own castle pictures do.
+  const std::string suffix = inPlay ? std::to_string(rival) : "";
+  const std::string p = castleStagePicture(built, suffix);
+  return p.empty() ? "keep" + suffix : p;
+}
+
 int playerFlagObject(const GameState& s, std::array<bool, 4>& heldBefore, int& flagOn) {
   const std::array<bool, 4> now{s.OutpostState == kNone, held(s, 4, 1), held(s, 6, 1), held(s, 0, 1)};
   int taken = -1, newly = 0;
@@ -128,14 +139,8 @@ void refreshMap(Camp1Frm& f) {
   castle.Picture = castleStagePicture(built);
   castle.Visible = !castle.Picture.empty();
 
-  bool r1[5], r2[5];
-  for (int i = 0; i < 5; ++i) {
-    r1[i] = s.Rival1.Values[i] != 0;
-    r2[i] = s.Rival2.Values[i] != 0;
-  }
-  std::string p1 = castleStagePicture(r1, "1"), p2 = castleStagePicture(r2, "2");
-  f.ctl("RivalCastle1Img").Picture = p1.empty() ? "keep1" : p1;
-  f.ctl("RivalCastle2Img").Picture = p2.empty() ? "keep2" : p2;
+  f.ctl("RivalCastle1Img").Picture = rivalCastlePicture(s, 1);
+  f.ctl("RivalCastle2Img").Picture = rivalCastlePicture(s, 2);
 
   for (int i = 1; i <= 3; ++i) {
     const std::string n = std::to_string(i);

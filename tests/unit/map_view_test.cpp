@@ -8,6 +8,7 @@
 #include "map/help_line.h"
 #include "map/map_scroll.h"
 #include "map/map_view.h"
+#include "rivals/sieges.h"
 #include "test_support.h"
 
 namespace fief {
@@ -79,6 +80,23 @@ TEST(MapView, CastlePictureIsTheHighestStageBuilt) {
   EXPECT_EQ(castleStagePicture(keep), "keep");
   EXPECT_EQ(castleStagePicture(fort, "1"), "fort1");
   EXPECT_EQ(castleStagePicture(castle), "castle");
+}
+
+// A rival's castle flies his colours while he is in play and the player's once he is out
+// of it (a won storm hands it over); with no stage built it is a keep.
+TEST(MapView, RivalCastleFliesTheColoursOfItsHolder) {
+  struct Case { int rival; bool active; int stage; const char* picture; };
+  const Case cases[] = {
+      {1, true, -1, "keep1"},  {1, true, 2, "fort1"},   {2, true, 4, "castle2"}, {2, true, -1, "keep2"},
+      {1, false, -1, "keep"},  {1, false, 3, "stronghold"}, {2, false, 1, "bailey"},
+  };
+  for (const Case& c : cases) {
+    GameState s;
+    if (c.stage >= 0) (c.rival == 1 ? s.Rival1.Values[c.stage] : s.Rival2.Values[c.stage]) = 1;
+    (c.rival == 1 ? s.Rival1.Active : s.Rival2.Active) = c.active ? kTrue : kFalse;
+    (c.rival == 1 ? s.Rival2.Active : s.Rival1.Active) = c.active ? kFalse : kTrue;  // the other never decides
+    EXPECT_EQ(rivalCastlePicture(s, c.rival), c.picture) << c.rival << " " << c.active << " " << c.stage;
+  }
 }
 
 // The player's one flag follows what he takes: each step changes the holdings and names
@@ -241,6 +259,27 @@ TEST_F(CampScreen, TooltipStaysOnScreen) {
   f.clearHover();
   tooltipTick(g);
   EXPECT_FALSE(tip.Visible);
+}
+
+// A storm won: the castle on the map changes hands and no flag of the beaten lord stays.
+TEST_F(CampScreen, AWonStormTakesTheRivalsColoursOffTheMap) {
+  Camp1Frm& f = open(1);
+  for (int site : {1, 2}) {
+    g.s.Rival1.Active = g.s.Rival2.Active = kTrue;
+    g.s.Rival1.Values = {};
+    g.s.Rival2.Values = {};
+    (site == 1 ? g.s.Rival1.Values[2] : g.s.Rival2.Values[2]) = 1;  // his fort
+    g.s.CountyBlessings[4] = static_cast<uint8_t>(site + 1);      // and the great chapel
+    f.refreshAll();
+    const std::string castle = "RivalCastle" + std::to_string(site) + "Img";
+    const std::string flag = "EFlagImg" + std::to_string(site);
+    EXPECT_EQ(f.ctl(castle).Picture, "fort" + std::to_string(site));
+    EXPECT_TRUE(f.ctl(flag).Visible);
+    ApplyStorm(g.s, site, true);
+    f.refreshAll();
+    EXPECT_EQ(f.ctl(castle).Picture, "fort") << site;
+    EXPECT_FALSE(f.ctl(flag).Visible) << site;
+  }
 }
 
 TEST_F(CampScreen, CampsStandAboveTheirMarkers) {
