@@ -68,7 +68,10 @@ void FinishRivalBattle(Rules& r, const RivalBattle& b, bool playerWon, const Arm
 }
 
 void LaySiege(Rules& r, int site) {
-  if (DeclareSiege(r.s, site)) r.player().show(Sight::Map);
+  if (!DeclareSiege(r.s, site)) return;
+  r.player().show(Sight::Map);
+  // The player sees at once that the siege is laid and how long it will last.
+  if (auto& laid = handOver().siegeLaid) laid(r, site);
 }
 
 void StormCastle(Rules& r, int site) {

@@ -13,10 +13,12 @@ namespace fief {
 struct Rules;
 
 // What the screens do for the rivals: fight a battle (its outcome comes back through
-// FinishRivalBattle) and show the lost game. Without screens nothing is fought.
+// FinishRivalBattle), show the lost game and show a siege just laid (the siege screen with
+// its turns to the storm). Without screens nothing is fought.
 struct RivalHandOver {
   std::function<void(Rules&, const RivalBattle&)> battle;
   std::function<void(Rules&)> defeat;
+  std::function<void(Rules&, int site)> siegeLaid;
 };
 void setRivalHandOver(RivalHandOver h);
 // Replaces the battle hand-over for a while (tests); nullptr gives the screens' back.

@@ -10,6 +10,7 @@
 #include "military/battle_screens.h"
 #include "military/fight_files.h"
 #include "rivals/rival_lords.h"
+#include "rivals/rival_screens.h"
 
 namespace fief {
 
@@ -122,6 +123,9 @@ const bool kInstalled = [] {
   };
   h.defeat = [](Rules& r) {
     if (Game* g = dynamic_cast<Game*>(&r)) g->form("TipsFrm").showModal();
+  };
+  h.siegeLaid = [](Rules& r, int site) {
+    if (Game* g = dynamic_cast<Game*>(&r)) OpenSiegeScreen(*g, site);
   };
   setRivalHandOver(std::move(h));
   return true;

@@ -7,6 +7,7 @@
 #include "rivals/rival_lords.h"
 #include "rivals/sieges.h"
 #include "test_support.h"
+#include "text_names.h"
 #include "turn/turn.h"
 #include "ui/dialogs.h"
 
@@ -129,6 +130,38 @@ TEST_F(SiegeOnMap, LaidAtTheSiteThenStormedOnTurnTPlusThree) {
   }
   EXPECT_EQ(stormTurns, std::vector<int>{3});
   EXPECT_EQ(g.s.SiegeState1, kNone);
+}
+
+// Laying siege shows at once that it is laid: the siege screen opens on the site with the
+// turns to the storm. Refused, no siege and no siege screen.
+TEST_F(SiegeOnMap, LayingSiegeShowsTheSiegeScreenWithItsTurns) {
+  struct Case { int site; int engineers; bool accept; const char* shown; };
+  const Case cases[] = {{1, 31, true, "2"}, {2, 10, true, "6"}, {1, 15, true, "4"}, {2, 31, false, ""}};
+  for (const Case& c : cases) {
+    g.s.SiegeState1 = g.s.SiegeState2 = kNone;
+    g.s.Rival1.Active = g.s.Rival2.Active = kTrue;
+    g.s.CampWaypoint[0] = static_cast<uint8_t>(SiegeWaypoint(c.site));
+    g.s.CampComposition[0].set(Enginer, c.engineers);
+    std::string shown, castle;
+    int screens = 0;
+    answer = [&](Form& form) {
+      if (form.name() == "MsgFrm") {
+        form.fire(c.accept ? "OkAniBtn" : "Noanibtn", Ev::Click);
+        return;
+      }
+      ASSERT_EQ(form.name(), "SiegeFrm");
+      ++screens;
+      shown = form.ctl("CountdownLbl").Caption;
+      castle = form.ctl("CastleLbl").Caption;
+      form.fire("OkAniBtn", Ev::Click);
+    };
+    f->refreshAll();
+    f->fire(c.site == 1 ? "SiegeImg2" : "SiegeImg3", Ev::Click);
+    EXPECT_EQ(screens, c.accept ? 1 : 0) << c.site << " " << c.engineers;
+    EXPECT_EQ(shown, c.shown) << c.site << " " << c.engineers;
+    if (c.accept) EXPECT_EQ(castle, g.text(txt::levels::RivalLordNames[c.site]));
+    EXPECT_EQ(SiegeCountdown(g.s, c.site), c.accept ? std::stoi(c.shown) : kNone);
+  }
 }
 
 TEST_F(SiegeOnMap, AcceptedStormIsFoughtByTheCampOnTheSite) {
