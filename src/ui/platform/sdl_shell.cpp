@@ -542,6 +542,12 @@ void SdlShell::reapWatched() {
     int status = 0;
     if (waitpid(static_cast<pid_t>(*it), &status, WNOHANG) != 0) {
       it = watched_.erase(it);
+      // The program's window took the keyboard; with its window gone the campaign takes
+      // it back (without a window manager nobody else gives it back).
+      if (window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_SHOWN)) {
+        SDL_RaiseWindow(window_);
+        SDL_SetWindowInputFocus(window_);
+      }
     } else {
       ++it;
     }
