@@ -335,10 +335,11 @@ void BattleFrm::place(int i, const Formation& f) {
 
 void BattleFrm::separateLabels() {
   // Formations that meet stand on the same spot, so their counts would be written over
-  // each other. Each label in turn takes the first free place of: below its picture,
-  // above it, then further below and above; the shown result and hint lines are kept
-  // clear too. A label with no free place nearby is left out (the panel still counts its
-  // army, and pointing at the formation names it).
+  // each other and over the pictures of the formations they meet. Each label in turn takes
+  // the first free place of: below its picture, above it, to its right and left, then
+  // further below and above; a free place touches no other count, no formation's picture
+  // and neither the shown result nor the hint line. A label with no free place nearby is
+  // left out (the panel still counts its army, and pointing at the formation names it).
   struct Box {
     int l, t, r, b;
     bool meets(const Box& o) const { return l < o.r && o.l < r && t < o.b && o.t < b; }
@@ -347,20 +348,26 @@ void BattleFrm::separateLabels() {
   std::vector<Box> taken;
   for (const char* banner : {"ResultLbl", "SummaryLbl", "HintLbl"})
     if (ctl(banner).Visible) taken.push_back(boxOf(ctl(banner)));
+  for (int i = 0; i < kFormationSlots; ++i)
+    if (const Control& img = ctl(formName(i, "Img")); img.Visible) taken.push_back(boxOf(img));
   const int fieldH = H_ - panelH_;
   for (int i = 0; i < kFormationSlots; ++i) {
     Control& lbl = ctl(formName(i, "Lbl"));
     if (!lbl.Visible) continue;
     const Control& img = ctl(formName(i, "Img"));
-    const int h = lbl.Height, below = img.Top + unit_, above = img.Top - h;
-    const int tops[] = {below, above, below + h, above - h, below + 2 * h, above - 2 * h};
+    const int w = lbl.Width, h = lbl.Height, below = img.Top + unit_, above = img.Top - h;
+    const int under = std::clamp(img.Left - 8, 0, std::max(0, W_ - w)), beside = img.Top + (unit_ - h) / 2;
+    const std::pair<int, int> places[] = {{under, below},     {under, above},     {img.Left + unit_ + 1, beside},
+                                          {img.Left - w - 1, beside}, {under, below + h}, {under, above - h},
+                                          {under, below + 2 * h}, {under, above - 2 * h}};
     bool placed = false;
-    for (int top : tops) {
-      if (top < 0 || top + h > fieldH) continue;
-      const Box b{lbl.Left, top, lbl.Left + lbl.Width, top + h};
+    for (auto [left, top] : places) {
+      if (left < 0 || left + w > W_ || top < 0 || top + h > fieldH) continue;
+      const Box b{left, top, left + w, top + h};
       bool free = true;
       for (const Box& o : taken) free = free && !b.meets(o);
       if (!free) continue;
+      lbl.Left = left;
       lbl.Top = top;
       taken.push_back(b);
       placed = true;

@@ -1,7 +1,9 @@
 // Screenshots of the battle window at the start, in the middle and at the end of a battle
 // of four armies, at 800x600 and 1280x1024 (build/screenshots/BattleFrm_*.png). Fails on a
-// missing picture, text that does not fit, or a control outside its screen or panel.
+// missing picture, text that does not fit, a control outside its screen or panel, or a
+// formation's count over another count or over a unit picture (checked at every step of the melee).
 #include <SDL_image.h>
+#include <fmt/format.h>
 #include <fnmatch.h>
 #include <gtest/gtest.h>
 
@@ -67,7 +69,28 @@ TEST_P(BattleShots, StartMiddleAndEnd) {
   sh.show(f);
 
   std::vector<std::string> problems;
+  // A formation's count must stand clear of every other count and of every unit picture
+  // (its own and those of the formations it has met); the renderer only compares texts.
+  auto checkCounts = [&](const std::string& when) {
+    auto meets = [](const Control& a, const Control& b) {
+      return a.Left < b.Left + b.Width && b.Left < a.Left + a.Width && a.Top < b.Top + b.Height &&
+             b.Top < a.Top + a.Height;
+    };
+    for (int i = 0; i < BattleFrm::kFormationSlots; ++i) {
+      const Control& lbl = f.ctl(fmt::format("Form{}Lbl", i));
+      if (!lbl.Visible) continue;
+      for (int j = 0; j < BattleFrm::kFormationSlots; ++j) {
+        const Control& img = f.ctl(fmt::format("Form{}Img", j));
+        const Control& other = f.ctl(fmt::format("Form{}Lbl", j));
+        if (img.Visible && meets(lbl, img))
+          problems.push_back(when + ": count " + lbl.Name + " lies over the picture " + img.Name);
+        if (j > i && other.Visible && meets(lbl, other))
+          problems.push_back(when + ": count " + lbl.Name + " lies over the count " + other.Name);
+      }
+    }
+  };
   auto shoot = [&](const std::string& when) {
+    checkCounts(when);
     int w = 0, hgt = 0;
     sh.logicalSize(w, hgt);
     sh.renderer().problems = &problems;
@@ -90,6 +113,7 @@ TEST_P(BattleShots, StartMiddleAndEnd) {
   // counts of formations locked together must not be written over each other.
   for (int i = 0; i < 60 && !session.battle->over(); ++i) {
     f.stepOnce();
+    checkCounts("step " + std::to_string(session.battle->steps()));
     if (i % 6 != 0) continue;
     sh.renderer().problems = &problems;
     sh.renderer().checkOnly = &f;
