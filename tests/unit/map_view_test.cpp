@@ -82,13 +82,13 @@ TEST(MapView, CastlePictureIsTheHighestStageBuilt) {
   EXPECT_EQ(castleStagePicture(castle), "castle");
 }
 
-// A rival's castle flies his colours while he is in play and the player's once he is out
-// of it (a won storm hands it over); with no stage built it is a keep.
+// A rival's castle flies his colours while he is in play and a white pennant once he is
+// out of it (from the start, or a won storm); with no stage built it is a keep.
 TEST(MapView, RivalCastleFliesTheColoursOfItsHolder) {
   struct Case { int rival; bool active; int stage; const char* picture; };
   const Case cases[] = {
       {1, true, -1, "keep1"},  {1, true, 2, "fort1"},   {2, true, 4, "castle2"}, {2, true, -1, "keep2"},
-      {1, false, -1, "keep"},  {1, false, 3, "stronghold"}, {2, false, 1, "bailey"},
+      {1, false, -1, "keep0"},  {1, false, 3, "stronghold0"}, {2, false, 1, "bailey0"},
   };
   for (const Case& c : cases) {
     GameState s;
@@ -277,7 +277,7 @@ TEST_F(CampScreen, AWonStormTakesTheRivalsColoursOffTheMap) {
     EXPECT_TRUE(f.ctl(flag).Visible);
     ApplyStorm(g.s, site, true);
     f.refreshAll();
-    EXPECT_EQ(f.ctl(castle).Picture, "fort") << site;
+    EXPECT_EQ(f.ctl(castle).Picture, "fort0") << site;
     EXPECT_FALSE(f.ctl(flag).Visible) << site;
   }
 }

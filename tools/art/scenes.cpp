@@ -729,6 +729,9 @@ void overlayJobs(std::vector<Job>& jobs) {
                 [&](Canvas& c, Detail d) { castlePicture(c, i, pal::red, scales[i], d, false); });
       o.picture(std::string(stages[i]) + "2", 128, 112,
                 [&](Canvas& c, Detail d) { castlePicture(c, i, pal::black, scales[i], d, false); });
+      // A rival's castle with no lord in the field: a plain white pennant.
+      o.picture(std::string(stages[i]) + "0", 128, 112,
+                [&](Canvas& c, Detail d) { castlePicture(c, i, hex("#f4efe0"), scales[i], d, false); });
     }
     o.picture("castle_site", 192, 160, [](Canvas& c, Detail d) { castlePicture(c, 0, pal::blue, 0, d, true); });
   });
