@@ -8,6 +8,7 @@
 #include "county/county_rules.h"
 #include "county/county_screens.h"
 #include "map/camp1_frm.h"
+#include "map/map_view.h"
 #include "text_names.h"
 
 namespace fief {
@@ -19,10 +20,10 @@ std::string fieldPicture(int kind, int season) {
 }
 
 std::string castlePicture(const GameState& s) {
-  static const char* const kStages[5] = {"keep", "bailey", "fort", "stronghold", "castle"};
-  for (int i = 4; i >= 0; --i)
-    if (isSet(s.CastleStageBuilt[i])) return kStages[i];
-  return "castle_site";
+  bool built[5];
+  for (int i = 0; i < 5; ++i) built[i] = isSet(s.CastleStageBuilt[i]);
+  const std::string p = castleStagePicture(built);
+  return p.empty() ? "castle_site" : p;
 }
 
 namespace {

@@ -187,10 +187,10 @@ void StartStep(Game& g, int k, int from, int to) {
 void AttackHolders(Game& g, int site) {
   GameState& s = g.s;
   if (g.timedActionRunning()) return;
-  if (site == 14 ? s.VillageState[0] == kNone : !outlawsAt(s, site)) return;  // nobody holds it
+  if (!holdersAt(s, site)) return;
   const int k = s.SelectedCamp;
   if (k < 1 || k > 3 || !campExists(s, k) || s.CastleGarrisonCamp == k) {
-    g.setHelperText(site == 14 ? txt::campaign1::AnotherLordsMen : txt::campaign::OutlawsHoldPlace);
+    g.setHelperText(site == kVillageHoldersSite ? txt::campaign1::AnotherLordsMen : txt::campaign::OutlawsHoldPlace);
     return;
   }
   hideWaypointMarkers(g);
@@ -238,9 +238,9 @@ void bindArmyWalks(Camp1Frm& f) {
   for (int n = 1; n <= 54; ++n)
     if (f.has(marker(n))) f.onClick(marker(n), [&g, n] { MoveOrderTo(g, n); });
   // The men holding a village or mill, and the place itself while they hold it.
-  f.onClick("Village1Pic", [&g] { AttackHolders(g, 14); });
+  f.onClick("Village1Pic", [&g] { AttackHolders(g, kVillageHoldersSite); });
   f.onClick("Village2Pic", [&g] { AttackHolders(g, outlawSite(g.s)); });
-  f.chain("VillageImg1", Ev::Click, [&g](const EventArgs&) { AttackHolders(g, 14); });
+  f.chain("VillageImg1", Ev::Click, [&g](const EventArgs&) { AttackHolders(g, kVillageHoldersSite); });
   f.chain("VillageImg2", Ev::Click, [&g](const EventArgs&) { AttackHolders(g, kOutlawVillageSite); });
   f.chain("WindmillImg2", Ev::Click, [&g](const EventArgs&) { AttackHolders(g, kOutlawMillSite); });
   // While another screen is open over the map the offered markers are put away; when

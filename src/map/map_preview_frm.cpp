@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "campaign/game.h"
+#include "county/county_screens.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "text_names.h"
@@ -72,10 +73,7 @@ class MapPreviewFrm : public Form {
       // The fields by their kind in the season, straight from the state.
       if (c.Name.rfind("FieldImg", 0) == 0) {
         const int i = std::atoi(c.Name.c_str() + 8);
-        if (i >= 1 && i <= 10) {
-          const int kind = g_.s.FieldKind[i - 1] <= kTaxField ? g_.s.FieldKind[i - 1] : kEmptyField;
-          m->Picture = "field_" + std::to_string(kind) + "_" + std::to_string(season);
-        }
+        if (i >= 1 && i <= 10) m->Picture = fieldPicture(g_.s.FieldKind[i - 1], season);
       }
       m->Left = img.Left + static_cast<int>(c.Left * sx);
       m->Top = img.Top + static_cast<int>(c.Top * sy);

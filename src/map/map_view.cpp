@@ -1,6 +1,7 @@
 #include "map/map_view.h"
 
 #include "campaign/game.h"
+#include "county/county_screens.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "military/battle.h"
@@ -127,11 +128,7 @@ void refreshMap(Camp1Frm& f) {
   const std::string ss = std::to_string(season);
   f.ctl("MapSurface").Picture = "map_s" + ss;
 
-  for (int i = 1; i <= 10; ++i) {
-    int kind = s.FieldKind[i - 1];
-    if (kind > kTaxField) kind = kEmptyField;
-    f.ctl("FieldImg" + std::to_string(i)).Picture = "field_" + std::to_string(kind) + "_" + ss;
-  }
+  for (int i = 1; i <= 10; ++i) f.ctl("FieldImg" + std::to_string(i)).Picture = fieldPicture(s.FieldKind[i - 1], season);
 
   bool built[5];
   for (int i = 0; i < 5; ++i) built[i] = isSet(s.CastleStageBuilt[i]);

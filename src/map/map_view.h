@@ -16,7 +16,8 @@ struct GameState;
 std::string castleStagePicture(const bool built[5], const std::string& suffix = "");
 
 // A rival lord's castle on the map at its highest stage (a keep when none stands): in his
-// colours ("fort1", "keep2") while he is in play, in the player's ("fort") once he is out.
+// colours ("fort1", "keep2") while he is in play, with a white pennant ("fort0") once he
+// is out of it.
 std::string rivalCastlePicture(const GameState& s, int rival);
 
 // Where the player's one flag stands: 0 the outpost, 1 the great chapel, 2 the obelisk,

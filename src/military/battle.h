@@ -69,14 +69,18 @@ BattlePlunder ApplyBattleResults(GameState& s, int camp, const CampComp& sent, c
 constexpr uint8_t kOutlawsInVillage = 0, kOutlawsAtMill = 1, kOutlawsGone = 2;
 constexpr int kOutlawVillageSite = 15, kOutlawMillSite = 16;
 constexpr uint8_t kRebuildTurns = 6;
-// Whether the band holds battle site 15 or 16.
-inline bool outlawsAt(const GameState& s, int site) {
-  return (site == kOutlawVillageSite && s.OutlawBand == kOutlawsInVillage) ||
-         (site == kOutlawMillSite && s.OutlawBand == kOutlawsAtMill);
-}
 // The battle site of the band, 0 once it is gone.
 inline int outlawSite(const GameState& s) {
   return s.OutlawBand == kOutlawsInVillage ? kOutlawVillageSite : s.OutlawBand == kOutlawsAtMill ? kOutlawMillSite : 0;
+}
+// Whether the band holds battle site 15 or 16.
+inline bool outlawsAt(const GameState& s, int site) { return site != 0 && outlawSite(s) == site; }
+
+// Battle site 14: Lord Osric's men holding the first village.
+constexpr int kVillageHoldersSite = 14;
+// Whether anyone still holds the village or mill of battle site 14, 15 or 16.
+inline bool holdersAt(const GameState& s, int site) {
+  return site == kVillageHoldersSite ? s.VillageState[0] != kNone : outlawsAt(s, site);
 }
 
 }  // namespace fief

@@ -290,7 +290,7 @@ ArmyComp siteEnemy(const GameState& s, int site) {
     case 2: return s.OpponentArmySlots[2];
     case 3: return s.OpponentArmySlots[3];
     case 13: return s.OpponentArmySlots[5];
-    case 14: return villageHolders(s);
+    case kVillageHoldersSite: return villageHolders(s);
     case kOutlawVillageSite:
     case kOutlawMillSite: return outlaws(s, site);
     case 4: {
@@ -313,7 +313,7 @@ void siteWon(GameState& s, int site) {
       s.RuinsQuiet = kTrue;
       s.OpponentArmySlots[5].clear();
       break;
-    case 14: s.VillageState[0] = kNone; break;  // the first village is the county's again
+    case kVillageHoldersSite: s.VillageState[0] = kNone; break;  // the first village is the county's again
     // The band is driven out: the place is rebuilt over the next turns (its countdown),
     // and the band falls back to the mill, or is gone.
     case kOutlawVillageSite:
@@ -335,19 +335,18 @@ void siteWon(GameState& s, int site) {
 
 bool StartSiteBattle(Game& g, int site, int camp) {
   static const std::map<int, const char*> kMaps = {
-      {1, "field2"}, {2, "field3"}, {3, "field4"}, {4, "village1"}, {13, "ruins1"}, {14, "village1"},
+      {1, "field2"}, {2, "field3"}, {3, "field4"}, {4, "village1"}, {13, "ruins1"}, {kVillageHoldersSite, "village1"},
       {kOutlawVillageSite, "village1"}, {kOutlawMillSite, "field1"}};
   auto it = kMaps.find(site);
   if (it == kMaps.end() || !campExists(g.s, camp)) return false;
-  if (site == 14 && g.s.VillageState[0] == kNone) return false;  // the village is the county's already
-  if ((site == kOutlawVillageSite || site == kOutlawMillSite) && !outlawsAt(g.s, site)) return false;  // the band is not there
+  if (site >= kVillageHoldersSite && !holdersAt(g.s, site)) return false;  // nobody holds the place any more
   BattleRequest r;
   r.mapName = it->second;
   r.camp = camp;
   r.enemyId = static_cast<uint8_t>(site);
   r.enemy = siteEnemy(g.s, site);
   // An encounter's force stands in the first opponent slot while its battle is fought.
-  if (site >= 14) g.s.OpponentArmySlots[0] = r.enemy;
+  if (site >= kVillageHoldersSite) g.s.OpponentArmySlots[0] = r.enemy;
   r.enemyMorale = 50;
   return StartBattle(g, r, [site](Game& game, bool won) {
     if (won) siteWon(game.s, site);
