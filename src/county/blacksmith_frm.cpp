@@ -19,7 +19,8 @@ class BlacksmithFrm : public DialogFrm {
  public:
   explicit BlacksmithFrm(Game& g) : DialogFrm(g, "BlacksmithFrm", txt::captions::Blacksmith, CloseKeys::Escape) {
     for (int i = 1; i <= 11; ++i) {
-      add(button(kItemButtons[i], 24, 52 + (i - 1) * 36, 150, 32));
+      // The column starts below the medallion of the top left corner.
+      add(button(kItemButtons[i], 24, 78 + (i - 1) * 34, 150, 30));
       onClick(kItemButtons[i], [this, i] { select(i); });
     }
     add(image("ItemImg", 200, 56, 96, 96));

@@ -73,6 +73,8 @@ class ScreenshotFixture : public ::testing::TestWithParam<Mode> {
   void SetUp() override {
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
+    // The status panel's clock shows the same time on every run.
+    setenv("FIEFDOM_TIME_OF_DAY", "12:00:00", 1);
     std::filesystem::create_directories(outDir);
   }
 
