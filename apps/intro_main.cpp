@@ -1,4 +1,5 @@
-// introdata.rz: the story before the campaign, card by card, then the title menu.
+// introdata.rz: the introduction of the level the campaign goes on with (the campaign's
+// opening when no level is known), then the title menu.
 #include "campaign/game.h"
 #include "ui/platform/app.h"
 #include "ui/platform/sdl_shell.h"
@@ -11,7 +12,7 @@ int main() {
   readDisplaySettings(g);
   return runProgram(shell, g, [&g] {
     auto& story = g.form<StoryFrm>("StoryFrm");
-    story.cards = StoryFrm::introCards();
+    story.cards = StoryFrm::levelIntroCards(g);
     story.show();
   });
 }

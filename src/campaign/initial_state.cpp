@@ -126,6 +126,7 @@ void InitialState(Rules& g) {
   s.HomeWaypoint = 2;
   g.tables = makeGameTables(d, s.ScienceLevel);
   g.chronicle.restart(s);
+  g.play.restart();
 }
 
 }  // namespace fief

@@ -12,6 +12,7 @@
 #include "campaign/decisions.h"
 #include "campaign/game_tables.h"
 #include "campaign/option_files.h"
+#include "campaign/play_record.h"
 #include "campaign/sound_channels.h"
 #include "campaign/texts.h"
 #include "state/game_state.h"
@@ -34,6 +35,7 @@ struct Rules {
   Rng rng;
   MessageLog log;
   Chronicle chronicle;  // the county's figures turn by turn (realm overview)
+  PlayRecord play;      // turns, battles and soldiers of the level (its summary)
   OptimSettings optim;
 
   // Battles the end of turn has started that wait for it to be over (the rivals' raids

@@ -6,6 +6,7 @@
 
 #include "campaign/chronicle_file.h"
 #include "campaign/files.h"
+#include "campaign/play_record_file.h"
 #include "campaign/rules.h"
 #include "state/save_record.h"
 
@@ -44,29 +45,9 @@ void LoadGameState(Rules& g, const GameState& loaded) {
   g.player().show(Sight::GameLoaded);
 }
 
-bool WriteSave(Rules& g, const std::string& name, std::string& err) {
-  if (g.battlesWaiting > 0) {
-    err = "A battle is about to begin: the game can be saved once it has been fought.";
-    return false;
-  }
-  std::error_code ec;
-  std::filesystem::create_directories(g.path("Save Game"), ec);
-  const std::vector<uint8_t> record = encodeSave(g.s);
-  const std::string path = savePath(g, name);
-  if (!writeFileAtomic(path, record, err)) return false;
-  // The chronicle goes beside the save. Without it the game is still saved whole; its
-  // history then restarts when it is loaded.
-  std::string why;
-  if (!writeChronicleFile(chroniclePath(path), g.chronicle, record, why)) std::fprintf(stderr, "%s\n", why.c_str());
-  return true;
-}
-
-bool ReadSave(Rules& g, const std::string& name, std::string& err) {
-  std::string path = savePath(g, name);
-  std::vector<uint8_t> bytes;
+bool readSavedGame(const std::string& path, std::vector<uint8_t>& bytes, GameState& into, std::string& err) {
   if (!readFile(path, bytes, err, kMaxSaveFileSize)) return false;
-  GameState scratch = g.s;
-  scratch.LevelBeforeLoad = g.s.CurrentLevel;
+  GameState scratch = into;
   std::string why;
   if (!decodeSave(bytes, scratch, why)) {
     err = path + ": " + why;
@@ -84,10 +65,66 @@ bool ReadSave(Rules& g, const std::string& name, std::string& err) {
       err = path + ": the saved game record is damaged (a morale that is no number)";
       return false;
     }
+  into = scratch;
+  return true;
+}
+
+bool WriteSave(Rules& g, const std::string& name, std::string& err) {
+  if (g.battlesWaiting > 0) {
+    err = "A battle is about to begin: the game can be saved once it has been fought.";
+    return false;
+  }
+  std::error_code ec;
+  std::filesystem::create_directories(g.path("Save Game"), ec);
+  const std::vector<uint8_t> record = encodeSave(g.s);
+  const std::string path = savePath(g, name);
+  if (!writeFileAtomic(path, record, err)) return false;
+  // The chronicle goes beside the save. Without it the game is still saved whole; its
+  // history then restarts when it is loaded.
+  std::string why;
+  if (!writeChronicleFile(chroniclePath(path), g.chronicle, record, why)) std::fprintf(stderr, "%s\n", why.c_str());
+  // So is the record of play with the objectives met: without it a later load keeps the
+  // objectives met in that run and counts the battles afresh.
+  if (!writePlayRecordFile(playRecordPath(path), savedProgress(g), record, why)) std::fprintf(stderr, "%s\n", why.c_str());
+  return true;
+}
+
+bool ReadSave(Rules& g, const std::string& name, std::string& err) {
+  std::string path = savePath(g, name);
+  std::vector<uint8_t> bytes;
+  GameState scratch = g.s;
+  scratch.LevelBeforeLoad = g.s.CurrentLevel;
+  if (!readSavedGame(path, bytes, scratch, err)) return false;
+  std::string why;
   LoadGameState(g, scratch);
   // The history kept beside this save, or a fresh one from the loaded county.
   if (!readChronicleFile(chroniclePath(path), bytes, g.chronicle, why)) g.chronicle.restart(g.s);
+  // The record of play and the objectives met when it was saved; an objective met in this
+  // run stays met.
+  SavedProgress p;
+  if (readPlayRecordFile(playRecordPath(path), bytes, p, why)) {
+    g.play = p.play;
+    for (size_t k = 0; k < p.met.size(); ++k)
+      if (p.met[k]) g.s.ObjectiveMet[k] = 1;
+    if (p.allMet) g.s.AllObjectivesMet = kTrue;
+  } else {
+    g.play.restartFrom(g.s);
+  }
   return true;
+}
+
+SavedProgress savedProgress(const Rules& g) {
+  SavedProgress p;
+  p.play = g.play;
+  for (size_t k = 0; k < p.met.size(); ++k) p.met[k] = g.s.ObjectiveMet[k] ? 1 : 0;
+  p.allMet = isSet(g.s.AllObjectivesMet);
+  return p;
+}
+
+void removeSave(const Rules& g, const std::string& name) {
+  const std::string path = savePath(g, name);
+  std::error_code ec;
+  for (const std::string& file : {path, chroniclePath(path), playRecordPath(path)}) std::filesystem::remove(file, ec);
 }
 
 }  // namespace fief

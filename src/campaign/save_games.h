@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace fief {
 
@@ -32,9 +34,21 @@ constexpr int kLastLevel = 18;
 // read, or does not hold a whole saved game of a campaign level; the live state is then
 // untouched. WriteSave also refuses (with its reason) while a battle of the end of turn
 // waits to be fought (Rules::battlesWaiting).
+// Reads and decodes the saved game at `path` over `into` (its live fields stay as they
+// are): false with a message naming the file when it cannot be read or holds no whole
+// saved game of a campaign level; `into` is then untouched. `bytes` gets the record read.
+bool readSavedGame(const std::string& path, std::vector<uint8_t>& bytes, struct GameState& into, std::string& err);
+
 bool WriteSave(Rules& g, const std::string& name, std::string& err);
 bool ReadSave(Rules& g, const std::string& name, std::string& err);
 
 bool isReservedSave(const std::string& name);  // QuickSave, FirstSave
+
+// What the companion file of a save keeps of the game in play: its record of play and
+// the objectives met.
+struct SavedProgress savedProgress(const Rules& g);
+
+// Deletes a saved game with the files kept beside it (its chronicle, its record of play).
+void removeSave(const Rules& g, const std::string& name);
 
 }  // namespace fief

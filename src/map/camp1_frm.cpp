@@ -72,6 +72,7 @@ Camp1Frm::Camp1Frm(Game& g) : Form(g, "Camp1Frm") {
   keyActions[Key::Escape] = [this] {
     showExitQuestion(g_, kExitQuestion);
   };
+  keyActions[Key::F1] = [this] { g_.form("KeysFrm").showModal(); };
   onClick("Image1", [this] { g_.form("TipsFrm").showModal(); });
   onClick("MenuBtn", [this] {
     clearHover();

@@ -189,11 +189,13 @@ class ArmyFrm : public Form {
 
   void confirm() {
     int camp = 0;
+    const long raised = g_.s.RecruitTotal;
     const int r = ConfirmLevy(g_.s, levy_, &camp);
     if (r != kDone) {
       if (r > 0) g_.ShowText(ctl("Helper"), txt::campaign1::entry(r));
       return;
     }
+    g_.play.levyRaised(raised);
     release();
     close();
     refreshArmyViews(g_);

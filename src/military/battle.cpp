@@ -138,7 +138,9 @@ BattlePlunder ApplyBattleResults(GameState& s, int camp, const CampComp& sent, c
   for (int j = 0; j < ours.rosterSize() && j < kRosterSize; ++j) survivors[j] = ours.Survivors[j];
   const std::array<int16_t, kUnitCount> back = toCompositionOrder(survivors);
   CampComp& c = s.CampComposition[i];
+  BattlePlunder p;
   for (int u = 0; u < kUnitCount; ++u) {
+    p.fallen += sent.get(u) - back[u];
     // Soldiers who stayed behind (engineers beyond 24, a reduced roster's last three)
     // are still in the camp.
     const long home = c.get(u) - sent.get(u);
@@ -147,7 +149,6 @@ BattlePlunder ApplyBattleResults(GameState& s, int camp, const CampComp& sent, c
   s.ArmyCampSoldiers[i] = wrap16(c.total());
   if (s.ArmyCampSoldiers[i] <= 0) emptyCamp(s, camp);
 
-  BattlePlunder p;
   if (out.won()) {
     p.crops = static_cast<int>(rng.draw(500, 300));
     p.meat = static_cast<int>(rng.draw(30, 10));

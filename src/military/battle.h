@@ -55,6 +55,7 @@ CampComp soldiersSent(const CampComp& camp, bool reduced);
 // The outcome applied to the state.
 struct BattlePlunder {
   int crops = 0, meat = 0, wood = 0, stone = 0, ore = 0;
+  long fallen = 0;  // the player's soldiers sent who did not come back
 };
 // Checks the results against what went in: army 0 present, no count above what was
 // sent, no negative dead. False with a message (nothing applied).

@@ -230,6 +230,9 @@ class ResultsFrm : public Form {
     ss.active = false;
     if (after) after(g_, won);
     refreshArmyViews(g_);
+    // The mission screen shows what the battle changed of the objectives (unless a
+    // defeat has already put it on view).
+    if (!g_.form("TipsFrm").Visible) g_.form("TipsFrm").showModal();
   }
 };
 FIEF_REGISTER_FORM(ResultsFrm);
@@ -250,6 +253,7 @@ void showResults(Game& g) {
   }
   ss.out = out;
   ss.plunder = ApplyBattleResults(g.s, ss.request.camp, ss.sent, out, g.rng);
+  g.play.battleFought(out.won(), ss.plunder.fallen);
   // The status panel below the results shows the stores with the plunder in them.
   if (g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").refreshStatus();
   g.form("ResultsFrm").showModal();

@@ -1,6 +1,7 @@
 // The realm overview: the county's figures this season beside last season, the lords,
 // the armies, the workplaces, the special units and the holdings, with shortcuts to the
 // screens that change them; below, the chronicle of the campaign in five small charts.
+#include "campaign/chronicle_charts.h"
 #include "campaign/game.h"
 #include "map/camp1_frm.h"
 #include "military/agents.h"
@@ -14,10 +15,6 @@ namespace fief {
 namespace {
 constexpr int kRow = 20;
 constexpr int kTop = 108;  // first row under the headings
-// The chart colours: gold, people, food, happiness, health.
-const uint32_t kChartInk[kChronicleSeries] = {0xA07800, 0x2B1A0E, 0x3C7A1E, 0x1E4FA0, 0xA0281E};
-const char* const kChartNames[kChronicleSeries] = {"GoldChart", "PeopleChart", "FoodChart", "HappinessChart",
-                                                   "HealthChart"};
 
 Control heading(const std::string& name, int l, int t, int w) {
   Control c = label(name, l, t, w, 22);
@@ -117,15 +114,7 @@ class RealmFrm : public Form {
     // The chronicle.
     add(heading("ChronicleLbl", 28, 338, 300));
     add(small(label("TurnsLbl", 432, 340, 300, 20), 10)).Align = 2;
-    for (int i = 0; i < kChronicleSeries; ++i) {
-      const int x = 28 + i * 143;
-      const std::string n = std::to_string(i + 1);
-      add(small(label("ChartTitleLbl" + n, x, 362, 72, 20), 10)).Title = true;
-      add(small(label("ChartValueLbl" + n, x + 72, 362, 60, 20), 10)).Align = 2;
-      Control& c = add(chart(kChartNames[i], x, 384, 132, 96));
-      c.ForeColor = kChartInk[i];
-      add(small(label("ChartRangeLbl" + n, x, 482, 132, 18), 9)).Align = 1;
-    }
+    addChronicleCharts(*this, 28, 362, 143);
 
     add(button("OkAniBtn", 315, 506, 130, 36));
     onClick("OkAniBtn", [this] { close(); });
@@ -156,9 +145,7 @@ class RealmFrm : public Form {
     g_.ShowText(ctl("LordsLbl"), txt::levels::Lords);
     g_.ShowText(ctl("ArmiesLbl"), txt::campaign1::Soldiers);
     g_.ShowText(ctl("ChronicleLbl"), txt::levels::Chronicle);
-    const TextId titles[kChronicleSeries] = {txt::captions::Gold, txt::captions::People, txt::levels::Food,
-                                             txt::captions::Happiness, txt::captions::Health};
-    for (int i = 0; i < kChronicleSeries; ++i) g_.ShowText(ctl("ChartTitleLbl" + std::to_string(i + 1)), titles[i]);
+    showChronicleTitles(g_, *this);
     g_.ShowText(ctl("OkAniBtn"), txt::captions::Ok);
   }
 
@@ -226,22 +213,7 @@ class RealmFrm : public Form {
     const auto& e = g_.chronicle.entries;
     if (!e.empty())
       ctl("TurnsLbl").Caption = g_.text(txt::levels::Turn) + " " + std::to_string(e.front().turn) + " - " + std::to_string(e.back().turn);
-    for (int i = 0; i < kChronicleSeries; ++i) {
-      const std::string n = std::to_string(i + 1);
-      Control& c = ctl(kChartNames[i]);
-      c.Points.clear();
-      long long lo = 0, hi = 0;
-      for (size_t k = 0; k < e.size(); ++k) {
-        const long long v = chronicleValue(e[k], i);
-        c.Points.push_back(static_cast<double>(v));
-        if (k == 0 || v < lo) lo = v;
-        if (k == 0 || v > hi) hi = v;
-      }
-      const bool percent = i >= 3;
-      const std::string unit = percent ? "%" : "";
-      ctl("ChartValueLbl" + n).Caption = e.empty() ? "" : numberText(chronicleValue(e.back(), i)) + unit;
-      ctl("ChartRangeLbl" + n).Caption = e.empty() ? "" : numberText(lo) + unit + " - " + numberText(hi) + unit;
-    }
+    showChronicleCharts(g_, *this);
   }
 
   void openCamp(int k) {

@@ -83,6 +83,7 @@ void EndTurn(Rules& g) {
   RivalTurn(g);
   ClampCountyValues(g);
   g.chronicle.record(s);
+  g.play.turnEnded();
   g.player().turnEnded();
 }
 

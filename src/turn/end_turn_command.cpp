@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "campaign/game.h"
+#include "campaign/autosaves.h"
 #include "campaign/save_games.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
@@ -100,8 +101,11 @@ void EndTurnCommand(Game& g) {
   g.PlaySound(kEventChannel, "turn01.wav");
   if (isSet(g.s.Advanced.AutoSaveOption)) {
     g.setHelper(std::string());
-    std::string err;
-    if (!WriteSave(g, "AutoSave", err)) ShowMessageBox(g, err);
+    // Neither a save that fails nor a slot passed over stops the turn; the player is told.
+    const AutosaveResult r = WriteAutosaves(g);
+    std::string told = r.saved ? std::string() : r.err;
+    for (const std::string& skip : r.skipped) told += (told.empty() ? "" : "\n") + skip;
+    if (!told.empty()) ShowMessageBox(g, told);
   }
   const bool fade = !g.optim.fadeEffectsOff();
   if (!fade) {

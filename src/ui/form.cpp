@@ -28,7 +28,7 @@ const char* kindName(ControlKind k) {
 
 namespace {
 const std::pair<const char*, Key> kKeyNames[] = {
-    {"Enter", Key::Enter}, {"Escape", Key::Escape}, {"F3", Key::F3}, {"F4", Key::F4}, {"F5", Key::F5},
+    {"Enter", Key::Enter}, {"Escape", Key::Escape}, {"F1", Key::F1}, {"F3", Key::F3}, {"F4", Key::F4}, {"F5", Key::F5},
     {"F6", Key::F6}, {"F7", Key::F7}, {"F8", Key::F8}, {"F9", Key::F9}, {"F10", Key::F10}, {"F11", Key::F11},
     {"Up", Key::Up}, {"Down", Key::Down}, {"Left", Key::Left}, {"Right", Key::Right}, {"Add", Key::Add},
     {"Subtract", Key::Subtract}, {"Divide", Key::Divide}};

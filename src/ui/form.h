@@ -24,7 +24,7 @@ enum class MouseButton { Left, Right };
 
 // Keys the game reacts to, by the names the script runner uses.
 enum class Key {
-  None, Enter, Escape, F3, F4, F5, F6, F7, F8, F9, F10, F11, Up, Down, Left, Right, Add, Subtract, Divide,
+  None, Enter, Escape, F1, F3, F4, F5, F6, F7, F8, F9, F10, F11, Up, Down, Left, Right, Add, Subtract, Divide,
   A, B, C, D, E, F, G, H, I, J, K, L, M, N, O, P, Q, R, S, T, U, V, W, X, Y, Z,
   D1, D2, D3, D4, D5, D6, D7, D8, D9
 };

@@ -129,9 +129,10 @@ void MenuFrm::declareControls() {
 
   // Main menu.
   title("MainTitleLbl", "MainMenuFrm");
-  const char* const main[] = {"SaveGameLbl", "LoadGameLbl", "OptionsLbl",   "AboutLbl",
-                              "SaveExitLbl", "ExitTitlelbl", "ExitLbl",     "ReturnLbl"};
-  for (int i = 0; i < 8; ++i) menuLabel(main[i], "MainMenuFrm", 100, 70 + i * 42, W - 200);
+  const char* const main[] = {"SaveGameLbl", "LoadGameLbl",  "OptionsLbl", "KeysLbl",  "AboutLbl",
+                              "SaveExitLbl", "ExitTitlelbl", "ExitLbl",    "ReturnLbl"};
+  for (int i = 0; i < 9; ++i) menuLabel(main[i], "MainMenuFrm", 100, 66 + i * 38, W - 200);
+  ctl("KeysLbl").Caption = "Keys";
 
   // Options: music and sound volumes, the display.
   title("OptionsTitleLbl", "OptionsFrm");
@@ -177,6 +178,7 @@ void MenuFrm::bindCommands() {
   onClick("MoreOptionsLbl", [this] { showPanel("AdvancedFrm"); });
   onClick("MenuLbl", [this] { showPanel("MainMenuFrm"); });
   onClick("AboutLbl", [this] { g_.form("AboutFrm").showModal(); });
+  onClick("KeysLbl", [this] { g_.form("KeysFrm").showModal(); });
   onClick("SaveExitLbl", [this] { saveAndExit(); });
   onClick("ExitTitlelbl", [this] { exitWithQuestion(kExitToTitleQuestion); });
   onClick("ExitLbl", [this] { exitWithQuestion(kExitQuestion); });

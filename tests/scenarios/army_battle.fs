@@ -54,6 +54,9 @@ expect Ore = 350
 expect ArmyCampSoldiers[0] = 787
 expect MapEventFlags[0] = -1
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect-open !ResultsFrm
 expect MapEventFlags[0] = 0
 expect-screen Camp1Frm.FieldBattleImg1 visible = false
@@ -79,6 +82,9 @@ expect-query sounds = [["EnvChanel01", "defeat.wav"]]
 expect-screen ResultsFrm.OutcomeLbl text = "Defeat!"
 expect-screen ResultsFrm.CropsLbl text = "-"
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect Crops = 1550
 expect MapEventFlags[1] = -1
 expect ArmyCampSoldiers[0] = 387

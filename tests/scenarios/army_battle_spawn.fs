@@ -28,6 +28,9 @@ expect-query file fight_status.rz = {"exists": true, "size": 3, "text": "0\r\n"}
 expect-screen ResultsFrm.OutcomeLbl text = "Victory!"
 expect MapEventFlags[0] = -1
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect-open !ResultsFrm
 expect MapEventFlags[0] = 0
 expect CampExists[0] = -1
@@ -49,5 +52,8 @@ expect-open ResultsFrm
 expect-screen ResultsFrm.OutcomeLbl text = "Defeat!"
 expect-screen ResultsFrm.CropsLbl text = "-"
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect MapEventFlags[1] = -1
 expect-query file fight_status.rz = {"exists": true, "size": 3, "text": "0\r\n"}

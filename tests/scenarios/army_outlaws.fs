@@ -36,6 +36,9 @@ put fight_status.rz 2
 wait 4000
 expect-screen ResultsFrm.OutcomeLbl text = "Defeat!"
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect OutlawBand = 0
 expect VillageState[1] = 100
 expect-screen Camp1Frm.Village2Pic visible = true
@@ -54,6 +57,9 @@ wait 4000
 expect-screen ResultsFrm.OutcomeLbl text = "Victory!"
 expect VillageState[1] = 100
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect VillageState[1] = 6
 expect OutlawBand = 1
 # the band now stands below the mill; the village is still a burnt site
@@ -81,6 +87,9 @@ put fight_status.rz 2
 wait 4000
 expect-screen ResultsFrm.OutcomeLbl text = "Defeat!"
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect OutlawBand = 1
 expect WindmillState[1] = 100
 expect-screen Camp1Frm.Village2Pic left = 1270
@@ -95,6 +104,9 @@ put fight_status.rz 2
 wait 4000
 expect-screen ResultsFrm.OutcomeLbl text = "Victory!"
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect WindmillState[1] = 6
 expect OutlawBand = 2
 expect-screen Camp1Frm.Village2Pic visible = false

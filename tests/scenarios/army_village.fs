@@ -39,6 +39,9 @@ put fight_status.rz 2
 wait 4000
 expect-screen ResultsFrm.OutcomeLbl text = "Defeat!"
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect VillageState[0] = 100
 expect-screen Camp1Frm.Village1Pic visible = true
 
@@ -55,6 +58,9 @@ wait 4000
 expect-screen ResultsFrm.OutcomeLbl text = "Victory!"
 expect VillageState[0] = 100
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect VillageState[0] = 200
 expect-screen Camp1Frm.Village1Pic visible = false
 expect-screen Camp1Frm.VillageImg1 picture = "obj_village"

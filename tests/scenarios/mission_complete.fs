@@ -14,7 +14,15 @@ click Camp1Frm.Image1
 expect-screen TipsFrm.TipLbl1 colour = "#009632"
 expect-screen TipsFrm.TipLbl3 colour = "#009632"
 expect AllObjectivesMet = -1
+expect-screen TipsFrm.ProgressLbl1 text = "Templar 200 / 200   Champion 300 / 300"
+expect-screen TipsFrm.ContinueLbl visible = true
+expect-screen TipsFrm.ContinueLbl text = "All objectives are met."
+expect-screen TipsFrm.NextLbl text = "Continue"
 click TipsFrm.NextLbl
+# The summary of the level comes before the hand-over
+expect-open SummaryFrm
+expect-query programs = {"started": [], "ended": false}
+click SummaryFrm.GoOnBtn
 expect-query file camp.rz = {"exists": true, "size": 4, "text": "16\r\n"}
 expect-query file levelinfo.rz = {"exists": true, "size": 4, "text": "16\r\n"}
 expect-query programs = {"started": ["splash.rz", "introdata.rz"], "ended": true}

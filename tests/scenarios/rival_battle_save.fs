@@ -42,6 +42,9 @@ fight-out 1 120 180 150,100,100,100,100,50,50,10,10,10,5,100,0,2 180,0,40,0,0,0,
 put fight_status.rz 2
 wait 8000
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect Rival1AttackState = 200
 # Fought: the game saves again.
 key Camp1Frm F6

@@ -42,6 +42,9 @@ put fight_status.rz 2
 wait 8000
 expect-open ResultsFrm
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect-open !ResultsFrm
 expect Rival1AttackState = 200
 expect EnemyCamp[1] = [0, 180, 40, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
@@ -67,6 +70,9 @@ expect-open ResultsFrm
 set Gold 4000
 set Crops 8000
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect Gold = 3000
 expect Crops = 6000
 expect EnemyCamp[1] = [0, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
@@ -98,5 +104,8 @@ fight-out 1 20 100 100,50,50,50,50,20,20,5,5,5,2,50,0,1 0,0,0,0,0,0,0,0,0,0,0,0,
 put fight_status.rz 2
 wait 8000
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect EnemyCamp[1] = [0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
 expect Rival1.Bytes[1] = 0

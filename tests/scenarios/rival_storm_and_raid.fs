@@ -39,6 +39,9 @@ set Crops 8000
 expect Rival1WarState = 200
 expect BattleSite = 8
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect Rival1.Active = 0
 expect EnemyCamp[1] = [0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
 wait 5000

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "campaign/autosaves.h"
 #include "campaign/save_games.h"
 #include "test_support.h"
 #include "text_names.h"
@@ -116,6 +117,85 @@ TEST_F(SaveScreens, LoadingAndAnEmptyName) {
   again.fire("OkAniBtn", Ev::Click);
   EXPECT_EQ(notices, std::vector<std::string>{g.texts.text(1, 130)});
   EXPECT_EQ(g.s.CurrentLevel, 12);
+}
+
+TEST_F(SaveScreens, ASaveReplacesAnotherOnlyWhenThePlayerSaysSo) {
+  std::string err;
+  g.s.Gold = 111;
+  ASSERT_TRUE(WriteSave(g, "Harvest", err)) << err;
+  g.s.Gold = 222;
+  struct Case { const char* answer; long goldKept; bool closed; };
+  const Case cases[] = {{"KeepBtn", 111, false}, {"ReplaceBtn", 222, true}};
+  for (const Case& c : cases) {
+    notices.clear();
+    Form& f = open("SaveGameFrm");
+    type(f, "Harvest");
+    f.fire("OkAniBtn", Ev::Click);
+    // Asked first: nothing written yet, the question names the save.
+    EXPECT_TRUE(f.ctl("ConfirmLbl").Visible) << c.answer;
+    EXPECT_NE(f.ctl("ConfirmLbl").Caption.find("\"Harvest\""), std::string::npos);
+    EXPECT_FALSE(f.ctl("OkAniBtn").Enabled);
+    EXPECT_TRUE(notices.empty());
+    f.fire(c.answer, Ev::Click);
+    GameState saved;
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(readSavedGame(savePath(g, "Harvest"), bytes, saved, err)) << err;
+    EXPECT_EQ(saved.Gold, c.goldKept) << c.answer;
+    EXPECT_EQ(!f.Visible, c.closed) << c.answer;
+    if (f.Visible) {
+      EXPECT_FALSE(f.ctl("ConfirmLbl").Visible);
+      EXPECT_TRUE(f.ctl("OkAniBtn").Enabled);
+      f.close();
+    }
+  }
+  // A new name is saved at once.
+  Form& f = open("SaveGameFrm");
+  type(f, "Winter");
+  f.fire("OkAniBtn", Ev::Click);
+  EXPECT_TRUE(exists("Winter"));
+  EXPECT_FALSE(f.Visible);
+}
+
+TEST_F(SaveScreens, TheChosenSaveShowsWhatItHolds) {
+  std::string err;
+  g.s.TurnCounter = 7;
+  g.s.Season = 2;
+  g.s.Gold = 5555;
+  g.s.People = 1500;
+  ASSERT_TRUE(WriteSave(g, "Spring", err)) << err;
+  g.s.Gold = 1;
+  for (const char* screen : {"LoadGameFrm", "SaveGameFrm"}) {
+    Form& f = open(screen);
+    f.ctl("FileLst").ListIndex = 0;
+    f.fire("FileLst", Ev::Click);
+    EXPECT_EQ(f.ctl("LevelLbl").Caption, "Level 15") << screen;
+    EXPECT_EQ(f.ctl("TurnLbl").Caption, "Turn 7");
+    EXPECT_EQ(f.ctl("SeasonLbl").Caption, g.text(txt::campaign1::SeasonNames[2]));
+    EXPECT_EQ(f.ctl("GoldLbl").Caption, g.text(txt::captions::ResourceNames[0]) + " 5555");
+    EXPECT_EQ(f.ctl("PeopleLbl").Caption, "People 1500");
+    EXPECT_EQ(f.ctl("SoldiersLbl").Caption, "Soldiers 837");
+    EXPECT_EQ(f.ctl("FileDateLbl").Caption.size(), 16u) << f.ctl("FileDateLbl").Caption;
+    f.close();
+  }
+}
+
+TEST_F(SaveScreens, TheLoadScreenListsTheAutosaveSlotsAndSaysWhichWasSkipped) {
+  std::string err;
+  for (int k = 1; k <= 3; ++k) ASSERT_TRUE(WriteSave(g, autosaveSlotName(k), err)) << err;
+  // Slot 2 damaged, slot 4 a folder.
+  std::filesystem::resize_file(savePath(g, autosaveSlotName(2)), 100);
+  std::filesystem::create_directory(savePath(g, autosaveSlotName(4)));
+  Form& f = open("LoadGameFrm");
+  EXPECT_EQ(f.ctl("FileLst").Items, (std::vector<std::string>{"AutoSave 1.s15", "AutoSave 3.s15"}));
+  const std::string note = f.ctl("SkippedLbl").Caption;
+  EXPECT_NE(note.find("AutoSave 2 skipped"), std::string::npos) << note;
+  EXPECT_NE(note.find("AutoSave 4 skipped"), std::string::npos) << note;
+  EXPECT_EQ(note.find("AutoSave 1"), std::string::npos) << note;
+  // A listed slot loads.
+  g.s.Gold = 1;
+  type(f, "AutoSave 3");
+  f.fire("OkAniBtn", Ev::Click);
+  EXPECT_NE(g.s.Gold, 1);
 }
 
 }  // namespace

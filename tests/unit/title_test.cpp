@@ -1,10 +1,12 @@
 // The title programs' screens on the headless shell: what the menu writes and starts.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "campaign/files.h"
 #include "test_support.h"
+#include "text_names.h"
 #include "ui/title/title_forms.h"
 
 namespace fief {
@@ -99,6 +101,29 @@ TEST_F(TitleTest, StoryCardsThenTheTitleMenu) {
   EXPECT_EQ(s.Background, s.cards[1].picture);
   EXPECT_TRUE(ends([&] { s.Form_Click(); }));
   EXPECT_EQ(shell.programs().back(), g.path("menudata.rz"));
+}
+
+TEST_F(TitleTest, TheIntroTellsTheLevelTheCampaignGoesOnWith) {
+  std::string err;
+  ASSERT_TRUE(g.texts.load(FIEFDOM_GAME_DIR, err)) << err;
+  struct Case { const char* levelinfo; std::string title, text; };
+  const Case cases[] = {
+      {"16", g.text(txt::levels::LevelTitles[16]), g.text(txt::levels::LevelIntros[16])},
+      {"3", g.text(txt::levels::LevelTitles[3]), g.text(txt::levels::LevelIntros[3])},
+      // No level known, or none of the campaign: the campaign's opening.
+      {"", StoryFrm::introCards()[0].title, StoryFrm::introCards()[0].text},
+      {"19", StoryFrm::introCards()[0].title, StoryFrm::introCards()[0].text},
+      {"x", StoryFrm::introCards()[0].title, StoryFrm::introCards()[0].text},
+  };
+  for (const Case& c : cases) {
+    std::filesystem::remove(g.path("levelinfo.rz"));
+    if (*c.levelinfo) std::ofstream(g.path("levelinfo.rz")) << c.levelinfo << "\r\n";
+    const auto cards = StoryFrm::levelIntroCards(g);
+    ASSERT_FALSE(cards.empty()) << c.levelinfo;
+    EXPECT_EQ(cards[0].title, c.title) << c.levelinfo;
+    EXPECT_EQ(cards[0].text, c.text) << c.levelinfo;
+  }
+  EXPECT_NE(g.text(txt::levels::LevelTitles[16]), StoryFrm::introCards()[0].title);
 }
 
 TEST_F(TitleTest, SplashEndsByItselfOrOnAKey) {

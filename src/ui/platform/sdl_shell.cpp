@@ -27,6 +27,7 @@ Key keyFromSdl(SDL_Keycode k) {
   switch (k) {
     case SDLK_RETURN: case SDLK_KP_ENTER: return Key::Enter;
     case SDLK_ESCAPE: return Key::Escape;
+    case SDLK_F1: return Key::F1;
     case SDLK_F3: return Key::F3;
     case SDLK_F4: return Key::F4;
     case SDLK_F5: return Key::F5;

@@ -1,5 +1,8 @@
 // The story cards of introdata.rz and outrodata.rz.
+#include "campaign/files.h"
 #include "campaign/game.h"
+#include "campaign/save_games.h"
+#include "text_names.h"
 #include "ui/title/title_forms.h"
 
 namespace fief {
@@ -13,6 +16,17 @@ std::vector<StoryFrm::Card> StoryFrm::introCards() {
        "To the east and to the west two lords watch the border stones. They are quiet for now. Feed your people, "
        "raise your walls and your banners, and the county will be yours to keep."},
   };
+}
+
+std::vector<StoryFrm::Card> StoryFrm::levelIntroCards(Game& g) {
+  // The level the campaign goes on with is the one the hand-over wrote; without it, or
+  // without the texts, the campaign's opening is told.
+  long level = 0;
+  std::string err;
+  if (!readNumberFile(g.path("levelinfo.rz"), level, err) || level < 1 || level > kLastLevel) return introCards();
+  if (g.texts.text(txt::levels::LevelTitles[1]).empty() && !g.texts.load(g.dir, err)) return introCards();
+  const int L = static_cast<int>(level);
+  return {{"story1", g.text(txt::levels::LevelTitles[L]), g.text(txt::levels::LevelIntros[L])}};
 }
 
 std::vector<StoryFrm::Card> StoryFrm::outroCards() {

@@ -64,6 +64,9 @@ class StoryFrm : public Form {
 
   // The cards of the intro and of the outro.
   static std::vector<Card> introCards();
+  // The introduction of the level the campaign goes on with (levelinfo.rz), read from
+  // the level texts; the campaign's opening when there is none.
+  static std::vector<Card> levelIntroCards(Game& g);
   static std::vector<Card> outroCards();
 
  private:

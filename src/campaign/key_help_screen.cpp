@@ -1,0 +1,39 @@
+#include "campaign/key_help.h"
+
+namespace fief {
+
+const std::vector<KeyHelpRow>& keyHelp() {
+  using K = Key;
+  constexpr KeyWindow C = KeyWindow::Campaign, B = KeyWindow::Battle;
+  static const std::vector<KeyHelpRow> rows = {
+      {C, {K::F1}, "F1", "These keys"},
+      {C, {K::Enter}, "Enter", "End the turn"},
+      {C, {K::F4}, "F4", "Messages of the turn"},
+      {C, {K::F6}, "F6", "Quick save"},
+      {C, {K::F7}, "F7", "Quick load"},
+      {C, {K::Escape}, "Escape", "Leave the game (asks first)"},
+      {C, {K::F3}, "F3", "Map back to the castle"},
+      {C, {K::Up, K::Down, K::Left, K::Right}, "Arrow keys", "Stop the map scrolling"},
+      {C, {K::Add, K::Subtract}, "+  -", "Map scrolls faster, slower"},
+      {C, {K::Divide}, "/", "Map scrolls at normal speed"},
+      {C, {K::A}, "A", "Recruit soldiers"},
+      {C, {K::U}, "U", "Build"},
+      {C, {K::B}, "B", "Blacksmith"},
+      {C, {K::Y}, "Y", "Armoury"},
+      {C, {K::P}, "P", "People and food"},
+      {C, {K::T}, "T", "Taxes"},
+      {C, {K::S}, "S", "Science"},
+      {C, {K::W}, "W", "Weather"},
+      {C, {K::L}, "L", "Religion"},
+      {C, {K::D}, "D", "Diplomacy"},
+      {C, {K::R}, "R", "Realm overview"},
+      {C, {K::M}, "M", "Scouts and assassins"},
+      {C, {K::D1, K::D2, K::D3}, "1  2  3", "Your sheet, the rivals' sheets"},
+      {B, {K::Add, K::Subtract}, "+  -", "Battle faster, slower"},
+      {B, {K::P}, "P", "Pause, go on"},
+      {B, {K::Enter, K::Escape}, "Enter, Escape", "Finish now; at the end, back to the campaign"},
+  };
+  return rows;
+}
+
+}  // namespace fief
