@@ -29,9 +29,9 @@ std::vector<int> slotOrder(const Rules& g, std::vector<std::string>& skipped) {
   for (int k = 1; k <= kAutosaveSlots; ++k) {
     const std::string path = savePath(g, autosaveSlotName(k));
     std::error_code ec;
-    const fs::file_status st = fs::symlink_status(path, ec);
+    const fs::file_status st = fs::status(path, ec);
     if (!ec && fs::exists(st) && !fs::is_regular_file(st)) {
-      skipped.push_back(autosaveSlotName(k) + " skipped: " + path + " is not a file");
+      skipped.push_back(autosaveSlotName(k) + " skipped: a folder or other non-file stands in the save's place");
       continue;
     }
     std::vector<uint8_t> bytes;

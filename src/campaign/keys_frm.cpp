@@ -22,14 +22,14 @@ class KeysFrm : public Form {
     const Column columns[] = {{KeyWindow::Campaign, "Campaign map", "Campaign", 32},
                               {KeyWindow::Battle, "Battle window", "Battle", 352}};
     for (const Column& c : columns) {
-      Control& h = add(label(std::string(c.name) + "Lbl", c.left, 56, 256, 22, c.heading));
+      Control& h = add(label(std::string(c.name) + "Lbl", c.left, 84, 256, 22, c.heading));
       h.Title = true;
       // The battle's few rows have room for two lines each.
       const int step = c.window == KeyWindow::Battle ? 36 : 18;
       int row = 0;
       for (const KeyHelpRow& r : keyHelp()) {
         if (r.window != c.window) continue;
-        const int y = 80 + row * step;
+        const int y = 108 + row * step;
         const std::string n = c.name + std::to_string(++row);
         Control& k = add(label(n + "KeyLbl", c.left, y, 84, step, r.keyText));
         k.FontSize = 10;
@@ -37,7 +37,7 @@ class KeysFrm : public Form {
         add(label(n + "WhatLbl", c.left + 88, y, 196, step, r.what)).FontSize = 10;
       }
     }
-    add(button("OkAniBtn", 420, 462, 150, 36));
+    add(button("OkAniBtn", 420, 526, 150, 36));
     onClick("OkAniBtn", [this] { close(); });
   }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "campaign/missions.h"
 #include "ui/screens_only.h"

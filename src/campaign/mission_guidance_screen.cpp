@@ -2,6 +2,7 @@
 // on one takes the player.
 #include <algorithm>
 #include <cctype>
+#include <tuple>
 
 #include "campaign/game.h"
 #include "campaign/mission_guidance.h"

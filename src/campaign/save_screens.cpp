@@ -37,7 +37,7 @@ class SaveListFrm : public Form {
     add(label("FileDateCaptionLbl", 24, 308, 84, 20)).FontSize = 11;
     add(label("FileDateLbl", 108, 308, 176, 20)).FontSize = 11;
     // Autosave slots that could not be listed, and why.
-    Control& skipped = add(label("SkippedLbl", 24, 334, 432, 50));
+    Control& skipped = add(label("SkippedLbl", 24, 332, 264, 60));
     skipped.FontSize = 10;
     skipped.ForeColor = kWarningColour;
     // The question before a save replaces another.
@@ -102,6 +102,9 @@ class SaveListFrm : public Form {
         SaveDetails d;
         std::string why;
         if (!readSaveDetails(e.path().string(), d, why)) {
+          // The slot names the file: the reason is said without its path.
+          const std::string prefix = e.path().string() + ": ";
+          if (const size_t at = why.find(prefix); at != std::string::npos) why.erase(0, at + prefix.size());
           skipped += (skipped.empty() ? "" : "\n") + save + " skipped: " + why;
           continue;
         }

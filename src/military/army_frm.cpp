@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "campaign/game.h"
+#include "campaign/missions.h"
 #include "military/levy.h"
 #include "military/military_screens.h"
 #include "state/arith.h"
@@ -196,6 +197,7 @@ class ArmyFrm : public Form {
       return;
     }
     g_.play.levyRaised(raised);
+    EvaluateObjectives(g_);
     release();
     close();
     refreshArmyViews(g_);

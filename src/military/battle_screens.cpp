@@ -4,6 +4,7 @@
 #include <map>
 
 #include "campaign/game.h"
+#include "campaign/missions.h"
 #include "map/camp1_frm.h"
 #include "map/map_view.h"
 #include "military/armies.h"
@@ -80,6 +81,8 @@ bool battleRunning(Game& g) { return session(g).active; }
 bool StartBattle(Game& g, const BattleRequest& r, BattleConsequence after) {
   Session& ss = session(g);
   if (ss.active || !campExists(g.s, r.camp)) return false;
+  // What the army has achieved counts before it goes into battle.
+  EvaluateObjectives(g);
   std::string err;
   if (!writeFightStatus(statusPath(g), kFightRunning, err)) {
     ShowMessageBox(g, err);
@@ -230,9 +233,9 @@ class ResultsFrm : public Form {
     ss.active = false;
     if (after) after(g_, won);
     refreshArmyViews(g_);
-    // The mission screen shows what the battle changed of the objectives (unless a
-    // defeat has already put it on view).
-    if (!g_.form("TipsFrm").Visible) g_.form("TipsFrm").showModal();
+    // The mission screen shows what the battle changed of the objectives, once the last
+    // of the battles that wait has been fought (and unless a defeat has put it on view).
+    if (!battleRunning(g_) && g_.battlesWaiting == 0 && !g_.form("TipsFrm").Visible) g_.form("TipsFrm").showModal();
   }
 };
 FIEF_REGISTER_FORM(ResultsFrm);

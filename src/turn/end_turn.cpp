@@ -2,6 +2,7 @@
 // clamping of the county values with the shortage warnings and the lay-off of workers.
 #include <algorithm>
 
+#include "campaign/missions.h"
 #include "campaign/rules.h"
 #include "county/county.h"
 #include "state/arith.h"
@@ -84,6 +85,9 @@ void EndTurn(Rules& g) {
   ClampCountyValues(g);
   g.chronicle.record(s);
   g.play.turnEnded();
+  // An objective that holds as the turn ends is met, whether or not the player looks at
+  // the mission screen before a battle or a lean season undoes it.
+  EvaluateObjectives(g);
   g.player().turnEnded();
 }
 

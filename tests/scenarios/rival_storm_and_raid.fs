@@ -39,9 +39,8 @@ set Crops 8000
 expect Rival1WarState = 200
 expect BattleSite = 8
 click ResultsFrm.OkAniBtn
-# The mission screen follows the results
-expect-open TipsFrm
-click TipsFrm.CloseLbl
+# The raid's battle waits: the mission screen waits for it
+expect-open !TipsFrm
 expect Rival1.Active = 0
 expect EnemyCamp[1] = [0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
 wait 5000

@@ -1,8 +1,12 @@
 // The mission screen's objectives and leaving a level.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "campaign/files.h"
 #include "campaign/missions.h"
+#include "campaign/save_games.h"
+#include "turn/turn.h"
 #include "test_support.h"
 
 namespace fief {
@@ -56,6 +60,27 @@ TEST_F(Missions, Level15NeedsTemplarsChampionsMoraleAndTheThreeBattles) {
   g.s.MapEventFlags[2] = kFalse;
   EvaluateObjectives(g);
   EXPECT_TRUE(isSet(g.s.AllObjectivesMet));
+}
+
+TEST_F(Missions, AnObjectiveThatHoldsAsATurnEndsIsMetAndKeptThroughASaveAndLoad) {
+  // 300 Champions and 200 Templars stand in camp 1 at the end of a turn; a battle then
+  // costs Champions before the player looks at the mission screen.
+  g.s.CampComposition[0].set(Champion, 300);
+  g.s.CampComposition[0].set(Templar, 200);
+  EndTurn(g);
+  g.s.CampComposition[0].set(Champion, 120);
+  EXPECT_EQ(g.s.ObjectiveMet[0], 1);
+  std::string err;
+  ASSERT_TRUE(WriteSave(g, "After the battles", err)) << err;
+  // A later run loads the save: the objective is still met.
+  test::GameHarness later;
+  later.g.s.SaveExtension = g.s.SaveExtension;
+  later.g.s.Difficulty = 1;
+  std::filesystem::copy(g.path("Save Game"), later.g.path("Save Game"), std::filesystem::copy_options::recursive);
+  ASSERT_TRUE(ReadSave(later.g, "After the battles", err)) << err;
+  EvaluateObjectives(later.g);
+  EXPECT_EQ(later.g.s.ObjectiveMet[0], 1);
+  EXPECT_EQ(later.g.s.CampComposition[0].get(Champion), 120);
 }
 
 TEST_F(Missions, LeavingALevelWritesTheProgressAndStartsTheNextProgram) {

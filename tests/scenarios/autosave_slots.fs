@@ -1,0 +1,38 @@
+# Every end of turn keeps its save in one of five slots besides AutoSave, the oldest
+# replaced; the load screen lists the slots with what each holds and says which slot it
+# skipped.
+seed 5
+start
+click TipsFrm.CloseLbl
+set Advanced.AutoSaveOption -1
+click Camp1Frm.EndTurnBtn
+click Camp1Frm.EndTurnBtn
+click Camp1Frm.EndTurnBtn
+click Camp1Frm.EndTurnBtn
+click Camp1Frm.EndTurnBtn
+expect-query file "Save Game/AutoSave 5.s15" = {"exists": true, "size": 792}
+click Camp1Frm.EndTurnBtn
+# the church's tithe of the sixth turn
+expect-open ReligionFrm
+click ReligionFrm.TaxOkAniBtn
+expect TurnCounter = 7
+click Camp1Frm.MenuBtn
+click MenuFrm.LoadGameLbl
+expect-screen LoadGameFrm.FileLst items = ["AutoSave 1.s15", "AutoSave 2.s15", "AutoSave 3.s15", "AutoSave 4.s15", "AutoSave 5.s15", "AutoSave.s15", "FirstSave.s15"]
+expect-screen LoadGameFrm.SkippedLbl text = ""
+# The sixth end of turn replaced the first slot
+pick LoadGameFrm.FileLst 0
+expect-screen LoadGameFrm.FileNameTxt text = "AutoSave 1"
+expect-screen LoadGameFrm.TurnLbl text = "Turn 6"
+expect-screen LoadGameFrm.LevelLbl text = "Level 15"
+pick LoadGameFrm.FileLst 1
+expect-screen LoadGameFrm.TurnLbl text = "Turn 2"
+click LoadGameFrm.Noanibtn
+# A damaged slot is skipped, and the screen says so
+put-hex "Save Game/AutoSave 3.s15" 00 01 02
+click MenuFrm.LoadGameLbl
+expect-screen LoadGameFrm.FileLst items = ["AutoSave 1.s15", "AutoSave 2.s15", "AutoSave 4.s15", "AutoSave 5.s15", "AutoSave.s15", "FirstSave.s15"]
+pick LoadGameFrm.FileLst 1
+click LoadGameFrm.OkAniBtn
+click MsgFrm.OkAniBtn
+expect TurnCounter = 2
