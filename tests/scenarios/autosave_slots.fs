@@ -10,11 +10,12 @@ click Camp1Frm.EndTurnBtn
 click Camp1Frm.EndTurnBtn
 click Camp1Frm.EndTurnBtn
 click Camp1Frm.EndTurnBtn
-expect-query file "Save Game/AutoSave 5.s15" = {"exists": true, "size": 792}
-click Camp1Frm.EndTurnBtn
-# the church's tithe of the sixth turn
+# the church's tithe, asked as the sixth turn begins
 expect-open ReligionFrm
 click ReligionFrm.TaxOkAniBtn
+click ReligionFrm.OkAniBtn
+expect-query file "Save Game/AutoSave 5.s15" = {"exists": true, "size": 792}
+click Camp1Frm.EndTurnBtn
 expect TurnCounter = 7
 click Camp1Frm.MenuBtn
 click MenuFrm.LoadGameLbl
