@@ -2,8 +2,7 @@
 # kinds (no crop field in summer), and a field ruined by frost offers none.
 put Options.rz 3
 seed 5
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set TurnCounter 2
 set Season 1
 set People 5000

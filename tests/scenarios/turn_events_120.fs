@@ -1,8 +1,7 @@
 # Turn 120 is a multiple of 6, 8, 20, 24 and 40: the tithe, the stake, then the event
 # dialogs of kinds 4, 6 and 7, in that order; then the message screen by F4.
 seed 2
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set TurnCounter 119
 set People 2000
 set Crops 20000

@@ -2,8 +2,7 @@
 # empty and frees their workers; spring clears the ruined fields.
 put Options.rz 3
 seed 5
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 expect Difficulty = 3
 set TurnCounter 2
 set Season 2
