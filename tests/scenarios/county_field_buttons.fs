@@ -6,10 +6,7 @@ include common/campaign.fsi
 set TurnCounter 2
 set Season 1
 set People 5000
-set Crops 20000
-set Meat 5000
-set Happiness 60
-set Health 70
+include common/content_county.fsi
 set Diplomacy 99
 rclick Camp1Frm.FieldImg3
 expect-screen Camp1Frm.Field2Pic visible = true

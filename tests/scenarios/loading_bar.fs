@@ -5,5 +5,6 @@ start
 expect-open LoadGameFrm
 expect-screen LoadingFrm.LoadingBar value = 100
 expect-screen LoadingFrm.LoadingBar max = 100
-click LoadGameFrm.CancelAniBtn
+click LoadGameFrm.Noanibtn
+expect-open TipsFrm
 expect-open !LoadingFrm

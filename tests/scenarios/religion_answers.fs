@@ -6,10 +6,7 @@ seed 3
 include common/campaign.fsi
 set People 1000
 set Gold 20000
-set Crops 20000
-set Meat 5000
-set Happiness 60
-set Health 70
+include common/content_county.fsi
 # turn 6, the tithe paid: happiness unchanged
 set TurnCounter 5
 rng 0.5 0.5 0.5 0.5 0.5 0.5

@@ -4,10 +4,7 @@ seed 2
 include common/campaign.fsi
 set TurnCounter 119
 set People 2000
-set Crops 20000
-set Meat 5000
-set Happiness 60
-set Health 70
+include common/content_county.fsi
 set Leadership 50
 set Diplomacy 70
 set Religion 60

@@ -7,10 +7,7 @@ expect Difficulty = 3
 set TurnCounter 2
 set Season 2
 set People 3000
-set Crops 20000
-set Meat 5000
-set Happiness 60
-set Health 70
+include common/content_county.fsi
 set Diplomacy 99
 set FieldKind [1, 1, 0, 2, 0, 0, 1, 0, 4, 1]
 set CropFieldPeople 400
