@@ -27,6 +27,7 @@ TEST_F(DiplomacyTest, MissionsPricesRefusalsAndGains) {
     int target, relation, gold;
     O outcome;
     int relationAfter, diplomacyGain, goldAfter;
+    bool rivalsInPlay = true;
   };
   const Case cases[] = {
       {"ambassador with exactly its price", M::Ambassador, C, 4, 0, 3300, O::Done, 1, 1, 0},
@@ -49,6 +50,9 @@ TEST_F(DiplomacyTest, MissionsPricesRefusalsAndGains) {
       {"spy short of gold", M::Spy, R, 1, 0, 3449, O::NotEnoughGold, 0, 0, 3449},
       {"envoy to a rival", M::Envoy, R, 1, 1, 9000, O::NoEffect, 1, 0, 9000},
       {"gift to a rival", M::Gift, R, 2, 1, 9000, O::NoEffect, 1, 0, 9000},
+      {"ambassador to a rival out of play", M::Ambassador, R, 2, 0, 9000, O::OutOfGame, 0, 0, 9000, false},
+      {"spy to a rival out of play", M::Spy, R, 1, 1, 9000, O::OutOfGame, 1, 0, 9000, false},
+      {"ambassador to a county while the rivals are out", M::Ambassador, C, 3, 0, 3300, O::Done, 1, 1, 0, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -59,6 +63,7 @@ TEST_F(DiplomacyTest, MissionsPricesRefusalsAndGains) {
     rel = static_cast<uint8_t>(c.relation);
     s.Gold = c.gold;
     s.Diplomacy = 40;
+    s.Rival1.Active = s.Rival2.Active = c.rivalsInPlay ? kTrue : kFalse;
     const GameState before = s;
     EXPECT_EQ(SendMission(s, c.mission, c.view, c.target), c.outcome);
     EXPECT_EQ(rel, c.relationAfter);
