@@ -469,8 +469,9 @@ void rebels(GameState& s, Lord& r) {
 }  // namespace
 
 void SendRaiders(GameState& s, int rival) {
+  // A host already marching on the castle goes on; the first other army standing sets out.
   for (int a = 0; a < RivalFieldArmies(rival); ++a)
-    if (stands(s, RivalArmyCamp(rival, a))) {
+    if (stands(s, RivalArmyCamp(rival, a)) && RivalArmyStateByte(s, rival, a) != ArmyMarching) {
       RivalArmyStateByte(s, rival, a) = ArmyRaiding;
       return;
     }

@@ -67,7 +67,8 @@ void RivalLordsTurn(GameState& s, Rng& rng, RivalEvents& ev);
 void ApplyRivalBattle(GameState& s, RivalEvents& ev, const RivalBattle& b, bool playerWon, const ArmyComp& enemyLeft);
 
 // A raid on the village begins (the calendar's, or the war the player declared): his first
-// field army standing sets out; the raid is fought by that army only.
+// field army standing that is not marching on the castle sets out; the raid is fought by
+// that army only.
 void SendRaiders(GameState& s, int rival);
 
 // The battles a camp of the player offers from the battlefield: one against every rival
