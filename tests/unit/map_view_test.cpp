@@ -279,7 +279,7 @@ TEST_F(CampScreen, AWonStormTakesTheRivalsColoursOffTheMap) {
     EXPECT_TRUE(f.ctl(flag).Visible);
     ApplyStorm(g.s, site, true);
     f.refreshAll();
-    EXPECT_EQ(f.ctl(castle).Picture, "fort0") << site;
+    EXPECT_EQ(f.ctl(castle).Picture, "fort") << site << ": taken by storm, it flies the county's colours";
     EXPECT_FALSE(f.ctl(flag).Visible) << site;
   }
 }
