@@ -5,6 +5,7 @@
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "military/battle.h"
+#include "rivals/sieges.h"
 
 namespace fief {
 
@@ -50,7 +51,7 @@ std::string rivalCastlePicture(const GameState& s, int rival) {
   for (int i = 0; i < 5; ++i) built[i] = (rival == 1 ? s.Rival1.Values[i] : s.Rival2.Values[i]) != 0;
   // While he is in play the castle flies his colours; taken by storm, the county's. Out of
   // play from the start (this level's rivals) no lord holds it in the field: a white pennant.
-  const bool stormed = (s.StormedCastles >> (rival - 1)) & 1;
+  const bool stormed = CastleStormed(s, rival);
   const std::string suffix = inPlay ? std::to_string(rival) : stormed ? "" : "0";
   const std::string p = castleStagePicture(built, suffix);
   return p.empty() ? "keep" + suffix : p;

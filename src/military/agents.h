@@ -43,6 +43,9 @@ enum class ServiceOutcome {
   NothingChosen,   // text 22 of table 4: no area / no target chosen
   OutOfGame,       // text 129 of table 4: the assassin's target is out of the game
 };
+// The message (table 1, list 2) that tells the player a march called his scout home.
+constexpr int kScoutCalledHomeMessage = 127;
+
 ServiceOutcome StartScout(GameState& s, int area);
 ServiceOutcome StartAssassin(GameState& s, int rival, int mission);
 ServiceOutcome TrainGuard(GameState& s);

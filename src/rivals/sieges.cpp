@@ -60,7 +60,9 @@ RivalBattle StormBattle(const GameState& s, int site) {
   return b;
 }
 
-bool CastleStormed(const GameState& s, int rival) { return (s.StormedCastles >> (rival - 1)) & 1; }
+// The castles taken by storm live in the saved record's spare byte: bit 0 rival lord 1's,
+// bit 1 rival lord 2's. A lord out of play whose bit is clear never took the field.
+bool CastleStormed(const GameState& s, int rival) { return (s.SpareByte >> (rival - 1)) & 1; }
 
 void ApplyStorm(GameState& s, int site, bool playerWon) {
   SiegeCountdown(s, site) = kNone;
@@ -83,7 +85,7 @@ void ApplyStorm(GameState& s, int site, bool playerWon) {
   int32_t& gold = rival == 1 ? s.Rival1.Gold : s.Rival2.Gold;
   if (gold > 0) add(s.Gold, gold / 2);
   (rival == 1 ? s.Rival1.Active : s.Rival2.Active) = kFalse;
-  s.StormedCastles = static_cast<uint8_t>(s.StormedCastles | (1 << (rival - 1)));
+  s.SpareByte = static_cast<uint8_t>(s.SpareByte | (1 << (rival - 1)));
   s.EnemyCamp[RivalGarrisonCamp(rival)].clear();
   for (int a = 0; a < RivalFieldArmies(rival); ++a) {
     s.EnemyCamp[RivalArmyCamp(rival, a)].clear();

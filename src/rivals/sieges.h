@@ -31,7 +31,7 @@ RivalBattle StormBattle(const GameState& s, int site);
 // won storm defeats the rival lord (and marks his castle stormed), a lost one heartens
 // him. A storm of a lord already out of play changes nothing else.
 void ApplyStorm(GameState& s, int site, bool playerWon);
-// Whether rival lord 1 or 2 lost his castle to a storm (StormedCastles).
+// Whether rival lord 1 or 2 lost his castle to a storm (kept in SpareByte).
 bool CastleStormed(const GameState& s, int rival);
 
 }  // namespace fief

@@ -138,9 +138,7 @@ struct GameState {
   // Where the outlaw band of the second village stands (one of the record's two spare
   // bytes): 0 in the burnt village, 1 at its burnt mill, any other value gone.
   uint8_t OutlawBand = 0;
-  // The rival castles taken by storm (the record's other spare byte): bit 0 rival lord 1's,
-  // bit 1 rival lord 2's. A rival out of play whose bit is clear never took the field.
-  uint8_t StormedCastles = 0;
+  uint8_t SpareByte = 0;
   uint8_t SelectedCamp = 0;
 
   // --- cutters

@@ -84,7 +84,7 @@ void record(IO& io, GameState& s) {
   u8s(io, s.CampWaypoint);
   io.u8(s.WalkDirection);
   io.u8(s.OutlawBand);
-  io.u8(s.StormedCastles);
+  io.u8(s.SpareByte);
   io.u8(s.SelectedCamp);
   io.i16(s.WoodCutterPeople); io.i16(s.WoodCutters); u8s(io, s.WoodCutterSlots);
   io.i16(s.StoneCutterPeople); io.i16(s.StoneCutters); u8s(io, s.StoneCutterSlots);

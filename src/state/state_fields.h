@@ -103,7 +103,7 @@ void visitFields(GameState& s, V&& v) {
   v("CampWaypoint", s.CampWaypoint);
   v("WalkDirection", s.WalkDirection);
   v("OutlawBand", s.OutlawBand);
-  v("StormedCastles", s.StormedCastles);
+  v("SpareByte", s.SpareByte);
   v("SelectedCamp", s.SelectedCamp);
   v("WoodCutterPeople", s.WoodCutterPeople);
   v("WoodCutters", s.WoodCutters);

@@ -93,7 +93,7 @@ TEST(MapView, RivalCastleFliesTheColoursOfItsHolder) {
   };
   for (const Case& c : cases) {
     GameState s;
-    s.StormedCastles = c.stormed;
+    s.SpareByte = c.stormed;
     if (c.stage >= 0) (c.rival == 1 ? s.Rival1.Values[c.stage] : s.Rival2.Values[c.stage]) = 1;
     (c.rival == 1 ? s.Rival1.Active : s.Rival2.Active) = c.active ? kTrue : kFalse;
     (c.rival == 1 ? s.Rival2.Active : s.Rival1.Active) = c.active ? kFalse : kTrue;  // the other never decides

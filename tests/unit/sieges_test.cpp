@@ -193,7 +193,7 @@ TEST_F(SiegeOnMap, NoStormOfALordOutOfPlay) {
     kinds.clear();
     storms.clear();
     g.s.Rival1.Active = kTrue;
-    g.s.StormedCastles = 0;
+    g.s.SpareByte = 0;
     g.s.Rival1.Gold = 9000;
     g.s.Gold = 100;
     if (c.stormedBefore) {
