@@ -1,5 +1,7 @@
 #include "military/armies.h"
 
+#include <algorithm>
+
 #include "state/arith.h"
 
 namespace fief {
@@ -60,6 +62,17 @@ int BeginSplit(GameState& s, int camp, Split& split) {
   return kDone;
 }
 
+int ResumeSplit(GameState& s, int camp, const CampComp& leaving, Split& split) {
+  const int r = BeginSplit(s, camp, split);
+  if (r != kDone) return r;
+  for (int u = 0; u < kUnitCount; ++u)
+    if (leaving.get(u) < 0 || leaving.get(u) > split.stay.get(u)) return kDone;
+  for (int u = 0; u < kUnitCount; ++u) split.stay.set(u, split.stay.get(u) - leaving.get(u));
+  s.RecruitCounts = leaving;
+  s.RecruitTotal = static_cast<int16_t>(leaving.total());
+  return kDone;
+}
+
 int SplitMove(GameState& s, Split& split, Unit u, bool toLeaving) {
   CampComp& from = toLeaving ? split.stay : s.RecruitCounts;
   CampComp& to = toLeaving ? s.RecruitCounts : split.stay;
@@ -90,6 +103,8 @@ int ConfirmSplit(GameState& s, Split& split, int* newCamp) {
 
 void CancelSplit(GameState& s) { ResetTEMP(s); }
 
+long campCounterMax(int unit) { return unit == Monk || unit == Warlord ? 255 : 32767; }
+
 int CombineCamps(GameState& s, const bool chosen[3], int* target) {
   int picked[3], n = 0;
   long sum = 0;
@@ -101,17 +116,34 @@ int CombineCamps(GameState& s, const bool chosen[3], int* target) {
   if (n < 2) return kRefusedSilently;
   if (sum > kArmyMaximum) return 21;
   const int t = picked[0];
-  CampComp& into = s.CampComposition[t - 1];
+  CampComp into = s.CampComposition[t - 1];
+  for (int j = 1; j < n; ++j)
+    for (int u = 0; u < kUnitCount; ++u) {
+      const long v = static_cast<long>(into.get(u)) + s.CampComposition[picked[j] - 1].get(u);
+      if (v > campCounterMax(u)) return kCountersOverflow;
+      into.set(u, v);
+    }
+  // The castle's allowance holds for its garrison however it grows.
+  if (s.CastleGarrisonCamp == t && !castleEntry(s, into.total()).enters) return 26;
   for (int j = 1; j < n; ++j) {
-    const int k = picked[j];
-    for (int u = 0; u < kUnitCount; ++u) into.set(u, into.get(u) + s.CampComposition[k - 1].get(u));
     // An absorbed garrison leaves the castle with its soldiers.
-    emptyCamp(s, k);
-    s.CampMovesLeft[k - 1] = 0;
+    emptyCamp(s, picked[j]);
+    s.CampMovesLeft[picked[j] - 1] = 0;
   }
+  s.CampComposition[t - 1] = into;
   s.ArmyCampSoldiers[t - 1] = static_cast<int16_t>(into.total());
+  // Regrouping takes the rest of the turn: the combined army moves again next turn.
+  s.CampMovesLeft[t - 1] = 0;
   if (target) *target = t;
   return kDone;
+}
+
+ArmyComp villageMilitia(long long people) {
+  ArmyComp m;
+  if (people <= 0) return m;
+  m.set(Archer, std::min<long long>(Fix(people * 7.0 / 100.0), 32767));
+  m.set(ClubMan, std::min<long long>(Fix(people * 15.0 / 100.0), 32767));
+  return m;
 }
 
 bool anyCastleStage(const GameState& s) {

@@ -80,6 +80,8 @@ void StormCastle(Rules& r, int site) {
     r.player().notice(r.text(txt::campaign::ArmyReadyToStorm));
     return;
   }
+  // A castle already taken is not stormed again.
+  if (!RivalActive(r.s, site)) return;
   // With the besieging camp gone from the site there is nobody to storm the walls.
   const RivalBattle b = StormBattle(r.s, site);
   if (b.camp != 0) startBattle(r, b);

@@ -33,8 +33,19 @@ bool DeclareSiege(GameState& s, int site) {
 void LiftSiege(GameState& s, int site) {
   SiegeCountdown(s, site) = kNone;
   const int w = SiegeWaypoint(site);
-  for (auto& camp : s.CampWaypoint)
-    if (camp == w) camp = static_cast<uint8_t>(w - 1);
+  for (int k = 0; k < 3; ++k)
+    if (isSet(s.CampExists[k]) && s.CampWaypoint[k] == w) s.CampWaypoint[k] = static_cast<uint8_t>(w - 1);
+}
+
+bool SiegeTurn(GameState& s, int site) {
+  uint8_t& c = SiegeCountdown(s, site);
+  if (c >= 1 && c <= 199) {
+    --c;
+    return false;
+  }
+  if (c != 0) return false;
+  c = kNone;
+  return RivalActive(s, site);
 }
 
 std::string StormMap(const GameState& s, int site) {
@@ -61,6 +72,7 @@ RivalBattle StormBattle(const GameState& s, int site) {
 void ApplyStorm(GameState& s, int site, bool playerWon) {
   SiegeCountdown(s, site) = kNone;
   const int rival = site;
+  if (!RivalActive(s, rival)) return;
   if (!playerWon) {
     // The defenders held: the rival's people take heart.
     if (rival == 1) {

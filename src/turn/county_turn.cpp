@@ -6,6 +6,7 @@
 #include "campaign/rules.h"
 #include "county/county.h"
 #include "military/agents.h"
+#include "rivals/sieges.h"
 #include "state/arith.h"
 #include "turn/events.h"
 #include "turn/turn.h"
@@ -414,8 +415,8 @@ void AdvanceAssassins(Rules& g) {
 
 void AdvanceSieges(Rules& g) {
   GameState& s = g.s;
-  if (countDown(s.SiegeState1)) RaiseEvent(g, kStormCastle1Event, txt::campaign::GiveBattleQuestion);
-  if (countDown(s.SiegeState2)) RaiseEvent(g, kStormCastle2Event, txt::campaign::GiveBattleQuestion);
+  if (SiegeTurn(s, 1)) RaiseEvent(g, kStormCastle1Event, txt::campaign::GiveBattleQuestion);
+  if (SiegeTurn(s, 2)) RaiseEvent(g, kStormCastle2Event, txt::campaign::GiveBattleQuestion);
 }
 
 void ApplySeason(Rules& g) {

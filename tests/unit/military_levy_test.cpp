@@ -269,6 +269,83 @@ TEST_F(CampTest, CombineKeepsTheSumsAndHasALimit) {
   EXPECT_EQ(CombineCamps(s, one), kRefusedSilently);
 }
 
+// Combinations refused before anything changes: a counter that would overflow its width
+// (monks and the warlord are 8-bit), and a garrison grown beyond what the castle holds.
+TEST_F(CampTest, CombineRefusalsLeaveEveryCampAsItWas) {
+  struct Case {
+    const char* what;
+    std::initializer_list<std::pair<Unit, int>> one, two;
+    int garrison;                  // the garrisoned camp, 0 none
+    std::array<bool, 5> stages;    // keep .. castle built
+    int want;
+  };
+  const Case cases[] = {
+      {"256 monks", {{Monk, 250}, {Archer, 100}}, {{Monk, 6}, {Archer, 100}}, 0, {}, kCountersOverflow},
+      {"two warlords fit", {{Warlord, 1}, {Archer, 200}}, {{Warlord, 1}, {Archer, 200}}, 0, {}, kDone},
+      {"300 warlords", {{Warlord, 150}, {Archer, 100}}, {{Warlord, 150}, {Archer, 100}}, 0, {}, kCountersOverflow},
+      {"255 monks fit", {{Monk, 250}, {Archer, 100}}, {{Monk, 5}, {Archer, 100}}, 0, {}, kDone},
+      {"keep of 400 with 500", {{Archer, 400}}, {{Archer, 100}}, 1, {true}, 26},
+      {"keep of 400 with 400", {{Archer, 300}}, {{Archer, 100}}, 1, {true}, kDone},
+      {"stronghold takes 1400", {{Archer, 400}}, {{Archer, 1000}}, 1, {true, true, true, true}, kDone},
+      {"castle alone refuses 1400", {{Archer, 400}}, {{Archer, 1000}}, 1, {false, false, false, false, true}, 26},
+      {"the garrison absorbed", {{Archer, 400}}, {{Archer, 1000}}, 2, {true}, kDone},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    s = GameState{};
+    army(1, c.one, c.garrison == 1 ? 1 : 2);
+    army(2, c.two, c.garrison == 2 ? 1 : 2);
+    s.CastleGarrisonCamp = static_cast<uint8_t>(c.garrison);
+    for (int i = 0; i < 5; ++i) s.CastleStageBuilt[i] = toFlag(c.stages[i]);
+    const GameState before = s;
+    const bool oneTwo[3] = {true, true, false};
+    int t = 0;
+    EXPECT_EQ(CombineCamps(s, oneTwo, &t), c.want);
+    if (c.want != kDone) {
+      EXPECT_EQ(s.CampComposition, before.CampComposition);
+      EXPECT_EQ(s.ArmyCampSoldiers, before.ArmyCampSoldiers);
+      EXPECT_EQ(s.CampExists, before.CampExists);
+      EXPECT_EQ(s.CampMovesLeft, before.CampMovesLeft);
+      EXPECT_EQ(s.CastleGarrisonCamp, before.CastleGarrisonCamp);
+      continue;
+    }
+    EXPECT_EQ(t, 1);
+    EXPECT_EQ(s.ArmyCampSoldiers[0], before.ArmyCampSoldiers[0] + before.ArmyCampSoldiers[1]);
+    for (int u = 0; u < kUnitCount; ++u)
+      EXPECT_EQ(s.CampComposition[0].get(u), before.CampComposition[0].get(u) + before.CampComposition[1].get(u)) << u;
+    // An absorbed garrison leaves the castle; the one that grew stays in it.
+    EXPECT_EQ(s.CastleGarrisonCamp, c.garrison == 1 ? 1 : 0);
+    expectConsistent();
+  }
+}
+
+// The combined army has regrouped for the rest of the turn: its moves are spent.
+TEST_F(CampTest, CombinedArmyHasNoMovesLeftThisTurn) {
+  army(1, {{Archer, 200}});
+  army(2, {{Archer, 200}});
+  s.CampMovesLeft = {3, 2, 0};
+  const bool oneTwo[3] = {true, true, false};
+  ASSERT_EQ(CombineCamps(s, oneTwo), kDone);
+  EXPECT_EQ(s.CampMovesLeft, (std::array<uint8_t, 3>{0, 0, 0}));
+}
+
+// The militia a raided village raises from the county's people: none from a county
+// whose people are gone, even when the count has fallen below zero before the turn's
+// clamp.
+TEST(VillageMilitia, SevenAndFifteenPercentOfThePeople) {
+  struct Case { long long people; int archers, clubmen; };
+  const Case cases[] = {
+      {4000, 280, 600}, {10, 0, 1}, {7, 0, 1}, {6, 0, 0}, {0, 0, 0}, {-30, 0, 0}, {-2000000, 0, 0},
+      {1000000, 32767, 32767},
+  };
+  for (const Case& c : cases) {
+    const ArmyComp m = villageMilitia(c.people);
+    EXPECT_EQ(m.get(Archer), c.archers) << c.people;
+    EXPECT_EQ(m.get(ClubMan), c.clubmen) << c.people;
+    EXPECT_EQ(m.total(), c.archers + c.clubmen) << c.people;
+  }
+}
+
 TEST_F(CampTest, CastleStagesAreTriedInTurn) {
   struct Case { std::array<bool, 5> stages; long soldiers; bool enters; int refusals; };
   const Case cases[] = {

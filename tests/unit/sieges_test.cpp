@@ -46,6 +46,12 @@ TEST_F(SiegeWorld, LiftingMovesEveryCampOnTheSiteBack) {
   LiftSiege(s, 2);
   EXPECT_EQ(s.SiegeState2, kNone);
   EXPECT_EQ(s.CampWaypoint, (std::array<uint8_t, 3>{34, 20, 34}));
+  // A camp that does not exist is not on the map, whatever waypoint it held last.
+  s.SiegeState2 = 3;
+  s.CampWaypoint = {35, 35, 35};
+  s.CampExists = {kTrue, kFalse, kTrue};
+  LiftSiege(s, 2);
+  EXPECT_EQ(s.CampWaypoint, (std::array<uint8_t, 3>{34, 35, 34}));
 }
 
 TEST_F(SiegeWorld, StormBattleByTheCastleStage) {
@@ -88,6 +94,35 @@ TEST_F(SiegeWorld, StormOutcome) {
   EXPECT_EQ(s.EnemyCamp[0].total() + s.EnemyCamp[1].total(), 0);
   EXPECT_EQ(s.Rival1AttackState, kNone);
   EXPECT_EQ(s.Gold, 100 + 4500);
+}
+
+// A siege of a castle already taken (its lord out of play): the countdown runs out
+// without a storm, and a storm's result pays nothing more.
+TEST_F(SiegeWorld, ACastleAlreadyTakenIsNotStormedAgain) {
+  struct Case { int site; bool active; uint8_t countdown; bool due; uint8_t after; };
+  const Case cases[] = {
+      {1, true, 0, true, kNone},   {1, false, 0, false, kNone}, {2, true, 0, true, kNone},
+      {2, false, 0, false, kNone}, {1, false, 3, false, 2},     {2, true, 1, false, 0},
+      {1, true, kNone, false, kNone},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "site " << c.site << " countdown " << int(c.countdown));
+    s.Rival1.Active = s.Rival2.Active = toFlag(c.active);
+    SiegeCountdown(s, c.site) = c.countdown;
+    EXPECT_EQ(SiegeTurn(s, c.site), c.due);
+    EXPECT_EQ(SiegeCountdown(s, c.site), c.after);
+  }
+  s.Rival1.Active = kFalse;
+  s.Rival1.Gold = 9000;
+  s.Gold = 100;
+  s.SiegeState1 = 0;
+  const GameState before = s;
+  ApplyStorm(s, 1, true);
+  EXPECT_EQ(s.SiegeState1, kNone);
+  EXPECT_EQ(s.Gold, 100);
+  EXPECT_EQ(s.CountyBlessings, before.CountyBlessings);
+  ApplyStorm(s, 1, false);
+  EXPECT_FLOAT_EQ(s.Rival1.Morale, before.Rival1.Morale);
 }
 
 // The siege on the campaign screen: lay it at the site, the storm three ends of turn
@@ -162,6 +197,19 @@ TEST_F(SiegeOnMap, LayingSiegeShowsTheSiegeScreenWithItsTurns) {
     if (c.accept) EXPECT_EQ(castle, g.text(txt::levels::RivalLordNames[c.site]));
     EXPECT_EQ(SiegeCountdown(g.s, c.site), c.accept ? std::stoi(c.shown) : kNone);
   }
+}
+
+TEST_F(SiegeOnMap, NoStormOfACastleAlreadyTaken) {
+  std::vector<RivalBattle> storms;
+  setRivalBattleStarter([&](Rules&, const RivalBattle& b) { storms.push_back(b); });
+  g.s.Rival1.Active = kFalse;
+  g.s.SiegeState1 = 0;
+  AdvanceSieges(g);
+  StormCastle(g, 1);
+  setRivalBattleStarter(nullptr);
+  EXPECT_TRUE(kinds.empty());
+  EXPECT_TRUE(storms.empty());
+  EXPECT_EQ(g.s.SiegeState1, kNone);
 }
 
 TEST_F(SiegeOnMap, AcceptedStormIsFoughtByTheCampOnTheSite) {
