@@ -62,7 +62,10 @@ void armyTimerTick(Game& g) {
 void openCamp(Game& g, int k) {
   if (g.timedActionRunning()) return;
   g.PlaySound(kScreenChannel, "army01.wav");
+  // The camp's own screen puts the offered roads away for good, and with them a split
+  // order still waiting for its waypoint.
   hideWaypointMarkers(g);
+  g.s.SplitMode = 0;
   OpenArmyCamp(g, k);
 }
 }  // namespace

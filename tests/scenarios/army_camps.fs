@@ -66,6 +66,8 @@ expect ArmyCampSoldiers = [837, 0, 0]
 expect CampComposition[0] = [2, 200, 100, 100, 100, 100, 50, 50, 10, 10, 10, 100, 0, 5]
 expect CampExists = [-1, 0, 0]
 expect-screen Camp1Frm.ArmyCamp2Img visible = false
+# regrouping took the combined army's moves for this turn
+expect CampMovesLeft = [0, 0, 0]
 
 # Garrison: keep, bailey and fort are too small, the stronghold takes 837
 set CastleStageBuilt [-1, -1, -1, -1, 0]
@@ -114,3 +116,34 @@ expect ArmyCampSoldiers = [0, 0, 0]
 expect CampExists = [0, 0, 0]
 expect CastleGarrisonCamp = 0
 expect-screen Camp1Frm.ArmyCamp1Img visible = false
+
+# Combining refuses what one army cannot hold: 256 monks would wrap round to none
+set CampExists [-1, -1, 0]
+set ArmyCampSoldiers [350, 106, 0]
+set CampComposition[0] [250, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
+set CampComposition[1] [6, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
+set CampWaypoint [2, 2, 0]
+click Camp1Frm.ArmyCamp1Img
+click ArmyCampFrm.CombineBtn
+check ArmyCombineFrm.ArmyOption2 1
+click ArmyCombineFrm.OkAniBtn
+expect-open ArmyCombineFrm
+expect-screen ArmyCombineFrm.Helper text = "One army holds at most 255 monks and 255 warlords: these armies cannot be combined."
+expect ArmyCampSoldiers = [350, 106, 0]
+expect CampComposition[0] = [250, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
+click ArmyCombineFrm.Noanibtn
+
+# ... and a garrison grown beyond its castle: the keep holds 400
+set CastleStageBuilt [-1, 0, 0, 0, 0]
+set CampComposition[0] [0, 350, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
+set CampComposition[1] [0, 106, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
+set CampWaypoint [1, 2, 0]
+set CastleGarrisonCamp 1
+click Camp1Frm.ArmyCamp2Img
+click ArmyCampFrm.CombineBtn
+check ArmyCombineFrm.ArmyOption1 1
+click ArmyCombineFrm.OkAniBtn
+expect-screen ArmyCombineFrm.Helper text = "The castle is too small to hold this army."
+expect ArmyCampSoldiers = [350, 106, 0]
+expect CastleGarrisonCamp = 1
+click ArmyCombineFrm.Noanibtn

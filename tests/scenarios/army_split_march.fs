@@ -2,8 +2,8 @@
 # A split order sent on its way. "Split and march" on the split screen selects the camp
 # for walking with the split still to be made (SplitMode 1); the waypoint click opens the
 # split screen again with the parts as chosen, and the army that leaves marches there.
-# Cancelled at that point, the click is spent and nobody moves; a click on the bare map
-# or the choice of another camp gives the order up.
+# Cancelled at that point, the click is spent and nobody moves; a click on the bare map,
+# the choice of another camp or the camp's own screen gives the order up.
 seed 6
 start
 click TipsFrm.CloseLbl
@@ -72,7 +72,7 @@ wait 5000
 expect CampWaypoint = [3, 3, 0]
 expect ArmyCampSoldiers = [687, 150, 0]
 
-# Given up by a click on the bare map, or by choosing another camp
+# Given up by a click on the bare map, by choosing another camp ...
 click Camp1Frm.ArmyCamp1Img
 click ArmyCampFrm.SplitBtn
 pick ArmySplitFrm.ArmyLst 2
@@ -101,7 +101,20 @@ wait 5000
 expect CampWaypoint = [3, 4, 0]
 expect ArmyCampSoldiers = [687, 150, 0]
 
-# A camp without moves, or in the castle, splits but cannot march off
+# ... or by opening the camp's own screen
+click Camp1Frm.ArmyCamp1Img
+click ArmyCampFrm.SplitBtn
+pick ArmySplitFrm.ArmyLst 2
+down ArmySplitFrm.UpAniBtn
+wait 2970
+up ArmySplitFrm.UpAniBtn
+click ArmySplitFrm.MarchAniBtn
+expect SplitMode = 1
+click Camp1Frm.ArmyCamp1Img
+expect SplitMode = 0
+click ArmyCampFrm.OkAniBtn
+
+# A camp without moves splits but cannot march off
 set CampMovesLeft[0] 0
 click Camp1Frm.ArmyCamp1Img
 click ArmyCampFrm.SplitBtn
