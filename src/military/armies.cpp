@@ -33,22 +33,22 @@ void DisbandCamp(GameState& s, int camp) {
   add(s.IdlePeople, home);
   using G = Gear;
   auto n = [&](Unit u) { return c.get(u); };
-  addGear(s, G::Bow, n(Archer));
-  addGear(s, G::LongBow, n(LongBow));
-  addGear(s, G::Club, n(ClubMan));
-  addGear(s, G::Cross, n(Monk));
-  addGear(s, G::Helebard, n(Helebarder));
-  addGear(s, G::Mace, n(HCavalry));
-  addGear(s, G::Pike, n(Champion));
-  addGear(s, G::EnginerGear, n(Enginer));
-  addGear(s, G::WarlordGear, n(Warlord));
-  addGear(s, G::Sword, n(SwordMan) + n(Cavalry) + n(Paladin));
+  returnGear(s, G::Bow, n(Archer));
+  returnGear(s, G::LongBow, n(LongBow));
+  returnGear(s, G::Club, n(ClubMan));
+  returnGear(s, G::Cross, n(Monk));
+  returnGear(s, G::Helebard, n(Helebarder));
+  returnGear(s, G::Mace, n(HCavalry));
+  returnGear(s, G::Pike, n(Champion));
+  returnGear(s, G::EnginerGear, n(Enginer));
+  returnGear(s, G::WarlordGear, n(Warlord));
+  returnGear(s, G::Sword, n(SwordMan) + n(Cavalry) + n(Paladin));
   // The Templars' two-handed swords stay with them.
-  addGear(s, G::TwoHand, n(TwoHand));
-  addGear(s, G::ChainMail, n(Helebarder) + n(TwoHand) + n(Cavalry));
+  returnGear(s, G::TwoHand, n(TwoHand));
+  returnGear(s, G::ChainMail, n(Helebarder) + n(TwoHand) + n(Cavalry));
   // A horseman hands in a shield and a warlord a plate as well: the county's custom.
-  addGear(s, G::Shield, n(SwordMan) + n(HCavalry) + n(Champion) + n(Cavalry));
-  addGear(s, G::Plate, n(SwordMan) + n(HCavalry) + n(Champion) + n(Templar) + n(Paladin) + n(Warlord));
+  returnGear(s, G::Shield, n(SwordMan) + n(HCavalry) + n(Champion) + n(Cavalry));
+  returnGear(s, G::Plate, n(SwordMan) + n(HCavalry) + n(Champion) + n(Templar) + n(Paladin) + n(Warlord));
   emptyCamp(s, camp);
   s.CampMovesLeft[camp - 1] = 0;
 }

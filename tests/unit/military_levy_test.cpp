@@ -210,6 +210,26 @@ TEST_F(CampTest, DisbandReturnsPeopleAndGear) {
   }
 }
 
+// Gear handed back fills a stock up to what its field holds; the rest is lost, the
+// stock never wraps round to a negative count (or to a few warlord sets).
+TEST_F(CampTest, DisbandingIntoAFullArmouryFillsItUp) {
+  struct Case { Unit unit; int soldiers; Gear gear; long stock, after; };
+  const Case cases[] = {
+      {Archer, 1000, Gear::Bow, 32000, 32767},
+      {Archer, 767, Gear::Bow, 32000, 32767},
+      {Archer, 700, Gear::Bow, 32000, 32700},
+      {Warlord, 10, Gear::WarlordGear, 250, 255},
+      {Monk, 5, Gear::Cross, -3, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.soldiers);
+    army(1, {{c.unit, c.soldiers}, {ClubMan, 100}});
+    addGear(s, c.gear, c.stock - gearStock(s, c.gear));
+    DisbandCamp(s, 1);
+    EXPECT_EQ(gearStock(s, c.gear), c.after);
+  }
+}
+
 TEST_F(CampTest, SplitMovesSoldiersAndNeedsAHundredEachSide) {
   army(1, {{Archer, 200}, {ClubMan, 40}}, 14);
   Split sp;
