@@ -238,8 +238,9 @@ class ArmySplitFrm : public Form {
     show();
   }
   void confirm() {
-    int newCamp = 0;
-    const int r = ConfirmSplit(g_.s, split_, &newCamp);
+    // The part that leaves goes to the first empty camp.
+    const int newCamp = firstEmptyCamp(g_.s);
+    const int r = ConfirmSplit(g_.s, split_);
     if (r != kDone) {
       if (r > 0) g_.ShowText(ctl("Helper"), txt::campaign1::entry(r));
       return;

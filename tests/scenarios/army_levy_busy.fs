@@ -14,9 +14,9 @@ click Camp1Frm.ArmyBtn
 expect-open !ArmyFrm
 key Camp1Frm A
 expect-open !ArmyFrm
+expect-query sounds = []
 click Camp1Frm.OutpostImg1
 expect-open !ArmyFrm
-expect-query sounds = []
 wait 5000
 expect CampWaypoint[0] = 3
 key Camp1Frm A

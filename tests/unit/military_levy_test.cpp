@@ -257,6 +257,32 @@ TEST_F(CampTest, SplitMovesSoldiersAndNeedsAHundredEachSide) {
   EXPECT_EQ(BeginSplit(s, 1, sp), 28);
 }
 
+// A split taken up again with the part chosen to leave: kept while the camp still holds
+// it, dropped (nobody leaving) when the camp lost soldiers of a type meanwhile.
+TEST_F(CampTest, ResumedSplitKeepsTheChosenPartWhileTheCampHoldsIt) {
+  struct Case { int archersLeft; int clubmenLeft; bool kept; };
+  const Case cases[] = {{150, 0, true}, {200, 40, true}, {201, 0, false}, {0, 41, false}, {-1, 0, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.archersLeft << " " << c.clubmenLeft);
+    army(1, {{Archer, 200}, {ClubMan, 40}}, 14);
+    s.RecruitCounts.set(Monk, 9);  // a levy left over is no part of the split
+    CampComp leaving;
+    leaving.set(Archer, c.archersLeft);
+    leaving.set(ClubMan, c.clubmenLeft);
+    Split sp;
+    ASSERT_EQ(ResumeSplit(s, 1, leaving, sp), kDone);
+    const CampComp want = c.kept ? leaving : CampComp{};
+    EXPECT_EQ(s.RecruitCounts, want);
+    EXPECT_EQ(s.RecruitTotal, want.total());
+    EXPECT_EQ(sp.stayTotal() + s.RecruitTotal, 240);
+    EXPECT_EQ(s.ArmyCampSoldiers[0], 240) << "nothing is split before it is confirmed";
+  }
+  army(2, {{Archer, 100}});
+  army(3, {{Archer, 100}});
+  Split sp;
+  EXPECT_EQ(ResumeSplit(s, 1, CampComp{}, sp), 28);
+}
+
 TEST_F(CampTest, CombineKeepsTheSumsAndHasALimit) {
   army(2, {{Archer, 2000}, {SwordMan, 500}});
   army(3, {{Archer, 1000}, {ClubMan, 600}});
