@@ -72,26 +72,14 @@ wait 5000
 expect CampWaypoint = [3, 3, 0]
 expect ArmyCampSoldiers = [687, 150, 0]
 
-# Given up by a click on the bare map, by choosing another camp ...
-click Camp1Frm.ArmyCamp1Img
-click ArmyCampFrm.SplitBtn
-pick ArmySplitFrm.ArmyLst 2
-down ArmySplitFrm.UpAniBtn
-wait 2970
-up ArmySplitFrm.UpAniBtn
-click ArmySplitFrm.MarchAniBtn
-expect SplitMode = 1
+# Given up by a click on the bare map, by choosing another camp or by opening the
+# camp's own screen
+set SplitMode 1
 click Camp1Frm.MapSurface
 expect SplitMode = 0
 expect-screen Camp1Frm.WalkTo4 visible = false
-click Camp1Frm.ArmyCamp1Img
-click ArmyCampFrm.SplitBtn
-pick ArmySplitFrm.ArmyLst 2
-down ArmySplitFrm.UpAniBtn
-wait 2970
-up ArmySplitFrm.UpAniBtn
-click ArmySplitFrm.MarchAniBtn
-expect SplitMode = 1
+rclick Camp1Frm.ArmyCamp1Img
+set SplitMode 1
 rclick Camp1Frm.ArmyCamp2Img
 expect SplitMode = 0
 expect SelectedCamp = 2
@@ -100,16 +88,7 @@ expect-open !ArmySplitFrm
 wait 5000
 expect CampWaypoint = [3, 4, 0]
 expect ArmyCampSoldiers = [687, 150, 0]
-
-# ... or by opening the camp's own screen
-click Camp1Frm.ArmyCamp1Img
-click ArmyCampFrm.SplitBtn
-pick ArmySplitFrm.ArmyLst 2
-down ArmySplitFrm.UpAniBtn
-wait 2970
-up ArmySplitFrm.UpAniBtn
-click ArmySplitFrm.MarchAniBtn
-expect SplitMode = 1
+set SplitMode 1
 click Camp1Frm.ArmyCamp1Img
 expect SplitMode = 0
 click ArmyCampFrm.OkAniBtn
