@@ -75,13 +75,16 @@ void LaySiege(Rules& r, int site) {
 }
 
 void StormCastle(Rules& r, int site) {
+  // A lord out of play keeps no garrison to fight: the siege is simply over.
+  if (!RivalActive(r.s, site)) {
+    SiegeCountdown(r.s, site) = kNone;
+    return;
+  }
   if (!testStarter() && !handOver().battle) {
     // No battle can be fought here: the army only makes ready.
     r.player().notice(r.text(txt::campaign::ArmyReadyToStorm));
     return;
   }
-  // A castle already taken is not stormed again.
-  if (!RivalActive(r.s, site)) return;
   // With the besieging camp gone from the site there is nobody to storm the walls.
   const RivalBattle b = StormBattle(r.s, site);
   if (b.camp != 0) startBattle(r, b);

@@ -96,35 +96,6 @@ TEST_F(SiegeWorld, StormOutcome) {
   EXPECT_EQ(s.Gold, 100 + 4500);
 }
 
-// A siege of a castle already taken (its lord out of play): the countdown runs out
-// without a storm, and a storm's result pays nothing more.
-TEST_F(SiegeWorld, ACastleAlreadyTakenIsNotStormedAgain) {
-  struct Case { int site; bool active; uint8_t countdown; bool due; uint8_t after; };
-  const Case cases[] = {
-      {1, true, 0, true, kNone},   {1, false, 0, false, kNone}, {2, true, 0, true, kNone},
-      {2, false, 0, false, kNone}, {1, false, 3, false, 2},     {2, true, 1, false, 0},
-      {1, true, kNone, false, kNone},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "site " << c.site << " countdown " << int(c.countdown));
-    s.Rival1.Active = s.Rival2.Active = toFlag(c.active);
-    SiegeCountdown(s, c.site) = c.countdown;
-    EXPECT_EQ(SiegeTurn(s, c.site), c.due);
-    EXPECT_EQ(SiegeCountdown(s, c.site), c.after);
-  }
-  s.Rival1.Active = kFalse;
-  s.Rival1.Gold = 9000;
-  s.Gold = 100;
-  s.SiegeState1 = 0;
-  const GameState before = s;
-  ApplyStorm(s, 1, true);
-  EXPECT_EQ(s.SiegeState1, kNone);
-  EXPECT_EQ(s.Gold, 100);
-  EXPECT_EQ(s.CountyBlessings, before.CountyBlessings);
-  ApplyStorm(s, 1, false);
-  EXPECT_FLOAT_EQ(s.Rival1.Morale, before.Rival1.Morale);
-}
-
 // The siege on the campaign screen: lay it at the site, the storm three ends of turn
 // after a two-turn siege was laid, and the siege screen.
 struct SiegeOnMap : test::GameFixture {
@@ -199,19 +170,6 @@ TEST_F(SiegeOnMap, LayingSiegeShowsTheSiegeScreenWithItsTurns) {
   }
 }
 
-TEST_F(SiegeOnMap, NoStormOfACastleAlreadyTaken) {
-  std::vector<RivalBattle> storms;
-  setRivalBattleStarter([&](Rules&, const RivalBattle& b) { storms.push_back(b); });
-  g.s.Rival1.Active = kFalse;
-  g.s.SiegeState1 = 0;
-  AdvanceSieges(g);
-  StormCastle(g, 1);
-  setRivalBattleStarter(nullptr);
-  EXPECT_TRUE(kinds.empty());
-  EXPECT_TRUE(storms.empty());
-  EXPECT_EQ(g.s.SiegeState1, kNone);
-}
-
 TEST_F(SiegeOnMap, AcceptedStormIsFoughtByTheCampOnTheSite) {
   std::vector<RivalBattle> storms;
   setRivalBattleStarter([&](Rules&, const RivalBattle& b) { storms.push_back(b); });
@@ -227,6 +185,48 @@ TEST_F(SiegeOnMap, AcceptedStormIsFoughtByTheCampOnTheSite) {
   // The storm won: rival 1 is out of the game.
   FinishRivalBattle(g, storms[0], true, ArmyComp{});
   EXPECT_FALSE(isSet(g.s.Rival1.Active));
+}
+
+// A lord out of play is stormed no more: a won storm marks his castle once, and a siege
+// that ends after his fall (or of a lord who never took the field) asks no storm, fights
+// no battle and plunders nothing again.
+TEST_F(SiegeOnMap, NoStormOfALordOutOfPlay) {
+  std::vector<RivalBattle> storms;
+  setRivalBattleStarter([&](Rules&, const RivalBattle& b) { storms.push_back(b); });
+  struct Case { const char* what; bool stormedBefore; };
+  for (const Case c : {Case{"stormed before", true}, Case{"never took the field", false}}) {
+    SCOPED_TRACE(c.what);
+    kinds.clear();
+    storms.clear();
+    g.s.Rival1.Active = kTrue;
+    g.s.SpareByte = 0;
+    g.s.Rival1.Gold = 9000;
+    g.s.Gold = 100;
+    if (c.stormedBefore) {
+      ApplyStorm(g.s, 1, true);
+      EXPECT_EQ(g.s.Gold, 100 + 4500);
+      EXPECT_TRUE(CastleStormed(g.s, 1));
+      EXPECT_FALSE(CastleStormed(g.s, 2));
+    } else {
+      g.s.Rival1.Active = kFalse;
+    }
+    const int32_t gold = g.s.Gold;
+    // A storm won again changes nothing; no siege can be laid; a running one ends quietly.
+    ApplyStorm(g.s, 1, true);
+    EXPECT_EQ(g.s.Gold, gold);
+    EXPECT_FALSE(DeclareSiege(g.s, 1));
+    g.s.SiegeState1 = 0;
+    AdvanceSieges(g);
+    EXPECT_TRUE(kinds.empty());
+    EXPECT_EQ(g.s.SiegeState1, kNone);
+    g.s.SiegeState1 = 0;
+    StormCastle(g, 1);  // an answer to a storm asked before his fall
+    EXPECT_TRUE(storms.empty());
+    EXPECT_EQ(g.s.SiegeState1, kNone);
+    EXPECT_EQ(g.s.Gold, gold);
+    EXPECT_EQ(CastleStormed(g.s, 1), c.stormedBefore);
+  }
+  setRivalBattleStarter(nullptr);
 }
 
 TEST_F(SiegeOnMap, SiegeScreenShowsTheArmyAndLifts) {
