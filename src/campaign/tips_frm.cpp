@@ -33,7 +33,9 @@ class TipsFrm : public Form {
     add(label("CloseLbl", 440, 412, 110, 24)).Align = 2;
     // With every objective met: what that means (ContinueLbl) and the way on (NextLbl).
     add(label("ContinueLbl", 300, 352, 310, 24)).Visible = false;
-    add(label("NextLbl", 440, 376, 170, 24)).Visible = false;
+    Control& next = add(label("NextLbl", 440, 376, 170, 24));
+    next.Visible = false;
+    next.Align = 2;
     add(image("Image3", 40, 400, 48, 48, "btn_replay")).Visible = false;
     add(label("ReplayLbl", 96, 412, 170, 24)).Visible = false;
     add(image("Image4", 280, 400, 48, 48, "btn_exit")).Visible = false;
