@@ -360,8 +360,17 @@ TEST_F(WindowFixture, ThePlayerDeploysAndLeadsWithMouseAndKeys) {
     shell.input().mouseUp(x, y, button);
   };
 
-  // Deployment: the first formation is chosen; a drag moves the archers within the zone.
+  // Deployment: the first formation is chosen, the way to deploy stays in the hint line
+  // (a tooltip comes and goes over it); a drag moves the archers within the zone.
   EXPECT_EQ(f.selected(), swords);
+  f.fire("FieldImg", Ev::MouseMove);
+  EXPECT_NE(f.ctl("HintLbl").Caption.find("Deploy your formations"), std::string::npos);
+  f.fire("Army0MoraleBar", Ev::MouseMove);
+  EXPECT_NE(f.ctl("HintLbl").Caption.find("the army flees"), std::string::npos);
+  f.fire("FieldImg", Ev::MouseMove);
+  EXPECT_TRUE(f.ctl("HintLbl").Visible);
+  EXPECT_NE(f.ctl("HintLbl").Caption.find("Deploy your formations"), std::string::npos);
+  EXPECT_NE(f.ctl("SelLbl").Caption.find("deployed"), std::string::npos) << f.ctl("SelLbl").Caption;
   int x = 0, y = 0, tx = 0, ty = 0;
   centre(archers, x, y);
   at(200, 720, tx, ty);
@@ -434,6 +443,7 @@ TEST_F(WindowFixture, ThePlayerDeploysAndLeadsWithMouseAndKeys) {
   f.Form_KeyUp(Key::R);
   EXPECT_TRUE(b.over());
   EXPECT_EQ(f.ctl("ResultLbl").Caption, "Retreat");
+  EXPECT_EQ(f.ctl("SelLbl").Caption, "") << "nothing left to lead";
   EXPECT_FALSE(b.result().won());
   EXPECT_EQ(b.result(), resolveBattle(in, seed, s.kept)) << "the kept orders replay the battle";
   EXPECT_NE(b.result(), resolveBattle(in, seed));
