@@ -40,19 +40,19 @@ int main(int argc, char** argv) {
       return fail("unknown option " + a);
     }
   }
-  const std::string dir = programFolder();
+  const Folders where = gameFolders();
   HandOver hand;
   std::string err;
-  if (!loadHandOver(dir, hand, err, seeded ? &seed : nullptr)) return fail(err);
+  if (!loadHandOver(where, hand, err, seeded ? &seed : nullptr)) return fail(err);
   if (hand.calculate()) {
-    if (calculateBattle(dir, hand, err) != 0) return fail(err);
+    if (calculateBattle(where, hand, err) != 0) return fail(err);
     return 0;
   }
 
   BattleSession session(std::move(hand));
   currentSession() = &session;
   SdlShell shell(SdlShell::Options{"Fiefdom - battle"});
-  Game g(shell, dir);
+  Game g(shell, where);
   readDisplaySettings(g);
   shell.preload(g, g.form("BattleFrm"));
   if (!shell.attach(g, err)) {
@@ -69,6 +69,6 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "battledata.rz: the battle window stopped: %s\n", e.what());
     }
   }
-  if (!session.finishAndHandBack(dir)) return fail(session.error);
+  if (!session.finishAndHandBack(where)) return fail(session.error);
   return 0;
 }

@@ -11,8 +11,8 @@ int HandOver::volumeToAttenuation(int volume) {
   return std::clamp(volume, 0, 100) * 100 - 10000;
 }
 
-bool loadHandOver(const std::string& dir, HandOver& out, std::string& err, const uint64_t* seedOverride) {
-  const std::string path = dir + "/" + kFightInFile;
+bool loadHandOver(const Folders& where, HandOver& out, std::string& err, const uint64_t* seedOverride) {
+  const std::string path = where.locate(kFightInFile, Folders::Use::Read);
   std::vector<uint8_t> bytes;
   if (!readFile(path, bytes, err)) return false;
   HandOver h;
@@ -25,7 +25,7 @@ bool loadHandOver(const std::string& dir, HandOver& out, std::string& err, const
     return false;
   }
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(dir + "/" + h.mapPath, ec)) {
+  if (!std::filesystem::is_regular_file(where.locate(h.mapPath, Folders::Use::Program), ec)) {
     err = path + ": the battle map " + h.mapPath + " does not exist";
     return false;
   }
@@ -34,13 +34,13 @@ bool loadHandOver(const std::string& dir, HandOver& out, std::string& err, const
   return true;
 }
 
-bool handBack(const std::string& dir, const FightOut& out, std::string& err) {
-  if (!writeFightOut(dir + "/" + kFightOutFile, out, err)) return false;
-  return writeFightStatus(dir + "/" + kFightStatusFile, kFightFinished, err);
+bool handBack(const Folders& where, const FightOut& out, std::string& err) {
+  if (!writeFightOut(where.locate(kFightOutFile, Folders::Use::Write), out, err)) return false;
+  return writeFightStatus(where.locate(kFightStatusFile, Folders::Use::Write), kFightFinished, err);
 }
 
-int calculateBattle(const std::string& dir, const HandOver& h, std::string& err) {
-  return handBack(dir, resolveBattle(h.in, h.seed), err) ? 0 : 1;
+int calculateBattle(const Folders& where, const HandOver& h, std::string& err) {
+  return handBack(where, resolveBattle(h.in, h.seed), err) ? 0 : 1;
 }
 
 }  // namespace fief::battle

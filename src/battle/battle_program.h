@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "battle/battle_model.h"
+#include "campaign/folders.h"
 #include "military/fight_files.h"
 
 namespace fief::battle {
@@ -27,16 +28,15 @@ struct HandOver {
   static int volumeToAttenuation(int volume);
 };
 
-// Reads Fight_in.rz of the program folder and checks that its battle map exists. The seed
-// comes from the file's bytes unless `seedOverride` is given.
-bool loadHandOver(const std::string& programDir, HandOver& out, std::string& err,
-                  const uint64_t* seedOverride = nullptr);
+// Reads Fight_in.rz of the player's files and checks that its battle map exists in the
+// program folder. The seed comes from the file's bytes unless `seedOverride` is given.
+bool loadHandOver(const Folders& where, HandOver& out, std::string& err, const uint64_t* seedOverride = nullptr);
 
-// Writes Fight_out.rz, then the status 2.
-bool handBack(const std::string& programDir, const FightOut& out, std::string& err);
+// Writes Fight_out.rz, then the status 2, among the player's files.
+bool handBack(const Folders& where, const FightOut& out, std::string& err);
 
 // The automatic calculation: the battle fought at once and handed back. Returns the exit
 // status of the program (0, or 1 with the reason in `err`).
-int calculateBattle(const std::string& programDir, const HandOver& h, std::string& err);
+int calculateBattle(const Folders& where, const HandOver& h, std::string& err);
 
 }  // namespace fief::battle

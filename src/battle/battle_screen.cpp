@@ -16,11 +16,11 @@ BattleSession*& currentSession() {
   return s;
 }
 
-bool BattleSession::finishAndHandBack(const std::string& dir) {
+bool BattleSession::finishAndHandBack(const Folders& where) {
   if (handedBack) return true;
   battle->finish();
   std::string err;
-  if (!handBack(dir, battle->result(), err)) {
+  if (!handBack(where, battle->result(), err)) {
     error = err;
     return false;
   }
@@ -305,7 +305,7 @@ void BattleFrm::togglePause() {
 
 void BattleFrm::returnToCampaign() {
   BattleSession* s = session();
-  if (s && !s->finishAndHandBack(g_.dir)) {
+  if (s && !s->finishAndHandBack(g_.folders)) {
     g_.shell.messageBox("The battle's results could not be written: " + s->error);
   }
   g_.shell.endProgram();

@@ -23,7 +23,7 @@ struct BattleSession {
 
   explicit BattleSession(HandOver h) : hand(std::move(h)), battle(std::make_unique<Battle>(hand.in, hand.seed)) {}
   // Fights what is left at once and hands the results back (once). False with `error`.
-  bool finishAndHandBack(const std::string& programDir);
+  bool finishAndHandBack(const Folders& where);
 };
 
 // The session of this program (nullptr when no battle was handed over).

@@ -20,6 +20,12 @@ std::string programFolder() {
   return dir;
 }
 
+Folders gameFolders() {
+  Folders f = openFolders(programFolder());
+  if (!f.problem.empty()) std::fprintf(stderr, "fiefdom: %s\n", f.problem.c_str());
+  return f;
+}
+
 void readDisplaySettings(Game& g) {
   std::vector<uint8_t> bytes;
   std::string err;

@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "campaign/game.h"
+#include "ui/platform/app.h"
 
 namespace fief {
 
@@ -106,6 +107,10 @@ bool SdlShell::startVideo(std::string& err) {
 }
 
 SdlShell::SdlShell(Options opt) : opt_(std::move(opt)) {
+  // The window class (X11) and application id (Wayland) name the desktop entry; a class
+  // the environment gives is kept.
+  setenv("SDL_VIDEO_X11_WMCLASS", kDesktopId, 0);
+  setenv("SDL_VIDEO_WAYLAND_WMCLASS", kDesktopId, 0);
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
 }
