@@ -10,6 +10,8 @@ expect TurnCounter = 1
 click Camp1Frm.EndTurnBtn
 expect-query open = ["Camp1Frm"]
 expect TurnCounter = 2
+# the end-turn timer ends the turn's processing
+wait 100
 expect-query file "Save Game/AutoSave.s15" = {"exists": true, "size": 792}
 # Battles are calculated at once: the option is written to Advanced.rz.
 click Camp1Frm.MenuBtn

@@ -97,6 +97,10 @@ bool TitleFrm::hasSaves() const {
   return false;
 }
 
+// Without a usable folder for the player's files (he was told when the menu opened) the
+// campaign still starts, from the shipped settings, though the choice cannot be handed on.
+bool TitleFrm::playsFromShippedFiles() const { return !g_.folders.problem.empty(); }
+
 void TitleFrm::showDifficulty(bool on) {
   ctl("MenuPnl").Visible = !on;
   ctl("DifficultyPnl").Visible = on;
@@ -104,7 +108,7 @@ void TitleFrm::showDifficulty(bool on) {
 
 void TitleFrm::newCampaign(int difficulty) {
   std::string err;
-  if (!writeNumberFile(g_.writePath("Options.rz"), difficulty, err)) {
+  if (!writeNumberFile(g_.writePath("Options.rz"), difficulty, err) && !playsFromShippedFiles()) {
     ctl("StatusLbl").Caption = "The difficulty could not be written: " + err;
     return;
   }
@@ -118,7 +122,7 @@ void TitleFrm::continueCampaign() {
 
 void TitleFrm::launch(long loadRequest) {
   std::string err;
-  if (!writeNumberFile(g_.writePath("LGame.rz"), loadRequest, err)) {
+  if (!writeNumberFile(g_.writePath("LGame.rz"), loadRequest, err) && !playsFromShippedFiles()) {
     ctl("StatusLbl").Caption = "The start request could not be written: " + err;
     return;
   }
