@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
     }
   }
   const Folders where = gameFolders();
+  if (!where.problem.empty()) std::fprintf(stderr, "battledata.rz: %s\n", where.problem.c_str());
   HandOver hand;
   std::string err;
   if (!loadHandOver(where, hand, err, seeded ? &seed : nullptr)) return fail(err);

@@ -20,11 +20,7 @@ std::string programFolder() {
   return dir;
 }
 
-Folders gameFolders() {
-  Folders f = openFolders(programFolder());
-  if (!f.problem.empty()) std::fprintf(stderr, "fiefdom: %s\n", f.problem.c_str());
-  return f;
-}
+Folders gameFolders() { return openFolders(programFolder()); }
 
 void readDisplaySettings(Game& g) {
   std::vector<uint8_t> bytes;

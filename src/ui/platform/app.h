@@ -20,9 +20,9 @@ class SdlShell;
 // The folder of the running executable, without a trailing separator.
 std::string programFolder();
 
-// The program folder and the player's folder of this program (openFolders). A player's
-// folder that cannot be used is reported on standard error; the campaign program and the
-// title menu also tell the player on the screen.
+// The program folder and the player's folder of this program (openFolders). The title menu
+// and the campaign program tell the player when his folder cannot be used, the battle
+// program says so on standard error.
 Folders gameFolders();
 
 // Reads Optim.rz into g.optim for the window; a missing or damaged file gives the
