@@ -29,7 +29,7 @@ install(TARGETS fiefdom_tool RUNTIME DESTINATION bin)
 # (installed above) and the files of whoever played in the build folder.
 install(DIRECTORY ${GAME_DIR}/ DESTINATION ${FIEFDOM_INSTALL_DIR}
   PATTERN "Save Game" EXCLUDE
-  REGEX "/(Optim|Options|Advanced|levelinfo|camp|LGame|Fight_in|Fight_out|fight_status)\\.rz$" EXCLUDE
+  REGEX "/(Optim|Options|Advanced|levelinfo|camp|LGame|Fight_in|Fight_out|Fight_replay|fight_status)\\.rz$" EXCLUDE
   REGEX "/(fiefdom|battledata\\.rz|menudata\\.rz|splash\\.rz|introdata\\.rz|outrodata\\.rz)$" EXCLUDE
   PATTERN "*.tmp" EXCLUDE)
 
