@@ -31,22 +31,7 @@ expect-screen MsgFrm.MsgLbl text = "The game has been loaded."
 click MsgFrm.OkAniBtn
 expect Gold = 4242
 expect TurnCounter = 2
-# The first army, 600 heavy horsemen and 400 paladins, meets 30 club men at the first field.
-set CampComposition[0] [0, 0, 0, 0, 0, 0, 0, 600, 0, 0, 400, 0, 0, 0]
-set ArmyCampSoldiers[0] 1000
-set OpponentArmySlots[1] [0, 0, 30, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
-set CampWaypoint[0] 39
-set CampMovesLeft[0] 3
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo40
-expect-open MsgFrm
-click MsgFrm.OkAniBtn
-wait 4000
-expect-query programs = {"started": ["battledata.rz"], "ended": false}
-wait-programs
-expect-query file fight_status.rz = {"exists": true, "size": 3, "text": "2\r\n"}
-wait 4000
-expect-open ResultsFrm
+include ../scenarios/common/first_field_battle.fsi
 expect-screen ResultsFrm.OutcomeLbl text = "Victory!"
 click ResultsFrm.OkAniBtn
 expect MapEventFlags[0] = 0
