@@ -380,6 +380,14 @@ TEST_F(WindowFixture, ThePlayerDeploysAndLeadsWithMouseAndKeys) {
   EXPECT_EQ(f.selected(), archers);
   EXPECT_NEAR(b.formations()[archers].x, 200, 2);
   EXPECT_NEAR(b.formations()[archers].y, 720, 2);
+  // A click on a formation only chooses it, wherever on its block it falls.
+  const Formation unmoved = b.formations()[cavalry];
+  const BlockBox cb = f.blockOf(cavalry);
+  press(cb.l + 1, cb.t + 1, MouseButton::Left);
+  EXPECT_EQ(f.selected(), cavalry);
+  EXPECT_EQ(b.formations()[cavalry].x, unmoved.x);
+  EXPECT_EQ(b.formations()[cavalry].y, unmoved.y);
+  f.select(archers);
   // Chosen, then a click on the field: the formation stands there. A right click outside
   // the zone does nothing.
   f.Form_KeyUp(Key::N);
