@@ -22,6 +22,9 @@ put fight_status.rz 2
 wait 8000
 expect-open ResultsFrm
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect EnemyCamp[1] = [0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
 expect Rival1.Bytes[1] = 0
 expect Rival1AttackState = 200
