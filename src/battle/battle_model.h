@@ -120,6 +120,7 @@ class Battle {
   std::array<int16_t, kMaxFightArmies> monks_{-1, -1, -1, -1};    // ... and of its monks
   int steps_ = 0;
   bool over_ = false;
+  uint32_t battleId_ = 0;  // the hand-over's id, echoed in the results
 };
 
 // The seed of a hand-over: the same file fights the same battle.

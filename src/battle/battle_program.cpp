@@ -29,6 +29,8 @@ bool loadHandOver(const std::string& dir, HandOver& out, std::string& err, const
     err = path + ": the battle map " + h.mapPath + " does not exist";
     return false;
   }
+  // The battle id changes with every hand-over; the battle is the same without it.
+  if (h.in.BattleId != 0) bytes.resize(bytes.size() - kBattleIdBytes);
   h.seed = seedOverride ? *seedOverride : seedOf(bytes);
   out = std::move(h);
   return true;

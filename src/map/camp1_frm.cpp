@@ -70,6 +70,8 @@ Camp1Frm::Camp1Frm(Game& g) : Form(g, "Camp1Frm") {
     ShowMessageBox(g_, g_.text(sameLevel ? txt::campaign::GameLoaded : txt::campaign::GameLoadedOtherLevel));
   };
   keyActions[Key::Escape] = [this] {
+    // Not left while a battle or a walk is under way (as F6 and F7 wait).
+    if (g_.timedActionRunning()) return;
     showExitQuestion(g_, kExitQuestion);
   };
   onClick("Image1", [this] { g_.form("TipsFrm").showModal(); });

@@ -1,7 +1,10 @@
 #include "military/battle_screens.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <filesystem>
 #include <map>
+#include <random>
 
 #include "campaign/game.h"
 #include "map/camp1_frm.h"
@@ -23,6 +26,8 @@ struct Session {
   BattleRequest request;
   CampComp sent{};
   BattleConsequence after;
+  BattleFallback failed;
+  uint32_t battleId = 0;
   int program = 0;
   int64_t startedAt = 0;
   bool programEnded = false;  // seen ended once without a finished status
@@ -35,6 +40,18 @@ struct Session {
 Session& session(Game& g) {
   static std::map<Game*, Session> sessions;
   return sessions[&g];
+}
+
+// A new id for every hand-over, never 0, and unlike the ids of earlier runs of the
+// campaign (a battle program given up by one of them may still write).
+uint32_t newBattleId() {
+  static uint32_t next = [] {
+    std::random_device dev;
+    return dev();
+  }();
+  ++next;
+  if (next == 0) ++next;
+  return next;
 }
 
 BattleEnvironment environment(Game& g) {
@@ -52,43 +69,77 @@ BattleEnvironment environment(Game& g) {
 
 std::string statusPath(Game& g) { return g.path(kFightStatusFile); }
 
+// A message for the player names the exchange files as they lie in the program folder
+// ("Fight_out.rz"), not by the folder's whole path.
+std::string inProgramFolder(const Game& g, std::string text) {
+  const std::string prefix = g.dir + "/";
+  for (size_t at = text.find(prefix); at != std::string::npos; at = text.find(prefix, at)) text.erase(at, prefix.size());
+  return text;
+}
+
 // The campaign screen comes back: no fade, the pointer shown.
 void unfade(Game& g) {
   g.shell.setFade(0);
   g.shell.setPointer(Pointer::Normal);
 }
 
-// The battle is called off: nothing was fought, nothing changes.
-void abandon(Game& g, const std::string& why) {
+// Ends the session: polling stops and the status is acknowledged. A program still running
+// may write later; its results carry this battle's id, which no later battle takes.
+void endSession(Game& g) {
   Session& ss = session(g);
   g.timers.disable("BattleTimer");
   std::string err;
   writeFightStatus(statusPath(g), kFightAcknowledged, err);
   ss.active = false;
   ss.after = nullptr;
+  ss.failed = nullptr;
+  ss.battleId = 0;
+  ss.program = 0;
+}
+
+// The battle is called off: nothing was fought; the caller's fallback runs.
+void abandon(Game& g, const std::string& why) {
+  BattleFallback failed = std::move(session(g).failed);
+  endSession(g);
   unfade(g);
-  ShowMessageBox(g, why + " The battle is not fought; your army stands as it was.");
+  ShowMessageBox(g, inProgramFolder(g, why) + " The battle is not fought; your army stands as it was.");
+  if (failed) failed(g);
   refreshArmyViews(g);
 }
 
-void showResults(Game& g);
+void showResults(Game& g, const FightOut& out);
 
 }  // namespace
 
 bool battleRunning(Game& g) { return session(g).active; }
 
-bool StartBattle(Game& g, const BattleRequest& r, BattleConsequence after) {
+uint32_t runningBattleId(Game& g) { return session(g).active ? session(g).battleId : 0; }
+
+void DropBattle(Game& g) {
+  Session& ss = session(g);
+  if (!ss.active) return;
+  endSession(g);
+  if (g.s.FadeMode == kBattleFade) g.s.FadeMode = kNoFade;
+  unfade(g);
+}
+
+bool StartBattle(Game& g, const BattleRequest& r, BattleConsequence after, BattleFallback failed) {
   Session& ss = session(g);
   if (ss.active || !campExists(g.s, r.camp)) return false;
   std::string err;
+  // Results of an earlier battle are never read as this one's.
+  std::error_code ec;
+  std::filesystem::remove(g.path(kFightOutFile), ec);
   if (!writeFightStatus(statusPath(g), kFightRunning, err)) {
-    ShowMessageBox(g, err);
+    ShowMessageBox(g, inProgramFolder(g, err));
     return false;
   }
-  const FightIn in = BuildFightIn(g.s, environment(g), r, g.rng, ss.lastSettings);
+  FightIn in = BuildFightIn(g.s, environment(g), r, g.rng, ss.lastSettings);
+  in.BattleId = newBattleId();
   if (!writeFightIn(g.path(kFightInFile), in, err)) {
-    writeFightStatus(statusPath(g), kFightAcknowledged, err);
-    ShowMessageBox(g, err);
+    std::string ignored;
+    writeFightStatus(statusPath(g), kFightAcknowledged, ignored);
+    ShowMessageBox(g, inProgramFolder(g, err));
     return false;
   }
   ss.lastSettings = in.Settings;
@@ -96,6 +147,9 @@ bool StartBattle(Game& g, const BattleRequest& r, BattleConsequence after) {
   ss.request = r;
   ss.sent = soldiersSent(g.s.CampComposition[r.camp - 1], in.Armies[0].Reduced != 0);
   ss.after = std::move(after);
+  ss.failed = std::move(failed);
+  ss.battleId = in.BattleId;
+  ss.program = 0;
   ss.programEnded = false;
   // The army handed to the battle program, as the state records it.
   g.s.BattleArmy.clear();
@@ -133,9 +187,20 @@ void BattleTimerTick(Game& g) {
   // A status file that cannot be read now may be read on a later tick.
   if (readFightStatus(statusPath(g), status, err) && status == kFightFinished) {
     writeFightStatus(statusPath(g), kFightAcknowledged, err);
-    g.timers.disable("BattleTimer");
-    showResults(g);
-    return;
+    FightOut out;
+    if (!readFightOut(g.path(kFightOutFile), out, err)) {
+      abandon(g, "The battle results could not be read: " + err + ".");
+      return;
+    }
+    if (out.BattleId != ss.battleId) {
+      // Another battle's results (a program given up earlier, a file left behind): this
+      // battle's program is still to answer.
+      std::fprintf(stderr, "fiefdom: %s holds the results of another battle; they are ignored\n", kFightOutFile);
+    } else {
+      g.timers.disable("BattleTimer");
+      showResults(g, out);
+      return;
+    }
   }
   if (!g.shell.programRunning(ss.program)) {
     // One more tick for a status written just as the program ended.
@@ -227,7 +292,9 @@ class ResultsFrm : public Form {
     const bool won = ss.out.won();
     BattleConsequence after = std::move(ss.after);
     ss.after = nullptr;
+    ss.failed = nullptr;
     ss.active = false;
+    ss.battleId = 0;
     if (after) after(g_, won);
     refreshArmyViews(g_);
   }
@@ -235,19 +302,15 @@ class ResultsFrm : public Form {
 FIEF_REGISTER_FORM(ResultsFrm);
 
 namespace {
-void showResults(Game& g) {
+void showResults(Game& g, const FightOut& out) {
   Session& ss = session(g);
-  unfade(g);
-  FightOut out;
   std::string err;
-  // The camp is touched only by results that are complete and fit the army sent.
-  if (!readFightOut(g.path(kFightOutFile), out, err) || !checkResults(out, ss.sent, err)) {
-    ss.active = false;
-    ss.after = nullptr;
-    ShowMessageBox(g, "The battle results could not be read: " + err + ". The battle is not fought; your army stands as it was.");
-    refreshArmyViews(g);
+  // The camp is touched only by results that fit the army sent.
+  if (!checkResults(out, ss.sent, err)) {
+    abandon(g, "The battle results could not be read: " + err + ".");
     return;
   }
+  unfade(g);
   ss.out = out;
   ss.plunder = ApplyBattleResults(g.s, ss.request.camp, ss.sent, out, g.rng);
   // The status panel below the results shows the stores with the plunder in them.

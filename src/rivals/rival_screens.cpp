@@ -81,7 +81,11 @@ void startRivalBattle(Game& g, const RivalBattle& b) {
     return;
   }
   const ArmyComp sent = r.enemy;
-  if (!StartBattle(g, r, [b, sent](Game& game, bool won) { FinishRivalBattle(game, b, won, enemySurvivors(game, sent, won)); }))
+  // A battle that fails once handed over (no program, no result, given up) ends as one
+  // that could not be started.
+  if (!StartBattle(
+          g, r, [b, sent](Game& game, bool won) { FinishRivalBattle(game, b, won, enemySurvivors(game, sent, won)); },
+          [b](Game& game) { notFought(game, b); }))
     notFought(g, b);
 }
 
@@ -94,8 +98,10 @@ void rivalBattleTick(Game& g) {
     g.timers.disable(kRivalBattleTimer);
     return;
   }
-  // One battle at a time: the next waits for the running one to be over.
+  // One battle at a time: the next waits for the running one to be over, and for the
+  // turn's animations, which come first.
   if (battleRunning(g) || g.s.FadeMode != kNoFade) return;
+  if (g.formExists("MovieFrm") && g.form("MovieFrm").Visible) return;
   const RivalBattle b = q.front();
   q.pop_front();
   g.battlesWaiting = static_cast<int>(q.size());

@@ -359,13 +359,29 @@ class Runner {
       if (!writeFileAtomic(gamePath(w[1]), bytes, err)) fail(err);
     } else if (cmd == "fight-out") {
       // fight-out OUTCOME OURDEAD ENEMYDEAD ARMY...: the battle program's results, each
-      // army its survivors in roster order, comma-separated (11 counts: a reduced roster)
-      need(w, 5, "fight-out OUTCOME OURDEAD ENEMYDEAD COUNTS [COUNTS...]");
+      // army its survivors in roster order, comma-separated (11 counts: a reduced roster).
+      // They carry the battle id of Fight_in.rz, as the battle program's do; `--id N`
+      // writes N instead (0: none), as a stale or foreign result would.
       FightOut out;
-      out.Outcome = static_cast<uint8_t>(std::stoi(w[1]));
-      out.OurDead = static_cast<int16_t>(std::stoi(w[2]));
-      out.EnemyDead = static_cast<int16_t>(std::stoi(w[3]));
-      for (size_t i = 4; i < w.size(); ++i) {
+      size_t first = 1;
+      bool idGiven = false;
+      if (w.size() > 2 && w[1] == "--id") {
+        const long long id = std::stoll(w[2]);
+        if (id < 0 || id > 0xFFFFFFFFll) fail("a battle id is 0 to 4294967295: " + w[2]);
+        out.BattleId = static_cast<uint32_t>(id);
+        idGiven = true;
+        first = 3;
+      }
+      need(w, first + 4, "fight-out [--id N] OUTCOME OURDEAD ENEMYDEAD COUNTS [COUNTS...]");
+      if (!idGiven) {
+        FightIn in;
+        std::string why;
+        if (readFightIn(gamePath(kFightInFile), in, why)) out.BattleId = in.BattleId;
+      }
+      out.Outcome = static_cast<uint8_t>(std::stoi(w[first]));
+      out.OurDead = static_cast<int16_t>(std::stoi(w[first + 1]));
+      out.EnemyDead = static_cast<int16_t>(std::stoi(w[first + 2]));
+      for (size_t i = first + 3; i < w.size(); ++i) {
         FightResultArmy a;
         std::stringstream ss(w[i]);
         std::string item;
