@@ -113,6 +113,8 @@ void showResults(Game& g, const FightOut& out);
 
 bool battleRunning(Game& g) { return session(g).active; }
 
+const FightOut& takenResults(Game& g) { return session(g).out; }
+
 uint32_t runningBattleId(Game& g) { return session(g).active ? session(g).battleId : 0; }
 
 void DropBattle(Game& g) {

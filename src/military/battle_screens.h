@@ -31,6 +31,10 @@ bool battleRunning(Game& g);
 // A game is loaded: a battle handed over for the game left is dropped without a word or a
 // consequence (its results, should they still come, are another battle's and ignored).
 void DropBattle(Game& g);
+// The results of the last battle whose results were taken (what its consequence reads, e.g.
+// the enemy's survivors): read once when they arrived, never again from the file, which a
+// later writer may have replaced.
+const FightOut& takenResults(Game& g);
 // The id of the running battle's hand-over (0 when none runs).
 uint32_t runningBattleId(Game& g);
 

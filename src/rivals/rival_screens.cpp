@@ -27,9 +27,8 @@ std::deque<RivalBattle>& pending(Game& g) {
 // most what went into battle; a results file without the enemy's army counts it as
 // beaten when the player won and untouched when he lost.
 ArmyComp enemySurvivors(Game& g, const ArmyComp& sent, bool won) {
-  FightOut out;
-  std::string err;
-  if (!readFightOut(g.path(kFightOutFile), out, err) || out.Armies.size() < 2) return won ? ArmyComp{} : sent;
+  const FightOut& out = takenResults(g);
+  if (out.Armies.size() < 2) return won ? ArmyComp{} : sent;
   const auto left = toCompositionOrder(out.Armies[1].Survivors);
   ArmyComp a;
   for (int u = 0; u < kUnitCount; ++u) a.set(u, std::clamp<long>(left[u], 0, sent.get(u)));

@@ -56,7 +56,7 @@ click MsgFrm.OkAniBtn
 expect Rival1AttackState = 0
 set Rival1AttackState 200
 
-# The raid on the village: the program is missing, so the raiders plunder unopposed; the
+# The raid on the village: its program ends without a result, so the raiders plunder unopposed; the
 # county's happiness does not fall below 0.
 set Rival1WarState 1
 set People 2000

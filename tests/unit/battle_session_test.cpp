@@ -193,6 +193,31 @@ TEST_F(BattleSession, AGivenUpProgramsLateResultsAreNotTheNextBattles) {
   EXPECT_GT(camp().total(), 0);
 }
 
+// The consequence reads the results that were taken, not the file as it is by then.
+TEST_F(BattleSession, TheConsequenceReadsTheResultsTaken) {
+  int enemyLeft = -1;
+  BattleRequest r;
+  r.mapName = "field1";
+  r.camp = 1;
+  r.enemy.set(Archer, 100);
+  ASSERT_TRUE(StartBattle(g, r, [&](Game& game, bool) { enemyLeft = takenResults(game).Armies[1].Survivors[0]; }));
+  FightOut out = results(runningBattleId(g));
+  out.Armies[1].Survivors[0] = 40;
+  finish(out);
+  answer = [this](Form& f) {
+    if (f.name() == "ResultsFrm") {
+      // A late writer replaces the file while the results are on view.
+      FightOut other = results(0);
+      other.Armies[1].Survivors[0] = 99;
+      std::string err;
+      ASSERT_TRUE(writeFightOut(g.path(kFightOutFile), other, err)) << err;
+    }
+    f.fire("OkAniBtn", Ev::Click);
+  };
+  BattleTimerTick(g);
+  EXPECT_EQ(enemyLeft, 40);
+}
+
 TEST_F(BattleSession, AProgramThatCannotStartRunsTheFallback) {
   shell.spawnPrograms = true;  // and there is no battledata.rz in the folder
   ASSERT_TRUE(start());
