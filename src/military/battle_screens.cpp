@@ -102,8 +102,10 @@ void abandon(Game& g, const std::string& why) {
   BattleFallback failed = std::move(session(g).failed);
   endSession(g);
   unfade(g);
-  ShowMessageBox(g, inProgramFolder(g, why) + " The battle is not fought; your army stands as it was.");
+  // The fallback runs before the message waits for the player, so that no other battle
+  // begins in between.
   if (failed) failed(g);
+  ShowMessageBox(g, inProgramFolder(g, why) + " The battle is not fought; your army stands as it was.");
   refreshArmyViews(g);
 }
 

@@ -49,7 +49,7 @@ wait 4000
 # Its results cannot be read: not fought either.
 put-hex Fight_out.rz 0100 01
 put fight_status.rz 2
-wait 4000
+wait 8000
 expect-open !ResultsFrm
 expect-open MsgFrm
 click MsgFrm.OkAniBtn

@@ -31,6 +31,8 @@ struct BattleSession : test::GameFixture {
       else f.close();
     };
   }
+  // The battle module keeps its session by game: a battle left running goes with the test.
+  ~BattleSession() override { DropBattle(g); }
   CampComp& camp() { return g.s.CampComposition[0]; }
   bool start() {
     BattleRequest r;
