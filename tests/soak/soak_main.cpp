@@ -178,6 +178,10 @@ class Soak : public std::streambuf {
       cmd = command(got);
     }
     last_ = cmd;
+    if (std::getenv("SOAK_TRACE")) {
+      for (auto& l : got) std::cerr << "  < " << l.substr(0, 120) << "\n";
+      std::cerr << cmd << "\n";
+    }
     ++commands;
     return true;
   }
@@ -223,7 +227,9 @@ class Soak : public std::streambuf {
       case Want::Counter:
         // Only a turn counter moved by an end of turn: a load (F7) moves it too, to whatever
         // the save holds.
-        if (turnChanged(answer) && endTurnAsked_) turnPending_ = true;
+        // A counter moved otherwise (a load, the level replayed after a defeat) leaves no
+        // turn of the game on view to check.
+        if (turnChanged(answer)) turnPending_ = endTurnAsked_;
         endTurnAsked_ = false;
         want_ = Want::Programs;
         return "programs";
