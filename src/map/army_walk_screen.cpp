@@ -10,9 +10,11 @@
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "map/map_view.h"
+#include "military/agents.h"
 #include "military/armies.h"
 #include "military/battle.h"
 #include "military/military_screens.h"
+#include "turn/message_log.h"
 #include "ui/dialogs.h"
 #include "text_names.h"
 
@@ -157,6 +159,7 @@ void MoveOrderTo(Game& g, int n) {
   const int from = s.CampWaypoint[s.SelectedCamp >= 1 && s.SelectedCamp <= 3 ? s.SelectedCamp - 1 : 0];
   const MoveOrder o = OrderMove(s, levelGraph(g), n);
   if (o.refusal) g.setHelperText(txt::campaign1::entry(o.refusal));
+  if (o.scoutRecalled) AddMessage(g, 2, kScoutCalledHomeMessage);
   if (!o.walk) return;
   hideWaypointMarkers(g);
   StartStep(g, s.SelectedCamp, from, n);

@@ -2,7 +2,9 @@
 // objects they hold, their armies (one raiding, one marching on the castle), their castles
 // and a siege camp before each castle, at 800x600 and 1280x1024, saved as
 // build/screenshots/Camp1Frm_rivals_<east|west>_<w>x<h>.png; and the siege screen with a
-// running siege (SiegeFrm_running_<w>x<h>.png). Fails on the renderer's problems.
+// running siege (SiegeFrm_running_<w>x<h>.png); then a castle taken by storm beside one whose
+// lord is out of play (Camp1Frm_rival_stormed_<east|west>_<w>x<h>.png). Fails on the
+// renderer's problems.
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
@@ -15,6 +17,7 @@
 #include "map/camp1_frm.h"
 #include "rivals/rival_screens.h"
 #include "rivals/rival_turn.h"
+#include "rivals/sieges.h"
 #include "sdl_game_dir.h"
 #include "screenshot_support.h"
 #include "ui/platform/sdl_shell.h"
@@ -114,6 +117,18 @@ TEST_P(RivalScreens, MapWithRivalsAndSieges) {
   };
   OpenSiegeScreen(g, 1);
   EXPECT_TRUE(shown);
+
+  // Rival 1's castle taken by storm flies the county's colours; rival 2's, whose lord is
+  // put out of play by hand here as this level's lords are from the start, a white pennant.
+  ApplyStorm(s, 1, true);
+  s.Rival2.Active = kFalse;
+  camp.refreshAll();
+  EXPECT_EQ(camp.ctl("RivalCastle1Img").Picture, "stronghold");
+  EXPECT_EQ(camp.ctl("RivalCastle2Img").Picture, "bailey0");
+  centreOn(camp, 2000, 620);
+  shoot(sh, camp, "Camp1Frm_rival_stormed_east");
+  centreOn(camp, 420, 470);
+  shoot(sh, camp, "Camp1Frm_rival_stormed_west");
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, RivalScreens, ::testing::Values(Mode{0, 800, 600}, Mode{3, 1280, 1024}),

@@ -124,15 +124,38 @@ TEST_F(TurnEconomyTest, TitheWithBlessings) {
 TEST_F(TurnEconomyTest, StandingBonuses) {
   GameState& s = g.s;
   s.CountyBlessings.fill(1);
-  s.ArmyCampSoldiers = {30000, 30000, 10};  // the sum wraps as a signed 16-bit value: -5526
+  s.ArmyCampSoldiers = {30000, 30000, 10};  // the tavern's bill is the whole sum, 60010
   s.Morale = 0; s.Happiness = 10; s.Health = 10; s.Gold = 0; s.Ore = 0; s.Wood = 0;
   StandingBonuses(s);
   EXPECT_FLOAT_EQ(s.Morale, 3 + 4 + 1);
   EXPECT_EQ(s.Happiness, 10 + 1 + 2 + 2);
-  EXPECT_EQ(s.Gold, 5526);
+  EXPECT_EQ(s.Gold, -60010);
   EXPECT_EQ(s.Health, 13);
   EXPECT_EQ(s.Ore, 100);
   EXPECT_EQ(s.Wood, 200);
+}
+
+// Only what the player holds (code 1) pays him or bills him: an object held by a rival
+// lord (2, 3) or by nobody (any other code) changes neither the standing values nor the
+// tithe.
+TEST_F(TurnEconomyTest, OnlyThePlayersHoldingsCount) {
+  GameState& s = g.s;
+  for (const uint8_t holder : {0, 2, 3, 4, 200, 255}) {
+    SCOPED_TRACE(static_cast<int>(holder));
+    s.CountyBlessings.fill(holder);
+    s.ArmyCampSoldiers = {100, 200, 300};
+    s.Morale = 10; s.Happiness = 10; s.Health = 10; s.Gold = 1000; s.Ore = 0; s.Wood = 0;
+    StandingBonuses(s);
+    EXPECT_FLOAT_EQ(s.Morale, 10);
+    EXPECT_EQ(s.Happiness, 10);
+    EXPECT_EQ(s.Health, 10);
+    EXPECT_EQ(s.Gold, 1000);
+    EXPECT_EQ(s.Ore, 0);
+    EXPECT_EQ(s.Wood, 0);
+    s.People = 1000;
+    DemandTithe(g);
+    EXPECT_EQ(s.ChurchTithe, 400);
+  }
 }
 
 TEST_F(TurnEconomyTest, ResearchCompletes) {

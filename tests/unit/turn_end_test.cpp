@@ -149,6 +149,7 @@ TEST_F(TurnEndTest, AssassinSkillAndMissions) {
 
 TEST_F(TurnEndTest, SiegeStormAndLifting) {
   GameState& s = g.s;
+  s.Rival1.Active = s.Rival2.Active = kTrue;  // only a lord in play is stormed
   s.SiegeState1 = 1;
   s.SiegeState2 = 0;
   s.CampWaypoint = {35, 35, 7};
