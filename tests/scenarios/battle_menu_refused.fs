@@ -1,8 +1,7 @@
 # While a battle is being fought (or an army walks), the in-game menu neither saves,
 # loads nor leaves, as F6 and F7 wait: a game loaded then would take the battle's results.
 seed 9
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set CampWaypoint[0] 39
 set CampMovesLeft[0] 3
 rclick Camp1Frm.ArmyCamp1Img

@@ -3,22 +3,8 @@
 # unopposed. The loss's penalties keep the county's limits. A battle queued in a turn with
 # animations waits until they have played.
 seed 5
-start
-click TipsFrm.CloseLbl
-set Rival1.Active -1
-set Rival1.Gold 20000
-set Rival1.Morale 40
-set Rival1.Values[5] -1
-set EnemyCamp[1][1] 300
-set EnemyCamp[1][2] 100
-set Rival1.Values[6] 8
-set Rival1.Bytes[1] 3
-set Rival1AttackState 1
-set CampWaypoint[0] 1
-set CastleGarrisonCamp 1
-set Gold 20000
-set Crops 20000
-set Meat 5000
+include common/campaign.fsi
+include common/rival1_host_at_gate.fsi
 click Camp1Frm.EndTurnBtn
 click Camp1Frm.EndTurnBtn
 expect Rival1AttackState = 201
@@ -59,6 +45,8 @@ set Rival1AttackState 200
 # The raid on the village: its program ends without a result, so the raiders plunder unopposed; the
 # county's happiness does not fall below 0.
 set Rival1WarState 1
+# army A raids the village
+set Rival1.Bytes[1] 2
 set People 2000
 click Camp1Frm.EndTurnBtn
 expect Rival1WarState = 200
