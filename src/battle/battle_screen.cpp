@@ -28,6 +28,10 @@ namespace {
 constexpr const char* kStepTimer = "BattleStepTimer";
 constexpr const char* kFadeTimer = "BattleFadeTimer";
 constexpr int kRetreatConfirmMs = 2000;
+constexpr int kDragPx = 4;  // a press that moves less than this is a click, not a drag
+constexpr const char* kDeployHint =
+    "Deploy your formations in the marked zone: drag them, or choose one and click where it should stand. "
+    "Then Fight! (Enter)";
 
 std::string formName(int i, const char* what) { return fmt::format("Form{}{}", i, what); }
 std::string armyName(int a, const char* what) { return fmt::format("Army{}{}", a, what); }
@@ -188,10 +192,22 @@ BattleFrm::BattleFrm(Game& g) : Form(g, "BattleFrm") {
     if (continuePressedAt_ < 0 || tooSoonForTheWayBack(continuePressedAt_)) return;
     returnToCampaign();
   });
-  for (const Tip& t : kTips)
-    on(t.control, Ev::MouseMove, [this, t](const EventArgs&) {
-      if (session() && session()->hand.tooltips()) tip(t.text);
+  // Tooltips (with the campaign's setting) on every command and on the panel's figures.
+  auto onTip = [this](const std::string& control, std::string text) {
+    on(control, Ev::MouseMove, [this, text](const EventArgs&) {
+      if (session() && session()->hand.tooltips()) tip(text);
     });
+  };
+  for (const Tip& t : kTips) onTip(t.control, t.text);
+  for (int a = 0; a < kMaxFightArmies; ++a) {
+    for (const char* w : {"NameLbl", "SoldiersLbl"})
+      onTip(armyName(a, w), "The army's soldiers still on the field, of those that went in");
+    for (const char* w : {"MoraleLbl", "MoraleBar"})
+      onTip(armyName(a, w),
+            "Morale: losses lower it, monks and a living warlord steady it; below 15, after losing a fifth, the army flees");
+  }
+  onTip("SelLbl", "The chosen formation: click one of yours, or press N or its number");
+  onTip("SpeedLbl", "The battle's speed and its step (at most 600 steps)");
   // Off the commands and the formations, the tooltip goes.
   on("ArmyPanel", Ev::MouseMove, [this](const EventArgs&) { tip({}); });
   on("FieldImg", Ev::MouseMove, [this](const EventArgs& a) {
@@ -388,8 +404,7 @@ void BattleFrm::Form_Load() {
     t.enable(kStepTimer);
   } else {
     selectNext();
-    tip("Deploy your formations in the marked zone: drag them, or choose one and click where it should stand. "
-        "Then Fight! (Enter)");
+    tip(kDeployHint);
   }
   refresh();
 }
@@ -566,13 +581,14 @@ void BattleFrm::pressAt(int x, int y, MouseButton b, int formation) {
   const BattleSession* s = session();
   if (!s || endShown_) return;
   const auto& forms = s->battle->formations();
-  const bool own = formation >= 0 && formation < static_cast<int>(forms.size()) && forms[formation].army == kPlayerArmy;
+  if (formation >= static_cast<int>(forms.size())) formation = -1;
+  const bool own = formation >= 0 && forms[formation].army == kPlayerArmy;
   int fx = 0, fy = 0;
   toField(x, y, fx, fy);
   if (b == MouseButton::Left) {
     if (own) {
       select(formation);
-      if (deploying_ && selected_ == formation) dragging_ = formation, dragX_ = x, dragY_ = y;
+      if (deploying_ && selected_ == formation) dragging_ = formation, dragX_ = pressX_ = x, dragY_ = pressY_ = y;
     } else if (formation < 0 && selected_ >= 0 && deploying_) {
       order(OrderKind::Deploy, -1, fx, fy);
     } else if (formation < 0) {
@@ -606,17 +622,15 @@ void BattleFrm::releaseAt(int x, int y) {
   if (dragging_ < 0) return;
   const int f = dragging_;
   dragging_ = -1;
+  if (std::abs(x - pressX_) + std::abs(y - pressY_) < kDragPx) {
+    refresh();
+    return;  // a click that chose the formation, not a drag
+  }
   int fx = 0, fy = 0;
   toField(x, y, fx, fy);
   // Dropped outside the zone, the formation stands at the nearest point inside it.
   fx = std::clamp(fx, static_cast<int>(kFieldMargin), static_cast<int>(kFieldW - kFieldMargin));
   fy = std::clamp(fy, static_cast<int>(kFieldH - kDeployDepth), static_cast<int>(kFieldH - kFieldMargin));
-  BattleSession* s = session();
-  const Formation& fm = s->battle->formations()[f];
-  if (std::abs(fm.x - fx) < 1 && std::abs(fm.y - fy) < 1) {
-    refresh();
-    return;  // a click, not a drag
-  }
   selected_ = f;
   order(OrderKind::Deploy, -1, fx, fy);
 }
@@ -741,7 +755,10 @@ void BattleFrm::showSelection() {
     ring.Left = box.l - m, ring.Top = box.t - m, ring.Width = box.r - box.l + 2 * m, ring.Height = box.b - box.t + 2 * m;
   }
   if (selected_ < 0) {
-    sel.Caption = deploying_ ? "Choose a formation to place it" : "No formation chosen (click one, or N)";
+    sel.Caption = endShown_      ? ""
+                  : s->replaying ? "A kept battle fought again: it takes no orders"
+                  : deploying_   ? "Choose a formation to place it"
+                                 : "No formation chosen (click one, or N)";
     return;
   }
   const Formation& f = forms[selected_];
@@ -759,7 +776,8 @@ void BattleFrm::showSelection() {
     }
   }
   sel.Caption = fmt::format("{}: {} soldiers, morale {}, {}. Order: {}", unitLabel(f.slot), f.count,
-                            static_cast<int>(s->battle->armies()[f.army].morale), stateWord(f.state), orderText);
+                            static_cast<int>(s->battle->armies()[f.army].morale),
+                            deploying_ ? "deployed" : stateWord(f.state), orderText);
 }
 
 void BattleFrm::showOrder() {
@@ -853,7 +871,13 @@ void BattleFrm::tip(const std::string& text) {
   // The hint line under the field: tooltips (when the campaign's setting has them) and what
   // the player must know whatever the setting (a refused order, how to deploy). Empty: gone.
   Control& hint = ctl("HintLbl");
-  if (text.empty()) {
+  if (text.empty() && deploying_) {
+    // In the deployment the way to deploy stays on view when no tooltip is.
+    hovered_ = -1;
+    if (hint.Visible && hint.Caption == kDeployHint) return;
+    hint.Caption = kDeployHint;
+    hint.Visible = true;
+  } else if (text.empty()) {
     if (!hint.Visible) return;
     hint.Visible = false;
     hovered_ = -1;
@@ -871,8 +895,9 @@ void BattleFrm::hover(int i) {
   if (i >= static_cast<int>(forms.size())) return;
   const Formation& f = forms[i];
   const bool own = f.army == kPlayerArmy;
-  std::string what = fmt::format("{} {} of {}: {}", f.count, unitLabel(f.slot),
-                                 armyTitle(s->battle->armies()[f.army], f.army), stateWord(f.state));
+  std::string what = fmt::format("{}, {} soldiers of {}: {}", unitLabel(f.slot), f.count,
+                                 armyTitle(s->battle->armies()[f.army], f.army),
+                                 deploying_ ? "deployed" : stateWord(f.state));
   if (!own && selected_ >= 0 && !deploying_ && s->battle->foes(selected_, i)) what += " (right click: attack)";
   tip(what);
   hovered_ = i;
@@ -902,6 +927,7 @@ void BattleFrm::refresh() {
     g_.PlaySound(kScreenChannel, "arrows01.wav");
   }
   const auto& armies = b.armies();
+  if (hornHeard_.size() != armies.size()) hornHeard_.assign(armies.size(), false);
   for (int a = 0; a < static_cast<int>(armies.size()) && a < kMaxFightArmies; ++a) {
     const ArmyState& st = armies[a];
     if (st.routed && !hornHeard_[a]) {

@@ -64,7 +64,10 @@ void armyTimerTick(Game& g) {
 void openCamp(Game& g, int k) {
   if (g.timedActionRunning()) return;
   g.PlaySound(kScreenChannel, "army01.wav");
+  // The camp's own screen puts the offered roads away for good, and with them a split
+  // order still waiting for its waypoint.
   hideWaypointMarkers(g);
+  g.s.SplitMode = 0;
   OpenArmyCamp(g, k);
 }
 }  // namespace
@@ -124,11 +127,14 @@ struct PutAwayOffer {
 void SelectForWalking(Game& g, int k) {
   Camp1Frm* f = campScreen(g);
   if (!f || g.timedActionRunning()) return;
+  const int before = g.s.SelectedCamp;
   const int r = SelectCampForWalking(g.s, k);
   if (r == 25) g.setHelperText(txt::campaign1::NoMovesLeft);
   // The garrison is moved from the castle screen: the help line says so.
   if (r == kNothingToDo && g.s.CastleGarrisonCamp == k) g.setHelperText(txt::campaign::ArmyHoldsCastle);
   if (r != kDone) return;
+  // Selecting another camp gives up a split order pending for the one selected before.
+  if (k != before) g.s.SplitMode = 0;
   g.PlaySound(kMapChannel, "rollover01.wav");
   f->ctl(campImg(k)).Z = 6;
   for (int j = 1; j <= 3; ++j)
@@ -146,11 +152,9 @@ void MoveOrderTo(Game& g, int n) {
     ShowEvent(g, kGiveBattleEvent, txt::campaign::GiveBattleQuestion);
     return;
   }
-  if (s.SplitMode == 1) {
-    // A split order is pending: the split is settled first; a confirmed split lets the
-    // march go on, a cancelled one leaves it pending.
-    if (OpenSplit(g, s.SelectedCamp)) s.SplitMode = 0;
-  }
+  // A split order is pending: the split is settled first. Confirmed, the army that
+  // leaves is the selected camp and marches; cancelled, the click is spent.
+  if (s.SplitMode == 1) SettlePendingSplit(g);
   if (s.SplitMode == 2) {
     s.SplitMode = 0;
     return;

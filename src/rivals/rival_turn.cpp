@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "military/armies.h"
 #include "rivals/sieges.h"
 #include "state/arith.h"
 #include "state/rng.h"
@@ -379,9 +380,7 @@ void villageRaid(GameState& s, RivalEvents& ev, Lord& r, const Calendar& c, int 
     if (a >= 0) {
       s.BattleSite = 8;
       // The village's defenders are raised from the county's people.
-      s.BattleArmy.clear();
-      s.BattleArmy.set(Archer, std::min<long long>(Fix(s.People * 7.0 / 100.0), 32767));
-      s.BattleArmy.set(ClubMan, std::min<long long>(Fix(s.People * 15.0 / 100.0), 32767));
+      s.BattleArmy = villageMilitia(s.People);
       RivalBattle b;
       b.kind = RivalBattleKind::VillageRaid;
       b.rival = rival;

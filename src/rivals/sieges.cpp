@@ -35,8 +35,8 @@ bool DeclareSiege(GameState& s, int site) {
 void LiftSiege(GameState& s, int site) {
   SiegeCountdown(s, site) = kNone;
   const int w = SiegeWaypoint(site);
-  for (auto& camp : s.CampWaypoint)
-    if (camp == w) camp = static_cast<uint8_t>(w - 1);
+  for (int k = 0; k < 3; ++k)
+    if (isSet(s.CampExists[k]) && s.CampWaypoint[k] == w) s.CampWaypoint[k] = static_cast<uint8_t>(w - 1);
 }
 
 std::string StormMap(const GameState& s, int site) {

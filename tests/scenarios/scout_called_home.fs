@@ -23,6 +23,6 @@ expect ObjectMissionCountdown = 200
 expect ObjectMissionTarget = 0
 expect Gold = 20000
 expect CountyBlessings[0] = 1
-expect-query messages = {"list1":[],"list2":[{"entry":127,"text":"Your army marches on the ground your scout was sent to spy out: he has been called home, and the gold paid for him is back in your treasury."}]}
+expect-query messages = {"list1":[],"list2":[{"entry":127,"text":"Your army took the ground your scout was sent to spy out: he is home, his gold refunded."}]}
 wait 2000
 expect CampMovesLeft[0] = 2

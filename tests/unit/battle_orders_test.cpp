@@ -9,47 +9,15 @@
 
 #include "battle/battle_model.h"
 #include "battle/battle_orders.h"
+#include "battle_armies.h"
 #include "military/fight_files.h"
 
 namespace fief::battle {
 namespace {
 
-FightArmy armyOf(uint8_t side, int16_t morale, std::initializer_list<std::pair<Unit, int16_t>> units) {
-  FightArmy a;
-  a.Name = side ? "Enemy army" : "Ist Vanguard";
-  a.Side = side;
-  a.Morale = morale;
-  for (auto [u, n] : units) a.Counts[rosterSlot(u)] = n;
-  return a;
-}
-
-FightIn battleOf(std::vector<FightArmy> armies) {
-  FightIn in;
-  in.MapName = "\\level15\\field1.mbf";
-  in.Armies = std::move(armies);
-  return in;
-}
-
-FightIn randomBattle(std::mt19937_64& g) {
-  auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(g); };
-  FightIn in;
-  in.MapName = "\\level15\\field1.mbf";
-  in.BattleKind = static_cast<uint8_t>(pick(0, 2));
-  const int n = pick(2, 4);
-  for (int a = 0; a < n; ++a) {
-    FightArmy fa;
-    fa.Side = static_cast<uint8_t>(a < 2 ? a : pick(0, 3));
-    fa.Morale = static_cast<int16_t>(pick(0, 100));
-    fa.Reduced = static_cast<uint8_t>(pick(0, 3) == 0);
-    const int scale = pick(0, 9) == 0 ? 20000 : pick(0, 1) ? 400 : 60;
-    for (int t = pick(1, fa.rosterSize()); t > 0; --t) {
-      const int s = pick(0, fa.rosterSize() - 1);
-      fa.Counts[s] = static_cast<int16_t>(std::min(32767, fa.Counts[s] + pick(0, scale)));
-    }
-    in.Armies.push_back(fa);
-  }
-  return in;
-}
+using fixtures::armyOf;
+using fixtures::battleOf;
+using fixtures::randomBattle;
 
 // Random orders, most of them sensible, some that must be refused (foreign, fallen or
 // unknown formations, points off the field, deployment after the start), at steps that

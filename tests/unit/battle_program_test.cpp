@@ -360,8 +360,17 @@ TEST_F(WindowFixture, ThePlayerDeploysAndLeadsWithMouseAndKeys) {
     shell.input().mouseUp(x, y, button);
   };
 
-  // Deployment: the first formation is chosen; a drag moves the archers within the zone.
+  // Deployment: the first formation is chosen, the way to deploy stays in the hint line
+  // (a tooltip comes and goes over it); a drag moves the archers within the zone.
   EXPECT_EQ(f.selected(), swords);
+  f.fire("FieldImg", Ev::MouseMove);
+  EXPECT_NE(f.ctl("HintLbl").Caption.find("Deploy your formations"), std::string::npos);
+  f.fire("Army0MoraleBar", Ev::MouseMove);
+  EXPECT_NE(f.ctl("HintLbl").Caption.find("the army flees"), std::string::npos);
+  f.fire("FieldImg", Ev::MouseMove);
+  EXPECT_TRUE(f.ctl("HintLbl").Visible);
+  EXPECT_NE(f.ctl("HintLbl").Caption.find("Deploy your formations"), std::string::npos);
+  EXPECT_NE(f.ctl("SelLbl").Caption.find("deployed"), std::string::npos) << f.ctl("SelLbl").Caption;
   int x = 0, y = 0, tx = 0, ty = 0;
   centre(archers, x, y);
   at(200, 720, tx, ty);
@@ -371,6 +380,14 @@ TEST_F(WindowFixture, ThePlayerDeploysAndLeadsWithMouseAndKeys) {
   EXPECT_EQ(f.selected(), archers);
   EXPECT_NEAR(b.formations()[archers].x, 200, 2);
   EXPECT_NEAR(b.formations()[archers].y, 720, 2);
+  // A click on a formation only chooses it, wherever on its block it falls.
+  const Formation unmoved = b.formations()[cavalry];
+  const BlockBox cb = f.blockOf(cavalry);
+  press(cb.l + 1, cb.t + 1, MouseButton::Left);
+  EXPECT_EQ(f.selected(), cavalry);
+  EXPECT_EQ(b.formations()[cavalry].x, unmoved.x);
+  EXPECT_EQ(b.formations()[cavalry].y, unmoved.y);
+  f.select(archers);
   // Chosen, then a click on the field: the formation stands there. A right click outside
   // the zone does nothing.
   f.Form_KeyUp(Key::N);
@@ -434,6 +451,7 @@ TEST_F(WindowFixture, ThePlayerDeploysAndLeadsWithMouseAndKeys) {
   f.Form_KeyUp(Key::R);
   EXPECT_TRUE(b.over());
   EXPECT_EQ(f.ctl("ResultLbl").Caption, "Retreat");
+  EXPECT_EQ(f.ctl("SelLbl").Caption, "") << "nothing left to lead";
   EXPECT_FALSE(b.result().won());
   EXPECT_EQ(b.result(), resolveBattle(in, seed, s.kept)) << "the kept orders replay the battle";
   EXPECT_NE(b.result(), resolveBattle(in, seed));

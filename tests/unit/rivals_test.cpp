@@ -307,6 +307,28 @@ TEST_F(RivalsTest, PenaltiesAfterABattleKeepTheLimits) {
   }
 }
 
+// A raid in a turn whose People fell below zero before the end of turn's clamp: the
+// village raises no militia (no negative counts for the hand-over), and the raid is still
+// fought, by the county's army beside the empty militia.
+TEST_F(RivalsTest, NoMilitiaFromACountyWithoutPeople) {
+  for (int32_t people : {-57, 0, 6}) {
+    SCOPED_TRACE(people);
+    RivalsWorld w;
+    w.s.Rival2.Active = kFalse;
+    w.s.EnemyCamp[RivalArmyCamp(1, 0)].set(Archer, 400);
+    RivalArmyStrength(w.s, 1, 0) = 8;
+    RivalArmyStateByte(w.s, 1, 0) = ArmyRaiding;
+    w.s.Rival1WarState = 1;
+    w.s.People = people;
+    w.s.BattleArmy.set(Archer, 99);
+    w.turn(40);
+    int raids = 0;
+    for (const RivalBattle& b : w.ev.battles) raids += b.kind == RivalBattleKind::VillageRaid;
+    EXPECT_EQ(raids, 1);
+    EXPECT_EQ(w.s.BattleArmy, ArmyComp{});
+  }
+}
+
 TEST_F(RivalsTest, AttackArrivesByStrength) {
   struct Case { int strength; int turns; bool gateHeld; };
   for (const Case c : {Case{10, 6, true}, Case{11, 4, true}, Case{31, 2, false}}) {

@@ -46,6 +46,12 @@ TEST_F(SiegeWorld, LiftingMovesEveryCampOnTheSiteBack) {
   LiftSiege(s, 2);
   EXPECT_EQ(s.SiegeState2, kNone);
   EXPECT_EQ(s.CampWaypoint, (std::array<uint8_t, 3>{34, 20, 34}));
+  // A camp that does not exist is not on the map, whatever waypoint it held last.
+  s.SiegeState2 = 3;
+  s.CampWaypoint = {35, 35, 35};
+  s.CampExists = {kTrue, kFalse, kTrue};
+  LiftSiege(s, 2);
+  EXPECT_EQ(s.CampWaypoint, (std::array<uint8_t, 3>{34, 35, 34}));
 }
 
 TEST_F(SiegeWorld, StormBattleByTheCastleStage) {
