@@ -509,7 +509,7 @@ void BattleFrm::togglePause() {
 
 void BattleFrm::returnToCampaign() {
   BattleSession* s = session();
-  if (s && !s->finishAndHandBack(g_.dir)) {
+  if (s && !s->finishAndHandBack(g_.folders)) {
     g_.shell.messageBox("The battle's results could not be written: " + s->error);
   }
   g_.shell.endProgram();

@@ -67,13 +67,18 @@ BattleEnvironment environment(Game& g) {
   return e;
 }
 
+// The status file is read where the player's files are read and written where they go.
 std::string statusPath(Game& g) { return g.path(kFightStatusFile); }
+std::string statusWritePath(Game& g) { return g.writePath(kFightStatusFile); }
 
 // A message for the player names the exchange files as they lie in the program folder
 // ("Fight_out.rz"), not by the folder's whole path.
 std::string inProgramFolder(const Game& g, std::string text) {
-  const std::string prefix = g.dir + "/";
-  for (size_t at = text.find(prefix); at != std::string::npos; at = text.find(prefix, at)) text.erase(at, prefix.size());
+  namespace fs = std::filesystem;
+  for (const std::string& file : {g.path(kFightOutFile), g.writePath(kFightOutFile)}) {
+    const std::string prefix = fs::path(file).parent_path().string() + "/";
+    for (size_t at = text.find(prefix); at != std::string::npos; at = text.find(prefix, at)) text.erase(at, prefix.size());
+  }
   return text;
 }
 
@@ -89,7 +94,7 @@ void endSession(Game& g) {
   Session& ss = session(g);
   g.timers.disable("BattleTimer");
   std::string err;
-  writeFightStatus(statusPath(g), kFightAcknowledged, err);
+  writeFightStatus(statusWritePath(g), kFightAcknowledged, err);
   ss.active = false;
   ss.after = nullptr;
   ss.failed = nullptr;
@@ -133,16 +138,16 @@ bool StartBattle(Game& g, const BattleRequest& r, BattleConsequence after, Battl
   std::string err;
   // Results of an earlier battle are never read as this one's.
   std::error_code ec;
-  std::filesystem::remove(g.path(kFightOutFile), ec);
-  if (!writeFightStatus(statusPath(g), kFightRunning, err)) {
+  std::filesystem::remove(g.writePath(kFightOutFile), ec);
+  if (!writeFightStatus(statusWritePath(g), kFightRunning, err)) {
     ShowMessageBox(g, inProgramFolder(g, err));
     return false;
   }
   FightIn in = BuildFightIn(g.s, environment(g), r, g.rng, ss.lastSettings);
   in.BattleId = newBattleId();
-  if (!writeFightIn(g.path(kFightInFile), in, err)) {
+  if (!writeFightIn(g.writePath(kFightInFile), in, err)) {
     std::string ignored;
-    writeFightStatus(statusPath(g), kFightAcknowledged, ignored);
+    writeFightStatus(statusWritePath(g), kFightAcknowledged, ignored);
     ShowMessageBox(g, inProgramFolder(g, err));
     return false;
   }
@@ -176,7 +181,7 @@ void LaunchBattleProgram(Game& g) {
   g.timers["BattleTimer"].Tick = [&g] { BattleTimerTick(g); };
   g.timers.enable("BattleTimer");
   ss.startedAt = g.shell.nowMs();
-  ss.program = g.shell.startWatchedProgram(g.path("battledata.rz"));
+  ss.program = g.shell.startWatchedProgram(g.programPath("battledata.rz"));
   if (ss.program == 0) abandon(g, "The battle program could not be started.");
 }
 
@@ -190,7 +195,7 @@ void BattleTimerTick(Game& g) {
   std::string err;
   // A status file that cannot be read now may be read on a later tick.
   if (readFightStatus(statusPath(g), status, err) && status == kFightFinished) {
-    writeFightStatus(statusPath(g), kFightAcknowledged, err);
+    writeFightStatus(statusWritePath(g), kFightAcknowledged, err);
     FightOut out;
     if (!readFightOut(g.path(kFightOutFile), out, err)) {
       abandon(g, "The battle results could not be read: " + err + ".");

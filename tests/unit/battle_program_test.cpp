@@ -98,18 +98,18 @@ TEST_F(ProgramDir, HandOverIsCheckedBeforeAnything) {
     c.prepare();
     HandOver h;
     std::string err;
-    EXPECT_FALSE(loadHandOver(dir.path(), h, err)) << c.name;
+    EXPECT_FALSE(loadHandOver(sameFolder(dir.path()), h, err)) << c.name;
     EXPECT_NE(err.find(c.message), std::string::npos) << c.name << ": " << err;
   }
   const auto bytes = handOver(sampleHandOver(505));
   HandOver h;
   std::string err;
-  ASSERT_TRUE(loadHandOver(dir.path(), h, err)) << err;
+  ASSERT_TRUE(loadHandOver(sameFolder(dir.path()), h, err)) << err;
   EXPECT_TRUE(h.calculate());
   EXPECT_EQ(h.mapPath, "level15/field1_low.mbf");
   EXPECT_EQ(h.seed, seedOf(bytes));
   const uint64_t seven = 7;
-  ASSERT_TRUE(loadHandOver(dir.path(), h, err, &seven)) << err;
+  ASSERT_TRUE(loadHandOver(sameFolder(dir.path()), h, err, &seven)) << err;
   EXPECT_EQ(h.seed, 7u);
 }
 
