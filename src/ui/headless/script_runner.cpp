@@ -439,7 +439,7 @@ class Runner {
       if (!idGiven) {
         FightIn in;
         std::string why;
-        if (readFightIn(gamePath(kFightInFile), in, why)) out.BattleId = in.BattleId;
+        if (readFightIn(gamePath(kFightInFile, Folders::Use::Read), in, why)) out.BattleId = in.BattleId;
       }
       out.Outcome = static_cast<uint8_t>(std::stoi(w[first]));
       out.OurDead = static_cast<int16_t>(std::stoi(w[first + 1]));
