@@ -1,9 +1,12 @@
 #include "map/map_view.h"
 
+#include <algorithm>
+
 #include "campaign/game.h"
 #include "county/county_screens.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
+#include "map/help_line.h"
 #include "military/battle.h"
 
 namespace fief {
@@ -99,7 +102,12 @@ void refreshCamps(Camp1Frm& f) {
         for (int j = 1; j < k; ++j)
           if (isSet(s.CampExists[j - 1]) && !campWalking(g, j) && s.CampWaypoint[j - 1] == s.CampWaypoint[k - 1])
             ++before;
-        camp.Left = m->Left + before * kSharedWaypointShift;
+        // Near the map's right edge they stand to the left instead, so that no banner
+        // leaves the map (the outpost stands close to it).
+        const int mapWidth = f.ctl("MapSurface").Width;
+        int left = m->Left + before * kSharedWaypointShift;
+        if (mapWidth > 0 && left + camp.Width > mapWidth) left = m->Left - before * kSharedWaypointShift;
+        camp.Left = std::max(0, left);
         camp.Top = m->Top - 25;
       }
     }
@@ -119,6 +127,7 @@ void refreshCamps(Camp1Frm& f) {
       }
     }
   }
+  refreshCampHelp(f);
 }
 
 void refreshMap(Camp1Frm& f) {

@@ -8,6 +8,8 @@
 
 #include "county/county.h"
 #include "test_support.h"
+#include "text_names.h"
+#include "turn/garrison.h"
 #include "turn/turn.h"
 #include "turn/turn_screen.h"
 #include "ui/dialogs.h"
@@ -242,6 +244,50 @@ TEST_F(TurnEndTest, KingsLevySentThroughTheEventScreen) {
   EXPECT_EQ(s.Crops, 4000);
   EXPECT_EQ(s.Gold, 1000);  // the crown pays 1 gold a unit
   EXPECT_EQ(s.Nobility, 15);
+}
+
+// The marshal's screen shows what the goods chosen are worth against the 2000 he asks, a
+// confirmation below it says the shortfall and changes nothing, and a store eaten below
+// nothing mid-turn shows as empty.
+TEST_F(TurnEndTest, KingsLevyShowsItsWorthAndShortfall) {
+  GameState& s = g.s;
+  s.Crops = 5000; s.Meat = -40; s.Gold = 0;
+  const GameState before = s;
+  int clicks = 0;
+  std::vector<std::string> values, hints;
+  answer = [&](Form& f) {
+    if (f.name() == "MsgFrm") { f.fire("OkAniBtn", Ev::Click); return; }
+    ASSERT_EQ(f.name(), "GarryFrm");
+    EXPECT_EQ(f.ctl("StockLbl2").Caption, "0");
+    if (clicks++ < 65) {  // 65 x 10 crops at 2 gold: worth 1300
+      f.fire("UpBtn1", Ev::MouseDown);
+      f.fire("UpBtn1", Ev::MouseUp);
+    } else if (clicks == 67) {
+      f.fire("Noanibtn", Ev::Click);
+    } else {
+      f.fire("OkAniBtn", Ev::Click);
+      values.push_back(f.ctl("ValueLbl").Caption);
+      hints.push_back(f.ctl("HintLbl").Caption);
+    }
+  };
+  ShowEvent(g, kKingsLevyEvent, 106);
+  ASSERT_EQ(values.size(), 1u);
+  EXPECT_EQ(values[0], g.text(txt::campaign::ProvisionsWorth) + ": 1300 / 2000");
+  EXPECT_NE(hints[0].find(g.text(txt::campaign::ShortBy) + " 700."), std::string::npos) << hints[0];
+  EXPECT_EQ(s.Crops, before.Crops);  // refused after the shortfall: nothing was sent
+  EXPECT_EQ(s.Nobility, before.Nobility - 23);
+}
+
+TEST(Garrison, LevyShortfall) {
+  struct Case { GoodsAmounts amounts; long long shortfall; };
+  const Case cases[] = {
+      {{0, 0, 0, 0, 0}, 2000},
+      {{1000, 0, 0, 0, 0}, 0},      // crops at 2: exactly enough
+      {{990, 0, 0, 0, 0}, 20},
+      {{0, 100, 100, 100, 100}, 200},  // 600 + 300 + 400 + 500
+      {{0, 400, 0, 0, 0}, 0},       // more than enough is no shortfall
+  };
+  for (const Case& c : cases) EXPECT_EQ(levyShortfall(c.amounts), c.shortfall) << c.amounts[0] << "," << c.amounts[1];
 }
 
 TEST_F(TurnEndTest, GarrisonHeldButtonStepsPerTick) {
