@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
     if (script.empty()) return runScript(std::cin, std::cout, ro);
     std::ifstream f(script);
     if (!f) return fail("cannot open " + script);
+    ro.scriptPath = script;
     return runScript(f, std::cout, ro);
   }
   if (comp->parsed()) {

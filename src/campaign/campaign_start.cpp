@@ -10,6 +10,12 @@ void CampaignStart(Game& g) {
   InitialState(g);
   std::string err;
   if (!WriteSave(g, "FirstSave", err)) g.shell.messageBox("The first save of the campaign could not be written: " + err);
+  // The loading is done: the bar shows it full before the load screen (or the campaign
+  // screen) opens over the loading screen, instead of standing half way behind it.
+  if (g.formExists("LoadingFrm")) {
+    Control& bar = g.form("LoadingFrm").ctl("LoadingBar");
+    bar.Value = bar.Max;
+  }
 
   long request = 0;
   if (readNumberFile(g.path("LGame.rz"), request, err) && request != 0) {

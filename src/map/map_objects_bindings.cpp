@@ -156,7 +156,7 @@ void bindMapObjects(Camp1Frm& f) {
   }
   for (const char* name : {"DolmenImg1", "ADolmenImg1", "CrossImg1", "ChapelImg1", "GChapelImg1", "HutImg1",
                            "ObeliskImg1", "StatueImg1", "TavernImg1", "HBattlefieldImg1", "RuinsImg1", "CaveImg1",
-                           "ChestImg1", "ChestImg2", "ChestImg3", "SiegeImg", "SiegeImg2", "SiegeImg3",
+                           "ChestImg1", "ChestImg2", "ChestImg3", "GarryImg", "SiegeImg", "SiegeImg2", "SiegeImg3",
                            "BattlefieldImg1", "VillageImg1", "VillageImg2", "VillageImg3", "WindmillImg1",
                            "WindmillImg2", "WindmillImg3", "OutpostImg1", "AlliesArmyImg1", "AlliesArmyImg2"}) {
     const MapObjectKind* k = MapObjectOf(name);

@@ -83,8 +83,9 @@ void StandingBonuses(GameState& s) {
   if (b[4] == 1) add(s.Happiness, 2);
   if (b[8] == 1) {
     add(s.Morale, 4);
-    add(s.Gold, -static_cast<long long>(
-                    wrap16(static_cast<long long>(s.ArmyCampSoldiers[0]) + s.ArmyCampSoldiers[1] + s.ArmyCampSoldiers[2])));
+    // The tavern keeps every soldier of the three camps: the whole sum, never wrapped to
+    // a 16-bit count (three large camps would otherwise pay the county instead).
+    add(s.Gold, -(static_cast<long long>(s.ArmyCampSoldiers[0]) + s.ArmyCampSoldiers[1] + s.ArmyCampSoldiers[2]));
     add(s.Happiness, 2);
   }
   if (b[6] == 1) add(s.Health, 3);

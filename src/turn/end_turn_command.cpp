@@ -163,7 +163,10 @@ void bindTurnCommands(Camp1Frm& f) {
   auto messages = [&g] { g.form("MessagesFrm").showModal(); };
   f.onClick("MessagessBtn", messages);
   f.keyActions[Key::F4] = messages;
-  f.onClick("GarryImg", [&g] {
+  // The garrison on the map names and describes itself (bound with the map's objects),
+  // then opens its stores.
+  f.on("GarryImg", Ev::Click, [&g, describe = f.handlerOf("GarryImg", Ev::Click)](const EventArgs& a) {
+    if (describe) describe(a);
     setGarryMode(g, 1);
     g.form("GarryFrm").showModal();
   });

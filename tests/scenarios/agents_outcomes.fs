@@ -3,8 +3,7 @@
 # as he is, and one at rival 2's army with the draw he needs. Each queues its animation.
 # The draws of a turn before the agents' own are the three of the population drift.
 seed 9
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set Advanced.AnimatedSprites -1
 set Rival1.Active -1
 set Rival2.Active -1

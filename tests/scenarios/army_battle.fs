@@ -3,8 +3,7 @@
 # from queued values, a loss, results that do not fit the army (the camp stays as it
 # was), a short results file, and a battle program that ends without a result.
 seed 9
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set Crops 1000
 set Meat 100
 set Wood 100

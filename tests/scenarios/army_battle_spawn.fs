@@ -4,8 +4,7 @@
 # campaign reads and applies them on the next tick of BattleTimer. A strong camp wins at
 # the first field; a handful of club men loses at the second.
 seed 4
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set Advanced.AutoCalcOption -1
 # The first army: 600 heavy horsemen and 400 paladins
 set CampComposition[0] [0, 0, 0, 0, 0, 0, 0, 600, 0, 0, 400, 0, 0, 0]

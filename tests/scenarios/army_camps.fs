@@ -1,8 +1,7 @@
 # The army camp screen: split (refused below 100 on a side), combine (the sums kept),
 # garrison by walking into the castle, march out, and disband.
 seed 6
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set People 3000
 set IdlePeople 1000
 set BowStock 0

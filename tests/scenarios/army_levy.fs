@@ -2,8 +2,7 @@
 # camp, the caps of monks, warlords and engineers, a swordsman without plate, the
 # stables, and cancel giving every piece back.
 seed 5
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 click Camp1Frm.ArmyBtn
 expect-open !ArmyFrm
 expect-screen Camp1Frm.Helper text = "The building this needs does not stand yet."

@@ -3,8 +3,7 @@
 # camp; hidden for good by the camp's own screen, and not offered again when the camp has
 # lost its moves meanwhile.
 seed 2
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set BarracksBuilt -1
 set CampWaypoint[0] 39
 set CampMovesLeft[0] 3

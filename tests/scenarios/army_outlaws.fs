@@ -3,8 +3,7 @@
 # battle leaves the band where it stood; each win puts the place into its countdown, and
 # the place is rebuilt (picture and message) when the countdown ends.
 seed 3
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set Difficulty 2
 set TurnCounter 81
 expect OutlawBand = 0

@@ -4,8 +4,7 @@
 # holding the village are handed over as the enemy, a loss leaves the village held and a
 # win gives it back (with its full yields).
 seed 3
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 expect-screen Camp1Frm.Village1Pic visible = false
 set Difficulty 2
 set TurnCounter 34

@@ -3,8 +3,7 @@
 # out, the new turn's allowance, the one-way link, the objects taken at 32, 37 and 50,
 # and what waits while an army walks.
 seed 8
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set CampMovesLeft[0] 3
 sounds
 rclick Camp1Frm.ArmyCamp1Img

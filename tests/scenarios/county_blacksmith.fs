@@ -1,8 +1,7 @@
 # The blacksmith: closed without the building, item details, refusals, the standing
 # order on the campaign screen, its cancel, and the armoury.
 seed 11
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 click Camp1Frm.BlacksmithBtn
 expect-open !BlacksmithFrm
 expect-screen Camp1Frm.Helper text = "The building this needs does not stand yet."

@@ -1,8 +1,7 @@
 # The build screen: nothing chosen, too little stone, an order paid in full, the
 # cancel with a full refund, and the tick on a building that stands.
 seed 11
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set Gold 6000
 set Wood 1500
 set Stone 199

@@ -2,15 +2,11 @@
 # kinds (no crop field in summer), and a field ruined by frost offers none.
 put Options.rz 3
 seed 5
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set TurnCounter 2
 set Season 1
 set People 5000
-set Crops 20000
-set Meat 5000
-set Happiness 60
-set Health 70
+include common/content_county.fsi
 set Diplomacy 99
 rclick Camp1Frm.FieldImg3
 expect-screen Camp1Frm.Field2Pic visible = true

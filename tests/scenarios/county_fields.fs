@@ -1,8 +1,7 @@
 # Fields on the campaign map: choosing kinds by season, the refusal for too few idle
 # people, the counters and pictures; the crop view; the cutter screens.
 seed 11
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set Season 1
 set IdlePeople 99
 rclick Camp1Frm.FieldImg3

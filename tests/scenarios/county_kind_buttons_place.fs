@@ -1,7 +1,6 @@
 # The kind buttons of a selected field stand in a row beside it, inside the part of the
 # map on screen: a field just above the status panel gets them above the panel.
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set Season 1
 # Field 1 (120 x 84 at 50, 1288 of the map) at the bottom edge of the map's view: the
 # preview centres the 1024 x 768 view on map point (0, 1015), so the map's top is -631

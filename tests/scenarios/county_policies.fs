@@ -1,8 +1,7 @@
 # Taxes, research, the religion view, the weather and the people screen from the
 # campaign screen's buttons and keys.
 seed 11
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set TaxRate 0
 set People 10000
 key Camp1Frm T

@@ -1,8 +1,7 @@
 # Diplomacy: each mission with its price, refusal and gain, war on a rival with its
 # question and its refusals, the trade panel, and the leader sheets a spy reveals.
 seed 5
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set Diplomacy 50
 # An ambassador to Hollowmere (row 3) with exactly his price.
 set Gold 3300

@@ -1,6 +1,5 @@
 # Escape asks before leaving; cancelling keeps the game, OK ends the program.
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 key Camp1Frm Escape
 expect-screen MainScreenExit.MsgLbl text = "Unsaved game will be lostt - do you really want to quit?"
 click MainScreenExit.Noanibtn

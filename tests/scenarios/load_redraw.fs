@@ -2,8 +2,7 @@
 # the army's moves beside them and the tooltip are cleared, the figures redrawn, the
 # shortage warnings those of the game loaded.
 seed 3
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set Gold 4242
 set Crops 500
 key Camp1Frm F6

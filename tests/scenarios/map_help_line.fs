@@ -1,6 +1,5 @@
 # Moving over the campaign screen's controls shows their help text, the tooltip follows.
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 move Camp1Frm.GoldLbl
 expect-screen Camp1Frm.Helper text = "Gold in the treasury"
 wait 10

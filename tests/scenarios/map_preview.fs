@@ -1,7 +1,6 @@
 # The map preview is drawn from the game: the season's ground, the fields by kind, and a
 # frame around the part of the map on screen; a click on it moves the view there.
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set Season 3
 set FieldKind[0] 1
 set FieldKind[1] 2

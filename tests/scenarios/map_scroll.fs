@@ -1,7 +1,6 @@
 # Margin scrolling of the campaign map (1024 x 768, map 2400 x 1800, home 0 / -776).
 # The map timer ticks every 15 ms; one tick moves Fix(ScrollSpeed x 10) pixels.
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 expect-screen Camp1Frm.MapSurface top = -776
 # Up at speed 1: 10 pixels a tick.
 move Camp1Frm.TopMargin

@@ -1,6 +1,5 @@
 # Keypad plus, minus and divide change the scroll speed within 0.5 .. 2.0.
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 expect ScrollSpeed = 1
 key Camp1Frm Add
 expect ScrollSpeed = 1.5

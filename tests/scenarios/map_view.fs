@@ -1,6 +1,5 @@
 # The map as a view of the state: season picture, camps, castle, objects.
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 expect-screen Camp1Frm.MapSurface picture = "map_s1"
 expect-screen Camp1Frm.CountyNameLbl text = "Brackenmoor"
 expect-screen Camp1Frm.SeassonLbl text = "Spring"

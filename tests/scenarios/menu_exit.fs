@@ -1,6 +1,5 @@
 # Save and exit writes "Save and Exit" and ends the program.
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set Gold 4321
 click Camp1Frm.MenuBtn
 click MenuFrm.SaveExitLbl

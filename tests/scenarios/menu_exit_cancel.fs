@@ -1,6 +1,5 @@
 # Exit and exit to title ask first; cancelling keeps the menu open.
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 click Camp1Frm.MenuBtn
 click MenuFrm.ExitTitlelbl
 expect MsgKind = 106

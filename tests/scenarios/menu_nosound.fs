@@ -1,7 +1,6 @@
 # Without a sound device the music switch and the volume buttons are off, and storing
 # writes full volumes whatever the bars showed.
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 click Camp1Frm.MenuBtn
 click MenuFrm.OptionsLbl
 expect-screen MenuFrm.MusicOption enabled = false

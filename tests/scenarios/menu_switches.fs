@@ -1,6 +1,5 @@
 # The option switches set their fields at once and redraw the map.
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 click Camp1Frm.MenuBtn
 click MenuFrm.OptionsLbl
 click MenuFrm.MoreOptionsLbl

@@ -1,7 +1,6 @@
 #@ run-options: --sound-devices 1
 # Volume steps of the options panel, the music switch, and storing the options.
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 click Camp1Frm.MenuBtn
 expect-screen MenuFrm.MainMenuFrm visible = true
 expect-screen MenuFrm.OptionsFrm visible = false

@@ -1,7 +1,6 @@
 # Level 15 is won when the army holds 200 Templars and 300 Champions, morale reaches 80
 # and the three hostile armies are beaten; the mission screen then offers to continue.
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 click Camp1Frm.Image1
 expect-screen TipsFrm.NextLbl visible = false
 expect-screen TipsFrm.TipLbl1 colour = "#2b1a0e"

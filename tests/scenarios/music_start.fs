@@ -1,8 +1,7 @@
 #@ run-options: --sound-devices 1
 # The music starts with the program: the loading screen arms MusicTimer, whose one tick
 # 13 seconds later plays the music (the shipped options have it on) and the fauna, once.
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 expect-query sounds = []
 wait 12800
 expect-query sounds = []

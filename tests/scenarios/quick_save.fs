@@ -1,7 +1,6 @@
 # F6 saves the game under QuickSave, F7 loads it back; a save of another level says so.
 seed 3
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set Gold 4242
 set FieldKind[2] 4
 set CampComposition[0][1] 150

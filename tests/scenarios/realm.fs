@@ -2,8 +2,7 @@
 # special units, holdings, lords and armies, and the chronicle, which a quick save keeps
 # and a quick load brings back.
 seed 21
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 # Without crops the county earns no taxes: its gold only moves as we set it.
 set Crops 0
 set Happiness 90

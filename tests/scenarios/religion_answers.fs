@@ -3,14 +3,10 @@
 # county as the turn keeps it (happiness and health within 0..100, no stock below 0),
 # though the values stray beyond those bounds until the end of the turn.
 seed 3
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set People 1000
 set Gold 20000
-set Crops 20000
-set Meat 5000
-set Happiness 60
-set Health 70
+include common/content_county.fsi
 # turn 6, the tithe paid: happiness unchanged
 set TurnCounter 5
 rng 0.5 0.5 0.5 0.5 0.5 0.5

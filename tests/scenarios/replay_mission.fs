@@ -1,8 +1,7 @@
 # After a defeat the mission screen offers only the replay and the way out; the replay
 # loads the campaign's first save again.
 seed 5
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 expect-screen TipsFrm.Image3 visible = false
 set Gold 1
 set TurnCounter 40

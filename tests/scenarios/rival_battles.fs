@@ -3,24 +3,8 @@
 # with the survivors the program reports. Then his raid on the village is fought by the
 # first army with the village's militia beside it.
 seed 5
-start
-click TipsFrm.CloseLbl
-set Rival1.Active -1
-set Rival1.Gold 20000
-set Rival1.Morale 40
-# his fame was told long ago
-set Rival1.Values[5] -1
-# army A (EnemyCamp 2): 300 archers, 100 club men, marching on the castle, strength 8
-set EnemyCamp[1][1] 300
-set EnemyCamp[1][2] 100
-set Rival1.Values[6] 8
-set Rival1.Bytes[1] 3
-set Rival1AttackState 1
-set CampWaypoint[0] 1
-set CastleGarrisonCamp 1
-set Gold 20000
-set Crops 20000
-set Meat 5000
+include common/campaign.fsi
+include common/rival1_host_at_gate.fsi
 click Camp1Frm.EndTurnBtn
 expect TurnCounter = 2
 expect Rival1AttackState = 0

@@ -3,12 +3,8 @@
 # gone. The raid that waited for the end of turn then has no raiders left: it is not
 # fought and nothing is plundered.
 seed 5
-start
-click TipsFrm.CloseLbl
-set Rival1.Active -1
-set Rival1.Gold 20000
-set Rival1.Morale 40
-set Rival1.Values[5] -1
+include common/campaign.fsi
+include common/rival1_in_play.fsi
 # his garrison, and army A raiding the village, at the village next end of turn
 set EnemyCamp[0][1] 50
 set EnemyCamp[1][1] 300
@@ -19,9 +15,6 @@ set Rival1WarState 1
 # the first army besieges his castle; the storm is due
 set CampWaypoint[0] 30
 set SiegeState1 0
-set Gold 20000
-set Crops 20000
-set Meat 5000
 click Camp1Frm.EndTurnBtn
 expect-open MsgFrm
 expect MsgKind = 14

@@ -4,8 +4,7 @@
 # population drift, so "rng 0.5 0.5 0.5 X" gives the agent the draw X.
 #@ run-options: --sound-devices 1
 seed 9
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set Advanced.AnimatedSprites -1
 set Gold 10000
 sounds

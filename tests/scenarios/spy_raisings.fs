@@ -1,8 +1,7 @@
 # A spy at a rival lord's court reports each army he raises; the other rival raises his
 # unseen. Rival 1 raises army A on turn 12, rival 2 his army on turn 15.
 seed 4
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set Rival1.Active -1
 set Rival2.Active -1
 set Rival1.Values[5] -1

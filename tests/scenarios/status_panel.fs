@@ -1,7 +1,6 @@
 # Every figure of the status panel has an icon beside it and a help line (the tooltip)
 # that says what it is; an icon shows while its figure does.
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 move Camp1Frm.EmptyFieldLbl
 expect-screen Camp1Frm.Helper text = "Fields lying empty"
 move Camp1Frm.EmptyFieldIcon

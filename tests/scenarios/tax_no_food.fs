@@ -1,8 +1,7 @@
 # The tax screen says when its expected income will not come in: the turn's gold needs
 # both crops and meat in the stores, and the turn then brings none.
 seed 5
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set People 2000
 set TaxRate 20
 set Gold 1000

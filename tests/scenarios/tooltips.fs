@@ -1,7 +1,6 @@
 # The tooltip follows the pointer, and a dialog opening over the campaign screen ends it:
 # it neither shows from behind the dialog nor comes back parked when the dialog closes.
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 move Camp1Frm.EndTurnBtn 10 10
 wait 10
 expect-screen Camp1Frm.TooltipLbl visible = true

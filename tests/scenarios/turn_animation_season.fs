@@ -1,8 +1,7 @@
 # The animations of the turn play over the campaign screen as the turn left it: an autumn
 # turn ends in winter, and the map behind the plague's animation is winter's already, as
 # the season line of the status panel says.
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set Advanced.AnimatedSprites -1
 set Season 3
 set FieldKind[0] 0

@@ -1,6 +1,5 @@
 # The animations queued by the turn play one after another; a click shows the next one.
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set Advanced.AnimatedSprites -1
 set TurnAnimationFlags [2, 0, 1, 0, 0]
 click Camp1Frm.EndTurnBtn

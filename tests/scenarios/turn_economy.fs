@@ -1,8 +1,7 @@
 # One whole end of turn with fixed draws: income, drift, leader, harvest, food, health,
 # trade lost, season, market bases, shortage warning.
 seed 11
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set TurnCounter 2
 set Season 4
 set TaxRate 20

@@ -1,14 +1,10 @@
 # Turn 120 is a multiple of 6, 8, 20, 24 and 40: the tithe, the stake, then the event
 # dialogs of kinds 4, 6 and 7, in that order; then the message screen by F4.
 seed 2
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set TurnCounter 119
 set People 2000
-set Crops 20000
-set Meat 5000
-set Happiness 60
-set Health 70
+include common/content_county.fsi
 set Leadership 50
 set Diplomacy 70
 set Religion 60

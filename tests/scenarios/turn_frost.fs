@@ -2,16 +2,12 @@
 # empty and frees their workers; spring clears the ruined fields.
 put Options.rz 3
 seed 5
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 expect Difficulty = 3
 set TurnCounter 2
 set Season 2
 set People 3000
-set Crops 20000
-set Meat 5000
-set Happiness 60
-set Health 70
+include common/content_county.fsi
 set Diplomacy 99
 set FieldKind [1, 1, 0, 2, 0, 0, 1, 0, 4, 1]
 set CropFieldPeople 400

@@ -2,8 +2,7 @@
 # slot 5 downwards until the workforce fits the people (445 of 517); the stone cutter
 # and the fields keep theirs.
 seed 9
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set Advanced.AnimatedSprites 0
 set TurnCounter 2
 set Season 1

@@ -1,8 +1,7 @@
 # Turns 6, 7 and 8: the tithe and the stake screens, research completing, a blacksmith
 # order forging every turn and lapsing with message 68 when the ore runs out.
 seed 3
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set TurnCounter 5
 set People 1000
 set Happiness 60

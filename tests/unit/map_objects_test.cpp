@@ -4,6 +4,7 @@
 
 #include "map/camp1_frm.h"
 #include "map/map_objects.h"
+#include "military/battle.h"
 #include "test_support.h"
 
 namespace fief {
@@ -68,12 +69,38 @@ TEST_F(MapObjectClicks, ClickShowsNameAndDescription) {
   g.s.RuinsQuiet = kFalse;
   g.s.OpponentArmySlots[5].clear();
   g.s.OpponentArmySlots[5].set(Archer, 1200);
+  g.s.CaveQuiet = kTrue;
+  g.s.OutlawBand = kOutlawsGone;  // nobody holds a village or mill: a click only describes it
+  // Every object of the map and what a click on it says (the garrison has its own test).
   const Case cases[] = {
       {"DolmenImg1", "dolmen01.wav", 91, 34, ""},
+      {"ADolmenImg1", "dolmen01.wav", 92, 35, ""},
+      {"CrossImg1", "cross01.wav", 93, 36, ""},
+      {"ChapelImg1", "chapel01.wav", 94, 37, ""},
+      {"GChapelImg1", "gchapel01.wav", 95, 38, ""},
+      {"HutImg1", "hut01.wav", 96, 39, ""},
+      {"ObeliskImg1", "obelisk01.wav", 97, 40, ""},
+      {"StatueImg1", "statue01.wav", 98, 41, ""},
       {"TavernImg1", "tavern01.wav", 99, 42, ""},
-      {"ChestImg2", "treasure01.wav", 103, 46, ""},
+      {"HBattlefieldImg1", "battlefield01.wav", 100, 43, ""},
       {"RuinsImg1", "ruins01.wav", 101, 44, " " + g.texts.text(4, 41) + " " + g.texts.text(4, 133)},
+      {"CaveImg1", "cave01.wav", 102, 45, " " + g.texts.text(4, 42)},
+      {"ChestImg1", "treasure01.wav", 103, 46, ""},
+      {"ChestImg2", "treasure01.wav", 103, 46, ""},
+      {"ChestImg3", "treasure01.wav", 103, 46, ""},
+      {"SiegeImg", "siege01.wav", 105, 48, ""},
+      {"SiegeImg2", "siege01.wav", 105, 48, ""},
+      {"SiegeImg3", "siege01.wav", 105, 48, ""},
+      {"BattlefieldImg1", "battlefield01.wav", 106, 49, ""},
+      {"VillageImg1", "people01.wav", 85, 50, ""},
+      {"VillageImg2", "people01.wav", 85, 50, ""},
+      {"VillageImg3", "people01.wav", 85, 50, ""},
+      {"WindmillImg1", "windmill01.wav", 107, 51, ""},
+      {"WindmillImg2", "windmill01.wav", 107, 51, ""},
+      {"WindmillImg3", "windmill01.wav", 107, 51, ""},
+      {"OutpostImg1", "army01.wav", 108, 52, ""},
       {"AlliesArmyImg1", "siege01.wav", 130, 62, " " + g.texts.text(4, 131)},
+      {"AlliesArmyImg2", "siege01.wav", 130, 62, " " + g.texts.text(4, 131)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.control);
@@ -86,6 +113,26 @@ TEST_F(MapObjectClicks, ClickShowsNameAndDescription) {
     ASSERT_FALSE(sounds.empty());
     EXPECT_EQ(sounds.front().second, c.sound);
   }
+}
+
+// The garrison names and describes itself like every object, then opens its stores (the
+// event screen in its buying mode).
+TEST_F(MapObjectClicks, GarrisonDescribesItselfThenOpensItsStores) {
+  std::string helper, helper3, opened;
+  std::vector<std::pair<std::string, std::string>> sounds;
+  answer = [&](Form& top) {
+    opened = top.name();
+    helper = f->ctl("Helper").Caption;
+    helper3 = f->ctl("Helper3").Caption;
+    sounds = shell.takeSounds();
+    top.close();
+  };
+  f->fire("GarryImg", Ev::Click);
+  EXPECT_EQ(opened, "GarryFrm");
+  EXPECT_EQ(helper, g.texts.text(4, 104));
+  EXPECT_EQ(helper3, g.texts.text(1, 47));
+  ASSERT_FALSE(sounds.empty());
+  EXPECT_EQ(sounds.front().second, "trade01.wav");
 }
 
 // A chest lying on the map opens and shuts its lid while the map's animations run; with

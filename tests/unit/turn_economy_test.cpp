@@ -124,12 +124,12 @@ TEST_F(TurnEconomyTest, TitheWithBlessings) {
 TEST_F(TurnEconomyTest, StandingBonuses) {
   GameState& s = g.s;
   s.CountyBlessings.fill(1);
-  s.ArmyCampSoldiers = {30000, 30000, 10};  // the sum wraps as a signed 16-bit value: -5526
+  s.ArmyCampSoldiers = {30000, 30000, 10};  // the tavern's bill is the whole sum, 60010
   s.Morale = 0; s.Happiness = 10; s.Health = 10; s.Gold = 0; s.Ore = 0; s.Wood = 0;
   StandingBonuses(s);
   EXPECT_FLOAT_EQ(s.Morale, 3 + 4 + 1);
   EXPECT_EQ(s.Happiness, 10 + 1 + 2 + 2);
-  EXPECT_EQ(s.Gold, 5526);
+  EXPECT_EQ(s.Gold, -60010);
   EXPECT_EQ(s.Health, 13);
   EXPECT_EQ(s.Ore, 100);
   EXPECT_EQ(s.Wood, 200);

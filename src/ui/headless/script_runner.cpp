@@ -1,6 +1,9 @@
 #include "ui/headless/script_runner.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -78,7 +81,8 @@ std::string typedText(Key k) {
 class Runner {
  public:
   Runner(std::istream& in, std::ostream& out, const RunOptions& opt)
-      : in_(in), out_(out), opt_(opt), game_(shell_, opt.gameDir) {
+      : out_(out), opt_(opt), game_(shell_, opt.gameDir) {
+    sources_.push_back({&in, nullptr, opt.scriptPath, 0});
     shell_.attach(game_);
     shell_.spawnPrograms = opt.spawn;
     shell_.setSoundDevices(opt.soundDevices);
@@ -97,20 +101,29 @@ class Runner {
     return failed_ ? 1 : 0;
   }
 
-  // Reads and runs one command. False at the end of the input.
+  // Reads and runs one command, from the innermost included file first. False at the
+  // end of the script.
   bool step() {
     std::string line;
-    while (std::getline(in_, line)) {
-      ++lineNo_;
+    while (!sources_.empty()) {
+      Source& src = sources_.back();
+      if (!std::getline(*src.in, line)) {
+        // An included file is done: the including script goes on after its include line.
+        if (sources_.size() == 1) return false;
+        sources_.pop_back();
+        continue;
+      }
+      ++src.line;
       auto words = splitCommand(line);
       if (words.empty()) continue;
-      int myLine = lineNo_;
+      const std::string where = location();
       try {
-        exec(words, line);
+        if (words[0] == "include") include(words);
+        else exec(words, line);
       } catch (const ProgramEnded&) {
         throw;
       } catch (const std::exception& e) {
-        error(myLine, e.what());
+        error(where, e.what());
       }
       return true;
     }
@@ -119,9 +132,59 @@ class Runner {
 
  private:
   void print(const std::string& s) { out_ << s << '\n' << std::flush; }
-  void error(int line, const std::string& msg) {
+  void error(const std::string& where, const std::string& msg) {
     failed_ = true;
-    print("error: line " + std::to_string(line) + ": " + msg);
+    print("error: " + where + ": " + msg);
+  }
+  void failed(const std::string& msg) {
+    failed_ = true;
+    print("FAIL " + location() + ": " + msg);
+  }
+
+  // One script being read: the top script, or a file it (or an included file) includes.
+  struct Source {
+    std::istream* in;
+    std::unique_ptr<std::ifstream> file;  // owned for an included file
+    std::string path;                     // as opened ("" for standard input)
+    int line;
+  };
+
+  // Where the command being run stands: "line N" of the top script, followed by the
+  // included file and its line for a command of an included file
+  // ("line 3 (common/start.fsi line 2)").
+  std::string location() const {
+    std::string s = "line " + std::to_string(sources_.front().line);
+    if (sources_.size() == 1) return s;
+    s += " (";
+    for (size_t i = 1; i < sources_.size(); ++i) {
+      if (i > 1) s += ", ";
+      s += std::filesystem::path(sources_[i].path).filename().string() + " line " + std::to_string(sources_[i].line);
+    }
+    return s + ")";
+  }
+
+  // include FILE: the file's commands run here, as if written in place of the line. The
+  // path is relative to the folder of the file holding the include line.
+  void include(const std::vector<std::string>& w) {
+    namespace fs = std::filesystem;
+    if (w.size() != 2) fail("usage: include FILE");
+    const Source& from = sources_.back();
+    fs::path path(w[1]);
+    if (path.is_relative()) path = (from.path.empty() ? fs::path() : fs::path(from.path).parent_path()) / path;
+    if (static_cast<int>(sources_.size()) > kIncludeDepthLimit)
+      fail("includes nest deeper than " + std::to_string(kIncludeDepthLimit) + " files: " + w[1]);
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) fail("cannot include " + w[1] + ": no such file");
+    // A file that is still being read includes itself, directly or through others.
+    for (const Source& s : sources_) {
+      if (s.path.empty()) continue;
+      std::error_code e1;
+      if (fs::equivalent(s.path, path, e1)) fail("include cycle: " + w[1] + " is already being read");
+    }
+    auto file = std::make_unique<std::ifstream>(path);
+    if (!*file) fail("cannot include " + w[1] + ": the file cannot be read");
+    std::istream* in = file.get();
+    sources_.push_back({in, std::move(file), path.string(), 0});
   }
   [[noreturn]] void fail(const std::string& msg) { throw std::runtime_error(msg); }
 
@@ -406,8 +469,7 @@ class Runner {
       json actual = query(q);
       json want = parseValue(trim(line.substr(eq + 1)));
       if (!sameValue(actual, want)) {
-        failed_ = true;
-        print("FAIL line " + std::to_string(lineNo_) + ": " + q[0] + " is " + jsonText(actual) + ", expected " + jsonText(want));
+        failed(q[0] + " is " + jsonText(actual) + ", expected " + jsonText(want));
       }
     } else if (cmd == "expect") {
       auto eq = line.find('=');
@@ -417,8 +479,7 @@ class Runner {
       if (!getAny(w[1], actual, err)) fail(err);
       json want = parseValue(trim(line.substr(eq + 1)));
       if (!sameValue(actual, want)) {
-        failed_ = true;
-        print("FAIL line " + std::to_string(lineNo_) + ": " + w[1] + " is " + jsonText(actual) + ", expected " + jsonText(want));
+        failed(w[1] + " is " + jsonText(actual) + ", expected " + jsonText(want));
       }
     } else if (cmd == "expect-screen") {
       // expect-screen FORM.CONTROL PROPERTY = VALUE
@@ -435,9 +496,7 @@ class Runner {
       if (!props.contains(w[2])) fail("unknown property " + w[2]);
       json want = parseValue(trim(line.substr(eq + 1)));
       if (!sameValue(props[w[2]], want)) {
-        failed_ = true;
-        print("FAIL line " + std::to_string(lineNo_) + ": " + w[1] + " " + w[2] + " is " + jsonText(props[w[2]]) +
-              ", expected " + jsonText(want));
+        failed(w[1] + " " + w[2] + " is " + jsonText(props[w[2]]) + ", expected " + jsonText(want));
       }
     } else if (cmd == "expect-open") {
       // expect-open FORM: the form is open (expect-open !FORM: it is not)
@@ -447,8 +506,7 @@ class Runner {
       auto open = shell_.openForms();
       bool isOpen = std::any_of(open.begin(), open.end(), [&](Form* f) { return f->name() == fn; });
       if (isOpen == negate) {
-        failed_ = true;
-        print("FAIL line " + std::to_string(lineNo_) + ": " + fn + (negate ? " is open" : " is not open"));
+        failed(fn + (negate ? " is open" : " is not open"));
       }
     } else {
       fail("unknown command " + cmd);
@@ -546,12 +604,11 @@ class Runner {
     return a == b;
   }
 
-  std::istream& in_;
+  std::vector<Source> sources_;  // the top script first, the file being read last
   std::ostream& out_;
   RunOptions opt_;
   HeadlessShell shell_;
   Game game_;
-  int lineNo_ = 0;
   bool failed_ = false;
   bool started_ = false;
   std::vector<std::string> registered_;
