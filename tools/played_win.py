@@ -6,6 +6,7 @@ Only input a player could give: clicks, keys, typed numbers, answers to the turn
 questions; battles are fought by the real battle program. The player reads the game's
 state between its moves (as a player reads the screens) to decide what to do; the
 script it writes holds only the moves, the checks of the battles won and the hand-over.
+docs/played-wins.md describes its plan.
 
 usage: tools/played_win.py TOOL GAME_DIR DIFFICULTY [OUT.fs]   (MAX_TURNS=200)
 e.g.   tools/played_win.py build/fiefdom-tool build/game 1 tests/scenarios/played_win_1.fs
@@ -200,6 +201,7 @@ class Player:
 
     # ---------------------------------------------------------------- turn
     def end_turn(self):
+        self.r.note('the end of turn %d' % self.s['TurnCounter'])
         self.r.cmd('click Camp1Frm.EndTurnBtn')
         self.r.cmd('wait 3000')
         self.answer_dialogs()
@@ -415,9 +417,10 @@ class Player:
         # Tax by happiness: the gold comes mostly from the mines through the garrison.
         h = s['Happiness']
         rate = s['TaxRate']
-        if h >= 80 and rate < (40 if self.d == 1 else 100):
+        high, low = (80, 65) if self.d < 3 else (58, 45)
+        if h >= high and rate < (40 if self.d == 1 else 100):
             rate += 10
-        elif h < 65 and rate > 0:
+        elif h < low and rate > 0:
             rate = max(0, rate - 10)
         self.set_tax(rate)
         s = self.refresh()
@@ -491,7 +494,10 @@ class Player:
     def research(self):
         s = self.refresh()
         L = s['ScienceLevel']
-        if s['ResearchCountdown'] != 200 or s['Gold'] < 300 * L + 5000 or s['Ore'] < 70 * L:
+        reserve = s['People'] * 4 // 10 + 2000  # the Church's next tithe, and some
+        if self.d == 3 and not s['StablesBuilt']:
+            return
+        if s['ResearchCountdown'] != 200 or s['Gold'] < 300 * L + reserve or s['Ore'] < 70 * L:
             return
         self.r.note('research towards science level %d' % (L + 1))
         self.r.cmd('key Camp1Frm S')
@@ -698,7 +704,7 @@ HEADER = '''#@ run-options: --spawn
 '''
 
 if __name__ == '__main__':
-    tool, game, d = sys.argv[1], sys.argv[2], int(sys.argv[3])
+    tool, game, d = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2]), int(sys.argv[3])
     out = sys.argv[4] if len(sys.argv) > 4 else None
     r = Runner(tool, game)
     p = Player(r, d)

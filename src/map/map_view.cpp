@@ -102,11 +102,12 @@ void refreshCamps(Camp1Frm& f) {
         for (int j = 1; j < k; ++j)
           if (isSet(s.CampExists[j - 1]) && !campWalking(g, j) && s.CampWaypoint[j - 1] == s.CampWaypoint[k - 1])
             ++before;
-        // Near the map's right edge they stand to the left instead, so that no banner
-        // leaves the map (the outpost stands close to it).
+        // Near the map's right edge the ones that would leave the map stand to the left
+        // of the first instead (the outpost stands close to that edge).
         const int mapWidth = f.ctl("MapSurface").Width;
-        int left = m->Left + before * kSharedWaypointShift;
-        if (mapWidth > 0 && left + camp.Width > mapWidth) left = m->Left - before * kSharedWaypointShift;
+        const int rightSlots = std::max(0, (mapWidth - camp.Width - m->Left) / kSharedWaypointShift);
+        const int left = before <= rightSlots ? m->Left + before * kSharedWaypointShift
+                                              : m->Left - (before - rightSlots) * kSharedWaypointShift;
         camp.Left = std::max(0, left);
         camp.Top = m->Top - 25;
       }

@@ -22,6 +22,15 @@ long long garrisonGold(int mode, const GoodsAmounts& amounts) {
   return v;
 }
 
+const StatChanges& provisionsSentChanges() {
+  static const StatChanges c = {{Stat::Nobility, 5}, {Stat::Morale, 5}, {Stat::Religion, 2}, {Stat::Happiness, -3}};
+  return c;
+}
+const StatChanges& provisionsRefusedChanges() {
+  static const StatChanges c = {{Stat::Happiness, -12}, {Stat::Morale, -15}, {Stat::Nobility, -23}, {Stat::Religion, -4}};
+  return c;
+}
+
 long long levyValue(const GoodsAmounts& amounts) { return garrisonGold(1, amounts); }
 
 long long levyShortfall(const GoodsAmounts& amounts) {
@@ -46,10 +55,10 @@ bool SendProvisions(Rules& r, const GoodsAmounts& amounts) {
   GameState& s = r.s;
   for (int i = 0; i < kGarrisonGoods; ++i) add(goodStock(s, i), -amounts[i]);
   add(s.Gold, garrisonGold(3, amounts));
-  applyChanges(s, kProvisionsSent);
+  applyChanges(s, provisionsSentChanges());
   return true;
 }
 
-void RefuseProvisions(Rules& r) { applyChanges(r.s, kProvisionsRefused); }
+void RefuseProvisions(Rules& r) { applyChanges(r.s, provisionsRefusedChanges()); }
 
 }  // namespace fief

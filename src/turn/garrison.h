@@ -37,9 +37,9 @@ bool garrisonStepAllowed(const GameState& s, int mode, const GoodsAmounts& amoun
 
 // What sending the provisions brings besides the crown's gold, and what refusing them on
 // the provisions screen costs.
-inline const StatChanges kProvisionsSent = {{Stat::Nobility, 5}, {Stat::Morale, 5}, {Stat::Religion, 2}, {Stat::Happiness, -3}};
-inline const StatChanges kProvisionsRefused = {
-    {Stat::Happiness, -12}, {Stat::Morale, -15}, {Stat::Nobility, -23}, {Stat::Religion, -4}};
+// (Functions, so that the event kinds registered while the program starts find them made.)
+const StatChanges& provisionsSentChanges();
+const StatChanges& provisionsRefusedChanges();
 
 // Mode 1 or 2: the goods change hands for their gold.
 void TradeWithGarrison(Rules& r, int mode, const GoodsAmounts& amounts);

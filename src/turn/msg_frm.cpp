@@ -24,8 +24,8 @@ class MsgFrm : public Form {
     add(image("PictureImg", 24, 96, 96, 96));
     Control& msg = add(label("MsgLbl", 136, 36, 320, 186));
     msg.FontSize = 12;
-    // What each answer changes (and the strength of a force to be fought), below the text.
-    add(label("EffectsLbl", 136, 226, 320, 58)).FontSize = 10;
+    // What each answer changes (and the strength of a force to be fought), below the text and the picture.
+    add(label("EffectsLbl", 40, 226, 416, 58)).FontSize = 10;
     add(button("OkAniBtn", 96, 292, 128, 40, "OK"));
     add(button("Noanibtn", 256, 292, 128, 40, "Cancel"));
     onClick("OkAniBtn", [this] { answer(true); });

@@ -21,28 +21,43 @@ void kingsLevyAccepted(Rules& g) {
                        [&g] { RefuseProvisions(g); }};
   g.player().provisions(q);
 }
-const StatChanges kKingsLevyRefused = {
+const StatChanges& kingsLevyRefusedChanges() {
+  static const StatChanges c = {
     {Stat::Happiness, -9}, {Stat::Morale, -15}, {Stat::Nobility, -12}, {Stat::Religion, -4}};
-void kingsLevyRefused(Rules& g) { applyChanges(g.s, kKingsLevyRefused); }
+  return c;
+}
+void kingsLevyRefused(Rules& g) { applyChanges(g.s, kingsLevyRefusedChanges()); }
 
 // Every 24th turn: the crusade.
-const StatChanges kCrusadeAccepted = {{Stat::Gold, -3500}, {Stat::Leadership, 2}, {Stat::Diplomacy, 3}, {Stat::Religion, 5}};
-const StatChanges kCrusadeRefused = {{Stat::Leadership, -6}, {Stat::Diplomacy, -13}, {Stat::Religion, -10}};
+const StatChanges& crusadeAcceptedChanges() {
+  static const StatChanges c = {{Stat::Gold, -3500}, {Stat::Leadership, 2}, {Stat::Diplomacy, 3}, {Stat::Religion, 5}};
+  return c;
+}
+const StatChanges& crusadeRefusedChanges() {
+  static const StatChanges c = {{Stat::Leadership, -6}, {Stat::Diplomacy, -13}, {Stat::Religion, -10}};
+  return c;
+}
 void crusadeAccepted(Rules& g) {
   if (g.s.Gold < 3500) return;
-  applyChanges(g.s, kCrusadeAccepted);
+  applyChanges(g.s, crusadeAcceptedChanges());
 }
-void crusadeRefused(Rules& g) { applyChanges(g.s, kCrusadeRefused); }
+void crusadeRefused(Rules& g) { applyChanges(g.s, crusadeRefusedChanges()); }
 
 // Every 19th turn: the burned abbey.
-const StatChanges kAbbeyAccepted = {{Stat::Gold, -2700}, {Stat::Religion, 9}};
-const StatChanges kAbbeyRefused = {{Stat::Religion, -15}};
+const StatChanges& abbeyAcceptedChanges() {
+  static const StatChanges c = {{Stat::Gold, -2700}, {Stat::Religion, 9}};
+  return c;
+}
+const StatChanges& abbeyRefusedChanges() {
+  static const StatChanges c = {{Stat::Religion, -15}};
+  return c;
+}
 void abbeyAccepted(Rules& g) {
   if (g.s.Gold < 2700) return;
-  applyChanges(g.s, kAbbeyAccepted);
+  applyChanges(g.s, abbeyAcceptedChanges());
 }
 void abbeyRefused(Rules& g) {
-  applyChanges(g.s, kAbbeyRefused);
+  applyChanges(g.s, abbeyRefusedChanges());
   AddMessage(g, 1, txt::campaign::AbbeyRefused);  // the monks turned away: the player reads it among the turn's news
 }
 
@@ -60,19 +75,28 @@ void merchantsRefused(Rules& g) {
 }
 
 // Every 13th turn: the abbot's tenants' levy is brought in.
-const StatChanges kTenantsLevyRefused = {
+const StatChanges& tenantsLevyRefusedChanges() {
+  static const StatChanges c = {
     {Stat::Crops, 450}, {Stat::Meat, 13}, {Stat::Wood, 200}, {Stat::Stone, 200}, {Stat::Ore, 200}};
-void levyRefused(Rules& g) { applyChanges(g.s, kTenantsLevyRefused); }
+  return c;
+}
+void levyRefused(Rules& g) { applyChanges(g.s, tenantsLevyRefusedChanges()); }
 
 // Every 35th turn (harder difficulties): Lord Osric's claim on village 1.
 void claimAccepted(Rules& g);
-const StatChanges kClaimRefused = {{Stat::Happiness, -12}};
-const StatChanges kClaimAccepted = {{Stat::Gold, -3000}};
+const StatChanges& claimRefusedChanges() {
+  static const StatChanges c = {{Stat::Happiness, -12}};
+  return c;
+}
+const StatChanges& claimAcceptedChanges() {
+  static const StatChanges c = {{Stat::Gold, -3000}};
+  return c;
+}
 void claimRefused(Rules& g) {
   GameState& s = g.s;
   s.VillageState[0] = 100;
   add(s.People, -Fix(s.People * 10.0 / 100.0));
-  applyChanges(s, kClaimRefused);
+  applyChanges(s, claimRefusedChanges());
   g.player().show(Sight::Map);
 }
 void claimAccepted(Rules& g) {
@@ -81,14 +105,17 @@ void claimAccepted(Rules& g) {
     claimRefused(g);
     return;
   }
-  applyChanges(s, kClaimAccepted);
+  applyChanges(s, claimAcceptedChanges());
 }
 
 // Every 47th turn (harder difficulties): the mercenaries' drill.
-const StatChanges kDrillAccepted = {{Stat::Gold, -2500}, {Stat::Morale, 10}, {Stat::Leadership, 3}};
+const StatChanges& drillAcceptedChanges() {
+  static const StatChanges c = {{Stat::Gold, -2500}, {Stat::Morale, 10}, {Stat::Leadership, 3}};
+  return c;
+}
 void drillAccepted(Rules& g) {
   if (g.s.Gold < 2500) return;
-  applyChanges(g.s, kDrillAccepted);
+  applyChanges(g.s, drillAcceptedChanges());
 }
 
 EventRule choice(std::function<void(Rules&)> accept, std::function<void(Rules&)> refuse, StatChanges acceptChanges = {},
@@ -105,19 +132,19 @@ EventRule choice(std::function<void(Rules&)> accept, std::function<void(Rules&)>
 // The turn's own event kinds: the fame, the rebellion and the comet are notices.
 std::map<EventKind, EventRule> turnEventKinds() {
   // The marshal's own figures: what sending the provisions brings besides the crown's gold.
-  return {{kKingsLevyEvent, choice(kingsLevyAccepted, kingsLevyRefused, kProvisionsSent, kKingsLevyRefused)},
+  return {{kKingsLevyEvent, choice(kingsLevyAccepted, kingsLevyRefused, provisionsSentChanges(), kingsLevyRefusedChanges())},
           {kFameEvent, EventRule{}},
           {kRebellionEvent, EventRule{}},
-          {kCrusadeEvent, choice(crusadeAccepted, crusadeRefused, kCrusadeAccepted, kCrusadeRefused)},
-          {kBurnedAbbeyEvent, choice(abbeyAccepted, abbeyRefused, kAbbeyAccepted, kAbbeyRefused)},
+          {kCrusadeEvent, choice(crusadeAccepted, crusadeRefused, crusadeAcceptedChanges(), crusadeRefusedChanges())},
+          {kBurnedAbbeyEvent, choice(abbeyAccepted, abbeyRefused, abbeyAcceptedChanges(), abbeyRefusedChanges())},
           {kCometEvent, EventRule{}},
           {kArmsMerchantsEvent, choice(nullptr, merchantsRefused)},
-          {kTenantsLevyEvent, choice(nullptr, levyRefused, {}, kTenantsLevyRefused)},
+          {kTenantsLevyEvent, choice(nullptr, levyRefused, {}, tenantsLevyRefusedChanges())},
           // The storm of a besieged castle; breaking off lifts the siege.
           {kStormCastle1Event, choice([](Rules& g) { StormCastle(g, 1); }, [](Rules& g) { LiftSiegeOnMap(g, 1); })},
           {kStormCastle2Event, choice([](Rules& g) { StormCastle(g, 2); }, [](Rules& g) { LiftSiegeOnMap(g, 2); })},
-          {kOsricClaimEvent, choice(claimAccepted, claimRefused, kClaimAccepted, kClaimRefused)},
-          {kMercenaryDrillEvent, choice(drillAccepted, nullptr, kDrillAccepted)}};
+          {kOsricClaimEvent, choice(claimAccepted, claimRefused, claimAcceptedChanges(), claimRefusedChanges())},
+          {kMercenaryDrillEvent, choice(drillAccepted, nullptr, drillAcceptedChanges())}};
 }
 
 std::map<EventKind, EventRule>& kinds() {

@@ -7,7 +7,7 @@
 # two-handed swords, raises the Champions and Templars the first objective asks, waits
 # for morale 80 and beats the three hostile armies; then it leaves the level.
 # Written by tools/played_win.py (which plays the level through the runner and records
-# what it did); the objectives were all met at turn 58.
+# what it did); the objectives were all met at turn 56.
 seed 1
 start 2
 click TipsFrm.CloseLbl
@@ -66,6 +66,7 @@ up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 1
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
@@ -82,19 +83,23 @@ up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 2
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
 click Camp1Frm.StoneCutterImg1
 click Stonefrm.SlotImg1
 click Stonefrm.OkAniBtn
+# research towards science level 2
+key Camp1Frm S
+click ScienceFrm.OkAniBtn
 click Camp1Frm.TaxBtn
 click TaxFrm.TaxUp
 click TaxFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 3130
+wait 2920
 up GarryFrm.UpBtn5
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
@@ -104,11 +109,105 @@ up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 3
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
 click Camp1Frm.StoneCutterImg1
 click Stonefrm.SlotImg2
+click Stonefrm.OkAniBtn
+# research towards science level 3
+key Camp1Frm S
+click ScienceFrm.OkAniBtn
+click Camp1Frm.TaxBtn
+click TaxFrm.TaxUp
+click TaxFrm.OkAniBtn
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 2710
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 340
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 730
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 4
+click Camp1Frm.EndTurnBtn
+wait 3000
+wait 3000
+click Camp1Frm.WoodCutterImg1
+click WoodFrm.SlotImg3
+click WoodFrm.OkAniBtn
+click Camp1Frm.StoneCutterImg1
+click Stonefrm.SlotImg3
+click Stonefrm.OkAniBtn
+# research towards science level 4
+key Camp1Frm S
+click ScienceFrm.OkAniBtn
+click Camp1Frm.TaxBtn
+click TaxFrm.TaxUp
+click TaxFrm.OkAniBtn
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 2500
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 700
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 910
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 5
+click Camp1Frm.EndTurnBtn
+wait 3000
+# tithe paid
+click ReligionFrm.TaxOkAniBtn
+click ReligionFrm.OkAniBtn
+wait 3000
+click Camp1Frm.WoodCutterImg1
+click WoodFrm.SlotImg4
+click WoodFrm.OkAniBtn
+click Camp1Frm.TaxBtn
+click TaxFrm.TaxUp
+click TaxFrm.OkAniBtn
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 3130
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 1060
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 940
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 6
+click Camp1Frm.EndTurnBtn
+wait 3000
+wait 3000
+click Camp1Frm.WoodCutterImg1
+click WoodFrm.SlotImg5
+click WoodFrm.OkAniBtn
+click Camp1Frm.StoneCutterImg1
+click Stonefrm.SlotImg4
 click Stonefrm.OkAniBtn
 click Camp1Frm.TaxBtn
 click TaxFrm.TaxUp
@@ -119,12 +218,12 @@ down GarryFrm.UpBtn5
 wait 3130
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
-wait 340
+wait 1060
 up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 760
+wait 1090
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm U
@@ -133,176 +232,76 @@ click BuildFrm.OkAniBtn
 # building BlacksmithBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-click Camp1Frm.TaxBtn
-click TaxFrm.TaxUp
-click TaxFrm.OkAniBtn
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 3130
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 700
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 790
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-# tithe paid
-click ReligionFrm.TaxOkAniBtn
-click ReligionFrm.OkAniBtn
-wait 3000
-click Camp1Frm.StoneCutterImg1
-click Stonefrm.SlotImg3
-click Stonefrm.OkAniBtn
-click Camp1Frm.TaxBtn
-click TaxFrm.TaxUp
-click TaxFrm.OkAniBtn
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 3130
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 700
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 850
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-click Camp1Frm.StoneCutterImg1
-click Stonefrm.SlotImg4
-click Stonefrm.OkAniBtn
-click Camp1Frm.TaxBtn
-click TaxFrm.TaxUp
-click TaxFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 940
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PlateBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PlateBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
+# the end of turn 7
 click Camp1Frm.EndTurnBtn
 wait 3000
 click ReligionFrm.StakeOkAniBtn
 click ReligionFrm.OkAniBtn
 wait 3000
-click Camp1Frm.StoneCutterImg1
-click Stonefrm.SlotImg5
-click Stonefrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 1000
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-click Camp1Frm.WoodCutterImg1
-click WoodFrm.SlotImg3
-click WoodFrm.OkAniBtn
 click Camp1Frm.TaxBtn
 click TaxFrm.TaxUp
 click TaxFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 3130
+up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
-wait 1300
+wait 1420
 up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1300
+wait 1180
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 8
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
-click Camp1Frm.WoodCutterImg1
-click WoodFrm.SlotImg4
-click WoodFrm.OkAniBtn
+click Camp1Frm.StoneCutterImg1
+click Stonefrm.SlotImg5
+click Stonefrm.OkAniBtn
+click Camp1Frm.TaxBtn
+click TaxFrm.TaxUp
+click TaxFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 3130
+up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
-wait 1780
+wait 1420
 up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 3250
+up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1480
+wait 1210
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 9
 click Camp1Frm.EndTurnBtn
 wait 3000
-click TournamentFrm.Noanibtn
 wait 3000
-click Camp1Frm.WoodCutterImg1
-click WoodFrm.SlotImg5
-click WoodFrm.OkAniBtn
+# research towards science level 5
+key Camp1Frm S
+click ScienceFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
-down GarryFrm.UpBtn4
-wait 1780
-up GarryFrm.UpBtn4
 down GarryFrm.UpBtn3
 wait 2320
 up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1480
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-# tithe paid
-click ReligionFrm.TaxOkAniBtn
-click ReligionFrm.OkAniBtn
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn4
-wait 1780
-up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 2320
-up GarryFrm.UpBtn3
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 220
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 1270
+wait 1330
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -311,6 +310,52 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 10
+click Camp1Frm.EndTurnBtn
+wait 3000
+click TournamentFrm.Noanibtn
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn4
+wait 580
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1390
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PlateBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PlateBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 11
+click Camp1Frm.EndTurnBtn
+wait 3000
+# tithe paid
+click ReligionFrm.TaxOkAniBtn
+click ReligionFrm.OkAniBtn
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn4
+wait 1780
+up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 1630
+up GarryFrm.UpBtn3
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1240
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 12
 click Camp1Frm.EndTurnBtn
 wait 3000
 # event 8: refuse
@@ -318,47 +363,44 @@ click MsgFrm.Noanibtn
 wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 1480
-up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 2380
 up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 2890
+up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1720
+wait 1240
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PlateBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PlateBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 13
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
+# research towards science level 6
+key Camp1Frm S
+click ScienceFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn4
 wait 1780
 up GarryFrm.UpBtn4
 down GarryFrm.UpBtn3
-wait 2230
+wait 2320
 up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1180
+wait 1330
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PikeBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 14
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
@@ -367,27 +409,25 @@ click TaxFrm.TaxDown
 click TaxFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 3130
-up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 1780
 up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 2290
+up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 2140
-up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1150
+wait 1180
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.ShieldBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: ShieldBtn
+key Camp1Frm U
+click BuildFrm.BaracksBtn
+click BuildFrm.OkAniBtn
+# building BaracksBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 15
 click Camp1Frm.EndTurnBtn
 wait 3000
 click ReligionFrm.StakeNoAniBtn
@@ -402,125 +442,11 @@ click GarryFrm.OkAniBtn
 wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 2830
-up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 1780
 up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 6160
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 1090
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PikeBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 2980
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 1780
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 1390
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PlateBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PlateBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-# tithe paid
-click ReligionFrm.TaxOkAniBtn
-click ReligionFrm.OkAniBtn
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn4
-wait 1780
-up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 2080
-up GarryFrm.UpBtn3
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 70
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 1180
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PikeBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-# event 5: accept
-click MsgFrm.OkAniBtn
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 3130
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 1780
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 3370
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 1150
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.ShieldBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: ShieldBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-# event 7: refuse
-click MsgFrm.Noanibtn
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 2830
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 1780
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 3640
-up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
 wait 1330
 up GarryFrm.UpBtn2
@@ -531,13 +457,17 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 16
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
+click Camp1Frm.TaxBtn
+click TaxFrm.TaxUp
+click TaxFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 2980
+wait 2590
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 1780
@@ -545,7 +475,112 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1540
+wait 1330
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.ShieldBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: ShieldBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 17
+click Camp1Frm.EndTurnBtn
+wait 3000
+# tithe paid
+click ReligionFrm.TaxOkAniBtn
+click ReligionFrm.OkAniBtn
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 2830
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 1180
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1420
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PlateBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PlateBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 18
+click Camp1Frm.EndTurnBtn
+wait 3000
+# event 5: accept
+click MsgFrm.OkAniBtn
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn4
+wait 1780
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1330
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PikeBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PikeBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 19
+click Camp1Frm.EndTurnBtn
+wait 3000
+# event 7: refuse
+click MsgFrm.Noanibtn
+wait 3000
+click Camp1Frm.TaxBtn
+click TaxFrm.TaxDown
+click TaxFrm.OkAniBtn
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 3130
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 1780
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1210
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 20
+click Camp1Frm.EndTurnBtn
+wait 3000
+wait 3000
+# research towards science level 7
+key Camp1Frm S
+click ScienceFrm.OkAniBtn
+click Camp1Frm.TaxBtn
+click TaxFrm.TaxDown
+click TaxFrm.OkAniBtn
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 1720
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 1780
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1240
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -554,10 +589,14 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: TwoHandBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 21
 click Camp1Frm.EndTurnBtn
 wait 3000
 click TournamentFrm.Noanibtn
 wait 3000
+click Camp1Frm.TaxBtn
+click TaxFrm.TaxDown
+click TaxFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
@@ -567,12 +606,12 @@ down GarryFrm.UpBtn4
 wait 1780
 up GarryFrm.UpBtn4
 down GarryFrm.UpBtn3
-wait 2080
+wait 2170
 up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1180
+wait 1240
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -581,9 +620,13 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 22
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
+click Camp1Frm.TaxBtn
+click TaxFrm.TaxDown
+click TaxFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
@@ -594,15 +637,17 @@ wait 1780
 up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 2620
-up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1180
+wait 1210
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
+key Camp1Frm U
+click BuildFrm.StablesBtn
+click BuildFrm.OkAniBtn
+# building StablesBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 23
 click Camp1Frm.EndTurnBtn
 wait 3000
 # event 2: accept
@@ -628,11 +673,8 @@ wait 1780
 up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 3250
-up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1090
+wait 1330
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -641,12 +683,10 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: TwoHandBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 24
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
-click Camp1Frm.TaxBtn
-click TaxFrm.TaxDown
-click TaxFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
@@ -658,24 +698,28 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1270
+wait 1330
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
-click BlacksmithFrm.PikeBtn
+click BlacksmithFrm.ShieldBtn
 click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
+# blacksmith: ShieldBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 25
 click Camp1Frm.EndTurnBtn
 wait 3000
 # event 8: refuse
 click MsgFrm.Noanibtn
 wait 3000
+click Camp1Frm.TaxBtn
+click TaxFrm.TaxUp
+click TaxFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 3580
+wait 3430
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 2380
@@ -683,71 +727,7 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1150
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.TwoHandBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: TwoHandBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-click Camp1Frm.TaxBtn
-click TaxFrm.TaxUp
-click TaxFrm.OkAniBtn
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 1030
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 1780
-up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 3190
-up GarryFrm.UpBtn3
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 1570
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 1090
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PikeBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-# research towards science level 2
-key Camp1Frm S
-click ScienceFrm.OkAniBtn
-click Camp1Frm.TaxBtn
-click TaxFrm.TaxUp
-click TaxFrm.OkAniBtn
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 2770
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 1780
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 4480
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 1390
+wait 1300
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -756,6 +736,7 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: PlateBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 26
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
@@ -768,12 +749,12 @@ down GarryFrm.UpBtn4
 wait 1780
 up GarryFrm.UpBtn4
 down GarryFrm.UpBtn3
-wait 1630
+wait 1990
 up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1210
+wait 1390
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -782,11 +763,9 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 27
 click Camp1Frm.EndTurnBtn
 wait 3000
-# tithe paid
-click ReligionFrm.TaxOkAniBtn
-click ReligionFrm.OkAniBtn
 wait 3000
 click Camp1Frm.TaxBtn
 click TaxFrm.TaxUp
@@ -801,8 +780,11 @@ wait 1780
 up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
+down GarryFrm.UpBtn1
+wait 310
+up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1270
+wait 1330
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -811,10 +793,9 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: TwoHandBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 28
 click Camp1Frm.EndTurnBtn
 wait 3000
-# event 2: accept
-click MsgFrm.OkAniBtn
 wait 3000
 click Camp1Frm.TaxBtn
 click TaxFrm.TaxUp
@@ -832,11 +813,8 @@ wait 1630
 up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 730
-up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1240
+wait 1300
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -845,6 +823,72 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 29
+click Camp1Frm.EndTurnBtn
+wait 3000
+# tithe paid
+click ReligionFrm.TaxOkAniBtn
+click ReligionFrm.OkAniBtn
+wait 3000
+click Camp1Frm.TaxBtn
+click TaxFrm.TaxUp
+click TaxFrm.OkAniBtn
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 2980
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 1780
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1390
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PlateBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PlateBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 30
+click Camp1Frm.EndTurnBtn
+wait 3000
+# event 2: accept
+click MsgFrm.OkAniBtn
+wait 3000
+# research towards science level 8
+key Camp1Frm S
+click ScienceFrm.OkAniBtn
+click Camp1Frm.TaxBtn
+click TaxFrm.TaxUp
+click TaxFrm.OkAniBtn
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn4
+wait 1780
+up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 1630
+up GarryFrm.UpBtn3
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn1
+wait 460
+up GarryFrm.UpBtn1
+down GarryFrm.UpBtn2
+wait 1390
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.ShieldBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: ShieldBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 31
 click Camp1Frm.EndTurnBtn
 wait 3000
 click ReligionFrm.StakeOkAniBtn
@@ -857,16 +901,13 @@ up GarryFrm.UpBtn1
 # provisions: 1000 crops
 click GarryFrm.OkAniBtn
 wait 3000
-# research towards science level 3
-key Camp1Frm S
-click ScienceFrm.OkAniBtn
 click Camp1Frm.TaxBtn
 click TaxFrm.TaxUp
 click TaxFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 2560
+wait 1510
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 1780
@@ -874,10 +915,148 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 6580
+wait 7240
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
+wait 1360
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PikeBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PikeBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 32
+click Camp1Frm.EndTurnBtn
+wait 3000
+click TournamentFrm.Noanibtn
+wait 3000
+click Camp1Frm.TaxBtn
+click TaxFrm.TaxUp
+click TaxFrm.OkAniBtn
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 2980
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 1780
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1390
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.TwoHandBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: TwoHandBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 33
+click Camp1Frm.EndTurnBtn
+wait 3000
+wait 3000
+# research towards science level 9
+key Camp1Frm S
+click ScienceFrm.OkAniBtn
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn4
+wait 1780
+up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 2770
+up GarryFrm.UpBtn3
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1480
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PikeBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PikeBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 34
+click Camp1Frm.EndTurnBtn
+wait 3000
+# event 20: accept
+click MsgFrm.OkAniBtn
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 2350
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 1780
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1540
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PlateBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PlateBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 35
+click Camp1Frm.EndTurnBtn
+wait 3000
+# tithe paid
+click ReligionFrm.TaxOkAniBtn
+click ReligionFrm.OkAniBtn
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn4
+wait 1780
+up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 1630
+up GarryFrm.UpBtn3
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn1
+wait 1750
+up GarryFrm.UpBtn1
+down GarryFrm.UpBtn2
+wait 1600
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.TwoHandBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: TwoHandBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 36
+click Camp1Frm.EndTurnBtn
+wait 3000
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
 wait 1180
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 1780
+up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 2290
+up GarryFrm.UpBtn3
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1690
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -886,13 +1065,12 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: ShieldBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 37
 click Camp1Frm.EndTurnBtn
 wait 3000
-click TournamentFrm.Noanibtn
+# event 5: accept
+click MsgFrm.OkAniBtn
 wait 3000
-click Camp1Frm.TaxBtn
-click TaxFrm.TaxUp
-click TaxFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
@@ -904,62 +1082,7 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1270
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm U
-click BuildFrm.BaracksBtn
-click BuildFrm.OkAniBtn
-# building BaracksBtn
-key Camp1Frm B
-click BlacksmithFrm.PlateBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PlateBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn4
-wait 1780
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 1300
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.TwoHandBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: TwoHandBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-# event 20: accept
-click MsgFrm.OkAniBtn
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 1180
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 1780
-up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 2680
-up GarryFrm.UpBtn3
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 160
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 1270
+wait 1720
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -968,118 +1091,41 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-# tithe paid
-click ReligionFrm.TaxOkAniBtn
-click ReligionFrm.OkAniBtn
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 2980
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 1180
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 4000
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 1300
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PlateBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PlateBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn4
-wait 1780
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 1270
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PikeBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-# event 5: accept
-click MsgFrm.OkAniBtn
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 3130
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 1780
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 1240
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.TwoHandBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: TwoHandBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
+# the end of turn 38
 click Camp1Frm.EndTurnBtn
 wait 3000
 # event 8: refuse
 click MsgFrm.Noanibtn
 wait 3000
+# research towards science level 10
+key Camp1Frm S
+click ScienceFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 1630
+wait 1690
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 2380
 up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 2380
-up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 220
-up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1210
+wait 1720
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
-click BlacksmithFrm.ShieldBtn
+click BlacksmithFrm.PlateBtn
 click BlacksmithFrm.OkAniBtn
-# blacksmith: ShieldBtn
-# the levy: 190 Templar
+# blacksmith: PlateBtn
+# the levy: 290 Champion
 key Camp1Frm A
-click ArmyFrm.TemplarBtn
-down ArmyFrm.UpAniBtn
-wait 5680
-up ArmyFrm.UpAniBtn
+click ArmyFrm.ChampionBtn
+type ArmyFrm.TypeCountTxt 290
 click ArmyFrm.OkAniBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 39
 click Camp1Frm.EndTurnBtn
 wait 3000
 click ReligionFrm.StakeOkAniBtn
@@ -1089,55 +1135,58 @@ click MsgFrm.OkAniBtn
 # event 7: refuse
 click MsgFrm.Noanibtn
 wait 3000
-# research towards science level 4
-key Camp1Frm S
-click ScienceFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 2200
-up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 1780
 up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 3370
+up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 3310
+wait 940
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1120
+wait 1510
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
-click BlacksmithFrm.PikeBtn
+click BlacksmithFrm.TwoHandBtn
 click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
+# blacksmith: TwoHandBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 40
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 2980
+wait 1180
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 1780
 up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 2290
+up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1150
+wait 1570
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
-key Camp1Frm U
-click BuildFrm.StablesBtn
-click BuildFrm.OkAniBtn
-# building StablesBtn
+# the levy: 190 Templar
+key Camp1Frm A
+click ArmyFrm.TemplarBtn
+type ArmyFrm.TypeCountTxt 190
+click ArmyFrm.OkAniBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 41
 click Camp1Frm.EndTurnBtn
 wait 3000
 # tithe paid
@@ -1147,29 +1196,37 @@ wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 2980
+wait 1030
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 1780
 up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 2320
+up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1180
+wait 1420
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PikeBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 42
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
-# research towards science level 5
+# research towards science level 11
 key Camp1Frm S
 click ScienceFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 2140
+wait 880
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 1780
@@ -1177,26 +1234,17 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1150
+wait 1720
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
-# the levy: 290 Champion
-key Camp1Frm A
-click ArmyFrm.ChampionBtn
-down ArmyFrm.UpAniBtn
-wait 8680
-up ArmyFrm.UpAniBtn
-click ArmyFrm.OkAniBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 43
 click Camp1Frm.EndTurnBtn
 wait 3000
 # tournament held
 click TournamentFrm.OkAniBtn
 wait 3000
-click Camp1Frm.TaxBtn
-click TaxFrm.TaxDown
-click TaxFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
@@ -1208,36 +1256,30 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 1660
+wait 520
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1120
+wait 1690
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PlateBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PlateBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 44
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
-# research towards science level 6
-key Camp1Frm S
-click ScienceFrm.OkAniBtn
-click Camp1Frm.TaxBtn
-click TaxFrm.TaxUp
-click TaxFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 2980
+up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 1780
 up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1060
+wait 1480
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -1261,282 +1303,10 @@ wait 3000
 rclick Camp1Frm.ArmyCamp1Img
 click Camp1Frm.WalkTo5
 wait 3000
+# the end of turn 45
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 1930
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 1780
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 820
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PikeBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo6
-wait 3000
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo7
-wait 3000
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo8
-wait 3000
-click Camp1Frm.EndTurnBtn
-wait 3000
-# event 21: accept
-click MsgFrm.OkAniBtn
-wait 3000
-# research towards science level 7
-key Camp1Frm S
-click ScienceFrm.OkAniBtn
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 1720
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 1780
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 970
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo9
-wait 3000
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo38
-wait 3000
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo39
-wait 3000
-click Camp1Frm.EndTurnBtn
-wait 3000
-# tithe paid
-click ReligionFrm.TaxOkAniBtn
-click ReligionFrm.OkAniBtn
-click ReligionFrm.StakeOkAniBtn
-click ReligionFrm.OkAniBtn
-# event 1: accept
-click MsgFrm.OkAniBtn
-down GarryFrm.UpBtn1
-wait 2980
-up GarryFrm.UpBtn1
-# provisions: 1000 crops
-click GarryFrm.OkAniBtn
-# event 4: accept
-click MsgFrm.OkAniBtn
-wait 3000
-click Camp1Frm.WoodCutterImg1
-click WoodFrm.SlotImg5
-click WoodFrm.OkAniBtn
-click Camp1Frm.TaxBtn
-click TaxFrm.TaxDown
-click TaxFrm.OkAniBtn
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 2980
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 1780
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 1270
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PlateBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PlateBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-rclick Camp1Frm.ArmyCamp1Img
-# battle for the field at waypoint 40
-click Camp1Frm.WalkTo40
-click MsgFrm.OkAniBtn
-wait 4000
-wait-programs
-wait 4000
-click ResultsFrm.OkAniBtn
-expect MapEventFlags[0] = 0
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-click Camp1Frm.TaxBtn
-click TaxFrm.TaxDown
-click TaxFrm.OkAniBtn
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 670
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 2530
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 1150
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.ShieldBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: ShieldBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo40
-wait 3000
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo41
-wait 3000
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo42
-wait 3000
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-# research towards science level 8
-key Camp1Frm S
-click ScienceFrm.OkAniBtn
-click Camp1Frm.TaxBtn
-click TaxFrm.TaxDown
-click TaxFrm.OkAniBtn
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 1360
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 1780
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 1390
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PikeBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo50
-wait 3000
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-click Camp1Frm.TaxBtn
-click TaxFrm.TaxDown
-click TaxFrm.OkAniBtn
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 2980
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 1780
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 1240
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PlateBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PlateBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-# event 8: refuse
-click MsgFrm.Noanibtn
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 730
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 2380
-up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 2800
-up GarryFrm.UpBtn3
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 1150
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PikeBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-# research towards science level 9
-key Camp1Frm S
-click ScienceFrm.OkAniBtn
-click Camp1Frm.TaxBtn
-click TaxFrm.TaxUp
-click TaxFrm.OkAniBtn
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 1300
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 1780
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 1450
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.ShieldBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: ShieldBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-# tithe paid
-click ReligionFrm.TaxOkAniBtn
-click ReligionFrm.OkAniBtn
-wait 3000
-click Camp1Frm.TaxBtn
-click TaxFrm.TaxUp
-click TaxFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
@@ -1548,34 +1318,7 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1360
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PikeBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-click TournamentFrm.Noanibtn
-wait 3000
-click Camp1Frm.TaxBtn
-click TaxFrm.TaxUp
-click TaxFrm.OkAniBtn
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 2980
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 1780
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 1420
+wait 1180
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -1584,12 +1327,161 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: PlateBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo6
+wait 3000
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo7
+wait 3000
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo8
+wait 3000
+# the end of turn 46
 click Camp1Frm.EndTurnBtn
 wait 3000
-click ReligionFrm.StakeOkAniBtn
-click ReligionFrm.OkAniBtn
+# event 21: accept
+click MsgFrm.OkAniBtn
 wait 3000
-# research towards science level 10
+# research towards science level 12
+key Camp1Frm S
+click ScienceFrm.OkAniBtn
+click Camp1Frm.TaxBtn
+click TaxFrm.TaxDown
+click TaxFrm.OkAniBtn
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn4
+wait 1780
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1060
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PikeBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PikeBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo9
+wait 3000
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo38
+wait 3000
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo39
+wait 3000
+# the end of turn 47
+click Camp1Frm.EndTurnBtn
+wait 3000
+# tithe paid
+click ReligionFrm.TaxOkAniBtn
+click ReligionFrm.OkAniBtn
+click ReligionFrm.StakeNoAniBtn
+click ReligionFrm.OkAniBtn
+# event 1: accept
+click MsgFrm.OkAniBtn
+down GarryFrm.UpBtn1
+wait 2980
+up GarryFrm.UpBtn1
+# provisions: 1000 crops
+click GarryFrm.OkAniBtn
+# event 4: accept
+click MsgFrm.OkAniBtn
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 820
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 1780
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1330
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+rclick Camp1Frm.ArmyCamp1Img
+# battle for the field at waypoint 40
+click Camp1Frm.WalkTo40
+click MsgFrm.OkAniBtn
+wait 4000
+wait-programs
+wait 4000
+click ResultsFrm.OkAniBtn
+expect MapEventFlags[0] = 0
+# the end of turn 48
+click Camp1Frm.EndTurnBtn
+wait 3000
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 3670
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 2260
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1330
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PlateBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PlateBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo40
+wait 3000
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo41
+wait 3000
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo42
+wait 3000
+# the end of turn 49
+click Camp1Frm.EndTurnBtn
+wait 3000
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn4
+wait 1780
+up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 3100
+up GarryFrm.UpBtn3
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1300
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.ShieldBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: ShieldBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo50
+wait 3000
+# the end of turn 50
+click Camp1Frm.EndTurnBtn
+wait 3000
+wait 3000
+# research towards science level 13
 key Camp1Frm S
 click ScienceFrm.OkAniBtn
 click Camp1Frm.TaxBtn
@@ -1597,36 +1489,107 @@ click TaxFrm.TaxUp
 click TaxFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 460
+up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 1780
 up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 2080
-up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1600
+wait 1540
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
 click BlacksmithFrm.PikeBtn
 click BlacksmithFrm.OkAniBtn
 # blacksmith: PikeBtn
-# the levy: 219 Champion, 150 LongBow, 81 Archer at the outpost
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 51
+click Camp1Frm.EndTurnBtn
+wait 3000
+# event 8: refuse
+click MsgFrm.Noanibtn
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 3580
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 2380
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1450
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PlateBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PlateBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 52
+click Camp1Frm.EndTurnBtn
+wait 3000
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn4
+wait 1780
+up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 3340
+up GarryFrm.UpBtn3
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1570
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PikeBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PikeBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 53
+click Camp1Frm.EndTurnBtn
+wait 3000
+# tithe paid
+click ReligionFrm.TaxOkAniBtn
+click ReligionFrm.OkAniBtn
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 3130
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 1780
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1510
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.ShieldBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: ShieldBtn
+# the levy: 207 Champion, 150 LongBow, 65 Archer at the outpost
 click Camp1Frm.OutpostImg1
 click ArmyFrm.ChampionBtn
-down ArmyFrm.UpAniBtn
-wait 6550
-up ArmyFrm.UpAniBtn
+type ArmyFrm.TypeCountTxt 207
 click ArmyFrm.LongBowBtn
-down ArmyFrm.UpAniBtn
-wait 4480
-up ArmyFrm.UpAniBtn
+type ArmyFrm.TypeCountTxt 150
 click ArmyFrm.ArcherBtn
-down ArmyFrm.UpAniBtn
-wait 2410
-up ArmyFrm.UpAniBtn
+type ArmyFrm.TypeCountTxt 65
 click ArmyFrm.OkAniBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
@@ -1644,29 +1607,32 @@ wait-programs
 wait 4000
 click ResultsFrm.OkAniBtn
 expect MapEventFlags[1] = 0
+# the end of turn 54
 click Camp1Frm.EndTurnBtn
 wait 3000
-# event 5: accept
-click MsgFrm.OkAniBtn
+click TournamentFrm.Noanibtn
 wait 3000
+click Camp1Frm.TaxBtn
+click TaxFrm.TaxDown
+click TaxFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 1630
+wait 3640
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
-wait 2830
+wait 2890
 up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1180
+wait 1120
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
-click BlacksmithFrm.PlateBtn
+click BlacksmithFrm.PikeBtn
 click BlacksmithFrm.OkAniBtn
-# blacksmith: PlateBtn
+# blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
 rclick Camp1Frm.ArmyCamp1Img
@@ -1684,30 +1650,39 @@ wait-programs
 wait 4000
 click ResultsFrm.OkAniBtn
 expect MapEventFlags[2] = 0
+# the end of turn 55
 click Camp1Frm.EndTurnBtn
 wait 3000
+click ReligionFrm.StakeOkAniBtn
+click ReligionFrm.OkAniBtn
 wait 3000
+# research towards science level 14
+key Camp1Frm S
+click ScienceFrm.OkAniBtn
+click Camp1Frm.TaxBtn
+click TaxFrm.TaxDown
+click TaxFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 700
+wait 1390
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
-wait 2200
+wait 2680
 up GarryFrm.UpBtn4
 down GarryFrm.UpBtn3
-wait 2980
+wait 1630
 up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1450
+wait 1510
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
-click BlacksmithFrm.ShieldBtn
+click BlacksmithFrm.PlateBtn
 click BlacksmithFrm.OkAniBtn
-# blacksmith: ShieldBtn
+# blacksmith: PlateBtn
 click Camp1Frm.Image1
 # every objective is met: the level is left
 expect AllObjectivesMet = -1

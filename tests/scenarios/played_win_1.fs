@@ -7,7 +7,7 @@
 # two-handed swords, raises the Champions and Templars the first objective asks, waits
 # for morale 80 and beats the three hostile armies; then it leaves the level.
 # Written by tools/played_win.py (which plays the level through the runner and records
-# what it did); the objectives were all met at turn 48.
+# what it did); the objectives were all met at turn 45.
 seed 1
 start 1
 click TipsFrm.CloseLbl
@@ -77,6 +77,7 @@ click BuildFrm.OkAniBtn
 # building BlacksmithBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 1
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
@@ -102,6 +103,7 @@ up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 2
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
@@ -130,6 +132,7 @@ up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 3
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
@@ -153,6 +156,7 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: PlateBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 4
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
@@ -179,6 +183,7 @@ click BuildFrm.OkAniBtn
 # building BaracksBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 5
 click Camp1Frm.EndTurnBtn
 wait 3000
 # tithe paid
@@ -205,6 +210,7 @@ up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 6
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
@@ -227,15 +233,19 @@ up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 7
 click Camp1Frm.EndTurnBtn
 wait 3000
 click ReligionFrm.StakeOkAniBtn
 click ReligionFrm.OkAniBtn
 wait 3000
+# research towards science level 5
+key Camp1Frm S
+click ScienceFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 1630
+wait 790
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 2380
@@ -249,16 +259,13 @@ down GarryFrm.UpBtn2
 wait 1210
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
-key Camp1Frm U
-click BuildFrm.StablesBtn
-click BuildFrm.OkAniBtn
-# building StablesBtn
 key Camp1Frm B
 click BlacksmithFrm.PikeBtn
 click BlacksmithFrm.OkAniBtn
 # blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 8
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
@@ -276,12 +283,17 @@ down GarryFrm.UpBtn2
 wait 1270
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
+key Camp1Frm U
+click BuildFrm.StablesBtn
+click BuildFrm.OkAniBtn
+# building StablesBtn
 key Camp1Frm B
 click BlacksmithFrm.PlateBtn
 click BlacksmithFrm.OkAniBtn
 # blacksmith: PlateBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 9
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
@@ -295,6 +307,119 @@ wait 2980
 up GarryFrm.UpBtn4
 down GarryFrm.UpBtn3
 wait 1630
+up GarryFrm.UpBtn3
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1480
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PikeBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PikeBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 10
+click Camp1Frm.EndTurnBtn
+wait 3000
+click TournamentFrm.Noanibtn
+wait 3000
+# research towards science level 6
+key Camp1Frm S
+click ScienceFrm.OkAniBtn
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 3430
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 2980
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1270
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 11
+click Camp1Frm.EndTurnBtn
+wait 3000
+# tithe paid
+click ReligionFrm.TaxOkAniBtn
+click ReligionFrm.OkAniBtn
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 4480
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 2980
+up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 1630
+up GarryFrm.UpBtn3
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1300
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PlateBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PlateBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 12
+click Camp1Frm.EndTurnBtn
+wait 3000
+# event 8: refuse
+click MsgFrm.Noanibtn
+wait 3000
+# research towards science level 7
+key Camp1Frm S
+click ScienceFrm.OkAniBtn
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 970
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 3580
+up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 4420
+up GarryFrm.UpBtn3
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn2
+wait 1360
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.ShieldBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: ShieldBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 13
+click Camp1Frm.EndTurnBtn
+wait 3000
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 4330
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 2980
+up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 2590
 up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
@@ -308,116 +433,7 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-# tournament held
-click TournamentFrm.OkAniBtn
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 4480
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 2980
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 1180
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-# tithe paid
-click ReligionFrm.TaxOkAniBtn
-click ReligionFrm.OkAniBtn
-wait 3000
-# research towards science level 5
-key Camp1Frm S
-click ScienceFrm.OkAniBtn
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 3640
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 2980
-up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 1630
-up GarryFrm.UpBtn3
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 1120
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PlateBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PlateBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-# event 8: refuse
-click MsgFrm.Noanibtn
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 2230
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 3580
-up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 4420
-up GarryFrm.UpBtn3
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 1120
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.ShieldBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: ShieldBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-# research towards science level 6
-key Camp1Frm S
-click ScienceFrm.OkAniBtn
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 3280
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 2980
-up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 2590
-up GarryFrm.UpBtn3
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn2
-wait 1480
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PikeBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
+# the end of turn 14
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
@@ -432,7 +448,7 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1270
+wait 1330
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -441,6 +457,7 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: PlateBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 15
 click Camp1Frm.EndTurnBtn
 wait 3000
 click ReligionFrm.StakeOkAniBtn
@@ -453,14 +470,11 @@ up GarryFrm.UpBtn1
 # provisions: 1000 crops
 click GarryFrm.OkAniBtn
 wait 3000
-# research towards science level 7
+# research towards science level 8
 key Camp1Frm S
 click ScienceFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 370
-up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 2980
 up GarryFrm.UpBtn4
@@ -470,10 +484,10 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 3430
+wait 1090
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1480
+wait 1510
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -482,15 +496,14 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 16
 click Camp1Frm.EndTurnBtn
 wait 3000
-# event 2: accept
-click MsgFrm.OkAniBtn
 wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 4480
+wait 4660
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 2980
@@ -498,10 +511,10 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 4570
+wait 4510
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1480
+wait 1510
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -510,8 +523,11 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: TwoHandBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 17
 click Camp1Frm.EndTurnBtn
 wait 3000
+# event 2: accept
+click MsgFrm.OkAniBtn
 # tithe paid
 click ReligionFrm.TaxOkAniBtn
 click ReligionFrm.OkAniBtn
@@ -530,10 +546,10 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 4510
+wait 4630
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1480
+wait 1510
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -542,18 +558,19 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: ShieldBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 18
 click Camp1Frm.EndTurnBtn
 wait 3000
 # event 5: accept
 click MsgFrm.OkAniBtn
 wait 3000
-# research towards science level 8
+# research towards science level 9
 key Camp1Frm S
 click ScienceFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 2860
+wait 2650
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 2980
@@ -564,10 +581,10 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 760
+wait 730
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1600
+wait 1750
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -576,6 +593,7 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 19
 click Camp1Frm.EndTurnBtn
 wait 3000
 # event 7: refuse
@@ -592,10 +610,10 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 4870
+wait 5170
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1600
+wait 1690
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -604,6 +622,7 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: TwoHandBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 20
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
@@ -621,10 +640,10 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 5080
+wait 5560
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1630
+wait 1810
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -633,18 +652,19 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 21
 click Camp1Frm.EndTurnBtn
 wait 3000
 # tournament held
 click TournamentFrm.OkAniBtn
 wait 3000
-# research towards science level 9
+# research towards science level 10
 key Camp1Frm S
 click ScienceFrm.OkAniBtn
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 2800
+wait 2590
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 2980
@@ -652,10 +672,10 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 1120
+wait 640
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1870
+wait 1930
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -664,6 +684,7 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: TwoHandBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 22
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
@@ -681,10 +702,10 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 5650
+wait 6160
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1870
+wait 1990
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -693,6 +714,7 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 23
 click Camp1Frm.EndTurnBtn
 wait 3000
 # tithe paid
@@ -714,10 +736,36 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 5980
+wait 6130
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1930
+wait 1990
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 24
+click Camp1Frm.EndTurnBtn
+wait 3000
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 4480
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 2980
+up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 1630
+up GarryFrm.UpBtn3
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn1
+wait 6430
+up GarryFrm.UpBtn1
+down GarryFrm.UpBtn2
+wait 2110
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -726,35 +774,7 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: PlateBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 1630
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 2980
-up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 4630
-up GarryFrm.UpBtn3
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 1450
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 2140
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PikeBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
+# the end of turn 25
 click Camp1Frm.EndTurnBtn
 wait 3000
 # event 8: refuse
@@ -763,18 +783,18 @@ wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 5080
+wait 2230
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 3580
 up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 4390
+up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 5350
-up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 2140
+wait 2680
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -783,6 +803,7 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: TwoHandBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 26
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
@@ -795,15 +816,15 @@ down GarryFrm.UpBtn4
 wait 2980
 up GarryFrm.UpBtn4
 down GarryFrm.UpBtn3
-wait 5230
+wait 3820
 up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 6910
+wait 6820
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 2260
+wait 2320
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -812,6 +833,7 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 27
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
@@ -826,25 +848,26 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 6850
+wait 7210
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 2230
+wait 2380
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
-click BlacksmithFrm.PlateBtn
+click BlacksmithFrm.TwoHandBtn
 click BlacksmithFrm.OkAniBtn
-# blacksmith: PlateBtn
+# blacksmith: TwoHandBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 28
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 1630
+wait 2530
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 2980
@@ -855,18 +878,24 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 7270
+wait 7240
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 2770
+wait 3610
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
-click BlacksmithFrm.TwoHandBtn
+click BlacksmithFrm.PlateBtn
 click BlacksmithFrm.OkAniBtn
-# blacksmith: TwoHandBtn
+# blacksmith: PlateBtn
+# the levy: 190 Templar
+key Camp1Frm A
+click ArmyFrm.TemplarBtn
+type ArmyFrm.TypeCountTxt 190
+click ArmyFrm.OkAniBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 29
 click Camp1Frm.EndTurnBtn
 wait 3000
 # tithe refused
@@ -876,7 +905,7 @@ wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 2530
+wait 1630
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 2980
@@ -887,10 +916,10 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 7960
+wait 7840
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 4150
+wait 4630
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -899,6 +928,7 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 30
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
@@ -913,25 +943,19 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 7390
+wait 7690
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 4870
+wait 5020
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
-click BlacksmithFrm.TwoHandBtn
+click BlacksmithFrm.ShieldBtn
 click BlacksmithFrm.OkAniBtn
-# blacksmith: TwoHandBtn
-# the levy: 290 Champion
-key Camp1Frm A
-click ArmyFrm.ChampionBtn
-down ArmyFrm.UpAniBtn
-wait 8680
-up ArmyFrm.UpAniBtn
-click ArmyFrm.OkAniBtn
+# blacksmith: ShieldBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 31
 click Camp1Frm.EndTurnBtn
 wait 3000
 click ReligionFrm.StakeOkAniBtn
@@ -947,29 +971,27 @@ wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 2530
+wait 4330
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 2980
 up GarryFrm.UpBtn4
 down GarryFrm.UpBtn3
-wait 4630
+wait 3430
 up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 9670
+wait 11020
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 4840
+wait 5140
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
-# the levy: 190 Templar
+# the levy: 290 Champion
 key Camp1Frm A
-click ArmyFrm.TemplarBtn
-down ArmyFrm.UpAniBtn
-wait 5680
-up ArmyFrm.UpAniBtn
+click ArmyFrm.ChampionBtn
+type ArmyFrm.TypeCountTxt 290
 click ArmyFrm.OkAniBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
@@ -988,6 +1010,7 @@ wait 3000
 rclick Camp1Frm.ArmyCamp1Img
 click Camp1Frm.WalkTo5
 wait 3000
+# the end of turn 32
 click Camp1Frm.EndTurnBtn
 wait 3000
 click TournamentFrm.Noanibtn
@@ -995,27 +1018,27 @@ wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 2530
+wait 4330
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 2980
 up GarryFrm.UpBtn4
 down GarryFrm.UpBtn3
-wait 3820
+wait 2620
 up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 6910
+wait 7180
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 4840
+wait 5140
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
-click BlacksmithFrm.PlateBtn
+click BlacksmithFrm.PikeBtn
 click BlacksmithFrm.OkAniBtn
-# blacksmith: PlateBtn
+# blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
 rclick Camp1Frm.ArmyCamp1Img
@@ -1027,33 +1050,31 @@ wait 3000
 rclick Camp1Frm.ArmyCamp1Img
 click Camp1Frm.WalkTo8
 wait 3000
+# the end of turn 33
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 1630
+wait 4480
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 2980
 up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 3790
-up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 7390
+wait 7930
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 4930
+wait 5230
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
-click BlacksmithFrm.PikeBtn
+click BlacksmithFrm.PlateBtn
 click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
+# blacksmith: PlateBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
 rclick Camp1Frm.ArmyCamp1Img
@@ -1065,115 +1086,9 @@ wait 3000
 rclick Camp1Frm.ArmyCamp1Img
 click Camp1Frm.WalkTo39
 wait 3000
+# the end of turn 34
 click Camp1Frm.EndTurnBtn
 wait 3000
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 4480
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 2980
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 7630
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 5020
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.ShieldBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: ShieldBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-rclick Camp1Frm.ArmyCamp1Img
-# battle for the field at waypoint 40
-click Camp1Frm.WalkTo40
-click MsgFrm.OkAniBtn
-wait 4000
-wait-programs
-wait 4000
-click ResultsFrm.OkAniBtn
-expect MapEventFlags[0] = 0
-click Camp1Frm.EndTurnBtn
-wait 3000
-# tithe refused
-click ReligionFrm.TaxNoAniBtn
-click ReligionFrm.OkAniBtn
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 5110
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 3970
-up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 4030
-up GarryFrm.UpBtn3
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 7180
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 5170
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PikeBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo40
-wait 3000
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo41
-wait 3000
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo42
-wait 3000
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 4480
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 2980
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 7960
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 5290
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PlateBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PlateBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo50
-wait 3000
-click Camp1Frm.EndTurnBtn
-wait 3000
-# event 5: refuse
-click MsgFrm.Noanibtn
 wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
@@ -1189,10 +1104,10 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 8200
+wait 8290
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 5410
+wait 5380
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -1201,6 +1116,113 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+rclick Camp1Frm.ArmyCamp1Img
+# battle for the field at waypoint 40
+click Camp1Frm.WalkTo40
+click MsgFrm.OkAniBtn
+wait 4000
+wait-programs
+wait 4000
+click ResultsFrm.OkAniBtn
+expect MapEventFlags[0] = 0
+# the end of turn 35
+click Camp1Frm.EndTurnBtn
+wait 3000
+# tithe refused
+click ReligionFrm.TaxNoAniBtn
+click ReligionFrm.OkAniBtn
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 5350
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 3370
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn1
+wait 8320
+up GarryFrm.UpBtn1
+down GarryFrm.UpBtn2
+wait 5500
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PlateBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PlateBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo40
+wait 3000
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo41
+wait 3000
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo42
+wait 3000
+# the end of turn 36
+click Camp1Frm.EndTurnBtn
+wait 3000
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 1630
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 2980
+up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 5080
+up GarryFrm.UpBtn3
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn1
+wait 8890
+up GarryFrm.UpBtn1
+down GarryFrm.UpBtn2
+wait 5680
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PikeBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PikeBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo50
+wait 3000
+# the end of turn 37
+click Camp1Frm.EndTurnBtn
+wait 3000
+# event 5: refuse
+click MsgFrm.Noanibtn
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 4480
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 2980
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn1
+wait 9100
+up GarryFrm.UpBtn1
+down GarryFrm.UpBtn2
+wait 5830
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 38
 click Camp1Frm.EndTurnBtn
 wait 3000
 # event 8: refuse
@@ -1214,21 +1236,25 @@ up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 3580
 up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 2230
+up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 7030
+wait 7840
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 5500
+wait 5980
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
-click BlacksmithFrm.ShieldBtn
+click BlacksmithFrm.PlateBtn
 click BlacksmithFrm.OkAniBtn
-# blacksmith: ShieldBtn
+# blacksmith: PlateBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 39
 click Camp1Frm.EndTurnBtn
 wait 3000
 click ReligionFrm.StakeOkAniBtn
@@ -1241,21 +1267,21 @@ wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 4330
+wait 1630
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 2980
 up GarryFrm.UpBtn4
 down GarryFrm.UpBtn3
-wait 4030
+wait 3820
 up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 8710
+wait 9550
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 5650
+wait 6160
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -1264,6 +1290,7 @@ click BlacksmithFrm.OkAniBtn
 # blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 40
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
@@ -1278,14 +1305,15 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 8890
+wait 9610
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 5800
+wait 6310
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
+# the end of turn 41
 click Camp1Frm.EndTurnBtn
 wait 3000
 # tithe refused
@@ -1306,103 +1334,15 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 9910
+wait 10870
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 5920
+wait 6460
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PlateBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PlateBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 1630
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 2980
-up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 3790
-up GarryFrm.UpBtn3
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 9640
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 6130
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PikeBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-click TournamentFrm.Noanibtn
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 4480
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 2980
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 9640
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 6280
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PlateBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PlateBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 1630
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 2980
-up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 4630
-up GarryFrm.UpBtn3
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 8410
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 6130
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PikeBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
+# the end of turn 42
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
@@ -1417,26 +1357,24 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 5890
+wait 10510
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 5410
+wait 6700
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
-# the levy: 206 Champion, 300 LongBow, 93 Archer at the outpost
+key Camp1Frm B
+click BlacksmithFrm.ShieldBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: ShieldBtn
+# the levy: 210 Champion, 300 LongBow, 125 Archer at the outpost
 click Camp1Frm.OutpostImg1
 click ArmyFrm.ChampionBtn
-down ArmyFrm.UpAniBtn
-wait 6160
-up ArmyFrm.UpAniBtn
+type ArmyFrm.TypeCountTxt 210
 click ArmyFrm.LongBowBtn
-down ArmyFrm.UpAniBtn
-wait 8980
-up ArmyFrm.UpAniBtn
+type ArmyFrm.TypeCountTxt 300
 click ArmyFrm.ArcherBtn
-down ArmyFrm.UpAniBtn
-wait 2770
-up ArmyFrm.UpAniBtn
+type ArmyFrm.TypeCountTxt 125
 click ArmyFrm.OkAniBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
@@ -1454,33 +1392,35 @@ wait-programs
 wait 4000
 click ResultsFrm.OkAniBtn
 expect MapEventFlags[1] = 0
+# the end of turn 43
 click Camp1Frm.EndTurnBtn
 wait 3000
+click TournamentFrm.Noanibtn
 wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 5230
+wait 4720
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
-wait 3910
+wait 3700
 up GarryFrm.UpBtn4
 down GarryFrm.UpBtn3
-wait 2230
+wait 3970
 up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 1090
+wait 7120
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 4510
+wait 6550
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
-click BlacksmithFrm.ShieldBtn
+click BlacksmithFrm.PikeBtn
 click BlacksmithFrm.OkAniBtn
-# blacksmith: ShieldBtn
+# blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
 rclick Camp1Frm.ArmyCamp1Img
@@ -1498,41 +1438,28 @@ wait-programs
 wait 4000
 click ResultsFrm.OkAniBtn
 expect MapEventFlags[2] = 0
+# the end of turn 44
 click Camp1Frm.EndTurnBtn
 wait 3000
-# tithe refused
-click ReligionFrm.TaxNoAniBtn
-click ReligionFrm.OkAniBtn
-click ReligionFrm.StakeOkAniBtn
-click ReligionFrm.OkAniBtn
-# event 1: accept
-click MsgFrm.OkAniBtn
-down GarryFrm.UpBtn1
-wait 2980
-up GarryFrm.UpBtn1
-# provisions: 1000 crops
-click GarryFrm.OkAniBtn
-# event 4: refuse
-click MsgFrm.Noanibtn
 wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 5200
+wait 5080
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
-wait 3490
+wait 3400
 up GarryFrm.UpBtn4
 down GarryFrm.UpBtn3
-wait 3160
+wait 1990
 up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 5890
+wait 6760
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1870
+wait 6400
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B

@@ -9,6 +9,7 @@
 #include "county/county.h"
 #include "test_support.h"
 #include "text_names.h"
+#include "turn/events.h"
 #include "turn/garrison.h"
 #include "turn/turn.h"
 #include "turn/turn_screen.h"
@@ -214,6 +215,46 @@ TEST_F(TurnEndTest, EventConsequences) {
   EXPECT_EQ(g.s.People, 2700);
   EXPECT_EQ(g.s.Happiness, 38);
   EXPECT_EQ(g.s.Gold, 2999);
+}
+
+// The event dialog shows what each answer changes, and those are exactly the changes the
+// answer makes (with gold enough to pay): the figures cannot drift from the rules.
+TEST_F(TurnEndTest, EventDialogShowsWhatEachAnswerChanges) {
+  struct Case { EventKind kind; bool accept; int entry; std::string shown; };
+  const Case cases[] = {
+      {kCrusadeEvent, true, 111, "Accept: Gold -3500, Leadership +2, Diplomacy +3, Religion +5"},
+      {kCrusadeEvent, false, 111, "Refuse: Leadership -6, Diplomacy -13, Religion -10"},
+      {kBurnedAbbeyEvent, true, 112, "Accept: Gold -2700, Religion +9"},
+      {kBurnedAbbeyEvent, false, 112, "Refuse: Religion -15"},
+      {kTenantsLevyEvent, false, 115, "Refuse: Crops +450, Meat +13, Wood +200, Stone +200, Ore +200"},
+      {kMercenaryDrillEvent, true, 124, "Accept: Gold -2500, Morale +10, Leadership +3"},
+  };
+  auto figures = [](const GameState& s) {
+    return std::vector<double>{double(s.Gold),     double(s.Wood),       double(s.Stone),    double(s.Ore),
+                               double(s.Crops),    double(s.Meat),       double(s.People),   double(s.Happiness),
+                               double(s.Morale),   double(s.Leadership), double(s.Nobility), double(s.Diplomacy),
+                               double(s.Religion)};
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.shown);
+    startCampaign(1);
+    GameState& s = g.s;
+    s.Gold = 10000;
+    s.Leadership = s.Diplomacy = s.Religion = 50;
+    const GameState before = s;
+    std::string shown;
+    answer = [&](Form& f) {
+      shown = f.ctl("EffectsLbl").Caption;
+      f.fire(c.accept ? "OkAniBtn" : "Noanibtn", Ev::Click);
+    };
+    ShowEvent(g, c.kind, c.entry);
+    EXPECT_NE(shown.find(c.shown), std::string::npos) << shown;
+    const EventRule* rule = eventRule(c.kind);
+    ASSERT_NE(rule, nullptr);
+    GameState expected = before;
+    applyChanges(expected, c.accept ? rule->acceptChanges : rule->refuseChanges);
+    EXPECT_EQ(figures(s), figures(expected));
+  }
 }
 
 TEST_F(TurnEndTest, MerchantsRefusedFillTheArmoury) {
