@@ -275,25 +275,22 @@ class Player:
         self.r.cmd('rclick Camp1Frm.FieldImg%d' % n)
         self.r.cmd('click Camp1Frm.Field%dPic' % (kind + 1 if kind < 4 else 4))
 
-    def build(self, button):
+    def order(self, key, form, button):
+        """Opens a screen by its key, chooses and confirms; false when it refused."""
         r = self.r
-        r.cmd('key Camp1Frm U')
-        r.cmd('click BuildFrm.%s' % button)
-        r.cmd('click BuildFrm.OkAniBtn')
-        if 'BuildFrm' in self.open():
-            r.cmd('click BuildFrm.Noanibtn')
+        r.cmd('key Camp1Frm ' + key)
+        r.cmd('click %s.%s' % (form, button))
+        r.cmd('click %s.OkAniBtn' % form)
+        if form in self.open():
+            r.cmd('click %s.Noanibtn' % form)
             return False
         return True
 
+    def build(self, button):
+        return self.order('U', 'BuildFrm', button)
+
     def smith(self, button):
-        r = self.r
-        r.cmd('key Camp1Frm B')
-        r.cmd('click BlacksmithFrm.%s' % button)
-        r.cmd('click BlacksmithFrm.OkAniBtn')
-        if 'BlacksmithFrm' in self.open():
-            r.cmd('click BlacksmithFrm.Noanibtn')
-            return False
-        return True
+        return self.order('B', 'BlacksmithFrm', button)
 
     # ---------------------------------------------------------------- the plan
     def gear_need(self):

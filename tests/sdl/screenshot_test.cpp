@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <tuple>
 
 #include "campaign/files.h"
 #include "campaign/game.h"
@@ -126,18 +127,16 @@ TEST_P(Screenshots, EveryScreen) {
   sh.showModal(g.form("BuildFrm"));
   // An event's question with what each answer brings, and the question whether to give
   // battle with the strength of the force.
-  sh.onModal = [&](Form& f) {
-    shoot(sh, f, "MsgFrm_crusade");
-    f.fire("Noanibtn", Ev::Click, {});
-  };
-  ShowEvent(g, kCrusadeEvent, 111);
   g.s.BattleSite = 2;
   g.s.SelectedCamp = 1;
-  sh.onModal = [&](Form& f) {
-    shoot(sh, f, "MsgFrm_battle");
-    f.fire("Noanibtn", Ev::Click, {});
-  };
-  ShowEvent(g, kGiveBattleEvent, 117);
+  for (auto [kind, entry, name] : {std::tuple{kCrusadeEvent, 111, "MsgFrm_crusade"},
+                                   std::tuple{kGiveBattleEvent, 117, "MsgFrm_battle"}}) {
+    sh.onModal = [&, name = std::string(name)](Form& f) {
+      shoot(sh, f, name);
+      f.fire("Noanibtn", Ev::Click, {});
+    };
+    ShowEvent(g, kind, entry);
+  }
   // The blacksmith with a standing order and the armoury's stocks shown.
   g.s.BlacksmithOrder = 10;
   g.s.TwoHandStock = 1234;
