@@ -36,7 +36,8 @@ void resetTurn(fief::GameState& s) {
     if (r == 1) set(s.Rival1);
     else set(s.Rival2);
   }
-  s.Rival1WarState = 3;    // rival 1 raids the village in three turns
+  s.Rival1WarState = 3;    // rival 1's army A raids the village in three turns
+  s.Rival1.Bytes[1] = ArmyRaiding;
   s.Rival2AttackState = 5;  // rival 2's host is on its way to the castle
   s.Rival2.Bytes[1] = ArmyMarching;
 }

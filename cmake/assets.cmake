@@ -12,7 +12,8 @@ set(ART_ICONS ${ART_DIR}/node_modules/@iconify-json/game-icons/icons.json)
 
 add_library(fiefdom_art STATIC
   ${ART_DIR}/common.cpp ${ART_DIR}/pictures.cpp ${ART_DIR}/scenes.cpp ${ART_DIR}/mapgen.cpp
-  ${ART_DIR}/anims.cpp ${ART_DIR}/sounds.cpp ${ART_DIR}/generate.cpp ${ART_DIR}/art_sheet.cpp)
+  ${ART_DIR}/anims.cpp ${ART_DIR}/sounds.cpp ${ART_DIR}/generate.cpp ${ART_DIR}/art_sheet.cpp
+  ${ART_DIR}/battle_art.cpp)
 target_include_directories(fiefdom_art PUBLIC ${ART_DIR} PRIVATE /usr/include/stb)
 target_link_libraries(fiefdom_art PUBLIC PkgConfig::ART nlohmann_json::nlohmann_json)
 # the generator is run at build time: keep it fast even in debug builds

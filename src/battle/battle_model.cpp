@@ -45,6 +45,8 @@ constexpr float kWallWear = 0.004f;    // wall bonus an engineer's shot knocks d
 constexpr int kRetarget = 10;          // steps between fresh choices of the nearest foe
 constexpr float kOddsMin = 0.25f;      // morale shock against a far weaker foe ...
 constexpr float kOddsMax = 2.0f;       // ... and against a far stronger one
+constexpr float kHuntReach = 2.0f;     // horsemen ride for shooters this many times as far as the nearest foe
+constexpr float kKeepAway = 0.4f;      // shooters step back from foot and horse nearer than this share of their range
 constexpr int kHelebarderSlot = 1;
 constexpr int kWarlordSlot = 12;
 static_assert(kRosterUnits[kHelebarderSlot] == Helebarder && kRosterUnits[kWarlordSlot] == Warlord);
@@ -176,13 +178,36 @@ int Battle::standingSides(int* lastSide) const {
 }
 
 int Battle::pickTarget(int fi) const {
+  // The nearest foe; horsemen ride for the nearest shooters (archers, long bows, engines)
+  // instead when those stand no more than kHuntReach times as far.
+  const Formation& f = forms_[fi];
+  const bool hunter = kUnitStats[f.slot].role == Role::Cavalry;
+  int best = -1, shooter = -1;
+  float bestD = 0, shooterD = 0;
+  for (size_t i = 0; i < forms_.size(); ++i) {
+    const Formation& t = forms_[i];
+    if (t.count <= 0 || t.state == FormState::Fleeing || t.state == FormState::Gone) continue;
+    if (!enemies(f.army, t.army) || armies_[t.army].routed) continue;
+    float dx = t.x - f.x, dy = t.y - f.y, d = dx * dx + dy * dy;
+    if (best < 0 || d < bestD) best = static_cast<int>(i), bestD = d;
+    const Role r = kUnitStats[t.slot].role;
+    if (hunter && (r == Role::Ranged || r == Role::Engineer) && (shooter < 0 || d < shooterD))
+      shooter = static_cast<int>(i), shooterD = d;
+  }
+  if (shooter >= 0 && shooterD <= kHuntReach * kHuntReach * bestD) return shooter;
+  return best;
+}
+
+int Battle::nearestChaser(int fi) const {
+  // The nearest foe that fights hand to hand and still stands.
   const Formation& f = forms_[fi];
   int best = -1;
   float bestD = 0;
   for (size_t i = 0; i < forms_.size(); ++i) {
     const Formation& t = forms_[i];
     if (t.count <= 0 || t.state == FormState::Fleeing || t.state == FormState::Gone) continue;
-    if (!enemies(f.army, t.army) || armies_[t.army].routed) continue;
+    const Role r = kUnitStats[t.slot].role;
+    if ((r != Role::Melee && r != Role::Cavalry && r != Role::Warlord) || !enemies(f.army, t.army)) continue;
     float dx = t.x - f.x, dy = t.y - f.y, d = dx * dx + dy * dy;
     if (best < 0 || d < bestD) best = static_cast<int>(i), bestD = d;
   }
@@ -196,13 +221,32 @@ void Battle::fight() {
     if (f.count <= 0 || f.state == FormState::Fleeing || f.state == FormState::Gone) continue;
     const UnitStats& st = kUnitStats[f.slot];
     const ArmyState& army = armies_[f.army];
+    const bool marching = f.ordered && (f.order == OrderKind::Move || f.order == OrderKind::FallBack);
+    if (marching) {
+      f.state = FormState::Marching;
+      continue;
+    }
     if (st.role == Role::Monk) {
       f.state = FormState::Holding;
       continue;
     }
+    auto standingFoe = [&](int t) {
+      return t >= 0 && forms_[t].count > 0 && forms_[t].state != FormState::Fleeing &&
+             forms_[t].state != FormState::Gone && !armies_[forms_[t].army].routed;
+    };
     bool valid = f.target >= 0 && forms_[f.target].count > 0 && forms_[f.target].state != FormState::Fleeing &&
                  forms_[f.target].state != FormState::Gone;
-    if (!valid || retarget) {
+    bool pinned = false;  // an ordered attack keeps its target
+    if (f.ordered && f.order == OrderKind::Attack) {
+      if (standingFoe(f.orderTarget)) {
+        if (f.target != f.orderTarget) f.charged = false;
+        f.target = f.orderTarget;
+        valid = pinned = true;
+      } else {
+        f.ordered = false;  // the target fell or fled: the model's choices again
+      }
+    }
+    if (!pinned && (!valid || retarget)) {
       int t = pickTarget(static_cast<int>(fi));
       if (t != f.target) f.charged = false;
       f.target = static_cast<int16_t>(t);
@@ -251,7 +295,7 @@ void Battle::fight() {
         blows = f.count * st.attack * kBlowRate * lead / (1.0f + defence / 4.0f);
       }
     } else {
-      f.state = FormState::Advancing;
+      f.state = f.ordered && f.order == OrderKind::Hold ? FormState::Holding : FormState::Advancing;
       continue;
     }
     // The walls take part of every blow aimed at the defenders still on them.
@@ -334,22 +378,62 @@ void Battle::move() {
       else f.x += dx / d * stride * 1.2f, f.y += dy / d * stride * 1.2f;
       continue;
     }
-    if (f.state != FormState::Advancing || f.target < 0) continue;
-    const Formation& t = forms_[f.target];
-    // Castle defenders hold the walls until the foe comes close.
-    const bool defender = wallSide_ >= 0 && armies_[f.army].side == wallSide_;
-    float dx = t.x - f.x, dy = t.y - f.y, d = std::sqrt(dx * dx + dy * dy);
-    if (defender && !armies_[f.army].sallied && st.role != Role::Cavalry && d > 120.0f) {
-      f.state = FormState::Holding;
+    if (f.ordered && (f.order == OrderKind::Move || f.order == OrderKind::FallBack)) {
+      const float dx = f.orderX - f.x, dy = f.orderY - f.y, d = std::sqrt(dx * dx + dy * dy);
+      if (d <= stride) {
+        // Arrived: a move is done; a formation that fell back holds there.
+        f.x = f.orderX, f.y = f.orderY;
+        if (f.order == OrderKind::Move) f.ordered = false;
+        else f.order = OrderKind::Hold;
+      } else {
+        f.x += dx / d * stride, f.y += dy / d * stride;
+      }
       continue;
     }
-    const float want = st.range > 0 ? st.range * 0.9f : kContact * 0.8f;
-    const float go = std::min(stride, d - want);
-    if (go > 0 && d > 0) f.x += dx / d * go, f.y += dy / d * go;
+    if (f.ordered && f.order == OrderKind::Hold) continue;
+    const bool defender = wallSide_ >= 0 && armies_[f.army].side == wallSide_;
+    if (!f.ordered && st.role == Role::Ranged && !defender &&
+        (f.state == FormState::Shooting || f.state == FormState::Advancing)) {
+      if (keepDistance(f, stride)) continue;
+    }
+    if (f.state != FormState::Advancing || f.target < 0) continue;
+    advance(f, forms_[f.target], stride);
   }
 }
 
+void Battle::advance(Formation& f, const Formation& t, float stride) {
+  const UnitStats& st = kUnitStats[f.slot];
+  // Castle defenders hold the walls until the foe comes close.
+  const bool defender = wallSide_ >= 0 && armies_[f.army].side == wallSide_;
+  float dx = t.x - f.x, dy = t.y - f.y, d = std::sqrt(dx * dx + dy * dy);
+  if (defender && !f.ordered && !armies_[f.army].sallied && st.role != Role::Cavalry && d > 120.0f) {
+    f.state = FormState::Holding;
+    return;
+  }
+  const float want = st.range > 0 ? st.range * 0.9f : kContact * 0.8f;
+  const float go = std::min(stride, d - want);
+  if (go > 0 && d > 0) f.x += dx / d * go, f.y += dy / d * go;
+}
+
+bool Battle::keepDistance(Formation& f, float stride) {
+  // Shooters step back from foot and horse that come near, as long as the field lets
+  // them; cornered, they stand and shoot (and fight when reached). True when it stepped.
+  const int c = nearestChaser(static_cast<int>(&f - forms_.data()));
+  if (c < 0) return false;
+  const Formation& t = forms_[c];
+  const float dx = f.x - t.x, dy = f.y - t.y, d = std::sqrt(dx * dx + dy * dy);
+  if (d <= kContact || d >= kKeepAway * kUnitStats[f.slot].range) return false;
+  const float nx = std::clamp(f.x + dx / d * stride, kFieldMargin, kFieldW - kFieldMargin);
+  const float ny = std::clamp(f.y + dy / d * stride, kFieldMargin, kFieldH - kFieldMargin);
+  const float gx = nx - t.x, gy = ny - t.y;
+  if (gx * gx + gy * gy <= d * d + 1.0f) return false;  // against the edge: no farther away
+  f.x = nx, f.y = ny;
+  return true;
+}
+
 bool Battle::step() {
+  for (; nextScheduled_ < scheduled_.size() && scheduled_[nextScheduled_].step <= steps_ && !over_; ++nextScheduled_)
+    if (scheduled_[nextScheduled_].step == steps_) command(scheduled_[nextScheduled_]);
   if (over_) return false;
   fight();
   resolve();
@@ -362,6 +446,114 @@ bool Battle::step() {
 
 void Battle::finish() {
   while (step()) {
+  }
+}
+
+void Battle::finish(const std::vector<Order>& orders) {
+  schedule(orders);
+  finish();
+}
+
+void Battle::schedule(std::vector<Order> orders) {
+  scheduled_ = std::move(orders);
+  nextScheduled_ = 0;
+}
+
+const char* stateWord(FormState s) {
+  switch (s) {
+    case FormState::Advancing: return "advancing";
+    case FormState::Fighting: return "fighting";
+    case FormState::Shooting: return "shooting";
+    case FormState::Holding: return "holding";
+    case FormState::Fleeing: return "fleeing";
+    case FormState::Gone: return "gone";
+    case FormState::Marching: return "marching";
+  }
+  return "";
+}
+
+const char* orderWord(OrderKind k) {
+  switch (k) {
+    case OrderKind::Deploy: return "deploy";
+    case OrderKind::Attack: return "attack";
+    case OrderKind::Move: return "move";
+    case OrderKind::Hold: return "hold";
+    case OrderKind::FallBack: return "fallback";
+    case OrderKind::AllAttack: return "all-attack";
+    case OrderKind::AllHold: return "all-hold";
+    case OrderKind::Retreat: return "retreat";
+  }
+  return "?";
+}
+
+bool Battle::inDeployZone(float x, float y) {
+  return x >= kFieldMargin && x <= kFieldW - kFieldMargin && y >= kFieldH - kDeployDepth && y <= kFieldH - kFieldMargin;
+}
+
+std::string Battle::command(const Order& o) {
+  if (over_) return "the battle is over";
+  if (armies_.empty() || armies_[kPlayerArmy].count <= 0) return "the army has no soldiers";
+  ArmyState& army = armies_[kPlayerArmy];
+  if (army.routed) return "the army has left the field";
+  const bool wide = o.kind == OrderKind::AllAttack || o.kind == OrderKind::AllHold || o.kind == OrderKind::Retreat;
+  if (wide) {
+    for (Formation& f : forms_) {
+      if (f.army != kPlayerArmy || f.count <= 0 || f.state == FormState::Fleeing || f.state == FormState::Gone) continue;
+      if (o.kind == OrderKind::AllAttack) {
+        f.ordered = false;  // the model's choice: the nearest foe
+      } else if (o.kind == OrderKind::AllHold) {
+        f.ordered = true, f.order = OrderKind::Hold;
+      } else {
+        f.ordered = false, f.state = FormState::Fleeing;
+      }
+    }
+    if (o.kind == OrderKind::Retreat) {
+      army.routed = true;
+      retreated_ = true;
+      int last = 0;
+      if (standingSides(&last) <= 1) over_ = true;
+    }
+    return {};
+  }
+  if (o.formation < 0 || o.formation >= static_cast<int>(forms_.size())) return "there is no such formation";
+  Formation& f = forms_[o.formation];
+  if (f.army != kPlayerArmy) return "only the player's own formations take orders";
+  if (f.count <= 0 || f.state == FormState::Gone) return "that formation has fallen";
+  if (f.state == FormState::Fleeing) return "that formation has fled";
+  const bool onField = o.x >= 0 && o.x <= kFieldW && o.y >= 0 && o.y <= kFieldH;
+  switch (o.kind) {
+    case OrderKind::Deploy:
+      if (!deploying()) return "the battle has begun: formations deploy only before it";
+      if (!onField) return "that point is outside the field";
+      if (!inDeployZone(o.x, o.y)) return "that point is outside the deployment zone";
+      f.x = o.x, f.y = o.y;
+      return {};
+    case OrderKind::Attack: {
+      if (kUnitStats[f.slot].role == Role::Monk) return "monks do not fight";
+      if (o.target < 0 || o.target >= static_cast<int>(forms_.size())) return "there is no such target";
+      const Formation& t = forms_[o.target];
+      if (!enemies(f.army, t.army)) return "that formation is not an enemy";
+      if (t.count <= 0 || t.state == FormState::Gone) return "that target has fallen";
+      if (t.state == FormState::Fleeing || armies_[t.army].routed) return "that target has fled";
+      f.ordered = true, f.order = OrderKind::Attack, f.orderTarget = o.target;
+      return {};
+    }
+    case OrderKind::Move:
+      if (!onField) return "that point is outside the field";
+      f.ordered = true, f.order = OrderKind::Move, f.orderX = o.x, f.orderY = o.y;
+      return {};
+    case OrderKind::Hold:
+      f.ordered = true, f.order = OrderKind::Hold;
+      return {};
+    case OrderKind::FallBack: {
+      float ex = f.x, ey = f.y;
+      deployPoint(f.army, 0.0f, 60.0f, ex, ey);
+      if (f.army <= 1) ex = f.x;
+      else ey = f.y;
+      f.ordered = true, f.order = OrderKind::FallBack, f.orderX = ex, f.orderY = ey;
+      return {};
+    }
+    default: return "that order needs no formation";
   }
 }
 
@@ -404,7 +596,8 @@ int Battle::winningSide() const {
 FightOut Battle::result() const {
   FightOut out;
   const int win = winningSide();
-  out.Outcome = !armies_.empty() && win == armies_[0].side ? 1 : 0;
+  // An army that retreated has lost, whatever its allies do after it.
+  out.Outcome = !armies_.empty() && !retreated_ && win == armies_[0].side ? 1 : 0;
   int64_t ours = 0, theirs = 0;
   out.Armies.resize(armies_.size());
   for (size_t a = 0; a < armies_.size(); ++a) {
@@ -422,6 +615,12 @@ FightOut Battle::result() const {
 FightOut resolveBattle(const FightIn& in, uint64_t seed) {
   Battle b(in, seed);
   b.finish();
+  return b.result();
+}
+
+FightOut resolveBattle(const FightIn& in, uint64_t seed, const std::vector<Order>& orders) {
+  Battle b(in, seed);
+  b.finish(orders);
   return b.result();
 }
 

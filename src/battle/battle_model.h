@@ -37,7 +37,41 @@ inline constexpr int kMaxSteps = 600;    // a battle still undecided then is jud
 inline constexpr float kBreakMorale = 15.0f;
 inline constexpr float kBreakLosses = 0.2f;  // an army breaks only after losing this share
 
-enum class FormState : uint8_t { Advancing, Fighting, Shooting, Holding, Fleeing, Gone };
+// Marching: on the way to a point the player named, neither striking nor shooting.
+enum class FormState : uint8_t { Advancing, Fighting, Shooting, Holding, Fleeing, Gone, Marching };
+const char* stateWord(FormState s);  // "advancing", "fighting" ...
+
+// The player's orders. A formation follows its order until it is done (the point reached,
+// the target fallen or fled) and then makes the model's own choices again; a hold lasts
+// until the next order. Army-wide orders name no formation.
+enum class OrderKind : uint8_t {
+  Deploy,     // before the first step: stand at the point, inside the deployment zone
+  Attack,     // strike (or shoot) the target formation and no other
+  Move,       // march to the point
+  Hold,       // stand; strike or shoot what comes within reach
+  FallBack,   // march back toward the own edge, then hold there
+  AllAttack,  // every formation of the army back to the model's choices: the nearest foe
+  AllHold,    // every formation of the army holds
+  Retreat,    // the army leaves the field: the battle is lost, the survivors kept
+};
+inline constexpr int kOrderKinds = 8;
+const char* orderWord(OrderKind k);
+
+// One order of the player, given before step `step` is fought. Points are whole field units.
+struct Order {
+  int32_t step = 0;
+  int16_t formation = -1;  // index into Battle::formations(); -1 for the army-wide orders
+  OrderKind kind = OrderKind::Hold;
+  int16_t target = -1;     // Attack: the target formation
+  int16_t x = 0, y = 0;    // Deploy, Move: the point
+  bool operator==(const Order&) const = default;
+};
+
+// Orders are the player's: they command army 0, whose deployment zone is this deep along
+// the bottom edge of the field.
+inline constexpr int kPlayerArmy = 0;
+inline constexpr float kDeployDepth = 240.0f;
+inline constexpr float kFieldMargin = 10.0f;
 
 struct Formation {
   uint8_t army = 0;
@@ -51,6 +85,11 @@ struct Formation {
   bool charged = false;    // has spent its charge on the current foe
   FormState state = FormState::Advancing;
   int32_t lostLastStep = 0;
+  // The player's order it follows (none: the model's own choices).
+  bool ordered = false;
+  OrderKind order = OrderKind::Hold;
+  int16_t orderTarget = -1;
+  float orderX = 0, orderY = 0;
 };
 
 struct ArmyState {
@@ -84,6 +123,25 @@ class Battle {
   bool step();
   // Fights every remaining step at once.
   void finish();
+  // Fights every remaining step, giving each order of the list before the step it names
+  // (the list in the order the orders were given, their steps never decreasing; orders
+  // for steps already fought are passed over, refused ones change nothing).
+  void finish(const std::vector<Order>& orders);
+  // Orders to give later, each before the step it names (a replay): in the list's order,
+  // their steps never decreasing; those for steps already fought are passed over.
+  void schedule(std::vector<Order> orders);
+
+  // Gives an order before the next step (its `step` is not looked at). Returns an empty
+  // string when the order is taken, else why it cannot apply; a refused order changes
+  // nothing, so a battle replays the same from its taken orders alone.
+  std::string command(const Order& o);
+  // Whether the battle has not begun (orders to deploy are taken).
+  bool deploying() const { return steps_ == 0 && !over_; }
+  // The deployment zone of the player's army.
+  static bool inDeployZone(float x, float y);
+  bool retreated() const { return retreated_; }
+  // Whether formation b is an enemy of formation a.
+  bool foes(int a, int b) const { return enemies(forms_[a].army, forms_[b].army); }
   bool over() const { return over_; }
   int steps() const { return steps_; }
 
@@ -105,6 +163,9 @@ class Battle {
   void fight();
   void resolve();
   void move();
+  void advance(Formation& f, const Formation& t, float stride);
+  bool keepDistance(Formation& f, float stride);
+  int nearestChaser(int f) const;
   float judge(int side) const;
   bool warlordAlive(int army) const;
   uint32_t nextRand();
@@ -120,12 +181,16 @@ class Battle {
   std::array<int16_t, kMaxFightArmies> monks_{-1, -1, -1, -1};    // ... and of its monks
   int steps_ = 0;
   bool over_ = false;
+  bool retreated_ = false;  // the player's army has left the field
+  std::vector<Order> scheduled_;
+  size_t nextScheduled_ = 0;
 };
 
 // The seed of a hand-over: the same file fights the same battle.
 uint64_t seedOf(const std::vector<uint8_t>& fightInBytes);
 
-// Calculates a battle at once.
+// Calculates a battle at once (with the player's orders, given at their steps).
 FightOut resolveBattle(const FightIn& in, uint64_t seed);
+FightOut resolveBattle(const FightIn& in, uint64_t seed, const std::vector<Order>& orders);
 
 }  // namespace fief::battle

@@ -30,7 +30,34 @@ bool loadHandOver(const std::string& dir, HandOver& out, std::string& err, const
     return false;
   }
   h.seed = seedOverride ? *seedOverride : seedOf(bytes);
+  h.bytes = std::move(bytes);
   out = std::move(h);
+  return true;
+}
+
+bool loadReplay(const std::string& dir, const std::string& file, HandOver& out, std::vector<Order>& orders,
+                std::string& err) {
+  std::vector<uint8_t> bytes;
+  if (!readFile(file, bytes, err)) return false;
+  Replay r;
+  if (!decodeReplay(std::string(bytes.begin(), bytes.end()), r, err)) {
+    err = file + ": " + err;
+    return false;
+  }
+  HandOver h;
+  if (!decodeFightIn(r.fightIn, h.in, err) || !mapPathOfFight(h.in.MapName, h.mapPath, err)) {
+    err = file + ": " + err;
+    return false;
+  }
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(dir + "/" + h.mapPath, ec)) {
+    err = file + ": the battle map " + h.mapPath + " does not exist";
+    return false;
+  }
+  h.seed = r.seed;
+  h.bytes = std::move(r.fightIn);
+  out = std::move(h);
+  orders = std::move(r.orders);
   return true;
 }
 
@@ -41,6 +68,31 @@ bool handBack(const std::string& dir, const FightOut& out, std::string& err) {
 
 int calculateBattle(const std::string& dir, const HandOver& h, std::string& err) {
   return handBack(dir, resolveBattle(h.in, h.seed), err) ? 0 : 1;
+}
+
+void BattleSession::replay(const std::vector<Order>& orders) {
+  replaying = true;
+  kept = orders;
+  battle->schedule(orders);
+}
+
+bool BattleSession::finishAndHandBack(const std::string& dir) {
+  if (handedBack) return true;
+  battle->finish();
+  if (replaying) {
+    handedBack = true;
+    return true;
+  }
+  std::string err;
+  const std::string text = encodeReplay({hand.bytes, hand.seed, kept});
+  if (!writeFileAtomic(dir + "/" + kReplayFile, std::vector<uint8_t>(text.begin(), text.end()), err))
+    error = "the orders could not be kept: " + err;
+  if (!handBack(dir, battle->result(), err)) {
+    error = err;
+    return false;
+  }
+  handedBack = true;
+  return true;
 }
 
 }  // namespace fief::battle

@@ -5,16 +5,19 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "battle/battle_model.h"
+#include "battle/battle_orders.h"
 #include "military/fight_files.h"
 
 namespace fief::battle {
 
 struct HandOver {
   FightIn in;
+  std::vector<uint8_t> bytes;  // the hand-over file as read (kept with the orders for a replay)
   uint64_t seed = 0;
   std::string mapPath;  // the battle map, a path inside the program folder
   bool calculate() const { return in.AutoCalc == kAutoCalcCode; }
@@ -32,11 +35,38 @@ struct HandOver {
 bool loadHandOver(const std::string& programDir, HandOver& out, std::string& err,
                   const uint64_t* seedOverride = nullptr);
 
+// The battle of a replay file of the program folder (or any path): its hand-over, seed and
+// orders. A damaged file is refused with the line and the fault.
+bool loadReplay(const std::string& programDir, const std::string& file, HandOver& out, std::vector<Order>& orders,
+                std::string& err);
+
 // Writes Fight_out.rz, then the status 2.
 bool handBack(const std::string& programDir, const FightOut& out, std::string& err);
 
 // The automatic calculation: the battle fought at once and handed back. Returns the exit
 // status of the program (0, or 1 with the reason in `err`).
 int calculateBattle(const std::string& programDir, const HandOver& h, std::string& err);
+
+// The battle the program fights (in the window or from a script), with the orders the
+// player gives. A replayed battle gives the kept orders again at their steps and hands
+// nothing back: the campaign is not waiting for it.
+struct BattleSession {
+  HandOver hand;
+  std::unique_ptr<Battle> battle;
+  std::vector<Order> kept;  // the orders taken, for the replay file
+  bool replaying = false;
+  bool handedBack = false;
+  std::string error;  // why the results could not be handed back
+
+  explicit BattleSession(HandOver h) : hand(std::move(h)), battle(std::make_unique<Battle>(hand.in, hand.seed)) {}
+  // Replays these orders at their steps.
+  void replay(const std::vector<Order>& orders);
+  // An order of the player before the next step; why it was refused (empty: taken).
+  std::string give(const Order& o) { return giveOrder(*battle, kept, o); }
+  // Fights what is left at once and hands the results back (once): the replay file, then
+  // Fight_out.rz, then the status. False with `error`; a replay file that cannot be
+  // written is only reported in `error` (the campaign still gets its result).
+  bool finishAndHandBack(const std::string& programDir);
+};
 
 }  // namespace fief::battle

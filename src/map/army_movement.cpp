@@ -3,6 +3,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "military/agents.h"
 #include "military/armies.h"
 
 namespace fief {
@@ -72,7 +73,6 @@ int blockedSite(const GameState& s, int waypoint) {
 
 bool CaptureAt(GameState& s, int waypoint) {
   auto take = [&](int blessing) {
-    if (waypoint == 32 || waypoint == 37) s.ObjectMissionCountdown = kNone;
     if (s.CountyBlessings[blessing] == 1) return false;
     s.CountyBlessings[blessing] = 1;
     return true;
@@ -110,6 +110,9 @@ MoveOrder OrderMove(GameState& s, const WaypointGraph& g, int waypoint) {
     o.garrisoned = true;
   }
   o.from = s.CampWaypoint[camp - 1];
+  // An army sent to the obelisk or the dolmen calls the scout home, with a full refund as
+  // when his mission is cancelled on the special-units screen.
+  if (waypoint == 32 || waypoint == 37) o.scoutRecalled = CancelService(s, Service::Scout);
   o.captured = CaptureAt(s, waypoint);
   s.CampWaypoint[camp - 1] = static_cast<uint8_t>(waypoint);
   s.WalkDirection = stepFacing(g, o.from, waypoint);

@@ -51,13 +51,14 @@ struct MoveOrder {
   int castleRefusals = 0;  // stages that refused the army (text 26 each)
   bool garrisoned = false;  // the camp is entering the castle
   bool captured = false;    // an object at the waypoint became the player's
+  bool scoutRecalled = false;  // an order to 32 or 37 called the scout home (price refunded)
 };
 // The order itself (SplitMode already settled by the caller): sets BattleSite for a
 // blocked waypoint, tries the castle for the gate, takes the objects at 32, 37 and 50.
 MoveOrder OrderMove(GameState& s, const WaypointGraph& g, int waypoint);
 
-// Objects taken by an order to a waypoint (obelisk 32, dolmen 37, outpost 50); an order
-// to 32 or 37 also calls off a pending special-unit mission. True when something changed.
+// Objects taken by an order to a waypoint (obelisk 32, dolmen 37, outpost 50). True when
+// something changed. (OrderMove also calls the scout home on an order to 32 or 37.)
 bool CaptureAt(GameState& s, int waypoint);
 
 // The walking sprite's facing (1 north, clockwise to 8 north-west) for a step.

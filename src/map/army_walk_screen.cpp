@@ -10,9 +10,11 @@
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "map/map_view.h"
+#include "military/agents.h"
 #include "military/armies.h"
 #include "military/battle.h"
 #include "military/military_screens.h"
+#include "turn/message_log.h"
 #include "ui/dialogs.h"
 #include "text_names.h"
 
@@ -62,7 +64,10 @@ void armyTimerTick(Game& g) {
 void openCamp(Game& g, int k) {
   if (g.timedActionRunning()) return;
   g.PlaySound(kScreenChannel, "army01.wav");
+  // The camp's own screen puts the offered roads away for good, and with them a split
+  // order still waiting for its waypoint.
   hideWaypointMarkers(g);
+  g.s.SplitMode = 0;
   OpenArmyCamp(g, k);
 }
 }  // namespace
@@ -122,11 +127,14 @@ struct PutAwayOffer {
 void SelectForWalking(Game& g, int k) {
   Camp1Frm* f = campScreen(g);
   if (!f || g.timedActionRunning()) return;
+  const int before = g.s.SelectedCamp;
   const int r = SelectCampForWalking(g.s, k);
   if (r == 25) g.setHelperText(txt::campaign1::NoMovesLeft);
   // The garrison is moved from the castle screen: the help line says so.
   if (r == kNothingToDo && g.s.CastleGarrisonCamp == k) g.setHelperText(txt::campaign::ArmyHoldsCastle);
   if (r != kDone) return;
+  // Selecting another camp gives up a split order pending for the one selected before.
+  if (k != before) g.s.SplitMode = 0;
   g.PlaySound(kMapChannel, "rollover01.wav");
   f->ctl(campImg(k)).Z = 6;
   for (int j = 1; j <= 3; ++j)
@@ -144,11 +152,9 @@ void MoveOrderTo(Game& g, int n) {
     ShowEvent(g, kGiveBattleEvent, txt::campaign::GiveBattleQuestion);
     return;
   }
-  if (s.SplitMode == 1) {
-    // A split order is pending: the split is settled first; a confirmed split lets the
-    // march go on, a cancelled one leaves it pending.
-    if (OpenSplit(g, s.SelectedCamp)) s.SplitMode = 0;
-  }
+  // A split order is pending: the split is settled first. Confirmed, the army that
+  // leaves is the selected camp and marches; cancelled, the click is spent.
+  if (s.SplitMode == 1) SettlePendingSplit(g);
   if (s.SplitMode == 2) {
     s.SplitMode = 0;
     return;
@@ -157,6 +163,7 @@ void MoveOrderTo(Game& g, int n) {
   const int from = s.CampWaypoint[s.SelectedCamp >= 1 && s.SelectedCamp <= 3 ? s.SelectedCamp - 1 : 0];
   const MoveOrder o = OrderMove(s, levelGraph(g), n);
   if (o.refusal) g.setHelperText(txt::campaign1::entry(o.refusal));
+  if (o.scoutRecalled) AddMessage(g, 2, kScoutCalledHomeMessage);
   if (!o.walk) return;
   hideWaypointMarkers(g);
   StartStep(g, s.SelectedCamp, from, n);

@@ -8,6 +8,7 @@
 #include "map/camp1_frm.h"
 #include "map/help_line.h"
 #include "military/battle.h"
+#include "rivals/sieges.h"
 
 namespace fief {
 
@@ -51,9 +52,10 @@ std::string rivalCastlePicture(const GameState& s, int rival) {
   const bool inPlay = isSet(rival == 1 ? s.Rival1.Active : s.Rival2.Active);
   bool built[5];
   for (int i = 0; i < 5; ++i) built[i] = (rival == 1 ? s.Rival1.Values[i] : s.Rival2.Values[i]) != 0;
-  // While he is in play the castle flies his colours. Out of play (this level's rivals from
-  // the start, or beaten in a storm) no lord holds it in the field: a white pennant.
-  const std::string suffix = inPlay ? std::to_string(rival) : "0";
+  // While he is in play the castle flies his colours; taken by storm, the county's. Out of
+  // play from the start (this level's rivals) no lord holds it in the field: a white pennant.
+  const bool stormed = CastleStormed(s, rival);
+  const std::string suffix = inPlay ? std::to_string(rival) : stormed ? "" : "0";
   const std::string p = castleStagePicture(built, suffix);
   return p.empty() ? "keep" + suffix : p;
 }

@@ -57,6 +57,8 @@ ServiceOutcome StartScout(GameState& s, int area) {
 
 ServiceOutcome StartAssassin(GameState& s, int rival, int mission) {
   if ((rival != 1 && rival != 2) || (mission != 1 && mission != 2)) return ServiceOutcome::NothingChosen;
+  // A lord out of the game has neither a court nor an army to strike at.
+  if (!isSet(rival == 1 ? s.Rival1.Active : s.Rival2.Active)) return ServiceOutcome::OutOfGame;
   const ServiceOutcome o = pay(s, Service::Assassin);
   if (o != ServiceOutcome::Started) return o;
   auto& v = s.GuardScreenValue;

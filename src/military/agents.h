@@ -41,7 +41,11 @@ enum class ServiceOutcome {
   NotEnoughGold,   // text 17 of table 4
   AlreadyRunning,  // text 29 of table 4 (the guard); the others say nothing
   NothingChosen,   // text 22 of table 4: no area / no target chosen
+  OutOfGame,       // text 129 of table 4: the assassin's target is out of the game
 };
+// The message (table 1, list 2) that tells the player a march called his scout home.
+constexpr int kScoutCalledHomeMessage = 127;
+
 ServiceOutcome StartScout(GameState& s, int area);
 ServiceOutcome StartAssassin(GameState& s, int rival, int mission);
 ServiceOutcome TrainGuard(GameState& s);

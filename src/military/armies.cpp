@@ -1,5 +1,7 @@
 #include "military/armies.h"
 
+#include <algorithm>
+
 #include "state/arith.h"
 
 namespace fief {
@@ -31,22 +33,22 @@ void DisbandCamp(GameState& s, int camp) {
   add(s.IdlePeople, home);
   using G = Gear;
   auto n = [&](Unit u) { return c.get(u); };
-  addGear(s, G::Bow, n(Archer));
-  addGear(s, G::LongBow, n(LongBow));
-  addGear(s, G::Club, n(ClubMan));
-  addGear(s, G::Cross, n(Monk));
-  addGear(s, G::Helebard, n(Helebarder));
-  addGear(s, G::Mace, n(HCavalry));
-  addGear(s, G::Pike, n(Champion));
-  addGear(s, G::EnginerGear, n(Enginer));
-  addGear(s, G::WarlordGear, n(Warlord));
-  addGear(s, G::Sword, n(SwordMan) + n(Cavalry) + n(Paladin));
+  returnGear(s, G::Bow, n(Archer));
+  returnGear(s, G::LongBow, n(LongBow));
+  returnGear(s, G::Club, n(ClubMan));
+  returnGear(s, G::Cross, n(Monk));
+  returnGear(s, G::Helebard, n(Helebarder));
+  returnGear(s, G::Mace, n(HCavalry));
+  returnGear(s, G::Pike, n(Champion));
+  returnGear(s, G::EnginerGear, n(Enginer));
+  returnGear(s, G::WarlordGear, n(Warlord));
+  returnGear(s, G::Sword, n(SwordMan) + n(Cavalry) + n(Paladin));
   // The Templars' two-handed swords stay with them.
-  addGear(s, G::TwoHand, n(TwoHand));
-  addGear(s, G::ChainMail, n(Helebarder) + n(TwoHand) + n(Cavalry));
+  returnGear(s, G::TwoHand, n(TwoHand));
+  returnGear(s, G::ChainMail, n(Helebarder) + n(TwoHand) + n(Cavalry));
   // A horseman hands in a shield and a warlord a plate as well: the county's custom.
-  addGear(s, G::Shield, n(SwordMan) + n(HCavalry) + n(Champion) + n(Cavalry));
-  addGear(s, G::Plate, n(SwordMan) + n(HCavalry) + n(Champion) + n(Templar) + n(Paladin) + n(Warlord));
+  returnGear(s, G::Shield, n(SwordMan) + n(HCavalry) + n(Champion) + n(Cavalry));
+  returnGear(s, G::Plate, n(SwordMan) + n(HCavalry) + n(Champion) + n(Templar) + n(Paladin) + n(Warlord));
   emptyCamp(s, camp);
   s.CampMovesLeft[camp - 1] = 0;
 }
@@ -57,6 +59,17 @@ int BeginSplit(GameState& s, int camp, Split& split) {
   split.camp = camp;
   split.stay = s.CampComposition[camp - 1];
   ResetTEMP(s);
+  return kDone;
+}
+
+int ResumeSplit(GameState& s, int camp, const CampComp& leaving, Split& split) {
+  const int r = BeginSplit(s, camp, split);
+  if (r != kDone) return r;
+  for (int u = 0; u < kUnitCount; ++u)
+    if (leaving.get(u) < 0 || leaving.get(u) > split.stay.get(u)) return kDone;
+  for (int u = 0; u < kUnitCount; ++u) split.stay.set(u, split.stay.get(u) - leaving.get(u));
+  s.RecruitCounts = leaving;
+  s.RecruitTotal = static_cast<int16_t>(leaving.total());
   return kDone;
 }
 
@@ -90,6 +103,8 @@ int ConfirmSplit(GameState& s, Split& split, int* newCamp) {
 
 void CancelSplit(GameState& s) { ResetTEMP(s); }
 
+long campCounterMax(int unit) { return unit == Monk || unit == Warlord ? 255 : 32767; }
+
 int CombineCamps(GameState& s, const bool chosen[3], int* target) {
   int picked[3], n = 0;
   long sum = 0;
@@ -101,17 +116,34 @@ int CombineCamps(GameState& s, const bool chosen[3], int* target) {
   if (n < 2) return kRefusedSilently;
   if (sum > kArmyMaximum) return 21;
   const int t = picked[0];
-  CampComp& into = s.CampComposition[t - 1];
+  CampComp into = s.CampComposition[t - 1];
+  for (int j = 1; j < n; ++j)
+    for (int u = 0; u < kUnitCount; ++u) {
+      const long v = static_cast<long>(into.get(u)) + s.CampComposition[picked[j] - 1].get(u);
+      if (v > campCounterMax(u)) return kCountersOverflow;
+      into.set(u, v);
+    }
+  // The castle's allowance holds for its garrison however it grows.
+  if (s.CastleGarrisonCamp == t && !castleEntry(s, into.total()).enters) return 26;
   for (int j = 1; j < n; ++j) {
-    const int k = picked[j];
-    for (int u = 0; u < kUnitCount; ++u) into.set(u, into.get(u) + s.CampComposition[k - 1].get(u));
     // An absorbed garrison leaves the castle with its soldiers.
-    emptyCamp(s, k);
-    s.CampMovesLeft[k - 1] = 0;
+    emptyCamp(s, picked[j]);
+    s.CampMovesLeft[picked[j] - 1] = 0;
   }
+  s.CampComposition[t - 1] = into;
   s.ArmyCampSoldiers[t - 1] = static_cast<int16_t>(into.total());
+  // Regrouping takes the rest of the turn: the combined army moves again next turn.
+  s.CampMovesLeft[t - 1] = 0;
   if (target) *target = t;
   return kDone;
+}
+
+ArmyComp villageMilitia(long long people) {
+  ArmyComp m;
+  if (people <= 0) return m;
+  m.set(Archer, std::min<long long>(Fix(people * 7.0 / 100.0), 32767));
+  m.set(ClubMan, std::min<long long>(Fix(people * 15.0 / 100.0), 32767));
+  return m;
 }
 
 bool anyCastleStage(const GameState& s) {

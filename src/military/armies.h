@@ -27,6 +27,10 @@ struct Split {
   long stayTotal() const { return stay.total(); }
 };
 int BeginSplit(GameState& s, int camp, Split& split);
+// Begins the split again with the part that leaves already chosen (a split order that
+// was pending while the army was sent on its way). A leaving part the camp no longer
+// holds (it lost soldiers meanwhile) is dropped: the split starts with nobody leaving.
+int ResumeSplit(GameState& s, int camp, const CampComp& leaving, Split& split);
 // Moves one soldier of counter u: toLeaving from the staying part to the leaving part,
 // else back. Returns kDone, or kNothingToDo when the giving part has none of that type.
 int SplitMove(GameState& s, Split& split, Unit u, bool toLeaving);
@@ -35,8 +39,20 @@ int ConfirmSplit(GameState& s, Split& split, int* newCamp = nullptr);
 void CancelSplit(GameState& s);
 
 // Combining the chosen camps (chosen[0..2] for camps 1..3) into the lowest of them.
-// Fewer than two existing camps chosen: kRefusedSilently. Returns the target in `target`.
+// Fewer than two existing camps chosen: kRefusedSilently. More than 4000 soldiers: 21.
+// A sum that one of the camp's counters cannot hold (the monks and the warlord are
+// 8-bit): kCountersOverflow. A garrison grown beyond what the castle holds: 26. The
+// target has marched its last this turn (no moves left). Returns the target in `target`.
+constexpr int kCountersOverflow = -3;
 int CombineCamps(GameState& s, const bool chosen[3], int* target = nullptr);
+
+// The most soldiers of a type a camp's counter holds (255 monks or warlords, else 32767).
+long campCounterMax(int unit);
+
+// The village's militia, raised when a rival raids it: 7 % of the people as archers and
+// 15 % as club men. A county whose people are gone (People at or below zero, as it may
+// be before the end of turn's clamp) raises none.
+ArmyComp villageMilitia(long long people);
 
 // The castle's garrison. The built stages are tried in order (keep, bailey, fort,
 // stronghold, castle); an army too large for a stage is refused by it (text 26 each

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "campaign/game.h"
+#include "military/battle_screens.h"
 #include "military/levy.h"
 #include "military/military_screens.h"
 #include "state/arith.h"
@@ -301,6 +302,9 @@ class ArmyFrm : public Form {
 FIEF_REGISTER_FORM(ArmyFrm);
 
 void OpenRecruiting(Game& g, LevyPlace place) {
+  // Nothing is recruited while an army walks, a battle is fought or waits to be, or the
+  // turn ends: the levy would be confirmed into camps that are about to change.
+  if (g.timedActionRunning() || battleRunning(g) || g.battlesWaiting > 0) return;
   g.PlaySound(kScreenChannel, "army01.wav");
   if (!isSet(g.s.BarracksBuilt)) {
     g.setHelperText(txt::campaign1::NeededBuildingMissing);

@@ -125,6 +125,8 @@ class ArmySplitFrm : public Form {
  public:
   int camp = 1;
   bool confirmed = false;
+  // Settling a split order that was pending while the camp chose its waypoint.
+  bool settling = false;
 
   explicit ArmySplitFrm(Game& g) : Form(g, "ArmySplitFrm") {
     Control& t = add(label("TitleLbl", 24, 14, 592, 28));
@@ -165,15 +167,20 @@ class ArmySplitFrm : public Form {
     Control& help = add(label("Helper", 24, 404, 592, 24));
     help.FontSize = 10;
     help.ForeColor = kWarningColour;
-    add(button("OkAniBtn", 120, 434, 160, 36));
-    add(button("Noanibtn", 360, 434, 160, 36));
+    add(button("OkAniBtn", 40, 434, 160, 36));
+    add(button("MarchAniBtn", 240, 434, 160, 36));
+    add(button("Noanibtn", 440, 434, 160, 36));
     onClick("OkAniBtn", [this] { confirm(); });
+    onClick("MarchAniBtn", [this] { march(); });
     onClick("Noanibtn", [this] { cancel(); });
   }
 
-  // Starts the split of a camp; kDone or the refusal's text entry.
-  int begin(int k) {
+  // Starts the split of a camp; kDone or the refusal's text entry. Settling a pending
+  // order, the parts are those chosen before the camp was sent on its way.
+  int begin(int k, bool settle) {
     camp = k;
+    settling = settle;
+    if (settle && pendingCamp_ == k) return ResumeSplit(g_.s, k, pendingLeaving_, split_);
     return BeginSplit(g_.s, k, split_);
   }
 
@@ -190,7 +197,13 @@ class ArmySplitFrm : public Form {
       list.Items.push_back(g_.text(txt::campaign1::UnitNames[typeNumber(static_cast<Unit>(u))]));
     list.ListIndex = 1;
     g_.ShowText(ctl("OkAniBtn"), txt::captions::Ok);
+    g_.ShowText(ctl("MarchAniBtn"), txt::campaign::SplitAndMarch);
     g_.ShowText(ctl("Noanibtn"), txt::captions::Cancel);
+    // The army that leaves may set off at once when the camp may walk now; settling the
+    // order, it is already on its way.
+    const GameState& s = g_.s;
+    ctl("MarchAniBtn").Visible = !settling;
+    ctl("MarchAniBtn").Enabled = s.CastleGarrisonCamp != camp && s.CampMovesLeft[camp - 1] > 0;
     ctl("Helper").Caption.clear();
     show();
   }
@@ -225,12 +238,20 @@ class ArmySplitFrm : public Form {
     show();
   }
   void confirm() {
+    // The part that leaves goes to the first empty camp.
+    const int newCamp = firstEmptyCamp(g_.s);
     const int r = ConfirmSplit(g_.s, split_);
     if (r != kDone) {
       if (r > 0) g_.ShowText(ctl("Helper"), txt::campaign1::entry(r));
       return;
     }
     confirmed = true;
+    pendingCamp_ = 0;
+    if (settling) {
+      // The army that leaves takes the road that was chosen for it.
+      g_.s.SplitMode = 0;
+      g_.s.SelectedCamp = static_cast<uint8_t>(newCamp);
+    }
     release();
     close();
     refreshArmyViews(g_);
@@ -238,7 +259,27 @@ class ArmySplitFrm : public Form {
   void cancel() {
     release();
     CancelSplit(g_.s);
+    pendingCamp_ = 0;
+    // A pending order given up: the waypoint click that opened the screen is spent.
+    if (settling) g_.s.SplitMode = 2;
     close();
+  }
+  // Split and march: both parts must be armies; the camp is selected for walking with
+  // the split still to be made when its waypoint is chosen.
+  void march() {
+    if (split_.stayTotal() < kLevyMinimum || g_.s.RecruitTotal < kLevyMinimum) {
+      g_.ShowText(ctl("Helper"), txt::campaign1::entry(19));
+      return;
+    }
+    const GameState& s = g_.s;
+    if (s.CastleGarrisonCamp == camp || s.CampMovesLeft[camp - 1] == 0) return;
+    pendingCamp_ = camp;
+    pendingLeaving_ = s.RecruitCounts;
+    release();
+    close();
+    SelectForWalking(g_, camp);
+    g_.s.SplitMode = 1;
+    g_.setHelperText(txt::campaign::ChooseSplitWaypoint);
   }
   void show() {
     for (int u = 0; u < kUnitCount; ++u) {
@@ -254,12 +295,16 @@ class ArmySplitFrm : public Form {
 
   Split split_;
   int held_ = 0;
+  // The split order sent on its way: the camp and the part chosen to leave.
+  int pendingCamp_ = 0;
+  CampComp pendingLeaving_{};
 };
 FIEF_REGISTER_FORM(ArmySplitFrm);
 
-bool OpenSplit(Game& g, int camp) {
+namespace {
+bool showSplit(Game& g, int camp, bool settle) {
   auto& f = g.form<ArmySplitFrm>("ArmySplitFrm");
-  const int r = f.begin(camp);
+  const int r = f.begin(camp, settle);
   if (r != kDone) {
     if (r > 0) g.setHelperText(txt::campaign1::entry(r));
     return false;
@@ -268,6 +313,14 @@ bool OpenSplit(Game& g, int camp) {
   g.timers["SplitDownTimer"].Tick = [&f] { f.tick(-1); };
   f.showModal();
   return f.confirmed;
+}
+}  // namespace
+
+bool OpenSplit(Game& g, int camp) { return showSplit(g, camp, false); }
+
+void SettlePendingSplit(Game& g) {
+  // Refused (all three camps in use meanwhile): the order is given up and the click spent.
+  if (!showSplit(g, g.s.SelectedCamp, true) && g.s.SplitMode == 1) g.s.SplitMode = 2;
 }
 
 // ---- the combine screen
@@ -320,6 +373,8 @@ class ArmyCombineFrm : public Form {
       g_.s.SelectedCamp = static_cast<uint8_t>(target);
       close();
       refreshArmyViews(g_);
+    } else if (r == kCountersOverflow) {
+      g_.ShowText(ctl("Helper"), txt::campaign::CombinedCountsTooLarge);
     } else if (r > 0) {
       g_.ShowText(ctl("Helper"), txt::campaign1::entry(r));
     }

@@ -186,6 +186,7 @@ class GuardFrm : public Form {
         return;
       case ServiceOutcome::NotEnoughGold: g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods); break;
       case ServiceOutcome::NothingChosen: g_.ShowText(ctl("Helper"), txt::campaign1::NothingChosen); break;
+      case ServiceOutcome::OutOfGame: g_.ShowText(ctl("Helper"), txt::campaign1::OutOfTheGame); break;
       case ServiceOutcome::AlreadyRunning:
         if (chosen == Service::Guard) g_.ShowText(ctl("Helper"), txt::campaign1::GuardAlreadyTraining);
         break;

@@ -1,6 +1,9 @@
 #include "military/units.h"
 
+#include <algorithm>
+#include <limits>
 #include <stdexcept>
+#include <type_traits>
 
 #include "state/arith.h"
 
@@ -57,6 +60,15 @@ long gearStock(const GameState& s, Gear g) {
 void addGear(GameState& s, Gear g, long delta) {
   withStock(s, g, [delta](auto& v) {
     add(v, static_cast<long long>(delta));
+    return 0;
+  });
+}
+
+void returnGear(GameState& s, Gear g, long n) {
+  withStock(s, g, [n](auto& v) {
+    using T = std::remove_reference_t<decltype(v)>;
+    const long long room = static_cast<long long>(std::numeric_limits<T>::max()) - v;
+    add(v, std::min<long long>(std::max<long long>(n, 0), std::max<long long>(room, 0)));
     return 0;
   });
 }

@@ -20,6 +20,9 @@ enum class Gear : int {
 constexpr int kGearCount = static_cast<int>(Gear::kCount);
 long gearStock(const GameState& s, Gear g);
 void addGear(GameState& s, Gear g, long delta);  // with the stock's own width
+// Gear handed back to the armoury: the stock fills up to the most its field holds (32767,
+// 255 warlord sets); what does not fit is lost rather than wrapping the stock round.
+void returnGear(GameState& s, Gear g, long n);
 using GearSnapshot = std::array<long, kGearCount>;
 GearSnapshot takeGearSnapshot(const GameState& s);
 void restoreGearSnapshot(GameState& s, const GearSnapshot& snap);

@@ -237,6 +237,7 @@ class DiploFrm : public Form {
         break;
       case MissionOutcome::NotEnoughGold: g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods); break;
       case MissionOutcome::Refused: g_.ShowText(ctl("Helper"), txt::campaign1::MissionRefused); break;
+      case MissionOutcome::OutOfGame: g_.ShowText(ctl("Helper"), txt::campaign1::OutOfTheGame); break;
       case MissionOutcome::NoEffect: break;
     }
     showLords();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "campaign/rules.h"
+#include "rivals/rival_turn.h"
 #include "state/arith.h"
 #include "state/game_state.h"
 #include "turn/message_log.h"
@@ -50,6 +51,8 @@ MissionOutcome toCounty(GameState& s, DiploMission m, int county) {
 }
 
 MissionOutcome toRival(GameState& s, DiploMission m, int rival) {
+  // A lord out of the game has no court to send anyone to, as he has no war to declare.
+  if (!rivalActive(s, rival)) return MissionOutcome::OutOfGame;
   uint8_t& rel = rivalRelation(s, rival);
   const int price = diploMission(m).price;
   switch (m) {
@@ -108,6 +111,8 @@ bool ConfirmWar(Rules& g, int rival) {
   uint8_t& w = warState(g.s, rival);
   if (w != 1) return false;
   w = 5;
+  // His host sets out for the village at once.
+  SendRaiders(g.s, rival);
   AddMessage(g, 2, txt::campaign::WarDeclared);
   return true;
 }

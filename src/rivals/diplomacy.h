@@ -35,6 +35,7 @@ enum class MissionOutcome {
   NotEnoughGold,  // text 17 of table 4; nothing changes
   Refused,        // text 24 of table 4; nothing changes
   NoEffect,       // the mission means nothing to this lord: nothing happens, nothing is paid
+  OutOfGame,      // the rival lord is out of the game (text 129 of table 4); nothing changes
 };
 
 // Sends a mission to county 1..10 or rival lord 1..2. A lack of gold is checked before

@@ -75,6 +75,11 @@ void LaySiege(Rules& r, int site) {
 }
 
 void StormCastle(Rules& r, int site) {
+  // A lord out of play keeps no garrison to fight: the siege is simply over.
+  if (!RivalActive(r.s, site)) {
+    SiegeCountdown(r.s, site) = kNone;
+    return;
+  }
   if (!testStarter() && !handOver().battle) {
     // No battle can be fought here: the army only makes ready.
     r.player().notice(r.text(txt::campaign::ArmyReadyToStorm));

@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "military/armies.h"
 #include "rivals/sieges.h"
 #include "state/arith.h"
 #include "state/rng.h"
@@ -308,7 +309,9 @@ void objectRaids(GameState& s, Lord& r, const Calendar& c) {
 // Returns false when the player's lord has been killed.
 bool agents(GameState& s, Rng& rng, RivalEvents& ev, Lord& r, const Calendar& c, int rival) {
   if (every(s, 8)) add(r.AssassinLevel, 1);
-  if (every(s, c.assassinEvery) && r.Gold >= 3150) {
+  // His assassin comes on his turn whatever the treasury holds: rival 1 pays for him only
+  // when he is caught, rival 2 either way, and the gold may be owed.
+  if (every(s, c.assassinEvery)) {
     const bool caught = s.GuardLevel >= r.AssassinLevel;
     if (caught || c.assassinAlwaysPaid) add(r.Gold, -3150);
     if (caught) {
@@ -357,10 +360,11 @@ void raisings(GameState& s, RivalEvents& ev, Lord& r, const Calendar& c, int riv
   }
 }
 
-// The army that raids the village: army A if it stands, else army B.
+// The army on its way to the village: the one that set out when the raid began and still
+// stands; -1 when it was beaten on the way (his other army stays at home).
 int raidingArmy(const GameState& s, int rival) {
   for (int a = 0; a < RivalFieldArmies(rival); ++a)
-    if (stands(s, RivalArmyCamp(rival, a))) return a;
+    if (RivalArmyStateByte(s, rival, a) == ArmyRaiding && stands(s, RivalArmyCamp(rival, a))) return a;
   return -1;
 }
 
@@ -376,9 +380,7 @@ void villageRaid(GameState& s, RivalEvents& ev, Lord& r, const Calendar& c, int 
     if (a >= 0) {
       s.BattleSite = 8;
       // The village's defenders are raised from the county's people.
-      s.BattleArmy.clear();
-      s.BattleArmy.set(Archer, std::min<long long>(Fix(s.People * 7.0 / 100.0), 32767));
-      s.BattleArmy.set(ClubMan, std::min<long long>(Fix(s.People * 15.0 / 100.0), 32767));
+      s.BattleArmy = villageMilitia(s.People);
       RivalBattle b;
       b.kind = RivalBattleKind::VillageRaid;
       b.rival = rival;
@@ -395,8 +397,7 @@ void villageRaid(GameState& s, RivalEvents& ev, Lord& r, const Calendar& c, int 
   // The calendar's raid, while neither rival has a raid or a war running.
   if (s.TurnCounter == c.raidTurn && s.Rival1WarState == 0 && s.Rival2WarState == 0) {
     war = 5;
-    const int a = raidingArmy(s, rival);
-    if (a >= 0) RivalArmyStateByte(s, rival, a) = ArmyRaiding;
+    SendRaiders(s, rival);
     ev.sound("alarm01.wav");
     ev.message(2, txt::campaign::RivalMarchesOnVillage.entry);
   }
@@ -455,8 +456,9 @@ void march(GameState& s, RivalEvents& ev, Lord& r, int rival) {
   addArmy(s.EnemyCamp[RivalGarrisonCamp(rival)], fresh);
 }
 
+// The rebels' pay-off is paid whatever his treasury holds, as his calendar's costs are.
 void rebels(GameState& s, Lord& r) {
-  if (s.RebelCounters[0] == 0 || r.Gold < 3000) return;
+  if (s.RebelCounters[0] == 0) return;
   add(r.Gold, -3000);
   add(r.People, -300);
   s.RebelCounters[0] = 0;
@@ -464,6 +466,15 @@ void rebels(GameState& s, Lord& r) {
 }
 
 }  // namespace
+
+void SendRaiders(GameState& s, int rival) {
+  // A host already marching on the castle goes on; the first other army standing sets out.
+  for (int a = 0; a < RivalFieldArmies(rival); ++a)
+    if (stands(s, RivalArmyCamp(rival, a)) && RivalArmyStateByte(s, rival, a) != ArmyMarching) {
+      RivalArmyStateByte(s, rival, a) = ArmyRaiding;
+      return;
+    }
+}
 
 std::vector<RivalBattle> InterceptBattles(const GameState& s, int camp) {
   std::vector<RivalBattle> out;
@@ -589,6 +600,11 @@ void RivalAttackCountdowns(GameState& s, RivalEvents& ev) {
       continue;
     }
     if (attack != 0 || !isSet(s.PlayerInGame)) continue;
+    if (!stands(s, RivalArmyCamp(rival, 0))) {
+      // The host was beaten on the way: nobody comes to the gate, and the attack is over.
+      attack = kNone;
+      continue;
+    }
     attack = 201;
     const int camp = PlayerCampOnGate(s);
     if (camp == 0) {
@@ -596,11 +612,6 @@ void RivalAttackCountdowns(GameState& s, RivalEvents& ev) {
       s.PlayerInGame = kFalse;
       ev.defeat();
       return;
-    }
-    if (!stands(s, RivalArmyCamp(rival, 0))) {
-      // The host was beaten on the way: the attack comes to nothing.
-      attack = kNone;
-      continue;
     }
     s.BattleSite = 8;
     RivalBattle b;
@@ -637,6 +648,10 @@ void ApplyRivalBattle(GameState& s, RivalEvents& ev, const RivalBattle& b, bool 
     const uint8_t state = RivalArmyStateByte(s, b.rival, army);
     setArmy(s, b.rival, army, enemyLeft, ArmyStrength(enemyLeft.total()));
     if (b.kind == RivalBattleKind::Intercept && enemyLeft.total() > 0) RivalArmyStateByte(s, b.rival, army) = state;
+    // A host on its way to the castle beaten to the last man: the attack is over, and the
+    // castle may be entered again.
+    if (b.kind == RivalBattleKind::Intercept && state == ArmyMarching && enemyLeft.total() == 0)
+      RivalAttackState(s, b.rival) = kNone;
   }
   if (b.kind == RivalBattleKind::Intercept) return;
   if (b.kind == RivalBattleKind::VillageRaid) {

@@ -66,6 +66,11 @@ void RivalLordsTurn(GameState& s, Rng& rng, RivalEvents& ev);
 // the rival army's survivors (composition order).
 void ApplyRivalBattle(GameState& s, RivalEvents& ev, const RivalBattle& b, bool playerWon, const ArmyComp& enemyLeft);
 
+// A raid on the village begins (the calendar's, or the war the player declared): his first
+// field army standing that is not marching on the castle sets out; the raid is fought by
+// that army only.
+void SendRaiders(GameState& s, int rival);
+
 // The battles a camp of the player offers from the battlefield: one against every rival
 // army raiding the village or marching on the castle.
 std::vector<RivalBattle> InterceptBattles(const GameState& s, int camp);

@@ -25,7 +25,9 @@ int BesiegingCamp(const GameState& s, int site) {
 
 bool DeclareSiege(GameState& s, int site) {
   const int camp = BesiegingCamp(s, site);
-  if (camp == 0) return false;
+  // No siege of a lord out of play: the map offers none, and an answer that comes after
+  // his fall changes nothing.
+  if (camp == 0 || !RivalActive(s, site)) return false;
   store(SiegeCountdown(s, site), SiegeDuration(s.CampComposition[camp - 1].get(Enginer)));
   return true;
 }
@@ -33,8 +35,8 @@ bool DeclareSiege(GameState& s, int site) {
 void LiftSiege(GameState& s, int site) {
   SiegeCountdown(s, site) = kNone;
   const int w = SiegeWaypoint(site);
-  for (auto& camp : s.CampWaypoint)
-    if (camp == w) camp = static_cast<uint8_t>(w - 1);
+  for (int k = 0; k < 3; ++k)
+    if (isSet(s.CampExists[k]) && s.CampWaypoint[k] == w) s.CampWaypoint[k] = static_cast<uint8_t>(w - 1);
 }
 
 std::string StormMap(const GameState& s, int site) {
@@ -58,9 +60,15 @@ RivalBattle StormBattle(const GameState& s, int site) {
   return b;
 }
 
+// The castles taken by storm live in the saved record's spare byte: bit 0 rival lord 1's,
+// bit 1 rival lord 2's. A lord out of play whose bit is clear never took the field.
+bool CastleStormed(const GameState& s, int rival) { return (s.SpareByte >> (rival - 1)) & 1; }
+
 void ApplyStorm(GameState& s, int site, bool playerWon) {
   SiegeCountdown(s, site) = kNone;
   const int rival = site;
+  // A lord already out of play has no castle left to lose and no treasury to plunder.
+  if (!RivalActive(s, rival)) return;
   if (!playerWon) {
     // The defenders held: the rival's people take heart.
     if (rival == 1) {
@@ -77,6 +85,7 @@ void ApplyStorm(GameState& s, int site, bool playerWon) {
   int32_t& gold = rival == 1 ? s.Rival1.Gold : s.Rival2.Gold;
   if (gold > 0) add(s.Gold, gold / 2);
   (rival == 1 ? s.Rival1.Active : s.Rival2.Active) = kFalse;
+  s.SpareByte = static_cast<uint8_t>(s.SpareByte | (1 << (rival - 1)));
   s.EnemyCamp[RivalGarrisonCamp(rival)].clear();
   for (int a = 0; a < RivalFieldArmies(rival); ++a) {
     s.EnemyCamp[RivalArmyCamp(rival, a)].clear();

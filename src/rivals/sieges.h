@@ -18,7 +18,8 @@ uint8_t SiegeCountdown(const GameState& s, int site);
 int SiegeDuration(int engineers);                    // 6, 4, 3 or 2 turns
 // The first camp (1..3) standing on the site's waypoint, 0 when none.
 int BesiegingCamp(const GameState& s, int site);
-// Lays siege with the camp on the site; false (and nothing changes) without one.
+// Lays siege with the camp on the site; false (and nothing changes) without one, or
+// when the site's lord is out of play.
 bool DeclareSiege(GameState& s, int site);
 // Lifts the siege: no countdown, and every camp on the site falls back one waypoint.
 void LiftSiege(GameState& s, int site);
@@ -27,7 +28,10 @@ std::string StormMap(const GameState& s, int site);
 // The storm battle of the site for its besieging camp (camp 0 when none stands there).
 RivalBattle StormBattle(const GameState& s, int site);
 // What a storm leaves behind, when its results are confirmed: the countdown is idle; a
-// won storm defeats the rival lord, a lost one heartens him.
+// won storm defeats the rival lord (and marks his castle stormed), a lost one heartens
+// him. A storm of a lord already out of play changes nothing else.
 void ApplyStorm(GameState& s, int site, bool playerWon);
+// Whether rival lord 1 or 2 lost his castle to a storm (kept in SpareByte).
+bool CastleStormed(const GameState& s, int rival);
 
 }  // namespace fief

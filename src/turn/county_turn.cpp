@@ -3,9 +3,11 @@
 // missions, trade, rebellion, scheduled events, sieges) and the season's effects.
 // Every formula uses the game's arithmetic: Int floors, Fix truncates, a store rounds
 // ties to even and wraps to the field's width.
+#include "campaign/reseed.h"
 #include "campaign/rules.h"
 #include "county/county.h"
 #include "military/agents.h"
+#include "rivals/rival_turn.h"
 #include "state/arith.h"
 #include "turn/events.h"
 #include "turn/turn.h"
@@ -126,7 +128,7 @@ void CompleteResearch(Rules& g) {
 void TournamentResult(Rules& g) {
   GameState& s = g.s;
   if (!isSet(s.TournamentHeld)) return;
-  g.reseed();
+  ReseedFromClock(g);
   store(s.TournamentRoll, g.rng.draw(100, 100));
   AddMessage(g, 1, txt::campaign::TournamentHeld);
   if (s.TournamentRoll < 150) {
@@ -328,7 +330,7 @@ void IncomeAndProduction(Rules& g) {
 
 void PopulationDrift(Rules& g) {
   GameState& s = g.s;
-  g.reseed();
+  ReseedFromClock(g);
   if (s.People < 5000) {
     add(s.People, g.rng.draw(30, 230));
     add(s.People, -g.rng.draw(30, 230));
@@ -374,7 +376,7 @@ void CountyTurn(Rules& g) {
 void AdvanceObjectMission(Rules& g) {
   GameState& s = g.s;
   if (!countDown(s.ObjectMissionCountdown)) return;
-  g.reseed();
+  ReseedFromClock(g);
   const long long roll = g.rng.draw(100, 100);
   if (roll >= 130) {
     // Area 1 wins the obelisk, area 2 the dolmen, area 3 the great chapel.
@@ -402,7 +404,7 @@ void AdvanceAssassins(Rules& g) {
       success = guard < v[AssassinSkill];
       if (success) (rival == 1 ? s.Rival1.Leadership : s.Rival2.Leadership) = 0;
     } else if (v[AssassinMission] == 2) {
-      g.reseed();
+      ReseedFromClock(g);
       const long long roll = g.rng.draw(100, 100);
       success = roll >= (rival == 2 ? 150 : 140);
       if (success) add(rival == 1 ? s.Rival1.Morale : s.Rival2.Morale, -25);
@@ -415,8 +417,10 @@ void AdvanceAssassins(Rules& g) {
 
 void AdvanceSieges(Rules& g) {
   GameState& s = g.s;
-  if (countDown(s.SiegeState1)) RaiseEvent(g, kStormCastle1Event, txt::campaign::GiveBattleQuestion);
-  if (countDown(s.SiegeState2)) RaiseEvent(g, kStormCastle2Event, txt::campaign::GiveBattleQuestion);
+  // A siege of a lord out of play (a loaded game; he was beaten meanwhile) ends with its
+  // countdown: there is nobody to give battle.
+  if (countDown(s.SiegeState1) && RivalActive(s, 1)) RaiseEvent(g, kStormCastle1Event, txt::campaign::GiveBattleQuestion);
+  if (countDown(s.SiegeState2) && RivalActive(s, 2)) RaiseEvent(g, kStormCastle2Event, txt::campaign::GiveBattleQuestion);
 }
 
 void ApplySeason(Rules& g) {
@@ -455,7 +459,7 @@ void ApplySeason(Rules& g) {
 void Frost(Rules& g) {
   GameState& s = g.s;
   if (s.Difficulty < 2) return;
-  g.reseed();
+  ReseedFromClock(g);
   store(s.FrostRoll, g.rng.draw(100, 50));
   static constexpr int kMedium[] = {1, 3, 4};
   static constexpr int kHard[] = {1, 3, 4, 7, 9};

@@ -4,6 +4,7 @@
 
 #include "campaign/rules.h"
 #include "county/county.h"
+#include "map/army_movement.h"
 #include "state/arith.h"
 #include "turn/turn.h"
 #include "text_names.h"
@@ -25,7 +26,7 @@ void clampTo(T& v, T lo, T hi) {
 
 void movesForCamps(Rules& g) {
   GameState& s = g.s;
-  const uint8_t moves = s.Morale >= 75 ? 3 : s.Morale >= 50 ? 2 : 1;
+  const uint8_t moves = movesForMorale(s.Morale);
   for (int k = 0; k < 3; ++k)
     if (isSet(s.CampExists[k])) s.CampMovesLeft[k] = moves;
 }

@@ -37,6 +37,7 @@ TEST_F(AgentsTest, StartingEachService) {
     int guardLevel, gold;
     ServiceOutcome outcome;
     int countdown, goldAfter;
+    bool rivalsInPlay = true;
   };
   using O = ServiceOutcome;
   const Case cases[] = {
@@ -49,6 +50,9 @@ TEST_F(AgentsTest, StartingEachService) {
       {"assassin at the army", Service::Assassin, 1, 2, 1, 3000, O::Started, 2, 96},
       {"assassin short of gold", Service::Assassin, 1, 2, 1, 2903, O::NotEnoughGold, 200, 2903},
       {"assassin with no target", Service::Assassin, 0, 2, 1, 9000, O::NothingChosen, 200, 9000},
+      {"assassin at a lord out of play", Service::Assassin, 2, 1, 1, 9000, O::OutOfGame, 200, 9000, false},
+      {"assassin at the army of a lord out of play", Service::Assassin, 1, 2, 1, 9000, O::OutOfGame, 200, 9000, false},
+      {"scout while the rivals are out of play", Service::Scout, 1, 0, 1, 2600, O::Started, 1, 0, false},
       {"guard level 1", Service::Guard, 0, 0, 1, 700, O::Started, 0, 0},
       {"guard level 2", Service::Guard, 0, 0, 2, 1400, O::Started, 0, 0},
       {"guard level 3", Service::Guard, 0, 0, 3, 2100, O::Started, 1, 0},
@@ -61,6 +65,7 @@ TEST_F(AgentsTest, StartingEachService) {
     GameState& s = g.s;
     s.GuardLevel = static_cast<uint8_t>(c.guardLevel);
     s.Gold = c.gold;
+    s.Rival1.Active = s.Rival2.Active = c.rivalsInPlay ? kTrue : kFalse;
     ServiceOutcome o = c.service == Service::Scout      ? StartScout(s, c.a)
                        : c.service == Service::Assassin ? StartAssassin(s, c.a, c.b)
                                                         : TrainGuard(s);
@@ -95,6 +100,7 @@ TEST_F(AgentsTest, AssassinMissionOfTheTargetListRow) {
 TEST_F(AgentsTest, CancellingRefundsWhatWasPaid) {
   GameState& s = g.s;
   s.Gold = 10000;
+  s.Rival1.Active = kTrue;  // the assassin's target
   ASSERT_EQ(StartScout(s, 3), ServiceOutcome::Started);
   s.ObjectMissionCountdown = 0;  // its last turn
   EXPECT_TRUE(CancelService(s, Service::Scout));

@@ -1,5 +1,6 @@
 // Diplomacy: every mission's price, refusal and gain, war declarations, the trade deals.
 #include "rivals/diplomacy.h"
+#include "rivals/rival_turn.h"
 #include "rules_fixture.h"
 #include "turn/turn.h"
 
@@ -27,6 +28,7 @@ TEST_F(DiplomacyTest, MissionsPricesRefusalsAndGains) {
     int target, relation, gold;
     O outcome;
     int relationAfter, diplomacyGain, goldAfter;
+    bool rivalsInPlay = true;
   };
   const Case cases[] = {
       {"ambassador with exactly its price", M::Ambassador, C, 4, 0, 3300, O::Done, 1, 1, 0},
@@ -49,6 +51,9 @@ TEST_F(DiplomacyTest, MissionsPricesRefusalsAndGains) {
       {"spy short of gold", M::Spy, R, 1, 0, 3449, O::NotEnoughGold, 0, 0, 3449},
       {"envoy to a rival", M::Envoy, R, 1, 1, 9000, O::NoEffect, 1, 0, 9000},
       {"gift to a rival", M::Gift, R, 2, 1, 9000, O::NoEffect, 1, 0, 9000},
+      {"ambassador to a rival out of play", M::Ambassador, R, 2, 0, 9000, O::OutOfGame, 0, 0, 9000, false},
+      {"spy to a rival out of play", M::Spy, R, 1, 1, 9000, O::OutOfGame, 1, 0, 9000, false},
+      {"ambassador to a county while the rivals are out", M::Ambassador, C, 3, 0, 3300, O::Done, 1, 1, 0, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -59,6 +64,7 @@ TEST_F(DiplomacyTest, MissionsPricesRefusalsAndGains) {
     rel = static_cast<uint8_t>(c.relation);
     s.Gold = c.gold;
     s.Diplomacy = 40;
+    s.Rival1.Active = s.Rival2.Active = c.rivalsInPlay ? kTrue : kFalse;
     const GameState before = s;
     EXPECT_EQ(SendMission(s, c.mission, c.view, c.target), c.outcome);
     EXPECT_EQ(rel, c.relationAfter);
@@ -116,6 +122,29 @@ TEST_F(DiplomacyTest, WarOneAtATimeAndOnlyOnRivalsInTheGame) {
   WithdrawWar(s, 2);
   EXPECT_EQ(s.Rival2WarState, 5);
   EXPECT_EQ(list2(), std::vector<int>{89});
+}
+
+// A confirmed war sends the rival's first army standing towards the village (not the host
+// already marching on the castle); the raid will be fought by that army only.
+TEST_F(DiplomacyTest, AConfirmedWarSendsAnArmyOut) {
+  struct Case { const char* what; int soldiersA, soldiersB; uint8_t stateA; int raider; };
+  const Case cases[] = {{"army A at home", 300, 200, ArmyHome, 0},
+                        {"army A marching on the castle", 300, 200, ArmyMarching, 1},
+                        {"no army at all", 0, 0, ArmyNone, -1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    startCampaign(1);
+    GameState& s = g.s;
+    s.Rival1.Active = kTrue;
+    s.EnemyCamp[RivalArmyCamp(1, 0)].set(Archer, c.soldiersA);
+    s.EnemyCamp[RivalArmyCamp(1, 1)].set(Archer, c.soldiersB);
+    RivalArmyStateByte(s, 1, 0) = c.stateA;
+    RivalArmyStateByte(s, 1, 1) = c.soldiersB ? ArmyHome : ArmyNone;
+    ASSERT_EQ(DeclareWar(s, 1), WarOutcome::Asked);
+    ASSERT_TRUE(ConfirmWar(g, 1));
+    for (int a = 0; a < 2; ++a)
+      EXPECT_EQ(RivalArmyStateByte(s, 1, a) == ArmyRaiding, a == c.raider) << "army " << a;
+  }
 }
 
 TEST_F(DiplomacyTest, RivalStatus) {

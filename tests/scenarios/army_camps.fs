@@ -51,6 +51,40 @@ expect-screen Camp1Frm.Camp1StatusImg left = 494
 expect-screen Camp1Frm.ArmyCamp2Img left = 520
 expect-screen Camp1Frm.ArmyCamp2Img top = 1243
 
+# Combining refuses what one army cannot hold: 256 monks would wrap round to none
+expect CastleStageBuilt = [0, 0, 0, 0, 0]
+set CampComposition[0][0] 250
+set ArmyCampSoldiers[0] 935
+set CampComposition[1][0] 6
+set ArmyCampSoldiers[1] 156
+click Camp1Frm.ArmyCamp1Img
+click ArmyCampFrm.CombineBtn
+check ArmyCombineFrm.ArmyOption2 1
+click ArmyCombineFrm.OkAniBtn
+expect-open ArmyCombineFrm
+expect-screen ArmyCombineFrm.Helper text = "One army holds at most 255 monks and 255 warlords: these armies cannot be combined."
+expect ArmyCampSoldiers = [935, 156, 0]
+expect CampComposition[0][0] = 250
+click ArmyCombineFrm.Noanibtn
+set CampComposition[0][0] 0
+set ArmyCampSoldiers[0] 685
+set CampComposition[1][0] 2
+set ArmyCampSoldiers[1] 152
+# ... and a garrison grown beyond its castle: with the keep and the fort built, 685 fit
+# the fort's 700, 837 fit neither
+set CastleStageBuilt [-1, 0, -1, 0, 0]
+set CastleGarrisonCamp 1
+click Camp1Frm.ArmyCamp2Img
+click ArmyCampFrm.CombineBtn
+check ArmyCombineFrm.ArmyOption1 1
+click ArmyCombineFrm.OkAniBtn
+expect-screen ArmyCombineFrm.Helper text = "The castle is too small to hold this army."
+expect ArmyCampSoldiers = [685, 152, 0]
+expect CastleGarrisonCamp = 1
+click ArmyCombineFrm.Noanibtn
+set CastleGarrisonCamp 0
+set CastleStageBuilt [0, 0, 0, 0, 0]
+
 # Combine them again from the second camp
 click Camp1Frm.ArmyCamp2Img
 expect-screen ArmyCampFrm.ArmyNameLbl text = "The Lions"
@@ -65,6 +99,8 @@ expect ArmyCampSoldiers = [837, 0, 0]
 expect CampComposition[0] = [2, 200, 100, 100, 100, 100, 50, 50, 10, 10, 10, 100, 0, 5]
 expect CampExists = [-1, 0, 0]
 expect-screen Camp1Frm.ArmyCamp2Img visible = false
+# regrouping took the combined army's moves for this turn
+expect CampMovesLeft = [0, 0, 0]
 
 # Garrison: keep, bailey and fort are too small, the stronghold takes 837
 set CastleStageBuilt [-1, -1, -1, -1, 0]
@@ -113,3 +149,4 @@ expect ArmyCampSoldiers = [0, 0, 0]
 expect CampExists = [0, 0, 0]
 expect CastleGarrisonCamp = 0
 expect-screen Camp1Frm.ArmyCamp1Img visible = false
+

@@ -59,10 +59,25 @@ expect Diplomacy = 55
 expect Gold = 5600
 expect-screen DiploFrm.StatusLbl text = "Won over"
 expect-screen DiploFrm.CountyLst items = ["Ashcombe", "Thornwick", "Ravensworth", "Hollowmere - Won over", "Greyfriars March", "Wealdhurst", "Oakenshaw", "Saltfleet", "Kestrel Fen", "Dunmarrow"]
-# A spy needs an ambassador at the rival's court, and only one is placed.
+# A rival out of the game receives no mission and no war: nothing is paid.
 set Gold 20000
 pick DiploFrm.RivalsLst 0
 expect-screen DiploFrm.StatusLbl text = "Out of the game"
+click DiploFrm.AmbasadorBtn
+click DiploFrm.EnvoyAniBtn
+expect-screen DiploFrm.Helper text = "Out of the game"
+click DiploFrm.SpieBtn
+click DiploFrm.EnvoyAniBtn
+expect-screen DiploFrm.Helper text = "Out of the game"
+expect RivalRelation[0] = 0
+expect Gold = 20000
+click DiploFrm.WarBtn
+expect-screen DiploFrm.Helper text = "Out of the game"
+expect Rival1WarState = 0
+# In the game, a spy needs an ambassador at the rival's court, and only one is placed.
+set Rival1.Active -1
+set Rival2.Active -1
+pick DiploFrm.RivalsLst 0
 click DiploFrm.SpieBtn
 click DiploFrm.EnvoyAniBtn
 expect-screen DiploFrm.Helper text = "They will not receive this mission now."
@@ -79,13 +94,7 @@ expect Gold = 13250
 click DiploFrm.EnvoyAniBtn
 expect-screen DiploFrm.Helper text = "They will not receive this mission now."
 expect Gold = 13250
-# War: not on a rival out of the game; refused once, then declared; one war at a time.
-click DiploFrm.WarBtn
-expect-screen DiploFrm.Helper text = "Out of the game"
-expect Rival1WarState = 0
-set Rival1.Active -1
-set Rival2.Active -1
-pick DiploFrm.RivalsLst 0
+# War: refused once, then declared; one war at a time.
 expect-screen DiploFrm.StatusLbl text = "Rival lord, still in the field - Spy"
 click DiploFrm.WarBtn
 expect-open MsgFrm

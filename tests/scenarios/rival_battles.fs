@@ -33,8 +33,9 @@ expect Rival1.Values[6] = 4
 expect Rival1.Bytes[1] = 1
 expect PlayerInGame = -1
 
-# The raid: fought at the next end of turn.
+# The raid: fought at the next end of turn by army A, which set out for the village.
 set Rival1WarState 1
+set Rival1.Bytes[1] 2
 set People 2000
 click Camp1Frm.EndTurnBtn
 expect TurnCounter = 4

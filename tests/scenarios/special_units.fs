@@ -61,8 +61,10 @@ expect-screen MovieFrm.MovieLbl text = "Scout"
 expect-screen MovieFrm.MsgLbl text = "Your agents have returned: their mission has succeeded."
 key MovieFrm Escape
 expect CountyBlessings[6] = 1
-# The assassin at rival 1 himself: the statue lowers his price to 2904. With the skill
-# above the rival's guard he strikes the lord down (no draw).
+# The assassin at rival 1 himself: the statue lowers his price to 2904. A lord out of the
+# game is no target. With the skill above the rival's guard he strikes the lord down (no
+# draw). Each rival is in the game only while the assassin is sent, so that the rivals'
+# own turns do not mix into this scenario's messages.
 set Gold 10000
 key Camp1Frm M
 click GuardFrm.AssassinBtn
@@ -71,6 +73,12 @@ click GuardFrm.OkAniBtn
 expect-screen GuardFrm.Helper text = "Nothing is chosen yet. Choose one first."
 pick GuardFrm.AssassinLst 3
 click GuardFrm.OkAniBtn
+expect-screen GuardFrm.Helper text = "Out of the game"
+expect Gold = 10000
+expect GuardScreenValue = [1, 200, 0, 0]
+set Rival1.Active -1
+click GuardFrm.OkAniBtn
+set Rival1.Active 0
 expect Gold = 7096
 expect GuardScreenValue = [1, 4, 1, 1]
 key Camp1Frm M
@@ -94,7 +102,9 @@ expect GuardScreenValue = [1, 200, 1, 0]
 key Camp1Frm M
 click GuardFrm.AssassinBtn
 pick GuardFrm.AssassinLst2 1
+set Rival2.Active -1
 click GuardFrm.OkAniBtn
+set Rival2.Active 0
 expect GuardScreenValue = [1, 2, 2, 2]
 set GuardScreenValue[1] 0
 set Rival2.Morale 60

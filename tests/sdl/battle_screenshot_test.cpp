@@ -1,7 +1,8 @@
-// Screenshots of the battle window at the start, in the middle and at the end of a battle
-// of four armies, at 800x600 and 1280x1024 (build/screenshots/BattleFrm_*.png). Fails on a
-// missing picture, text that does not fit, a control outside its screen or panel, or a
-// formation's count over another count or over a unit picture (checked at every step of the melee).
+// Screenshots of the battle window in the deployment, with a chosen formation and its order,
+// in the middle and at the end of a battle of four armies, at 800x600 and 1280x1024
+// (build/screenshots/BattleFrm_*.png). Fails on a missing picture, text that does not fit,
+// a control outside its screen or panel, a formation drawn over another, or a formation's
+// count over another count or over a block of figures (checked at every step of the battle).
 #include <SDL_image.h>
 #include <fmt/format.h>
 #include <fnmatch.h>
@@ -58,6 +59,7 @@ TEST_P(BattleShots, StartMiddleAndEnd) {
   std::vector<uint8_t> bytes;
   ASSERT_TRUE(readFile((dir.path / "Optim.rz").string(), bytes, err) && decodeOptim(bytes, g.optim, err)) << err;
   ASSERT_TRUE(sh.attach(g, err)) << err;
+  ASSERT_TRUE(g.texts.load(dir.path.string(), err)) << err;  // the game's unit names
 
   HandOver h;
   h.in = fourArmies();
@@ -69,9 +71,21 @@ TEST_P(BattleShots, StartMiddleAndEnd) {
   sh.show(f);
 
   std::vector<std::string> problems;
-  // A formation's count must stand clear of every other count and of every unit picture
-  // (its own and those of the formations it has met); the renderer only compares texts.
+  // No block of figures over another; a formation's count clear of every other count and
+  // of every block (its own and those of the formations it has met); the renderer only
+  // compares texts.
   auto checkCounts = [&](const std::string& when) {
+    int shown = 0;
+    for (int i = 0; i < BattleFrm::kFormationSlots; ++i) {
+      const BlockBox a = f.blockOf(i);
+      if (a.r <= a.l) continue;
+      ++shown;
+      for (int j = i + 1; j < BattleFrm::kFormationSlots; ++j)
+        if (a.meets(f.blockOf(j))) problems.push_back(fmt::format("{}: formation {} is drawn over formation {}", when, i, j));
+    }
+    int standing = 0;
+    for (const Formation& fm : session.battle->formations()) standing += fm.count > 0 && fm.state != FormState::Gone;
+    if (shown != standing) problems.push_back(fmt::format("{}: {} formations stand, {} are drawn", when, standing, shown));
     auto meets = [](const Control& a, const Control& b) {
       return a.Left < b.Left + b.Width && b.Left < a.Left + a.Width && a.Top < b.Top + b.Height &&
              b.Top < a.Top + a.Height;
@@ -101,10 +115,31 @@ TEST_P(BattleShots, StartMiddleAndEnd) {
     IMG_SavePNG(s, (out / ("BattleFrm_" + when + "_" + std::to_string(w) + "x" + std::to_string(hgt) + ".png")).c_str());
     SDL_FreeSurface(s);
   };
-  shoot("start");
+  shoot("deploy");
+  // The archers placed behind the foot, then the battle begins; the swordsmen are chosen
+  // and sent against the Vikings' long bows.
+  const int archers = findFormation(*session.battle, "0.Archer"), swords = findFormation(*session.battle, "0.SwordMan");
+  const int bows = findFormation(*session.battle, "1.LongBow");
+  ASSERT_GE(archers, 0);
+  ASSERT_GE(swords, 0);
+  ASSERT_GE(bows, 0);
+  f.select(archers);
+  f.order(OrderKind::Deploy, -1, 500, 760);
+  EXPECT_EQ(session.battle->formations()[archers].y, 760);
+  f.fight();
+  f.select(swords);
+  f.order(OrderKind::Attack, bows);
+  for (int i = 0; i < 12; ++i) {
+    f.stepOnce();
+    checkCounts("step " + std::to_string(session.battle->steps()));
+  }
+  EXPECT_TRUE(f.ctl("SelRing").Visible);
+  EXPECT_TRUE(f.ctl("OrderMark").Visible);
+  shoot("order");
   bool melee = false;
   while (!session.battle->over() && !(melee && session.battle->steps() % 10 == 0)) {
     f.stepOnce();
+    checkCounts("step " + std::to_string(session.battle->steps()));
     for (const Formation& fm : session.battle->formations()) melee = melee || fm.state == FormState::Fighting;
   }
   f.fire("Form0Img", Ev::MouseMove);

@@ -74,6 +74,7 @@ void BattleFrame(benchmark::State& st) {
   battle::currentSession() = &session;
   auto& f = g.form<BattleFrm>("BattleFrm");
   sh.show(f);
+  f.fight();
   for (auto _ : st) {
     if (session.battle->over()) session.battle = std::make_unique<battle::Battle>(h.in, h.seed + 1);
     f.stepOnce();

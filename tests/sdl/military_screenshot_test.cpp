@@ -19,6 +19,7 @@
 #include "sdl_game_dir.h"
 #include "screenshot_support.h"
 #include "ui/platform/sdl_shell.h"
+#include "text_names.h"
 
 namespace fs = std::filesystem;
 using namespace fief;
@@ -97,6 +98,12 @@ TEST_P(MilitaryScreens, WithArmies) {
       shoot(sh, f, "ArmySplitFrm_split");
       f.fire("OkAniBtn", Ev::Click);
       shoot(sh, f, "ArmySplitFrm_refused");
+      f.fire("Noanibtn", Ev::Click);
+    } else if (n == "ArmyCombineFrm") {
+      shoot(sh, f, n + "_armies");
+      // The longest refusal of the screen, in its help line.
+      g.ShowText(f.ctl("Helper"), txt::campaign::CombinedCountsTooLarge);
+      shoot(sh, f, n + "_refused");
       f.fire("Noanibtn", Ev::Click);
     } else {
       if (n == "ArmyCampFrm") f.fire("DisbandBtn", Ev::Click);

@@ -2,7 +2,10 @@
 // objects they hold, their armies (one raiding, one marching on the castle), their castles
 // and a siege camp before each castle, at 800x600 and 1280x1024, saved as
 // build/screenshots/Camp1Frm_rivals_<east|west>_<w>x<h>.png; and the siege screen with a
-// running siege (SiegeFrm_running_<w>x<h>.png). Fails on the renderer's problems.
+// running siege (SiegeFrm_running_<w>x<h>.png); then a castle taken by storm beside one whose
+// lord is out of play (Camp1Frm_rival_stormed_<east|west>_<w>x<h>.png), and the message
+// screen with the march and the scout's messages (MessagesFrm_rivals_<w>x<h>.png). Fails on
+// the renderer's problems.
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
@@ -13,10 +16,14 @@
 #include "campaign/game.h"
 #include "campaign/program_start.h"
 #include "map/camp1_frm.h"
+#include "military/agents.h"
 #include "rivals/rival_screens.h"
 #include "rivals/rival_turn.h"
+#include "rivals/sieges.h"
 #include "sdl_game_dir.h"
 #include "screenshot_support.h"
+#include "text_names.h"
+#include "turn/message_log.h"
 #include "ui/platform/sdl_shell.h"
 
 namespace fs = std::filesystem;
@@ -114,6 +121,31 @@ TEST_P(RivalScreens, MapWithRivalsAndSieges) {
   };
   OpenSiegeScreen(g, 1);
   EXPECT_TRUE(shown);
+
+  // Rival 1's castle taken by storm flies the county's colours; rival 2's, whose lord is
+  // put out of play by hand here as this level's lords are from the start, a white pennant.
+  ApplyStorm(s, 1, true);
+  s.Rival2.Active = kFalse;
+  camp.refreshAll();
+  EXPECT_EQ(camp.ctl("RivalCastle1Img").Picture, "stronghold");
+  EXPECT_EQ(camp.ctl("RivalCastle2Img").Picture, "bailey0");
+  centreOn(camp, 2000, 620);
+  shoot(sh, camp, "Camp1Frm_rival_stormed_east");
+  centreOn(camp, 420, 470);
+  shoot(sh, camp, "Camp1Frm_rival_stormed_west");
+
+  // The longest messages of the rivals and the agents in the message screen's rows.
+  AddMessage(g, 1, txt::campaign::RivalArmiesJoined);
+  AddMessage(g, 2, kScoutCalledHomeMessage);
+  bool listed = false;
+  sh.onModal = [&](Form& f) {
+    if (f.name() != "MessagesFrm") return;
+    shoot(sh, f, "MessagesFrm_rivals");
+    listed = true;
+    sh.close(f);
+  };
+  g.form("MessagesFrm").showModal();
+  EXPECT_TRUE(listed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, RivalScreens, ::testing::Values(Mode{0, 800, 600}, Mode{3, 1280, 1024}),

@@ -119,12 +119,21 @@ TEST_F(MovementTest, BlockedWaypointsOfferTheirBattle) {
 
 TEST_F(MovementTest, ObjectsTakenOnTheWay) {
   s.CountyBlessings[0] = 2;  // a rival holds the dolmen
-  s.ObjectMissionCountdown = 3;
+  s.Gold = 100;
+  s.ObjectMissionCountdown = 3;  // a scout on his way to the far lands
+  s.ObjectMissionTarget = 3;
   MoveOrder o = OrderMove(s, g, 37);
   EXPECT_TRUE(o.walk && o.captured);
   EXPECT_EQ(s.CountyBlessings[0], 1);
+  // The scout is called home, told, and his price refunded.
+  EXPECT_TRUE(o.scoutRecalled);
   EXPECT_EQ(s.ObjectMissionCountdown, kNone);
-  EXPECT_FALSE(OrderMove(s, g, 37).captured);  // already the player's
+  EXPECT_EQ(s.ObjectMissionTarget, 0);
+  EXPECT_EQ(s.Gold, 100 + 2600);
+  o = OrderMove(s, g, 37);
+  EXPECT_FALSE(o.captured);  // already the player's
+  EXPECT_FALSE(o.scoutRecalled) << "no scout out: nothing to call home";
+  EXPECT_EQ(s.Gold, 100 + 2600);
   EXPECT_TRUE(OrderMove(s, g, 32).captured);
   EXPECT_EQ(s.CountyBlessings[6], 1);
   EXPECT_TRUE(OrderMove(s, g, 50).captured);

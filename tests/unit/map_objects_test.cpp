@@ -135,6 +135,34 @@ TEST_F(MapObjectClicks, GarrisonDescribesItselfThenOpensItsStores) {
   EXPECT_EQ(sounds.front().second, "trade01.wav");
 }
 
+// The first mill is the county's, the third village and mill nobody's: a click on them
+// only describes them, even with a camp selected, while a held village or mill asks for
+// battle (the three battle sites 14, 15 and 16).
+TEST_F(MapObjectClicks, OnlyHeldVillagesAndMillsAskForBattle) {
+  std::vector<std::string> opened;
+  answer = [&](Form& top) {
+    opened.push_back(top.name());
+    top.close();
+  };
+  g.s.SelectedCamp = 1;
+  g.s.VillageState[0] = 100;  // Lord Osric's men hold the first village
+  struct Case { const char* control; uint8_t band; int site; };
+  const Case cases[] = {
+      {"VillageImg3", kOutlawsInVillage, 0}, {"WindmillImg1", kOutlawsAtMill, 0}, {"WindmillImg3", kOutlawsAtMill, 0},
+      {"VillageImg1", kOutlawsGone, kVillageHoldersSite}, {"VillageImg2", kOutlawsInVillage, kOutlawVillageSite},
+      {"WindmillImg2", kOutlawsAtMill, kOutlawMillSite}, {"VillageImg2", kOutlawsAtMill, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.control + std::string(" band ") + std::to_string(c.band));
+    opened.clear();
+    g.s.OutlawBand = c.band;
+    g.s.BattleSite = 0;
+    f->fire(c.control, Ev::Click);
+    EXPECT_EQ(g.s.BattleSite, c.site);
+    EXPECT_EQ(opened, c.site ? std::vector<std::string>{"MsgFrm"} : std::vector<std::string>{});
+  }
+}
+
 // A chest lying on the map opens and shuts its lid while the map's animations run; with
 // them off, or with no chest on the map, the lid stays shut and no timer ticks.
 TEST_F(MapObjectClicks, ChestLidsMoveWhileTheMapIsAnimated) {

@@ -82,16 +82,18 @@ TEST(MapView, CastlePictureIsTheHighestStageBuilt) {
   EXPECT_EQ(castleStagePicture(castle), "castle");
 }
 
-// A rival's castle flies his colours while he is in play and a white pennant once he is
-// out of it (from the start, or a won storm); with no stage built it is a keep.
+// A rival's castle flies his colours while he is in play, the county's once taken by storm
+// and a white pennant when he never took the field; with no stage built it is a keep.
 TEST(MapView, RivalCastleFliesTheColoursOfItsHolder) {
-  struct Case { int rival; bool active; int stage; const char* picture; };
+  struct Case { int rival; bool active; int stage; const char* picture; uint8_t stormed = 0; };
   const Case cases[] = {
       {1, true, -1, "keep1"},  {1, true, 2, "fort1"},   {2, true, 4, "castle2"}, {2, true, -1, "keep2"},
       {1, false, -1, "keep0"},  {1, false, 3, "stronghold0"}, {2, false, 1, "bailey0"},
+      {1, false, 2, "fort", 1}, {2, false, -1, "keep", 2}, {2, false, 3, "stronghold0", 1},
   };
   for (const Case& c : cases) {
     GameState s;
+    s.SpareByte = c.stormed;
     if (c.stage >= 0) (c.rival == 1 ? s.Rival1.Values[c.stage] : s.Rival2.Values[c.stage]) = 1;
     (c.rival == 1 ? s.Rival1.Active : s.Rival2.Active) = c.active ? kTrue : kFalse;
     (c.rival == 1 ? s.Rival2.Active : s.Rival1.Active) = c.active ? kFalse : kTrue;  // the other never decides
@@ -277,7 +279,7 @@ TEST_F(CampScreen, AWonStormTakesTheRivalsColoursOffTheMap) {
     EXPECT_TRUE(f.ctl(flag).Visible);
     ApplyStorm(g.s, site, true);
     f.refreshAll();
-    EXPECT_EQ(f.ctl(castle).Picture, "fort0") << site;
+    EXPECT_EQ(f.ctl(castle).Picture, "fort") << site << ": taken by storm, it flies the county's colours";
     EXPECT_FALSE(f.ctl(flag).Visible) << site;
   }
 }

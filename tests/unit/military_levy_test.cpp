@@ -232,6 +232,26 @@ TEST_F(CampTest, DisbandReturnsPeopleAndGear) {
   }
 }
 
+// Gear handed back fills a stock up to what its field holds; the rest is lost, the
+// stock never wraps round to a negative count (or to a few warlord sets).
+TEST_F(CampTest, DisbandingIntoAFullArmouryFillsItUp) {
+  struct Case { Unit unit; int soldiers; Gear gear; long stock, after; };
+  const Case cases[] = {
+      {Archer, 1000, Gear::Bow, 32000, 32767},
+      {Archer, 767, Gear::Bow, 32000, 32767},
+      {Archer, 700, Gear::Bow, 32000, 32700},
+      {Warlord, 10, Gear::WarlordGear, 250, 255},
+      {Monk, 5, Gear::Cross, -3, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.soldiers);
+    army(1, {{c.unit, c.soldiers}, {ClubMan, 100}});
+    addGear(s, c.gear, c.stock - gearStock(s, c.gear));
+    DisbandCamp(s, 1);
+    EXPECT_EQ(gearStock(s, c.gear), c.after);
+  }
+}
+
 TEST_F(CampTest, SplitMovesSoldiersAndNeedsAHundredEachSide) {
   army(1, {{Archer, 200}, {ClubMan, 40}}, 14);
   Split sp;
@@ -257,6 +277,32 @@ TEST_F(CampTest, SplitMovesSoldiersAndNeedsAHundredEachSide) {
 
   army(3, {{Archer, 300}});
   EXPECT_EQ(BeginSplit(s, 1, sp), 28);
+}
+
+// A split taken up again with the part chosen to leave: kept while the camp still holds
+// it, dropped (nobody leaving) when the camp lost soldiers of a type meanwhile.
+TEST_F(CampTest, ResumedSplitKeepsTheChosenPartWhileTheCampHoldsIt) {
+  struct Case { int archersLeft; int clubmenLeft; bool kept; };
+  const Case cases[] = {{150, 0, true}, {200, 40, true}, {201, 0, false}, {0, 41, false}, {-1, 0, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.archersLeft << " " << c.clubmenLeft);
+    army(1, {{Archer, 200}, {ClubMan, 40}}, 14);
+    s.RecruitCounts.set(Monk, 9);  // a levy left over is no part of the split
+    CampComp leaving;
+    leaving.set(Archer, c.archersLeft);
+    leaving.set(ClubMan, c.clubmenLeft);
+    Split sp;
+    ASSERT_EQ(ResumeSplit(s, 1, leaving, sp), kDone);
+    const CampComp want = c.kept ? leaving : CampComp{};
+    EXPECT_EQ(s.RecruitCounts, want);
+    EXPECT_EQ(s.RecruitTotal, want.total());
+    EXPECT_EQ(sp.stayTotal() + s.RecruitTotal, 240);
+    EXPECT_EQ(s.ArmyCampSoldiers[0], 240) << "nothing is split before it is confirmed";
+  }
+  army(2, {{Archer, 100}});
+  army(3, {{Archer, 100}});
+  Split sp;
+  EXPECT_EQ(ResumeSplit(s, 1, CampComp{}, sp), 28);
 }
 
 TEST_F(CampTest, CombineKeepsTheSumsAndHasALimit) {
@@ -289,6 +335,83 @@ TEST_F(CampTest, CombineKeepsTheSumsAndHasALimit) {
 
   const bool one[3] = {true, false, false};
   EXPECT_EQ(CombineCamps(s, one), kRefusedSilently);
+}
+
+// Combinations refused before anything changes: a counter that would overflow its width
+// (monks and the warlord are 8-bit), and a garrison grown beyond what the castle holds.
+TEST_F(CampTest, CombineRefusalsLeaveEveryCampAsItWas) {
+  struct Case {
+    const char* what;
+    std::initializer_list<std::pair<Unit, int>> one, two;
+    int garrison;                  // the garrisoned camp, 0 none
+    std::array<bool, 5> stages;    // keep .. castle built
+    int want;
+  };
+  const Case cases[] = {
+      {"256 monks", {{Monk, 250}, {Archer, 100}}, {{Monk, 6}, {Archer, 100}}, 0, {}, kCountersOverflow},
+      {"two warlords fit", {{Warlord, 1}, {Archer, 200}}, {{Warlord, 1}, {Archer, 200}}, 0, {}, kDone},
+      {"300 warlords", {{Warlord, 150}, {Archer, 100}}, {{Warlord, 150}, {Archer, 100}}, 0, {}, kCountersOverflow},
+      {"255 monks fit", {{Monk, 250}, {Archer, 100}}, {{Monk, 5}, {Archer, 100}}, 0, {}, kDone},
+      {"keep of 400 with 500", {{Archer, 400}}, {{Archer, 100}}, 1, {true}, 26},
+      {"keep of 400 with 400", {{Archer, 300}}, {{Archer, 100}}, 1, {true}, kDone},
+      {"stronghold takes 1400", {{Archer, 400}}, {{Archer, 1000}}, 1, {true, true, true, true}, kDone},
+      {"castle alone refuses 1400", {{Archer, 400}}, {{Archer, 1000}}, 1, {false, false, false, false, true}, 26},
+      {"the garrison absorbed", {{Archer, 400}}, {{Archer, 1000}}, 2, {true}, kDone},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    s = GameState{};
+    army(1, c.one, c.garrison == 1 ? 1 : 2);
+    army(2, c.two, c.garrison == 2 ? 1 : 2);
+    s.CastleGarrisonCamp = static_cast<uint8_t>(c.garrison);
+    for (int i = 0; i < 5; ++i) s.CastleStageBuilt[i] = toFlag(c.stages[i]);
+    const GameState before = s;
+    const bool oneTwo[3] = {true, true, false};
+    int t = 0;
+    EXPECT_EQ(CombineCamps(s, oneTwo, &t), c.want);
+    if (c.want != kDone) {
+      EXPECT_EQ(s.CampComposition, before.CampComposition);
+      EXPECT_EQ(s.ArmyCampSoldiers, before.ArmyCampSoldiers);
+      EXPECT_EQ(s.CampExists, before.CampExists);
+      EXPECT_EQ(s.CampMovesLeft, before.CampMovesLeft);
+      EXPECT_EQ(s.CastleGarrisonCamp, before.CastleGarrisonCamp);
+      continue;
+    }
+    EXPECT_EQ(t, 1);
+    EXPECT_EQ(s.ArmyCampSoldiers[0], before.ArmyCampSoldiers[0] + before.ArmyCampSoldiers[1]);
+    for (int u = 0; u < kUnitCount; ++u)
+      EXPECT_EQ(s.CampComposition[0].get(u), before.CampComposition[0].get(u) + before.CampComposition[1].get(u)) << u;
+    // An absorbed garrison leaves the castle; the one that grew stays in it.
+    EXPECT_EQ(s.CastleGarrisonCamp, c.garrison == 1 ? 1 : 0);
+    expectConsistent();
+  }
+}
+
+// The combined army has regrouped for the rest of the turn: its moves are spent.
+TEST_F(CampTest, CombinedArmyHasNoMovesLeftThisTurn) {
+  army(1, {{Archer, 200}});
+  army(2, {{Archer, 200}});
+  s.CampMovesLeft = {3, 2, 0};
+  const bool oneTwo[3] = {true, true, false};
+  ASSERT_EQ(CombineCamps(s, oneTwo), kDone);
+  EXPECT_EQ(s.CampMovesLeft, (std::array<uint8_t, 3>{0, 0, 0}));
+}
+
+// The militia a raided village raises from the county's people: none from a county
+// whose people are gone, even when the count has fallen below zero before the turn's
+// clamp.
+TEST(VillageMilitia, SevenAndFifteenPercentOfThePeople) {
+  struct Case { long long people; int archers, clubmen; };
+  const Case cases[] = {
+      {4000, 280, 600}, {10, 0, 1}, {7, 0, 1}, {6, 0, 0}, {0, 0, 0}, {-30, 0, 0}, {-2000000, 0, 0},
+      {1000000, 32767, 32767},
+  };
+  for (const Case& c : cases) {
+    const ArmyComp m = villageMilitia(c.people);
+    EXPECT_EQ(m.get(Archer), c.archers) << c.people;
+    EXPECT_EQ(m.get(ClubMan), c.clubmen) << c.people;
+    EXPECT_EQ(m.total(), c.archers + c.clubmen) << c.people;
+  }
 }
 
 TEST_F(CampTest, CastleStagesAreTriedInTurn) {

@@ -267,6 +267,28 @@ TEST_F(RivalsTest, VillageRaidThenMarchOnTheCastle) {
   EXPECT_TRUE(isSet(s.PlayerInGame));
 }
 
+// A raid in a turn whose People fell below zero before the end of turn's clamp: the
+// village raises no militia (no negative counts for the hand-over), and the raid is still
+// fought, by the county's army beside the empty militia.
+TEST_F(RivalsTest, NoMilitiaFromACountyWithoutPeople) {
+  for (int32_t people : {-57, 0, 6}) {
+    SCOPED_TRACE(people);
+    RivalsWorld w;
+    w.s.Rival2.Active = kFalse;
+    w.s.EnemyCamp[RivalArmyCamp(1, 0)].set(Archer, 400);
+    RivalArmyStrength(w.s, 1, 0) = 8;
+    RivalArmyStateByte(w.s, 1, 0) = ArmyRaiding;
+    w.s.Rival1WarState = 1;
+    w.s.People = people;
+    w.s.BattleArmy.set(Archer, 99);
+    w.turn(40);
+    int raids = 0;
+    for (const RivalBattle& b : w.ev.battles) raids += b.kind == RivalBattleKind::VillageRaid;
+    EXPECT_EQ(raids, 1);
+    EXPECT_EQ(w.s.BattleArmy, ArmyComp{});
+  }
+}
+
 TEST_F(RivalsTest, AttackArrivesByStrength) {
   struct Case { int strength; int turns; bool gateHeld; };
   for (const Case c : {Case{10, 6, true}, Case{11, 4, true}, Case{31, 2, false}}) {
@@ -377,6 +399,100 @@ TEST_F(RivalsTest, ArmiesOnTheirWayCanBeMetFromTheBattlefield) {
   EXPECT_EQ(InterceptBattles(s, 1).size(), 1u);
   s.Rival1.Active = kFalse;
   EXPECT_TRUE(InterceptBattles(s, 1).empty());
+}
+
+// A host beaten on its way ends the attack: the castle does not fall to an army that no
+// longer exists, whether it was beaten at the battlefield or is simply gone when the
+// countdown ends, and whether or not a camp holds the gate.
+TEST(RivalRules, AHostBeatenOnTheWayEndsTheAttack) {
+  struct Case { const char* what; bool beatenAtTheBattlefield; bool gateHeld; };
+  for (const Case c : {Case{"beaten at the battlefield, gate empty", true, false},
+                       Case{"beaten at the battlefield, gate held", true, true},
+                       Case{"gone when the countdown ends, gate empty", false, false}}) {
+    SCOPED_TRACE(c.what);
+    RivalsWorld w;
+    GameState& s = w.s;
+    s.Rival2.Active = kFalse;
+    s.EnemyCamp[RivalArmyCamp(1, 0)].set(Archer, 300);
+    s.EnemyCamp[RivalArmyCamp(1, 0)].set(ClubMan, 100);
+    RivalArmyStrength(s, 1, 0) = 8;
+    RivalArmyStateByte(s, 1, 0) = ArmyMarching;
+    s.Rival1AttackState = 3;
+    s.CampWaypoint[0] = c.gateHeld ? 1 : 2;
+    if (c.beatenAtTheBattlefield) {
+      const auto met = InterceptBattles(s, 1);
+      ASSERT_EQ(met.size(), 1u);
+      ApplyRivalBattle(s, w.ev, met[0], true, ArmyComp{});
+      EXPECT_EQ(s.Rival1AttackState, kNone) << "the castle may be entered again at once";
+    } else {
+      s.EnemyCamp[RivalArmyCamp(1, 0)].clear();
+    }
+    for (int t = 41; t <= 45; ++t) w.turn(t);
+    EXPECT_TRUE(isSet(s.PlayerInGame));
+    EXPECT_EQ(w.ev.defeats, 0);
+    EXPECT_TRUE(w.ev.battles.empty());
+    EXPECT_EQ(s.Rival1AttackState, kNone);
+  }
+}
+
+// The village is raided by the army that set out for it; beaten on the way, the raid comes
+// to nothing, and the army that stayed at home does not take its place.
+TEST(RivalRules, TheRaidIsFoughtByTheArmyThatSetOut) {
+  struct Case { const char* what; int survivorsAtTheBattlefield; size_t raids; };
+  for (const Case c : {Case{"raiders not met", -1, 1}, Case{"raiders thinned", 120, 1},
+                       Case{"raiders beaten to the last man", 0, 0}}) {
+    SCOPED_TRACE(c.what);
+    RivalsWorld w;
+    GameState& s = w.s;
+    s.Rival2.Active = kFalse;
+    s.EnemyCamp[RivalArmyCamp(1, 0)].set(Archer, 300);  // army A
+    RivalArmyStateByte(s, 1, 0) = ArmyHome;
+    s.EnemyCamp[RivalArmyCamp(1, 1)].set(ClubMan, 200);  // army B
+    RivalArmyStateByte(s, 1, 1) = ArmyHome;
+    w.turn(33);  // the calendar's raid: army A sets out
+    ASSERT_EQ(RivalArmyStateByte(s, 1, 0), ArmyRaiding);
+    EXPECT_EQ(RivalArmyStateByte(s, 1, 1), ArmyHome);
+    if (c.survivorsAtTheBattlefield >= 0) {
+      const auto met = InterceptBattles(s, 1);
+      ASSERT_EQ(met.size(), 1u);
+      ArmyComp left;
+      left.set(Archer, c.survivorsAtTheBattlefield);
+      ApplyRivalBattle(s, w.ev, met[0], true, left);
+    }
+    for (int t = 34; t <= 38; ++t) w.turn(t);
+    ASSERT_EQ(w.ev.battles.size(), c.raids);
+    if (c.raids) EXPECT_EQ(w.ev.battles[0].enemyId, EnemyArmyId(RivalArmyCamp(1, 0)));
+    EXPECT_EQ(s.Rival1WarState, kNone) << "the raid's time is over either way";
+    EXPECT_EQ(s.EnemyCamp[RivalArmyCamp(1, 1)].get(ClubMan), 200) << "army B stayed at home";
+  }
+}
+
+// The assassin comes on his turn and the rebels' pay-off is made whatever the rival's
+// treasury holds, as his calendar's costs are.
+TEST(RivalRules, AssassinAndRebelsPayOffComeWithAnEmptyTreasury) {
+  // Turn 72: rival 1's assassin (his level rises from 4 to 5 first).
+  struct Case { int guard; bool survives; };
+  for (const Case c : {Case{5, true}, Case{4, false}}) {
+    SCOPED_TRACE(c.guard);
+    RivalsWorld w;
+    w.s.Rival2.Active = kFalse;
+    w.s.Rival1.Gold = -8000;
+    w.s.Rival1.AssassinLevel = 4;
+    w.s.GuardLevel = static_cast<uint8_t>(c.guard);
+    w.turn(72);
+    EXPECT_EQ(isSet(w.s.PlayerInGame), c.survives);
+    EXPECT_EQ(w.ev.told(91), c.survives) << "a caught assassin is told";
+  }
+  RivalsWorld w;
+  w.s.Rival2.Active = kFalse;
+  w.s.Rival1.Gold = 0;
+  w.s.RebelCounters[0] = kTrue;
+  w.s.RebelForceC = 300;
+  const int32_t people = w.s.Rival1.People;
+  w.turn(41);
+  EXPECT_EQ(w.s.RebelCounters[0], 0);
+  EXPECT_EQ(w.s.RebelForceC, 0);
+  EXPECT_LT(w.s.Rival1.People, people) << "300 of his people paid for it";
 }
 
 // Fifty whole end-of-turns of a campaign with both rivals in play: the player guards the

@@ -46,6 +46,12 @@ TEST_F(SiegeWorld, LiftingMovesEveryCampOnTheSiteBack) {
   LiftSiege(s, 2);
   EXPECT_EQ(s.SiegeState2, kNone);
   EXPECT_EQ(s.CampWaypoint, (std::array<uint8_t, 3>{34, 20, 34}));
+  // A camp that does not exist is not on the map, whatever waypoint it held last.
+  s.SiegeState2 = 3;
+  s.CampWaypoint = {35, 35, 35};
+  s.CampExists = {kTrue, kFalse, kTrue};
+  LiftSiege(s, 2);
+  EXPECT_EQ(s.CampWaypoint, (std::array<uint8_t, 3>{34, 35, 34}));
 }
 
 TEST_F(SiegeWorld, StormBattleByTheCastleStage) {
@@ -179,6 +185,48 @@ TEST_F(SiegeOnMap, AcceptedStormIsFoughtByTheCampOnTheSite) {
   // The storm won: rival 1 is out of the game.
   FinishRivalBattle(g, storms[0], true, ArmyComp{});
   EXPECT_FALSE(isSet(g.s.Rival1.Active));
+}
+
+// A lord out of play is stormed no more: a won storm marks his castle once, and a siege
+// that ends after his fall (or of a lord who never took the field) asks no storm, fights
+// no battle and plunders nothing again.
+TEST_F(SiegeOnMap, NoStormOfALordOutOfPlay) {
+  std::vector<RivalBattle> storms;
+  setRivalBattleStarter([&](Rules&, const RivalBattle& b) { storms.push_back(b); });
+  struct Case { const char* what; bool stormedBefore; };
+  for (const Case c : {Case{"stormed before", true}, Case{"never took the field", false}}) {
+    SCOPED_TRACE(c.what);
+    kinds.clear();
+    storms.clear();
+    g.s.Rival1.Active = kTrue;
+    g.s.SpareByte = 0;
+    g.s.Rival1.Gold = 9000;
+    g.s.Gold = 100;
+    if (c.stormedBefore) {
+      ApplyStorm(g.s, 1, true);
+      EXPECT_EQ(g.s.Gold, 100 + 4500);
+      EXPECT_TRUE(CastleStormed(g.s, 1));
+      EXPECT_FALSE(CastleStormed(g.s, 2));
+    } else {
+      g.s.Rival1.Active = kFalse;
+    }
+    const int32_t gold = g.s.Gold;
+    // A storm won again changes nothing; no siege can be laid; a running one ends quietly.
+    ApplyStorm(g.s, 1, true);
+    EXPECT_EQ(g.s.Gold, gold);
+    EXPECT_FALSE(DeclareSiege(g.s, 1));
+    g.s.SiegeState1 = 0;
+    AdvanceSieges(g);
+    EXPECT_TRUE(kinds.empty());
+    EXPECT_EQ(g.s.SiegeState1, kNone);
+    g.s.SiegeState1 = 0;
+    StormCastle(g, 1);  // an answer to a storm asked before his fall
+    EXPECT_TRUE(storms.empty());
+    EXPECT_EQ(g.s.SiegeState1, kNone);
+    EXPECT_EQ(g.s.Gold, gold);
+    EXPECT_EQ(CastleStormed(g.s, 1), c.stormedBefore);
+  }
+  setRivalBattleStarter(nullptr);
 }
 
 TEST_F(SiegeOnMap, SiegeScreenShowsTheArmyAndLifts) {

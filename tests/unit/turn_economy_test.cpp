@@ -135,6 +135,29 @@ TEST_F(TurnEconomyTest, StandingBonuses) {
   EXPECT_EQ(s.Wood, 200);
 }
 
+// Only what the player holds (code 1) pays him or bills him: an object held by a rival
+// lord (2, 3) or by nobody (any other code) changes neither the standing values nor the
+// tithe.
+TEST_F(TurnEconomyTest, OnlyThePlayersHoldingsCount) {
+  GameState& s = g.s;
+  for (const uint8_t holder : {0, 2, 3, 4, 200, 255}) {
+    SCOPED_TRACE(static_cast<int>(holder));
+    s.CountyBlessings.fill(holder);
+    s.ArmyCampSoldiers = {100, 200, 300};
+    s.Morale = 10; s.Happiness = 10; s.Health = 10; s.Gold = 1000; s.Ore = 0; s.Wood = 0;
+    StandingBonuses(s);
+    EXPECT_FLOAT_EQ(s.Morale, 10);
+    EXPECT_EQ(s.Happiness, 10);
+    EXPECT_EQ(s.Health, 10);
+    EXPECT_EQ(s.Gold, 1000);
+    EXPECT_EQ(s.Ore, 0);
+    EXPECT_EQ(s.Wood, 0);
+    s.People = 1000;
+    DemandTithe(g);
+    EXPECT_EQ(s.ChurchTithe, 400);
+  }
+}
+
 TEST_F(TurnEconomyTest, ResearchCompletes) {
   GameState& s = g.s;
   s.ScienceLevel = 9; s.People = 100; s.Crops = 0; s.Meat = 0; s.Happiness = 10; s.Health = 10;

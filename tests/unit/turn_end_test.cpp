@@ -152,9 +152,12 @@ TEST_F(TurnEndTest, AssassinSkillAndMissions) {
 
 TEST_F(TurnEndTest, SiegeStormAndLifting) {
   GameState& s = g.s;
+  s.Rival1.Active = s.Rival2.Active = kTrue;  // only a lord in play is stormed
   s.SiegeState1 = 1;
   s.SiegeState2 = 0;
-  s.CampWaypoint = {35, 35, 7};
+  s.Rival1.Active = s.Rival2.Active = kTrue;
+  s.CampExists = {kTrue, kTrue, kFalse};
+  s.CampWaypoint = {35, 35, 35};
   std::vector<int> kinds;
   answer = [&](Form& f) {
     if (f.name() == "MsgFrm") kinds.push_back(dialogKind(g));
@@ -164,7 +167,8 @@ TEST_F(TurnEndTest, SiegeStormAndLifting) {
   EXPECT_EQ(kinds, std::vector<int>{15});
   EXPECT_EQ(s.SiegeState1, 0);
   EXPECT_EQ(s.SiegeState2, kNone);
-  EXPECT_EQ(s.CampWaypoint, (std::array<uint8_t, 3>{34, 34, 7}));  // refusing lifts the siege
+  // Refusing lifts the siege: the camps on the site fall back; camp 3 is not on the map.
+  EXPECT_EQ(s.CampWaypoint, (std::array<uint8_t, 3>{34, 34, 35}));
   AdvanceSieges(g);
   // Accepting the storm with no camp left at the site: nobody storms the walls.
   EXPECT_EQ(kinds, (std::vector<int>{15, 14}));
@@ -548,6 +552,22 @@ TEST_F(TurnEndTest, QuietTurnStepByStep) {
   EXPECT_EQ(s.BuyBaseOre, 2250);
   EXPECT_EQ(s.IdlePeople, s.People - Workforce(g));
   EXPECT_TRUE(entries(1).empty());
+}
+
+// Every camp on the map gets its moves for the new turn from the soldiers' morale as the
+// turn begins: 3 from 75, 2 from 50, else 1; a camp that does not exist gets none.
+TEST_F(TurnEndTest, CampMovesComeFromMoraleAsTheTurnBegins) {
+  const std::pair<float, uint8_t> cases[] = {{49.9f, 1}, {50.0f, 2}, {74.9f, 2}, {75.0f, 3}, {100.0f, 3}};
+  GameState& s = g.s;
+  for (auto [morale, moves] : cases) {
+    SCOPED_TRACE(morale);
+    quietCounty();
+    s.CampExists = {kFalse, kTrue, kFalse};
+    s.CampMovesLeft = {0, 0, 0};
+    s.Morale = morale;
+    EndTurn(g);
+    EXPECT_EQ(s.CampMovesLeft, (std::array<uint8_t, 3>{0, moves, 0}));
+  }
 }
 
 // Random turns with random orders between them: the county values stay in range and

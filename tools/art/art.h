@@ -139,6 +139,7 @@ void pictureJobs(const Config& cfg, std::vector<Job>& jobs);
 void mapJobs(const Config& cfg, std::vector<Job>& jobs);
 void animJobs(const Config& cfg, std::vector<Job>& jobs);
 void soundJobs(const Config& cfg, std::vector<Job>& jobs);
+void battleJobs(std::vector<Job>& jobs);
 void compositeJob(const Config& cfg, Output& o, const std::string& compositeOut);
 
 int generateAll(const Config& cfg, const std::string& manifestOut, const std::string& manifestCheck);

@@ -20,6 +20,7 @@ int generateAll(const Config& cfg, const std::string& manifestOut, const std::st
   pictureJobs(cfg, jobs);
   animJobs(cfg, jobs);
   soundJobs(cfg, jobs);
+  battleJobs(jobs);
   Output out(cfg.gameDir);
   std::atomic<size_t> next{0};
   std::atomic<int> failures{0};

@@ -183,6 +183,10 @@ std::vector<Sfx> effects() {
       {"treasure01", 2.0, [](Buf& b, Rng& r) { tone(b, 0, 0.4, 90, 130, 0.4, 1, 0.05, 0.1, 0.05); for (int i = 0; i < 6; ++i) bell(b, 0.4 + i * 0.09, 1046.5 * std::pow(2.0, (i * 2) / 12.0), 0.25, 0.25); for (int i = 0; i < 8; ++i) metal(b, r.range(0.4, 1.2), r.range(2600, 3800), 0.2, 0.1); }},
       {"trade01", 1.6, [](Buf& b, Rng& r) { for (int i = 0; i < 8; ++i) metal(b, r.range(0, 0.6), r.range(2400, 3600), 0.3, 0.1); metal(b, 0.8, 1600, 0.5, 0.2); }},
       {"siege01", 2.4, [](Buf& b, Rng& r) { tone(b, 0, 0.5, 120, 90, 0.4, 1, 0.05, 0.1, 0.05); noise(b, r, 0.5, 0.2, 200, 3000, 0.5, 0.01, 0.1); noise(b, r, 1.1, 1.2, 30, 250, 1, 0.002, 0.35); }},
+      // The battle window: blades meeting, a flight of arrows, the horn of a breaking army.
+      {"clash01", 1.4, [](Buf& b, Rng& r) { for (int i = 0; i < 6; ++i) { double t = 0.02 + i * 0.2 + r.range(0, 0.06); metal(b, t, r.range(1700, 2600), 0.45, 0.09); noise(b, r, t, 0.08, 1500, 7000, 0.5, 0.0005, 0.02); } noise(b, r, 0, 1.4, 80, 600, 0.35, 0.2, 0.8); }},
+      {"arrows01", 1.2, [](Buf& b, Rng& r) { for (int i = 0; i < 9; ++i) { double t = r.range(0, 0.5); noise(b, r, t, 0.35, 2500, 9000, 0.35, 0.12, 0.1); tone(b, t + 0.4, 0.03, 300, 160, 0.25, 0, 0.001, 0.02); } }},
+      {"horn01", 2.6, [](Buf& b, Rng&) { tone(b, 0.05, 0.7, 138, 146.8, 0.45, 1, 0.12, 0.15, 0.004); tone(b, 0.8, 1.6, 146.8, 146.8, 0.5, 1, 0.1, 0.6, 0.006); tone(b, 0.8, 1.6, 220, 220, 0.12, 0, 0.15, 0.6); echo(b, 0.23, 0.3); }},
       {"windmill01", 3.0, [](Buf& b, Rng& r) { for (int i = 0; i < 3; ++i) { noise(b, r, i * 0.95, 0.8, 200, 900, 0.5, 0.35, 0.3); tone(b, i * 0.95 + 0.5, 0.4, 110, 150, 0.3, 1, 0.05, 0.1, 0.05); } }},
   };
 }

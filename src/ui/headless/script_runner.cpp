@@ -151,7 +151,7 @@ class Runner {
 
   // Where the command being run stands: "line N" of the top script, followed by the
   // included file and its line for a command of an included file
-  // ("line 3 (common/start.fsi line 2)").
+  // ("line 3 (campaign.fsi line 2)").
   std::string location() const {
     std::string s = "line " + std::to_string(sources_.front().line);
     if (sources_.size() == 1) return s;
