@@ -7,7 +7,7 @@
 # two-handed swords, raises the Champions and Templars the first objective asks, waits
 # for morale 80 and beats the three hostile armies; then it leaves the level.
 # Written by tools/played_win.py (which plays the level through the runner and records
-# what it did); the objectives were all met at turn 45.
+# what it did); the objectives were all met at turn 47.
 seed 1
 start 1
 click TipsFrm.CloseLbl
@@ -147,7 +147,7 @@ click TaxFrm.TaxUp
 click TaxFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 820
+wait 850
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -174,7 +174,7 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 910
+wait 940
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm U
@@ -228,7 +228,7 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1150
+wait 1120
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 click Camp1Frm.Image1
@@ -256,7 +256,7 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1210
+wait 1240
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -280,7 +280,7 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1270
+wait 1300
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm U
@@ -365,7 +365,7 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1300
+wait 1330
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -397,7 +397,7 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1360
+wait 1390
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -424,7 +424,7 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1360
+wait 1390
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -448,7 +448,7 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn2
-wait 1330
+wait 1420
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -484,10 +484,10 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 1090
+wait 2200
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1510
+wait 1570
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -511,10 +511,10 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 4510
+wait 4960
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1510
+wait 1630
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -546,10 +546,10 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 4630
+wait 4720
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1510
+wait 1540
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -581,10 +581,10 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 730
+wait 790
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1750
+wait 1780
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -610,10 +610,10 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 5170
+wait 5560
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1690
+wait 1810
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -640,10 +640,10 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 5560
+wait 5710
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1810
+wait 1840
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -672,10 +672,10 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 640
+wait 1180
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1930
+wait 2080
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -702,10 +702,10 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 6160
+wait 6640
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1990
+wait 2140
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -722,8 +722,8 @@ click ReligionFrm.TaxOkAniBtn
 click ReligionFrm.OkAniBtn
 click ReligionFrm.StakeOkAniBtn
 click ReligionFrm.OkAniBtn
-# event 4: accept
-click MsgFrm.OkAniBtn
+# event 4: refuse
+click MsgFrm.Noanibtn
 wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
@@ -736,12 +736,16 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 6130
+wait 6730
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 1990
+wait 2200
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PlateBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PlateBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
 # the end of turn 24
@@ -751,27 +755,27 @@ wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 4480
+wait 1630
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 2980
 up GarryFrm.UpBtn4
 down GarryFrm.UpBtn3
-wait 1630
+wait 4630
 up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 6430
+wait 7030
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 2110
+wait 2800
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
-click BlacksmithFrm.PlateBtn
+click BlacksmithFrm.PikeBtn
 click BlacksmithFrm.OkAniBtn
-# blacksmith: PlateBtn
+# blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
 # the end of turn 25
@@ -783,18 +787,18 @@ wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 2230
+wait 5080
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 3580
 up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 4390
-up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
+down GarryFrm.UpBtn1
+wait 700
+up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 2680
+wait 4270
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -816,91 +820,26 @@ down GarryFrm.UpBtn4
 wait 2980
 up GarryFrm.UpBtn4
 down GarryFrm.UpBtn3
-wait 3820
+wait 5230
 up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 6820
+wait 7870
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 2320
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PikeBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-# the end of turn 27
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 4480
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 2980
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 7210
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 2380
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.TwoHandBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: TwoHandBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-# the end of turn 28
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 2530
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 2980
-up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 4630
-up GarryFrm.UpBtn3
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 7240
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 3610
+wait 3130
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
 click BlacksmithFrm.PlateBtn
 click BlacksmithFrm.OkAniBtn
 # blacksmith: PlateBtn
-# the levy: 190 Templar
-key Camp1Frm A
-click ArmyFrm.TemplarBtn
-type ArmyFrm.TypeCountTxt 190
-click ArmyFrm.OkAniBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
-# the end of turn 29
+# the end of turn 27
 click Camp1Frm.EndTurnBtn
 wait 3000
-# tithe refused
-click ReligionFrm.TaxNoAniBtn
-click ReligionFrm.OkAniBtn
 wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
@@ -916,16 +855,81 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 7840
+wait 8020
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 4630
+wait 4510
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
 click BlacksmithFrm.PikeBtn
 click BlacksmithFrm.OkAniBtn
 # blacksmith: PikeBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 28
+click Camp1Frm.EndTurnBtn
+wait 3000
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 4480
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 2980
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn1
+wait 8140
+up GarryFrm.UpBtn1
+down GarryFrm.UpBtn2
+wait 5380
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.TwoHandBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: TwoHandBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 29
+click Camp1Frm.EndTurnBtn
+wait 3000
+# tithe refused
+click ReligionFrm.TaxNoAniBtn
+click ReligionFrm.OkAniBtn
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 2530
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 2980
+up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 4630
+up GarryFrm.UpBtn3
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn1
+wait 9370
+up GarryFrm.UpBtn1
+down GarryFrm.UpBtn2
+wait 5530
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PikeBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PikeBtn
+# the levy: 190 Templar
+key Camp1Frm A
+click ArmyFrm.TemplarBtn
+type ArmyFrm.TypeCountTxt 190
+click ArmyFrm.OkAniBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
 # the end of turn 30
@@ -943,10 +947,10 @@ up GarryFrm.UpBtn4
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 7690
+wait 7900
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 5020
+wait 5530
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -982,10 +986,41 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 11020
+wait 11920
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 5140
+wait 5710
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PlateBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PlateBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 32
+click Camp1Frm.EndTurnBtn
+wait 3000
+click TournamentFrm.Noanibtn
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 1630
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 2980
+up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 3820
+up GarryFrm.UpBtn3
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn1
+wait 9100
+up GarryFrm.UpBtn1
+down GarryFrm.UpBtn2
+wait 5860
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 # the levy: 290 Champion
@@ -1001,6 +1036,36 @@ click ArmyCampFrm.CombineBtn
 check ArmyCombineFrm.ArmyOption2 1
 check ArmyCombineFrm.ArmyOption3 1
 click ArmyCombineFrm.OkAniBtn
+# the end of turn 33
+click Camp1Frm.EndTurnBtn
+wait 3000
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 1630
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 2980
+up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 3790
+up GarryFrm.UpBtn3
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn1
+wait 8230
+up GarryFrm.UpBtn1
+down GarryFrm.UpBtn2
+wait 5860
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PikeBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PikeBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
 rclick Camp1Frm.ArmyCamp1Img
 click Camp1Frm.WalkTo3
 wait 3000
@@ -1010,10 +1075,83 @@ wait 3000
 rclick Camp1Frm.ArmyCamp1Img
 click Camp1Frm.WalkTo5
 wait 3000
-# the end of turn 32
+# the end of turn 34
 click Camp1Frm.EndTurnBtn
 wait 3000
-click TournamentFrm.Noanibtn
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 4480
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 2980
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn1
+wait 9280
+up GarryFrm.UpBtn1
+down GarryFrm.UpBtn2
+wait 6010
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo6
+wait 3000
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo7
+wait 3000
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo8
+wait 3000
+# the end of turn 35
+click Camp1Frm.EndTurnBtn
+wait 3000
+# tithe refused
+click ReligionFrm.TaxNoAniBtn
+click ReligionFrm.OkAniBtn
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 4480
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 2980
+up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 1630
+up GarryFrm.UpBtn3
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn1
+wait 10360
+up GarryFrm.UpBtn1
+down GarryFrm.UpBtn2
+wait 6160
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.ShieldBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: ShieldBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo9
+wait 3000
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo38
+wait 3000
+rclick Camp1Frm.ArmyCamp1Img
+click Camp1Frm.WalkTo39
+wait 3000
+# the end of turn 36
+click Camp1Frm.EndTurnBtn
+wait 3000
 wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
@@ -1029,85 +1167,10 @@ up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 7180
+wait 9970
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 5140
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PikeBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo6
-wait 3000
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo7
-wait 3000
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo8
-wait 3000
-# the end of turn 33
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 4480
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 2980
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 7930
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 5230
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PlateBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PlateBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo9
-wait 3000
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo38
-wait 3000
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo39
-wait 3000
-# the end of turn 34
-click Camp1Frm.EndTurnBtn
-wait 3000
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 1630
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 2980
-up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 4630
-up GarryFrm.UpBtn3
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 8290
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 5380
+wait 6370
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -1125,28 +1188,30 @@ wait-programs
 wait 4000
 click ResultsFrm.OkAniBtn
 expect MapEventFlags[0] = 0
-# the end of turn 35
+# the end of turn 37
 click Camp1Frm.EndTurnBtn
 wait 3000
-# tithe refused
-click ReligionFrm.TaxNoAniBtn
-click ReligionFrm.OkAniBtn
+# event 5: refuse
+click MsgFrm.Noanibtn
 wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 5350
+wait 5230
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
-wait 3370
+wait 3670
 up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 1780
+up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 8320
+wait 7990
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 5500
+wait 6550
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -1164,28 +1229,30 @@ wait 3000
 rclick Camp1Frm.ArmyCamp1Img
 click Camp1Frm.WalkTo42
 wait 3000
-# the end of turn 36
+# the end of turn 38
 click Camp1Frm.EndTurnBtn
 wait 3000
+# event 8: refuse
+click MsgFrm.Noanibtn
 wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 1630
+wait 2230
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
-wait 2980
+wait 3580
 up GarryFrm.UpBtn4
 down GarryFrm.UpBtn3
-wait 5080
+wait 4420
 up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 8890
+wait 8980
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 5680
+wait 6700
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
@@ -1197,63 +1264,6 @@ click TipsFrm.CloseLbl
 rclick Camp1Frm.ArmyCamp1Img
 click Camp1Frm.WalkTo50
 wait 3000
-# the end of turn 37
-click Camp1Frm.EndTurnBtn
-wait 3000
-# event 5: refuse
-click MsgFrm.Noanibtn
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 4480
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 2980
-up GarryFrm.UpBtn4
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 9100
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 5830
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
-# the end of turn 38
-click Camp1Frm.EndTurnBtn
-wait 3000
-# event 8: refuse
-click MsgFrm.Noanibtn
-wait 3000
-click Camp1Frm.GarryImg
-click GarryFrm.ModeBtn
-down GarryFrm.UpBtn5
-wait 5080
-up GarryFrm.UpBtn5
-down GarryFrm.UpBtn4
-wait 3580
-up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 2230
-up GarryFrm.UpBtn3
-click GarryFrm.OkAniBtn
-click Camp1Frm.GarryImg
-down GarryFrm.UpBtn1
-wait 7840
-up GarryFrm.UpBtn1
-down GarryFrm.UpBtn2
-wait 5980
-up GarryFrm.UpBtn2
-click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PlateBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PlateBtn
-click Camp1Frm.Image1
-click TipsFrm.CloseLbl
 # the end of turn 39
 click Camp1Frm.EndTurnBtn
 wait 3000
@@ -1267,27 +1277,20 @@ wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 1630
+wait 4480
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 2980
 up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 3820
-up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 9550
+wait 10690
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 6160
+wait 6910
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
-key Camp1Frm B
-click BlacksmithFrm.PikeBtn
-click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
 # the end of turn 40
@@ -1302,13 +1305,16 @@ up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 2980
 up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 1630
+up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 9610
+wait 11140
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 6310
+wait 7120
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 click Camp1Frm.Image1
@@ -1328,16 +1334,13 @@ up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 2980
 up GarryFrm.UpBtn4
-down GarryFrm.UpBtn3
-wait 1630
-up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 10870
+wait 12190
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 6460
+wait 7330
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 click Camp1Frm.Image1
@@ -1354,27 +1357,61 @@ up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
 wait 2980
 up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 1630
+up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 10510
+wait 12040
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 6700
+wait 7600
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
-click BlacksmithFrm.ShieldBtn
+click BlacksmithFrm.PlateBtn
 click BlacksmithFrm.OkAniBtn
-# blacksmith: ShieldBtn
-# the levy: 210 Champion, 300 LongBow, 125 Archer at the outpost
+# blacksmith: PlateBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
+# the end of turn 43
+click Camp1Frm.EndTurnBtn
+wait 3000
+click TournamentFrm.Noanibtn
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 1630
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 2980
+up GarryFrm.UpBtn4
+down GarryFrm.UpBtn3
+wait 3790
+up GarryFrm.UpBtn3
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn1
+wait 15970
+up GarryFrm.UpBtn1
+down GarryFrm.UpBtn2
+wait 7840
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.PikeBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: PikeBtn
+# the levy: 223 Champion, 300 LongBow, 99 Archer at the outpost
 click Camp1Frm.OutpostImg1
 click ArmyFrm.ChampionBtn
-type ArmyFrm.TypeCountTxt 210
+type ArmyFrm.TypeCountTxt 223
 click ArmyFrm.LongBowBtn
 type ArmyFrm.TypeCountTxt 300
 click ArmyFrm.ArcherBtn
-type ArmyFrm.TypeCountTxt 125
+type ArmyFrm.TypeCountTxt 99
 click ArmyFrm.OkAniBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
@@ -1383,6 +1420,33 @@ click Camp1Frm.ArmyCamp1Img
 click ArmyCampFrm.CombineBtn
 check ArmyCombineFrm.ArmyOption2 1
 click ArmyCombineFrm.OkAniBtn
+# the end of turn 44
+click Camp1Frm.EndTurnBtn
+wait 3000
+wait 3000
+click Camp1Frm.GarryImg
+click GarryFrm.ModeBtn
+down GarryFrm.UpBtn5
+wait 4480
+up GarryFrm.UpBtn5
+down GarryFrm.UpBtn4
+wait 2980
+up GarryFrm.UpBtn4
+click GarryFrm.OkAniBtn
+click Camp1Frm.GarryImg
+down GarryFrm.UpBtn1
+wait 18760
+up GarryFrm.UpBtn1
+down GarryFrm.UpBtn2
+wait 7420
+up GarryFrm.UpBtn2
+click GarryFrm.OkAniBtn
+key Camp1Frm B
+click BlacksmithFrm.ShieldBtn
+click BlacksmithFrm.OkAniBtn
+# blacksmith: ShieldBtn
+click Camp1Frm.Image1
+click TipsFrm.CloseLbl
 rclick Camp1Frm.ArmyCamp1Img
 # battle for the field at waypoint 51
 click Camp1Frm.WalkTo51
@@ -1392,35 +1456,38 @@ wait-programs
 wait 4000
 click ResultsFrm.OkAniBtn
 expect MapEventFlags[1] = 0
-# the end of turn 43
+# the end of turn 45
 click Camp1Frm.EndTurnBtn
 wait 3000
-click TournamentFrm.Noanibtn
 wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 4720
+wait 4780
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
-wait 3700
+wait 3490
 up GarryFrm.UpBtn4
 down GarryFrm.UpBtn3
-wait 3970
+wait 4000
 up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 7120
+wait 19990
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 6550
+wait 7240
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
+click Camp1Frm.PeopleBtn
+check PeopleFrm.MeatOption 1
+check PeopleFrm.CropsOption 1
+click PeopleFrm.OkAniBtn
 key Camp1Frm B
-click BlacksmithFrm.PikeBtn
+click BlacksmithFrm.PlateBtn
 click BlacksmithFrm.OkAniBtn
-# blacksmith: PikeBtn
+# blacksmith: PlateBtn
 click Camp1Frm.Image1
 click TipsFrm.CloseLbl
 rclick Camp1Frm.ArmyCamp1Img
@@ -1438,34 +1505,34 @@ wait-programs
 wait 4000
 click ResultsFrm.OkAniBtn
 expect MapEventFlags[2] = 0
-# the end of turn 44
+# the end of turn 46
 click Camp1Frm.EndTurnBtn
 wait 3000
 wait 3000
 click Camp1Frm.GarryImg
 click GarryFrm.ModeBtn
 down GarryFrm.UpBtn5
-wait 5080
+wait 2170
 up GarryFrm.UpBtn5
 down GarryFrm.UpBtn4
-wait 3400
+wait 3640
 up GarryFrm.UpBtn4
 down GarryFrm.UpBtn3
-wait 1990
+wait 4570
 up GarryFrm.UpBtn3
 click GarryFrm.OkAniBtn
 click Camp1Frm.GarryImg
 down GarryFrm.UpBtn1
-wait 6760
+wait 13030
 up GarryFrm.UpBtn1
 down GarryFrm.UpBtn2
-wait 6400
+wait 7240
 up GarryFrm.UpBtn2
 click GarryFrm.OkAniBtn
 key Camp1Frm B
-click BlacksmithFrm.PlateBtn
+click BlacksmithFrm.PikeBtn
 click BlacksmithFrm.OkAniBtn
-# blacksmith: PlateBtn
+# blacksmith: PikeBtn
 click Camp1Frm.Image1
 # every objective is met: the level is left
 expect AllObjectivesMet = -1
