@@ -51,16 +51,17 @@ int main(int argc, char** argv) {
       return fail("unknown option " + a);
     }
   }
-  const std::string dir = programFolder();
+  const Folders where = gameFolders();
+  if (!where.problem.empty()) std::fprintf(stderr, "battledata.rz: %s\n", where.problem.c_str());
   HandOver hand;
   std::vector<Order> replayed;
   std::string err;
   if (!replay.empty()) {
-    if (!loadReplay(dir, replay, hand, replayed, err)) return fail(err);
+    if (!loadReplay(where, replay, hand, replayed, err)) return fail(err);
   } else {
-    if (!loadHandOver(dir, hand, err, seeded ? &seed : nullptr)) return fail(err);
+    if (!loadHandOver(where, hand, err, seeded ? &seed : nullptr)) return fail(err);
     if (hand.calculate() && script.empty()) {
-      if (calculateBattle(dir, hand, err) != 0) return fail(err);
+      if (calculateBattle(where, hand, err) != 0) return fail(err);
       return 0;
     }
   }
@@ -71,17 +72,17 @@ int main(int argc, char** argv) {
     std::vector<uint8_t> text;
     if (!readFile(script, text, err)) return fail(err);
     runBattleScript(*session.battle, session.kept, std::string(text.begin(), text.end()), std::cout, std::cerr);
-    if (!session.finishAndHandBack(dir)) return fail(session.error);
+    if (!session.finishAndHandBack(where)) return fail(session.error);
     if (!session.error.empty()) std::fprintf(stderr, "battledata.rz: %s\n", session.error.c_str());
     if (session.replaying) std::cout << battleStateJson(*session.battle) << "\n";
     return 0;
   }
   currentSession() = &session;
   SdlShell shell(SdlShell::Options{"Fiefdom - battle"});
-  Game g(shell, dir);
+  Game g(shell, where);
   readDisplaySettings(g);
   // The game's unit names for the window; without the texts it names them as the model does.
-  if (std::string why; !g.texts.load(dir, why))
+  if (std::string why; !g.texts.load(where.program, why))
     std::fprintf(stderr, "battledata.rz: %s; units keep their short names\n", why.c_str());
   shell.preload(g, g.form("BattleFrm"));
   if (!shell.attach(g, err)) {
@@ -98,7 +99,7 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "battledata.rz: the battle window stopped: %s\n", e.what());
     }
   }
-  if (!session.finishAndHandBack(dir)) return fail(session.error);
+  if (!session.finishAndHandBack(where)) return fail(session.error);
   if (!session.error.empty()) std::fprintf(stderr, "battledata.rz: %s\n", session.error.c_str());
   if (session.replaying) std::cout << battleStateJson(*session.battle) << "\n";
   return 0;

@@ -10,7 +10,7 @@
 int main() {
   using namespace fief;
   SdlShell shell;
-  Game g(shell, programFolder());
+  Game g(shell, gameFolders());
   // Every campaign draws its own county: the generator starts from the wall clock.
   g.rng.seed(static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
   readDisplaySettings(g);

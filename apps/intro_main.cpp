@@ -7,7 +7,7 @@
 int main() {
   using namespace fief;
   SdlShell shell(SdlShell::Options{"Fiefdom"});
-  Game g(shell, programFolder());
+  Game g(shell, gameFolders());
   readDisplaySettings(g);
   return runProgram(shell, g, [&g] {
     auto& story = g.form<StoryFrm>("StoryFrm");

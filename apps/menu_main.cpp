@@ -6,7 +6,7 @@
 int main() {
   using namespace fief;
   SdlShell shell(SdlShell::Options{"Fiefdom"});
-  Game g(shell, programFolder());
+  Game g(shell, gameFolders());
   readDisplaySettings(g);
   return runProgram(shell, g, [&g] { g.form("TitleFrm").show(); }, "TitleFrm");
 }

@@ -13,7 +13,7 @@ set(ART_ICONS ${ART_DIR}/node_modules/@iconify-json/game-icons/icons.json)
 add_library(fiefdom_art STATIC
   ${ART_DIR}/common.cpp ${ART_DIR}/pictures.cpp ${ART_DIR}/scenes.cpp ${ART_DIR}/mapgen.cpp
   ${ART_DIR}/anims.cpp ${ART_DIR}/sounds.cpp ${ART_DIR}/generate.cpp ${ART_DIR}/art_sheet.cpp
-  ${ART_DIR}/battle_art.cpp)
+  ${ART_DIR}/battle_art.cpp ${ART_DIR}/app_icon.cpp)
 target_include_directories(fiefdom_art PUBLIC ${ART_DIR} PRIVATE /usr/include/stb)
 target_link_libraries(fiefdom_art PUBLIC PkgConfig::ART nlohmann_json::nlohmann_json)
 # the generator is run at build time: keep it fast even in debug builds
@@ -42,6 +42,18 @@ add_custom_command(OUTPUT ${ART_STAMP} ${GAME_DIR}/graphics/high/map_s1.png ${GA
   COMMENT "Generating pictures, sounds and fonts into ${GAME_DIR}"
   VERBATIM)
 add_custom_target(game_assets ALL DEPENDS ${ART_STAMP} ${GAME_DIR}/graphics/high/map_s1.png ${GAME_DIR}/sounds/music01.wav)
+
+# The game's desktop icon at every size of the hicolor theme, installed with the game
+# (cmake/install.cmake).
+set(APP_ICON_DIR ${CMAKE_BINARY_DIR}/app-icon)
+set(APP_ICON_LARGEST ${APP_ICON_DIR}/hicolor/512x512/apps/fiefdom.png)
+add_custom_command(OUTPUT ${APP_ICON_LARGEST}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${APP_ICON_DIR}
+  COMMAND fiefdom_art_gen --icons ${ART_ICONS} --app-icon ${APP_ICON_DIR}
+  DEPENDS fiefdom_art_gen ${ART_ICONS}
+  COMMENT "Drawing the desktop icon"
+  VERBATIM)
+add_custom_target(app_icon ALL DEPENDS ${APP_ICON_LARGEST})
 
 # `fiefdom-tool art sheet` renders the contact sheet; the tool is defined before this file is included.
 if(TARGET fiefdom_tool)

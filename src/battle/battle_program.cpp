@@ -11,8 +11,8 @@ int HandOver::volumeToAttenuation(int volume) {
   return std::clamp(volume, 0, 100) * 100 - 10000;
 }
 
-bool loadHandOver(const std::string& dir, HandOver& out, std::string& err, const uint64_t* seedOverride) {
-  const std::string path = dir + "/" + kFightInFile;
+bool loadHandOver(const Folders& where, HandOver& out, std::string& err, const uint64_t* seedOverride) {
+  const std::string path = where.locate(kFightInFile, Folders::Use::Read);
   std::vector<uint8_t> bytes;
   if (!readFile(path, bytes, err)) return false;
   HandOver h;
@@ -25,7 +25,7 @@ bool loadHandOver(const std::string& dir, HandOver& out, std::string& err, const
     return false;
   }
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(dir + "/" + h.mapPath, ec)) {
+  if (!std::filesystem::is_regular_file(where.locate(h.mapPath, Folders::Use::Program), ec)) {
     err = path + ": the battle map " + h.mapPath + " does not exist";
     return false;
   }
@@ -35,7 +35,7 @@ bool loadHandOver(const std::string& dir, HandOver& out, std::string& err, const
   return true;
 }
 
-bool loadReplay(const std::string& dir, const std::string& file, HandOver& out, std::vector<Order>& orders,
+bool loadReplay(const Folders& where, const std::string& file, HandOver& out, std::vector<Order>& orders,
                 std::string& err) {
   std::vector<uint8_t> bytes;
   if (!readFile(file, bytes, err)) return false;
@@ -50,7 +50,7 @@ bool loadReplay(const std::string& dir, const std::string& file, HandOver& out, 
     return false;
   }
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(dir + "/" + h.mapPath, ec)) {
+  if (!std::filesystem::is_regular_file(where.locate(h.mapPath, Folders::Use::Program), ec)) {
     err = file + ": the battle map " + h.mapPath + " does not exist";
     return false;
   }
@@ -61,13 +61,13 @@ bool loadReplay(const std::string& dir, const std::string& file, HandOver& out, 
   return true;
 }
 
-bool handBack(const std::string& dir, const FightOut& out, std::string& err) {
-  if (!writeFightOut(dir + "/" + kFightOutFile, out, err)) return false;
-  return writeFightStatus(dir + "/" + kFightStatusFile, kFightFinished, err);
+bool handBack(const Folders& where, const FightOut& out, std::string& err) {
+  if (!writeFightOut(where.locate(kFightOutFile, Folders::Use::Write), out, err)) return false;
+  return writeFightStatus(where.locate(kFightStatusFile, Folders::Use::Write), kFightFinished, err);
 }
 
-int calculateBattle(const std::string& dir, const HandOver& h, std::string& err) {
-  return handBack(dir, resolveBattle(h.in, h.seed), err) ? 0 : 1;
+int calculateBattle(const Folders& where, const HandOver& h, std::string& err) {
+  return handBack(where, resolveBattle(h.in, h.seed), err) ? 0 : 1;
 }
 
 void BattleSession::replay(const std::vector<Order>& orders) {
@@ -76,7 +76,7 @@ void BattleSession::replay(const std::vector<Order>& orders) {
   battle->schedule(orders);
 }
 
-bool BattleSession::finishAndHandBack(const std::string& dir) {
+bool BattleSession::finishAndHandBack(const Folders& where) {
   if (handedBack) return true;
   battle->finish();
   if (replaying) {
@@ -85,9 +85,9 @@ bool BattleSession::finishAndHandBack(const std::string& dir) {
   }
   std::string err;
   const std::string text = encodeReplay({hand.bytes, hand.seed, kept});
-  if (!writeFileAtomic(dir + "/" + kReplayFile, std::vector<uint8_t>(text.begin(), text.end()), err))
+  if (!writeFileAtomic(where.locate(kReplayFile, Folders::Use::Write), std::vector<uint8_t>(text.begin(), text.end()), err))
     error = "the orders could not be kept: " + err;
-  if (!handBack(dir, battle->result(), err)) {
+  if (!handBack(where, battle->result(), err)) {
     error = err;
     return false;
   }

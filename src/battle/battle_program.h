@@ -11,6 +11,7 @@
 
 #include "battle/battle_model.h"
 #include "battle/battle_orders.h"
+#include "campaign/folders.h"
 #include "military/fight_files.h"
 
 namespace fief::battle {
@@ -30,22 +31,22 @@ struct HandOver {
   static int volumeToAttenuation(int volume);
 };
 
-// Reads Fight_in.rz of the program folder and checks that its battle map exists. The seed
-// comes from the file's bytes unless `seedOverride` is given.
-bool loadHandOver(const std::string& programDir, HandOver& out, std::string& err,
-                  const uint64_t* seedOverride = nullptr);
+// Reads Fight_in.rz of the player's files and checks that its battle map exists in the
+// program folder. The seed comes from the file's bytes unless `seedOverride` is given.
+bool loadHandOver(const Folders& where, HandOver& out, std::string& err, const uint64_t* seedOverride = nullptr);
 
-// The battle of a replay file of the program folder (or any path): its hand-over, seed and
-// orders. A damaged file is refused with the line and the fault.
-bool loadReplay(const std::string& programDir, const std::string& file, HandOver& out, std::vector<Order>& orders,
+// The battle of a replay file (any path; the battle program is given it): its hand-over,
+// seed and orders; its battle map must be in the program folder. A damaged file is refused
+// with the line and the fault.
+bool loadReplay(const Folders& where, const std::string& file, HandOver& out, std::vector<Order>& orders,
                 std::string& err);
 
-// Writes Fight_out.rz, then the status 2.
-bool handBack(const std::string& programDir, const FightOut& out, std::string& err);
+// Writes Fight_out.rz, then the status 2, among the player's files.
+bool handBack(const Folders& where, const FightOut& out, std::string& err);
 
 // The automatic calculation: the battle fought at once and handed back. Returns the exit
 // status of the program (0, or 1 with the reason in `err`).
-int calculateBattle(const std::string& programDir, const HandOver& h, std::string& err);
+int calculateBattle(const Folders& where, const HandOver& h, std::string& err);
 
 // The battle the program fights (in the window or from a script), with the orders the
 // player gives. A replayed battle gives the kept orders again at their steps and hands
@@ -63,10 +64,11 @@ struct BattleSession {
   void replay(const std::vector<Order>& orders);
   // An order of the player before the next step; why it was refused (empty: taken).
   std::string give(const Order& o) { return giveOrder(*battle, kept, o); }
-  // Fights what is left at once and hands the results back (once): the replay file, then
-  // Fight_out.rz, then the status. False with `error`; a replay file that cannot be
-  // written is only reported in `error` (the campaign still gets its result).
-  bool finishAndHandBack(const std::string& programDir);
+  // Fights what is left at once and hands the results back (once), among the player's
+  // files: the replay file, then Fight_out.rz, then the status. False with `error`; a
+  // replay file that cannot be written is only reported in `error` (the campaign still
+  // gets its result).
+  bool finishAndHandBack(const Folders& where);
 };
 
 }  // namespace fief::battle

@@ -28,6 +28,7 @@ namespace {
 constexpr const char* kStepTimer = "BattleStepTimer";
 constexpr const char* kFadeTimer = "BattleFadeTimer";
 constexpr int kRetreatConfirmMs = 2000;
+constexpr int kDragPx = 4;  // a press that moves less than this is a click, not a drag
 constexpr const char* kDeployHint =
     "Deploy your formations in the marked zone: drag them, or choose one and click where it should stand. "
     "Then Fight! (Enter)";
@@ -508,7 +509,7 @@ void BattleFrm::togglePause() {
 
 void BattleFrm::returnToCampaign() {
   BattleSession* s = session();
-  if (s && !s->finishAndHandBack(g_.dir)) {
+  if (s && !s->finishAndHandBack(g_.folders)) {
     g_.shell.messageBox("The battle's results could not be written: " + s->error);
   }
   g_.shell.endProgram();
@@ -580,13 +581,14 @@ void BattleFrm::pressAt(int x, int y, MouseButton b, int formation) {
   const BattleSession* s = session();
   if (!s || endShown_) return;
   const auto& forms = s->battle->formations();
-  const bool own = formation >= 0 && formation < static_cast<int>(forms.size()) && forms[formation].army == kPlayerArmy;
+  if (formation >= static_cast<int>(forms.size())) formation = -1;
+  const bool own = formation >= 0 && forms[formation].army == kPlayerArmy;
   int fx = 0, fy = 0;
   toField(x, y, fx, fy);
   if (b == MouseButton::Left) {
     if (own) {
       select(formation);
-      if (deploying_ && selected_ == formation) dragging_ = formation, dragX_ = x, dragY_ = y;
+      if (deploying_ && selected_ == formation) dragging_ = formation, dragX_ = pressX_ = x, dragY_ = pressY_ = y;
     } else if (formation < 0 && selected_ >= 0 && deploying_) {
       order(OrderKind::Deploy, -1, fx, fy);
     } else if (formation < 0) {
@@ -620,17 +622,15 @@ void BattleFrm::releaseAt(int x, int y) {
   if (dragging_ < 0) return;
   const int f = dragging_;
   dragging_ = -1;
+  if (std::abs(x - pressX_) + std::abs(y - pressY_) < kDragPx) {
+    refresh();
+    return;  // a click that chose the formation, not a drag
+  }
   int fx = 0, fy = 0;
   toField(x, y, fx, fy);
   // Dropped outside the zone, the formation stands at the nearest point inside it.
   fx = std::clamp(fx, static_cast<int>(kFieldMargin), static_cast<int>(kFieldW - kFieldMargin));
   fy = std::clamp(fy, static_cast<int>(kFieldH - kDeployDepth), static_cast<int>(kFieldH - kFieldMargin));
-  BattleSession* s = session();
-  const Formation& fm = s->battle->formations()[f];
-  if (std::abs(fm.x - fx) < 1 && std::abs(fm.y - fy) < 1) {
-    refresh();
-    return;  // a click, not a drag
-  }
   selected_ = f;
   order(OrderKind::Deploy, -1, fx, fy);
 }
@@ -895,8 +895,9 @@ void BattleFrm::hover(int i) {
   if (i >= static_cast<int>(forms.size())) return;
   const Formation& f = forms[i];
   const bool own = f.army == kPlayerArmy;
-  std::string what = fmt::format("{} {} of {}: {}", f.count, unitLabel(f.slot),
-                                 armyTitle(s->battle->armies()[f.army], f.army), stateWord(f.state));
+  std::string what = fmt::format("{}, {} soldiers of {}: {}", unitLabel(f.slot), f.count,
+                                 armyTitle(s->battle->armies()[f.army], f.army),
+                                 deploying_ ? "deployed" : stateWord(f.state));
   if (!own && selected_ >= 0 && !deploying_ && s->battle->foes(selected_, i)) what += " (right click: attack)";
   tip(what);
   hovered_ = i;
@@ -926,6 +927,7 @@ void BattleFrm::refresh() {
     g_.PlaySound(kScreenChannel, "arrows01.wav");
   }
   const auto& armies = b.armies();
+  if (hornHeard_.size() != armies.size()) hornHeard_.assign(armies.size(), false);
   for (int a = 0; a < static_cast<int>(armies.size()) && a < kMaxFightArmies; ++a) {
     const ArmyState& st = armies[a];
     if (st.routed && !hornHeard_[a]) {

@@ -100,7 +100,7 @@ class BattleFrm : public Form {
   int hovered_ = -1;   // the formation the hint names
   int selected_ = -1;  // the player's chosen formation
   int dragging_ = -1;  // the formation dragged in the deployment
-  int dragX_ = 0, dragY_ = 0;
+  int dragX_ = 0, dragY_ = 0, pressX_ = 0, pressY_ = 0;
   int64_t retreatAskedAt_ = -1;  // R pressed once: a second R within two seconds retreats
 };
 

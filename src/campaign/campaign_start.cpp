@@ -22,7 +22,7 @@ void CampaignStart(Game& g) {
     g.s.LoadGameRequest = static_cast<uint8_t>(request);
     g.form("LoadGameFrm").showModal();
     g.s.LoadGameRequest = 0;
-    if (!writeNumberFile(g.path("LGame.rz"), 0, err)) g.shell.messageBox(err);
+    if (!writeNumberFile(g.writePath("LGame.rz"), 0, err)) g.shell.messageBox(err);
   }
 
   g.shell.close(g.form("LoadingFrm"));

@@ -75,6 +75,11 @@ bool readFile(const std::string& path, std::vector<uint8_t>& out, std::string& e
 }
 
 bool writeFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes, std::string& err) {
+  // No path: the game has nowhere to keep the player's files (Folders::locate).
+  if (path.empty()) {
+    err = "cannot write the file: the game has no folder for your saved games and options";
+    return false;
+  }
   const std::string tmp = path + ".tmp";
   int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) {

@@ -18,7 +18,8 @@ constexpr size_t kMaxReadSize = 16u << 20;
 bool readFile(const std::string& path, std::vector<uint8_t>& out, std::string& err, size_t maxSize = kMaxReadSize);
 // Writes the bytes to "<path>.tmp" and renames it over path. On failure the old file is
 // untouched, the temporary file removed, and the message says why (disk full, no
-// permission, ...).
+// permission, ...). An empty path is refused: it is where a file goes when the player has
+// no folder for his files.
 bool writeFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes, std::string& err);
 
 // The one-number text files (levelinfo.rz, camp.rz, LGame.rz, Options.rz, fight_status.rz):

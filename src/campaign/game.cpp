@@ -4,7 +4,9 @@
 
 namespace fief {
 
-Game::Game(Shell& sh, std::string programDir) : Rules(std::move(programDir)), shell(sh) {
+Game::Game(Shell& sh, std::string programDir) : Game(sh, sameFolder(programDir)) {}
+
+Game::Game(Shell& sh, Folders where) : Rules(std::move(where)), shell(sh) {
   clock = [this] { return shell.nowMs(); };
   screens_ = makeScreenDecisions(*this);
   setPlayer(screens_.get());

@@ -17,6 +17,7 @@ namespace fief {
 
 struct Game : Rules {
   explicit Game(Shell& sh, std::string programDir = ".");
+  Game(Shell& sh, Folders where);
   ~Game() override;
 
   Shell& shell;

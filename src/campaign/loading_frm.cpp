@@ -21,6 +21,8 @@ class LoadingFrm : public Form {
     g.ScaleForms = g.shell.logicalDpi() == 96;
     g.SoundAvailable = g.shell.soundDevices() > 0;
 
+    // No usable folder for the player's files: the shipped option files are read below.
+    if (!g.folders.problem.empty()) g.shell.messageBox(g.folders.problem);
     std::string err;
     std::vector<uint8_t> bytes;
     OptimSettings o = defaultOptim();

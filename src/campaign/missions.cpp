@@ -10,7 +10,7 @@ void LeaveLevel(Game& g) {
   std::string err;
   // Progress that cannot be written keeps the player in the level: the message says why,
   // nothing of the level is lost, and leaving again tries again.
-  auto write = [&](const char* file, long v) { return writeNumberFile(g.path(file), v, err); };
+  auto write = [&](const char* file, long v) { return writeNumberFile(g.writePath(file), v, err); };
   auto stay = [&] {
     g.shell.messageBox("The campaign's progress could not be written (" + err +
                        "). You stay in this level; free some room or fix the folder, then leave again.");
@@ -33,7 +33,7 @@ void LeaveLevel(Game& g) {
   if (g.formExists("Camp1Frm")) g.form("Camp1Frm").Visible = false;
   const char* next = (level == 7 || level == 13 || level == 17) ? "outrodata.rz" : level == 18 ? "menudata.rz" : "introdata.rz";
   for (const char* prog : {"splash.rz", next})
-    if (!g.shell.startProgram(g.path(prog)))
+    if (!g.shell.startProgram(g.programPath(prog)))
       g.shell.messageBox(std::string("The program ") + prog + " could not be started.");
   g.shell.endProgram();
 }

@@ -10,6 +10,7 @@
 
 #include "campaign/chronicle.h"
 #include "campaign/decisions.h"
+#include "campaign/folders.h"
 #include "campaign/game_tables.h"
 #include "campaign/option_files.h"
 #include "campaign/sound_channels.h"
@@ -21,12 +22,16 @@
 namespace fief {
 
 struct Rules {
+  // A program folder that keeps the player's files itself (tests, tools, a build).
   explicit Rules(std::string programDir = ".");
+  // The program folder and the player's folder of a program (openFolders).
+  explicit Rules(Folders where);
   Rules(const Rules&) = delete;
   Rules& operator=(const Rules&) = delete;
   virtual ~Rules() = default;
 
   std::string dir;  // the program folder, without a trailing separator
+  Folders folders;  // the program folder and the player's folder
 
   GameState s;
   GameTables tables;
@@ -46,8 +51,15 @@ struct Rules {
   // The game clock in milliseconds: the screens' clock, a still clock without them.
   std::function<int64_t()> clock = [] { return int64_t{0}; };
 
-  // A path inside the program folder ("Save Game/QuickSave.s15").
-  std::string path(const std::string& relative) const { return dir + "/" + relative; }
+  // Where a file of the game ("Save Game/QuickSave.s15") is read from: the player's copy
+  // when he has one, else the one shipped in the program folder.
+  std::string path(const std::string& relative) const { return folders.locate(relative, Folders::Use::Read); }
+  // Where a file the game writes or deletes goes: the player's folder.
+  std::string writePath(const std::string& relative) const { return folders.locate(relative, Folders::Use::Write); }
+  // A program of the family or a shipped file: the program folder.
+  std::string programPath(const std::string& relative) const {
+    return folders.locate(relative, Folders::Use::Program);
+  }
   std::string text(TextId t) const { return texts.text(t); }
   void reseed() { rng.seed(static_cast<uint64_t>(clock())); }
 

@@ -11,7 +11,11 @@
 
 namespace fief {
 
-std::string savePath(const Rules& g, const std::string& name) { return g.path("Save Game/" + name + g.s.SaveExtension); }
+namespace {
+std::string saveFile(const Rules& g, const std::string& name) { return "Save Game/" + name + g.s.SaveExtension; }
+}  // namespace
+
+std::string savePath(const Rules& g, const std::string& name) { return g.path(saveFile(g, name)); }
 
 bool validSaveName(const std::string& name, std::string& why) {
   if (name.empty()) { why = "empty name"; return false; }
@@ -50,9 +54,9 @@ bool WriteSave(Rules& g, const std::string& name, std::string& err) {
     return false;
   }
   std::error_code ec;
-  std::filesystem::create_directories(g.path("Save Game"), ec);
+  std::filesystem::create_directories(g.writePath("Save Game"), ec);
   const std::vector<uint8_t> record = encodeSave(g.s);
-  const std::string path = savePath(g, name);
+  const std::string path = g.writePath(saveFile(g, name));
   if (!writeFileAtomic(path, record, err)) return false;
   // The chronicle goes beside the save. Without it the game is still saved whole; its
   // history then restarts when it is loaded.

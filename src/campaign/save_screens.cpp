@@ -134,9 +134,11 @@ class SaveListFrm : public Form {
     }
     // The file chosen in the list, with its extension.
     std::error_code ec;
-    const fs::path file = fs::path(g_.path("Save Game")) / (name + g_.s.SaveExtension);
-    fs::remove(file, ec);
-    fs::remove(chroniclePath(file.string()), ec);
+    const std::string file = g_.writePath("Save Game/" + name + g_.s.SaveExtension);
+    if (!file.empty()) {
+      fs::remove(file, ec);
+      fs::remove(chroniclePath(file), ec);
+    }
     ctl("FileNameTxt").Caption.clear();
     ctl("FileDateLbl").Caption.clear();
     ctl("FileDateCaptionLbl").Caption.clear();

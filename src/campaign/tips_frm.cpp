@@ -94,7 +94,7 @@ class TipsFrm : public Form {
 
   void exitToTitle() {
     for (const char* prog : {"splash.rz", "menudata.rz"})
-      if (!g_.shell.startProgram(g_.path(prog)))
+      if (!g_.shell.startProgram(g_.programPath(prog)))
         g_.shell.messageBox(std::string("The program ") + prog + " could not be started.");
     g_.shell.endProgram();
   }
@@ -138,7 +138,7 @@ class MainScreenExit : public Form {
   void confirm() {
     if (kind == kExitToTitleQuestion) {
       for (const char* prog : {"splash.rz", "menudata.rz"})
-        if (!g_.shell.startProgram(g_.path(prog)))
+        if (!g_.shell.startProgram(g_.programPath(prog)))
           g_.shell.messageBox(std::string("The program ") + prog + " could not be started.");
     }
     g_.shell.endProgram();

@@ -129,9 +129,8 @@ void SelectForWalking(Game& g, int k) {
   if (!f || g.timedActionRunning()) return;
   const int before = g.s.SelectedCamp;
   const int r = SelectCampForWalking(g.s, k);
+  // The garrison is moved from the castle screen: the right button on it does nothing.
   if (r == 25) g.setHelperText(txt::campaign1::NoMovesLeft);
-  // The garrison is moved from the castle screen: the help line says so.
-  if (r == kNothingToDo && g.s.CastleGarrisonCamp == k) g.setHelperText(txt::campaign::ArmyHoldsCastle);
   if (r != kDone) return;
   // Selecting another camp gives up a split order pending for the one selected before.
   if (k != before) g.s.SplitMode = 0;

@@ -52,7 +52,9 @@ BattleEnvironment environment(Game& g) {
   return e;
 }
 
+// The status file is read where the player's files are read and written where they go.
 std::string statusPath(Game& g) { return g.path(kFightStatusFile); }
+std::string statusWritePath(Game& g) { return g.writePath(kFightStatusFile); }
 
 // The campaign screen comes back: no fade, the pointer shown.
 void unfade(Game& g) {
@@ -65,7 +67,7 @@ void abandon(Game& g, const std::string& why) {
   Session& ss = session(g);
   g.timers.disable("BattleTimer");
   std::string err;
-  writeFightStatus(statusPath(g), kFightAcknowledged, err);
+  writeFightStatus(statusWritePath(g), kFightAcknowledged, err);
   ss.active = false;
   ss.after = nullptr;
   unfade(g);
@@ -83,13 +85,13 @@ bool StartBattle(Game& g, const BattleRequest& r, BattleConsequence after) {
   Session& ss = session(g);
   if (ss.active || !campExists(g.s, r.camp)) return false;
   std::string err;
-  if (!writeFightStatus(statusPath(g), kFightRunning, err)) {
+  if (!writeFightStatus(statusWritePath(g), kFightRunning, err)) {
     ShowMessageBox(g, err);
     return false;
   }
   const FightIn in = BuildFightIn(g.s, environment(g), r, g.rng, ss.lastSettings);
-  if (!writeFightIn(g.path(kFightInFile), in, err)) {
-    writeFightStatus(statusPath(g), kFightAcknowledged, err);
+  if (!writeFightIn(g.writePath(kFightInFile), in, err)) {
+    writeFightStatus(statusWritePath(g), kFightAcknowledged, err);
     ShowMessageBox(g, err);
     return false;
   }
@@ -120,7 +122,7 @@ void LaunchBattleProgram(Game& g) {
   g.timers["BattleTimer"].Tick = [&g] { BattleTimerTick(g); };
   g.timers.enable("BattleTimer");
   ss.startedAt = g.shell.nowMs();
-  ss.program = g.shell.startWatchedProgram(g.path("battledata.rz"));
+  ss.program = g.shell.startWatchedProgram(g.programPath("battledata.rz"));
   if (ss.program == 0) abandon(g, "The battle program could not be started.");
 }
 
@@ -134,7 +136,7 @@ void BattleTimerTick(Game& g) {
   std::string err;
   // A status file that cannot be read now may be read on a later tick.
   if (readFightStatus(statusPath(g), status, err) && status == kFightFinished) {
-    writeFightStatus(statusPath(g), kFightAcknowledged, err);
+    writeFightStatus(statusWritePath(g), kFightAcknowledged, err);
     g.timers.disable("BattleTimer");
     showResults(g);
     return;

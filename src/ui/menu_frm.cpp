@@ -98,7 +98,7 @@ bool storeAdvanced(Game& g, std::string& err) {
     a.MusicAttenuation = a.SoundAttenuation = 0;
     a.MusicVolume = a.SoundVolume = 10;
   }
-  return writeFileAtomic(g.path("Advanced.rz"), encodeAdvanced(a), err);
+  return writeFileAtomic(g.writePath("Advanced.rz"), encodeAdvanced(a), err);
 }
 
 MenuFrm::MenuFrm(Game& g) : Form(g, "MenuFrm") {
@@ -301,7 +301,7 @@ void MenuFrm::okAdvanced() {
     ShowMessageBox(g_, "The options could not be stored: " + err);
     return;
   }
-  if (!writeFileAtomic(g_.path("Optim.rz"), encodeOptim(pendingOptim), err)) {
+  if (!writeFileAtomic(g_.writePath("Optim.rz"), encodeOptim(pendingOptim), err)) {
     ShowMessageBox(g_, "The display settings could not be stored: " + err);
     return;
   }

@@ -6,23 +6,7 @@
 seed 4
 include common/campaign.fsi
 set Advanced.AutoCalcOption -1
-# The first army: 600 heavy horsemen and 400 paladins
-set CampComposition[0] [0, 0, 0, 0, 0, 0, 0, 600, 0, 0, 400, 0, 0, 0]
-set ArmyCampSoldiers[0] 1000
-# The first field is held by 30 club men
-set OpponentArmySlots[1] [0, 0, 30, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
-set CampWaypoint[0] 39
-set CampMovesLeft[0] 3
-rclick Camp1Frm.ArmyCamp1Img
-click Camp1Frm.WalkTo40
-expect-open MsgFrm
-click MsgFrm.OkAniBtn
-wait 4000
-expect-query programs = {"started": ["battledata.rz"], "ended": false}
-wait-programs
-expect-query file fight_status.rz = {"exists": true, "size": 3, "text": "2\r\n"}
-wait 4000
-expect-open ResultsFrm
+include common/first_field_battle.fsi
 expect-query file fight_status.rz = {"exists": true, "size": 3, "text": "0\r\n"}
 expect-screen ResultsFrm.OutcomeLbl text = "Victory!"
 expect MapEventFlags[0] = -1

@@ -118,7 +118,9 @@ expect-screen Camp1Frm.WalkingImg visible = false
 expect CampMovesLeft[0] = 1
 rclick Camp1Frm.ArmyCamp1Img
 expect-screen Camp1Frm.WalkTo2 visible = false
-expect-screen Camp1Frm.Helper text = "This army holds the castle. Click the castle to march it out."
+# the right button on the garrison does nothing: no roads, the help line as it was
+expect-screen Camp1Frm.WalkTo3 visible = false
+expect-screen Camp1Frm.Helper text = "The castle is too small to hold this army."
 
 # March out from the castle screen
 click Camp1Frm.CastleImg

@@ -196,6 +196,24 @@ TEST(ShellDisplayTest, DriversThatShowNothingAreKnown) {
   for (const char* real : {"x11", "wayland", "kmsdrm", "windows", "cocoa"}) EXPECT_FALSE(videoDriverShowsNothing(real)) << real;
 }
 
+TEST(MessageBoxText, LongLinesAreBrokenAtSpaces) {
+  struct Case {
+    std::string text;
+    size_t width;
+    std::string lines;
+  };
+  const Case cases[] = {
+      {"short", 10, "short"},
+      {"one two three four", 9, "one two\nthree\nfour"},
+      {"one two three", 7, "one two\nthree"},                     // exactly the width fits
+      {"a verylongword b", 5, "a\nverylongword\nb"},             // a long word keeps its line
+      {"first line\nsecond one here", 10, "first line\nsecond one\nhere"},
+      {"spaced   out", 20, "spaced out"},
+      {"", 10, ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(wrapForMessageBox(c.text, c.width), c.lines) << c.text;
+}
+
 // An environment variable set for one test and put back after it.
 struct EnvFor {
   std::string name, old;

@@ -98,18 +98,18 @@ TEST_F(ProgramDir, HandOverIsCheckedBeforeAnything) {
     c.prepare();
     HandOver h;
     std::string err;
-    EXPECT_FALSE(loadHandOver(dir.path(), h, err)) << c.name;
+    EXPECT_FALSE(loadHandOver(sameFolder(dir.path()), h, err)) << c.name;
     EXPECT_NE(err.find(c.message), std::string::npos) << c.name << ": " << err;
   }
   const auto bytes = handOver(sampleHandOver(505));
   HandOver h;
   std::string err;
-  ASSERT_TRUE(loadHandOver(dir.path(), h, err)) << err;
+  ASSERT_TRUE(loadHandOver(sameFolder(dir.path()), h, err)) << err;
   EXPECT_TRUE(h.calculate());
   EXPECT_EQ(h.mapPath, "level15/field1_low.mbf");
   EXPECT_EQ(h.seed, seedOf(bytes));
   const uint64_t seven = 7;
-  ASSERT_TRUE(loadHandOver(dir.path(), h, err, &seven)) << err;
+  ASSERT_TRUE(loadHandOver(sameFolder(dir.path()), h, err, &seven)) << err;
   EXPECT_EQ(h.seed, 7u);
 }
 
@@ -380,6 +380,14 @@ TEST_F(WindowFixture, ThePlayerDeploysAndLeadsWithMouseAndKeys) {
   EXPECT_EQ(f.selected(), archers);
   EXPECT_NEAR(b.formations()[archers].x, 200, 2);
   EXPECT_NEAR(b.formations()[archers].y, 720, 2);
+  // A click on a formation only chooses it, wherever on its block it falls.
+  const Formation unmoved = b.formations()[cavalry];
+  const BlockBox cb = f.blockOf(cavalry);
+  press(cb.l + 1, cb.t + 1, MouseButton::Left);
+  EXPECT_EQ(f.selected(), cavalry);
+  EXPECT_EQ(b.formations()[cavalry].x, unmoved.x);
+  EXPECT_EQ(b.formations()[cavalry].y, unmoved.y);
+  f.select(archers);
   // Chosen, then a click on the field: the formation stands there. A right click outside
   // the zone does nothing.
   f.Form_KeyUp(Key::N);

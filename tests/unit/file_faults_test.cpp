@@ -3,8 +3,6 @@
 // damaged level map. Every reader answers with a message naming the file, and every
 // caller goes on as it does for a missing file.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -27,27 +25,6 @@ void writeText(const std::string& path, const std::string& text) {
   fs::create_directories(fs::path(path).parent_path());
   std::ofstream(path, std::ios::binary) << text;
 }
-
-// Writes to a file fail as on a full disk while this lives: the process may not write
-// files larger than a byte (the write then fails with EFBIG instead of ENOSPC).
-class FullDisk {
- public:
-  FullDisk() {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    oldHandler_ = signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = old_;
-    tiny.rlim_cur = 1;
-    setrlimit(RLIMIT_FSIZE, &tiny);
-  }
-  ~FullDisk() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  rlimit old_{};
-  sighandler_t oldHandler_;
-};
 
 TEST(ReadFile, WhatIsNotARegularFileIsAnErrorNamingIt) {
   test::TempGameDir dir;
@@ -90,7 +67,7 @@ TEST(WriteFileAtomic, AFailedWriteSaysWhyAndKeepsTheOldFile) {
   std::string err;
   ASSERT_TRUE(writeFileAtomic(path, {1, 2, 3}, err)) << err;
   {
-    FullDisk full;
+    test::FullDisk full;
     EXPECT_FALSE(writeFileAtomic(path, std::vector<uint8_t>(792, 7), err));
   }
   EXPECT_NE(err.find(path), std::string::npos) << err;
@@ -274,7 +251,7 @@ TEST_F(LeaveFaults, ProgressThatCannotBeWrittenKeepsThePlayerInTheLevel) {
 
 TEST_F(LeaveFaults, AFullDiskIsToldWithItsReason) {
   {
-    FullDisk full;
+    test::FullDisk full;
     LeaveLevel(g);
   }
   auto boxes = shell.takeBoxes();

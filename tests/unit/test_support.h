@@ -3,6 +3,8 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 
 #include <filesystem>
 #include <string>
@@ -43,5 +45,27 @@ struct GameHarness {
 };
 
 struct GameFixture : ::testing::Test, GameHarness {};
+
+// Writes to a file fail as on a full disk while this lives: the process may not write
+// files larger than a byte (the write then fails with EFBIG instead of ENOSPC).
+class FullDisk {
+ public:
+  FullDisk() {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    oldHandler_ = signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = old_;
+    tiny.rlim_cur = 1;
+    setrlimit(RLIMIT_FSIZE, &tiny);
+  }
+  ~FullDisk() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    signal(SIGXFSZ, oldHandler_);
+  }
+
+ private:
+  rlimit old_{};
+  sighandler_t oldHandler_;
+};
+
 
 }  // namespace fief::test

@@ -101,6 +101,31 @@ TEST_F(TitleTest, StoryCardsThenTheTitleMenu) {
   EXPECT_EQ(shell.programs().back(), g.path("menudata.rz"));
 }
 
+// No folder for the player's files: the menu says so when it opens, and a new campaign
+// still starts (from the shipped settings) although its difficulty cannot be written.
+TEST(TitleWithoutPlayersFolder, ToldAndTheCampaignStartsAllTheSame) {
+  test::TempGameDir dir;
+  HeadlessShell shell;
+  Game g{shell, Folders{dir.path(), "", "no folder for your files"}};
+  shell.attach(g);
+  auto& t = g.form<TitleFrm>("TitleFrm");
+  shell.show(t);
+  EXPECT_EQ(shell.takeBoxes(), std::vector<std::string>{"no folder for your files"});
+  bool ended = false;
+  try {
+    t.newCampaign(3);
+  } catch (const ProgramEnded&) {
+    ended = true;
+  }
+  EXPECT_TRUE(ended);
+  ASSERT_FALSE(shell.programs().empty());
+  EXPECT_EQ(shell.programs().back(), dir.path() + "/fiefdom");
+  long difficulty = 0;
+  std::string err;
+  ASSERT_TRUE(readNumberFile(dir.path() + "/Options.rz", difficulty, err)) << err;
+  EXPECT_EQ(difficulty, 1) << "the program folder is not written";
+}
+
 TEST_F(TitleTest, SplashEndsByItselfOrOnAKey) {
   auto& s = g.form<SplashFrm>("SplashFrm");
   shell.show(s);

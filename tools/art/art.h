@@ -144,4 +144,10 @@ void compositeJob(const Config& cfg, Output& o, const std::string& compositeOut)
 
 int generateAll(const Config& cfg, const std::string& manifestOut, const std::string& manifestCheck);
 
+// The game's icon for the desktop menu (Icons::load first).
+const std::vector<int>& appIconSizes();
+void drawAppIcon(Canvas& c);
+// Writes <outDir>/hicolor/<n>x<n>/apps/<name>.png for every size of appIconSizes().
+void writeAppIcons(const std::string& outDir, const std::string& name);
+
 }  // namespace art

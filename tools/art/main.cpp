@@ -1,4 +1,5 @@
 // fiefdom-art: generates the pictures, animations, pointers, battle maps, sounds and fonts of the program folder.
+// With --app-icon DIR it draws only the game's desktop icon, at every size, into DIR/hicolor.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -8,7 +9,7 @@
 
 int main(int argc, char** argv) {
   art::Config cfg;
-  std::string writeManifest, checkManifest;
+  std::string writeManifest, checkManifest, appIconDir;
   cfg.threads = static_cast<int>(std::max(2u, std::thread::hardware_concurrency()));
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
@@ -25,20 +26,26 @@ int main(int argc, char** argv) {
     else if (a == "--write-manifest") val(writeManifest);
     else if (a == "--check-manifest") val(checkManifest);
     else if (a == "--composite") val(cfg.composite);
+    else if (a == "--app-icon") val(appIconDir);
     else if (a == "--threads") { std::string t; val(t); cfg.threads = std::stoi(t); }
     else {
       std::fprintf(stderr,
                    "usage: fiefdom-art --source <repo> --out <game dir> --icons <icons.json> "
-                   "[--write-manifest file | --check-manifest file] [--threads n]\n");
+                   "[--write-manifest file | --check-manifest file] [--threads n]\n"
+                   "       fiefdom-art --icons <icons.json> --app-icon <dir>\n");
       return 2;
     }
   }
-  if (cfg.sourceDir.empty() || cfg.gameDir.empty() || cfg.iconsJson.empty()) {
-    std::fprintf(stderr, "fiefdom-art: --source, --out and --icons are required\n");
+  const bool iconOnly = !appIconDir.empty();
+  if (cfg.iconsJson.empty() || (!iconOnly && (cfg.sourceDir.empty() || cfg.gameDir.empty()))) {
+    std::fprintf(stderr, "fiefdom-art: --icons, and --source and --out or --app-icon, are required\n");
     return 2;
   }
   try {
-    return art::generateAll(cfg, writeManifest, checkManifest);
+    if (!iconOnly) return art::generateAll(cfg, writeManifest, checkManifest);
+    art::Icons::load(cfg.iconsJson);
+    art::writeAppIcons(appIconDir, "fiefdom");
+    return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "fiefdom-art: %s\n", e.what());
     return 1;

@@ -81,7 +81,7 @@ std::string typedText(Key k) {
 class Runner {
  public:
   Runner(std::istream& in, std::ostream& out, const RunOptions& opt)
-      : out_(out), opt_(opt), game_(shell_, opt.gameDir) {
+      : out_(out), opt_(opt), game_(shell_, openFolders(opt.gameDir)) {
     sources_.push_back({&in, nullptr, opt.scriptPath, 0});
     shell_.attach(game_);
     shell_.spawnPrograms = opt.spawn;
@@ -413,7 +413,7 @@ class Runner {
       need(w, 3, "put PATH TEXT");
       std::string err;
       std::string text = joinFrom(w, 2);
-      if (!writeFileAtomic(gamePath(w[1]), {text.begin(), text.end()}, err)) fail(err);
+      if (!writeFileAtomic(gamePath(w[1], Folders::Use::Write), {text.begin(), text.end()}, err)) fail(err);
     } else if (cmd == "put-hex") {
       // put-hex PATH HEX: a binary file of the program folder, byte by byte
       need(w, 3, "put-hex PATH HEX");
@@ -427,7 +427,7 @@ class Runner {
         bytes.push_back(static_cast<uint8_t>(std::stoi(b, nullptr, 16)));
       }
       std::string err;
-      if (!writeFileAtomic(gamePath(w[1]), bytes, err)) fail(err);
+      if (!writeFileAtomic(gamePath(w[1], Folders::Use::Write), bytes, err)) fail(err);
     } else if (cmd == "fight-out") {
       // fight-out OUTCOME OURDEAD ENEMYDEAD ARMY...: the battle program's results, each
       // army its survivors in roster order, comma-separated (11 counts: a reduced roster)
@@ -450,7 +450,7 @@ class Runner {
         out.Armies.push_back(a);
       }
       std::string err;
-      if (!writeFightOut(gamePath(kFightOutFile), out, err)) fail(err);
+      if (!writeFightOut(gamePath(kFightOutFile, Folders::Use::Write), out, err)) fail(err);
     } else if (cmd == "wait-programs") {
       // Spawned programs run in real time: wait for them (the virtual clock stands still).
       if (!shell_.spawnPrograms) fail("wait-programs waits for spawned programs (--spawn)");
@@ -562,7 +562,7 @@ class Runner {
     }
     // file PATH: whether a file of the program folder exists, its size, and its text when short
     need(w, 2, "file PATH");
-    std::string path = gamePath(w[1]);
+    std::string path = gamePath(w[1], Folders::Use::Read);
     std::vector<uint8_t> bytes;
     std::string err;
     if (!readFile(path, bytes, err)) return json{{"exists", false}};
@@ -572,10 +572,11 @@ class Runner {
     return o;
   }
 
-  // A path inside the program folder; a path that leaves it is refused.
-  std::string gamePath(const std::string& rel) {
+  // A file of the game, where the game reads or writes it (the player's folder of an
+  // installed game); a path that leaves the game's folders is refused.
+  std::string gamePath(const std::string& rel, Folders::Use use) {
     if (rel.empty() || rel[0] == '/' || rel.find("..") != std::string::npos) fail("paths stay inside the program folder: " + rel);
-    return game_.path(rel);
+    return game_.folders.locate(rel, use);
   }
 
   static std::string trim(std::string s) {

@@ -20,6 +20,8 @@ std::string programFolder() {
   return dir;
 }
 
+Folders gameFolders() { return openFolders(programFolder()); }
+
 void readDisplaySettings(Game& g) {
   std::vector<uint8_t> bytes;
   std::string err;

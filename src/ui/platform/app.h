@@ -5,13 +5,25 @@
 #include <functional>
 #include <string>
 
+#include "campaign/folders.h"
+
 namespace fief {
+
+// The game's name on the desktop: its desktop entry and metainfo are named after it, and
+// every window of the family carries it as its class, so that the desktop shows the
+// game's icon for them.
+inline constexpr const char* kDesktopId = "org.fiefdom_game.Fiefdom";
 
 struct Game;
 class SdlShell;
 
 // The folder of the running executable, without a trailing separator.
 std::string programFolder();
+
+// The program folder and the player's folder of this program (openFolders). The title menu
+// and the campaign program tell the player when his folder cannot be used, the battle
+// program says so on standard error.
+Folders gameFolders();
 
 // Reads Optim.rz into g.optim for the window; a missing or damaged file gives the
 // defaults (the loading screen of the campaign program tells the player).

@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "campaign/game.h"
+#include "ui/platform/app.h"
 
 namespace fief {
 
@@ -106,6 +107,10 @@ bool SdlShell::startVideo(std::string& err) {
 }
 
 SdlShell::SdlShell(Options opt) : opt_(std::move(opt)) {
+  // The window class (X11) and application id (Wayland) name the desktop entry; a class
+  // the environment gives is kept.
+  setenv("SDL_VIDEO_X11_WMCLASS", kDesktopId, 0);
+  setenv("SDL_VIDEO_WAYLAND_WMCLASS", kDesktopId, 0);
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
 }
@@ -579,13 +584,45 @@ std::string SdlShell::timeOfDay() const {
   return buf;
 }
 
+std::string wrapForMessageBox(const std::string& text, size_t width) {
+  std::string out;
+  size_t lineStart = 0;  // where the current line begins in `out`
+  size_t i = 0;
+  while (i < text.size()) {
+    if (text[i] == '\n') {
+      out += '\n';
+      lineStart = out.size();
+      ++i;
+      continue;
+    }
+    if (text[i] == ' ') {
+      ++i;
+      continue;
+    }
+    size_t end = text.find_first_of(" \n", i);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(i, end - i);
+    if (out.size() > lineStart) {
+      if (out.size() - lineStart + 1 + word.size() > width) {
+        out += '\n';
+        lineStart = out.size();
+      } else {
+        out += ' ';
+      }
+    }
+    out += word;
+    i = end;
+  }
+  return out;
+}
+
 void SdlShell::messageBox(const std::string& text) {
   std::fprintf(stderr, "fiefdom: %s\n", text.c_str());
   if (opt_.capture) return;
   // A full-screen window would hide the box: leave full screen while it is shown.
   bool full = window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
   if (full) SDL_SetWindowFullscreen(window_, 0);
-  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, opt_.title.c_str(), text.c_str(), window_);
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, opt_.title.c_str(), wrapForMessageBox(text).c_str(), window_);
   if (full) SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
   dirty_ = true;
 }

@@ -152,6 +152,10 @@ class SdlShell : public Shell {
 bool hasGraphicsCard();
 // True for SDL's video drivers that draw into memory only (no window on any screen).
 bool videoDriverShowsNothing(const char* driver);
+// The text of a message box broken into lines of at most `width` characters at spaces (a
+// longer word keeps its own line): the system's message box draws each line as one, so a
+// long message ran off the screen.
+std::string wrapForMessageBox(const std::string& text, size_t width = 72);
 
 // The SDL key of a game key (SDLK_UNKNOWN for none) and back.
 Key keyFromSdl(SDL_Keycode k);

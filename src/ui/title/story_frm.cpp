@@ -69,7 +69,7 @@ void StoryFrm::advance() {
     showCard();
     return;
   }
-  if (!g_.shell.startProgram(g_.path(next)))
+  if (!g_.shell.startProgram(g_.programPath(next)))
     g_.shell.messageBox("The title menu (" + next + ") is missing from the game folder or cannot be started.");
   g_.shell.endProgram();
 }

@@ -32,6 +32,7 @@ class TitleFrm : public Form {
  private:
   void layout();
   void showDifficulty(bool on);
+  bool playsFromShippedFiles() const;
   void launch(long loadRequest);
 };
 

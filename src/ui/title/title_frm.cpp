@@ -72,6 +72,8 @@ void TitleFrm::Form_Load() {
   layout();
   showDifficulty(false);
   ctl("ContinueBtn").Enabled = hasSaves();
+  // No usable folder for the player's files: the game runs from its shipped settings.
+  if (!g_.folders.problem.empty()) g_.shell.messageBox(g_.folders.problem);
 }
 
 void TitleFrm::Form_KeyUp(Key k) {
@@ -95,6 +97,10 @@ bool TitleFrm::hasSaves() const {
   return false;
 }
 
+// Without a usable folder for the player's files (he was told when the menu opened) the
+// campaign still starts, from the shipped settings, though the choice cannot be handed on.
+bool TitleFrm::playsFromShippedFiles() const { return !g_.folders.problem.empty(); }
+
 void TitleFrm::showDifficulty(bool on) {
   ctl("MenuPnl").Visible = !on;
   ctl("DifficultyPnl").Visible = on;
@@ -102,7 +108,7 @@ void TitleFrm::showDifficulty(bool on) {
 
 void TitleFrm::newCampaign(int difficulty) {
   std::string err;
-  if (!writeNumberFile(g_.path("Options.rz"), difficulty, err)) {
+  if (!writeNumberFile(g_.writePath("Options.rz"), difficulty, err) && !playsFromShippedFiles()) {
     ctl("StatusLbl").Caption = "The difficulty could not be written: " + err;
     return;
   }
@@ -116,11 +122,11 @@ void TitleFrm::continueCampaign() {
 
 void TitleFrm::launch(long loadRequest) {
   std::string err;
-  if (!writeNumberFile(g_.path("LGame.rz"), loadRequest, err)) {
+  if (!writeNumberFile(g_.writePath("LGame.rz"), loadRequest, err) && !playsFromShippedFiles()) {
     ctl("StatusLbl").Caption = "The start request could not be written: " + err;
     return;
   }
-  if (!g_.shell.startProgram(g_.path("fiefdom"))) {
+  if (!g_.shell.startProgram(g_.programPath("fiefdom"))) {
     const std::string text = "The campaign program (fiefdom) is missing from the game folder or cannot be started.";
     ctl("StatusLbl").Caption = text;
     g_.shell.messageBox(text);
