@@ -297,7 +297,9 @@ class Runner {
         const long d = w[1].size() == 1 ? w[1][0] - '0' : 0;
         if (d < 1 || d > 3) fail("start DIFFICULTY: 1, 2 or 3");
         std::string err;
-        if (!writeNumberFile(gamePath("Options.rz"), d, err) || !writeNumberFile(gamePath("LGame.rz"), 0, err)) fail(err);
+        if (!writeNumberFile(gamePath("Options.rz", Folders::Use::Write), d, err) ||
+            !writeNumberFile(gamePath("LGame.rz", Folders::Use::Write), 0, err))
+          fail(err);
       }
       started_ = true;
       runProgramStart(game_);
