@@ -2,8 +2,7 @@
 # The recruiting screen does not open while an army walks or a battle is under way: not
 # from its button, its key or the outpost. Once the walk or the battle is over it opens.
 seed 8
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set BarracksBuilt -1
 set OutpostState 200
 set CampMovesLeft[0] 3

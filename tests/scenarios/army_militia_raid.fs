@@ -1,16 +1,14 @@
 # A rival raids the village in a turn whose People falls below zero before the end of
-# turn's clamp (10 people, no happiness: the drift takes 71): the village raises no
+# turn's clamp (10 people, no happiness: the drift takes more): the village raises no
 # militia (never a negative count, which the hand-over would refuse, leaving the raiders
 # unopposed), the hand-over is written and the county's army defends the village.
 seed 5
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set Difficulty 1
 set TurnCounter 8
 set People 10
 set Happiness 0
-set Rival1.Active -1
-set Rival1.Gold 20000
+include common/rival1_in_play.fsi
 # army A of rival lord 1 reaches the village this end of turn
 set EnemyCamp[1][1] 300
 set EnemyCamp[1][2] 100

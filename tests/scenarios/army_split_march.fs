@@ -5,8 +5,7 @@
 # Cancelled at that point, the click is spent and nobody moves; a click on the bare map,
 # the choice of another camp or the camp's own screen gives the order up.
 seed 6
-start
-click TipsFrm.CloseLbl
+include common/campaign.fsi
 set CampMovesLeft[0] 3
 click Camp1Frm.ArmyCamp1Img
 click ArmyCampFrm.SplitBtn
