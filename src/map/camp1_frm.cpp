@@ -361,6 +361,7 @@ void Camp1Frm::forgetPointerState() {
   for (auto& c : controls())
     if (c.Name.rfind("WalkTo", 0) == 0) c.Visible = false;
   for (const char* l : {"Helper", "Helper3", "WalkLbl", "MoralLbl"}) ctl(l).Caption.clear();
+  HelpCamp = 0;
   ctl("TooltipLbl").Visible = false;
   syncStatusIcons();
 }

@@ -8,10 +8,12 @@
 
 #include "campaign/game.h"
 #include "map/camp1_frm.h"
+#include "map/map_objects.h"
 #include "map/map_view.h"
 #include "military/armies.h"
 #include "military/military_screens.h"
 #include "military/units.h"
+#include "turn/events.h"
 #include "turn/turn.h"
 #include "turn/turn_screen.h"
 #include "ui/dialogs.h"
@@ -429,6 +431,13 @@ namespace {
 const bool kRegistered = [] {
   setBattleHandOver([](Game& g) { LaunchBattleProgram(g); });
   registerScreenEventKind(kGiveBattleEvent, true, [](Game& g) { StartSiteBattle(g, g.s.BattleSite, g.s.SelectedCamp); });
+  // The question says what the army would meet: the same guess at the force's strength
+  // that the ruins' description gives.
+  setEventNote(kGiveBattleEvent, [](const Rules& r) -> std::vector<TextId> {
+    const long soldiers = siteEnemy(r.s, r.s.BattleSite).total();
+    if (soldiers <= 0) return {};
+    return {txt::campaign1::entry(ForceEstimateText(soldiers))};
+  });
   return true;
 }();
 }  // namespace

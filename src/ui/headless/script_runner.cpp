@@ -291,6 +291,16 @@ class Runner {
     } else if (cmd == "start") {
       needRunning();
       if (started_) fail("the program has already started");
+      if (w.size() > 1) {
+        // As the title menu's New Campaign with that difficulty: it writes the difficulty
+        // and a start without a saved game, then starts this program.
+        const long d = w[1].size() == 1 ? w[1][0] - '0' : 0;
+        if (d < 1 || d > 3) fail("start DIFFICULTY: 1, 2 or 3");
+        std::string err;
+        if (!writeNumberFile(gamePath("Options.rz", Folders::Use::Write), d, err) ||
+            !writeNumberFile(gamePath("LGame.rz", Folders::Use::Write), 0, err))
+          fail(err);
+      }
       started_ = true;
       runProgramStart(game_);
       // Let the loading timer run the campaign start.
