@@ -67,10 +67,15 @@ foreach(entry IN LISTS FUZZ_TARGETS)
             ${CMAKE_SOURCE_DIR}/fuzz/corpus/${name} ${seeds})
 endforeach()
 add_custom_target(fuzz_targets DEPENDS ${FUZZ_EXECUTABLES})
+# The script that runs the targets longer by hand starts every one of them (a second each).
+add_test(NAME fuzz.script_starts_every_target
+  COMMAND env SANITIZE_BUILD_DIR=${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR}/scripts/fuzz.sh 1)
 
 # The soak: random play through the script runner with the county's invariants checked
 # after every turn, bounded in steps and time.
 add_executable(fiefdom_soak ${CMAKE_SOURCE_DIR}/tests/soak/soak_main.cpp)
 target_link_libraries(fiefdom_soak PRIVATE fiefdom_core)
 add_dependencies(fiefdom_soak game_data)
-add_test(NAME soak.random_play COMMAND fiefdom_soak ${GAME_DIR} --seed 1 --steps 4000 --seconds 90)
+# It fails when it has not played the turns, the battles and the save round trips it guards.
+add_test(NAME soak.random_play COMMAND fiefdom_soak ${GAME_DIR} --seed 1 --steps 4000 --seconds 90
+         --min-turns 30 --min-battles 3 --min-round-trips 3)

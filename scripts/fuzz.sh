@@ -29,10 +29,13 @@ for name in "${names[@]}"; do
     level_map) extra=(data/map) ;;
     script_parser) extra=(tests/scenarios) ;;
   esac
+  # Seed folders that do not exist are left out: libFuzzer refuses to start on one.
+  seeds=()
+  for d in "fuzz/corpus/$name" "${extra[@]}"; do [ -d "$d" ] && seeds+=("$d"); done
   echo "== $name for $seconds s (corpus $corpus)"
   UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}" \
     "$BUILD_DIR/${name}_fuzz" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 -max_len=65536 \
     -artifact_prefix="$BUILD_DIR/fuzz-crashes/${name}-" -print_final_stats=1 \
-    "$corpus" "fuzz/corpus/$name" "${extra[@]}" || status=1
+    "$corpus" "${seeds[@]}" || status=1
 done
 exit $status

@@ -87,7 +87,8 @@ uint32_t Battle::nextRand() {
   return static_cast<uint32_t>((rng_ * 2685821657736338717ull) >> 32);
 }
 
-Battle::Battle(const FightIn& in, uint64_t seed) : rng_(seed ? seed : 0x9E3779B97F4A7C15ull), kind_(in.BattleKind) {
+Battle::Battle(const FightIn& in, uint64_t seed)
+    : rng_(seed ? seed : 0x9E3779B97F4A7C15ull), kind_(in.BattleKind), battleId_(in.BattleId) {
   const size_t n = std::min<size_t>(in.Armies.size(), kMaxFightArmies);
   armies_.resize(n);
   forms_.reserve(n * kRosterSize);
@@ -595,6 +596,7 @@ int Battle::winningSide() const {
 
 FightOut Battle::result() const {
   FightOut out;
+  out.BattleId = battleId_;
   const int win = winningSide();
   // An army that retreated has lost, whatever its allies do after it.
   out.Outcome = !armies_.empty() && !retreated_ && win == armies_[0].side ? 1 : 0;

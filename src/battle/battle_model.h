@@ -184,6 +184,7 @@ class Battle {
   bool retreated_ = false;  // the player's army has left the field
   std::vector<Order> scheduled_;
   size_t nextScheduled_ = 0;
+  uint32_t battleId_ = 0;  // the hand-over's id, echoed in the results
 };
 
 // The seed of a hand-over: the same file fights the same battle.

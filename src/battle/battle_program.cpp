@@ -29,6 +29,8 @@ bool loadHandOver(const Folders& where, HandOver& out, std::string& err, const u
     err = path + ": the battle map " + h.mapPath + " does not exist";
     return false;
   }
+  // The battle id changes with every hand-over; the battle is the same without it.
+  if (h.in.BattleId != 0) bytes.resize(bytes.size() - kBattleIdBytes);
   h.seed = seedOverride ? *seedOverride : seedOf(bytes);
   h.bytes = std::move(bytes);
   out = std::move(h);

@@ -36,18 +36,20 @@ class BlacksmithFrm : public DialogFrm {
     add(label("UsedByCaptionLbl", 200, 230, 120, 22));
     add(label("UsedByLbl", 320, 230, 360, 44)).FontSize = 10;
     add(label("OrderLbl", 200, 290, 250, 22));
-    add(label("OrderBatchLbl", 460, 290, 100, 22));
+    add(label("OrderBatchLbl", 460, 290, 90, 22));
+    // Cancelling the standing order sits beside it, away from the buttons that close the screen.
+    add(button("CancelAniBtn", 560, 284, 120, 34));
     add(checkBox("ArmouryOption", 200, 326, 220, 24));
-    add(panel("ArmouryPnl", 200, 356, 480, 70)).Visible = false;
+    add(panel("ArmouryPnl", 200, 356, 480, 76)).Visible = false;
+    // Three columns of four rows, each wide enough for the longest name and its stock.
     for (int i = 1; i <= 11; ++i) {
-      Control& l = add(label(std::string("Arm") + kStockLabels[i], ((i - 1) % 6) * 80, ((i - 1) / 6) * 34, 78, 30));
+      Control& l = add(label(std::string("Arm") + kStockLabels[i], ((i - 1) / 4) * 160, ((i - 1) % 4) * 19, 158, 18));
       l.Panel = "ArmouryPnl";
       l.FontSize = 9;
     }
     add(label("Helper", 24, 440, 652, 20)).FontSize = 10;
     addOk(468, 40, 130);
-    add(button("CancelAniBtn", 190, 468, 130, 40));
-    add(button("ArmouryBtn", 340, 468, 150, 40));
+    add(button("ArmouryBtn", 275, 468, 150, 40));
     add(button("Noanibtn", 510, 468, 130, 40));
     onClick("OkAniBtn", [this] { order(); });
     onClick("CancelAniBtn", [this] {
@@ -118,7 +120,9 @@ class BlacksmithFrm : public DialogFrm {
     if (o >= 1 && o <= 11) {
       ctl("OrderLbl").Caption = itemName(g_, o);
       ctl("OrderBatchLbl").Caption = "+" + std::to_string(g_.tables.item(o).Batch);
+      ctl("CancelAniBtn").Visible = true;
     } else {
+      ctl("CancelAniBtn").Visible = false;
       g_.ShowText(ctl("OrderLbl"), txt::campaign1::NoStandingOrder);
       ctl("OrderBatchLbl").Caption.clear();
     }

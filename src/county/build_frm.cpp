@@ -29,7 +29,10 @@ class BuildFrm : public DialogFrm {
       tick.Visible = false;
       tick.Z = 1;
       onClick(kBuildButtons[k], [this, k] { SelectBuilding(k); });
+      // The pointer over a building shows its costs before it is chosen.
+      on(kBuildButtons[k], Ev::MouseMove, [this, k](const EventArgs&) { preview(k); });
     }
+
     add(label("BuildingLbl", 436, 60, 168, 48)).Title = true;  // two lines for long names
     add(label("GoldCaptionLbl", 436, 124, 90, 22));
     add(label("GoldLbl", 526, 124, 80, 22));
@@ -49,6 +52,12 @@ class BuildFrm : public DialogFrm {
       done();
     });
     onClick("Noanibtn", [this] { close(); });
+    // Anywhere else the figures return to the building chosen.
+    std::vector<std::string> others{name()};
+    for (const auto& c : controls())
+      if (c.Kind != ControlKind::Button || c.Name == "OkAniBtn" || c.Name == "CancelAniBtn" || c.Name == "Noanibtn")
+        others.push_back(c.Name);
+    for (const auto& n : others) on(n, Ev::MouseMove, [this](const EventArgs&) { preview(0); });
     captions({{"GoldCaptionLbl", txt::captions::Gold},
               {"WoodCaptionLbl", txt::captions::Wood},
               {"StoneCaptionLbl", txt::captions::Stone},
@@ -78,6 +87,18 @@ class BuildFrm : public DialogFrm {
     }
   }
 
+  // Shows the building under the pointer (0: back to the one chosen, or none).
+  void preview(int kind) {
+    if (g_.s.BuildTurnsLeft != kNone) return;
+    const int k = kind ? kind : selected;
+    if (k >= kBlacksmithBuilding && k <= kCastleBuilding) {
+      showBuilding(k, g_.tables.Buildings[k].Turns);
+    } else {
+      g_.ShowText(ctl("BuildingLbl"), txt::campaign1::NothingUnderConstruction);
+      for (const char* l : {"GoldLbl", "WoodLbl", "StoneLbl", "TurnsLbl"}) ctl(l).Caption.clear();
+    }
+  }
+
   void SelectBuilding(int kind) {
     if (g_.s.BuildTurnsLeft != kNone) return;
     selected = kind;
@@ -99,7 +120,15 @@ class BuildFrm : public DialogFrm {
       case OrderResult::Ordered:
       case OrderResult::AlreadyUnderWay: done(); break;
       case OrderResult::NothingChosen: g_.ShowText(ctl("Helper"), txt::campaign1::NothingChosen); break;
-      case OrderResult::TooExpensive: g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods); break;
+      case OrderResult::TooExpensive: {
+        // The refusal names what is short and by how much.
+        std::string text = g_.text(txt::campaign1::NotEnoughGoods) + " " + g_.text(txt::campaign::ShortBy);
+        const StatChanges missing = buildingShortfall(g_, selected);
+        for (size_t i = 0; i < missing.size(); ++i)
+          text += (i ? ", " : " ") + g_.text(statName(missing[i].stat)) + " " + std::to_string(missing[i].amount);
+        ctl("Helper").Caption = text + ".";
+        break;
+      }
     }
   }
   void done() {

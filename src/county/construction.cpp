@@ -31,12 +31,23 @@ std::string buildingName(const Rules& g, int kind) {
   return g.text(txt::campaign1::BlacksmithName + (kind - kBlacksmithBuilding));
 }
 
+StatChanges buildingShortfall(const Rules& g, int kind) {
+  if (kind < kBlacksmithBuilding || kind > kCastleBuilding) return {};
+  const GameState& s = g.s;
+  const BuildingRecord& b = g.tables.Buildings[kind];
+  StatChanges missing;
+  if (b.Gold > s.Gold) missing.push_back({Stat::Gold, static_cast<int>(b.Gold - s.Gold)});
+  if (b.Wood > s.Wood) missing.push_back({Stat::Wood, static_cast<int>(b.Wood - s.Wood)});
+  if (b.Stone > s.Stone) missing.push_back({Stat::Stone, static_cast<int>(b.Stone - s.Stone)});
+  return missing;
+}
+
 OrderResult OrderBuilding(Rules& g, int kind) {
   GameState& s = g.s;
   if (s.BuildTurnsLeft != kNone) return OrderResult::AlreadyUnderWay;
   if (kind < kBlacksmithBuilding || kind > kCastleBuilding || buildingBuilt(s, kind)) return OrderResult::NothingChosen;
   const BuildingRecord& b = g.tables.Buildings[kind];
-  if (b.Gold > s.Gold || b.Wood > s.Wood || b.Stone > s.Stone) return OrderResult::TooExpensive;
+  if (!buildingShortfall(g, kind).empty()) return OrderResult::TooExpensive;
   s.BuildingUnderWay = static_cast<uint8_t>(kind);
   store(s.BuildTurnsLeft, b.Turns);
   add(s.Gold, -b.Gold);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "campaign/stat_changes.h"
 #include "county/county.h"
 
 namespace fief {
@@ -45,6 +46,9 @@ FoodOutlook foodOutlook(const Rules& g);
 // ---- construction
 enum class OrderResult { Ordered, AlreadyUnderWay, NothingChosen, TooExpensive };
 OrderResult OrderBuilding(Rules& g, int kind);
+// What the county lacks to pay for the building: gold, wood and stone, each that falls
+// short with the amount missing (empty when it can be paid).
+StatChanges buildingShortfall(const Rules& g, int kind);
 bool CancelBuilding(Rules& g);      // false when nothing is under way
 bool buildingBuilt(const GameState& s, int kind);
 std::string buildingName(const Rules& g, int kind);

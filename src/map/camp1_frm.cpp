@@ -70,6 +70,8 @@ Camp1Frm::Camp1Frm(Game& g) : Form(g, "Camp1Frm") {
     ShowMessageBox(g_, g_.text(sameLevel ? txt::campaign::GameLoaded : txt::campaign::GameLoadedOtherLevel));
   };
   keyActions[Key::Escape] = [this] {
+    // Not left while a battle or a walk is under way (as F6 and F7 wait).
+    if (g_.timedActionRunning()) return;
     showExitQuestion(g_, kExitQuestion);
   };
   keyActions[Key::F1] = [this] { g_.form("KeysFrm").showModal(); };
@@ -360,6 +362,7 @@ void Camp1Frm::forgetPointerState() {
   for (auto& c : controls())
     if (c.Name.rfind("WalkTo", 0) == 0) c.Visible = false;
   for (const char* l : {"Helper", "Helper3", "WalkLbl", "MoralLbl"}) ctl(l).Caption.clear();
+  HelpCamp = 0;
   ctl("TooltipLbl").Visible = false;
   syncStatusIcons();
 }

@@ -81,6 +81,8 @@ class Camp1Frm : public Form {
   std::string HoverControl;  // the control the text belongs to (empty: the bare screen)
   int HoverStyle = 1;
   int PointerX = 0, PointerY = 0;
+  // The army whose figures stand beside the help line (0: none).
+  int HelpCamp = 0;
   // Forgets the hover state (the tooltip hides on the next tick).
   void clearHover();
   // Hides the field kind buttons (Field1Pic..Field4Pic) of a selected field.

@@ -42,7 +42,34 @@ int fieldOf(const std::string& c) {
   return n >= 1 && n <= 10 ? n : 0;
 }
 
+std::string campLine(Game& g, int k) {
+  return g.text(txt::campaign1::ArmyNames[k]) + " - " + numberText(g.s.ArmyCampSoldiers[k - 1]) + " " +
+         g.text(txt::campaign1::Soldiers);
+}
+
 }  // namespace
+
+void refreshCampHelp(Camp1Frm& f) {
+  const int k = f.HelpCamp;
+  if (k < 1 || k > 3) return;
+  Game& g = f.game();
+  const GameState& s = g.s;
+  Control& line = f.ctl("Helper3");
+  // The second line is the army's while it starts with the army's name.
+  const std::string name = g.text(txt::campaign1::ArmyNames[k]);
+  const bool lineIsCamp = line.Caption.rfind(name + " - ", 0) == 0;
+  if (!isSet(s.CampExists[k - 1])) {
+    if (lineIsCamp) line.Caption.clear();
+    f.ctl("WalkLbl").Caption.clear();
+    f.ctl("MoralLbl").Caption.clear();
+    f.HelpCamp = 0;
+  } else {
+    if (lineIsCamp) line.Caption = campLine(g, k);
+    f.ctl("WalkLbl").Caption = numberText(s.CampMovesLeft[k - 1]) + " / 3";
+    f.ctl("MoralLbl").Caption = numberText(Int(s.Morale));
+  }
+  f.syncStatusIcons();
+}
 
 bool helpLineEntry(const std::string& control, int& table, int& entry) {
   const auto& j = helpLines();
@@ -71,8 +98,8 @@ void showHelpLine(Camp1Frm& f, const std::string& control, const EventArgs& a) {
 
   if (int k = campOf(control)) {
     // The army's name and size below, its moves and morale beside the help line.
-    second = g.text(txt::campaign1::ArmyNames[k]) + " - " + numberText(s.ArmyCampSoldiers[k - 1]) + " " +
-             g.text(txt::campaign1::Soldiers);
+    second = campLine(g, k);
+    f.HelpCamp = k;
     f.ctl("WalkLbl").Caption = numberText(s.CampMovesLeft[k - 1]) + " / 3";
     f.ctl("MoralLbl").Caption = numberText(Int(s.Morale));
   } else if (int b = blessingOf(control); b >= 0) {

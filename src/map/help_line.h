@@ -19,6 +19,11 @@ bool helpLineEntry(const std::string& control, int& table, int& entry);
 // What moving over a control shows (Helper, Helper3, WalkLbl, MoralLbl, hover state).
 void showHelpLine(Camp1Frm& f, const std::string& control, const EventArgs& a);
 
+// The army figures beside the help line follow the army they describe: after a step, a
+// battle, a split or a combination they show its soldiers and moves as they are now, and
+// they go when the army is gone.
+void refreshCampHelp(Camp1Frm& f);
+
 // Tooltip box sizes: the first style for short texts, the wider second style for texts
 // longer than kShortTooltip characters.
 constexpr int kShortTooltip = 36;

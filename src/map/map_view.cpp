@@ -1,9 +1,12 @@
 #include "map/map_view.h"
 
+#include <algorithm>
+
 #include "campaign/game.h"
 #include "county/county_screens.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
+#include "map/help_line.h"
 #include "military/battle.h"
 #include "rivals/sieges.h"
 
@@ -101,7 +104,13 @@ void refreshCamps(Camp1Frm& f) {
         for (int j = 1; j < k; ++j)
           if (isSet(s.CampExists[j - 1]) && !campWalking(g, j) && s.CampWaypoint[j - 1] == s.CampWaypoint[k - 1])
             ++before;
-        camp.Left = m->Left + before * kSharedWaypointShift;
+        // Near the map's right edge the ones that would leave the map stand to the left
+        // of the first instead (the outpost stands close to that edge).
+        const int mapWidth = f.ctl("MapSurface").Width;
+        const int rightSlots = std::max(0, (mapWidth - camp.Width - m->Left) / kSharedWaypointShift);
+        const int left = before <= rightSlots ? m->Left + before * kSharedWaypointShift
+                                              : m->Left - (before - rightSlots) * kSharedWaypointShift;
+        camp.Left = std::max(0, left);
         camp.Top = m->Top - 25;
       }
     }
@@ -121,6 +130,7 @@ void refreshCamps(Camp1Frm& f) {
       }
     }
   }
+  refreshCampHelp(f);
 }
 
 void refreshMap(Camp1Frm& f) {

@@ -86,7 +86,9 @@ class ArmyFrm : public Form {
     Control& down = add(button("DownAniBtn", 230, 372, 34, 34));
     down.Picture = "scroll_down";
     down.Hold = true;
-    add(label("TypeCountLbl", 268, 378, 64, 22)).Align = 1;
+    // The count of the chosen type; a number typed here raises or lowers it to that.
+    add(textBox("TypeCountTxt", 268, 374, 64, 30));
+    on("TypeCountTxt", Ev::Change, [this](const EventArgs&) { typed(); });
     Control& up = add(button("UpAniBtn", 336, 372, 34, 34));
     up.Picture = "scroll_up";
     up.Hold = true;
@@ -102,12 +104,14 @@ class ArmyFrm : public Form {
     add(progressBar("ProgressBar", 400, 420, 250, 20)).Max = kLevyMinimum;
     add(label("ProgressLbl", 656, 418, 80, 24)).Align = 2;
 
-    Control& help = add(label("Helper", 24, 452, 712, 40));
+    // The whole levy, type by type.
+    add(label("LevyLbl", 24, 448, 712, 40)).FontSize = 10;
+    Control& help = add(label("Helper", 24, 492, 712, 40));
     help.FontSize = 10;
     help.ForeColor = kWarningColour;
-    add(button("OkAniBtn", 24, 502, 160, 40));
-    add(button("ArmouryBtn", 300, 502, 160, 40));
-    add(button("Noanibtn", 576, 502, 160, 40));
+    add(button("OkAniBtn", 24, 542, 160, 40));
+    add(button("ArmouryBtn", 300, 542, 160, 40));
+    add(button("Noanibtn", 576, 542, 160, 40));
     onClick("OkAniBtn", [this] { confirm(); });
     onClick("Noanibtn", [this] { cancel(); });
     onClick("ArmouryBtn", [this] {
@@ -122,7 +126,9 @@ class ArmyFrm : public Form {
     levy_ = OpenLevy(s, place);
     s.RecruitType = 0;
     ResetTEMP(s);
-    g_.ShowText(ctl("TitleLbl"), txt::captions::RecruitSoldiers);
+    // The title says where the army will be raised: at the castle or at the outpost.
+    ctl("TitleLbl").Caption = g_.text(txt::captions::RecruitSoldiers) + " - " +
+                              g_.text(place == LevyPlace::Outpost ? txt::campaign1::Outpost : txt::campaign1::Castle);
     for (int n = 1; n <= 14; ++n) ctl(unitType(n).button).Caption = g_.text(txt::campaign1::UnitNames[n]);
     g_.ShowText(ctl("AttackCaptionLbl"), txt::campaign1::Attack);
     g_.ShowText(ctl("DefenceCaptionLbl"), txt::campaign1::Defence);
@@ -189,6 +195,23 @@ class ArmyFrm : public Form {
     showLevy();
   }
 
+  void typed() {
+    const std::string& text = ctl("TypeCountTxt").Caption;
+    int want = 0;
+    for (char c : text) {
+      if (c < '0' || c > '9') continue;
+      want = std::min(want * 10 + (c - '0'), kArmyMaximum);
+    }
+    const int r = RecruitToCount(g_.s, want);
+    if (r > 0) g_.ShowText(ctl("Helper"), txt::campaign1::entry(r));
+    else ctl("Helper").Caption.clear();
+    // The box keeps what was typed unless the levy could not follow it.
+    const std::string typedText = text;
+    showType();
+    showLevy();
+    if (r == kDone) ctl("TypeCountTxt").Caption = typedText;
+  }
+
   void confirm() {
     int camp = 0;
     const long raised = g_.s.RecruitTotal;
@@ -222,8 +245,9 @@ class ArmyFrm : public Form {
     const int n = s.RecruitType;
     const bool any = n >= 1 && n <= 14;
     for (const char* l : {"TypeNameLbl", "AttackLbl", "DefenceLbl", "SpeedLbl", "DescLbl", "WeaponNameLbl",
-                          "TypeCountLbl", "CountCaptionLbl"})
+                          "TypeCountTxt", "CountCaptionLbl"})
       ctl(l).Caption.clear();
+    ctl("TypeCountTxt").Enabled = any;
     ctl("DescLbl").Top = 0;
     ctl("SoldierImg").Picture = any ? "sold" + std::to_string(n) + "res" : "";
     // The chosen type's button is inked in red.
@@ -249,12 +273,20 @@ class ArmyFrm : public Form {
       ctl(std::string(gear[i]) + "StockLbl").Caption = std::to_string(gearStock(s, kinds[i]));
     }
     ctl("CountCaptionLbl").Caption = g_.text(txt::campaign1::UnitNames[n]);
-    ctl("TypeCountLbl").Caption = std::to_string(s.RecruitCounts.get(t.unit));
+    ctl("TypeCountTxt").Caption = std::to_string(s.RecruitCounts.get(t.unit));
   }
 
   void showLevy() {
     const GameState& s = g_.s;
     ctl("RegrutedLbl").Caption = std::to_string(s.RecruitTotal);
+    std::string levy;
+    for (int n = 1; n <= 14; ++n) {
+      const int count = s.RecruitCounts.get(unitType(n).unit);
+      if (count <= 0) continue;
+      if (!levy.empty()) levy += ", ";
+      levy += g_.text(txt::campaign1::UnitNames[n]) + " " + std::to_string(count);
+    }
+    ctl("LevyLbl").Caption = levy;
     // Below a hundred soldiers the bar shows how far the levy has come; from a hundred
     // the confirm button takes its place.
     const bool enough = s.RecruitTotal >= kLevyMinimum;

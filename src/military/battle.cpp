@@ -121,6 +121,12 @@ bool checkResults(const FightOut& out, const CampComp& sent, std::string& err) {
   const FightResultArmy& ours = out.Armies[0];
   const RosterCounts went = roster(sent);
   for (int i = 0; i < kRosterSize; ++i) {
+    if (i >= ours.rosterSize() && went[i] > 0) {
+      // A reduced roster in the results would drop soldiers who went in: the results do
+      // not answer the army sent.
+      err = "the results leave out the " + std::to_string(went[i]) + " " + kUnitNames[kRosterUnits[i]] + " sent";
+      return false;
+    }
     const int survivors = i < ours.rosterSize() ? ours.Survivors[i] : 0;
     if (survivors < 0 || survivors > went[i]) {
       err = "the results give " + std::to_string(survivors) + " surviving " + kUnitNames[kRosterUnits[i]] + " of " +

@@ -58,7 +58,8 @@ struct BattlePlunder {
   long fallen = 0;  // the player's soldiers sent who did not come back
 };
 // Checks the results against what went in: army 0 present, no count above what was
-// sent, no negative dead. False with a message (nothing applied).
+// sent, no negative dead, and no soldier sent left out (a reduced roster of army 0 is
+// taken only when nobody of its last three types went in). False with a message (nothing applied).
 bool checkResults(const FightOut& out, const CampComp& sent, std::string& err);
 // The survivors of army 0 replace the soldiers sent (those left at home stay); a camp
 // without soldiers left is emptied. On a win the plunder is drawn and added.

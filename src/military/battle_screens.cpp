@@ -1,15 +1,20 @@
 #include "military/battle_screens.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <filesystem>
 #include <map>
+#include <random>
 
 #include "campaign/game.h"
 #include "campaign/missions.h"
 #include "map/camp1_frm.h"
+#include "map/map_objects.h"
 #include "map/map_view.h"
 #include "military/armies.h"
 #include "military/military_screens.h"
 #include "military/units.h"
+#include "turn/events.h"
 #include "turn/turn.h"
 #include "turn/turn_screen.h"
 #include "ui/dialogs.h"
@@ -24,6 +29,8 @@ struct Session {
   BattleRequest request;
   CampComp sent{};
   BattleConsequence after;
+  BattleFallback failed;
+  uint32_t battleId = 0;
   int program = 0;
   int64_t startedAt = 0;
   bool programEnded = false;  // seen ended once without a finished status
@@ -36,6 +43,18 @@ struct Session {
 Session& session(Game& g) {
   static std::map<Game*, Session> sessions;
   return sessions[&g];
+}
+
+// A new id for every hand-over, never 0, and unlike the ids of earlier runs of the
+// campaign (a battle program given up by one of them may still write).
+uint32_t newBattleId() {
+  static uint32_t next = [] {
+    std::random_device dev;
+    return dev();
+  }();
+  ++next;
+  if (next == 0) ++next;
+  return next;
 }
 
 BattleEnvironment environment(Game& g) {
@@ -55,45 +74,86 @@ BattleEnvironment environment(Game& g) {
 std::string statusPath(Game& g) { return g.path(kFightStatusFile); }
 std::string statusWritePath(Game& g) { return g.writePath(kFightStatusFile); }
 
+// A message for the player names the exchange files as they lie in the program folder
+// ("Fight_out.rz"), not by the folder's whole path.
+std::string inProgramFolder(const Game& g, std::string text) {
+  namespace fs = std::filesystem;
+  for (const std::string& file : {g.path(kFightOutFile), g.writePath(kFightOutFile)}) {
+    const std::string prefix = fs::path(file).parent_path().string() + "/";
+    for (size_t at = text.find(prefix); at != std::string::npos; at = text.find(prefix, at)) text.erase(at, prefix.size());
+  }
+  return text;
+}
+
 // The campaign screen comes back: no fade, the pointer shown.
 void unfade(Game& g) {
   g.shell.setFade(0);
   g.shell.setPointer(Pointer::Normal);
 }
 
-// The battle is called off: nothing was fought, nothing changes.
-void abandon(Game& g, const std::string& why) {
+// Ends the session: polling stops and the status is acknowledged. A program still running
+// may write later; its results carry this battle's id, which no later battle takes.
+void endSession(Game& g) {
   Session& ss = session(g);
   g.timers.disable("BattleTimer");
   std::string err;
   writeFightStatus(statusWritePath(g), kFightAcknowledged, err);
   ss.active = false;
   ss.after = nullptr;
+  ss.failed = nullptr;
+  ss.battleId = 0;
+  ss.program = 0;
+}
+
+// The battle is called off: nothing was fought; the caller's fallback runs.
+void abandon(Game& g, const std::string& why) {
+  BattleFallback failed = std::move(session(g).failed);
+  endSession(g);
   unfade(g);
-  ShowMessageBox(g, why + " The battle is not fought; your army stands as it was.");
+  // The fallback runs before the message waits for the player, so that no other battle
+  // begins in between.
+  if (failed) failed(g);
+  ShowMessageBox(g, inProgramFolder(g, why) + " The battle is not fought; your army stands as it was.");
   refreshArmyViews(g);
 }
 
-void showResults(Game& g);
+void showResults(Game& g, const FightOut& out);
 
 }  // namespace
 
 bool battleRunning(Game& g) { return session(g).active; }
 
-bool StartBattle(Game& g, const BattleRequest& r, BattleConsequence after) {
+const FightOut& takenResults(Game& g) { return session(g).out; }
+
+uint32_t runningBattleId(Game& g) { return session(g).active ? session(g).battleId : 0; }
+
+void DropBattle(Game& g) {
+  Session& ss = session(g);
+  if (!ss.active) return;
+  endSession(g);
+  if (g.s.FadeMode == kBattleFade) g.s.FadeMode = kNoFade;
+  unfade(g);
+}
+
+bool StartBattle(Game& g, const BattleRequest& r, BattleConsequence after, BattleFallback failed) {
   Session& ss = session(g);
   if (ss.active || !campExists(g.s, r.camp)) return false;
   // What the army has achieved counts before it goes into battle.
   EvaluateObjectives(g);
   std::string err;
+  // Results of an earlier battle are never read as this one's.
+  std::error_code ec;
+  std::filesystem::remove(g.writePath(kFightOutFile), ec);
   if (!writeFightStatus(statusWritePath(g), kFightRunning, err)) {
-    ShowMessageBox(g, err);
+    ShowMessageBox(g, inProgramFolder(g, err));
     return false;
   }
-  const FightIn in = BuildFightIn(g.s, environment(g), r, g.rng, ss.lastSettings);
+  FightIn in = BuildFightIn(g.s, environment(g), r, g.rng, ss.lastSettings);
+  in.BattleId = newBattleId();
   if (!writeFightIn(g.writePath(kFightInFile), in, err)) {
-    writeFightStatus(statusWritePath(g), kFightAcknowledged, err);
-    ShowMessageBox(g, err);
+    std::string ignored;
+    writeFightStatus(statusWritePath(g), kFightAcknowledged, ignored);
+    ShowMessageBox(g, inProgramFolder(g, err));
     return false;
   }
   ss.lastSettings = in.Settings;
@@ -101,6 +161,9 @@ bool StartBattle(Game& g, const BattleRequest& r, BattleConsequence after) {
   ss.request = r;
   ss.sent = soldiersSent(g.s.CampComposition[r.camp - 1], in.Armies[0].Reduced != 0);
   ss.after = std::move(after);
+  ss.failed = std::move(failed);
+  ss.battleId = in.BattleId;
+  ss.program = 0;
   ss.programEnded = false;
   // The army handed to the battle program, as the state records it.
   g.s.BattleArmy.clear();
@@ -138,9 +201,20 @@ void BattleTimerTick(Game& g) {
   // A status file that cannot be read now may be read on a later tick.
   if (readFightStatus(statusPath(g), status, err) && status == kFightFinished) {
     writeFightStatus(statusWritePath(g), kFightAcknowledged, err);
-    g.timers.disable("BattleTimer");
-    showResults(g);
-    return;
+    FightOut out;
+    if (!readFightOut(g.path(kFightOutFile), out, err)) {
+      abandon(g, "The battle results could not be read: " + err + ".");
+      return;
+    }
+    if (out.BattleId != ss.battleId) {
+      // Another battle's results (a program given up earlier, a file left behind): this
+      // battle's program is still to answer.
+      std::fprintf(stderr, "fiefdom: %s holds the results of another battle; they are ignored\n", kFightOutFile);
+    } else {
+      g.timers.disable("BattleTimer");
+      showResults(g, out);
+      return;
+    }
   }
   if (!g.shell.programRunning(ss.program)) {
     // One more tick for a status written just as the program ended.
@@ -232,7 +306,9 @@ class ResultsFrm : public Form {
     const bool won = ss.out.won();
     BattleConsequence after = std::move(ss.after);
     ss.after = nullptr;
+    ss.failed = nullptr;
     ss.active = false;
+    ss.battleId = 0;
     if (after) after(g_, won);
     refreshArmyViews(g_);
     // The mission screen shows what the battle changed of the objectives, once the last
@@ -243,19 +319,15 @@ class ResultsFrm : public Form {
 FIEF_REGISTER_FORM(ResultsFrm);
 
 namespace {
-void showResults(Game& g) {
+void showResults(Game& g, const FightOut& out) {
   Session& ss = session(g);
-  unfade(g);
-  FightOut out;
   std::string err;
-  // The camp is touched only by results that are complete and fit the army sent.
-  if (!readFightOut(g.path(kFightOutFile), out, err) || !checkResults(out, ss.sent, err)) {
-    ss.active = false;
-    ss.after = nullptr;
-    ShowMessageBox(g, "The battle results could not be read: " + err + ". The battle is not fought; your army stands as it was.");
-    refreshArmyViews(g);
+  // The camp is touched only by results that fit the army sent.
+  if (!checkResults(out, ss.sent, err)) {
+    abandon(g, "The battle results could not be read: " + err + ".");
     return;
   }
+  unfade(g);
   ss.out = out;
   ss.plunder = ApplyBattleResults(g.s, ss.request.camp, ss.sent, out, g.rng);
   g.play.battleFought(out.won(), ss.plunder.fallen);
@@ -366,6 +438,13 @@ namespace {
 const bool kRegistered = [] {
   setBattleHandOver([](Game& g) { LaunchBattleProgram(g); });
   registerScreenEventKind(kGiveBattleEvent, true, [](Game& g) { StartSiteBattle(g, g.s.BattleSite, g.s.SelectedCamp); });
+  // The question says what the army would meet: the same guess at the force's strength
+  // that the ruins' description gives.
+  setEventNote(kGiveBattleEvent, [](const Rules& r) -> std::vector<TextId> {
+    const long soldiers = siteEnemy(r.s, r.s.BattleSite).total();
+    if (soldiers <= 0) return {};
+    return {txt::campaign1::entry(ForceEstimateText(soldiers))};
+  });
   return true;
 }();
 }  // namespace

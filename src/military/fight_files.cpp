@@ -2,6 +2,8 @@
 
 #include <fmt/format.h>
 
+#include <cctype>
+
 #include "campaign/files.h"
 #include "state/bytes.h"
 
@@ -83,6 +85,18 @@ bool checkFightOut(const FightOut& out, std::string& err) {
   return true;
 }
 
+// A status: one number, with nothing but blanks and line ends around it.
+bool decodeStatus(const std::vector<uint8_t>& bytes, long& value) {
+  long v = 0;
+  if (!decodeNumber(bytes, v)) return false;
+  const std::string s(bytes.begin(), bytes.end());
+  size_t end = s.find_first_not_of(" \t\r\n") + 1;  // past the sign or the first digit
+  while (end < s.size() && std::isdigit(static_cast<unsigned char>(s[end]))) ++end;
+  if (s.find_first_not_of(" \t\r\n", end) != std::string::npos) return false;
+  value = v;
+  return true;
+}
+
 // Reads a length-prefixed string; false when it runs past the end.
 bool readString(ByteReader& r, std::string& s) {
   size_t n = r.u8();
@@ -98,7 +112,9 @@ bool readCounts(ByteReader& r, RosterCounts& counts, int n) {
   return true;
 }
 
-bool endsHere(const ByteReader& r, std::string& err) {
+// The optional battle id after the last army, then the end of the file.
+bool readBattleId(ByteReader& r, uint32_t& id, std::string& err) {
+  if (r.remaining() == kBattleIdBytes) id = static_cast<uint32_t>(r.i32());
   if (r.remaining() != 0) {
     err = fmt::format("{} bytes after the end of the record", r.remaining());
     return false;
@@ -129,6 +145,7 @@ bool encodeFightIn(const FightIn& in, std::vector<uint8_t>& out, std::string& er
     w.u8(a.Reduced);
     for (int s = 0; s < a.rosterSize(); ++s) w.i16(a.Counts[s]);
   }
+  if (in.BattleId != 0) w.i32(static_cast<int32_t>(in.BattleId));
   out = w.take();
   return true;
 }
@@ -169,7 +186,7 @@ bool decodeFightIn(const std::vector<uint8_t>& bytes, FightIn& out, std::string&
       return false;
     }
   }
-  if (!endsHere(r, err) || !checkFightIn(in, err)) return false;
+  if (!readBattleId(r, in.BattleId, err) || !checkFightIn(in, err)) return false;
   out = std::move(in);
   return true;
 }
@@ -187,6 +204,7 @@ bool encodeFightOut(const FightOut& out, std::vector<uint8_t>& bytes, std::strin
     w.u8(a.Reduced);
     for (int s = 0; s < a.rosterSize(); ++s) w.i16(a.Survivors[s]);
   }
+  if (out.BattleId != 0) w.i32(static_cast<int32_t>(out.BattleId));
   bytes = w.take();
   return true;
 }
@@ -215,7 +233,7 @@ bool decodeFightOut(const std::vector<uint8_t>& bytes, FightOut& out, std::strin
       return false;
     }
   }
-  if (!endsHere(r, err) || !checkFightOut(res, err)) return false;
+  if (!readBattleId(r, res.BattleId, err) || !checkFightOut(res, err)) return false;
   out = std::move(res);
   return true;
 }
@@ -255,7 +273,12 @@ bool writeFightOut(const std::string& path, const FightOut& out, std::string& er
 
 bool readFightStatus(const std::string& path, int& status, std::string& err) {
   long v = 0;
-  if (!readNumberFile(path, v, err)) return false;
+  std::vector<uint8_t> bytes;
+  if (!readFile(path, bytes, err, 4096)) return false;
+  if (!decodeStatus(bytes, v)) {
+    err = path + " does not hold a status number";
+    return false;
+  }
   if (v < 0 || v > 255) {
     err = fmt::format("{}: status {} is not a byte (0..255)", path, v);
     return false;

@@ -7,6 +7,11 @@
 // range or a negative count is refused with a message and the output is left untouched
 // (everything is decoded into a scratch record first). Writers write a temporary file and
 // rename it over the old one.
+//
+// The battle id ties a result to its hand-over: the campaign appends a 32-bit id after the
+// last army of Fight_in.rz, and the battle program appends the same id after the last army
+// of Fight_out.rz. A file without it (the fields of the table alone) still decodes, with
+// id 0; the campaign takes no result whose id is not that of its hand-over.
 #pragma once
 
 #include <array>
@@ -93,6 +98,7 @@ struct FightIn {
   std::array<uint8_t, kSettingCount> Settings{};
   uint8_t BattleKind = 0;
   std::vector<FightArmy> Armies;  // 2..4, the number of armies of the file
+  uint32_t BattleId = 0;          // 0: none written
   bool operator==(const FightIn&) const = default;
 };
 
@@ -116,6 +122,7 @@ struct FightOut {
   int16_t OurDead = 0;
   int16_t EnemyDead = 0;
   std::vector<FightResultArmy> Armies;  // 1..4
+  uint32_t BattleId = 0;                // the hand-over's id echoed back; 0: none written
   bool won() const { return Outcome == 1; }
   bool operator==(const FightOut&) const = default;
 };
@@ -130,7 +137,11 @@ bool writeFightIn(const std::string& path, const FightIn& in, std::string& err);
 bool readFightOut(const std::string& path, FightOut& out, std::string& err);
 bool writeFightOut(const std::string& path, const FightOut& out, std::string& err);
 
-// The status file: one number (0..255) as text. Reading refuses anything else.
+// The length of the battle id trailer.
+inline constexpr size_t kBattleIdBytes = 4;
+
+// The status file: one number (0..255) as text, nothing but blanks and line ends around
+// it. Reading refuses anything else ("2xyz" is no status).
 bool readFightStatus(const std::string& path, int& status, std::string& err);
 bool writeFightStatus(const std::string& path, int status, std::string& err);
 

@@ -69,6 +69,17 @@ int LowerSoldier(GameState& s) {
   return kDone;
 }
 
+int RecruitToCount(GameState& s, int count) {
+  if (s.RecruitType < 1 || s.RecruitType > 14) return kNothingToDo;
+  const Unit u = unitType(s.RecruitType).unit;
+  // At most one levy's worth of steps: every raise or lowering moves the count by one.
+  while (s.RecruitCounts.get(u) != count) {
+    const int r = s.RecruitCounts.get(u) < count ? RaiseSoldier(s) : LowerSoldier(s);
+    if (r != kDone) return r;
+  }
+  return kDone;
+}
+
 int ConfirmLevy(GameState& s, const Levy& levy, int* camp) {
   if (s.RecruitTotal < kLevyMinimum) return 19;
   int k = 0;

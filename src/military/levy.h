@@ -43,6 +43,10 @@ int monkReligion(const GameState& s);
 int SelectRecruitType(GameState& s, int type);
 int RaiseSoldier(GameState& s);
 int LowerSoldier(GameState& s);
+// Raises or lowers soldiers of the chosen type, one at a time by the rules above, until
+// the levy holds `count` of them; stops at the first refusal and answers with it (the
+// soldiers raised or lowered until then stay). kDone when the count was reached.
+int RecruitToCount(GameState& s, int count);
 // On success returns kDone and the camp the army went to in `camp` (1..3).
 int ConfirmLevy(GameState& s, const Levy& levy, int* camp = nullptr);
 void CancelLevy(GameState& s, const Levy& levy);

@@ -27,9 +27,8 @@ std::deque<RivalBattle>& pending(Game& g) {
 // most what went into battle; a results file without the enemy's army counts it as
 // beaten when the player won and untouched when he lost.
 ArmyComp enemySurvivors(Game& g, const ArmyComp& sent, bool won) {
-  FightOut out;
-  std::string err;
-  if (!readFightOut(g.path(kFightOutFile), out, err) || out.Armies.size() < 2) return won ? ArmyComp{} : sent;
+  const FightOut& out = takenResults(g);
+  if (out.Armies.size() < 2) return won ? ArmyComp{} : sent;
   const auto left = toCompositionOrder(out.Armies[1].Survivors);
   ArmyComp a;
   for (int u = 0; u < kUnitCount; ++u) a.set(u, std::clamp<long>(left[u], 0, sent.get(u)));
@@ -81,7 +80,11 @@ void startRivalBattle(Game& g, const RivalBattle& b) {
     return;
   }
   const ArmyComp sent = r.enemy;
-  if (!StartBattle(g, r, [b, sent](Game& game, bool won) { FinishRivalBattle(game, b, won, enemySurvivors(game, sent, won)); }))
+  // A battle that fails once handed over (no program, no result, given up) ends as one
+  // that could not be started.
+  if (!StartBattle(
+          g, r, [b, sent](Game& game, bool won) { FinishRivalBattle(game, b, won, enemySurvivors(game, sent, won)); },
+          [b](Game& game) { notFought(game, b); }))
     notFought(g, b);
 }
 
@@ -94,8 +97,10 @@ void rivalBattleTick(Game& g) {
     g.timers.disable(kRivalBattleTimer);
     return;
   }
-  // One battle at a time: the next waits for the running one to be over.
+  // One battle at a time: the next waits for the running one to be over, and for the
+  // turn's animations, which come first.
   if (battleRunning(g) || g.s.FadeMode != kNoFade) return;
+  if (g.formExists("MovieFrm") && g.form("MovieFrm").Visible) return;
   const RivalBattle b = q.front();
   q.pop_front();
   g.battlesWaiting = static_cast<int>(q.size());

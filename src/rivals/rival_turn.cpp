@@ -637,6 +637,9 @@ void ApplyRivalBattle(GameState& s, RivalEvents& ev, const RivalBattle& b, bool 
   if (b.kind == RivalBattleKind::Storm) {
     s.EnemyCamp[RivalGarrisonCamp(b.rival)] = enemyLeft;
     ApplyStorm(s, b.rival, playerWon);
+    // What the storm gave the rival stays within his ranges until his next turn too.
+    Lord held = lord(s, b.rival);
+    clampLord(held);
     if (playerWon) ev.notice(txt::campaign::RivalLordDefeated.entry);
     return;
   }
@@ -660,6 +663,8 @@ void ApplyRivalBattle(GameState& s, RivalEvents& ev, const RivalBattle& b, bool 
       add(s.Gold, -Fix(s.Gold * 25.0 / 100.0));
       add(s.Crops, -Fix(s.Crops * 25.0 / 100.0));
       add(s.Happiness, -10);
+      // The battle comes after the turn's limits were applied: they hold for the loss too.
+      s.Happiness = std::clamp<int16_t>(s.Happiness, 0, 100);
     }
     return;
   }

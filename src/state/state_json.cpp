@@ -59,7 +59,13 @@ bool fromJ(T& field, const json& v, std::string& err) {
     return true;
   } else if constexpr (std::is_floating_point_v<T>) {
     if (!v.is_number()) { err = "expected a number"; return false; }
-    field = static_cast<T>(v.get<double>());
+    const double d = v.get<double>();
+    // A real beyond the field's width would turn infinite (or worse) when stored.
+    if (!std::isfinite(d) || std::fabs(d) > static_cast<double>(std::numeric_limits<T>::max())) {
+      err = "value out of range for this field";
+      return false;
+    }
+    field = static_cast<T>(d);
     return true;
   } else if constexpr (std::is_integral_v<T>) {
     if (!v.is_number()) { err = "expected a number"; return false; }

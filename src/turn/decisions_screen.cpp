@@ -3,6 +3,7 @@
 #include "campaign/game.h"
 #include "county/county_screens.h"
 #include "map/camp1_frm.h"
+#include "military/battle_screens.h"
 #include "turn/turn.h"
 #include "turn/turn_screen.h"
 #include "ui/dialogs.h"
@@ -69,7 +70,11 @@ class ScreenDecisions : public Decisions {
       case Sight::VillageBought: setMapPicture("VillageImg", index, "obj_village"); break;
       case Sight::WindmillBuilt: setMapPicture("WindmillImg", index, "obj_windmill"); break;
       case Sight::GameLoaded:
+        // A battle or a walk step of the game left is not the loaded game's.
+        DropBattle(g_);
+        g_.timers.disable("ArmyTimer");
         if (g_.formExists("Camp1Frm")) {
+          if (Control* w = g_.form("Camp1Frm").find("WalkingImg")) w->Visible = false;
           auto& f = g_.form<Camp1Frm>("Camp1Frm");
           f.forgetPointerState();
           f.refreshAll();

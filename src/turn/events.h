@@ -5,6 +5,9 @@
 
 #include <functional>
 
+#include <vector>
+
+#include "campaign/stat_changes.h"
 #include "campaign/text_id.h"
 #include "state/kinds.h"
 
@@ -16,12 +19,20 @@ struct Rules;
 struct EventRule {
   bool choice = false;  // offers accept and refuse (else one button)
   std::function<void(Rules&)> accept, refuse;  // consequences (none when empty)
+  // The figures each answer changes, shown with the question (the consequences apply
+  // them); empty when an answer changes no figure or changes them by chance.
+  StatChanges acceptChanges, refuseChanges;
+  // A further line the question shows, worked out when it is asked (the strength of the
+  // force a battle would meet).
+  std::function<std::vector<TextId>(const Rules&)> note;
 };
 
 // The rule of an event kind. The turn's own kinds are known from the start; other
 // subsystems register theirs.
 void registerEventKind(EventKind kind, EventRule k);
 const EventRule* eventRule(EventKind kind);
+// Gives a registered kind the further line its question shows.
+void setEventNote(EventKind kind, std::function<std::vector<TextId>(const Rules&)> note);
 
 // Puts event `kind` with text entry `entry` of the campaign texts to the player and
 // applies the consequence of his answer. Returns when he has answered.

@@ -22,7 +22,21 @@ long long garrisonGold(int mode, const GoodsAmounts& amounts) {
   return v;
 }
 
+const StatChanges& provisionsSentChanges() {
+  static const StatChanges c = {{Stat::Nobility, 5}, {Stat::Morale, 5}, {Stat::Religion, 2}, {Stat::Happiness, -3}};
+  return c;
+}
+const StatChanges& provisionsRefusedChanges() {
+  static const StatChanges c = {{Stat::Happiness, -12}, {Stat::Morale, -15}, {Stat::Nobility, -23}, {Stat::Religion, -4}};
+  return c;
+}
+
 long long levyValue(const GoodsAmounts& amounts) { return garrisonGold(1, amounts); }
+
+long long levyShortfall(const GoodsAmounts& amounts) {
+  const long long v = levyValue(amounts);
+  return v >= kLevyValue ? 0 : kLevyValue - v;
+}
 
 bool garrisonStepAllowed(const GameState& s, int mode, const GoodsAmounts& amounts, int good) {
   if (mode == 1) return garrisonGold(1, amounts) + static_cast<long long>(kGarrisonStep) * kGarrisonPrice[0][good] <= s.Gold;
@@ -37,23 +51,14 @@ void TradeWithGarrison(Rules& r, int mode, const GoodsAmounts& amounts) {
 }
 
 bool SendProvisions(Rules& r, const GoodsAmounts& amounts) {
-  if (levyValue(amounts) < kLevyValue) return false;
+  if (levyShortfall(amounts) > 0) return false;
   GameState& s = r.s;
   for (int i = 0; i < kGarrisonGoods; ++i) add(goodStock(s, i), -amounts[i]);
   add(s.Gold, garrisonGold(3, amounts));
-  add(s.Nobility, 5);
-  add(s.Morale, 5);
-  add(s.Religion, 2);
-  add(s.Happiness, -3);
+  applyChanges(s, provisionsSentChanges());
   return true;
 }
 
-void RefuseProvisions(Rules& r) {
-  GameState& s = r.s;
-  add(s.Happiness, -12);
-  add(s.Morale, -15);
-  add(s.Nobility, -23);
-  add(s.Religion, -4);
-}
+void RefuseProvisions(Rules& r) { applyChanges(r.s, provisionsRefusedChanges()); }
 
 }  // namespace fief

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+#include "campaign/stat_changes.h"
+
 namespace fief {
 
 struct Rules;
@@ -27,9 +29,17 @@ int32_t goodStock(const GameState& s, int good);
 long long garrisonGold(int mode, const GoodsAmounts& amounts);
 // The amounts' value at the garrison's prices.
 long long levyValue(const GoodsAmounts& amounts);
+// How much value the amounts lack to satisfy the marshal (0 when they are enough).
+long long levyShortfall(const GoodsAmounts& amounts);
 // Whether one more step of a good may be added: buying is limited by the gold,
 // selling and sending by the stock.
 bool garrisonStepAllowed(const GameState& s, int mode, const GoodsAmounts& amounts, int good);
+
+// What sending the provisions brings besides the crown's gold, and what refusing them on
+// the provisions screen costs.
+// (Functions, so that the event kinds registered while the program starts find them made.)
+const StatChanges& provisionsSentChanges();
+const StatChanges& provisionsRefusedChanges();
 
 // Mode 1 or 2: the goods change hands for their gold.
 void TradeWithGarrison(Rules& r, int mode, const GoodsAmounts& amounts);

@@ -2,6 +2,8 @@
 // buttons. Modes 1 and 2 (buy, sell) are opened from the garrison on the map, ModeBtn
 // switches between them; mode 3 answers the King's marshal (a ProvisionsQuestion).
 // The trade itself is the garrison's rules (turn/garrison.h).
+#include <algorithm>
+
 #include "campaign/game.h"
 #include "turn/garrison.h"
 #include "turn/turn_screen.h"
@@ -44,11 +46,13 @@ class GarryFrm : public Form {
       }
     }
     add(label("PriceLbl", 300, 332, 170, 24)).Align = 1;
-    // A refusal of the confirmation, below the goods and beside the price.
-    add(label("HintLbl", 28, 330, 262, 24)).FontSize = 10;
-    add(button("ModeBtn", 40, 360, 120, 40));
-    add(button("OkAniBtn", 280, 360, 120, 40, "OK"));
-    add(button("Noanibtn", 416, 360, 120, 40, "Cancel"));
+    // For the marshal: what the goods chosen are worth against what he asks.
+    add(label("ValueLbl", 28, 332, 262, 24)).FontSize = 10;
+    // A refusal of the confirmation, below the goods and the price.
+    add(label("HintLbl", 28, 362, 504, 24)).FontSize = 10;
+    add(button("ModeBtn", 40, 394, 120, 40));
+    add(button("OkAniBtn", 280, 394, 120, 40, "OK"));
+    add(button("Noanibtn", 416, 394, 120, 40, "Cancel"));
     onClick("ModeBtn", [this] { switchMode(); });
     onClick("OkAniBtn", [this] { confirm(); });
     onClick("Noanibtn", [this] { refuse(); });
@@ -119,7 +123,9 @@ class GarryFrm : public Form {
     if (mode_ == 3) {
       // Opened without the marshal's question (GarryMode 3 set directly), the rules answer.
       if (!(question ? question->send(amount_) : SendProvisions(g_, amount_))) {
-        g_.ShowText(ctl("HintLbl"), txt::campaign1::NotEnoughGoods);
+        // The refusal says by how much the goods fall short of what the marshal asks.
+        ctl("HintLbl").Caption = g_.text(txt::campaign1::NotEnoughGoods) + " " + g_.text(txt::campaign::ShortBy) +
+                                 " " + std::to_string(levyShortfall(amount_)) + ".";
         return;
       }
     } else {
@@ -136,15 +142,23 @@ class GarryFrm : public Form {
   void display() {
     const GameState& s = g_.s;
     for (int i = 1; i <= kGarrisonGoods; ++i) {
-      ctl("StockLbl" + std::to_string(i)).Caption = std::to_string(goodStock(s, i - 1));
+      // Mid-turn the stores can stand below nothing (the people ate more than there was,
+      // until the turn's clamping): nothing of it can be traded or sent.
+      ctl("StockLbl" + std::to_string(i)).Caption = std::to_string(std::max(0, goodStock(s, i - 1)));
       ctl("AmountLbl" + std::to_string(i)).Caption = std::to_string(amount_[i - 1]);
     }
     ctl("PriceLbl").Caption = (mode_ == 1 ? "- " : "+ ") + std::to_string(gold());
     ctl("ModeBtn").Visible = mode_ != 3;
     g_.ShowText(ctl("ModeBtn"), mode_ == 1 ? txt::campaign1::Sell : txt::campaign1::Buy);  // the other mode: sell / buy
     g_.ShowText(ctl("Noanibtn"), mode_ == 3 ? txt::captions::Refuse : txt::captions::Cancel);
-    if (mode_ == 3) g_.ShowText(ctl("MsgLbl"), txt::campaign::KingsLevy);
-    else ctl("MsgLbl").Caption.clear();
+    if (mode_ == 3) {
+      g_.ShowText(ctl("MsgLbl"), txt::campaign::KingsLevy);
+      ctl("ValueLbl").Caption = g_.text(txt::campaign::ProvisionsWorth) + ": " + std::to_string(levyValue(amount_)) +
+                                " / " + std::to_string(kLevyValue);
+    } else {
+      ctl("MsgLbl").Caption.clear();
+      ctl("ValueLbl").Caption.clear();
+    }
     ctl("HintLbl").Caption.clear();
   }
 

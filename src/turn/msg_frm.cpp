@@ -2,6 +2,7 @@
 #include <map>
 
 #include "campaign/game.h"
+#include "campaign/stat_changes.h"
 #include "ui/dialogs.h"
 #include "ui/view_fields.h"
 #include "text_names.h"
@@ -21,10 +22,12 @@ class MsgFrm : public Form {
  public:
   explicit MsgFrm(Game& g) : Form(g, "MsgFrm") {
     add(image("PictureImg", 24, 96, 96, 96));
-    Control& msg = add(label("MsgLbl", 136, 36, 320, 200));
+    Control& msg = add(label("MsgLbl", 136, 36, 320, 186));
     msg.FontSize = 12;
-    add(button("OkAniBtn", 96, 256, 128, 40, "OK"));
-    add(button("Noanibtn", 256, 256, 128, 40, "Cancel"));
+    // What each answer changes (and the strength of a force to be fought), below the text and the picture.
+    add(label("EffectsLbl", 40, 226, 416, 58)).FontSize = 10;
+    add(button("OkAniBtn", 96, 292, 128, 40, "OK"));
+    add(button("Noanibtn", 256, 292, 128, 40, "Cancel"));
     onClick("OkAniBtn", [this] { answer(true); });
     onClick("Noanibtn", [this] { answer(false); });
   }
@@ -39,6 +42,7 @@ class MsgFrm : public Form {
     if (kind == kLostBattleEvent && g_.SoundAvailable) g_.PlaySound(kEventChannel, "defeat.wav");
     else if (kind != kNoticeEvent) g_.PlaySound(kEventChannel, "event01.wav");
     ctl("MsgLbl").Caption = text;
+    showEffects();
     const auto pic = eventPictures().find(static_cast<EventKind>(kind));
     ctl("PictureImg").Picture = pic != eventPictures().end() ? pic->second : kind == kNoticeEvent ? "msg_notice" : "msg_event";
     const EventRule* k = eventRule(static_cast<EventKind>(kind));
@@ -53,6 +57,30 @@ class MsgFrm : public Form {
     no.Visible = choice || hideOk;
     if (!choice && !hideOk) ok.Left = (Width - ok.Width) / 2;
     else ok.Left = 96;
+  }
+
+  std::string changesText(TextId answer, const StatChanges& changes) {
+    std::string line = g_.text(answer) + ":";
+    for (size_t i = 0; i < changes.size(); ++i) {
+      const int a = changes[i].amount;
+      line += (i ? ", " : " ") + g_.text(statName(changes[i].stat)) + " " + (a > 0 ? "+" : "") + std::to_string(a);
+    }
+    return line;
+  }
+
+  void showEffects() {
+    std::string text;
+    const EventRule* rule = question ? eventRule(static_cast<EventKind>(kind)) : nullptr;
+    if (rule) {
+      if (rule->note)
+        for (TextId t : rule->note(g_)) text += (text.empty() ? "" : " ") + g_.text(t);
+      for (auto [answer, changes] : {std::pair{txt::captions::Accept, &rule->acceptChanges},
+                                     std::pair{txt::captions::Refuse, &rule->refuseChanges}}) {
+        if (changes->empty()) continue;
+        text += (text.empty() ? "" : "\n") + changesText(answer, *changes);
+      }
+    }
+    ctl("EffectsLbl").Caption = text;
   }
 
   void Form_KeyUp(Key k) override {

@@ -21,39 +21,43 @@ void kingsLevyAccepted(Rules& g) {
                        [&g] { RefuseProvisions(g); }};
   g.player().provisions(q);
 }
-void kingsLevyRefused(Rules& g) {
-  GameState& s = g.s;
-  add(s.Happiness, -9);
-  add(s.Morale, -15);
-  add(s.Nobility, -12);
-  add(s.Religion, -4);
+const StatChanges& kingsLevyRefusedChanges() {
+  static const StatChanges c = {
+    {Stat::Happiness, -9}, {Stat::Morale, -15}, {Stat::Nobility, -12}, {Stat::Religion, -4}};
+  return c;
 }
+void kingsLevyRefused(Rules& g) { applyChanges(g.s, kingsLevyRefusedChanges()); }
 
 // Every 24th turn: the crusade.
+const StatChanges& crusadeAcceptedChanges() {
+  static const StatChanges c = {{Stat::Gold, -3500}, {Stat::Leadership, 2}, {Stat::Diplomacy, 3}, {Stat::Religion, 5}};
+  return c;
+}
+const StatChanges& crusadeRefusedChanges() {
+  static const StatChanges c = {{Stat::Leadership, -6}, {Stat::Diplomacy, -13}, {Stat::Religion, -10}};
+  return c;
+}
 void crusadeAccepted(Rules& g) {
-  GameState& s = g.s;
-  if (s.Gold < 3500) return;
-  add(s.Gold, -3500);
-  add(s.Leadership, 2);
-  add(s.Diplomacy, 3);
-  add(s.Religion, 5);
+  if (g.s.Gold < 3500) return;
+  applyChanges(g.s, crusadeAcceptedChanges());
 }
-void crusadeRefused(Rules& g) {
-  GameState& s = g.s;
-  add(s.Leadership, -6);
-  add(s.Diplomacy, -13);
-  add(s.Religion, -10);
-}
+void crusadeRefused(Rules& g) { applyChanges(g.s, crusadeRefusedChanges()); }
 
 // Every 19th turn: the burned abbey.
+const StatChanges& abbeyAcceptedChanges() {
+  static const StatChanges c = {{Stat::Gold, -2700}, {Stat::Religion, 9}};
+  return c;
+}
+const StatChanges& abbeyRefusedChanges() {
+  static const StatChanges c = {{Stat::Religion, -15}};
+  return c;
+}
 void abbeyAccepted(Rules& g) {
-  GameState& s = g.s;
-  if (s.Gold < 2700) return;
-  add(s.Gold, -2700);
-  add(s.Religion, 9);
+  if (g.s.Gold < 2700) return;
+  applyChanges(g.s, abbeyAcceptedChanges());
 }
 void abbeyRefused(Rules& g) {
-  add(g.s.Religion, -15);
+  applyChanges(g.s, abbeyRefusedChanges());
   AddMessage(g, 1, txt::campaign::AbbeyRefused);  // the monks turned away: the player reads it among the turn's news
 }
 
@@ -71,22 +75,28 @@ void merchantsRefused(Rules& g) {
 }
 
 // Every 13th turn: the abbot's tenants' levy is brought in.
-void levyRefused(Rules& g) {
-  GameState& s = g.s;
-  add(s.Crops, 450);
-  add(s.Meat, 13);
-  add(s.Wood, 200);
-  add(s.Stone, 200);
-  add(s.Ore, 200);
+const StatChanges& tenantsLevyRefusedChanges() {
+  static const StatChanges c = {
+    {Stat::Crops, 450}, {Stat::Meat, 13}, {Stat::Wood, 200}, {Stat::Stone, 200}, {Stat::Ore, 200}};
+  return c;
 }
+void levyRefused(Rules& g) { applyChanges(g.s, tenantsLevyRefusedChanges()); }
 
 // Every 35th turn (harder difficulties): Lord Osric's claim on village 1.
 void claimAccepted(Rules& g);
+const StatChanges& claimRefusedChanges() {
+  static const StatChanges c = {{Stat::Happiness, -12}};
+  return c;
+}
+const StatChanges& claimAcceptedChanges() {
+  static const StatChanges c = {{Stat::Gold, -3000}};
+  return c;
+}
 void claimRefused(Rules& g) {
   GameState& s = g.s;
   s.VillageState[0] = 100;
   add(s.People, -Fix(s.People * 10.0 / 100.0));
-  add(s.Happiness, -12);
+  applyChanges(s, claimRefusedChanges());
   g.player().show(Sight::Map);
 }
 void claimAccepted(Rules& g) {
@@ -95,41 +105,46 @@ void claimAccepted(Rules& g) {
     claimRefused(g);
     return;
   }
-  add(s.Gold, -3000);
+  applyChanges(s, claimAcceptedChanges());
 }
 
 // Every 47th turn (harder difficulties): the mercenaries' drill.
+const StatChanges& drillAcceptedChanges() {
+  static const StatChanges c = {{Stat::Gold, -2500}, {Stat::Morale, 10}, {Stat::Leadership, 3}};
+  return c;
+}
 void drillAccepted(Rules& g) {
-  GameState& s = g.s;
-  if (s.Gold < 2500) return;
-  add(s.Gold, -2500);
-  add(s.Morale, 10);
-  add(s.Leadership, 3);
+  if (g.s.Gold < 2500) return;
+  applyChanges(g.s, drillAcceptedChanges());
 }
 
-EventRule choice(std::function<void(Rules&)> accept, std::function<void(Rules&)> refuse) {
+EventRule choice(std::function<void(Rules&)> accept, std::function<void(Rules&)> refuse, StatChanges acceptChanges = {},
+                 StatChanges refuseChanges = {}) {
   EventRule k;
   k.choice = true;
   k.accept = std::move(accept);
   k.refuse = std::move(refuse);
+  k.acceptChanges = std::move(acceptChanges);
+  k.refuseChanges = std::move(refuseChanges);
   return k;
 }
 
 // The turn's own event kinds: the fame, the rebellion and the comet are notices.
 std::map<EventKind, EventRule> turnEventKinds() {
-  return {{kKingsLevyEvent, choice(kingsLevyAccepted, kingsLevyRefused)},
+  // The marshal's own figures: what sending the provisions brings besides the crown's gold.
+  return {{kKingsLevyEvent, choice(kingsLevyAccepted, kingsLevyRefused, provisionsSentChanges(), kingsLevyRefusedChanges())},
           {kFameEvent, EventRule{}},
           {kRebellionEvent, EventRule{}},
-          {kCrusadeEvent, choice(crusadeAccepted, crusadeRefused)},
-          {kBurnedAbbeyEvent, choice(abbeyAccepted, abbeyRefused)},
+          {kCrusadeEvent, choice(crusadeAccepted, crusadeRefused, crusadeAcceptedChanges(), crusadeRefusedChanges())},
+          {kBurnedAbbeyEvent, choice(abbeyAccepted, abbeyRefused, abbeyAcceptedChanges(), abbeyRefusedChanges())},
           {kCometEvent, EventRule{}},
           {kArmsMerchantsEvent, choice(nullptr, merchantsRefused)},
-          {kTenantsLevyEvent, choice(nullptr, levyRefused)},
+          {kTenantsLevyEvent, choice(nullptr, levyRefused, {}, tenantsLevyRefusedChanges())},
           // The storm of a besieged castle; breaking off lifts the siege.
           {kStormCastle1Event, choice([](Rules& g) { StormCastle(g, 1); }, [](Rules& g) { LiftSiegeOnMap(g, 1); })},
           {kStormCastle2Event, choice([](Rules& g) { StormCastle(g, 2); }, [](Rules& g) { LiftSiegeOnMap(g, 2); })},
-          {kOsricClaimEvent, choice(claimAccepted, claimRefused)},
-          {kMercenaryDrillEvent, choice(drillAccepted, nullptr)}};
+          {kOsricClaimEvent, choice(claimAccepted, claimRefused, claimAcceptedChanges(), claimRefusedChanges())},
+          {kMercenaryDrillEvent, choice(drillAccepted, nullptr, drillAcceptedChanges())}};
 }
 
 std::map<EventKind, EventRule>& kinds() {
@@ -140,6 +155,10 @@ std::map<EventKind, EventRule>& kinds() {
 }  // namespace
 
 void registerEventKind(EventKind kind, EventRule k) { kinds()[kind] = std::move(k); }
+
+void setEventNote(EventKind kind, std::function<std::vector<TextId>(const Rules&)> note) {
+  kinds()[kind].note = std::move(note);
+}
 
 const EventRule* eventRule(EventKind kind) {
   auto it = kinds().find(kind);

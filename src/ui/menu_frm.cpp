@@ -169,8 +169,11 @@ void MenuFrm::declareControls() {
 }
 
 void MenuFrm::bindCommands() {
-  onClick("SaveGameLbl", [this] { g_.form("SaveGameFrm").showModal(); });
+  onClick("SaveGameLbl", [this] {
+    if (!busy()) g_.form("SaveGameFrm").showModal();
+  });
   onClick("LoadGameLbl", [this] {
+    if (busy()) return;
     g_.form("LoadGameFrm").showModal();
     refreshCampaignScreen(g_);
   });
@@ -320,7 +323,16 @@ void MenuFrm::okAdvanced() {
   close();
 }
 
+bool MenuFrm::busy() {
+  // A battle or a walk under way belongs to the game on the map: it is neither saved half
+  // done, nor applied to a game loaded meanwhile, nor left behind (as with F6 and F7).
+  if (!g_.timedActionRunning()) return false;
+  ShowMessageBox(g_, kBusyMessage);
+  return true;
+}
+
 void MenuFrm::saveAndExit() {
+  if (busy()) return;
   std::string err;
   if (!WriteSave(g_, "Save and Exit", err)) {
     ShowMessageBox(g_, "The game could not be saved: " + err);
@@ -330,6 +342,7 @@ void MenuFrm::saveAndExit() {
 }
 
 void MenuFrm::exitWithQuestion(EventKind kind) {
+  if (busy()) return;
   showExitQuestion(g_, kind);
 }
 

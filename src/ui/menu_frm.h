@@ -23,6 +23,10 @@ void applyVolumes(Game& g);
 // Stores the options record in Advanced.rz (with no sound device: full volumes).
 bool storeAdvanced(Game& g, std::string& err);
 
+// Told when the menu refuses to save, load or leave during a battle or a walk.
+inline constexpr const char* kBusyMessage =
+    "A battle is being fought or an army is on the march: wait until it is over.";
+
 class MenuFrm : public Form {
  public:
   explicit MenuFrm(Game& g);
@@ -42,6 +46,8 @@ class MenuFrm : public Form {
   void setBoxes();
   void setBars();
   void okAdvanced();
+  // True (and the player told why) while a battle or an army's walk is under way.
+  bool busy();
   void saveAndExit();
   void exitWithQuestion(EventKind kind);
   bool optimRead_ = false;

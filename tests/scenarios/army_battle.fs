@@ -20,7 +20,8 @@ click MsgFrm.OkAniBtn
 expect-open EndTurnFrm
 expect-query programs = {"started": ["battledata.rz"], "ended": false}
 expect-query file fight_status.rz = {"exists": true, "size": 3, "text": "1\r\n"}
-expect-query file Fight_in.rz = {"exists": true, "size": 133}
+# the fields of the hand-over (133 bytes) and its battle id (4)
+expect-query file Fight_in.rz = {"exists": true, "size": 137}
 expect BattleArmy = [2, 200, 100, 100, 100, 100, 50, 50, 10, 10, 10, 100, 0, 5]
 # The fade screen closes; the status still says the battle runs
 wait 4000

@@ -22,5 +22,6 @@ expect People = 0
 # the hand-over went out: the first army as sent, the raiders and the (empty) militia
 expect-query programs = {"started": ["battledata.rz"], "ended": false}
 expect-query boxes = []
-expect-query file Fight_in.rz = {"exists": true, "size": 183}
+# (the hand-over ends with its 4-byte battle id)
+expect-query file Fight_in.rz = {"exists": true, "size": 187}
 expect BattleArmy = [2, 200, 100, 100, 100, 100, 50, 50, 10, 10, 10, 100, 0, 5]

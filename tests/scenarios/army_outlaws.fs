@@ -28,7 +28,8 @@ expect-open MsgFrm
 expect BattleSite = 15
 click MsgFrm.OkAniBtn
 expect OpponentArmySlots[0] = [0, 80, 100, 0, 0, 20, 0, 0, 0, 0, 0, 0, 0, 0]
-expect-query file Fight_in.rz = {"exists": true, "size": 135}
+# (the hand-over ends with its 4-byte battle id)
+expect-query file Fight_in.rz = {"exists": true, "size": 139}
 wait 4000
 fight-out 0 300 40 100,50,50,50,50,20,20,5,5,5,2,50,0,1 70,0,90,0,20,0,0,0,0,0,0,0,0,0
 put fight_status.rz 2
@@ -79,7 +80,8 @@ expect BattleSite = 16
 click MsgFrm.OkAniBtn
 expect OpponentArmySlots[0] = [0, 60, 80, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
 # the mill's battle is fought on field1, two letters shorter than village1
-expect-query file Fight_in.rz = {"exists": true, "size": 133}
+# (the hand-over ends with its 4-byte battle id)
+expect-query file Fight_in.rz = {"exists": true, "size": 137}
 wait 4000
 fight-out 0 200 30 80,40,40,40,40,20,20,5,5,5,2,50,0,1 50,0,60,0,0,0,0,0,0,0,0,0,0,0
 put fight_status.rz 2

@@ -31,7 +31,8 @@ expect-open MsgFrm
 expect BattleSite = 14
 click MsgFrm.OkAniBtn
 expect OpponentArmySlots[0] = [0, 60, 120, 40, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
-expect-query file Fight_in.rz = {"exists": true, "size": 135}
+# (the hand-over ends with its 4-byte battle id)
+expect-query file Fight_in.rz = {"exists": true, "size": 139}
 wait 4000
 fight-out 0 300 40 100,50,50,50,50,20,20,5,5,5,2,50,0,1 60,0,80,40,0,0,0,0,0,0,0,0,0,0
 put fight_status.rz 2

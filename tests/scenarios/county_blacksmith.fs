@@ -35,6 +35,8 @@ expect-screen Camp1Frm.BlacksmithLbl text = "Sword"
 expect-screen Camp1Frm.ProduceWeaponLbl text = "+22"
 key Camp1Frm B
 expect-screen BlacksmithFrm.OrderLbl text = "Sword"
+# Cancelling the standing order sits beside it, only while there is one
+expect-screen BlacksmithFrm.CancelAniBtn visible = true
 check BlacksmithFrm.ArmouryOption 1
 expect-screen BlacksmithFrm.ArmSwordLbl visible = true
 expect-screen BlacksmithFrm.ArmSwordLbl text = "Sword: 50"
@@ -43,6 +45,7 @@ expect BlacksmithOrder = 0
 expect BlacksmithSelection = 0
 expect-screen BlacksmithFrm.OrderLbl text = "No standing order"
 expect-screen BlacksmithFrm.BatchLbl text = ""
+expect-screen BlacksmithFrm.CancelAniBtn visible = false
 click BlacksmithFrm.ArmouryBtn
 expect-open ArmouryFrm
 expect-screen ArmouryFrm.ShieldLbl text = "60"

@@ -10,14 +10,25 @@ expect-open BuildFrm
 expect-screen BuildFrm.CancelAniBtn visible = false
 click BuildFrm.OkAniBtn
 expect-screen BuildFrm.Helper text = "Nothing is chosen yet. Choose one first."
+# The pointer over a building shows its costs before a click, and off it the figures
+# go back to the building chosen (none yet)
+move BuildFrm.KeepBtn
+expect-screen BuildFrm.BuildingLbl text = "Keep"
+expect BuildingUnderWay = 0
+move BuildFrm.Helper
+expect-screen BuildFrm.BuildingLbl text = "Nothing under construction"
+expect-screen BuildFrm.GoldLbl text = ""
 click BuildFrm.StablesBtn
 expect-screen BuildFrm.BuildingLbl text = "Stables"
 expect-screen BuildFrm.GoldLbl text = "6000"
 expect-screen BuildFrm.WoodLbl text = "1500"
 expect-screen BuildFrm.StoneLbl text = "200"
 expect-screen BuildFrm.TurnsLbl text = "1 -- "
+move BuildFrm.KeepBtn
+move BuildFrm.OkAniBtn
+expect-screen BuildFrm.BuildingLbl text = "Stables"
 click BuildFrm.OkAniBtn
-expect-screen BuildFrm.Helper text = "Not enough gold or goods for this."
+expect-screen BuildFrm.Helper text = "Not enough gold or goods for this. Still short by Stone 1."
 expect Gold = 6000
 expect BuildingUnderWay = 0
 expect BuildTurnsLeft = 200

@@ -205,6 +205,7 @@ TEST_P(MilitaryScreens, WithArmies) {
   fs::permissions(prog, fs::perms::owner_all);
   ASSERT_TRUE(StartSiteBattle(g, 1, 2));
   FightOut out;
+  out.BattleId = runningBattleId(g);  // the battle program echoes its hand-over's id
   out.Outcome = 1;
   out.OurDead = 112;
   out.EnemyDead = 731;

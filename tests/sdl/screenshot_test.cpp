@@ -12,13 +12,17 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <tuple>
 
 #include "campaign/files.h"
 #include "campaign/game.h"
 #include "campaign/program_start.h"
 #include "county/county.h"
+#include "military/levy.h"
+#include "military/military_screens.h"
 #include "turn/message_log.h"
 #include "turn/turn_screen.h"
+#include "ui/dialogs.h"
 #include "screenshot_support.h"
 #include "sdl_game_dir.h"
 #include "ui/platform/sdl_shell.h"
@@ -121,6 +125,41 @@ TEST_P(Screenshots, EveryScreen) {
   g.s.CastleStageBuilt[0] = g.s.CastleStageBuilt[1] = kTrue;
   sh.onModal = [&](Form& f) { shoot(sh, f, "BuildFrm_built"); };
   sh.showModal(g.form("BuildFrm"));
+  // An event's question with what each answer brings, and the question whether to give
+  // battle with the strength of the force.
+  g.s.BattleSite = 2;
+  g.s.SelectedCamp = 1;
+  for (auto [kind, entry, name] : {std::tuple{kCrusadeEvent, 111, "MsgFrm_crusade"},
+                                   std::tuple{kGiveBattleEvent, 117, "MsgFrm_battle"}}) {
+    sh.onModal = [&, name = std::string(name)](Form& f) {
+      shoot(sh, f, name);
+      f.fire("Noanibtn", Ev::Click, {});
+    };
+    ShowEvent(g, kind, entry);
+  }
+  // The blacksmith with a standing order and the armoury's stocks shown.
+  g.s.BlacksmithOrder = 10;
+  g.s.TwoHandStock = 1234;
+  sh.onModal = [&](Form& f) {
+    f.ctl("ArmouryOption").Checked = true;
+    f.fire("ArmouryOption", Ev::Click, {});
+    shoot(sh, f, "BlacksmithFrm_order");
+  };
+  sh.showModal(g.form("BlacksmithFrm"));
+  // A levy of several types at the outpost, the last count typed.
+  g.s.BarracksBuilt = g.s.StablesBuilt = kTrue;
+  g.s.IdlePeople = 3000;
+  sh.onModal = [&](Form& f) {
+    for (auto [button, count] : {std::pair{"ArcherBtn", 40}, std::pair{"LongBowBtn", 120}, std::pair{"MacemanBtn", 50}}) {
+      f.fire(button, Ev::Click, {});
+      f.ctl("TypeCountTxt").Caption = std::to_string(count);
+      f.fire("TypeCountTxt", Ev::Change, {});
+    }
+    shoot(sh, f, "ArmyFrm_levy");
+    f.fire("Noanibtn", Ev::Click, {});
+  };
+  OpenRecruiting(g, LevyPlace::Outpost);
+
   // The people screen with meat chosen but none in store in autumn (no harvest before the
   // people eat), and the food screens in the winter before the crops come in.
   g.s.Meat = 0;

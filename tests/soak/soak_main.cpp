@@ -6,7 +6,16 @@
 // error other than the ones random input may cause fails the soak, and the sanitizer
 // build stops it at the first fault it sees.
 //
-// usage: fiefdom_soak GAME_DIR [--seed N] [--steps N] [--seconds N]
+// Both rival lords are in play from the start, with armies on their way, so that their
+// raids and attacks come. Every battle handed to the battle program is answered as the
+// program would (survivors drawn from the army sent, either outcome), or now and then
+// fails (the program ends without a result, the results are damaged). Now and then the
+// game is quick-saved and loaded, and the loaded game must be the one saved. A soak that
+// plays fewer turns, battles or round trips than asked for fails: it has not tried what it
+// guards.
+//
+// usage: fiefdom_soak GAME_DIR [--seed N] [--steps N] [--seconds N] [--min-turns N]
+//                              [--min-battles N] [--min-round-trips N]
 #include <unistd.h>
 
 #include <chrono>
@@ -18,7 +27,12 @@
 #include <sstream>
 #include <streambuf>
 
+#include <deque>
+
 #include "campaign/option_files.h"
+#include "military/fight_files.h"
+#include "state/save_record.h"
+#include "state/state_json.h"
 #include "ui/headless/script_runner.h"
 
 namespace fs = std::filesystem;
@@ -89,6 +103,17 @@ const Field kFields[] = {
     {"Morale", -1000, 1000, true},
 };
 
+// Both rivals in play, rich, and at war: rival 1's host marches on the castle, his raiders
+// on the village; rival 2's army is on its way too.
+const char* const kRivalsInPlay[] = {
+    "set Rival1.Active -1",      "set Rival2.Active -1",        "set Rival1.Gold 50000",
+    "set Rival2.Gold 50000",     "set Rival1.Morale 40",        "set Rival2.Morale 40",
+    "set Rival1.Values[5] -1",   "set Rival2.Values[5] -1",     "set EnemyCamp[1][1] 300",
+    "set EnemyCamp[1][2] 100",   "set Rival1.Values[6] 8",      "set Rival1.Bytes[1] 3",
+    "set Rival1AttackState 3",   "set Rival1WarState 3",        "set EnemyCamp[4][2] 200",
+    "set Rival2WarState 4",
+};
+
 const char* const kKeys[] = {"Enter", "Escape", "F3", "F6", "F7", "Up", "Down", "Left", "Right",
                              "Add", "Subtract", "Divide", "A", "S", "1", "2"};
 const char* const kNames[] = {"A", "Save one", "QuickSave", "AutoSave", "Save and Exit", "\xc3\xa9t\xc3\xa9", ""};
@@ -101,6 +126,8 @@ class Soak : public std::streambuf {
   long turns = 0;
   long commands = 0;
   long actions = 0;
+  long battles = 0;     // battles answered with results
+  long roundTrips = 0;  // quick saves loaded back and compared
   std::vector<std::string> failures;
 
  protected:
@@ -113,7 +140,11 @@ class Soak : public std::streambuf {
   }
 
  private:
-  enum class Want { Start, Open, Screen, Act, Turn, Counter, State, Messages };
+  enum class Want {
+    Start, Open, Screen, Act, Turn, Counter, Programs, BattleArmy, State, Messages,
+    TripState, TripSave, TripSaveOpen, TripSaveBox, TripSaved, TripLoad, TripLoadOpen, TripLoadBox, TripLoadState,
+    TripLoaded
+  };
 
   int pick(int n) { return static_cast<int>(rnd_() % static_cast<unsigned>(n)); }
 
@@ -140,8 +171,17 @@ class Soak : public std::streambuf {
   bool next(std::string& cmd) {
     std::vector<std::string> got = answers();
     if (ended_ || steps_ <= 0 || std::chrono::steady_clock::now() > deadline_) return false;
-    cmd = command(got);
+    if (!queued_.empty()) {
+      cmd = queued_.front();
+      queued_.pop_front();
+    } else {
+      cmd = command(got);
+    }
     last_ = cmd;
+    if (std::getenv("SOAK_TRACE")) {
+      for (auto& l : got) std::cerr << "  < " << l.substr(0, 120) << "\n";
+      std::cerr << cmd << "\n";
+    }
     ++commands;
     return true;
   }
@@ -151,6 +191,7 @@ class Soak : public std::streambuf {
     switch (want_) {
       case Want::Start:
         want_ = Want::Open;
+        for (const char* c : kRivalsInPlay) queued_.push_back(c);
         return "start";
       case Want::Open:
         want_ = Want::Screen;
@@ -186,8 +227,73 @@ class Soak : public std::streambuf {
       case Want::Counter:
         // Only a turn counter moved by an end of turn: a load (F7) moves it too, to whatever
         // the save holds.
-        if (turnChanged(answer) && endTurnAsked_) turnPending_ = true;
+        // A counter moved otherwise (a load, the level replayed after a defeat) leaves no
+        // turn of the game on view to check.
+        if (turnChanged(answer)) turnPending_ = endTurnAsked_;
         endTurnAsked_ = false;
+        want_ = Want::Programs;
+        return "programs";
+      case Want::Programs:
+        // A battle program started since the last look: answer it.
+        if (answer.is_object() && answer.contains("started") && answer["started"].size() > answered_) {
+          answered_ = answer["started"].size();
+          want_ = Want::BattleArmy;
+          return "get BattleArmy";
+        }
+        want_ = Want::Screen;
+        if (top_ == "Camp1Frm" && pick(30) == 0) want_ = Want::TripState;
+        return "open";
+      case Want::BattleArmy: {
+        answerBattle(answer);
+        want_ = Want::Open;
+        std::string c = queued_.front();
+        queued_.pop_front();
+        return c;
+      }
+      case Want::TripState:
+        // A round trip starts only from the campaign screen itself.
+        want_ = Want::Screen;
+        if (!answer.is_array() || answer.empty() || answer.back() != "Camp1Frm") return "open";
+        want_ = Want::TripSave;
+        return "state";
+      case Want::TripSave:
+        savedState_ = answer;
+        want_ = Want::TripSaveOpen;
+        return "key Camp1Frm F6";
+      case Want::TripSaveOpen:
+        want_ = Want::TripSaveBox;
+        return "open";
+      case Want::TripSaveBox:
+        if (!answer.is_array() || answer.empty() || answer.back() != "MsgFrm") {
+          want_ = Want::Screen;  // refused without a word (a battle or a walk under way)
+          return "open";
+        }
+        want_ = Want::TripSaved;
+        return "screen MsgFrm";
+      case Want::TripSaved: {
+        const bool saved = answer.is_object() && answer.contains("MsgLbl") &&
+                           answer["MsgLbl"].value("text", "") == "The game has been saved.";
+        want_ = saved ? Want::TripLoad : Want::Open;
+        return "click MsgFrm.OkAniBtn";
+      }
+      case Want::TripLoad:
+        want_ = Want::TripLoadOpen;
+        return "key Camp1Frm F7";
+      case Want::TripLoadOpen:
+        want_ = Want::TripLoadBox;
+        return "open";
+      case Want::TripLoadBox:
+        want_ = Want::TripLoaded;
+        if (answer.is_array() && !answer.empty() && answer.back() == "MsgFrm") {
+          want_ = Want::TripLoadState;
+          return "click MsgFrm.OkAniBtn";
+        }
+        return "state";
+      case Want::TripLoadState:
+        want_ = Want::TripLoaded;
+        return "state";
+      case Want::TripLoaded:
+        if (answer.is_object()) compareRoundTrip(answer);
         want_ = Want::Screen;
         return "open";
       case Want::State:
@@ -275,6 +381,67 @@ class Soak : public std::streambuf {
     }
   }
 
+  // A battle program was started: the army sent is BattleArmy (composition order). The
+  // answer is what a battle program would write, or one of the ways a battle fails.
+  void answerBattle(const json& sent) {
+    const int way = pick(10);
+    if (way == 0) {
+      queued_.push_back("end-programs");  // the program ends without a result
+      queued_.push_back("wait 3000");
+      return;
+    }
+    if (way == 1) {
+      queued_.push_back("put-hex Fight_out.rz 0100 01");  // damaged results
+      queued_.push_back("put fight_status.rz 2");
+      queued_.push_back("wait 3000");
+      return;
+    }
+    std::array<int16_t, fief::kUnitCount> byUnit{};
+    if (sent.is_array() && sent.size() == fief::kUnitCount)
+      for (int u = 0; u < fief::kUnitCount; ++u) {
+        const long long n = sent[u].is_number_integer() ? sent[u].get<long long>() : 0;
+        byUnit[u] = static_cast<int16_t>(n > 0 ? pick(static_cast<int>(std::min<long long>(n, 32767)) + 1) : 0);
+      }
+    const fief::RosterCounts ours = fief::toRosterOrder(byUnit);
+    std::string cmd = "fight-out " + std::to_string(pick(2)) + " " + std::to_string(pick(500)) + " " +
+                      std::to_string(pick(500)) + " ";
+    for (int i = 0; i < fief::kRosterSize; ++i) cmd += (i ? "," : "") + std::to_string(ours[i]);
+    cmd += " ";
+    for (int i = 0; i < fief::kRosterSize; ++i) cmd += (i ? "," : "") + std::to_string(pick(300));
+    if (way == 2) queued_.push_back("fight-out --id 0 1 0 0 " + std::string("0,0,0,0,0,0,0,0,0,0,0,0,0,0"));  // stale
+    if (way == 2) queued_.push_back("put fight_status.rz 2");
+    if (way == 2) queued_.push_back("wait 2000");
+    queued_.push_back(cmd);
+    queued_.push_back("put fight_status.rz 2");
+    queued_.push_back("wait 3000");
+    ++battles;
+  }
+
+  // The game loaded from the quick save is the one saved: its saved fields are those of the
+  // state before the save, as a save record keeps them.
+  void compareRoundTrip(const json& loaded) {
+    if (!savedState_.is_object()) return;
+    fief::GameState before, after;
+    std::string err;
+    for (auto& [k, v] : savedState_.items()) fief::setField(before, k, v, err);
+    for (auto& [k, v] : loaded.items()) fief::setField(after, k, v, err);
+    fief::GameState kept = after;
+    if (!fief::decodeSave(fief::encodeSave(before), kept, err)) {
+      failure("the state before the quick save does not make a save record: " + err);
+      return;
+    }
+    const json want = fief::savedStateToJson(kept), got = fief::savedStateToJson(after);
+    if (want != got) {
+      for (auto& [k, v] : want.items())
+        if (got[k] != v) {
+          failure("quick save and load: " + k + " was " + v.dump() + ", loaded " + got[k].dump());
+          break;
+        }
+      return;
+    }
+    ++roundTrips;
+  }
+
   // The answer of "get TurnCounter": whether a turn has passed since the last one.
   bool turnChanged(const json& v) {
     if (!v.is_number()) return false;
@@ -296,6 +463,9 @@ class Soak : public std::streambuf {
   long long lastTurn_ = -1;
   bool turnPending_ = false;
   bool endTurnAsked_ = false;
+  std::deque<std::string> queued_;  // commands to send before asking the state machine
+  size_t answered_ = 0;             // battle programs answered so far
+  json savedState_;                 // the state just before a round trip's quick save
 };
 
 }  // namespace
@@ -309,14 +479,22 @@ int main(int argc, char** argv) {
   uint64_t seed = 1;
   long steps = 20000;
   double seconds = 60;
+  long minTurns = 0, minBattles = 0, minRoundTrips = 0;
   for (int i = 2; i + 1 < argc; i += 2) {
     const std::string a = argv[i];
     if (a == "--seed") seed = std::stoull(argv[i + 1]);
     else if (a == "--steps") steps = std::stol(argv[i + 1]);
     else if (a == "--seconds") seconds = std::stod(argv[i + 1]);
+    else if (a == "--min-turns") minTurns = std::stol(argv[i + 1]);
+    else if (a == "--min-battles") minBattles = std::stol(argv[i + 1]);
+    else if (a == "--min-round-trips") minRoundTrips = std::stol(argv[i + 1]);
+    else {
+      std::cerr << "soak: unknown option " << a << "\n";
+      return 2;
+    }
   }
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(static_cast<long>(seconds * 1000));
-  long sessions = 0, turns = 0, commands = 0;
+  long sessions = 0, turns = 0, commands = 0, battles = 0, roundTrips = 0;
   std::vector<std::string> failures;
   // One program run after another (a run ends when the player leaves), until the steps
   // or the time are used up.
@@ -340,13 +518,22 @@ int main(int argc, char** argv) {
     steps -= soak.actions + 1;
     commands += soak.commands;
     turns += soak.turns;
+    battles += soak.battles;
+    roundTrips += soak.roundTrips;
     failures.insert(failures.end(), soak.failures.begin(), soak.failures.end());
     ++sessions;
     std::error_code ec;
     fs::remove_all(dir, ec);
   }
+  // A soak that never got to what it guards has not passed.
+  if (failures.empty() && turns < minTurns) failures.push_back(std::to_string(turns) + " turns played, fewer than " + std::to_string(minTurns));
+  if (failures.empty() && battles < minBattles)
+    failures.push_back(std::to_string(battles) + " battles answered, fewer than " + std::to_string(minBattles));
+  if (failures.empty() && roundTrips < minRoundTrips)
+    failures.push_back(std::to_string(roundTrips) + " saves loaded back, fewer than " + std::to_string(minRoundTrips));
   for (const auto& f : failures) std::cout << "soak: " << f << "\n";
-  std::cout << "soak: " << sessions << " runs, " << commands << " commands, " << turns << " turns\n";
+  std::cout << "soak: " << sessions << " runs, " << commands << " commands, " << turns << " turns, " << battles
+            << " battles, " << roundTrips << " round trips\n";
   std::cout << (failures.empty() ? "1 passed, 0 failed" : "0 passed, 1 failed") << "\n";
   return failures.empty() ? 0 : 1;
 }

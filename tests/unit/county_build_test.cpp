@@ -35,6 +35,27 @@ TEST_F(BuildTest, StockExactlyEqualToTheCostIsEnough) {
   }
 }
 
+// The refusal names each of gold, wood and stone that falls short, with the amount missing.
+TEST_F(BuildTest, ShortfallNamesWhatIsMissing) {
+  const BuildingRecord b = g.tables.Buildings[kStablesBuilding];
+  struct Case { int gold, wood, stone; std::vector<std::pair<Stat, int>> missing; };
+  const std::vector<Case> cases = {
+      {b.Gold, b.Wood, b.Stone, {}},
+      {b.Gold - 1, b.Wood, b.Stone, {{Stat::Gold, 1}}},
+      {b.Gold, 0, b.Stone - 50, {{Stat::Wood, b.Wood}, {Stat::Stone, 50}}},
+      {0, 0, 0, {{Stat::Gold, b.Gold}, {Stat::Wood, b.Wood}, {Stat::Stone, b.Stone}}},
+  };
+  for (const Case& c : cases) {
+    stock(c.gold, c.wood, c.stone);
+    const StatChanges got = buildingShortfall(g, kStablesBuilding);
+    std::vector<std::pair<Stat, int>> seen;
+    for (const StatChange& m : got) seen.push_back({m.stat, m.amount});
+    EXPECT_EQ(seen, c.missing) << c.gold << " " << c.wood << " " << c.stone;
+    EXPECT_EQ(OrderBuilding(g, kStablesBuilding) == OrderResult::Ordered, c.missing.empty());
+    if (CancelBuilding(g)) stock(0, 0, 0);
+  }
+}
+
 TEST_F(BuildTest, OneBuildingAtATimeAndNothingChosen) {
   stock(100000, 100000, 100000);
   EXPECT_EQ(OrderBuilding(g, 0), OrderResult::NothingChosen);

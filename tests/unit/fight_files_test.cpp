@@ -212,6 +212,35 @@ TEST(FightOut, ByteLayoutAndRoundTrip) {
   EXPECT_TRUE(back.won());
 }
 
+// The battle id: absent, the files are exactly the table's fields; present, four bytes
+// after the last army, read back; anything else after the armies is refused.
+TEST(FightFiles, BattleIdTrailer) {
+  FightIn in = sampleIn();
+  FightOut out = sampleOut();
+  const size_t inBare = encoded(in).size(), outBare = encoded(out).size();
+  in.BattleId = 0xA1B2C3D4u;
+  out.BattleId = 0x01020304u;
+  const auto inBytes = encoded(in), outBytes = encoded(out);
+  ASSERT_EQ(inBytes.size(), inBare + kBattleIdBytes);
+  ASSERT_EQ(outBytes.size(), outBare + kBattleIdBytes);
+  EXPECT_EQ(std::vector<uint8_t>(inBytes.end() - 4, inBytes.end()), (std::vector<uint8_t>{0xD4, 0xC3, 0xB2, 0xA1}));
+  FightIn inBack;
+  FightOut outBack;
+  std::string err;
+  ASSERT_TRUE(decodeFightIn(inBytes, inBack, err)) << err;
+  ASSERT_TRUE(decodeFightOut(outBytes, outBack, err)) << err;
+  EXPECT_EQ(inBack, in);
+  EXPECT_EQ(outBack, out);
+  for (size_t extra : {1u, 2u, 3u, 5u, 8u}) {
+    auto in2 = encoded(sampleIn());
+    auto out2 = encoded(sampleOut());
+    in2.insert(in2.end(), extra, 1);
+    out2.insert(out2.end(), extra, 1);
+    EXPECT_FALSE(decodeFightIn(in2, inBack, err)) << extra;
+    EXPECT_FALSE(decodeFightOut(out2, outBack, err)) << extra;
+  }
+}
+
 TEST(FightOut, DamagedFilesAreRefused) {
   const std::vector<Damage> cases = {
       {"empty file", [](auto& b) { b.clear(); }, "7-byte head"},
@@ -286,11 +315,17 @@ TEST_F(FightFilesDir, StatusFileHoldsOneNumberAsText) {
   ASSERT_TRUE(readFightStatus(file(kFightStatusFile), status, err)) << err;
   EXPECT_EQ(status, kFightFinished);
 
-  for (const char* text : {"", "abc", "-1", "256", "99999999999"}) {
+  for (const char* text : {"", "abc", "-1", "256", "99999999999", "2xyz", "2\r\n3", "2 1", "+"}) {
     put(kFightStatusFile, text);
     status = 7;
     EXPECT_FALSE(readFightStatus(file(kFightStatusFile), status, err)) << text;
     EXPECT_EQ(status, 7) << text;
+  }
+  for (const char* text : {" 2", "2", "2\r\n", "\t2 \n\n"}) {
+    put(kFightStatusFile, text);
+    status = 7;
+    EXPECT_TRUE(readFightStatus(file(kFightStatusFile), status, err)) << text << ": " << err;
+    EXPECT_EQ(status, kFightFinished) << text;
   }
   EXPECT_FALSE(readFightStatus(file("none.rz"), status, err));
   EXPECT_FALSE(writeFightStatus(file(kFightStatusFile), 300, err));

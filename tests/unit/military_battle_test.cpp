@@ -228,6 +228,8 @@ TEST_F(ResultsTest, ResultsThatDoNotFitAreRefused) {
       {"negative survivors", [](FightOut& o) { o.Armies[0].Survivors[2] = -1; }},
       {"negative dead", [](FightOut& o) { o.OurDead = -5; }},
       {"no army", [](FightOut& o) { o.Armies.clear(); }},
+      // Army 0 went in with long-bowmen, a warlord and monks: a reduced roster would lose them.
+      {"army 0 as a reduced roster", [](FightOut& o) { o.Armies[0].Reduced = 1; }},
   };
   for (const Case& c : cases) {
     FightOut bad = out;
@@ -236,6 +238,14 @@ TEST_F(ResultsTest, ResultsThatDoNotFitAreRefused) {
     EXPECT_FALSE(checkResults(bad, sent, err)) << c.what;
     EXPECT_FALSE(err.empty());
   }
+}
+
+TEST_F(ResultsTest, AReducedRosterIsTakenWhenNoneOfItsLastTypesWentIn) {
+  for (Unit u : {LongBow, Warlord, Monk}) s.CampComposition[1].set(u, 0);
+  sent = soldiersSent(s.CampComposition[1], false);
+  out.Armies[0].Reduced = 1;
+  std::string err;
+  EXPECT_TRUE(checkResults(out, sent, err)) << err;
 }
 
 }  // namespace

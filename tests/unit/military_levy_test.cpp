@@ -54,6 +54,28 @@ TEST_F(LevyTest, EveryTypeTakesItsGearAndGivesItBack) {
   }
 }
 
+// A typed count raises or lowers the chosen type one soldier at a time by the same rules,
+// and stops at the first refusal with what it raised so far.
+TEST_F(LevyTest, RecruitToATypedCount) {
+  struct Case { int type; int count; int outcome; int reached; int bowsLeft; };
+  const Case cases[] = {
+      {2, 150, kDone, 150, 350},  // archers: 500 bows
+      {2, 600, 18, 500, 0},       // the bows run out at 500
+      {2, 0, kDone, 0, 500},      // back to none: every bow returns
+      {1, 9, 18, 5, 500},         // monks stop at their cap
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.count);
+    ASSERT_EQ(SelectRecruitType(s, c.type), kDone);
+    EXPECT_EQ(RecruitToCount(s, c.count), c.outcome);
+    EXPECT_EQ(s.RecruitCounts.get(unitType(c.type).unit), c.reached);
+    EXPECT_EQ(s.BowStock, c.bowsLeft);
+  }
+  EXPECT_EQ(s.RecruitTotal, 5);
+  s.RecruitType = 0;
+  EXPECT_EQ(RecruitToCount(s, 10), kNothingToDo);
+}
+
 TEST_F(LevyTest, CapsStopMonksWarlordsAndEngineers) {
   EXPECT_EQ(raise(1, 5), kDone);
   EXPECT_EQ(RaiseSoldier(s), 18);

@@ -3,6 +3,8 @@
 // turns of a game with both rivals in play.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <array>
 #include <map>
 #include <vector>
@@ -265,6 +267,44 @@ TEST_F(RivalsTest, VillageRaidThenMarchOnTheCastle) {
   EXPECT_EQ(s.Rival1AttackState, kNone);
   EXPECT_EQ(RivalArmyStateByte(s, 1, 0), ArmyNone);
   EXPECT_TRUE(isSet(s.PlayerInGame));
+}
+
+// A lost battle's penalties come after the turn's limits: they keep them all the same.
+TEST_F(RivalsTest, PenaltiesAfterABattleKeepTheLimits) {
+  struct Case {
+    const char* what;
+    RivalBattleKind kind;
+    std::function<void(GameState&)> before;
+    std::function<void(const GameState&)> check;
+  };
+  const Case cases[] = {
+      {"a raid lost at happiness 4", RivalBattleKind::VillageRaid, [](GameState& g) { g.Happiness = 4; },
+       [](const GameState& g) { EXPECT_EQ(g.Happiness, 0); }},
+      {"a raid lost at happiness 60", RivalBattleKind::VillageRaid, [](GameState& g) { g.Happiness = 60; },
+       [](const GameState& g) { EXPECT_EQ(g.Happiness, 50); }},
+      {"a storm held at morale 95, happiness 98", RivalBattleKind::Storm,
+       [](GameState& g) {
+         g.Rival1.Morale = 95;
+         g.Rival1.Happiness = 98;
+       },
+       [](const GameState& g) {
+         EXPECT_EQ(g.Rival1.Morale, 100.0f);
+         EXPECT_EQ(g.Rival1.Happiness, 100);
+       }},
+      {"a storm held at morale 50", RivalBattleKind::Storm, [](GameState& g) { g.Rival1.Morale = 50; },
+       [](const GameState& g) { EXPECT_EQ(g.Rival1.Morale, 60.0f); }},
+  };
+  for (const Case& c : cases) {
+    RivalsWorld w;
+    RivalBattle b;
+    b.kind = c.kind;
+    b.rival = 1;
+    b.enemyId = static_cast<uint8_t>(EnemyArmyId(RivalArmyCamp(1, 0)));
+    c.before(w.s);
+    ApplyRivalBattle(w.s, w.ev, b, false, ArmyComp{});
+    SCOPED_TRACE(c.what);
+    c.check(w.s);
+  }
 }
 
 // A raid in a turn whose People fell below zero before the end of turn's clamp: the

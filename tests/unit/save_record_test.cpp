@@ -112,6 +112,25 @@ TEST(SaveRecord, EveryByteBelongsToANamedField) {
     if (i != 335) EXPECT_NE(b[i], 0) << "byte " << i << " belongs to no named field";
 }
 
+// A real number is written into a 32-bit float field only when it fits, and reads back as
+// the nearest float.
+TEST(SaveRecord, RealFieldsTakeOnlyWhatFits) {
+  GameState s;
+  s.Morale = 12.5f;
+  std::string err;
+  for (double bad : {1e300, -1e300, 3.5e38}) {
+    EXPECT_FALSE(setField(s, "Morale", bad, err)) << bad;
+    EXPECT_FALSE(err.empty());
+    EXPECT_EQ(s.Morale, 12.5f) << bad;
+  }
+  for (double good : {-100.0, 0.1, 3.4e38}) {
+    ASSERT_TRUE(setField(s, "Morale", good, err)) << good << ": " << err;
+    nlohmann::json back;
+    ASSERT_TRUE(getField(s, "Morale", back, err));
+    EXPECT_EQ(back.get<double>(), static_cast<double>(static_cast<float>(good)));
+  }
+}
+
 TEST(SaveRecord, RoundTripKeepsSavedFieldsAndTheLiveBattleArmy) {
   GameState s;
   s.Gold = 123456;

@@ -8,6 +8,9 @@
 
 #include "county/county.h"
 #include "test_support.h"
+#include "text_names.h"
+#include "turn/events.h"
+#include "turn/garrison.h"
 #include "turn/turn.h"
 #include "turn/turn_screen.h"
 #include "ui/dialogs.h"
@@ -218,6 +221,46 @@ TEST_F(TurnEndTest, EventConsequences) {
   EXPECT_EQ(g.s.Gold, 2999);
 }
 
+// The event dialog shows what each answer changes, and those are exactly the changes the
+// answer makes (with gold enough to pay): the figures cannot drift from the rules.
+TEST_F(TurnEndTest, EventDialogShowsWhatEachAnswerChanges) {
+  struct Case { EventKind kind; bool accept; int entry; std::string shown; };
+  const Case cases[] = {
+      {kCrusadeEvent, true, 111, "Accept: Gold -3500, Leadership +2, Diplomacy +3, Religion +5"},
+      {kCrusadeEvent, false, 111, "Refuse: Leadership -6, Diplomacy -13, Religion -10"},
+      {kBurnedAbbeyEvent, true, 112, "Accept: Gold -2700, Religion +9"},
+      {kBurnedAbbeyEvent, false, 112, "Refuse: Religion -15"},
+      {kTenantsLevyEvent, false, 115, "Refuse: Crops +450, Meat +13, Wood +200, Stone +200, Ore +200"},
+      {kMercenaryDrillEvent, true, 124, "Accept: Gold -2500, Morale +10, Leadership +3"},
+  };
+  auto figures = [](const GameState& s) {
+    return std::vector<double>{double(s.Gold),     double(s.Wood),       double(s.Stone),    double(s.Ore),
+                               double(s.Crops),    double(s.Meat),       double(s.People),   double(s.Happiness),
+                               double(s.Morale),   double(s.Leadership), double(s.Nobility), double(s.Diplomacy),
+                               double(s.Religion)};
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.shown);
+    startCampaign(1);
+    GameState& s = g.s;
+    s.Gold = 10000;
+    s.Leadership = s.Diplomacy = s.Religion = 50;
+    const GameState before = s;
+    std::string shown;
+    answer = [&](Form& f) {
+      shown = f.ctl("EffectsLbl").Caption;
+      f.fire(c.accept ? "OkAniBtn" : "Noanibtn", Ev::Click);
+    };
+    ShowEvent(g, c.kind, c.entry);
+    EXPECT_NE(shown.find(c.shown), std::string::npos) << shown;
+    const EventRule* rule = eventRule(c.kind);
+    ASSERT_NE(rule, nullptr);
+    GameState expected = before;
+    applyChanges(expected, c.accept ? rule->acceptChanges : rule->refuseChanges);
+    EXPECT_EQ(figures(s), figures(expected));
+  }
+}
+
 TEST_F(TurnEndTest, MerchantsRefusedFillTheArmoury) {
   g.s.BowStock = 0; g.s.ShieldStock = 0; g.s.MaceStock = 0;
   g.rng.queue({0.5, 0, 0, 0, 0.99, 0, 0, 0.5});
@@ -246,6 +289,50 @@ TEST_F(TurnEndTest, KingsLevySentThroughTheEventScreen) {
   EXPECT_EQ(s.Crops, 4000);
   EXPECT_EQ(s.Gold, 1000);  // the crown pays 1 gold a unit
   EXPECT_EQ(s.Nobility, 15);
+}
+
+// The marshal's screen shows what the goods chosen are worth against the 2000 he asks, a
+// confirmation below it says the shortfall and changes nothing, and a store eaten below
+// nothing mid-turn shows as empty.
+TEST_F(TurnEndTest, KingsLevyShowsItsWorthAndShortfall) {
+  GameState& s = g.s;
+  s.Crops = 5000; s.Meat = -40; s.Gold = 0;
+  const GameState before = s;
+  int clicks = 0;
+  std::vector<std::string> values, hints;
+  answer = [&](Form& f) {
+    if (f.name() == "MsgFrm") { f.fire("OkAniBtn", Ev::Click); return; }
+    ASSERT_EQ(f.name(), "GarryFrm");
+    EXPECT_EQ(f.ctl("StockLbl2").Caption, "0");
+    if (clicks++ < 65) {  // 65 x 10 crops at 2 gold: worth 1300
+      f.fire("UpBtn1", Ev::MouseDown);
+      f.fire("UpBtn1", Ev::MouseUp);
+    } else if (clicks == 67) {
+      f.fire("Noanibtn", Ev::Click);
+    } else {
+      f.fire("OkAniBtn", Ev::Click);
+      values.push_back(f.ctl("ValueLbl").Caption);
+      hints.push_back(f.ctl("HintLbl").Caption);
+    }
+  };
+  ShowEvent(g, kKingsLevyEvent, 106);
+  ASSERT_EQ(values.size(), 1u);
+  EXPECT_EQ(values[0], g.text(txt::campaign::ProvisionsWorth) + ": 1300 / 2000");
+  EXPECT_NE(hints[0].find(g.text(txt::campaign::ShortBy) + " 700."), std::string::npos) << hints[0];
+  EXPECT_EQ(s.Crops, before.Crops);  // refused after the shortfall: nothing was sent
+  EXPECT_EQ(s.Nobility, before.Nobility - 23);
+}
+
+TEST(Garrison, LevyShortfall) {
+  struct Case { GoodsAmounts amounts; long long shortfall; };
+  const Case cases[] = {
+      {{0, 0, 0, 0, 0}, 2000},
+      {{1000, 0, 0, 0, 0}, 0},      // crops at 2: exactly enough
+      {{990, 0, 0, 0, 0}, 20},
+      {{0, 100, 100, 100, 100}, 200},  // 600 + 300 + 400 + 500
+      {{0, 400, 0, 0, 0}, 0},       // more than enough is no shortfall
+  };
+  for (const Case& c : cases) EXPECT_EQ(levyShortfall(c.amounts), c.shortfall) << c.amounts[0] << "," << c.amounts[1];
 }
 
 TEST_F(TurnEndTest, GarrisonHeldButtonStepsPerTick) {

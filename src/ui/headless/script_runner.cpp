@@ -291,6 +291,16 @@ class Runner {
     } else if (cmd == "start") {
       needRunning();
       if (started_) fail("the program has already started");
+      if (w.size() > 1) {
+        // As the title menu's New Campaign with that difficulty: it writes the difficulty
+        // and a start without a saved game, then starts this program.
+        const long d = w[1].size() == 1 ? w[1][0] - '0' : 0;
+        if (d < 1 || d > 3) fail("start DIFFICULTY: 1, 2 or 3");
+        std::string err;
+        if (!writeNumberFile(gamePath("Options.rz", Folders::Use::Write), d, err) ||
+            !writeNumberFile(gamePath("LGame.rz", Folders::Use::Write), 0, err))
+          fail(err);
+      }
       started_ = true;
       runProgramStart(game_);
       // Let the loading timer run the campaign start.
@@ -422,13 +432,29 @@ class Runner {
       if (!writeFileAtomic(gamePath(w[1], Folders::Use::Write), bytes, err)) fail(err);
     } else if (cmd == "fight-out") {
       // fight-out OUTCOME OURDEAD ENEMYDEAD ARMY...: the battle program's results, each
-      // army its survivors in roster order, comma-separated (11 counts: a reduced roster)
-      need(w, 5, "fight-out OUTCOME OURDEAD ENEMYDEAD COUNTS [COUNTS...]");
+      // army its survivors in roster order, comma-separated (11 counts: a reduced roster).
+      // They carry the battle id of Fight_in.rz, as the battle program's do; `--id N`
+      // writes N instead (0: none), as a stale or foreign result would.
       FightOut out;
-      out.Outcome = static_cast<uint8_t>(std::stoi(w[1]));
-      out.OurDead = static_cast<int16_t>(std::stoi(w[2]));
-      out.EnemyDead = static_cast<int16_t>(std::stoi(w[3]));
-      for (size_t i = 4; i < w.size(); ++i) {
+      size_t first = 1;
+      bool idGiven = false;
+      if (w.size() > 2 && w[1] == "--id") {
+        const long long id = std::stoll(w[2]);
+        if (id < 0 || id > 0xFFFFFFFFll) fail("a battle id is 0 to 4294967295: " + w[2]);
+        out.BattleId = static_cast<uint32_t>(id);
+        idGiven = true;
+        first = 3;
+      }
+      need(w, first + 4, "fight-out [--id N] OUTCOME OURDEAD ENEMYDEAD COUNTS [COUNTS...]");
+      if (!idGiven) {
+        FightIn in;
+        std::string why;
+        if (readFightIn(gamePath(kFightInFile, Folders::Use::Read), in, why)) out.BattleId = in.BattleId;
+      }
+      out.Outcome = static_cast<uint8_t>(std::stoi(w[first]));
+      out.OurDead = static_cast<int16_t>(std::stoi(w[first + 1]));
+      out.EnemyDead = static_cast<int16_t>(std::stoi(w[first + 2]));
+      for (size_t i = first + 3; i < w.size(); ++i) {
         FightResultArmy a;
         std::stringstream ss(w[i]);
         std::string item;
