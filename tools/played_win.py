@@ -570,6 +570,7 @@ class Player:
         r.cmd('get TurnCounter')
         r.j_after_record()
         r.cmd('click TipsFrm.NextLbl')
+        r.cmd('click SummaryFrm.GoOnBtn')
         files = {f: r.j('file ' + f) for f in ('LGame.rz', 'camp.rz', 'levelinfo.rz')}
         programs = r.j('programs')
         assert files['camp.rz']['text'] == '16\r\n' and files['levelinfo.rz']['text'] == '16\r\n', files

@@ -34,5 +34,8 @@ expect TurnCounter = 2
 include ../scenarios/common/first_field_battle.fsi
 expect-screen ResultsFrm.OutcomeLbl text = "Victory!"
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect MapEventFlags[0] = 0
 expect-query file fight_status.rz = {"exists": true, "size": 3, "text": "0\r\n"}

@@ -1343,6 +1343,9 @@ wait 4000
 wait-programs
 wait 4000
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect MapEventFlags[0] = 0
 # the end of turn 46
 click Camp1Frm.EndTurnBtn
@@ -1578,6 +1581,9 @@ wait 4000
 wait-programs
 wait 4000
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect MapEventFlags[1] = 0
 # the end of turn 53
 click Camp1Frm.EndTurnBtn
@@ -1623,6 +1629,9 @@ wait 4000
 wait-programs
 wait 4000
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect MapEventFlags[2] = 0
 # the end of turn 54
 click Camp1Frm.EndTurnBtn
@@ -1656,6 +1665,8 @@ expect AllObjectivesMet = -1
 expect-screen TipsFrm.NextLbl visible = true
 get TurnCounter
 click TipsFrm.NextLbl
+# The summary of the level before the hand-over
+click SummaryFrm.GoOnBtn
 expect-query file LGame.rz = {"exists": true, "size": 3, "text": "0\r\n"}
 expect-query file camp.rz = {"exists": true, "size": 4, "text": "16\r\n"}
 expect-query file levelinfo.rz = {"exists": true, "size": 4, "text": "16\r\n"}

@@ -39,6 +39,9 @@ fight-out 1 0 100 150,100,100,100,100,50,50,10,10,10,5,100,0,2 0,0,0,0,0,0,0,0,0
 put fight_status.rz 2
 wait 4000
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 # A walk step under way: refused too, until the camp has arrived.
 set CampWaypoint[0] 39
 set CampMovesLeft[0] 3

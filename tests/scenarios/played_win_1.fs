@@ -1187,6 +1187,9 @@ wait 4000
 wait-programs
 wait 4000
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect MapEventFlags[0] = 0
 # the end of turn 37
 click Camp1Frm.EndTurnBtn
@@ -1455,6 +1458,9 @@ wait 4000
 wait-programs
 wait 4000
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect MapEventFlags[1] = 0
 # the end of turn 45
 click Camp1Frm.EndTurnBtn
@@ -1504,6 +1510,9 @@ wait 4000
 wait-programs
 wait 4000
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
+click TipsFrm.CloseLbl
 expect MapEventFlags[2] = 0
 # the end of turn 46
 click Camp1Frm.EndTurnBtn
@@ -1539,6 +1548,8 @@ expect AllObjectivesMet = -1
 expect-screen TipsFrm.NextLbl visible = true
 get TurnCounter
 click TipsFrm.NextLbl
+# The summary of the level before the hand-over
+click SummaryFrm.GoOnBtn
 expect-query file LGame.rz = {"exists": true, "size": 3, "text": "0\r\n"}
 expect-query file camp.rz = {"exists": true, "size": 4, "text": "16\r\n"}
 expect-query file levelinfo.rz = {"exists": true, "size": 4, "text": "16\r\n"}
