@@ -17,6 +17,8 @@ click ReligionFrm.OkAniBtn
 expect-query file "Save Game/AutoSave 5.s15" = {"exists": true, "size": 792}
 click Camp1Frm.EndTurnBtn
 expect TurnCounter = 7
+# the menu waits until the end of turn has restored the screen
+wait 200
 click Camp1Frm.MenuBtn
 click MenuFrm.LoadGameLbl
 expect-screen LoadGameFrm.FileLst items = ["AutoSave 1.s15", "AutoSave 2.s15", "AutoSave 3.s15", "AutoSave 4.s15", "AutoSave 5.s15", "AutoSave.s15", "FirstSave.s15"]
