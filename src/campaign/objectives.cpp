@@ -29,7 +29,14 @@ bool stage(const GameState& s, int n) { return isSet(s.CastleStageBuilt[n - 1]);
 long rival1Out(const GameState& s) { return yes(!isSet(s.Rival1.Active)); }
 // Morale is compared as a real number against whole thresholds: its whole part meets a
 // threshold exactly when the real value does.
-long morale(const GameState& s) { return static_cast<long>(std::floor(s.Morale)); }
+// A loaded save may hold any float (NaN, huge): such a morale counts as far below or above
+// every threshold instead of being converted out of range.
+long morale(const GameState& s) {
+  const double m = std::floor(static_cast<double>(s.Morale));
+  if (!(m > -1e9)) return -1000000000;
+  if (m > 1e9) return 1000000000;
+  return static_cast<long>(m);
+}
 
 constexpr int kCounts[19] = {0, 3, 3, 1, 4, 2, 2, 2, 5, 4, 3, 1, 3, 1, 3, 3, 3, 1, 1};
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 
 #include "campaign/files.h"
 #include "campaign/missions.h"
@@ -60,6 +61,19 @@ TEST_F(Missions, Level15NeedsTemplarsChampionsMoraleAndTheThreeBattles) {
   g.s.MapEventFlags[2] = kFalse;
   EvaluateObjectives(g);
   EXPECT_TRUE(isSet(g.s.AllObjectivesMet));
+}
+
+// A loaded save may hold any float as morale: it is compared, never converted out of range
+// (the sanitizer build fails on such a conversion).
+TEST_F(Missions, MoraleOutOfEveryRangeIsComparedSafely) {
+  g.s.CurrentLevel = 15;
+  const struct { float morale; bool holds; } cases[] = {
+      {std::numeric_limits<float>::quiet_NaN(), false}, {-1e30f, false}, {1e30f, true},
+      {std::numeric_limits<float>::infinity(), true}};
+  for (const auto& c : cases) {
+    g.s.Morale = c.morale;
+    EXPECT_EQ(objectiveHolds(g.s, 15, 2), c.holds) << c.morale;
+  }
 }
 
 TEST_F(Missions, AnObjectiveThatHoldsAsATurnEndsIsMetAndKeptThroughASaveAndLoad) {
