@@ -32,14 +32,14 @@ const std::vector<KeyHelpRow>& keyHelp() {
       {B, {K::Add, K::Subtract}, "+  -", "Battle faster, slower"},
       {B, {K::P}, "P", "Pause, go on"},
       {B, {K::Enter}, "Enter", "Fight!, then finish now; at the end, back to the campaign"},
-      {B, {K::Escape}, "Escape", "Let go of the chosen formation, else as Enter"},
+      {B, {K::Escape}, "Escape", "Let go of the choice, else Enter"},
       {B, {K::N}, "N", "Choose the next formation"},
       {B, {K::D1, K::D2, K::D3, K::D4, K::D5, K::D6, K::D7, K::D8, K::D9}, "1 .. 9", "Choose a formation by its number"},
       {B, {K::H}, "H", "The chosen formation holds"},
       {B, {K::B}, "B", "The chosen formation falls back"},
       {B, {K::A}, "A", "All attack"},
       {B, {K::G}, "G", "All hold"},
-      {B, {K::R}, "R  R", "Retreat (twice within two seconds)"},
+      {B, {K::R}, "R  R", "Retreat (R twice within 2 s)"},
   };
   return rows;
 }
