@@ -74,7 +74,7 @@ bool panelHidden(const Form& f, const Control& c) {
 
 int listRowPitch(int lineHeight) { return lineHeight + 2; }
 
-int listRowsShown(int height, int lineHeight) { return std::max(1, (height - 8) / listRowPitch(lineHeight)); }
+int listRowsShown(int height, int lineHeight) { return std::max(1, (height - 2 * kListMargin) / listRowPitch(lineHeight)); }
 
 void settleListTop(Control& c, int rowsShown) {
   if (c.ListIndex != c.ListTopFor && c.ListIndex >= 0) {
@@ -87,8 +87,8 @@ void settleListTop(Control& c, int rowsShown) {
 
 int listRowAt(const Control& c, const Rect& r, int y, int lineHeight) {
   const int pitch = listRowPitch(lineHeight);
-  const int row = (y - (r.y + 4)) / pitch;
-  if (y < r.y + 4 || row < 0) return -1;
+  const int row = (y - (r.y + kListMargin)) / pitch;
+  if (y < r.y + kListMargin || row < 0) return -1;
   const int item = c.ListTop + row;
   return item < static_cast<int>(c.Items.size()) ? item : -1;
 }

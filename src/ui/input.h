@@ -45,8 +45,9 @@ std::vector<Placement> layoutForm(Form& f, int w, int h);
 // Whether a control lies on a hidden panel (or on a panel of a hidden panel).
 bool panelHidden(const Form& f, const Control& c);
 
-// A list shows its items in rows one line of its text and 2 pixels high, from 4 pixels
-// below its top edge, beginning with the item `ListTop`.
+// A list shows its items in rows one line of its text and 2 pixels high, between margins
+// of kListMargin pixels above and below, beginning with the item `ListTop`.
+inline constexpr int kListMargin = 4;
 int listRowPitch(int lineHeight);
 // How many rows a list of this height shows (at least one).
 int listRowsShown(int height, int lineHeight);

@@ -62,10 +62,14 @@ void Renderer::drawSlice(const std::string& name, const SDL_Rect& r, int corner)
 }
 
 void Renderer::drawText(const Control& c, const std::string& text, const SDL_Rect& box, int align, bool vcentre,
-                        uint32_t colour, const std::string& owner, bool standIn) {
-  DrawnText laid{form_, owner};
+                        uint32_t colour, bool standIn) {
+  if (!record) {
+    text_.draw(c.FontSize, c.Title, text, box, align, vcentre, colour, clip_);
+    return;
+  }
+  DrawnText laid{form_, form_->name() + "." + c.Name};
   laid.standIn = standIn;
-  if (text_.draw(c.FontSize, c.Title, text, box, align, vcentre, colour, clip_, record ? &laid : nullptr) && record)
+  if (text_.draw(c.FontSize, c.Title, text, box, align, vcentre, colour, clip_, &laid))
     record->texts.push_back(std::move(laid));
 }
 
@@ -128,7 +132,6 @@ void Renderer::drawForm(Form& f, int w, int h, const InputLooks& looks) {
 }
 
 void Renderer::drawControl(Form& f, Control& c, const SDL_Rect& r, const SDL_Rect& clipArea, const InputLooks& looks) {
-  const std::string owner = f.name() + "." + c.Name;
   const bool hover = looks.hoverForm == &f && looks.hoverControl == c.Name;
   const bool pressed = looks.pressedForm == &f && looks.pressedControl == c.Name && hover;
   switch (c.Kind) {
@@ -138,7 +141,7 @@ void Renderer::drawControl(Form& f, Control& c, const SDL_Rect& r, const SDL_Rec
       // A label with a picture sits on it as on a small panel (the tooltip box).
       if (!c.Picture.empty() && pictures_.has(c.Picture)) drawSlice(c.Picture, r, 8);
       SDL_Rect text = c.Picture.empty() ? r : SDL_Rect{r.x + 6, r.y, r.w - 12, r.h};
-      drawText(c, c.Caption, text, c.Align, false, ink, owner);
+      drawText(c, c.Caption, text, c.Align, false, ink);
       break;
     }
     case ControlKind::Button: {
@@ -151,7 +154,7 @@ void Renderer::drawControl(Form& f, Control& c, const SDL_Rect& r, const SDL_Rec
         SDL_Rect in{r.x + 3, r.y + 3 + (pressed ? 1 : 0), r.h - 6, r.h - 6};
         drawPicture(c.Picture, in, c.Enabled ? 255 : 110);
         uint32_t ink = !c.Enabled ? kDisabledInk : hover ? kHoverInk : (c.ForeColor == kDefaultColour ? kInk : c.ForeColor);
-        drawText(c, c.Caption, SDL_Rect{r.x + r.h, r.y + (pressed ? 1 : 0), r.w - r.h - 6, r.h}, 1, true, ink, owner);
+        drawText(c, c.Caption, SDL_Rect{r.x + r.h, r.y + (pressed ? 1 : 0), r.w - r.h - 6, r.h}, 1, true, ink);
       } else if (icon) {
         SDL_Rect in{r.x + 3, r.y + 3, r.w - 6, r.h - 6};
         if (pressed) in.y += 1;
@@ -164,17 +167,17 @@ void Renderer::drawControl(Form& f, Control& c, const SDL_Rect& r, const SDL_Rec
           Control named = c;
           named.FontSize = 7;
           std::string word = c.Name.size() > 3 && endsWith(c.Name, "Btn") ? c.Name.substr(0, c.Name.size() - 3) : c.Name;
-          drawText(named, word, SDL_Rect{r.x + 1, in.y, r.w - 2, r.h}, 1, true, ink, owner, true);
+          drawText(named, word, SDL_Rect{r.x + 1, in.y, r.w - 2, r.h}, 1, true, ink, true);
         } else {
           if (c.Align == 2) in.w -= 8;
-          drawText(c, c.Caption, in, c.Align, true, ink, owner);
+          drawText(c, c.Caption, in, c.Align, true, ink);
         }
       }
       break;
     }
     case ControlKind::Image:
       if (!c.Picture.empty()) drawPicture(c.Picture, r, c.Enabled ? 255 : 140, c.ClipStart);
-      if (!c.Caption.empty()) drawText(c, c.Caption, r, c.Align, true, c.ForeColor, owner);
+      if (!c.Caption.empty()) drawText(c, c.Caption, r, c.Align, true, c.ForeColor);
       break;
     case ControlKind::List:
     case ControlKind::FileList: {
@@ -186,7 +189,7 @@ void Renderer::drawControl(Form& f, Control& c, const SDL_Rect& r, const SDL_Rec
       const int rows = listRowsShown(r.h, line);
       settleListTop(c, rows);
       const int topRow = c.ListTop;
-      SDL_Rect inner{r.x + 6, r.y + 4, r.w - 12, r.h - 8};
+      SDL_Rect inner{r.x + 6, r.y + kListMargin, r.w - 12, r.h - 2 * kListMargin};
       SDL_Rect clip = intersect(clipArea, inner);
       SDL_RenderSetClipRect(r_, &clip);
       for (int i = 0; i < rows && topRow + i < static_cast<int>(c.Items.size()); ++i) {
@@ -212,7 +215,7 @@ void Renderer::drawControl(Form& f, Control& c, const SDL_Rect& r, const SDL_Rec
       drawPicture(c.Checked ? "check_on" : "check_off", b, c.Enabled ? 255 : 120);
       SDL_Rect t{r.x + box + 6, r.y, r.w - box - 6, r.h};
       uint32_t ink = !c.Enabled ? kDisabledInk : hover ? kHoverInk : c.ForeColor;
-      drawText(c, c.Caption, t, 0, true, ink, owner);
+      drawText(c, c.Caption, t, 0, true, ink);
       break;
     }
     case ControlKind::TextBox: {

@@ -54,7 +54,7 @@ class Renderer {
   void drawPicture(const std::string& name, const SDL_Rect& r, uint8_t alpha = 255, int64_t clipStart = -1);
   void drawSlice(const std::string& name, const SDL_Rect& r, int corner);
   void drawText(const Control& c, const std::string& text, const SDL_Rect& box, int align, bool vcentre,
-                uint32_t colour, const std::string& owner, bool standIn = false);
+                uint32_t colour, bool standIn = false);
   void missing(const std::string& picture);
 
   SDL_Renderer* r_;
