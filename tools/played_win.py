@@ -612,9 +612,13 @@ class Player:
             self.log('tax %d ' % s['TaxRate'] + 'turn %d season %d gold %d wood %d stone %d ore %d crops %d meat %d people %d idle %d happy %d morale %.1f rel %d health %d lead %d nob %d gear %s build %s/%s smith %s' % (
                 s['TurnCounter'], s['Season'], s['Gold'], s['Wood'], s['Stone'], s['Ore'], s['Crops'], s['Meat'],
                 s['People'], s['IdlePeople'], s['Happiness'], s['Morale'], s['Religion'], s['Health'], s['Leadership'],
-                s['Nobility'], self.gear_need()[2], s['BuildingUnderWay'], s['BuildTurnsLeft'], s['BlacksmithOrder']))
+                s['Nobility'], self.gear_need()[2], s['BuildingUnderWay'], s['BuildTurnsLeft'], s['BlacksmithOrder'])
+                + self.status())
             self.end_turn()
         raise RuntimeError('not won in %d turns' % max_turns)
+
+    def status(self):
+        return ''
 
     ROAD = [2, 3, 4, 5, 6, 7, 8, 9, 38, 39, 40, 41, 42, 50, 51, 52, 53]
     FIELDS = {40: 0, 51: 1, 53: 2}  # the waypoint each hostile army holds, by its flag
@@ -705,6 +709,8 @@ if __name__ == '__main__':
     tool, game, d = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2]), int(sys.argv[3])
     out = sys.argv[4] if len(sys.argv) > 4 else None
     r = Runner(tool, game)
+    if d == 3:
+        from played_win_hard import HardPlayer as Player
     p = Player(r, d)
     turns = p.play(int(os.environ.get('MAX_TURNS', '200')))
     print('won at turn', turns)
