@@ -83,6 +83,11 @@ class Runner:
 
 
 class Player:
+    PLAN = """# The county sells its ore and stone to the garrison for gold and buys its food there,
+# builds the blacksmith, the barracks and the stables, forges pikes, shields, plates and
+# two-handed swords, raises the Champions and Templars the first objective asks, waits
+# for morale 80 and beats the three hostile armies; then it leaves the level."""
+
     def __init__(self, r, difficulty, verbose=True):
         self.r = r
         self.d = difficulty
@@ -697,10 +702,7 @@ HEADER = '''#@ run-options: --spawn
 # Level 15 won by playing it at difficulty %(d)d, from the title's New Campaign, with only
 # what a player gives: clicks, keys, typed numbers and answers to the turn's questions.
 # Battles are fought by the battle program (the in-game option to calculate them).
-# The county sells its ore and stone to the garrison for gold and buys its food there,
-# builds the blacksmith, the barracks and the stables, forges pikes, shields, plates and
-# two-handed swords, raises the Champions and Templars the first objective asks, waits
-# for morale 80 and beats the three hostile armies; then it leaves the level.
+%(plan)s
 # Written by tools/played_win.py (which plays the level through the runner and records
 # what it did); the objectives were all met at turn %(turn)d.
 '''
@@ -716,5 +718,5 @@ if __name__ == '__main__':
     print('won at turn', turns)
     if out:
         with open(out, 'w') as f:
-            f.write(HEADER % {'d': d, 'turn': turns})
+            f.write(HEADER % {'d': d, 'turn': turns, 'plan': p.PLAN})
             f.write('\n'.join(r.script) + '\n')

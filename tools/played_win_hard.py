@@ -44,6 +44,13 @@ def path(a, b):
 class HardPlayer(Player):
     PRICE_BUY = {1: 2, 2: 6, 3: 3, 4: 4, 5: 5}  # crops, meat, wood, stone, ore at the garrison
     GUILD = (3000, 800, 500)
+    PLAN = """# The lord starts with leadership 5 and nobility 1: the guard is trained until nobility
+# reaches 10 and research runs without pause; the first army walks to the dolmen and
+# the obelisk; every tithe, crusade and abbey is paid and the tournaments are held, so
+# that leadership, nobility and religion lift morale to 80. The county sells its ore and
+# stone to the garrison, buys meat when health or happiness ask for it, builds the
+# blacksmith, the barracks, the stables and the thieves' guild, forges the Champions'
+# and Templars' gear, raises them and beats the three hostile armies; then it leaves."""
 
     def __init__(self, r, difficulty, verbose=True):
         super().__init__(r, difficulty, verbose)

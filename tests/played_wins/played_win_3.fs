@@ -2,10 +2,13 @@
 # Level 15 won by playing it at difficulty 3, from the title's New Campaign, with only
 # what a player gives: clicks, keys, typed numbers and answers to the turn's questions.
 # Battles are fought by the battle program (the in-game option to calculate them).
-# The county sells its ore and stone to the garrison for gold and buys its food there,
-# builds the blacksmith, the barracks and the stables, forges pikes, shields, plates and
-# two-handed swords, raises the Champions and Templars the first objective asks, waits
-# for morale 80 and beats the three hostile armies; then it leaves the level.
+# The lord starts with leadership 5 and nobility 1: the guard is trained until nobility
+# reaches 10 and research runs without pause; the first army walks to the dolmen and
+# the obelisk; every tithe, crusade and abbey is paid and the tournaments are held, so
+# that leadership, nobility and religion lift morale to 80. The county sells its ore and
+# stone to the garrison, buys meat when health or happiness ask for it, builds the
+# blacksmith, the barracks, the stables and the thieves' guild, forges the Champions'
+# and Templars' gear, raises them and beats the three hostile armies; then it leaves.
 # Written by tools/played_win.py (which plays the level through the runner and records
 # what it did); the objectives were all met at turn 60.
 seed 1
