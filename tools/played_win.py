@@ -575,6 +575,7 @@ class Player:
         r.cmd('get TurnCounter')
         r.j_after_record()
         r.cmd('click TipsFrm.NextLbl')
+        r.note('The summary of the level before the hand-over')
         r.cmd('click SummaryFrm.GoOnBtn')
         files = {f: r.j('file ' + f) for f in ('LGame.rz', 'camp.rz', 'levelinfo.rz')}
         programs = r.j('programs')
@@ -686,6 +687,8 @@ class Player:
                 r.cmd('wait 4000')
                 out = self.screen('ResultsFrm')['OutcomeLbl']['text']
                 r.cmd('click ResultsFrm.OkAniBtn')
+                r.note('The mission screen follows the results')
+                r.cmd('expect-open TipsFrm')
                 self.answer_dialogs()
                 s = self.refresh()
                 flag = self.FIELDS[nxt]

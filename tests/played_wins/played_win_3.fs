@@ -1444,6 +1444,8 @@ wait 4000
 wait-programs
 wait 4000
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
 click TipsFrm.CloseLbl
 expect MapEventFlags[0] = 0
 # the end of turn 50
@@ -1705,6 +1707,8 @@ wait 4000
 wait-programs
 wait 4000
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
 click TipsFrm.CloseLbl
 expect MapEventFlags[1] = 0
 # the end of turn 58
@@ -1752,6 +1756,8 @@ wait 4000
 wait-programs
 wait 4000
 click ResultsFrm.OkAniBtn
+# The mission screen follows the results
+expect-open TipsFrm
 click TipsFrm.CloseLbl
 expect MapEventFlags[2] = 0
 # the end of turn 59
@@ -1789,6 +1795,7 @@ expect AllObjectivesMet = -1
 expect-screen TipsFrm.NextLbl visible = true
 get TurnCounter
 click TipsFrm.NextLbl
+# The summary of the level before the hand-over
 click SummaryFrm.GoOnBtn
 expect-query file LGame.rz = {"exists": true, "size": 3, "text": "0\r\n"}
 expect-query file camp.rz = {"exists": true, "size": 4, "text": "16\r\n"}
