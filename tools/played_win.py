@@ -419,7 +419,7 @@ class Player:
         # Tax by happiness: the gold comes mostly from the mines through the garrison.
         h = s['Happiness']
         rate = s['TaxRate']
-        high, low = (80, 65) if self.d < 3 else (58, 45)
+        high, low = 80, 65
         if h >= high and rate < (40 if self.d == 1 else 100):
             rate += 10
         elif h < low and rate > 0:
@@ -497,10 +497,11 @@ class Player:
         s = self.refresh()
         L = s['ScienceLevel']
         reserve = s['People'] * 4 // 10 + 2000  # the Church's next tithe, and some
-        if self.d == 3 and not s['StablesBuilt']:
-            return
         if s['ResearchCountdown'] != 200 or s['Gold'] < 300 * L + reserve or s['Ore'] < 70 * L:
             return
+        self.start_research(L)
+
+    def start_research(self, L):
         self.r.note('research towards science level %d' % (L + 1))
         self.r.cmd('key Camp1Frm S')
         self.r.cmd('click ScienceFrm.OkAniBtn')

@@ -2,14 +2,16 @@
 
 At this difficulty the lord starts with leadership 5 and nobility 1, so morale falls every
 turn until both are raised, and the mines bring little. The player here:
-- builds the thieves' guild first (its loot comes every turn for good once drawn),
 - trains the castle guard until nobility reaches 10 (each training: nobility + 2),
 - researches without pause (each level brings people, crops, meat, health and happiness),
 - pays every tithe, crusade and abbey, sends the King ore, holds the tournaments,
 - walks the first army to the dolmen (morale + 1 a turn) and the obelisk (health + 3),
-- feeds meat always and crops while health needs them or the stores hold them,
-- then builds the blacksmith, barracks and stables and forges the Champions' and
-  Templars' gear as the base plan does.
+- feeds meat only while health or happiness need it (the county grows fast; meat for all
+  of it every turn would cost what the taxes bring), crops while health needs them or
+  the stores hold them,
+- builds the blacksmith, the barracks, the stables, then the thieves' guild (its loot
+  comes every turn for good once drawn), and forges and raises the Champions and
+  Templars as the base plan does.
 """
 from collections import deque
 
@@ -231,11 +233,7 @@ class HardPlayer(Player):
         L = s['ScienceLevel']
         if s['ResearchCountdown'] != 200 or s['Gold'] < 300 * L + self.reserve() or s['Ore'] < 70 * L:
             return
-        self.r.note('research towards science level %d' % (L + 1))
-        self.r.cmd('key Camp1Frm S')
-        self.r.cmd('click ScienceFrm.OkAniBtn')
-        if 'ScienceFrm' in self.open():
-            self.r.cmd('click ScienceFrm.Noanibtn')
+        self.start_research(L)
 
     def construct(self):
         s = self.refresh()
