@@ -1,11 +1,11 @@
 #include "rivals/rival_lords.h"
 
+#include "campaign/events.h"
+#include "campaign/message_log.h"
 #include "campaign/rules.h"
 #include "rivals/sieges.h"
-#include "turn/events.h"
-#include "turn/message_log.h"
-#include "turn/turn.h"
 #include "text_names.h"
+#include "turn/turn.h"
 
 namespace fief {
 

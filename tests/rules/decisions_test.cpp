@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "campaign/events.h"
 #include "campaign/initial_state.h"
 #include "campaign/rules.h"
 #include "county/county_rules.h"
 #include "state/arith.h"
-#include "turn/events.h"
 #include "turn/garrison.h"
 #include "turn/turn.h"
 

@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <string>
 
-#include "campaign/game.h"
-#include "campaign/program_start.h"
+#include "ui/game.h"
 #include "ui/headless/headless_shell.h"
+#include "ui/program_start.h"
 
 namespace fief::test {
 

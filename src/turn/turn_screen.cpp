@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "campaign/game.h"
 #include "campaign/autosaves.h"
 #include "campaign/save_games.h"
 #include "map/camp1_bindings.h"
@@ -13,6 +12,7 @@
 #include "turn/turn.h"
 #include "turn/turn_screen.h"
 #include "ui/dialogs.h"
+#include "ui/game.h"
 
 namespace fief {
 
