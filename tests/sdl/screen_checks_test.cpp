@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "art/screen_frame.h"
-#include "campaign/game.h"
+#include "ui/game.h"
 #include "screen_checks.h"
 #include "ui/platform/sdl_shell.h"
 

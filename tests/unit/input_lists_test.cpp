@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "campaign/game.h"
+#include "ui/game.h"
 #include "ui/headless/headless_shell.h"
 #include "ui/input.h"
 
