@@ -2,6 +2,8 @@
 
 #include <type_traits>
 
+#include "campaign/chronicle_figures.h"
+
 namespace fief {
 
 ChronicleEntry chronicleEntry(const GameState& s, uint16_t turn) {

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "campaign/county_figures.h"
-
 namespace fief {
+
+struct GameState;
 
 struct ChronicleEntry {
   uint16_t turn = 0;   // the campaign's turn: 1 at the start, + 1 each end of turn
@@ -19,18 +19,6 @@ struct ChronicleEntry {
   int16_t happiness = 0, health = 0;
   bool operator==(const ChronicleEntry&) const = default;
 };
-
-// The county's figures an entry keeps, in the order of the companion file: `visit(figure,
-// field)` for each, with the entry's field of that figure (const when `e` is).
-template <class Entry, class Visit>
-void chronicledFigures(Entry& e, Visit&& visit) {
-  visit(Figure::Gold, e.gold);
-  visit(Figure::People, e.people);
-  visit(Figure::Crops, e.crops);
-  visit(Figure::Meat, e.meat);
-  visit(Figure::Happiness, e.happiness);
-  visit(Figure::Health, e.health);
-}
 
 struct Chronicle {
   // The most turns kept; beyond it the oldest are dropped.

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "campaign/chronicle_figures.h"
 #include "campaign/files.h"
 #include "state/record_io.h"
 

@@ -7,9 +7,11 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 #include "campaign/text_id.h"
 #include "state/game_state.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -22,9 +24,9 @@ class FigureField {
  public:
   constexpr FigureField(int32_t GameState::*p) : wide_(p) {}
   constexpr FigureField(int16_t GameState::*p) : narrow_(p) {}
-  long long get(const GameState& s) const { return wide_ ? s.*wide_ : s.*narrow_; }
+  constexpr long long get(const GameState& s) const { return wide_ ? s.*wide_ : s.*narrow_; }
   // The value is one the field can hold (read from a field of the same width).
-  void set(GameState& s, long long v) const {
+  constexpr void set(GameState& s, long long v) const {
     if (wide_) s.*wide_ = static_cast<int32_t>(v);
     else s.*narrow_ = static_cast<int16_t>(v);
   }
@@ -44,11 +46,33 @@ struct CountyFigure {
   bool percent;      // happiness and health are percentages
 };
 
-// In the order the status panel and the realm overview show them.
-extern const std::array<CountyFigure, kFigureCount> kCountyFigures;
-inline const CountyFigure& countyFigure(Figure f) { return kCountyFigures[static_cast<size_t>(f)]; }
+// In the order the status panel and the realm overview show them. The table is known
+// where it is used, so a walk over it compiles to the plain copies it stands for (the end
+// of turn runs it every season).
+inline constexpr std::array<CountyFigure, kFigureCount> kCountyFigures = [] {
+  namespace c = txt::captions;
+  using F = Figure;
+  using S = GameState;
+  return std::array<CountyFigure, kFigureCount>{{
+      {F::Gold, "Gold", &S::Gold, &S::LastGold, "icon_gold", c::Gold, false},
+      {F::Wood, "Wood", &S::Wood, &S::LastWood, "icon_wood", c::Wood, false},
+      {F::Stone, "Stone", &S::Stone, &S::LastStone, "icon_stone", c::Stone, false},
+      {F::Ore, "Ore", &S::Ore, &S::LastOre, "icon_ore", c::Ore, false},
+      {F::Crops, "Crops", &S::Crops, &S::LastCrops, "icon_crops", c::Crops, false},
+      {F::Meat, "Meat", &S::Meat, &S::LastMeat, "icon_meat", c::Meat, false},
+      {F::People, "People", &S::People, &S::LastPeople, "icon_people", c::People, false},
+      {F::Happiness, "Happiness", &S::Happiness, &S::LastHappiness, "icon_happiness", c::Happiness, true},
+      {F::Health, "Health", &S::Health, &S::LastHealth, "icon_health", c::Health, true},
+  }};
+}();
+
+constexpr const CountyFigure& countyFigure(Figure f) { return kCountyFigures[static_cast<size_t>(f)]; }
 
 // Every figure's last-season value becomes its value now.
-void keepLastSeason(GameState& s);
+inline void keepLastSeason(GameState& s) {
+  [&s]<size_t... I>(std::index_sequence<I...>) {
+    (kCountyFigures[I].last.set(s, kCountyFigures[I].now.get(s)), ...);
+  }(std::make_index_sequence<kFigureCount>());
+}
 
 }  // namespace fief
