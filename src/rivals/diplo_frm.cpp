@@ -3,11 +3,11 @@
 // standing deals.
 #include <algorithm>
 
-#include "campaign/game.h"
 #include "map/camp1_frm.h"
 #include "rivals/diplomacy.h"
-#include "ui/dialogs.h"
 #include "text_names.h"
+#include "ui/dialogs.h"
+#include "ui/game.h"
 
 namespace fief {
 

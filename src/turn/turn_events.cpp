@@ -2,15 +2,15 @@
 // registry of event kinds.
 #include <map>
 
+#include "campaign/events.h"
+#include "campaign/message_log.h"
 #include "campaign/rules.h"
 #include "rivals/diplomacy.h"
 #include "rivals/rival_lords.h"
 #include "state/arith.h"
-#include "turn/events.h"
-#include "turn/garrison.h"
-#include "turn/message_log.h"
-#include "turn/turn.h"
 #include "text_names.h"
+#include "turn/garrison.h"
+#include "turn/turn.h"
 
 namespace fief {
 

@@ -1,13 +1,13 @@
 // The message box and event dialog (MsgFrm): a modal dialog with a text, a picture and
 // an accept (OkAniBtn) and a refuse (Noanibtn) button. Its kind (MsgKind, the dialog's
-// own view state) selects what it shows; kind 0 is a plain notice. What an event kind offers and does is the rules' (turn/events.h).
+// own view state) selects what it shows; kind 0 is a plain notice. What an event kind offers and does is the rules' (campaign/events.h).
 #pragma once
 
 #include <functional>
 #include <string>
 
 #include "campaign/decisions.h"
-#include "turn/events.h"
+#include "campaign/events.h"
 
 namespace fief {
 

@@ -1,11 +1,11 @@
 // The message box and event dialog.
 #include <map>
 
-#include "campaign/game.h"
 #include "campaign/stat_changes.h"
-#include "ui/dialogs.h"
-#include "ui/view_fields.h"
 #include "text_names.h"
+#include "ui/dialogs.h"
+#include "ui/game.h"
+#include "ui/view_fields.h"
 
 namespace fief {
 
