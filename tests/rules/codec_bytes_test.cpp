@@ -137,38 +137,40 @@ std::vector<ChronicleSample> chronicleSample() {
 }
 
 // The golden bytes, one "kind hex" line per sample value in the order of the samples.
-std::vector<std::pair<std::string, std::vector<uint8_t>>> golden() {
+using Golden = std::vector<std::pair<std::string, std::vector<uint8_t>>>;
+Golden golden() {
   std::ifstream in(std::string(FIEFDOM_SOURCE_DIR) + "/tests/rules/codec_bytes.golden");
-  std::vector<std::pair<std::string, std::vector<uint8_t>>> lines;
+  Golden lines;
   std::string kind, bytes;
   while (in >> kind >> bytes) lines.emplace_back(kind, unhex(bytes));
   return lines;
 }
 
+// The samples of one option file against their golden lines, from line `at` on.
+template <class T, class Encode, class Decode>
+void expectGolden(const Golden& lines, size_t& at, const std::string& kind, const std::vector<T>& samples,
+                  Encode encode, Decode decode) {
+  for (const T& v : samples) {
+    const auto& [k, bytes] = lines[at++];
+    ASSERT_EQ(k, kind);
+    EXPECT_EQ(hex(encode(v)), hex(bytes)) << kind << " sample " << at;
+    T back;
+    std::string err;
+    ASSERT_TRUE(decode(bytes, back, err)) << err;
+    EXPECT_EQ(back, v) << kind << " sample " << at;
+  }
+}
+
 TEST(CodecBytes, EverySampleEncodesToItsGoldenBytesAndDecodesBack) {
-  const auto lines = golden();
+  const Golden lines = golden();
   const auto optim = optimSample();
   const auto advanced = advancedSample();
   const auto chronicles = chronicleSample();
   ASSERT_EQ(lines.size(), optim.size() + advanced.size() + chronicles.size()) << "codec_bytes.golden is incomplete";
   size_t at = 0;
+  expectGolden(lines, at, "optim", optim, encodeOptim, decodeOptim);
+  expectGolden(lines, at, "advanced", advanced, encodeAdvanced, decodeAdvanced);
   std::string err;
-  for (const OptimSettings& o : optim) {
-    const auto& [kind, bytes] = lines[at++];
-    ASSERT_EQ(kind, "optim");
-    EXPECT_EQ(hex(encodeOptim(o)), hex(bytes)) << "sample " << at;
-    OptimSettings back;
-    ASSERT_TRUE(decodeOptim(bytes, back, err)) << err;
-    EXPECT_EQ(back, o) << "sample " << at;
-  }
-  for (const AdvancedSettings& a : advanced) {
-    const auto& [kind, bytes] = lines[at++];
-    ASSERT_EQ(kind, "advanced");
-    EXPECT_EQ(hex(encodeAdvanced(a)), hex(bytes)) << "sample " << at;
-    AdvancedSettings back;
-    ASSERT_TRUE(decodeAdvanced(bytes, back, err)) << err;
-    EXPECT_EQ(back, a) << "sample " << at;
-  }
   for (const ChronicleSample& cs : chronicles) {
     const auto& [kind, bytes] = lines[at++];
     ASSERT_EQ(kind, "chronicle");
