@@ -18,20 +18,6 @@ const char* const kGoodPictures[3] = {"slot_wood", "slot_stone", "slot_ore"};
 const char* const kMissionButtons[kDiploMissions] = {"AmbasadorBtn", "EnvoyBtn", "SpieBtn", "GiftBtn"};
 const char* const kMissionPictures[kDiploMissions] = {"diplo1res", "diplo2res", "diplo3res", "diplo4res"};
 
-// The war question (one kind a rival) and the gift's thanks.
-const bool kRegistered = [] {
-  for (int r = 1; r <= 2; ++r) {
-    EventRule k;
-    k.choice = true;
-    k.accept = [r](Rules& g) { ConfirmWar(g, r); };
-    k.refuse = [r](Rules& g) { WithdrawWar(g.s, r); };
-    registerEventKind(warOnRivalEvent(r), k);
-    registerEventPicture(warOnRivalEvent(r), r == 1 ? "rival1" : "rival2");
-  }
-  registerEventKind(kGiftThanksEvent, EventRule{});
-  registerEventPicture(kGiftThanksEvent, "diplo4res");
-  return true;
-}();
 }  // namespace
 
 class DiploFrm : public Form {
