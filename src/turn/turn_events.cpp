@@ -1,10 +1,10 @@
-// The event kinds the turn engine raises, with what accepting and refusing do, and the
-// registry of event kinds.
+// The event kinds the turn engine raises, with what accepting and refusing do.
 #include <map>
 
 #include "campaign/events.h"
 #include "campaign/message_log.h"
 #include "campaign/rules.h"
+#include "rivals/diplomacy.h"
 #include "rivals/rival_lords.h"
 #include "state/arith.h"
 #include "text_names.h"
@@ -146,44 +146,18 @@ std::map<EventKind, EventRule> turnEventKinds() {
           // The storm of a besieged castle; breaking off lifts the siege.
           {kStormCastle1Event, choice([](Rules& g) { StormCastle(g, 1); }, [](Rules& g) { LiftSiegeOnMap(g, 1); })},
           {kStormCastle2Event, choice([](Rules& g) { StormCastle(g, 2); }, [](Rules& g) { LiftSiegeOnMap(g, 2); })},
+          // The war on a rival the player declared, to be confirmed; a rival's thanks for a gift.
+          {warOnRivalEvent(1), choice([](Rules& g) { ConfirmWar(g, 1); }, [](Rules& g) { WithdrawWar(g.s, 1); })},
+          {warOnRivalEvent(2), choice([](Rules& g) { ConfirmWar(g, 2); }, [](Rules& g) { WithdrawWar(g.s, 2); })},
+          {kGiftThanksEvent, EventRule{}},
           {kOsricClaimEvent, choice(claimAccepted, claimRefused, claimAcceptedChanges(), claimRefusedChanges())},
           {kMercenaryDrillEvent, choice(drillAccepted, nullptr, drillAcceptedChanges())}};
 }
 
-std::map<EventKind, EventRule>& kinds() {
-  static std::map<EventKind, EventRule> k = turnEventKinds();
-  return k;
-}
-
 }  // namespace
 
-void registerEventKind(EventKind kind, EventRule k) { kinds()[kind] = std::move(k); }
-
-void forgetEventKind(EventKind kind) { kinds().erase(kind); }
-
-void setEventNote(EventKind kind, std::function<std::vector<TextId>(const Rules&)> note) {
-  kinds()[kind].note = std::move(note);
-}
-
-const EventRule* eventRule(EventKind kind) {
-  auto it = kinds().find(kind);
-  return it == kinds().end() ? nullptr : &it->second;
-}
-
-void RaiseEvent(Rules& r, EventKind kind, int entry) {
-  const EventRule* k = eventRule(kind);
-  EventQuestion q;
-  q.kind = kind;
-  q.entry = entry;
-  q.choice = k && k->choice;
-  // The kind is looked up again when the answer comes: a consequence may register kinds.
-  q.accept = [&r, kind] {
-    if (const EventRule* e = eventRule(kind); e && e->accept) e->accept(r);
-  };
-  q.refuse = [&r, kind] {
-    if (const EventRule* e = eventRule(kind); e && e->refuse) e->refuse(r);
-  };
-  r.player().event(q);
+void registerTurnEventKinds() {
+  for (auto& [kind, rule] : turnEventKinds()) registerEventKind(kind, std::move(rule));
 }
 
 }  // namespace fief

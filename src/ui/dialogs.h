@@ -19,9 +19,6 @@ struct Game;
 void registerScreenEventKind(EventKind kind, bool choice, std::function<void(Game&)> accept,
                              std::function<void(Game&)> refuse = nullptr);
 
-// The picture the event dialog shows for a kind (else msg_event, msg_notice for kind 0).
-void registerEventPicture(EventKind kind, std::string picture);
-
 // A notice with one button. With hideOk only the other button (Noanibtn) closes it.
 void ShowMessageBox(Game& g, const std::string& text, bool hideOk = false);
 // Raises event `kind` with the text of campaign.loc entry `entry` through the screens;

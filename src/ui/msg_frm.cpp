@@ -10,13 +10,15 @@
 namespace fief {
 
 namespace {
-std::map<EventKind, std::string>& eventPictures() {
-  static std::map<EventKind, std::string> p;
+// The pictures of the event kinds that show their own; the others show the notice's or the
+// question's.
+const std::map<EventKind, std::string>& eventPictures() {
+  static const std::map<EventKind, std::string> p = {{warOnRivalEvent(1), "rival1"},
+                                                     {warOnRivalEvent(2), "rival2"},
+                                                     {kGiftThanksEvent, "diplo4res"}};
   return p;
 }
 }  // namespace
-
-void registerEventPicture(EventKind kind, std::string picture) { eventPictures()[kind] = std::move(picture); }
 
 class MsgFrm : public Form {
  public:
@@ -118,7 +120,7 @@ void showEventQuestion(Game& g, EventQuestion& q) {
   f.question = nullptr;
 }
 
-int exitQuestionKind(Game& g);  // tips_frm.cpp: -1 while the exit question is not open
+int exitQuestionKind(Game& g);  // exit_question_frm.cpp: -1 while the exit question is not open
 
 int dialogKind(Game& g) {
   const int exitKind = exitQuestionKind(g);
