@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "campaign/game_bindings.h"
+
 namespace fief {
 
 Game::Game(Shell& sh, std::string programDir) : Game(sh, sameFolder(programDir)) {}
@@ -10,6 +12,7 @@ Game::Game(Shell& sh, Folders where) : Rules(std::move(where)), shell(sh) {
   clock = [this] { return shell.nowMs(); };
   screens_ = makeScreenDecisions(*this);
   setPlayer(screens_.get());
+  bindGameSights(*this);
 }
 
 Game::~Game() {
@@ -37,6 +40,7 @@ void Game::unload(const std::string& name) {
       shell.close(f);
       break;
     }
+  views.forget(&f);
   forms_.erase(it);
 }
 

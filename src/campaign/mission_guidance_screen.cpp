@@ -68,19 +68,6 @@ std::string goalName(Game& g, const ObjectiveGoal& goal) {
   return {};
 }
 
-// Centres the campaign map on a control of the map.
-void showOnMap(Game& g, const std::string& control) {
-  if (!g.formExists("Camp1Frm")) return;
-  auto& f = g.form<Camp1Frm>("Camp1Frm");
-  const Control* c = f.find(control);
-  if (!c) return;
-  stopScrolling(g);
-  Control& map = f.ctl("MapSurface");
-  std::tie(map.Left, map.Top) =
-      viewCentredOn(c->Left + c->Width / 2, c->Top + c->Height / 2, map.Width, map.Height, f.Width, f.Height);
-  for (uint8_t d = kScrollUp; d <= kScrollRight; ++d) f.ctl(marginName(d)).Enabled = true;
-}
-
 void pressCampButton(Game& g, const char* button) {
   if (g.formExists("Camp1Frm")) g.form("Camp1Frm").fire(button, Ev::Click);
 }

@@ -133,8 +133,7 @@ class BuildFrm : public DialogFrm {
   }
   void done() {
     close();
-    RefreshCountyViews(g_);
-    if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+    g_.invalidate(View::County, View::Status);
   }
 };
 FIEF_REGISTER_FORM(BuildFrm);

@@ -52,7 +52,7 @@ class CutterScreen : public DialogFrm {
     ctl("PeopleLbl").Caption = std::to_string(cutterPeople(s, cutter_));
     ctl("ProductionLbl").Caption = "+" + std::to_string(static_cast<long>(cutterCount(s, cutter_)) * slotYield(g_, cutter_));
     ctl("SlotPeopleLbl").Caption = std::to_string(slotPeople(g_, cutter_)) + " / +" + std::to_string(slotYield(g_, cutter_));
-    if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+    g_.invalidate(View::Status);
   }
 
   Cutter cutter_;

@@ -83,7 +83,7 @@ class ReligionFrm : public DialogFrm {
     for (const char* b : {"TaxOkAniBtn", "TaxNoAniBtn", "StakeOkAniBtn", "StakeNoAniBtn"}) ctl(b).Visible = false;
     ctl("OkAniBtn").Visible = true;
     ctl("Helper").Caption.clear();
-    if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+    g_.invalidate(View::Status);
   }
 };
 FIEF_REGISTER_FORM(ReligionFrm);

@@ -35,7 +35,7 @@ class ScienceFrm : public DialogFrm {
         case ResearchResult::Started:
         case ResearchResult::AlreadyRunning:
           close();
-          if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+          g_.invalidate(View::Status);
           break;
         case ResearchResult::TooExpensive: g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods); break;
       }
@@ -44,7 +44,7 @@ class ScienceFrm : public DialogFrm {
       if (!CancelResearch(g_)) return;
       showStatus();
       g_.ShowText(ctl("Helper"), txt::campaign1::ResearchHalted);
-      if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+      g_.invalidate(View::Status);
     });
     onClick("Noanibtn", [this] { close(); });
     captions({{"LevelCaptionLbl", txt::captions::ScienceLevel},

@@ -63,7 +63,7 @@ class TournamentFrm : public DialogFrm {
   }
   void done() {
     close();
-    if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+    g_.invalidate(View::Status);
   }
 };
 FIEF_REGISTER_FORM(TournamentFrm);

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "campaign/game.h"
+#include "campaign/game_bindings.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "map/map_view.h"
@@ -222,6 +223,14 @@ void refreshArmyViews(Game& g) {
     refreshMap(*f);
     f->refreshStatus();
   }
+}
+
+void bindArmyWalkSights(Game& g) {
+  // A walk step of the game left is not the loaded game's.
+  g.views.onSight(Sight::GameLoaded, nullptr, [&g](int) {
+    g.timers.disable("ArmyTimer");
+    if (Control* w = campControl(g, "WalkingImg")) w->Visible = false;
+  });
 }
 
 void bindArmyWalks(Camp1Frm& f) {

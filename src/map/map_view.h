@@ -10,6 +10,8 @@
 namespace fief {
 
 class Camp1Frm;
+struct Control;
+struct Game;
 struct GameState;
 
 // The castle stage picture of the highest stage built ("" when none stands).
@@ -30,5 +32,14 @@ int playerFlagObject(const GameState& s, std::array<bool, 4>& heldBefore, int& f
 void refreshMap(Camp1Frm& f);
 // Places the army camps at their waypoints, with troop figures and status images.
 void refreshCamps(Camp1Frm& f);
+
+// A control of the campaign screen, or nullptr when the screen does not exist yet.
+Control* campControl(Game& g, const std::string& name);
+// Shows or hides a marker on the campaign map.
+void showMapMarker(Game& g, const std::string& name, bool show);
+// Shows a marker and starts SelectorTimer, whose tick redraws it (redrawSelector).
+void armSelector(Game& g, const std::string& name);
+// SelectorTimer's tick: shows the marker remembered by the last armSelector.
+void redrawSelector(Game& g);
 
 }  // namespace fief

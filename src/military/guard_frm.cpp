@@ -182,7 +182,7 @@ class GuardFrm : public Form {
     switch (o) {
       case ServiceOutcome::Started:
         close();
-        if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshAll();
+        g_.invalidate(View::Everything);
         return;
       case ServiceOutcome::NotEnoughGold: g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods); break;
       case ServiceOutcome::NothingChosen: g_.ShowText(ctl("Helper"), txt::campaign1::NothingChosen); break;
@@ -197,7 +197,7 @@ class GuardFrm : public Form {
   void callOff() {
     if (!CancelService(g_.s, chosen)) return;
     refresh();
-    if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshAll();
+    g_.invalidate(View::Everything);
   }
 };
 FIEF_REGISTER_FORM(GuardFrm);

@@ -232,7 +232,7 @@ class DiploFrm : public Form {
     ctl("Helper").Caption.clear();
     switch (o) {
       case MissionOutcome::Done:
-        if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+        g_.invalidate(View::Status);
         if (m == DiploMission::Gift) ShowEvent(g_, kGiftThanksEvent, txt::campaign::GiftReceived);
         break;
       case MissionOutcome::NotEnoughGold: g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods); break;
