@@ -6,7 +6,6 @@
 
 #include "campaign/game.h"
 #include "campaign/mission_guidance.h"
-#include "map/camp1_frm.h"
 #include "map/map_scroll.h"
 #include "military/military_screens.h"
 #include "military/units.h"

@@ -4,7 +4,6 @@
 #include "campaign/game.h"
 #include "county/county_rules.h"
 #include "county/county_screens.h"
-#include "map/camp1_frm.h"
 #include "text_names.h"
 #include "ui/dialog_frm.h"
 

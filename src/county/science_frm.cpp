@@ -2,7 +2,6 @@
 // the research or cancel the one running (its cost comes back).
 #include "campaign/game.h"
 #include "county/county_rules.h"
-#include "map/camp1_frm.h"
 #include "text_names.h"
 #include "ui/dialog_frm.h"
 

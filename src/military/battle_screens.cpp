@@ -9,7 +9,6 @@
 #include "campaign/game.h"
 #include "campaign/game_bindings.h"
 #include "campaign/missions.h"
-#include "map/camp1_frm.h"
 #include "map/map_objects.h"
 #include "map/map_view.h"
 #include "military/armies.h"

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "campaign/game.h"
-#include "map/camp1_frm.h"
 #include "rivals/diplomacy.h"
 #include "ui/dialogs.h"
 #include "text_names.h"

@@ -5,7 +5,6 @@
 #include "campaign/files.h"
 #include "campaign/game.h"
 #include "campaign/save_games.h"
-#include "map/camp1_frm.h"
 #include "ui/dialogs.h"
 #include "text_names.h"
 
