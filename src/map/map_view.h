@@ -1,7 +1,7 @@
 // The campaign map as a view of the game state: the season's map picture, fields,
 // castle, army camps with their troop figures and status images, and the map objects
-// by their holders and states. Runs as refreshers of the campaign screen, so loads and
-// turns redraw the map.
+// by their holders and states. Subscribed to View::Map of the campaign screen, so loads
+// and turns redraw the map. Also the markers the subsystems show on the map.
 #pragma once
 
 #include <array>

@@ -4,6 +4,8 @@
 #include "campaign/game.h"
 #include "county/county_screens.h"
 #include "map/map_view.h"
+#include "military/battle_screens.h"
+#include "rivals/rival_screens.h"
 #include "turn/turn.h"
 #include "turn/turn_screen.h"
 #include "ui/dialogs.h"
@@ -39,6 +41,7 @@ class ScreenDecisions : public Decisions {
     refreshPanel();
     showProvisionsQuestion(g_, q);
   }
+  void rivalBattle(RivalBattleQuestion& q) override { FightRivalBattle(g_, q); }
 
   void notice(const std::string& text) override { ShowMessageBox(g_, text); }
   // The help line points to the message screen.
@@ -47,6 +50,11 @@ class ScreenDecisions : public Decisions {
 
   // Each subsystem registered what its screens redraw for a sight (Game::views).
   void show(Sight what, int index) override { g_.views.show(what, index); }
+
+  // The lost game opens the mission screen.
+  void defeat() override { g_.form("TipsFrm").showModal(); }
+  // The siege screen with its turns to the storm.
+  void siegeLaid(int site) override { OpenSiegeScreen(g_, site); }
 
   void turnBegins() override {
     g_.setHelper(std::string());
