@@ -10,7 +10,7 @@ namespace fief {
 
 struct Game;
 
-void bindBattleSights(Game& g);    // military/battle_screens.cpp
+void bindBattleSights(Game& g);    // military/battle_handover_screens.cpp
 void bindArmyWalkSights(Game& g);  // map/army_walk_screen.cpp
 
 // Binds every subsystem's game-wide sight handlers.

@@ -4,12 +4,12 @@
 #include <cctype>
 #include <tuple>
 
-#include "campaign/game.h"
 #include "campaign/mission_guidance.h"
 #include "map/map_scroll.h"
 #include "military/military_screens.h"
 #include "military/units.h"
 #include "text_names.h"
+#include "ui/game.h"
 
 namespace fief {
 

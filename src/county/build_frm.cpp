@@ -1,10 +1,10 @@
 // The build screen: choose a building, order it (paid in full at once) or cancel the
 // one under way (refunded in full).
-#include "campaign/game.h"
 #include "county/county_rules.h"
 #include "county/county_screens.h"
 #include "text_names.h"
 #include "ui/dialog_frm.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -1,9 +1,9 @@
 // The tournament, offered every eleventh turn: set a stake, hold it or decline.
-#include "campaign/game.h"
 #include "county/county_rules.h"
 #include "county/county_screens.h"
 #include "text_names.h"
 #include "ui/dialog_frm.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -1,15 +1,15 @@
 // The player as the screens ask him: every question of the rules opens its dialog, every
 // sight goes to the handlers the subsystems registered for it, which redraw what they
 // show of it from the state.
-#include "campaign/game.h"
 #include "county/county_screens.h"
 #include "map/map_view.h"
-#include "military/battle_screens.h"
+#include "military/battle_handover_screens.h"
 #include "rivals/rival_screens.h"
+#include "text_names.h"
 #include "turn/turn.h"
 #include "turn/turn_screen.h"
 #include "ui/dialogs.h"
-#include "text_names.h"
+#include "ui/game.h"
 
 namespace fief {
 

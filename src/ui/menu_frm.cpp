@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "campaign/files.h"
-#include "campaign/game.h"
 #include "campaign/save_games.h"
-#include "ui/dialogs.h"
 #include "text_names.h"
+#include "ui/dialogs.h"
+#include "ui/game.h"
 
 namespace fief {
 

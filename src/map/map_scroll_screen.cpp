@@ -2,12 +2,12 @@
 
 #include <tuple>
 
-#include "campaign/game.h"
 #include "campaign/mission_guidance.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "state/arith.h"
 #include "text_names.h"
+#include "ui/game.h"
 #include "ui/view_fields.h"
 
 namespace fief {
