@@ -43,10 +43,10 @@ class RealmFrm : public Form {
     const auto figures = realmFigures(g.s);
     for (size_t i = 0; i < figures.size(); ++i) {
       const int y = kTop + static_cast<int>(i) * kRow;
-      const std::string base = std::string(figures[i].label).substr(0, std::string(figures[i].label).size() - 3);
-      add(small(label(base + "CaptionLbl", 28, y, 84, kRow)));
-      add(small(label(figures[i].label, 112, y, 62, kRow))).Align = 2;
-      add(small(label("Last" + std::string(figures[i].label), 174, y, 62, kRow))).Align = 2;
+      const std::string name = figures[i].name;
+      add(small(label(name + "CaptionLbl", 28, y, 84, kRow)));
+      add(small(label(name + "Lbl", 112, y, 62, kRow))).Align = 2;
+      add(small(label("Last" + name + "Lbl", 174, y, 62, kRow))).Align = 2;
     }
 
     // Workplaces and special units.
@@ -125,10 +125,7 @@ class RealmFrm : public Form {
     g_.ShowText(ctl("FiguresLbl"), txt::levels::CountyName);  // the county's name
     g_.ShowText(ctl("NowCaptionLbl"), txt::campaign1::ThisSeason);
     g_.ShowText(ctl("LastCaptionLbl"), txt::campaign1::LastSeason);
-    for (const RealmFigure& f : realmFigures(g_.s)) {
-      const std::string l = f.label;
-      g_.ShowText(ctl(l.substr(0, l.size() - 3) + "CaptionLbl"), txt::captions::entry(f.captionEntry));
-    }
+    for (const RealmFigure& f : realmFigures(g_.s)) g_.ShowText(ctl(std::string(f.name) + "CaptionLbl"), f.caption);
     g_.ShowText(ctl("WorkplacesLbl"), txt::campaign1::Workplaces);
     g_.ShowText(ctl("WoodCutterCaptionLbl"), txt::captions::WoodCutters);
     g_.ShowText(ctl("StoneCutterCaptionLbl"), txt::captions::Quarry);
@@ -162,9 +159,10 @@ class RealmFrm : public Form {
     ctl("CountyLbl").Caption = g_.text(txt::campaign1::Level) + " " + std::to_string(s.CurrentLevel) + " - " +
                                g_.text(txt::levels::LevelTitles[s.CurrentLevel]);
     for (const RealmFigure& f : realmFigures(s)) {
-      const std::string l = f.label;
-      ctl(l).Caption = numberText(f.now) + (l == "HappinessLbl" || l == "HealthLbl" || l == "TaxLbl" ? "%" : "");
-      ctl("Last" + l).Caption = f.hasLast ? numberText(f.last) + (l == "HappinessLbl" || l == "HealthLbl" ? "%" : "") : "";
+      const std::string l = std::string(f.name) + "Lbl";
+      const std::string unit = f.percent ? "%" : "";
+      ctl(l).Caption = numberText(f.now) + unit;
+      ctl("Last" + l).Caption = f.hasLast ? numberText(f.last) + unit : "";
       // A figure that fell since last season is marked.
       ctl(l).ForeColor = f.hasLast && f.now < f.last ? kWarningColour : kDefaultColour;
     }
