@@ -34,7 +34,6 @@ struct UnitType {
   int defence, speed;
   std::vector<Gear> gear;  // one piece of each per soldier
   int cap;               // most soldiers of the type in one levy, 0 = no cap
-  const char* button;    // the recruiting screen's button
 };
 
 // The table, by type number 1..14.

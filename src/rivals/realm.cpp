@@ -66,16 +66,16 @@ Workplaces workplaces(const GameState& s) {
 }
 
 const std::array<Holding, 10> kHoldings = {{
-    {"DolmenLbl", 91},
-    {"ADolmenLbl", 92},
-    {"CrossLbl", 93},
-    {"ChapelLbl", 94},
-    {"GChapelLbl", 95},
-    {"HutLbl", 96},
-    {"ObeliskLbl", 97},
-    {"StatueLbl", 98},
-    {"TavernLbl", 99},
-    {"HBattlefieldLbl", 100},
+    {91},
+    {92},
+    {93},
+    {94},
+    {95},
+    {96},
+    {97},
+    {98},
+    {99},
+    {100},
 }};
 
 bool heldByPlayer(const GameState& s, int blessing) { return s.CountyBlessings[blessing] == 1; }

@@ -47,11 +47,9 @@ struct Workplaces {
 };
 Workplaces workplaces(const GameState& s);
 
-// The objects of CountyBlessings in their order, with their name in table 4 and the
-// realm overview's label.
+// The objects of CountyBlessings in their order, with their name in table 4.
 struct Holding {
-  const char* label;  // DolmenLbl ...
-  int nameEntry;      // table 4
+  int nameEntry;  // table 4
 };
 extern const std::array<Holding, 10> kHoldings;
 bool heldByPlayer(const GameState& s, int blessing);

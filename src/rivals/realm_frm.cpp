@@ -15,6 +15,9 @@ namespace fief {
 namespace {
 constexpr int kRow = 20;
 constexpr int kTop = 108;  // first row under the headings
+// The holdings' labels, in the order of CountyBlessings (kHoldings).
+const char* const kHoldingLabels[10] = {"DolmenLbl", "ADolmenLbl", "CrossLbl",   "ChapelLbl", "GChapelLbl",
+                                        "HutLbl",    "ObeliskLbl", "StatueLbl", "TavernLbl", "HBattlefieldLbl"};
 
 Control heading(const std::string& name, int l, int t, int w) {
   Control c = label(name, l, t, w, 22);
@@ -86,7 +89,7 @@ class RealmFrm : public Form {
     add(heading("HoldingsLbl", 436, 84, 134));
     for (size_t i = 0; i < kHoldings.size(); ++i) {
       const int y = kTop + static_cast<int>(i) * kRow;
-      const std::string l = kHoldings[i].label;
+      const std::string l = kHoldingLabels[i];
       add(small(label(l.substr(0, l.size() - 3) + "NameLbl", 436, y, 114, kRow)));
       add(small(label(l, 550, y, 20, kRow))).Align = 2;
     }
@@ -135,9 +138,9 @@ class RealmFrm : public Form {
     g_.ShowText(ctl("CropsFieldCaptionLbl"), txt::campaign1::CropField);
     g_.ShowText(ctl("SpecialLbl"), txt::captions::SpecialUnits);
     g_.ShowText(ctl("HoldingsLbl"), txt::campaign1::Holdings);
-    for (const Holding& h : kHoldings) {
-      const std::string l = h.label;
-      g_.ShowText(ctl(l.substr(0, l.size() - 3) + "NameLbl"), txt::campaign1::entry(h.nameEntry));
+    for (size_t i = 0; i < kHoldings.size(); ++i) {
+      const std::string l = kHoldingLabels[i];
+      g_.ShowText(ctl(l.substr(0, l.size() - 3) + "NameLbl"), txt::campaign1::entry(kHoldings[i].nameEntry));
     }
     g_.ShowText(ctl("LordsLbl"), txt::levels::Lords);
     g_.ShowText(ctl("ArmiesLbl"), txt::campaign1::Soldiers);
@@ -186,7 +189,7 @@ class RealmFrm : public Form {
     ctl("GuardLbl").Caption = g_.text(txt::campaign1::GuardLevel) + " " + std::to_string(s.GuardLevel) +
                               (serviceRunning(s, Service::Guard) ? " (+1)" : "");
 
-    for (size_t i = 0; i < kHoldings.size(); ++i) ctl(kHoldings[i].label).Caption = heldByPlayer(s, static_cast<int>(i)) ? "1" : "";
+    for (size_t i = 0; i < kHoldings.size(); ++i) ctl(kHoldingLabels[i]).Caption = heldByPlayer(s, static_cast<int>(i)) ? "1" : "";
 
     // The player, then each rival still in the game.
     const LeaderSheet me = leaderSheet(s, 1);

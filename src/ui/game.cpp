@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "campaign/game_bindings.h"
+#include "turn/turn.h"
 
 namespace fief {
 
@@ -10,6 +11,7 @@ Game::Game(Shell& sh, std::string programDir) : Game(sh, sameFolder(programDir))
 
 Game::Game(Shell& sh, Folders where) : Rules(std::move(where)), shell(sh) {
   clock = [this] { return shell.nowMs(); };
+  registerTurnEventKinds();
   screens_ = makeScreenDecisions(*this);
   setPlayer(screens_.get());
   bindGameSights(*this);

@@ -70,6 +70,31 @@ bool panelHidden(const Form& f, const Control& c) {
   return false;
 }
 
+// ---------------------------------------------------------------- lists
+
+int listRowPitch(int lineHeight) { return lineHeight + 2; }
+
+int listRowsShown(int height, int lineHeight) { return std::max(1, (height - 2 * kListMargin) / listRowPitch(lineHeight)); }
+
+void settleListTop(Control& c, int rowsShown) {
+  if (c.ListIndex != c.ListTopFor && c.ListIndex >= 0) {
+    if (c.ListIndex < c.ListTop) c.ListTop = c.ListIndex;
+    if (c.ListIndex >= c.ListTop + rowsShown) c.ListTop = c.ListIndex - rowsShown + 1;
+  }
+  c.ListTopFor = c.ListIndex;
+  c.ListTop = std::clamp(c.ListTop, 0, std::max(0, static_cast<int>(c.Items.size()) - rowsShown));
+}
+
+int listRowAt(const Control& c, const Rect& r, int y, int lineHeight) {
+  const int pitch = listRowPitch(lineHeight);
+  const int row = (y - (r.y + kListMargin)) / pitch;
+  if (y < r.y + kListMargin || row < 0) return -1;
+  const int item = c.ListTop + row;
+  return item < static_cast<int>(c.Items.size()) ? item : -1;
+}
+
+bool isList(const Control* c) { return c && (c->Kind == ControlKind::List || c->Kind == ControlKind::FileList); }
+
 // ---------------------------------------------------------------- reach
 
 bool Input::isOpen(const Form* f) const {
@@ -124,9 +149,10 @@ EventArgs Input::pointer(const Form& f, int x, int y) const {
   return a;
 }
 
-namespace {
-bool isList(const Control* c) { return c && (c->Kind == ControlKind::List || c->Kind == ControlKind::FileList); }
-}  // namespace
+int Input::listRowAt(const Control& c, const Rect& r, int y) const {
+  const int line = lineHeight ? lineHeight(c.FontSize, c.Title) : 0;
+  return line > 0 ? fief::listRowAt(c, r, y, line) : -1;
+}
 
 void Input::mouseMove(int x, int y) {
   InputTarget t = hit(x, y);
@@ -137,7 +163,7 @@ void Input::mouseDown(int x, int y, MouseButton b) {
   Rect r;
   InputTarget t = hit(x, y, &r);
   if (!t.form) return;
-  if (isList(t.control) && listRowAt) t.row = listRowAt(*t.form, *t.control, r, y);
+  if (isList(t.control)) t.row = listRowAt(*t.control, r, y);
   press(t, b, pointer(*t.form, x, y));
 }
 
@@ -146,7 +172,7 @@ void Input::mouseUp(int x, int y, MouseButton b) {
   release(b, a, [this, x, y] {
     Rect r;
     InputTarget t = hit(x, y, &r);
-    if (t.form && isList(t.control) && listRowAt) t.row = listRowAt(*t.form, *t.control, r, y);
+    if (t.form && isList(t.control)) t.row = listRowAt(*t.control, r, y);
     return t;
   });
 }
@@ -154,7 +180,8 @@ void Input::mouseUp(int x, int y, MouseButton b) {
 void Input::wheel(int x, int y, int rows) {
   InputTarget t = hit(x, y);
   if (t.form && isList(t.control)) {
-    if (scrollList) scrollList(*t.form, t.control->Name, rows);
+    // The next frame keeps the top row within the items.
+    t.control->ListTop += rows;
     changed_ = true;
   }
 }

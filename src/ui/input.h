@@ -45,6 +45,21 @@ std::vector<Placement> layoutForm(Form& f, int w, int h);
 // Whether a control lies on a hidden panel (or on a panel of a hidden panel).
 bool panelHidden(const Form& f, const Control& c);
 
+// A list shows its items in rows one line of its text and 2 pixels high, between margins
+// of kListMargin pixels above and below, beginning with the item `ListTop`.
+inline constexpr int kListMargin = 4;
+int listRowPitch(int lineHeight);
+// How many rows a list of this height shows (at least one).
+int listRowsShown(int height, int lineHeight);
+// Brings a newly chosen item into view (once per choice, so that the wheel can scroll away
+// from it) and keeps the top row within the items.
+void settleListTop(Control& c, int rowsShown);
+// The item of the row at a screen height inside the list's rectangle r (-1: none, above
+// the first row or below the last item).
+int listRowAt(const Control& c, const Rect& r, int y, int lineHeight);
+// Whether a control is a list (of items or of files).
+bool isList(const Control* c);
+
 // What the input side tells the drawing side (hover looks, pressed buttons, focus).
 struct InputLooks {
   const Form* hoverForm = nullptr;
@@ -74,10 +89,9 @@ class Input {
 
   // What the platform supplies. All optional.
   std::function<int64_t()> clock;  // milliseconds, for double clicks
-  // The list row at a screen height inside the list's rectangle (-1: none); depends on
-  // the font, so the drawing side answers it.
-  std::function<int(const Form&, const Control&, const Rect&, int y)> listRowAt;
-  std::function<void(const Form&, const std::string& list, int rows)> scrollList;
+  // The height of a line of text in a face (title or text) and size; 0 when no text can
+  // be drawn. Without it no list row lies under a point.
+  std::function<int(int fontSize, bool title)> lineHeight;
   std::function<void(bool on)> textEntry;  // a text box gained (true) or lost the keyboard
 
   // The logical screen the forms are laid out on (for input by point).
@@ -97,6 +111,8 @@ class Input {
   InputTarget hit(int x, int y, Rect* where = nullptr) const;
   // The pointer's position in a form's coordinates.
   EventArgs pointer(const Form& f, int x, int y) const;
+  // The item of list c (placed at r) at a screen height (-1: none).
+  int listRowAt(const Control& c, const Rect& r, int y) const;
   void mouseMove(int x, int y);
   void mouseDown(int x, int y, MouseButton b);
   void mouseUp(int x, int y, MouseButton b);

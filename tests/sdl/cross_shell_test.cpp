@@ -137,7 +137,7 @@ class SdlPlayer {
       auto finds = [&](int px, int py) {
         const InputTarget t = sh_.input().hit(px, py);
         if (t.form != &f || t.control != &c) return false;
-        return row < 0 || sh_.renderer().listRowAt(&f, c, SDL_Rect{p.r.x, p.r.y, p.r.w, p.r.h}, py) == row;
+        return row < 0 || sh_.input().listRowAt(c, p.r, py) == row;
       };
       x = area.x + area.w / 2;
       y = area.y + area.h / 2;
