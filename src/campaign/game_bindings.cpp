@@ -8,4 +8,11 @@ void bindGameSights(Game& g) {
   bindArmyWalkSights(g);  // ... and the army walking
 }
 
+void registerScreenEntries() {
+  registerGiveBattleEvent();
+  registerMessageViewFields();
+  registerGarrisonViewFields();
+  registerMapScrollViewFields();
+}
+
 }  // namespace fief

@@ -16,4 +16,15 @@ void bindArmyWalkSights(Game& g);  // map/army_walk_screen.cpp
 // Binds every subsystem's game-wide sight handlers.
 void bindGameSights(Game& g);
 
+// The screens' entries in the process-wide registries: an event kind whose answer opens
+// screens, and the screens' view fields the script runner reads and writes. Registered
+// when a game is made (again for every game: each entry replaces itself), never at start-up.
+void registerGiveBattleEvent();      // military/battle_handover_screens.cpp
+void registerMessageViewFields();    // ui/msg_frm.cpp
+void registerGarrisonViewFields();   // turn/garry_frm.cpp
+void registerMapScrollViewFields();  // map/map_scroll_screen.cpp
+
+// Registers all of the above.
+void registerScreenEntries();
+
 }  // namespace fief

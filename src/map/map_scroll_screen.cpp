@@ -2,6 +2,7 @@
 
 #include <tuple>
 
+#include "campaign/game_bindings.h"
 #include "campaign/mission_guidance.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
@@ -60,17 +61,16 @@ void stopScrolling(Game& g) {
   g.timers.disable("MapTimer");
 }
 
-namespace {
-
-const bool kScrollDirectionField = [] {
+void registerMapScrollViewFields() {
   registerViewField("ScrollDirection", byteViewField(
                                            [](Game& g, bool create) -> uint8_t* {
                                              if (!create && !g.formExists("Camp1Frm")) return nullptr;
                                              return &g.form<Camp1Frm>("Camp1Frm").scrollDirection;
                                            },
                                            kScrollNone));
-  return true;
-}();
+}
+
+namespace {
 
 MapView viewOf(Camp1Frm& f) {
   const Control& map = f.ctl("MapSurface");

@@ -359,8 +359,7 @@ bool StartSiteBattle(Game& g, int site, int camp) {
   });
 }
 
-namespace {
-const bool kRegistered = [] {
+void registerGiveBattleEvent() {
   registerScreenEventKind(kGiveBattleEvent, true, [](Game& g) { StartSiteBattle(g, g.s.BattleSite, g.s.SelectedCamp); });
   // The question says what the army would meet: the same guess at the force's strength
   // that the ruins' description gives.
@@ -369,8 +368,6 @@ const bool kRegistered = [] {
     if (soldiers <= 0) return {};
     return {txt::campaign1::entry(ForceEstimateText(soldiers))};
   });
-  return true;
-}();
-}  // namespace
+}
 
 }  // namespace fief

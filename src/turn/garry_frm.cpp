@@ -4,6 +4,7 @@
 // The trade itself is the garrison's rules (turn/garrison.h).
 #include <algorithm>
 
+#include "campaign/game_bindings.h"
 #include "text_names.h"
 #include "turn/garrison.h"
 #include "turn/turn_screen.h"
@@ -178,17 +179,14 @@ void showProvisionsQuestion(Game& g, ProvisionsQuestion& q) {
 
 void setGarryMode(Game& g, int mode) { g.form<GarryFrm>("GarryFrm").openMode = static_cast<uint8_t>(mode); }
 
-namespace {
-const bool kGarryModeField = [] {
+void registerGarrisonViewFields() {
   registerViewField("GarryMode", byteViewField(
                                      [](Game& g, bool create) -> uint8_t* {
                                        if (!create && !g.formExists("GarryFrm")) return nullptr;
                                        return &g.form<GarryFrm>("GarryFrm").openMode;
                                      },
                                      1));
-  return true;
-}();
-}  // namespace
+}
 
 void GarryTradeTick(Game& g, int direction) {
   if (!g.formExists("GarryFrm")) return;

@@ -12,6 +12,7 @@ Game::Game(Shell& sh, std::string programDir) : Game(sh, sameFolder(programDir))
 Game::Game(Shell& sh, Folders where) : Rules(std::move(where)), shell(sh) {
   clock = [this] { return shell.nowMs(); };
   registerTurnEventKinds();
+  registerScreenEntries();
   screens_ = makeScreenDecisions(*this);
   setPlayer(screens_.get());
   bindGameSights(*this);

@@ -1,6 +1,7 @@
 // The message box and event dialog.
 #include <map>
 
+#include "campaign/game_bindings.h"
 #include "campaign/stat_changes.h"
 #include "text_names.h"
 #include "ui/dialogs.h"
@@ -128,15 +129,12 @@ int dialogKind(Game& g) {
   return g.formExists("MsgFrm") ? g.form<MsgFrm>("MsgFrm").kind : kNoticeEvent;
 }
 
-namespace {
-const bool kMsgKindField = [] {
+void registerMessageViewFields() {
   ViewField f;
   f.get = [](Game& g) -> nlohmann::json { return dialogKind(g); };
   f.set = byteViewField([](Game& g, bool) -> uint8_t* { return &g.form<MsgFrm>("MsgFrm").kind; }, 0).set;
   registerViewField("MsgKind", std::move(f));
-  return true;
-}();
-}  // namespace
+}
 
 void ShowEvent(Game& g, EventKind kind, int entry) { RaiseEvent(g, kind, entry); }
 void ShowEvent(Game& g, EventKind kind, TextId text) { RaiseEvent(g, kind, text.entry); }
