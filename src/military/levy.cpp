@@ -1,5 +1,6 @@
 #include "military/levy.h"
 
+#include "county/county_rules.h"
 #include "state/arith.h"
 
 namespace fief {
@@ -33,10 +34,11 @@ int monkReligion(const GameState& s) {
 
 int SelectRecruitType(GameState& s, int type) {
   if (type < 1 || type > 14) return kRefusedSilently;
-  const Unit u = unitType(type).unit;
+  const UnitType& t = unitType(type);
+  const Unit u = t.unit;
   if (u == Monk && s.Religion < monkReligion(s)) return kRefusedSilently;
   if ((u == Templar || u == Paladin) && s.Religion < 50) return kRefusedSilently;
-  if ((u == Cavalry || u == HCavalry || u == Champion) && !isSet(s.StablesBuilt)) return 23;
+  if (t.building != kNoBuilding && !buildingBuilt(s, t.building)) return 23;
   s.RecruitType = static_cast<uint8_t>(type);
   return kDone;
 }
