@@ -55,6 +55,7 @@ struct Control {
   int Align = 0;              // 0 left, 1 centre, 2 right
   std::vector<std::string> Items;  // lists
   int ListIndex = -1;
+  int TopIndex = 0;           // lists: the first row in view (ui/list_view.h)
   bool Checked = false;       // check boxes
   int Value = 0, Max = 100;   // progress bars
   std::vector<double> Points; // line charts: the values from left to right

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/form_stack.h"
+#include "ui/list_view.h"
 
 namespace fief {
 
@@ -125,10 +126,25 @@ EventArgs Input::pointer(const Form& f, int x, int y) const {
 }
 
 namespace {
-bool isList(const Control* c) { return c && (c->Kind == ControlKind::List || c->Kind == ControlKind::FileList); }
+bool isList(const Control* c) { return isListControl(c); }
+
+// The target at a point with, over a list, the point in the list's coordinates and its row.
+InputTarget onList(InputTarget t, const Rect& r, int x, int y) {
+  if (!isList(t.control)) return t;
+  t.local = true;
+  t.x = x - r.x;
+  t.y = y - r.y;
+  t.row = listRowAt(*t.control, t.x, t.y);
+  return t;
+}
 }  // namespace
 
 void Input::mouseMove(int x, int y) {
+  if (dragging_ && dragByPoint_ && downForm_ && isOpen(downForm_))
+    if (Control* c = downForm_->find(downControl_)) {
+      dragListThumb(*c, dragStartTop_, y - dragListScreenY_ - dragStartY_);
+      changed_ = true;
+    }
   InputTarget t = hit(x, y);
   move(t, t.form ? pointer(*t.form, x, y) : EventArgs{});
 }
@@ -137,8 +153,12 @@ void Input::mouseDown(int x, int y, MouseButton b) {
   Rect r;
   InputTarget t = hit(x, y, &r);
   if (!t.form) return;
-  if (isList(t.control) && listRowAt) t.row = listRowAt(*t.form, *t.control, r, y);
+  t = onList(t, r, x, y);
   press(t, b, pointer(*t.form, x, y));
+  if (dragging_) {
+    dragByPoint_ = true;
+    dragListScreenY_ = r.y;
+  }
 }
 
 void Input::mouseUp(int x, int y, MouseButton b) {
@@ -146,15 +166,14 @@ void Input::mouseUp(int x, int y, MouseButton b) {
   release(b, a, [this, x, y] {
     Rect r;
     InputTarget t = hit(x, y, &r);
-    if (t.form && isList(t.control) && listRowAt) t.row = listRowAt(*t.form, *t.control, r, y);
-    return t;
+    return t.form ? onList(t, r, x, y) : t;
   });
 }
 
 void Input::wheel(int x, int y, int rows) {
   InputTarget t = hit(x, y);
   if (t.form && isList(t.control)) {
-    if (scrollList) scrollList(*t.form, t.control->Name, rows);
+    scrollListBy(*t.control, rows);
     changed_ = true;
   }
 }
@@ -171,6 +190,11 @@ void Input::leave() {
 void Input::move(const InputTarget& t, const EventArgs& a) {
   const std::string name = t.control ? t.control->Name : std::string();
   if (t.form != looks_.hoverForm || name != looks_.hoverControl) changed_ = true;
+  // The runner's move over the list whose thumb is held drags it to that point.
+  if (dragging_ && !dragByPoint_ && t.form == downForm_ && t.local && t.control && name == downControl_) {
+    dragListThumb(*t.control, dragStartTop_, t.y - dragStartY_);
+    changed_ = true;
+  }
   looks_.hoverForm = t.form;
   looks_.hoverControl = name;
   if (!t.form) return;
@@ -204,8 +228,20 @@ void Input::press(const InputTarget& t, MouseButton b, EventArgs a) {
   looks_.pressedControl = downControl_;
   looks_.hoverForm = f;
   looks_.hoverControl = downControl_;
-  // The left button on a row chooses it.
-  if (isList(c) && b == MouseButton::Left && t.row >= 0) c->ListIndex = t.row;
+  dragging_ = dragByPoint_ = false;
+  // The left button on the scroll bar moves the rows (or takes hold of the thumb); on a
+  // row it chooses the row, which comes into view.
+  bool onThumb = false;
+  if (isList(c) && b == MouseButton::Left && t.local && pressListBar(*c, t.x, t.y, onThumb)) {
+    if (onThumb) {
+      dragging_ = true;
+      dragStartY_ = t.y;
+      dragStartTop_ = listTop(*c);
+    }
+  } else if (isList(c) && b == MouseButton::Left && t.row >= 0) {
+    c->ListIndex = t.row;
+    keepChosenRowInView(*c);
+  }
   a.button = b;
   if (c) f->fire(c->Name, Ev::MouseDown, a);
 }
@@ -214,6 +250,7 @@ void Input::release(MouseButton b, EventArgs a, const std::function<InputTarget(
   Form* f = downForm_;
   const std::string name = downControl_;
   downForm_ = nullptr;
+  dragging_ = dragByPoint_ = false;
   looks_.pressedForm = nullptr;
   changed_ = true;
   if (!f || b != downButton_ || !isOpen(f)) return;
@@ -302,7 +339,10 @@ void Input::forget(const Form& f) {
   if (looks_.hoverForm == &f) looks_.hoverForm = nullptr;
   if (looks_.pressedForm == &f) looks_.pressedForm = nullptr;
   if (looks_.focusForm == &f) setFocus(nullptr, nullptr);
-  if (downForm_ == &f) downForm_ = nullptr;
+  if (downForm_ == &f) {
+    downForm_ = nullptr;
+    dragging_ = dragByPoint_ = false;
+  }
   if (lastClickForm_ == &f) lastClickForm_ = nullptr;
   for (auto k = keyOwner_.begin(); k != keyOwner_.end();) k = k->second == &f ? keyOwner_.erase(k) : std::next(k);
 }

@@ -61,6 +61,11 @@ struct InputTarget {
   Form* form = nullptr;
   Control* control = nullptr;
   int row = -1;
+  // Over a list, where the pointer is in the list's own coordinates, when known (the SDL
+  // shell always knows; the runner when its command gives a point): a press there may
+  // work the list's scroll bar.
+  bool local = false;
+  int x = 0, y = 0;
 };
 
 class Input {
@@ -74,10 +79,6 @@ class Input {
 
   // What the platform supplies. All optional.
   std::function<int64_t()> clock;  // milliseconds, for double clicks
-  // The list row at a screen height inside the list's rectangle (-1: none); depends on
-  // the font, so the drawing side answers it.
-  std::function<int(const Form&, const Control&, const Rect&, int y)> listRowAt;
-  std::function<void(const Form&, const std::string& list, int rows)> scrollList;
   std::function<void(bool on)> textEntry;  // a text box gained (true) or lost the keyboard
 
   // The logical screen the forms are laid out on (for input by point).
@@ -100,12 +101,14 @@ class Input {
   void mouseMove(int x, int y);
   void mouseDown(int x, int y, MouseButton b);
   void mouseUp(int x, int y, MouseButton b);
+  // The wheel over a list moves its rows (positive: down).
   void wheel(int x, int y, int rows);
   // The pointer left the screen: nothing is hovered and the top form hears a move over
   // its bare self (a tooltip goes).
   void leave();
 
   // ---- input by target (the runner names the control; `a` carries the form point)
+  // A move over a list while its scroll bar's thumb is held drags the thumb.
   void move(const InputTarget& t, const EventArgs& a);
   void press(const InputTarget& t, MouseButton b, EventArgs a);
   // The button comes up. The release goes to what was pressed; it is a click when
@@ -140,6 +143,12 @@ class Input {
   Form* downForm_ = nullptr;
   std::string downControl_;
   MouseButton downButton_ = MouseButton::Left;
+  // A list's thumb held: where the drag began (the list's own y) and its first row then;
+  // the list's top on the screen when the press came by point.
+  bool dragging_ = false;
+  int dragStartY_ = 0, dragStartTop_ = 0;
+  bool dragByPoint_ = false;
+  int dragListScreenY_ = 0;
   // The last click, for double clicks.
   const Form* lastClickForm_ = nullptr;
   std::string lastClickControl_;

@@ -12,6 +12,7 @@
 #include "sdl_game_dir.h"
 #include "state/state_json.h"
 #include "ui/headless/script_runner.h"
+#include "ui/list_view.h"
 #include "ui/platform/sdl_shell.h"
 
 using namespace fief;
@@ -128,7 +129,7 @@ class SdlPlayer {
   // A point of the logical screen where the pointer finds the control (on a list, over
   // the given row): its centre when nothing lies over it there, else the first such point.
   void pointOn(Form& f, Control& c, int row, int& x, int& y) {
-    sh_.drawNow();  // a list keeps the row it shows at the top from the last frame
+    sh_.drawNow();
     int w = 0, h = 0;
     sh_.logicalSize(w, h);
     for (const Placement& p : layoutForm(f, w, h)) {
@@ -137,7 +138,7 @@ class SdlPlayer {
       auto finds = [&](int px, int py) {
         const InputTarget t = sh_.input().hit(px, py);
         if (t.form != &f || t.control != &c) return false;
-        return row < 0 || sh_.renderer().listRowAt(&f, c, SDL_Rect{p.r.x, p.r.y, p.r.w, p.r.h}, py) == row;
+        return row < 0 || listRowAt(c, px - p.r.x, py - p.r.y) == row;
       };
       x = area.x + area.w / 2;
       y = area.y + area.h / 2;

@@ -412,6 +412,9 @@ void pictureJobs(const Config& cfg, std::vector<Job>& jobs) {
         setColor(c.cr, pal::ink);
         cairo_fill(c.cr);
       });
+    // A list's scroll bar: its track and the thumb that shows which rows are in view.
+    o.picture("scroll_track", 16, 48, [](Canvas& c, Detail d) { ninePanel(c, 6, hex("#dccaa0"), d, true); });
+    o.picture("scroll_thumb", 16, 48, [](Canvas& c, Detail d) { ninePanel(c, 6, hex("#b8914a"), d, false); });
     o.picture("OkImage", 32, 32, [](Canvas& c, Detail d) {
       iconShadowed(c.cr, "check-mark", 1, 1, 30, hex("#2f7a2a"), d);
     });

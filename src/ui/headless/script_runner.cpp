@@ -1,6 +1,7 @@
 #include "ui/headless/script_runner.h"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "military/fight_files.h"
 #include "state/state_json.h"
 #include "ui/headless/headless_shell.h"
+#include "ui/list_view.h"
 #include "ui/view_fields.h"
 
 namespace fief {
@@ -64,6 +66,8 @@ json controlJson(Form& f, const Control& c) {
   if (c.Kind == ControlKind::List || c.Kind == ControlKind::FileList) {
     o["items"] = c.Items;
     o["index"] = c.ListIndex;
+    o["top"] = listTop(c);  // the first row in view
+    o["bar"] = listHasBar(c);
   }
   if (c.Kind == ControlKind::CheckBox) o["checked"] = c.Checked;
   if (c.Kind == ControlKind::ProgressBar) { o["value"] = c.Value; o["max"] = c.Max; }
@@ -242,9 +246,27 @@ class Runner {
   }
 
   // A press and release of a button over control c (row: the list row under the pointer).
-  void pressRelease(Form* f, Control* c, MouseButton b, const EventArgs& a, int row) {
-    input().press({f, c, row}, b, a);
-    input().release(b, a, [=, this] { return over(f, c, row); });
+  // With a point of a list (the command's X Y), the row is the one under that point, and
+  // a point on its scroll bar works the bar.
+  void pressRelease(Form* f, Control* c, MouseButton b, const EventArgs& a, int row,
+                    const std::vector<std::string>& w = {}) {
+    const InputTarget t = onListPoint({f, c, row}, w);
+    input().press(t, b, a);
+    input().release(b, a, [=, this] {
+      InputTarget o = over(f, c, t.row);
+      if (o.form) o = onListPoint(o, w);
+      return o;
+    });
+  }
+
+  // The target with the command's point (X Y after FORM.CONTROL) in a list's coordinates.
+  InputTarget onListPoint(InputTarget t, const std::vector<std::string>& w) {
+    if (w.size() < 4 || !isListControl(t.control)) return t;
+    t.local = true;
+    t.x = std::stoi(w[2]);
+    t.y = std::stoi(w[3]);
+    t.row = listRowAt(*t.control, t.x, t.y);
+    return t;
   }
 
   // The row under the pointer of a click on a list: the chosen one (-1: none, below the rows).
@@ -312,24 +334,27 @@ class Runner {
       auto [f, c] = target(w[1], true);
       const EventArgs a = pointOf(*f, *c, w);
       const MouseButton b = cmd == "rclick" ? MouseButton::Right : MouseButton::Left;
-      pressRelease(f, c, b, a, rowOf(*c));
-      if (cmd == "dclick" && input().takesPointer(*f, *c)) pressRelease(f, c, b, a, rowOf(*c));
+      pressRelease(f, c, b, a, rowOf(*c), w);
+      if (cmd == "dclick" && input().takesPointer(*f, *c)) pressRelease(f, c, b, a, rowOf(*c), w);
     } else if (cmd == "down") {
-      need(w, 2, "down FORM.CONTROL [right]");
+      need(w, 2, "down FORM.CONTROL [right | X Y]");
       auto [f, c] = target(w[1], true);
       const MouseButton b = (w.size() > 2 && w[2] == "right") ? MouseButton::Right : MouseButton::Left;
-      input().press({f, c, rowOf(*c)}, b, {});
+      input().press(onListPoint({f, c, rowOf(*c)}, w), b, pointOf(*f, *c, w));
     } else if (cmd == "up") {
       // The button comes up over F.C: the release goes to the pressed control, a click
       // when F.C is that control.
-      need(w, 2, "up FORM.CONTROL [right]");
+      need(w, 2, "up FORM.CONTROL [right | X Y]");
       auto [f, c] = target(w[1], false);
       const MouseButton b = (w.size() > 2 && w[2] == "right") ? MouseButton::Right : MouseButton::Left;
-      input().release(b, {}, [this, f = f, c = c] { return over(f, c, rowOf(*c)); });
+      input().release(b, {}, [this, f = f, c = c, &w] {
+        InputTarget o = over(f, c, rowOf(*c));
+        return o.form ? onListPoint(o, w) : o;
+      });
     } else if (cmd == "move") {
       need(w, 2, "move FORM.CONTROL [X Y]");
       auto [f, c] = target(w[1], true);
-      input().move({f, c}, pointOf(*f, *c, w));
+      input().move(onListPoint({f, c}, w), pointOf(*f, *c, w));
     } else if (cmd == "key") {
       // Keys go to the top-most form; a letter or digit goes to the text box that has
       // the keyboard, as the text it types.
@@ -416,6 +441,22 @@ class Runner {
       std::string err;
       std::string text = joinFrom(w, 2);
       if (!writeFileAtomic(gamePath(w[1], Folders::Use::Write), {text.begin(), text.end()}, err)) fail(err);
+    } else if (cmd == "file-age") {
+      // file-age PATH S: the file's last change set to S seconds before now (an order
+      // of saves by their dates that does not hang on how fast the script runs)
+      need(w, 3, "file-age PATH SECONDS");
+      long long secs = 0;
+      try {
+        secs = std::stoll(w[2]);
+      } catch (const std::exception&) {
+        fail("seconds are a whole number: " + w[2]);
+      }
+      if (secs < 0 || secs > 100LL * 366 * 24 * 3600) fail("an age of 0 to 100 years in seconds: " + w[2]);
+      std::error_code ec;
+      const std::string path = gamePath(w[1], Folders::Use::Write);
+      std::filesystem::last_write_time(
+          path, std::filesystem::file_time_type::clock::now() - std::chrono::seconds(secs), ec);
+      if (ec) fail(path + ": " + ec.message());
     } else if (cmd == "put-hex") {
       // put-hex PATH HEX: a binary file of the program folder, byte by byte
       need(w, 3, "put-hex PATH HEX");

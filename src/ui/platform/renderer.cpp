@@ -1,6 +1,7 @@
 #include "ui/platform/renderer.h"
 
 #include "ui/clips.h"
+#include "ui/list_view.h"
 #include "ui/platform/picture_preload.h"
 
 #include <SDL_image.h>
@@ -351,24 +352,6 @@ std::vector<PlacedControl> Renderer::layout(Form& f, int w, int h) const {
   return out;
 }
 
-// ---------------------------------------------------------------- lists
-
-void Renderer::scrollList(const Form* f, const std::string& name, int delta) { lists_[{f, name}].top += delta; }
-
-int Renderer::listRowAt(const Form* f, const Control& c, const SDL_Rect& r, int y) {
-  TTF_Font* fnt = font(c.FontSize, c.Title);
-  if (!fnt) return -1;
-  const int rowH = textHeight(fnt, 1) + 2;
-  int row = (y - (r.y + 4)) / rowH;
-  if (y < r.y + 4 || row < 0) return -1;
-  int idx = lists_[{f, c.Name}].top + row;
-  return idx < static_cast<int>(c.Items.size()) ? idx : -1;
-}
-
-void Renderer::forget(const Form* f) {
-  for (auto it = lists_.begin(); it != lists_.end();) it = it->first.first == f ? lists_.erase(it) : std::next(it);
-}
-
 // ---------------------------------------------------------------- forms and controls
 
 void Renderer::drawFrame(const std::vector<Form*>& forms, int w, int h, const InputLooks& looks, int fade) {
@@ -538,18 +521,12 @@ void Renderer::drawControl(Form& f, const PlacedControl& p, const InputLooks& lo
       drawSlice("list_bg", r, 12);
       TTF_Font* fnt = font(c.FontSize, c.Title);
       if (!fnt) break;
-      const int rowH = textHeight(fnt, 1) + 2;
-      const int rows = std::max(1, (r.h - 8) / rowH);
-      ListView& lv = lists_[{&f, c.Name}];
-      if (c.ListIndex != lv.lastIndex && c.ListIndex >= 0) {
-        // A newly chosen row is scrolled into view.
-        if (c.ListIndex < lv.top) lv.top = c.ListIndex;
-        if (c.ListIndex >= lv.top + rows) lv.top = c.ListIndex - rows + 1;
-      }
-      lv.lastIndex = c.ListIndex;
-      lv.top = std::clamp(lv.top, 0, std::max(0, static_cast<int>(c.Items.size()) - rows));
-      const int topRow = lv.top;
-      SDL_Rect inner{r.x + 6, r.y + 4, r.w - 12, r.h - 8};
+      // Rows and scroll bar as the input model has them (ui/list_view.h).
+      const int rowH = listRowHeight(c);
+      const int rows = listRowsShown(c);
+      const int topRow = listTop(c);
+      const Rect a = listRowsArea(c);
+      SDL_Rect inner{r.x + a.x, r.y + a.y, a.w, a.h};
       SDL_Rect clip = intersect(p.clip, inner);
       SDL_RenderSetClipRect(r_, &clip);
       for (int i = 0; i < rows && topRow + i < static_cast<int>(c.Items.size()); ++i) {
@@ -567,6 +544,14 @@ void Renderer::drawControl(Form& f, const PlacedControl& p, const InputLooks& lo
           }
       }
       SDL_RenderSetClipRect(r_, &p.clip);
+      if (listHasBar(c)) {
+        const ListBar b = listBar(c);
+        auto at = [&](const Rect& part) { return SDL_Rect{r.x + part.x, r.y + part.y, part.w, part.h}; };
+        drawSlice("scroll_track", at(b.track), 6);
+        drawSlice("scroll_thumb", at(b.thumb), 6);
+        drawPicture("scroll_up", at(b.up), c.Enabled ? 255 : 140);
+        drawPicture("scroll_down", at(b.down), c.Enabled ? 255 : 140);
+      }
       break;
     }
     case ControlKind::CheckBox: {

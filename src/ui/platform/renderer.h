@@ -74,12 +74,6 @@ class Renderer {
   // The clock the animations run on (ms).
   void setClock(int64_t ms) { clock_ = ms; }
 
-  // Lists: scroll by rows (mouse wheel), the row under a point (-1 for none).
-  void scrollList(const Form* f, const std::string& name, int delta);
-  int listRowAt(const Form* f, const Control& c, const SDL_Rect& r, int y);
-  // Forgets what was kept for a closed form.
-  void forget(const Form* f);
-
   // Checking mode (screenshot tests): problems found while drawing are collected here.
   std::vector<std::string>* problems = nullptr;
   const Form* checkOnly = nullptr;  // when set, only this form is checked
@@ -119,11 +113,6 @@ class Renderer {
   };
   std::unordered_map<std::string, Line> lines_;
   uint64_t frame_ = 0;
-  struct ListView {
-    int top = 0;
-    int lastIndex = -2;
-  };
-  std::map<std::pair<const Form*, std::string>, ListView> lists_;
   bool animating_ = false;
   bool checking_ = false;
   // Checking mode: where the texts of the form being drawn put their ink.

@@ -188,10 +188,6 @@ bool SdlShell::attach(Game& g, std::string& err) {
   renderer_->setGraphicsFolder(g.optim.graphicsFolder());
   input_.setScreen(logicalW_, logicalH_);
   input_.clock = [this] { return nowMs(); };
-  input_.listRowAt = [this](const Form& f, const Control& c, const Rect& r, int y) {
-    return renderer_->listRowAt(&f, c, SDL_Rect{r.x, r.y, r.w, r.h}, y);
-  };
-  input_.scrollList = [this](const Form& f, const std::string& list, int rows) { renderer_->scrollList(&f, list, rows); };
   input_.textEntry = [](bool on) { on ? SDL_StartTextInput() : SDL_StopTextInput(); };
   SDL_StopTextInput();
   setPointer(Pointer::Normal);
@@ -225,7 +221,6 @@ void SdlShell::close(Form& f) {
   dirty_ = true;
   input_.forget(f);
   input_.takeChanged();
-  if (renderer_) renderer_->forget(&f);
   forms_.close(f, !ended_);
 }
 
