@@ -83,6 +83,11 @@ class Runner:
 
 
 class Player:
+    PLAN = """# The county sells its ore and stone to the garrison for gold and buys its food there,
+# builds the blacksmith, the barracks and the stables, forges pikes, shields, plates and
+# two-handed swords, raises the Champions and Templars the first objective asks, waits
+# for morale 80 and beats the three hostile armies; then it leaves the level."""
+
     def __init__(self, r, difficulty, verbose=True):
         self.r = r
         self.d = difficulty
@@ -414,7 +419,7 @@ class Player:
         # Tax by happiness: the gold comes mostly from the mines through the garrison.
         h = s['Happiness']
         rate = s['TaxRate']
-        high, low = (80, 65) if self.d < 3 else (58, 45)
+        high, low = 80, 65
         if h >= high and rate < (40 if self.d == 1 else 100):
             rate += 10
         elif h < low and rate > 0:
@@ -492,10 +497,11 @@ class Player:
         s = self.refresh()
         L = s['ScienceLevel']
         reserve = s['People'] * 4 // 10 + 2000  # the Church's next tithe, and some
-        if self.d == 3 and not s['StablesBuilt']:
-            return
         if s['ResearchCountdown'] != 200 or s['Gold'] < 300 * L + reserve or s['Ore'] < 70 * L:
             return
+        self.start_research(L)
+
+    def start_research(self, L):
         self.r.note('research towards science level %d' % (L + 1))
         self.r.cmd('key Camp1Frm S')
         self.r.cmd('click ScienceFrm.OkAniBtn')
@@ -570,6 +576,7 @@ class Player:
         r.cmd('get TurnCounter')
         r.j_after_record()
         r.cmd('click TipsFrm.NextLbl')
+        r.note('The summary of the level before the hand-over')
         r.cmd('click SummaryFrm.GoOnBtn')
         files = {f: r.j('file ' + f) for f in ('LGame.rz', 'camp.rz', 'levelinfo.rz')}
         programs = r.j('programs')
@@ -612,9 +619,13 @@ class Player:
             self.log('tax %d ' % s['TaxRate'] + 'turn %d season %d gold %d wood %d stone %d ore %d crops %d meat %d people %d idle %d happy %d morale %.1f rel %d health %d lead %d nob %d gear %s build %s/%s smith %s' % (
                 s['TurnCounter'], s['Season'], s['Gold'], s['Wood'], s['Stone'], s['Ore'], s['Crops'], s['Meat'],
                 s['People'], s['IdlePeople'], s['Happiness'], s['Morale'], s['Religion'], s['Health'], s['Leadership'],
-                s['Nobility'], self.gear_need()[2], s['BuildingUnderWay'], s['BuildTurnsLeft'], s['BlacksmithOrder']))
+                s['Nobility'], self.gear_need()[2], s['BuildingUnderWay'], s['BuildTurnsLeft'], s['BlacksmithOrder'])
+                + self.status())
             self.end_turn()
         raise RuntimeError('not won in %d turns' % max_turns)
+
+    def status(self):
+        return ''
 
     ROAD = [2, 3, 4, 5, 6, 7, 8, 9, 38, 39, 40, 41, 42, 50, 51, 52, 53]
     FIELDS = {40: 0, 51: 1, 53: 2}  # the waypoint each hostile army holds, by its flag
@@ -677,6 +688,8 @@ class Player:
                 r.cmd('wait 4000')
                 out = self.screen('ResultsFrm')['OutcomeLbl']['text']
                 r.cmd('click ResultsFrm.OkAniBtn')
+                r.note('The mission screen follows the results')
+                r.cmd('expect-open TipsFrm')
                 self.answer_dialogs()
                 s = self.refresh()
                 flag = self.FIELDS[nxt]
@@ -693,10 +706,7 @@ HEADER = '''#@ run-options: --spawn
 # Level 15 won by playing it at difficulty %(d)d, from the title's New Campaign, with only
 # what a player gives: clicks, keys, typed numbers and answers to the turn's questions.
 # Battles are fought by the battle program (the in-game option to calculate them).
-# The county sells its ore and stone to the garrison for gold and buys its food there,
-# builds the blacksmith, the barracks and the stables, forges pikes, shields, plates and
-# two-handed swords, raises the Champions and Templars the first objective asks, waits
-# for morale 80 and beats the three hostile armies; then it leaves the level.
+%(plan)s
 # Written by tools/played_win.py (which plays the level through the runner and records
 # what it did); the objectives were all met at turn %(turn)d.
 '''
@@ -705,10 +715,12 @@ if __name__ == '__main__':
     tool, game, d = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2]), int(sys.argv[3])
     out = sys.argv[4] if len(sys.argv) > 4 else None
     r = Runner(tool, game)
+    if d == 3:
+        from played_win_hard import HardPlayer as Player
     p = Player(r, d)
     turns = p.play(int(os.environ.get('MAX_TURNS', '200')))
     print('won at turn', turns)
     if out:
         with open(out, 'w') as f:
-            f.write(HEADER % {'d': d, 'turn': turns})
+            f.write(HEADER % {'d': d, 'turn': turns, 'plan': p.PLAN})
             f.write('\n'.join(r.script) + '\n')

@@ -13,9 +13,12 @@
 #include <functional>
 #include <string>
 
+#include "state/game_state.h"
 #include "state/kinds.h"
 
 namespace fief {
+
+struct RivalBattle;  // rivals/rival_turn.h
 
 // An event dialog: kind `kind`, text entry `entry` of the campaign texts. A choice
 // offers accept and refuse; a notice only acknowledges (accept).
@@ -52,6 +55,17 @@ struct ProvisionsQuestion {
   std::function<void()> refuse;
 };
 
+// A battle a rival lord brings: his raid on the village, his host at the castle gate, the
+// storm of his castle, his army met from the battlefield. The player fights it, at once or
+// once the end of turn is over, and gives its outcome (won, the rival's survivors); or
+// the battle is not fought (no army to fight it, the battle program failed). The answers
+// hold their own copy of the battle: they may be taken after the question is gone.
+struct RivalBattleQuestion {
+  const RivalBattle& battle;
+  std::function<void(bool playerWon, const ArmyComp& enemyLeft)> fought;
+  std::function<void()> notFought;
+};
+
 // What changed in the county that a screen may show at once (each screen reads the
 // state to draw it). `index` says which field, site, village or windmill.
 enum class Sight {
@@ -80,6 +94,7 @@ class Decisions {
   virtual void stake(StakeQuestion& q) = 0;
   virtual void tournament(TournamentQuestion& q) = 0;
   virtual void provisions(ProvisionsQuestion& q) = 0;
+  virtual void rivalBattle(RivalBattleQuestion& q) = 0;
 
   // ---- notices
   // A plain notice with one button.
@@ -88,6 +103,10 @@ class Decisions {
   virtual void messageLogged(int list, int entry) = 0;
   virtual void sound(const char* channel, const std::string& file) = 0;
   virtual void show(Sight what, int index = 0) = 0;
+  // The player has lost the game (PlayerInGame is already False).
+  virtual void defeat() = 0;
+  // The camp has laid siege to site 1 or 2: the player sees how long it will last.
+  virtual void siegeLaid(int site) = 0;
   // The end of turn begins and is over (the screens prepare and refresh themselves).
   virtual void turnBegins() = 0;
   virtual void turnEnded() = 0;
@@ -95,7 +114,8 @@ class Decisions {
 
 // No screen at all. Every question gets the answer of a player who says no: events are
 // refused (a notice is acknowledged), the tithe is refused, the heretic is spared, the
-// tournament is declined, no provisions are sent. Notices and sights do nothing.
+// tournament is declined, no provisions are sent, a rival's battle is not fought. Notices
+// and sights do nothing.
 class NullDecisions : public Decisions {
  public:
   void event(EventQuestion& q) override { q.choice ? q.refuse() : q.accept(); }
@@ -103,10 +123,13 @@ class NullDecisions : public Decisions {
   void stake(StakeQuestion& q) override { q.refuse(); }
   void tournament(TournamentQuestion& q) override { q.decline(); }
   void provisions(ProvisionsQuestion& q) override { q.refuse(); }
+  void rivalBattle(RivalBattleQuestion& q) override { q.notFought(); }
   void notice(const std::string&) override {}
   void messageLogged(int, int) override {}
   void sound(const char*, const std::string&) override {}
   void show(Sight, int) override {}
+  void defeat() override {}
+  void siegeLaid(int) override {}
   void turnBegins() override {}
   void turnEnded() override {}
 };

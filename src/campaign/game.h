@@ -7,6 +7,8 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <typeindex>
+#include <typeinfo>
 
 #include "campaign/rules.h"
 #include "ui/form.h"
@@ -43,9 +45,20 @@ struct Game : Rules {
   // Are the quick keys and restart blocked by a timed action (an army walking, a fade)?
   bool timedActionRunning() const;
 
+  // What a subsystem's screens keep for this game besides their forms (the battle handed
+  // to the battle program, the rivals' battles that wait): one value of each type, made
+  // on first use and gone with the game.
+  template <class T>
+  T& screenState() {
+    std::shared_ptr<void>& held = screenStates_[std::type_index(typeid(T))];
+    if (!held) held = std::make_shared<T>();
+    return *static_cast<T*>(held.get());
+  }
+
  private:
   std::map<std::string, std::unique_ptr<Form>> forms_;
   std::unique_ptr<Decisions> screens_;  // the player as the screens ask him
+  std::map<std::type_index, std::shared_ptr<void>> screenStates_;
 };
 
 // The decision interface answered by the screens' dialogs (defined with them).

@@ -40,10 +40,7 @@ struct Session {
   BattlePlunder plunder;
 };
 
-Session& session(Game& g) {
-  static std::map<Game*, Session> sessions;
-  return sessions[&g];
-}
+Session& session(Game& g) { return g.screenState<Session>(); }
 
 // A new id for every hand-over, never 0, and unlike the ids of earlier runs of the
 // campaign (a battle program given up by one of them may still write).
@@ -170,10 +167,8 @@ bool StartBattle(Game& g, const BattleRequest& r, BattleConsequence after, Battl
   for (int u = 0; u < kUnitCount; ++u) g.s.BattleArmy.set(u, ss.sent.get(u));
   g.s.SelectedCamp = static_cast<uint8_t>(r.camp);
   if (!g.optim.fadeEffectsOff()) {
-    // The fade screen darkens the campaign screen and then hands over (setBattleHandOver).
-    g.s.FadeMode = kBattleFade;
-    g.shell.setPointer(Pointer::Hidden);
-    g.form("EndTurnFrm").showModal();
+    // The fade screen darkens the campaign screen and then hands over.
+    FadeToBattle(g, LaunchBattleProgram);
   } else {
     LaunchBattleProgram(g);
   }
@@ -436,7 +431,6 @@ bool StartSiteBattle(Game& g, int site, int camp) {
 
 namespace {
 const bool kRegistered = [] {
-  setBattleHandOver([](Game& g) { LaunchBattleProgram(g); });
   registerScreenEventKind(kGiveBattleEvent, true, [](Game& g) { StartSiteBattle(g, g.s.BattleSite, g.s.SelectedCamp); });
   // The question says what the army would meet: the same guess at the force's strength
   // that the ruins' description gives.

@@ -2,28 +2,12 @@
 
 #include "campaign/rules.h"
 #include "rivals/sieges.h"
-#include "turn/events.h"
 #include "turn/message_log.h"
-#include "turn/turn.h"
 #include "text_names.h"
 
 namespace fief {
 
 namespace {
-
-RivalHandOver& handOver() {
-  static RivalHandOver h;
-  return h;
-}
-std::function<void(Rules&, const RivalBattle&)>& testStarter() {
-  static std::function<void(Rules&, const RivalBattle&)> f;
-  return f;
-}
-
-void startBattle(Rules& r, const RivalBattle& b) {
-  if (auto& t = testStarter()) t(r, b);
-  else if (auto& start = handOver().battle) start(r, b);
-}
 
 class RulesRivalEvents : public RivalEvents {
  public:
@@ -33,33 +17,25 @@ class RulesRivalEvents : public RivalEvents {
     if (r_.SoundAvailable) r_.player().sound(kEventChannel, file);
   }
   void notice(int entry) override { r_.player().notice(r_.text(txt::campaign::entry(entry))); }
-  void defeat() override {
-    if (auto& d = handOver().defeat) d(r_);
-  }
-  void battle(const RivalBattle& b) override { startBattle(r_, b); }
+  void defeat() override { r_.player().defeat(); }
+  void battle(const RivalBattle& b) override { AskRivalBattle(r_, b); }
 
  private:
   Rules& r_;
 };
 
-const bool kInstalled = [] {
-  setRivalLordsTurn([](Rules& r) {
-    RulesRivalEvents ev(r);
-    RivalLordsTurn(r.s, r.rng, ev);
-  });
-  EventRule lay;
-  lay.choice = true;
-  for (int site = 1; site <= 2; ++site) {
-    lay.accept = [site](Rules& r) { LaySiege(r, site); };
-    registerEventKind(laySiegeEvent(site), lay);
-  }
-  return true;
-}();
-
 }  // namespace
 
-void setRivalHandOver(RivalHandOver h) { handOver() = std::move(h); }
-void setRivalBattleStarter(std::function<void(Rules&, const RivalBattle&)> f) { testStarter() = std::move(f); }
+void RivalLordsTurn(Rules& r) {
+  RulesRivalEvents ev(r);
+  RivalLordsTurn(r.s, r.rng, ev);
+}
+
+void AskRivalBattle(Rules& r, const RivalBattle& b) {
+  RivalBattleQuestion q{b, [&r, b](bool won, const ArmyComp& left) { FinishRivalBattle(r, b, won, left); },
+                        [&r, b] { RivalBattleNotFought(r, b); }};
+  r.player().rivalBattle(q);
+}
 
 void FinishRivalBattle(Rules& r, const RivalBattle& b, bool playerWon, const ArmyComp& enemyLeft) {
   RulesRivalEvents ev(r);
@@ -67,11 +43,20 @@ void FinishRivalBattle(Rules& r, const RivalBattle& b, bool playerWon, const Arm
   r.player().show(Sight::Map);
 }
 
+void RivalBattleNotFought(Rules& r, const RivalBattle& b) {
+  if (b.kind == RivalBattleKind::VillageRaid) {
+    const ArmyComp raiders = r.s.EnemyCamp[b.enemyId - 7];
+    FinishRivalBattle(r, b, false, raiders);
+  } else if (b.kind == RivalBattleKind::CastleDefence) {
+    RivalAttackState(r.s, b.rival) = 0;
+  }
+}
+
 void LaySiege(Rules& r, int site) {
   if (!DeclareSiege(r.s, site)) return;
   r.player().show(Sight::Map);
   // The player sees at once that the siege is laid and how long it will last.
-  if (auto& laid = handOver().siegeLaid) laid(r, site);
+  r.player().siegeLaid(site);
 }
 
 void StormCastle(Rules& r, int site) {
@@ -80,14 +65,9 @@ void StormCastle(Rules& r, int site) {
     SiegeCountdown(r.s, site) = kNone;
     return;
   }
-  if (!testStarter() && !handOver().battle) {
-    // No battle can be fought here: the army only makes ready.
-    r.player().notice(r.text(txt::campaign::ArmyReadyToStorm));
-    return;
-  }
   // With the besieging camp gone from the site there is nobody to storm the walls.
   const RivalBattle b = StormBattle(r.s, site);
-  if (b.camp != 0) startBattle(r, b);
+  if (b.camp != 0) AskRivalBattle(r, b);
 }
 
 void LiftSiegeOnMap(Rules& r, int site) {
@@ -98,7 +78,7 @@ void LiftSiegeOnMap(Rules& r, int site) {
 bool BattlefieldOffered(const GameState& s) { return !InterceptBattles(s, s.SelectedCamp).empty(); }
 
 void MeetAtBattlefield(Rules& r) {
-  for (const RivalBattle& b : InterceptBattles(r.s, r.s.SelectedCamp)) startBattle(r, b);
+  for (const RivalBattle& b : InterceptBattles(r.s, r.s.SelectedCamp)) AskRivalBattle(r, b);
 }
 
 }  // namespace fief

@@ -1,10 +1,8 @@
 // The rival lords' turn inside the game: their messages go to the message log, their
-// notices and sounds to the player, and the battles they start and a defeat they bring
-// to the screens through the hand-over below. Also the sieges and the battlefield as the
-// event dialogs' consequences.
+// notices, sounds, the battles they start and a defeat they bring to the player
+// (Rules::player()). Also the sieges and the battlefield as the event dialogs'
+// consequences.
 #pragma once
-
-#include <functional>
 
 #include "rivals/rival_turn.h"
 
@@ -12,20 +10,16 @@ namespace fief {
 
 struct Rules;
 
-// What the screens do for the rivals: fight a battle (its outcome comes back through
-// FinishRivalBattle), show the lost game and show a siege just laid (the siege screen with
-// its turns to the storm). Without screens nothing is fought.
-struct RivalHandOver {
-  std::function<void(Rules&, const RivalBattle&)> battle;
-  std::function<void(Rules&)> defeat;
-  std::function<void(Rules&, int site)> siegeLaid;
-};
-void setRivalHandOver(RivalHandOver h);
-// Replaces the battle hand-over for a while (tests); nullptr gives the screens' back.
-void setRivalBattleStarter(std::function<void(Rules&, const RivalBattle&)> f);
+// The rival lords' part of the end of turn (both rivals, then their attacks).
+void RivalLordsTurn(Rules& r);
 
+// Puts a rival's battle to the player; its answers are the two below.
+void AskRivalBattle(Rules& r, const RivalBattle& b);
 // Applies a rival battle's outcome when its results are confirmed.
 void FinishRivalBattle(Rules& r, const RivalBattle& b, bool playerWon, const ArmyComp& enemyLeft);
+// What a rival battle that is not fought leaves: the raiders plunder unopposed, a host at
+// the gate attacks again at the next end of turn, a storm or a meeting does not happen.
+void RivalBattleNotFought(Rules& r, const RivalBattle& b);
 
 // Sieges: laying siege with the camp on a site (event kinds 12 and 13), storming (kinds
 // 14 and 15 accepted) and lifting (kinds 14 and 15 refused, or the siege screen).

@@ -1,9 +1,7 @@
 // The rivals' battles on the screens: a battle of the rivals' turn waits until the end of
-// turn is over (RivalBattleTimer), then goes to the battle module; the storm and the
-// battlefield go at once. A lost game opens the mission screen.
+// turn is over (RivalBattleTimer), then goes to the battle module; the storm goes at once.
 #include <algorithm>
 #include <deque>
-#include <map>
 
 #include "campaign/game.h"
 #include "military/armies.h"
@@ -18,10 +16,19 @@ namespace {
 
 constexpr const char* kRivalBattleTimer = "RivalBattleTimer";
 
-std::deque<RivalBattle>& pending(Game& g) {
-  static std::map<Game*, std::deque<RivalBattle>> queues;
-  return queues[&g];
-}
+// A battle put to the player, with its answers.
+struct AskedBattle {
+  RivalBattle battle;
+  std::function<void(bool playerWon, const ArmyComp& enemyLeft)> fought;
+  std::function<void()> notFought;
+};
+
+// The battles that wait for the end of turn to be over, in their order.
+struct WaitingBattles {
+  std::deque<AskedBattle> queue;
+};
+
+std::deque<AskedBattle>& pending(Game& g) { return g.screenState<WaitingBattles>().queue; }
 
 // The rival army's survivors, read from the results of the battle just confirmed: at
 // most what went into battle; a results file without the enemy's army counts it as
@@ -41,19 +48,9 @@ int firstCamp(const GameState& s) {
   return 0;
 }
 
-// What a rival battle that cannot be fought leaves: the raiders plunder unopposed, a
-// host at the gate attacks again at the next end of turn, a storm does not happen.
-void notFought(Game& g, const RivalBattle& b) {
-  if (b.kind == RivalBattleKind::VillageRaid) {
-    const ArmyComp raiders = g.s.EnemyCamp[b.enemyId - 7];
-    FinishRivalBattle(g, b, false, raiders);
-  } else if (b.kind == RivalBattleKind::CastleDefence) {
-    RivalAttackState(g.s, b.rival) = 0;
-  }
-}
-
-void startRivalBattle(Game& g, const RivalBattle& b) {
+void startRivalBattle(Game& g, const AskedBattle& a) {
   GameState& s = g.s;
+  const RivalBattle& b = a.battle;
   // A battle that waited while its rival was beaten (a storm won in the same end of turn)
   // or its army melted away has no foe left: it is not fought, and nothing is plundered.
   if (b.kind != RivalBattleKind::Storm && (!RivalActive(s, b.rival) || s.EnemyCamp[b.enemyId - 7].total() == 0)) {
@@ -76,16 +73,16 @@ void startRivalBattle(Game& g, const RivalBattle& b) {
     r.others[0] = s.BattleArmy;
   }
   if (r.camp == 0 || !campExists(s, r.camp)) {
-    notFought(g, b);
+    a.notFought();
     return;
   }
   const ArmyComp sent = r.enemy;
   // A battle that fails once handed over (no program, no result, given up) ends as one
   // that could not be started.
   if (!StartBattle(
-          g, r, [b, sent](Game& game, bool won) { FinishRivalBattle(game, b, won, enemySurvivors(game, sent, won)); },
-          [b](Game& game) { notFought(game, b); }))
-    notFought(g, b);
+          g, r, [fought = a.fought, sent](Game& game, bool won) { fought(won, enemySurvivors(game, sent, won)); },
+          [notFought = a.notFought](Game&) { notFought(); }))
+    a.notFought();
 }
 
 void rivalBattleTick(Game& g) {
@@ -101,14 +98,14 @@ void rivalBattleTick(Game& g) {
   // turn's animations, which come first.
   if (battleRunning(g) || g.s.FadeMode != kNoFade) return;
   if (g.formExists("MovieFrm") && g.form("MovieFrm").Visible) return;
-  const RivalBattle b = q.front();
+  const AskedBattle a = q.front();
   q.pop_front();
   g.battlesWaiting = static_cast<int>(q.size());
-  startRivalBattle(g, b);
+  startRivalBattle(g, a);
 }
 
-void queueBattle(Game& g, const RivalBattle& b) {
-  pending(g).push_back(b);
+void queueBattle(Game& g, AskedBattle a) {
+  pending(g).push_back(std::move(a));
   g.battlesWaiting = static_cast<int>(pending(g).size());
   TimerSet& t = g.timers;
   if (!t.find(kRivalBattleTimer)) t.add(kRivalBattleTimer, false, 300);
@@ -116,26 +113,13 @@ void queueBattle(Game& g, const RivalBattle& b) {
   t.enable(kRivalBattleTimer);
 }
 
-const bool kInstalled = [] {
-  RivalHandOver h;
-  h.battle = [](Rules& r, const RivalBattle& b) {
-    Game* g = dynamic_cast<Game*>(&r);
-    if (!g) return;
-    // The turn's battles wait for the end of turn to be over; a storm or a battle from the
-    // battlefield is fought at once.
-    if (b.kind == RivalBattleKind::Storm) startRivalBattle(*g, b);
-    else queueBattle(*g, b);
-  };
-  h.defeat = [](Rules& r) {
-    if (Game* g = dynamic_cast<Game*>(&r)) g->form("TipsFrm").showModal();
-  };
-  h.siegeLaid = [](Rules& r, int site) {
-    if (Game* g = dynamic_cast<Game*>(&r)) OpenSiegeScreen(*g, site);
-  };
-  setRivalHandOver(std::move(h));
-  return true;
-}();
-
 }  // namespace
+
+void FightRivalBattle(Game& g, RivalBattleQuestion& q) {
+  AskedBattle a{q.battle, q.fought, q.notFought};
+  // The turn's battles wait for the end of turn to be over; a storm is fought at once.
+  if (a.battle.kind == RivalBattleKind::Storm) startRivalBattle(g, a);
+  else queueBattle(g, std::move(a));
+}
 
 }  // namespace fief

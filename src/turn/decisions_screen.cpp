@@ -4,6 +4,7 @@
 #include "county/county_screens.h"
 #include "map/camp1_frm.h"
 #include "military/battle_screens.h"
+#include "rivals/rival_screens.h"
 #include "turn/turn.h"
 #include "turn/turn_screen.h"
 #include "ui/dialogs.h"
@@ -39,6 +40,7 @@ class ScreenDecisions : public Decisions {
     refreshPanel();
     showProvisionsQuestion(g_, q);
   }
+  void rivalBattle(RivalBattleQuestion& q) override { FightRivalBattle(g_, q); }
 
   void notice(const std::string& text) override { ShowMessageBox(g_, text); }
   // The help line points to the message screen.
@@ -84,6 +86,11 @@ class ScreenDecisions : public Decisions {
         break;
     }
   }
+
+  // The lost game opens the mission screen.
+  void defeat() override { g_.form("TipsFrm").showModal(); }
+  // The siege screen with its turns to the storm.
+  void siegeLaid(int site) override { OpenSiegeScreen(g_, site); }
 
   void turnBegins() override {
     g_.setHelper(std::string());

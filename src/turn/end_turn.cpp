@@ -6,6 +6,7 @@
 #include "campaign/rules.h"
 #include "county/county.h"
 #include "map/army_movement.h"
+#include "rivals/rival_lords.h"
 #include "state/arith.h"
 #include "turn/turn.h"
 #include "text_names.h"
@@ -13,11 +14,6 @@
 namespace fief {
 
 namespace {
-
-std::function<void(Rules&)>& rivalLordsTurn() {
-  static std::function<void(Rules&)> f;
-  return f;
-}
 
 template <typename T>
 void clampTo(T& v, T lo, T hi) {
@@ -66,8 +62,6 @@ int Workforce(const Rules& g) {
                 s.CropFieldPeople);
 }
 
-void setRivalLordsTurn(std::function<void(Rules&)> f) { rivalLordsTurn() = std::move(f); }
-
 void EndTurn(Rules& g) {
   GameState& s = g.s;
   g.player().turnBegins();
@@ -97,7 +91,7 @@ void RivalTurn(Rules& g) {
   store(s.BuyBaseWood, g.rng.draw(500, 6000));
   store(s.BuyBaseStone, g.rng.draw(500, 4000));
   store(s.BuyBaseOre, g.rng.draw(500, 2000));
-  if (auto& turn = rivalLordsTurn()) turn(g);
+  RivalLordsTurn(g);
 }
 
 void ClampCountyValues(Rules& g) {

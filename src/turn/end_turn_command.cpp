@@ -3,6 +3,7 @@
 // the garrison's event screen, the turn indicator).
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "campaign/game.h"
 #include "campaign/autosaves.h"
@@ -17,11 +18,6 @@
 namespace fief {
 
 namespace {
-
-std::function<void(Game&)>& battleHandOver() {
-  static std::function<void(Game&)> f;
-  return f;
-}
 
 // What follows the turn itself, after the fade or directly.
 void afterTurn(Game& g) {
@@ -49,8 +45,6 @@ std::vector<int> FadeSchedule(double step, bool fall) {
 
 void RunTipsCheck(Game&) {}
 
-void setBattleHandOver(std::function<void(Game&)> f) { battleHandOver() = std::move(f); }
-
 // The fade screen: on activation it fades the screen out and in (end of turn) or out
 // only (battle hand-over), then carries on.
 class EndTurnFrm : public Form {
@@ -62,6 +56,9 @@ class EndTurnFrm : public Form {
   }
 
   void Form_Load() override { faded_ = false; }
+
+  // What follows the fade to a battle (FadeToBattle); it runs once.
+  std::function<void(Game&)> handOver;
 
   void Form_Activate() override {
     GameState& s = g_.s;
@@ -77,7 +74,7 @@ class EndTurnFrm : public Form {
     }
     g_.shell.setPointer(Pointer::Normal);
     if (mode == kBattleFade) {
-      if (battleHandOver()) battleHandOver()(g_);
+      if (std::function<void(Game&)> h = std::exchange(handOver, nullptr)) h(g_);
       g_.timers.setInterval("BattleFadeTimer", isSet(s.Advanced.AutoCalcOption) ? 100 : 4000);
       g_.timers.enable("BattleFadeTimer");
       return;
@@ -92,6 +89,14 @@ class EndTurnFrm : public Form {
   bool faded_ = false;
 };
 FIEF_REGISTER_FORM(EndTurnFrm);
+
+void FadeToBattle(Game& g, std::function<void(Game&)> handOver) {
+  g.s.FadeMode = kBattleFade;
+  g.shell.setPointer(Pointer::Hidden);
+  auto& f = g.form<EndTurnFrm>("EndTurnFrm");
+  f.handOver = std::move(handOver);
+  f.showModal();
+}
 
 void EndTurnCommand(Game& g) {
   if (g.s.FadeMode != kNoFade || g.timers.enabled("ArmyTimer") || g.timers.enabled("BattleTimer")) return;

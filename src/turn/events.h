@@ -30,6 +30,8 @@ struct EventRule {
 // The rule of an event kind. The turn's own kinds are known from the start; other
 // subsystems register theirs.
 void registerEventKind(EventKind kind, EventRule k);
+// Forgets a registered kind (a test's own): it is raised as a notice without consequence.
+void forgetEventKind(EventKind kind);
 const EventRule* eventRule(EventKind kind);
 // Gives a registered kind the further line its question shows.
 void setEventNote(EventKind kind, std::function<std::vector<TextId>(const Rules&)> note);

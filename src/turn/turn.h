@@ -16,7 +16,7 @@ void IncomeAndProduction(Rules& g);
 void PopulationDrift(Rules& g);
 void CountyTurn(Rules& g);
 void ApplySeason(Rules& g);
-void RivalTurn(Rules& g);        // the rival lords (market bases; rivals out of play skip)
+void RivalTurn(Rules& g);        // the market bases, then the rival lords' own turns (rivals out of play skip)
 void ClampCountyValues(Rules& g);
 
 // A county value as ClampCountyValues keeps it: happiness and health within 0..100,
@@ -62,9 +62,6 @@ constexpr int kShortageKinds = 5;
 using Shortages = std::array<bool, kShortageKinds>;
 Shortages shortages(const GameState& s);
 
-// The rival lords' own turns (economy and calendar of each rival in play, then their
-// attacks), installed by the rival lords' module; RivalTurn calls it after the market bases.
-void setRivalLordsTurn(std::function<void(Rules&)> f);
 // The assassins' values of the special-units screen, kept in GuardScreenValue.
 enum GuardScreenSlot { AssassinSkill = 0, AssassinCountdown = 1, AssassinTarget = 2, AssassinMission = 3 };
 

@@ -140,6 +140,9 @@ std::map<EventKind, EventRule> turnEventKinds() {
           {kCometEvent, EventRule{}},
           {kArmsMerchantsEvent, choice(nullptr, merchantsRefused)},
           {kTenantsLevyEvent, choice(nullptr, levyRefused, {}, tenantsLevyRefusedChanges())},
+          // Laying siege to a rival's castle with the camp on its site.
+          {laySiegeEvent(1), choice([](Rules& g) { LaySiege(g, 1); }, nullptr)},
+          {laySiegeEvent(2), choice([](Rules& g) { LaySiege(g, 2); }, nullptr)},
           // The storm of a besieged castle; breaking off lifts the siege.
           {kStormCastle1Event, choice([](Rules& g) { StormCastle(g, 1); }, [](Rules& g) { LiftSiegeOnMap(g, 1); })},
           {kStormCastle2Event, choice([](Rules& g) { StormCastle(g, 2); }, [](Rules& g) { LiftSiegeOnMap(g, 2); })},
@@ -155,6 +158,8 @@ std::map<EventKind, EventRule>& kinds() {
 }  // namespace
 
 void registerEventKind(EventKind kind, EventRule k) { kinds()[kind] = std::move(k); }
+
+void forgetEventKind(EventKind kind) { kinds().erase(kind); }
 
 void setEventNote(EventKind kind, std::function<std::vector<TextId>(const Rules&)> note) {
   kinds()[kind].note = std::move(note);

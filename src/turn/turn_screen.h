@@ -26,9 +26,9 @@ std::vector<int> FadeSchedule(double step, bool fall);
 // with the turn animations; until then the check shows nothing.
 void RunTipsCheck(Game& g);
 
-// The battle hand-over after the fade screen's rising half (fade mode 2), installed by
-// the battle module.
-void setBattleHandOver(std::function<void(Game&)> f);
+// The fade screen darkens the campaign screen (fade mode 2), then runs `handOver` (the
+// battle program takes over) and stays until BattleFadeTimer closes it.
+void FadeToBattle(Game& g, std::function<void(Game&)> handOver);
 
 // The event screen GarryFrm: one step of the held up/down button (TradeUpTimer/TradeDownTimer).
 void GarryTradeTick(Game& g, int direction);

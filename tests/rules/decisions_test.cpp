@@ -3,12 +3,14 @@
 // documented. Built without src/ui on the include path.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "campaign/initial_state.h"
 #include "campaign/rules.h"
 #include "county/county_rules.h"
+#include "rivals/rival_lords.h"
 #include "state/arith.h"
 #include "turn/events.h"
 #include "turn/garrison.h"
@@ -60,6 +62,29 @@ struct RecordingPlayer : NullDecisions {
     if (!paid.back()) q.refuse();
   }
   void show(Sight what, int) override { seen.push_back(what); }
+  // The rivals' battles are written down with their answers, not answered.
+  std::vector<RivalBattle> battles;
+  std::vector<std::function<void(bool, const ArmyComp&)>> fought;
+  void rivalBattle(RivalBattleQuestion& q) override {
+    asked.push_back("rival battle");
+    battles.push_back(q.battle);
+    fought.push_back(q.fought);
+  }
+  void defeat() override { asked.push_back("defeat"); }
+  void siegeLaid(int site) override { asked.push_back("siege laid " + std::to_string(site)); }
+};
+
+// Event kinds a test registers, forgotten when it ends: their consequences may refer to
+// the test's own variables.
+struct TestEventKinds {
+  std::vector<EventKind> kinds;
+  void add(EventKind kind, EventRule rule) {
+    registerEventKind(kind, std::move(rule));
+    kinds.push_back(kind);
+  }
+  ~TestEventKinds() {
+    for (EventKind k : kinds) forgetEventKind(k);
+  }
 };
 
 class RulesAlone : public ::testing::Test {
@@ -111,10 +136,11 @@ TEST_F(RulesAlone, QuestionsComeInTheTurnsOrder) {
 TEST_F(RulesAlone, TheNullPlayerSaysNo) {
   r.setPlayer(nullptr);  // back to the null player
   std::vector<std::string> taken;
-  registerEventKind(EventKind(90), EventRule{true, [&](Rules&) { taken.push_back("accept 90"); },
-                                   [&](Rules&) { taken.push_back("refuse 90"); }});
-  registerEventKind(EventKind(91), EventRule{false, [&](Rules&) { taken.push_back("accept 91"); },
-                                   [&](Rules&) { taken.push_back("refuse 91"); }});
+  TestEventKinds registered;
+  registered.add(EventKind(90), EventRule{true, [&](Rules&) { taken.push_back("accept 90"); },
+                                          [&](Rules&) { taken.push_back("refuse 90"); }});
+  registered.add(EventKind(91), EventRule{false, [&](Rules&) { taken.push_back("accept 91"); },
+                                          [&](Rules&) { taken.push_back("refuse 91"); }});
   RaiseEvent(r, EventKind(90), 106);
   RaiseEvent(r, EventKind(91), 106);
   RaiseEvent(r, EventKind(92), 106);  // an unknown kind: a notice without consequence
@@ -131,6 +157,51 @@ TEST_F(RulesAlone, TheNullPlayerSaysNo) {
   EXPECT_EQ(r.s.Religion, religion - 4);  // the tithe refused
   EXPECT_EQ(r.s.Gold, gold);              // nothing paid
   EXPECT_FALSE(isSet(r.s.TournamentHeld));
+}
+
+// The rivals reach the player through the same door: the battles they bring are put to him
+// with their answers (which outlive the question), and the null player does not fight
+// them: the raiders plunder the county unopposed.
+TEST_F(RulesAlone, RivalBattlesDefeatAndSiegesAreAskedOfThePlayer) {
+  county(3);
+  GameState& s = r.s;
+  s.Rival1.Active = kTrue;
+  s.EnemyCamp[1].clear();
+  s.EnemyCamp[1].set(Archer, 200);
+  RivalBattle raid;
+  raid.kind = RivalBattleKind::VillageRaid;
+  raid.rival = 1;
+  raid.enemyId = EnemyArmyId(RivalArmyCamp(1, 0));
+  const int32_t gold = s.Gold, crops = s.Crops;
+
+  AskRivalBattle(r, raid);
+  ASSERT_EQ(player.battles.size(), 1u);
+  EXPECT_EQ(player.battles[0].enemyId, raid.enemyId);
+  EXPECT_EQ(s.Gold, gold) << "nothing happens before the player answers";
+  ArmyComp left;
+  left.set(Archer, 50);
+  player.fought[0](true, left);  // answered after the question is gone
+  EXPECT_EQ(s.EnemyCamp[1], left);
+  EXPECT_EQ(s.Gold, gold) << "beaten off: nothing plundered";
+
+  r.setPlayer(nullptr);
+  AskRivalBattle(r, raid);
+  EXPECT_EQ(s.Gold, gold - gold / 4) << "not fought: the raiders plunder";
+  EXPECT_EQ(s.Crops, crops - crops / 4);
+  r.setPlayer(&player);
+
+  // A siege laid by the camp on the site of rival 1's castle.
+  s.CampExists[0] = kTrue;
+  s.CampWaypoint[0] = kSiegeWaypoint[0];
+  LaySiege(r, 1);
+  EXPECT_EQ(player.asked.back(), "siege laid 1");
+
+  // His host comes to a gate nobody holds: the game is lost.
+  s.CampWaypoint[0] = 2;
+  s.Rival1AttackState = 0;
+  RivalLordsTurn(r);
+  EXPECT_FALSE(isSet(s.PlayerInGame));
+  EXPECT_EQ(player.asked.back(), "defeat");
 }
 
 TEST_F(RulesAlone, AnAnswerTheRulesRefuseChangesNothing) {

@@ -539,10 +539,10 @@ TEST(RivalRules, AssassinAndRebelsPayOffComeWithAnEmptyTreasury) {
 // dolmen (waypoint 5) until turn 30 and the obelisk (waypoint 17) throughout, then holds
 // the castle gate; his guard is trained to level 10 after rival 1's first assassin.
 struct RivalCampaign : test::GameFixture {
-  std::vector<std::pair<int, RivalBattle>> battles;  // (turn, battle)
+  test::RecordingPlayer player{g};  // the rivals' battles are written down, not fought
+  std::vector<test::RecordingPlayer::Battle>& battles = player.battles;
   RivalCampaign() {
     startCampaign(1);
-    setRivalBattleStarter([this](Rules& game, const RivalBattle& b) { battles.emplace_back(game.s.TurnCounter, b); });
     // Refuse the turn's questions, close every other screen.
     answer = [](Form& f) {
       for (const char* b : {"Noanibtn", "OkAniBtn", "CloseLbl"}) {
@@ -552,7 +552,6 @@ struct RivalCampaign : test::GameFixture {
       if (f.Visible) f.close();
     };
   }
-  ~RivalCampaign() override { setRivalBattleStarter(nullptr); }
   bool logged(int list, int entry) const {
     for (int i = 0; i < g.log.MessageCount + g.log.MessageCount2; ++i) {
       const int l = i < g.log.MessageCount ? 1 : 2;
@@ -615,13 +614,13 @@ TEST_F(RivalCampaign, FiftyTurnsWithBothRivals) {
     }
     if (t == 38) {
       ASSERT_EQ(battles.size(), 1u);
-      EXPECT_EQ(battles[0].first, 38);
-      EXPECT_EQ(battles[0].second.kind, RivalBattleKind::VillageRaid);
+      EXPECT_EQ(battles[0].turn, 38);
+      EXPECT_EQ(battles[0].battle.kind, RivalBattleKind::VillageRaid);
       // The militia beats them off; 150 archers of army A go home (strength 3), to
       // join army B (397 soldiers, strength 7) in a host of strength 10.
       ArmyComp left;
       left.set(Archer, 150);
-      FinishRivalBattle(g, battles[0].second, true, left);
+      battles[0].fought(true, left);
       EXPECT_EQ(s.EnemyCamp[1], left);
       EXPECT_EQ(RivalArmyStrength(s, 1, 1), 7);
       joined = RivalArmyStrength(s, 1, 0) + RivalArmyStrength(s, 1, 1);
@@ -646,11 +645,11 @@ TEST_F(RivalCampaign, FiftyTurnsWithBothRivals) {
   // The host reached the castle after its countdown and met the camp at the gate.
   ASSERT_EQ(attackSetOn, 41);
   ASSERT_EQ(battles.size(), 2u);
-  EXPECT_EQ(battles[1].first, 41 + 6) << "a host of strength 10 arrives after 6 turns";
-  EXPECT_EQ(battles[1].second.kind, RivalBattleKind::CastleDefence);
-  EXPECT_EQ(battles[1].second.camp, 1);
-  EXPECT_EQ(battles[1].second.map, CastleDefenceMap(s));
-  EXPECT_EQ(battles[1].second.battleKind, 2);
+  EXPECT_EQ(battles[1].turn, 41 + 6) << "a host of strength 10 arrives after 6 turns";
+  EXPECT_EQ(battles[1].battle.kind, RivalBattleKind::CastleDefence);
+  EXPECT_EQ(battles[1].battle.camp, 1);
+  EXPECT_EQ(battles[1].battle.map, CastleDefenceMap(s));
+  EXPECT_EQ(battles[1].battle.battleKind, 2);
 }
 
 }  // namespace

@@ -171,19 +171,18 @@ TEST_F(SiegeOnMap, LayingSiegeShowsTheSiegeScreenWithItsTurns) {
 }
 
 TEST_F(SiegeOnMap, AcceptedStormIsFoughtByTheCampOnTheSite) {
-  std::vector<RivalBattle> storms;
-  setRivalBattleStarter([&](Rules&, const RivalBattle& b) { storms.push_back(b); });
+  test::RecordingPlayer player(g);
   g.s.Rival1.Values[4] = kTrue;  // his castle
   g.s.SiegeState1 = 0;
   AdvanceSieges(g);
-  setRivalBattleStarter(nullptr);
   EXPECT_EQ(kinds, std::vector<int>{14});
-  ASSERT_EQ(storms.size(), 1u);
-  EXPECT_EQ(storms[0].kind, RivalBattleKind::Storm);
-  EXPECT_EQ(storms[0].map, "castle1");
-  EXPECT_EQ(storms[0].camp, 1);
+  ASSERT_EQ(player.battles.size(), 1u);
+  const RivalBattle& storm = player.battles[0].battle;
+  EXPECT_EQ(storm.kind, RivalBattleKind::Storm);
+  EXPECT_EQ(storm.map, "castle1");
+  EXPECT_EQ(storm.camp, 1);
   // The storm won: rival 1 is out of the game.
-  FinishRivalBattle(g, storms[0], true, ArmyComp{});
+  player.battles[0].fought(true, ArmyComp{});
   EXPECT_FALSE(isSet(g.s.Rival1.Active));
 }
 
@@ -191,13 +190,13 @@ TEST_F(SiegeOnMap, AcceptedStormIsFoughtByTheCampOnTheSite) {
 // that ends after his fall (or of a lord who never took the field) asks no storm, fights
 // no battle and plunders nothing again.
 TEST_F(SiegeOnMap, NoStormOfALordOutOfPlay) {
-  std::vector<RivalBattle> storms;
-  setRivalBattleStarter([&](Rules&, const RivalBattle& b) { storms.push_back(b); });
+  test::RecordingPlayer player(g);
+  const std::vector<test::RecordingPlayer::Battle>& storms = player.battles;
   struct Case { const char* what; bool stormedBefore; };
   for (const Case c : {Case{"stormed before", true}, Case{"never took the field", false}}) {
     SCOPED_TRACE(c.what);
     kinds.clear();
-    storms.clear();
+    player.battles.clear();
     g.s.Rival1.Active = kTrue;
     g.s.SpareByte = 0;
     g.s.Rival1.Gold = 9000;
@@ -226,7 +225,6 @@ TEST_F(SiegeOnMap, NoStormOfALordOutOfPlay) {
     EXPECT_EQ(g.s.Gold, gold);
     EXPECT_EQ(CastleStormed(g.s, 1), c.stormedBefore);
   }
-  setRivalBattleStarter(nullptr);
 }
 
 TEST_F(SiegeOnMap, SiegeScreenShowsTheArmyAndLifts) {

@@ -7,10 +7,13 @@
 #include <sys/resource.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "campaign/game.h"
 #include "campaign/program_start.h"
+#include "rivals/rival_turn.h"
 #include "ui/headless/headless_shell.h"
 
 namespace fief::test {
@@ -45,6 +48,45 @@ struct GameHarness {
 };
 
 struct GameFixture : ::testing::Test, GameHarness {};
+
+// The player of a game while this lives: the screens answer, but the rivals' battles are
+// written down instead of fought, with their answers, which the test may give.
+class RecordingPlayer : public Decisions {
+ public:
+  struct Battle {
+    int turn = 0;  // the turn counter when the battle was asked
+    RivalBattle battle;
+    std::function<void(bool playerWon, const ArmyComp& enemyLeft)> fought;
+    std::function<void()> notFought;
+  };
+  std::vector<Battle> battles;
+
+  explicit RecordingPlayer(Game& g) : g_(g), screens_(g.player()) { g.setPlayer(this); }
+  ~RecordingPlayer() override { g_.setPlayer(&screens_); }
+  RecordingPlayer(const RecordingPlayer&) = delete;
+  RecordingPlayer& operator=(const RecordingPlayer&) = delete;
+
+  void rivalBattle(RivalBattleQuestion& q) override {
+    battles.push_back(Battle{g_.s.TurnCounter, q.battle, q.fought, q.notFought});
+  }
+  void event(EventQuestion& q) override { screens_.event(q); }
+  void tithe(TitheQuestion& q) override { screens_.tithe(q); }
+  void stake(StakeQuestion& q) override { screens_.stake(q); }
+  void tournament(TournamentQuestion& q) override { screens_.tournament(q); }
+  void provisions(ProvisionsQuestion& q) override { screens_.provisions(q); }
+  void notice(const std::string& text) override { screens_.notice(text); }
+  void messageLogged(int list, int entry) override { screens_.messageLogged(list, entry); }
+  void sound(const char* channel, const std::string& file) override { screens_.sound(channel, file); }
+  void show(Sight what, int index) override { screens_.show(what, index); }
+  void defeat() override { screens_.defeat(); }
+  void siegeLaid(int site) override { screens_.siegeLaid(site); }
+  void turnBegins() override { screens_.turnBegins(); }
+  void turnEnded() override { screens_.turnEnded(); }
+
+ private:
+  Game& g_;
+  Decisions& screens_;
+};
 
 // Writes to a file fail as on a full disk while this lives: the process may not write
 // files larger than a byte (the write then fails with EFBIG instead of ENOSPC).

@@ -476,9 +476,6 @@ TEST_F(TurnEndTest, HelpLineAfterTheCommand) {
 // fade and the hand-over still run once, and the hand-over timer closes the screen.
 TEST_F(TurnEndTest, BattleFadeHandsOverOnce) {
   int handOvers = 0;
-  setBattleHandOver([&](Game& game) {
-    if (++handOvers < 3) ShowMessageBox(game, "The battle program starts.");
-  });
   g.s.Advanced.AutoCalcOption = kTrue;
   int pumps = 0;
   answer = [&](Form& f) {
@@ -486,9 +483,9 @@ TEST_F(TurnEndTest, BattleFadeHandsOverOnce) {
     else if (f.name() == "MsgFrm") f.fire("OkAniBtn", Ev::Click);
     else shell.wait(100);
   };
-  g.s.FadeMode = 2;
-  g.form("EndTurnFrm").showModal();
-  setBattleHandOver(nullptr);
+  FadeToBattle(g, [&](Game& game) {
+    if (++handOvers < 3) ShowMessageBox(game, "The battle program starts.");
+  });
   EXPECT_EQ(handOvers, 1);
   EXPECT_EQ(g.s.FadeMode, 0);
   EXPECT_FALSE(g.timers.enabled("BattleFadeTimer"));
