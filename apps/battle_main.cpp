@@ -14,10 +14,10 @@
 #include <string>
 
 #include "battle/battle_program.h"
-#include "battle/battle_screen.h"
 #include "battle/battle_script.h"
+#include "battle/battle_window_screen.h"
 #include "campaign/files.h"
-#include "campaign/game.h"
+#include "ui/game.h"
 #include "ui/platform/app.h"
 #include "ui/platform/sdl_shell.h"
 

@@ -2,10 +2,10 @@
 // folder is the folder of this executable.
 #include <chrono>
 
-#include "campaign/game.h"
-#include "campaign/program_start.h"
+#include "ui/game.h"
 #include "ui/platform/app.h"
 #include "ui/platform/sdl_shell.h"
+#include "ui/program_start.h"
 
 int main() {
   using namespace fief;

@@ -1,6 +1,6 @@
 // introdata.rz: the introduction of the level the campaign goes on with (the campaign's
 // opening when no level is known), then the title menu.
-#include "campaign/game.h"
+#include "ui/game.h"
 #include "ui/platform/app.h"
 #include "ui/platform/sdl_shell.h"
 #include "ui/title/title_forms.h"

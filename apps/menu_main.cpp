@@ -1,5 +1,5 @@
 // menudata.rz: the title menu (new campaign with a difficulty, continue, quit).
-#include "campaign/game.h"
+#include "ui/game.h"
 #include "ui/platform/app.h"
 #include "ui/platform/sdl_shell.h"
 

@@ -1,5 +1,5 @@
 // outrodata.rz: the story after the campaign, card by card, then the title menu.
-#include "campaign/game.h"
+#include "ui/game.h"
 #include "ui/platform/app.h"
 #include "ui/platform/sdl_shell.h"
 #include "ui/title/title_forms.h"

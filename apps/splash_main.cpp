@@ -1,5 +1,5 @@
 // splash.rz: the splash card, for a moment or until a click or a key.
-#include "campaign/game.h"
+#include "ui/game.h"
 #include "ui/platform/app.h"
 #include "ui/platform/sdl_shell.h"
 

@@ -1,11 +1,11 @@
 // The end-of-turn procedure on a county where no dialog is due: turns per second.
 #include <benchmark/benchmark.h>
 
-#include "campaign/game.h"
-#include "campaign/program_start.h"
 #include "county/county.h"
 #include "turn/turn.h"
+#include "ui/game.h"
 #include "ui/headless/headless_shell.h"
+#include "ui/program_start.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 // attack counting down: turns per second.
 #include <benchmark/benchmark.h>
 
-#include "campaign/game.h"
-#include "campaign/program_start.h"
 #include "rivals/rival_turn.h"
 #include "state/rng.h"
 #include "turn/turn.h"
+#include "ui/game.h"
 #include "ui/headless/headless_shell.h"
+#include "ui/program_start.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Encoding and decoding a saved game record, and the campaign start's state part.
 #include <benchmark/benchmark.h>
 
-#include "campaign/game.h"
-#include "campaign/program_start.h"
 #include "campaign/save_games.h"
 #include "state/save_record.h"
+#include "ui/game.h"
 #include "ui/headless/headless_shell.h"
+#include "ui/program_start.h"
 
 namespace {
 

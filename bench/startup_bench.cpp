@@ -10,7 +10,7 @@
 
 #include <memory>
 
-#include "campaign/game.h"
+#include "ui/game.h"
 #include "ui/platform/app.h"
 #include "ui/platform/sdl_shell.h"
 

@@ -6,7 +6,7 @@
 // the sum of its soldiers, and plunder comes only with a win, within its ranges.
 #include "fuzz_support.h"
 #include "military/armies.h"
-#include "military/battle.h"
+#include "military/battle_handover.h"
 #include "military/fight_files.h"
 
 using namespace fief;

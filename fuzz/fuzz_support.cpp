@@ -8,7 +8,7 @@
 
 #include "campaign/initial_state.h"
 #include "campaign/option_files.h"
-#include "campaign/program_start.h"
+#include "ui/program_start.h"
 
 namespace fs = std::filesystem;
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "campaign/game.h"
+#include "ui/game.h"
 #include "ui/headless/headless_shell.h"
 
 namespace fief::fuzz {

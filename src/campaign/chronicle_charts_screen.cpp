@@ -1,8 +1,8 @@
 #include "campaign/chronicle_charts.h"
 
-#include "campaign/game.h"
 #include "map/camp1_frm.h"
 #include "text_names.h"
+#include "ui/game.h"
 
 namespace fief {
 

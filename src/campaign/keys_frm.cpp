@@ -1,8 +1,8 @@
 // Keys at a glance: every key of the campaign screen and of the battle window, from the
 // one list of keys (key_help.h). Opened by F1 on the campaign screen and from the menu.
-#include "campaign/game.h"
 #include "campaign/key_help.h"
 #include "text_names.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -1,8 +1,8 @@
 // The loading screen: establishes the program folder's settings, reads the option and
 // text files, and arms the loading timer that runs the campaign start.
 #include "campaign/files.h"
-#include "campaign/game.h"
-#include "campaign/program_start.h"
+#include "ui/game.h"
+#include "ui/program_start.h"
 
 namespace fief {
 

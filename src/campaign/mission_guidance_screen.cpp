@@ -4,13 +4,13 @@
 #include <cctype>
 #include <tuple>
 
-#include "campaign/game.h"
 #include "campaign/mission_guidance.h"
 #include "map/camp1_frm.h"
 #include "map/map_scroll.h"
 #include "military/military_screens.h"
 #include "military/units.h"
 #include "text_names.h"
+#include "ui/game.h"
 
 namespace fief {
 

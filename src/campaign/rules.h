@@ -12,13 +12,13 @@
 #include "campaign/decisions.h"
 #include "campaign/folders.h"
 #include "campaign/game_tables.h"
+#include "campaign/message_log.h"
 #include "campaign/option_files.h"
 #include "campaign/play_record.h"
 #include "campaign/sound_channels.h"
 #include "campaign/texts.h"
 #include "state/game_state.h"
 #include "state/rng.h"
-#include "turn/message_log.h"
 
 namespace fief {
 

@@ -5,11 +5,11 @@
 #include <filesystem>
 
 #include "campaign/autosaves.h"
-#include "campaign/game.h"
 #include "campaign/save_details.h"
 #include "campaign/save_games.h"
-#include "ui/dialogs.h"
 #include "text_names.h"
+#include "ui/dialogs.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -2,9 +2,9 @@
 // (turns, battles, soldiers) and the chronicle's charts, with one button to go on. It
 // reads only the game in memory, so no missing file can keep the player from leaving.
 #include "campaign/chronicle_charts.h"
-#include "campaign/game.h"
 #include "map/camp1_frm.h"
 #include "text_names.h"
+#include "ui/game.h"
 
 namespace fief {
 

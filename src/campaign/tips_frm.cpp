@@ -1,11 +1,11 @@
 // The mission screen: the level's objectives, and the ways on (continue, replay, exit
 // to the title). It opens at the start of the level and from the campaign screen.
-#include "campaign/game.h"
 #include "campaign/mission_guidance.h"
 #include "campaign/missions.h"
 #include "campaign/save_games.h"
-#include "ui/dialogs.h"
 #include "text_names.h"
+#include "ui/dialogs.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -1,8 +1,8 @@
 // The armoury: the stocks of the eleven forged items.
-#include "campaign/game.h"
 #include "county/county_rules.h"
 #include "text_names.h"
 #include "ui/dialog_frm.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -2,10 +2,10 @@
 // every end of turn until the wood or ore runs out.
 #include <vector>
 
+#include "campaign/message_log.h"
 #include "campaign/rules.h"
 #include "county/county_rules.h"
 #include "state/arith.h"
-#include "turn/message_log.h"
 #include "text_names.h"
 
 namespace fief {

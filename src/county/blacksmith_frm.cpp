@@ -1,10 +1,10 @@
 // The blacksmith: choose one of the eleven items and give the standing order that
 // forges a batch of it at every end of turn.
-#include "campaign/game.h"
 #include "county/county_rules.h"
 #include "map/camp1_frm.h"
 #include "text_names.h"
 #include "ui/dialog_frm.h"
+#include "ui/game.h"
 
 namespace fief {
 

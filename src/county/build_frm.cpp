@@ -1,12 +1,12 @@
 // The build screen: choose a building, order it (paid in full at once) or cancel the
 // one under way (refunded in full).
-#include "campaign/game.h"
 #include "county/building_opens.h"
 #include "county/county_rules.h"
 #include "county/county_screens.h"
 #include "map/camp1_frm.h"
 #include "text_names.h"
 #include "ui/dialog_frm.h"
+#include "ui/game.h"
 
 namespace fief {
 

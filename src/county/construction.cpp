@@ -1,9 +1,9 @@
 // Construction: ordering, cancelling and finishing the building under way, and the
 // villages and windmills bought on the map.
+#include "campaign/message_log.h"
 #include "campaign/rules.h"
 #include "county/county_rules.h"
 #include "state/arith.h"
-#include "turn/message_log.h"
 #include "text_names.h"
 
 namespace fief {

@@ -1,11 +1,11 @@
 // The campaign screen's county commands: the field commands on the map, the cutters,
 // the county's buttons and keys, and the refresher of the county's views.
-#include "campaign/game.h"
 #include "county/county_rules.h"
 #include "county/county_screens.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "text_names.h"
+#include "ui/game.h"
 
 namespace fief {
 

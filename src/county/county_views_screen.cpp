@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <vector>
 
-#include "campaign/game.h"
 #include "county/county_rules.h"
 #include "county/county_screens.h"
 #include "map/camp1_frm.h"
 #include "map/map_view.h"
 #include "text_names.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -1,10 +1,10 @@
 // The crop fields' view: the harvest of all crop fields and the yield of one.
-#include "campaign/game.h"
 #include "county/county_rules.h"
 #include "county/county_screens.h"
 #include "state/arith.h"
 #include "text_names.h"
 #include "ui/dialog_frm.h"
+#include "ui/game.h"
 
 namespace fief {
 

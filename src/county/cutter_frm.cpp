@@ -1,11 +1,11 @@
 // The three cutter screens (wood, stone, ore): one implementation, three forms. Each
 // slot binds its people when pressed while empty and releases them when pressed while
 // working.
-#include "campaign/game.h"
 #include "county/county_rules.h"
 #include "map/camp1_frm.h"
 #include "text_names.h"
 #include "ui/dialog_frm.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -1,10 +1,10 @@
 // The people screen: the county's people, their work and their food.
-#include "campaign/game.h"
 #include "county/county_rules.h"
 #include "map/camp1_frm.h"
 #include "state/arith.h"
 #include "text_names.h"
 #include "ui/dialog_frm.h"
+#include "ui/game.h"
 
 namespace fief {
 

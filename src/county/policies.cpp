@@ -2,10 +2,10 @@
 // screens.
 #include <algorithm>
 
+#include "campaign/message_log.h"
 #include "campaign/rules.h"
 #include "county/county_rules.h"
 #include "state/arith.h"
-#include "turn/message_log.h"
 #include "text_names.h"
 
 namespace fief {

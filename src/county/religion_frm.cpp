@@ -1,12 +1,12 @@
 // The Church's demands: the tithe (every sixth turn) and the burning of a heretic
 // (every eighth turn). Opened by the end of turn with a decision to take; opened by the
 // L key it only shows the tithe last demanded.
-#include "campaign/game.h"
 #include "county/county_rules.h"
 #include "county/county_screens.h"
 #include "map/camp1_frm.h"
 #include "text_names.h"
 #include "ui/dialog_frm.h"
+#include "ui/game.h"
 
 namespace fief {
 

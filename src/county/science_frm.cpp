@@ -1,10 +1,10 @@
 // The science screen: the cost of the next level of science and what it brings; start
 // the research or cancel the one running (its cost comes back).
-#include "campaign/game.h"
 #include "county/county_rules.h"
 #include "map/camp1_frm.h"
 #include "text_names.h"
 #include "ui/dialog_frm.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -1,9 +1,9 @@
 // The tax screen: the rate in steps of 10, with the gold it brings and the happiness
 // it costs at the next end of turn.
-#include "campaign/game.h"
 #include "county/county_rules.h"
 #include "text_names.h"
 #include "ui/dialog_frm.h"
+#include "ui/game.h"
 
 namespace fief {
 

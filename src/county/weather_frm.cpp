@@ -1,7 +1,7 @@
 // The weather screen: the season's picture and animation.
-#include "campaign/game.h"
 #include "text_names.h"
 #include "ui/dialog_frm.h"
+#include "ui/game.h"
 
 namespace fief {
 

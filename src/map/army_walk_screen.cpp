@@ -6,17 +6,17 @@
 #include <sstream>
 #include <utility>
 
-#include "campaign/game.h"
+#include "campaign/message_log.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "map/map_view.h"
 #include "military/agents.h"
 #include "military/armies.h"
-#include "military/battle.h"
+#include "military/battle_handover.h"
 #include "military/military_screens.h"
-#include "turn/message_log.h"
-#include "ui/dialogs.h"
 #include "text_names.h"
+#include "ui/dialogs.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -12,10 +12,10 @@ void bindCountyCommands(Camp1Frm& f);   // county/county_bindings.cpp
 void bindArmyWalks(Camp1Frm& f);        // map/army_walk_screen.cpp
 void bindMapObjects(Camp1Frm& f);       // map/map_objects_bindings.cpp
 void bindMapPreview(Camp1Frm& f);       // map/map_preview_frm.cpp
-void bindScrolling(Camp1Frm& f);        // map/map_scroll.cpp
-void bindMapView(Camp1Frm& f);          // map/map_view.cpp
+void bindScrolling(Camp1Frm& f);        // map/map_scroll_screen.cpp
+void bindMapView(Camp1Frm& f);          // map/map_view_screen.cpp
 void bindRealmCommands(Camp1Frm& f);    // rivals/realm_bindings.cpp
-void bindTurnCommands(Camp1Frm& f);     // turn/end_turn_command.cpp
+void bindTurnCommands(Camp1Frm& f);     // turn/turn_screen.cpp
 
 // Binds every subsystem's commands, refreshers and keys to the campaign screen.
 void bindCampaignScreen(Camp1Frm& f);

@@ -5,16 +5,16 @@
 #include <tuple>
 #include <nlohmann/json.hpp>
 
-#include "campaign/game.h"
 #include "campaign/save_games.h"
-#include "campaign/program_start.h"
 #include "map/army_walk.h"
 #include "map/camp1_bindings.h"
 #include "map/level_map.h"
+#include "text_names.h"
 #include "turn/turn.h"
 #include "ui/dialogs.h"
+#include "ui/game.h"
 #include "ui/menu_frm.h"
-#include "text_names.h"
+#include "ui/program_start.h"
 
 namespace fief {
 

@@ -7,15 +7,15 @@
 #include <map>
 #include <memory>
 
-#include "campaign/game.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "map/map_objects.h"
 #include "rivals/rival_lords.h"
 #include "rivals/rival_screens.h"
 #include "rivals/sieges.h"
-#include "ui/dialogs.h"
 #include "text_names.h"
+#include "ui/dialogs.h"
+#include "ui/game.h"
 
 namespace fief {
 

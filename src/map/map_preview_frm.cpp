@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "campaign/game.h"
 #include "county/county_screens.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "text_names.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -2,13 +2,13 @@
 // press-and-hold buttons, and confirm the levy into the first free camp or cancel it.
 #include <algorithm>
 
-#include "campaign/game.h"
 #include "campaign/missions.h"
-#include "military/battle_screens.h"
+#include "military/battle_handover_screens.h"
 #include "military/levy.h"
 #include "military/military_screens.h"
 #include "state/arith.h"
 #include "text_names.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -2,11 +2,11 @@
 // castle screen that marches the garrison out.
 #include <algorithm>
 
-#include "campaign/game.h"
 #include "map/army_walk.h"
 #include "military/armies.h"
 #include "military/military_screens.h"
 #include "text_names.h"
+#include "ui/game.h"
 
 namespace fief {
 

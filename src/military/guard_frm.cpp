@@ -1,10 +1,10 @@
 // The special-units screen: choose the scout, the assassin or the guard's training, see
 // its price and what it is doing, start it (paid at once) or call it off (refunded).
-#include "campaign/game.h"
 #include "map/camp1_frm.h"
 #include "military/agents.h"
-#include "turn/turn.h"
 #include "text_names.h"
+#include "turn/turn.h"
+#include "ui/game.h"
 
 namespace fief {
 

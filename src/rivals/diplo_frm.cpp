@@ -3,32 +3,17 @@
 // standing deals.
 #include <algorithm>
 
-#include "campaign/game.h"
 #include "map/camp1_frm.h"
 #include "rivals/diplomacy.h"
-#include "ui/dialogs.h"
 #include "text_names.h"
+#include "ui/dialogs.h"
+#include "ui/game.h"
 
 namespace fief {
 
 namespace {
 constexpr uint32_t kChosenInk = 0x8A2A0A;  // the active list's heading, the chosen mission
 const char* const kGoodPictures[3] = {"slot_wood", "slot_stone", "slot_ore"};
-
-// The war question (one kind a rival) and the gift's thanks.
-const bool kRegistered = [] {
-  for (int r = 1; r <= 2; ++r) {
-    EventRule k;
-    k.choice = true;
-    k.accept = [r](Rules& g) { ConfirmWar(g, r); };
-    k.refuse = [r](Rules& g) { WithdrawWar(g.s, r); };
-    registerEventKind(warOnRivalEvent(r), k);
-    registerEventPicture(warOnRivalEvent(r), r == 1 ? "rival1" : "rival2");
-  }
-  registerEventKind(kGiftThanksEvent, EventRule{});
-  registerEventPicture(kGiftThanksEvent, "diplo4res");
-  return true;
-}();
 }  // namespace
 
 class DiploFrm : public Form {

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "campaign/message_log.h"
 #include "campaign/rules.h"
 #include "rivals/rival_turn.h"
 #include "state/arith.h"
 #include "state/game_state.h"
-#include "turn/message_log.h"
 #include "text_names.h"
 
 namespace fief {

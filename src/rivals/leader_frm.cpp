@@ -1,8 +1,8 @@
 // The leader sheet: the morale, the four skills and the status of the player's lord, or
 // of a rival lord while the player has a spy at his court.
-#include "campaign/game.h"
 #include "rivals/realm.h"
 #include "text_names.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -1,10 +1,10 @@
 // The campaign screen's commands of diplomacy, the realm and the special units: their
 // buttons and keys, and the special units' status pictures in the top strip (each shows
 // the turns its mission has left).
-#include "campaign/game.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "military/agents.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -2,13 +2,13 @@
 // the armies, the workplaces, the special units and the holdings, with shortcuts to the
 // screens that change them; below, the chronicle of the campaign in five small charts.
 #include "campaign/chronicle_charts.h"
-#include "campaign/game.h"
 #include "map/camp1_frm.h"
 #include "military/agents.h"
 #include "military/military_screens.h"
 #include "rivals/diplomacy.h"
 #include "rivals/realm.h"
 #include "text_names.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -1,8 +1,8 @@
 #include "rivals/rival_lords.h"
 
+#include "campaign/message_log.h"
 #include "campaign/rules.h"
 #include "rivals/sieges.h"
-#include "turn/message_log.h"
 #include "text_names.h"
 
 namespace fief {

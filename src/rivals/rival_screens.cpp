@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <deque>
 
-#include "campaign/game.h"
 #include "military/armies.h"
-#include "military/battle_screens.h"
+#include "military/battle_handover_screens.h"
 #include "military/fight_files.h"
 #include "rivals/rival_lords.h"
 #include "rivals/rival_screens.h"
+#include "ui/game.h"
 
 namespace fief {
 

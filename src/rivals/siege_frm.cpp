@@ -1,12 +1,12 @@
 // The siege screen: the camp besieging a rival castle, the season and the turns left
 // until the storm. It can send the camp marching (the siege goes on while another camp
 // holds the site) or lift the siege.
-#include "campaign/game.h"
 #include "map/army_walk.h"
 #include "rivals/rival_lords.h"
 #include "rivals/rival_screens.h"
 #include "rivals/sieges.h"
 #include "text_names.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -3,15 +3,15 @@
 // missions, trade, rebellion, scheduled events, sieges) and the season's effects.
 // Every formula uses the game's arithmetic: Int floors, Fix truncates, a store rounds
 // ties to even and wraps to the field's width.
+#include "campaign/events.h"
 #include "campaign/reseed.h"
 #include "campaign/rules.h"
 #include "county/county.h"
 #include "military/agents.h"
 #include "rivals/rival_turn.h"
 #include "state/arith.h"
-#include "turn/events.h"
-#include "turn/turn.h"
 #include "text_names.h"
+#include "turn/turn.h"
 
 namespace fief {
 

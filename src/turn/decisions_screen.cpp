@@ -1,14 +1,14 @@
 // The player as the screens ask him: every question of the rules opens its dialog, every
 // sight redraws the part of the campaign screen it concerns, from the state.
-#include "campaign/game.h"
 #include "county/county_screens.h"
 #include "map/camp1_frm.h"
-#include "military/battle_screens.h"
+#include "military/battle_handover_screens.h"
 #include "rivals/rival_screens.h"
+#include "text_names.h"
 #include "turn/turn.h"
 #include "turn/turn_screen.h"
 #include "ui/dialogs.h"
-#include "text_names.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -4,11 +4,11 @@
 // The trade itself is the garrison's rules (turn/garrison.h).
 #include <algorithm>
 
-#include "campaign/game.h"
+#include "text_names.h"
 #include "turn/garrison.h"
 #include "turn/turn_screen.h"
 #include "ui/form.h"
-#include "text_names.h"
+#include "ui/game.h"
 #include "ui/view_fields.h"
 
 namespace fief {

@@ -1,9 +1,9 @@
 // The message screen: both lists of the message log with their counts, three rows of
 // each list at a time from the list's scroll position, and the option to open the
 // screen after every end of turn.
-#include "campaign/game.h"
-#include "ui/form.h"
 #include "text_names.h"
+#include "ui/form.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -2,14 +2,15 @@
 // registry of event kinds.
 #include <map>
 
+#include "campaign/events.h"
+#include "campaign/message_log.h"
 #include "campaign/rules.h"
+#include "rivals/diplomacy.h"
 #include "rivals/rival_lords.h"
 #include "state/arith.h"
-#include "turn/events.h"
-#include "turn/garrison.h"
-#include "turn/message_log.h"
-#include "turn/turn.h"
 #include "text_names.h"
+#include "turn/garrison.h"
+#include "turn/turn.h"
 
 namespace fief {
 
@@ -146,6 +147,10 @@ std::map<EventKind, EventRule> turnEventKinds() {
           // The storm of a besieged castle; breaking off lifts the siege.
           {kStormCastle1Event, choice([](Rules& g) { StormCastle(g, 1); }, [](Rules& g) { LiftSiegeOnMap(g, 1); })},
           {kStormCastle2Event, choice([](Rules& g) { StormCastle(g, 2); }, [](Rules& g) { LiftSiegeOnMap(g, 2); })},
+          // The war on a rival the player declared, to be confirmed; a rival's thanks for a gift.
+          {warOnRivalEvent(1), choice([](Rules& g) { ConfirmWar(g, 1); }, [](Rules& g) { WithdrawWar(g.s, 1); })},
+          {warOnRivalEvent(2), choice([](Rules& g) { ConfirmWar(g, 2); }, [](Rules& g) { WithdrawWar(g.s, 2); })},
+          {kGiftThanksEvent, EventRule{}},
           {kOsricClaimEvent, choice(claimAccepted, claimRefused, claimAcceptedChanges(), claimRefusedChanges())},
           {kMercenaryDrillEvent, choice(drillAccepted, nullptr, drillAcceptedChanges())}};
 }

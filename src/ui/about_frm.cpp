@@ -1,6 +1,6 @@
 // The about screen: the game's name and its credits.
-#include "campaign/game.h"
 #include "text_names.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "campaign/game.h"
 #include "text_names.h"
+#include "ui/game.h"
 
 namespace fief {
 

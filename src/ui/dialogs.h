@@ -1,13 +1,13 @@
 // The message box and event dialog (MsgFrm): a modal dialog with a text, a picture and
 // an accept (OkAniBtn) and a refuse (Noanibtn) button. Its kind (MsgKind, the dialog's
-// own view state) selects what it shows; kind 0 is a plain notice. What an event kind offers and does is the rules' (turn/events.h).
+// own view state) selects what it shows; kind 0 is a plain notice. What an event kind offers and does is the rules' (campaign/events.h).
 #pragma once
 
 #include <functional>
 #include <string>
 
 #include "campaign/decisions.h"
-#include "turn/events.h"
+#include "campaign/events.h"
 
 namespace fief {
 
@@ -18,9 +18,6 @@ struct Game;
 // rules (no screens), they do nothing.
 void registerScreenEventKind(EventKind kind, bool choice, std::function<void(Game&)> accept,
                              std::function<void(Game&)> refuse = nullptr);
-
-// The picture the event dialog shows for a kind (else msg_event, msg_notice for kind 0).
-void registerEventPicture(EventKind kind, std::string picture);
 
 // A notice with one button. With hideOk only the other button (Noanibtn) closes it.
 void ShowMessageBox(Game& g, const std::string& text, bool hideOk = false);

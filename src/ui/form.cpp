@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
-#include "campaign/game.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "campaign/files.h"
-#include "campaign/game.h"
 #include "campaign/save_games.h"
 #include "map/camp1_frm.h"
-#include "ui/dialogs.h"
 #include "text_names.h"
+#include "ui/dialogs.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -1,9 +1,9 @@
 // The animation screen: the turn's queued animations (an assassin's or a scout's result,
 // a death in the county), one after another, each with two lines of text. Each clip plays
 // once; its end, a click or Esc shows the next one, or closes the screen when none is left.
-#include "campaign/game.h"
 #include "text_names.h"
 #include "ui/clips.h"
+#include "ui/game.h"
 
 namespace fief {
 

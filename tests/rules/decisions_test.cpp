@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "campaign/events.h"
 #include "campaign/initial_state.h"
 #include "campaign/rules.h"
 #include "county/county_rules.h"
 #include "rivals/rival_lords.h"
 #include "state/arith.h"
-#include "turn/events.h"
 #include "turn/garrison.h"
 #include "turn/turn.h"
 

@@ -41,6 +41,7 @@ pick DiploFrm.CountyLst 3
 click DiploFrm.EnvoyAniBtn
 expect-open MsgFrm
 expect-screen MsgFrm.MsgLbl text = "Your gift was received with thanks. Friendship with the county grows."
+expect-screen MsgFrm.PictureImg picture = "diplo4res"
 click MsgFrm.OkAniBtn
 expect CountyRelation[3] = 2
 expect Gold = 15300
@@ -99,6 +100,7 @@ expect-screen DiploFrm.StatusLbl text = "Rival lord, still in the field - Spy"
 click DiploFrm.WarBtn
 expect-open MsgFrm
 expect Rival1WarState = 1
+expect-screen MsgFrm.PictureImg picture = "rival1"
 click MsgFrm.Noanibtn
 expect Rival1WarState = 0
 click DiploFrm.WarBtn

@@ -13,13 +13,13 @@
 #include <thread>
 
 #include "campaign/files.h"
-#include "campaign/game.h"
-#include "campaign/program_start.h"
 #include "map/camp1_frm.h"
-#include "military/battle_screens.h"
+#include "military/battle_handover_screens.h"
 #include "military/fight_files.h"
 #include "sdl_game_dir.h"
+#include "ui/game.h"
 #include "ui/platform/sdl_shell.h"
+#include "ui/program_start.h"
 
 namespace fs = std::filesystem;
 using namespace fief;

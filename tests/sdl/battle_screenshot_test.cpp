@@ -11,10 +11,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "battle/battle_screen.h"
+#include "battle/battle_window_screen.h"
 #include "campaign/files.h"
-#include "campaign/game.h"
 #include "sdl_game_dir.h"
+#include "ui/game.h"
 #include "ui/platform/sdl_shell.h"
 
 namespace fs = std::filesystem;

@@ -10,12 +10,12 @@
 
 #include <filesystem>
 
-#include "battle/battle_screen.h"
+#include "battle/battle_window_screen.h"
 #include "campaign/files.h"
-#include "campaign/game.h"
-#include "campaign/program_start.h"
 #include "sdl_game_dir.h"
+#include "ui/game.h"
 #include "ui/platform/sdl_shell.h"
+#include "ui/program_start.h"
 
 namespace fs = std::filesystem;
 using namespace fief;

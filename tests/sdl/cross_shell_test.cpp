@@ -7,13 +7,13 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "campaign/game.h"
-#include "campaign/program_start.h"
 #include "sdl_game_dir.h"
 #include "state/state_json.h"
+#include "ui/game.h"
 #include "ui/headless/script_runner.h"
 #include "ui/list_view.h"
 #include "ui/platform/sdl_shell.h"
+#include "ui/program_start.h"
 
 using namespace fief;
 using nlohmann::json;

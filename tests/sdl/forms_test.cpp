@@ -9,13 +9,13 @@
 #include <filesystem>
 #include <set>
 
-#include "campaign/game.h"
 #include "campaign/initial_state.h"
-#include "campaign/program_start.h"
 #include "screenshot_support.h"
 #include "sdl_game_dir.h"
+#include "ui/game.h"
 #include "ui/platform/renderer.h"
 #include "ui/platform/sdl_shell.h"
+#include "ui/program_start.h"
 
 namespace fs = std::filesystem;
 using namespace fief;

@@ -10,16 +10,16 @@
 #include <fstream>
 
 #include "campaign/files.h"
-#include "campaign/game.h"
-#include "campaign/program_start.h"
 #include "map/army_walk.h"
 #include "map/camp1_frm.h"
-#include "military/battle_screens.h"
+#include "military/battle_handover_screens.h"
 #include "military/military_screens.h"
-#include "sdl_game_dir.h"
 #include "screenshot_support.h"
-#include "ui/platform/sdl_shell.h"
+#include "sdl_game_dir.h"
 #include "text_names.h"
+#include "ui/game.h"
+#include "ui/platform/sdl_shell.h"
+#include "ui/program_start.h"
 
 namespace fs = std::filesystem;
 using namespace fief;

@@ -8,12 +8,12 @@
 
 #include <filesystem>
 
-#include "campaign/game.h"
-#include "campaign/program_start.h"
+#include "screenshot_support.h"
 #include "sdl_game_dir.h"
 #include "turn/turn.h"
-#include "screenshot_support.h"
+#include "ui/game.h"
 #include "ui/platform/sdl_shell.h"
+#include "ui/program_start.h"
 
 namespace fs = std::filesystem;
 using namespace fief;

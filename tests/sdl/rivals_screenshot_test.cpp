@@ -13,18 +13,18 @@
 #include <filesystem>
 
 #include "campaign/files.h"
-#include "campaign/game.h"
-#include "campaign/program_start.h"
+#include "campaign/message_log.h"
 #include "map/camp1_frm.h"
 #include "military/agents.h"
 #include "rivals/rival_screens.h"
 #include "rivals/rival_turn.h"
 #include "rivals/sieges.h"
-#include "sdl_game_dir.h"
 #include "screenshot_support.h"
+#include "sdl_game_dir.h"
 #include "text_names.h"
-#include "turn/message_log.h"
+#include "ui/game.h"
 #include "ui/platform/sdl_shell.h"
+#include "ui/program_start.h"
 
 namespace fs = std::filesystem;
 using namespace fief;

@@ -15,19 +15,19 @@
 #include <tuple>
 
 #include "campaign/files.h"
-#include "campaign/game.h"
-#include "campaign/program_start.h"
+#include "campaign/message_log.h"
 #include "campaign/save_games.h"
 #include "county/county.h"
 #include "military/levy.h"
 #include "military/military_screens.h"
-#include "turn/message_log.h"
-#include "turn/turn_screen.h"
-#include "ui/dialogs.h"
-#include "ui/list_view.h"
 #include "screenshot_support.h"
 #include "sdl_game_dir.h"
+#include "turn/turn_screen.h"
+#include "ui/dialogs.h"
+#include "ui/game.h"
+#include "ui/list_view.h"
 #include "ui/platform/sdl_shell.h"
+#include "ui/program_start.h"
 
 namespace fs = std::filesystem;
 using namespace fief;

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "campaign/game.h"
+#include "ui/game.h"
 #include "ui/platform/sdl_shell.h"
 #include "ui/platform/sound.h"
 

@@ -11,9 +11,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "battle/battle_program.h"
-#include "battle/battle_screen.h"
 #include "battle/battle_orders.h"
+#include "battle/battle_program.h"
+#include "battle/battle_window_screen.h"
 #include "campaign/files.h"
 #include "test_support.h"
 

@@ -9,7 +9,7 @@
 #include "campaign/files.h"
 #include "campaign/save_games.h"
 #include "military/armies.h"
-#include "military/battle_screens.h"
+#include "military/battle_handover_screens.h"
 #include "test_support.h"
 
 namespace fief {

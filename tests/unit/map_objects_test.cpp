@@ -4,7 +4,7 @@
 
 #include "map/camp1_frm.h"
 #include "map/map_objects.h"
-#include "military/battle.h"
+#include "military/battle_handover.h"
 #include "test_support.h"
 
 namespace fief {

@@ -4,10 +4,10 @@
 #include <filesystem>
 
 #include "campaign/files.h"
+#include "campaign/message_log.h"
 #include "campaign/option_files.h"
 #include "map/camp1_frm.h"
 #include "test_support.h"
-#include "turn/message_log.h"
 #include "ui/menu_frm.h"
 
 namespace fief {

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "campaign/game.h"
-#include "campaign/program_start.h"
 #include "rivals/rival_turn.h"
+#include "ui/game.h"
 #include "ui/headless/headless_shell.h"
+#include "ui/program_start.h"
 
 namespace fief::test {
 

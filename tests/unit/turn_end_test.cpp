@@ -6,10 +6,10 @@
 #include <fstream>
 #include <random>
 
+#include "campaign/events.h"
 #include "county/county.h"
 #include "test_support.h"
 #include "text_names.h"
-#include "turn/events.h"
 #include "turn/garrison.h"
 #include "turn/turn.h"
 #include "turn/turn_screen.h"

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "campaign/game.h"
+#include "ui/game.h"
 
 extern char** environ;
 

@@ -9,12 +9,12 @@
 #include <sstream>
 
 #include "campaign/files.h"
-#include "campaign/game.h"
-#include "campaign/program_start.h"
 #include "military/fight_files.h"
 #include "state/state_json.h"
+#include "ui/game.h"
 #include "ui/headless/headless_shell.h"
 #include "ui/list_view.h"
+#include "ui/program_start.h"
 #include "ui/view_fields.h"
 
 namespace fief {

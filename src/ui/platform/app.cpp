@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "campaign/files.h"
-#include "campaign/game.h"
+#include "ui/game.h"
 #include "ui/platform/sdl_shell.h"
 
 namespace fief {

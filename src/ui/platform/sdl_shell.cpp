@@ -12,7 +12,7 @@
 #include <ctime>
 #include <filesystem>
 
-#include "campaign/game.h"
+#include "ui/game.h"
 #include "ui/platform/app.h"
 
 namespace fief {

@@ -1,7 +1,7 @@
 // The splash card of splash.rz.
 #include <algorithm>
 
-#include "campaign/game.h"
+#include "ui/game.h"
 #include "ui/title/title_forms.h"
 
 namespace fief {

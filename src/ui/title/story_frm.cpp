@@ -1,8 +1,8 @@
 // The story cards of introdata.rz and outrodata.rz.
 #include "campaign/files.h"
-#include "campaign/game.h"
 #include "campaign/save_games.h"
 #include "text_names.h"
+#include "ui/game.h"
 #include "ui/title/title_forms.h"
 
 namespace fief {

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "campaign/files.h"
-#include "campaign/game.h"
+#include "ui/game.h"
 #include "ui/title/title_forms.h"
 
 namespace fief {

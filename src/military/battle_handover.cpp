@@ -1,4 +1,4 @@
-#include "military/battle.h"
+#include "military/battle_handover.h"
 
 #include <algorithm>
 

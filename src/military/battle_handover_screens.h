@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "military/battle.h"
+#include "military/battle_handover.h"
 
 namespace fief {
 

@@ -1,4 +1,4 @@
-#include "turn/message_log.h"
+#include "campaign/message_log.h"
 
 #include <utility>
 

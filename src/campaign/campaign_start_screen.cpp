@@ -1,8 +1,8 @@
 #include "campaign/files.h"
-#include "campaign/game.h"
-#include "campaign/program_start.h"
 #include "campaign/save_games.h"
 #include "state/arith.h"
+#include "ui/game.h"
+#include "ui/program_start.h"
 
 namespace fief {
 

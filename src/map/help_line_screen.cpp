@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
-#include "campaign/game.h"
 #include "map/camp1_frm.h"
 #include "state/arith.h"
 #include "text_names.h"
+#include "ui/game.h"
 #include "ui/input.h"
 
 namespace fief {

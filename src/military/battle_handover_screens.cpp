@@ -1,4 +1,4 @@
-#include "military/battle_screens.h"
+#include "military/battle_handover_screens.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -6,7 +6,7 @@
 #include <map>
 #include <random>
 
-#include "campaign/game.h"
+#include "campaign/events.h"
 #include "campaign/missions.h"
 #include "map/camp1_frm.h"
 #include "map/map_objects.h"
@@ -14,11 +14,11 @@
 #include "military/armies.h"
 #include "military/military_screens.h"
 #include "military/units.h"
-#include "turn/events.h"
+#include "text_names.h"
 #include "turn/turn.h"
 #include "turn/turn_screen.h"
 #include "ui/dialogs.h"
-#include "text_names.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -1,10 +1,10 @@
 #include "map/map_scroll.h"
 
-#include "campaign/game.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "state/arith.h"
 #include "text_names.h"
+#include "ui/game.h"
 #include "ui/view_fields.h"
 
 namespace fief {

@@ -1,6 +1,6 @@
 #include "campaign/files.h"
-#include "campaign/game.h"
-#include "campaign/program_start.h"
+#include "ui/game.h"
+#include "ui/program_start.h"
 
 namespace fief {
 

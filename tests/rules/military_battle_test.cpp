@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "military/armies.h"
-#include "military/battle.h"
+#include "military/battle_handover.h"
 
 namespace fief {
 namespace {

@@ -1,4 +1,4 @@
-#include "campaign/game.h"
+#include "ui/game.h"
 
 #include <stdexcept>
 

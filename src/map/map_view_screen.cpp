@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "campaign/game.h"
 #include "county/county_screens.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "map/help_line.h"
-#include "military/battle.h"
+#include "military/battle_handover.h"
 #include "rivals/sieges.h"
+#include "ui/game.h"
 
 namespace fief {
 

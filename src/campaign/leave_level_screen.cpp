@@ -1,7 +1,7 @@
 #include "campaign/missions.h"
 
 #include "campaign/files.h"
-#include "campaign/game.h"
+#include "ui/game.h"
 
 namespace fief {
 

@@ -1,10 +1,10 @@
 // The timer screen's timers with their first state and interval, and the ticks of the
 // timers that belong to no particular screen.
-#include "campaign/game.h"
-#include "campaign/program_start.h"
 #include "map/camp1_frm.h"
 #include "turn/turn.h"
 #include "turn/turn_screen.h"
+#include "ui/game.h"
+#include "ui/program_start.h"
 
 namespace fief {
 

@@ -1,22 +1,24 @@
 // The message box and event dialog.
 #include <map>
 
-#include "campaign/game.h"
 #include "campaign/stat_changes.h"
-#include "ui/dialogs.h"
-#include "ui/view_fields.h"
 #include "text_names.h"
+#include "ui/dialogs.h"
+#include "ui/game.h"
+#include "ui/view_fields.h"
 
 namespace fief {
 
 namespace {
-std::map<EventKind, std::string>& eventPictures() {
-  static std::map<EventKind, std::string> p;
+// The pictures of the event kinds that show their own; the others show the notice's or the
+// question's.
+const std::map<EventKind, std::string>& eventPictures() {
+  static const std::map<EventKind, std::string> p = {{warOnRivalEvent(1), "rival1"},
+                                                     {warOnRivalEvent(2), "rival2"},
+                                                     {kGiftThanksEvent, "diplo4res"}};
   return p;
 }
 }  // namespace
-
-void registerEventPicture(EventKind kind, std::string picture) { eventPictures()[kind] = std::move(picture); }
 
 class MsgFrm : public Form {
  public:

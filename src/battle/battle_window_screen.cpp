@@ -1,4 +1,4 @@
-#include "battle/battle_screen.h"
+#include "battle/battle_window_screen.h"
 
 #include <fmt/format.h>
 
@@ -6,9 +6,9 @@
 #include <cmath>
 #include <vector>
 
-#include "campaign/game.h"
 #include "military/units.h"
 #include "text_names.h"
+#include "ui/game.h"
 
 namespace fief::battle {
 

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <utility>
 
-#include "campaign/game.h"
 #include "campaign/autosaves.h"
 #include "campaign/save_games.h"
 #include "map/camp1_bindings.h"
@@ -14,6 +13,7 @@
 #include "turn/turn.h"
 #include "turn/turn_screen.h"
 #include "ui/dialogs.h"
+#include "ui/game.h"
 
 namespace fief {
 
