@@ -28,6 +28,7 @@ void endTurns(benchmark::State& st, int turn, size_t questions) {
     return;
   }
   r.s.Difficulty = 2;
+  fief::registerTurnEventKinds();
   fief::InitialState(r);
   // Counts the questions the null player answers (and answers as it does).
   struct Counting : fief::NullDecisions {

@@ -1,6 +1,8 @@
 #include "campaign/chronicle.h"
 
-#include "state/game_state.h"
+#include <type_traits>
+
+#include "campaign/chronicle_figures.h"
 
 namespace fief {
 
@@ -8,12 +10,10 @@ ChronicleEntry chronicleEntry(const GameState& s, uint16_t turn) {
   ChronicleEntry e;
   e.turn = turn;
   e.season = s.Season;
-  e.gold = s.Gold;
-  e.people = s.People;
-  e.crops = s.Crops;
-  e.meat = s.Meat;
-  e.happiness = s.Happiness;
-  e.health = s.Health;
+  // Each kept field has the width of the state's field it copies.
+  chronicledFigures(e, [&s](Figure f, auto& field) {
+    field = static_cast<std::remove_reference_t<decltype(field)>>(countyFigure(f).now.get(s));
+  });
   return e;
 }
 

@@ -1,10 +1,13 @@
 #include "campaign/chronicle_file.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <filesystem>
 
+#include "campaign/chronicle_figures.h"
 #include "campaign/files.h"
-#include "state/bytes.h"
+#include "state/record_io.h"
 
 namespace fief {
 
@@ -28,6 +31,29 @@ const std::array<uint32_t, 256>& crcTable() {
 
 size_t fileSize(size_t entries) { return kChronicleHeader + entries * kChronicleEntrySize + 4; }
 
+struct Header {
+  std::array<uint8_t, 4> magic{};
+  uint16_t version = 0;
+  uint16_t count = 0;
+  uint32_t recordCrc = 0;
+};
+
+// The header and an entry in their order, for both directions.
+template <class IO, class H>
+void header(IO& io, H& h) {
+  for (auto& c : h.magic) io.u8(c);
+  io.u16(h.version);
+  io.u16(h.count);
+  io.u32(h.recordCrc);
+}
+
+template <class IO, class E>
+void entry(IO& io, E& e) {
+  io.u16(e.turn);
+  io.u8(e.season);
+  chronicledFigures(e, [&io](Figure, auto& field) { io.field(field); });
+}
+
 }  // namespace
 
 uint32_t crc32(const uint8_t* data, size_t n) {
@@ -40,24 +66,12 @@ uint32_t crc32(const uint8_t* data, size_t n) {
 std::vector<uint8_t> encodeChronicle(const Chronicle& c, uint32_t recordCrc) {
   // Only the newest entries a file may hold are written.
   const size_t n = std::min(c.entries.size(), Chronicle::kMaxEntries);
-  ByteWriter w;
-  w.bytes(std::string(kMagic, 4));
-  w.u16(kVersion);
-  w.u16(static_cast<uint16_t>(n));
-  w.i32(static_cast<int32_t>(recordCrc));
-  for (size_t i = c.entries.size() - n; i < c.entries.size(); ++i) {
-    const ChronicleEntry& e = c.entries[i];
-    w.u16(e.turn);
-    w.u8(e.season);
-    w.i32(e.gold);
-    w.i32(e.people);
-    w.i32(e.crops);
-    w.i32(e.meat);
-    w.i16(e.happiness);
-    w.i16(e.health);
-  }
-  w.i32(static_cast<int32_t>(crc32(w.data())));
-  return w.take();
+  RecordWriter out;
+  const Header h{{kMagic[0], kMagic[1], kMagic[2], kMagic[3]}, kVersion, static_cast<uint16_t>(n), recordCrc};
+  header(out, h);
+  for (size_t i = c.entries.size() - n; i < c.entries.size(); ++i) entry(out, c.entries[i]);
+  out.u32(crc32(out.w.data()));
+  return out.w.take();
 }
 
 bool decodeChronicle(const std::vector<uint8_t>& bytes, Chronicle& out, uint32_t& recordCrc, std::string& why) {
@@ -65,16 +79,18 @@ bool decodeChronicle(const std::vector<uint8_t>& bytes, Chronicle& out, uint32_t
     why = "too short for a chronicle";
     return false;
   }
-  ByteReader r(bytes);
-  if (r.bytes(4) != std::string(kMagic, 4)) {
+  RecordReader in{ByteReader(bytes)};
+  Header h;
+  header(in, h);
+  if (std::memcmp(h.magic.data(), kMagic, 4) != 0) {
     why = "not a chronicle";
     return false;
   }
-  if (const uint16_t v = r.u16(); v != kVersion) {
-    why = "chronicle version " + std::to_string(v) + " is not known";
+  if (h.version != kVersion) {
+    why = "chronicle version " + std::to_string(h.version) + " is not known";
     return false;
   }
-  const uint16_t n = r.u16();
+  const uint16_t n = h.count;
   if (n > Chronicle::kMaxEntries) {
     why = "more turns than a chronicle holds";
     return false;
@@ -83,9 +99,10 @@ bool decodeChronicle(const std::vector<uint8_t>& bytes, Chronicle& out, uint32_t
     why = "its length does not match its " + std::to_string(n) + " turns";
     return false;
   }
-  const uint32_t rec = static_cast<uint32_t>(r.i32());
-  ByteReader tail(bytes.data() + bytes.size() - 4, 4);
-  if (static_cast<uint32_t>(tail.i32()) != crc32(bytes.data(), bytes.size() - 4)) {
+  RecordReader tail{ByteReader(bytes.data() + bytes.size() - 4, 4)};
+  uint32_t sum = 0;
+  tail.u32(sum);
+  if (sum != crc32(bytes.data(), bytes.size() - 4)) {
     why = "damaged (check sum)";
     return false;
   }
@@ -93,26 +110,19 @@ bool decodeChronicle(const std::vector<uint8_t>& bytes, Chronicle& out, uint32_t
   scratch.entries.reserve(n);
   for (size_t i = 0; i < n; ++i) {
     ChronicleEntry e;
-    e.turn = r.u16();
-    e.season = r.u8();
-    e.gold = r.i32();
-    e.people = r.i32();
-    e.crops = r.i32();
-    e.meat = r.i32();
-    e.happiness = r.i16();
-    e.health = r.i16();
+    entry(in, e);
     if (e.season < 1 || e.season > 4 || (!scratch.entries.empty() && e.turn <= scratch.entries.back().turn)) {
       why = "turn " + std::to_string(i + 1) + " of the chronicle is out of order";
       return false;
     }
     scratch.entries.push_back(e);
   }
-  if (!r.ok()) {
+  if (!in.r.ok()) {
     why = "too short for its turns";
     return false;
   }
   out = std::move(scratch);
-  recordCrc = rec;
+  recordCrc = h.recordCrc;
   return true;
 }
 

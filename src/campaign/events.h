@@ -27,8 +27,8 @@ struct EventRule {
   std::function<std::vector<TextId>(const Rules&)> note;
 };
 
-// The rule of an event kind. The turn's own kinds are known from the start; other
-// subsystems register theirs.
+// The rule of an event kind. Each subsystem registers its kinds; whoever sets up a game
+// registers the turn's own (registerTurnEventKinds, turn/turn.h) before the first turn.
 void registerEventKind(EventKind kind, EventRule k);
 // Forgets a registered kind (a test's own): it is raised as a notice without consequence.
 void forgetEventKind(EventKind kind);

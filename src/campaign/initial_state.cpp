@@ -2,6 +2,7 @@
 // of the campaign start.
 #include "campaign/initial_state.h"
 
+#include "campaign/county_figures.h"
 #include "campaign/rules.h"
 #include "state/arith.h"
 
@@ -54,9 +55,7 @@ void InitialState(Rules& g) {
   s.Religion = d == 1 ? 70 : d == 2 ? 55 : 50;
   s.TradeDiplomacyThreshold = d == 1 ? 60 : d == 2 ? 80 : 95;
 
-  s.LastGold = s.Gold; s.LastWood = s.Wood; s.LastStone = s.Stone; s.LastOre = s.Ore;
-  s.LastCrops = s.Crops; s.LastMeat = s.Meat; s.LastPeople = s.People;
-  s.LastHappiness = s.Happiness; s.LastHealth = s.Health;
+  keepLastSeason(s);
   s.IdlePeople = s.People;
 
   s.ChurchTithe = 500;

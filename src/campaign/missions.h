@@ -3,11 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace fief {
 
-struct Game;
 struct Rules;
 struct GameState;
 
@@ -48,9 +48,11 @@ bool objectiveHolds(const GameState& s, int level, int objective);  // objective
 // AllObjectivesMet when every objective of the level has been met.
 void EvaluateObjectives(Rules& g);
 
-// Records the campaign's progress, starts the splash card and the next program, and
-// ends this program. When the progress cannot be written it tells the player and
-// returns: the level goes on.
-void LeaveLevel(Game& g);
+// Leaving the level: records the campaign's progress (LGame.rz, then levelinfo.rz and
+// camp.rz, and CampaignProgress). False, with the reason in `err`, when a file cannot be
+// written: nothing of the level is lost, and leaving again writes them again.
+bool RecordLevelLeft(Rules& r, std::string& err);
+// The program that follows the level, after the splash card.
+const char* programAfterLevel(int level);
 
 }  // namespace fief

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "campaign/files.h"
-#include "state/bytes.h"
+#include "state/record_io.h"
 
 namespace fief {
 
@@ -16,16 +16,39 @@ void OptimSettings::displaySize(int& w, int& h) const {
   }
 }
 
+namespace {
+
+// The settings record in its order, for both directions.
+template <class IO>
+void optimRecord(IO& io, OptimSettings& o) {
+  for (auto& v : o.Words) io.i16(v);
+  io.u8(o.DisplayMode);
+  io.u8(o.ColourDepth);
+  io.u8(o.DisplayOption);
+  io.i16(o.Word10);
+  io.u8(o.Option21);
+  io.u8(o.Option22);
+}
+
+// The in-game options record in its order, for both directions.
+template <class IO>
+void advancedRecord(IO& io, AdvancedSettings& a) {
+  for (Flag* f : {&a.MapAnimation, &a.DeleteMessagesOption, &a.MessageSoundOff, &a.ShowTroopers, &a.NoMovesMarkerOption,
+                  &a.Tooltips, &a.AutoCalcOption, &a.Music, &a.AutoSaveOption, &a.AnimatedSprites})
+    io.i16(*f);
+  io.i16(a.MusicAttenuation);
+  io.i16(a.SoundAttenuation);
+  io.u8(a.MusicVolume);
+  io.u8(a.SoundVolume);
+}
+
+}  // namespace
+
 std::vector<uint8_t> encodeOptim(const OptimSettings& o) {
-  ByteWriter w;
-  for (auto v : o.Words) w.i16(v);
-  w.u8(o.DisplayMode);
-  w.u8(o.ColourDepth);
-  w.u8(o.DisplayOption);
-  w.i16(o.Word10);
-  w.u8(o.Option21);
-  w.u8(o.Option22);
-  return w.take();
+  RecordWriter out;
+  OptimSettings v = o;
+  optimRecord(out, v);
+  return out.w.take();
 }
 
 bool decodeOptim(const std::vector<uint8_t>& bytes, OptimSettings& out, std::string& err) {
@@ -33,15 +56,9 @@ bool decodeOptim(const std::vector<uint8_t>& bytes, OptimSettings& out, std::str
     err = "the settings record is " + std::to_string(bytes.size()) + " bytes long, it needs " + std::to_string(kOptimSize);
     return false;
   }
-  ByteReader r(bytes.data(), kOptimSize);
+  RecordReader in{ByteReader(bytes.data(), kOptimSize)};
   OptimSettings o;
-  for (auto& v : o.Words) v = r.i16();
-  o.DisplayMode = r.u8();
-  o.ColourDepth = r.u8();
-  o.DisplayOption = r.u8();
-  o.Word10 = r.i16();
-  o.Option21 = r.u8();
-  o.Option22 = r.u8();
+  optimRecord(in, o);
   if (o.DisplayMode > 3) {
     err = "unknown display mode " + std::to_string(o.DisplayMode);
     return false;
@@ -57,15 +74,10 @@ OptimSettings defaultOptim() {
 }
 
 std::vector<uint8_t> encodeAdvanced(const AdvancedSettings& a) {
-  ByteWriter w;
-  for (Flag f : {a.MapAnimation, a.DeleteMessagesOption, a.MessageSoundOff, a.ShowTroopers, a.NoMovesMarkerOption,
-                 a.Tooltips, a.AutoCalcOption, a.Music, a.AutoSaveOption, a.AnimatedSprites})
-    w.i16(f);
-  w.i16(a.MusicAttenuation);
-  w.i16(a.SoundAttenuation);
-  w.u8(a.MusicVolume);
-  w.u8(a.SoundVolume);
-  return w.take();
+  RecordWriter out;
+  AdvancedSettings v = a;
+  advancedRecord(out, v);
+  return out.w.take();
 }
 
 bool decodeAdvanced(const std::vector<uint8_t>& bytes, AdvancedSettings& out, std::string& err) {
@@ -73,15 +85,9 @@ bool decodeAdvanced(const std::vector<uint8_t>& bytes, AdvancedSettings& out, st
     err = "the options record is " + std::to_string(bytes.size()) + " bytes long, it needs " + std::to_string(kAdvancedSize);
     return false;
   }
-  ByteReader r(bytes.data(), kAdvancedSize);
+  RecordReader in{ByteReader(bytes.data(), kAdvancedSize)};
   AdvancedSettings a;
-  for (Flag* f : {&a.MapAnimation, &a.DeleteMessagesOption, &a.MessageSoundOff, &a.ShowTroopers, &a.NoMovesMarkerOption,
-                  &a.Tooltips, &a.AutoCalcOption, &a.Music, &a.AutoSaveOption, &a.AnimatedSprites})
-    *f = r.i16();
-  a.MusicAttenuation = r.i16();
-  a.SoundAttenuation = r.i16();
-  a.MusicVolume = r.u8();
-  a.SoundVolume = r.u8();
+  advancedRecord(in, a);
   if (a.MusicVolume > 10 || a.SoundVolume > 10 || a.MusicAttenuation > 0 || a.SoundAttenuation > 0 ||
       a.MusicAttenuation < -10000 || a.SoundAttenuation < -10000) {
     err = "the options record holds volumes out of range";

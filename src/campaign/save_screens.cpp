@@ -120,7 +120,7 @@ class SaveListFrm : public Form {
       return a.first != b.first ? a.first > b.first : a.second < b.second;
     });
     for (auto& [when, n] : saves) list.Items.push_back(n);
-    list.TopIndex = 0;
+    list.ListTop = 0;
     ctl("SkippedLbl").Caption = skipped;
   }
 

@@ -23,10 +23,6 @@ void RefreshCountyViews(Game& g);
 void refreshFieldCounters(Game& g);
 // One field's picture.
 void refreshFieldPicture(Game& g, int index);
-// The picture of a field of a kind in a season.
-std::string fieldPicture(int kind, int season);
-// The castle picture of the map for the highest stage built.
-std::string castlePicture(const GameState& s);
 
 // When a harvest comes in, for the food screens: "this end of turn", or "3 turns from now".
 std::string harvestWhen(const Game& g, int turns);

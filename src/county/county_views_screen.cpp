@@ -7,24 +7,11 @@
 #include "county/county_rules.h"
 #include "county/county_screens.h"
 #include "map/camp1_frm.h"
-#include "map/map_view.h"
+#include "map/map_pictures.h"
 #include "text_names.h"
 #include "ui/game.h"
 
 namespace fief {
-
-std::string fieldPicture(int kind, int season) {
-  if (kind < kEmptyField || kind > kTaxField) kind = kEmptyField;
-  if (season < 1 || season > 4) season = 1;
-  return "field_" + std::to_string(kind) + "_" + std::to_string(season);
-}
-
-std::string castlePicture(const GameState& s) {
-  bool built[5];
-  for (int i = 0; i < 5; ++i) built[i] = isSet(s.CastleStageBuilt[i]);
-  const std::string p = castleStagePicture(built);
-  return p.empty() ? "castle_site" : p;
-}
 
 namespace {
 Camp1Frm* campaignScreen(Game& g) {

@@ -9,6 +9,7 @@
 #include "campaign/message_log.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
+#include "map/map_pictures.h"
 #include "map/map_view.h"
 #include "military/agents.h"
 #include "military/armies.h"
@@ -184,7 +185,7 @@ void StartStep(Game& g, int k, int from, int to) {
   if (Camp1Frm* f = campScreen(g)) {
     Control& walker = f->ctl("WalkingImg");
     const Control& camp = f->ctl(campImg(k));
-    walker.Picture = "walk_" + std::to_string(k) + "_" + std::to_string(s.WalkDirection);
+    walker.Picture = walkerPicture(k, s.WalkDirection);
     walker.Left = camp.Left;
     walker.Top = camp.Top + 16;
     walker.Visible = true;

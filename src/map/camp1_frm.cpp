@@ -5,6 +5,7 @@
 #include <tuple>
 #include <nlohmann/json.hpp>
 
+#include "campaign/county_figures.h"
 #include "campaign/save_games.h"
 #include "map/army_walk.h"
 #include "map/camp1_bindings.h"
@@ -29,6 +30,12 @@ const char* const kMapObjects[] = {
     "FieldBattleImg2", "FieldBattleImg3", "RebelionArmyImg1", "RebelionArmyImg2", "RebelionArmyImg3",
     "RivalCastle1Img", "RivalCastle2Img", "EnemyCamp1Img", "EnemyCamp2Img", "EnemyCamp3Img", "EnemyCamp4Img",
     "EnemyCamp5Img", "PlagueImg", "FlagImg", "EFlagImg1", "EFlagImg2"};
+
+// A county figure's label on the status panel ("GoldLbl"; its icon is "GoldLblIcon"). The
+// meat is the herd's, "CattleLbl", the name the help lines and the scripts know it by.
+std::string statusLabel(const CountyFigure& f) {
+  return f.figure == Figure::Meat ? "CattleLbl" : std::string(f.name) + "Lbl";
+}
 }  // namespace
 
 FIEF_REGISTER_FORM(Camp1Frm);
@@ -211,15 +218,12 @@ void Camp1Frm::declareControls() {
   const int top = H - L.BottomStrip;
   add(image("MenuBottom", 0, top, W, L.BottomStrip, "menu_bottom")).Z = 20;
   const int y0 = top + 13, y1 = top + 32, y2 = top + 49, y3 = top + 66, x0 = 16;
-  struct St { const char* name; const char* icon; };
-  const St status[] = {{"GoldLbl", "icon_gold"},   {"WoodLbl", "icon_wood"},   {"StoneLbl", "icon_stone"},
-                       {"OreLbl", "icon_ore"},     {"CropsLbl", "icon_crops"}, {"CattleLbl", "icon_meat"},
-                       {"PeopleLbl", "icon_people"}, {"HappinessLbl", "icon_happiness"}, {"HealthLbl", "icon_health"}};
-  const int colW = (W - 2 * x0) / 9;
-  for (int i = 0; i < 9; ++i) {
-    Control& ic = add(image(std::string(status[i].name) + "Icon", x0 + i * colW, y0, 18, 18, status[i].icon));
+  const int colW = (W - 2 * x0) / static_cast<int>(kFigureCount);
+  for (int i = 0; i < static_cast<int>(kFigureCount); ++i) {
+    const CountyFigure& f = kCountyFigures[static_cast<size_t>(i)];
+    Control& ic = add(image(statusLabel(f) + "Icon", x0 + i * colW, y0, 18, 18, f.icon));
     ic.Z = 21;
-    Control& l = add(label(status[i].name, x0 + 22 + i * colW, y0, colW - 26, 18));
+    Control& l = add(label(statusLabel(f), x0 + 22 + i * colW, y0, colW - 26, 18));
     l.Z = 21;
     l.FontSize = 11;
   }
@@ -352,15 +356,10 @@ void Camp1Frm::refreshStatus() {
   }
   // The county as the turn keeps it: a dialog of the end of turn may have the panel
   // redrawn while a value strays beyond its bounds, before the turn clamps it.
-  ctl("GoldLbl").Caption = numberText(keptStock(s.Gold));
-  ctl("WoodLbl").Caption = numberText(keptStock(s.Wood));
-  ctl("StoneLbl").Caption = numberText(keptStock(s.Stone));
-  ctl("OreLbl").Caption = numberText(keptStock(s.Ore));
-  ctl("CropsLbl").Caption = numberText(keptStock(s.Crops));
-  ctl("CattleLbl").Caption = numberText(keptStock(s.Meat));
-  ctl("PeopleLbl").Caption = numberText(keptStock(s.People));
-  ctl("HappinessLbl").Caption = numberText(keptPercent(s.Happiness)) + " %";
-  ctl("HealthLbl").Caption = numberText(keptPercent(s.Health)) + " %";
+  for (const CountyFigure& f : kCountyFigures) {
+    const long long v = f.now.get(s);
+    ctl(statusLabel(f)).Caption = f.percent ? numberText(keptPercent(v)) + " %" : numberText(keptStock(v));
+  }
   syncStatusIcons();
 }
 

@@ -9,6 +9,7 @@
 
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
+#include "map/map_pictures.h"
 #include "map/map_objects.h"
 #include "rivals/rival_lords.h"
 #include "rivals/rival_screens.h"
@@ -122,7 +123,7 @@ constexpr int kChestLidMs = 600;
 void showChestLids(Camp1Frm& f) {
   Game& g = f.game();
   const bool open = g.timers.enabled(kChestTimer) && (g.clock() / kChestLidMs) % 2 == 1;
-  for (int i = 1; i <= 3; ++i) f.ctl("ChestImg" + std::to_string(i)).Picture = open ? "obj_chest_open" : "obj_chest";
+  for (int i = 1; i <= 3; ++i) f.ctl("ChestImg" + std::to_string(i)).Picture = chestPicture(open);
 }
 
 void refreshChestLids(Camp1Frm& f) {

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "county/county_screens.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
+#include "map/map_pictures.h"
 #include "text_names.h"
 #include "ui/game.h"
 
@@ -57,7 +57,7 @@ class MapPreviewFrm : public Form {
     g_.ShowText(ctl("TitleLbl"), txt::captions::MapCounty);
     g_.ShowText(ctl("OkAniBtn"), txt::captions::Close);
     const int season = g_.s.Season >= 1 && g_.s.Season <= 4 ? g_.s.Season : 1;
-    ctl("MapImg").Picture = "map_preview_s" + std::to_string(season);
+    ctl("MapImg").Picture = mapPreviewPicture(season);
     if (!g_.formExists("Camp1Frm")) return;
     auto& camp = g_.form<Camp1Frm>("Camp1Frm");
     const Control& map = camp.ctl("MapSurface");

@@ -12,13 +12,7 @@ namespace fief {
 class Camp1Frm;
 struct GameState;
 
-// The castle stage picture of the highest stage built ("" when none stands).
-std::string castleStagePicture(const bool built[5], const std::string& suffix = "");
-
-// A rival lord's castle on the map at its highest stage (a keep when none stands): in his
-// colours ("fort1", "keep2") while he is in play, with a white pennant ("fort0") once he
-// is out of it.
-std::string rivalCastlePicture(const GameState& s, int rival);
+// The pictures the map shows are named in map/map_pictures.h.
 
 // Where the player's one flag stands: 0 the outpost, 1 the great chapel, 2 the obelisk,
 // 3 the dolmen, -1 nowhere. An object that became his since the last call (heldBefore)

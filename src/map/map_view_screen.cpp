@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "county/county_screens.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "map/help_line.h"
+#include "map/map_pictures.h"
 #include "military/battle_handover.h"
 #include "rivals/sieges.h"
 #include "ui/game.h"
@@ -13,8 +13,6 @@
 namespace fief {
 
 namespace {
-const char* const kStages[5] = {"keep", "bailey", "fort", "stronghold", "castle"};
-
 bool held(const GameState& s, int blessing, int holder) { return s.CountyBlessings[blessing] == holder; }
 
 // Village / windmill i (1..3) stands when it is the county's (200); the second village
@@ -41,24 +39,6 @@ const char* const kFlagObjects[4] = {"OutpostImg1", "GChapelImg1", "ObeliskImg1"
 
 bool campWalking(Game& g, int k) { return g.timers.enabled("ArmyTimer") && g.s.SelectedCamp == k; }
 }  // namespace
-
-std::string castleStagePicture(const bool built[5], const std::string& suffix) {
-  for (int i = 4; i >= 0; --i)
-    if (built[i]) return kStages[i] + suffix;
-  return "";
-}
-
-std::string rivalCastlePicture(const GameState& s, int rival) {
-  const bool inPlay = isSet(rival == 1 ? s.Rival1.Active : s.Rival2.Active);
-  bool built[5];
-  for (int i = 0; i < 5; ++i) built[i] = (rival == 1 ? s.Rival1.Values[i] : s.Rival2.Values[i]) != 0;
-  // While he is in play the castle flies his colours; taken by storm, the county's. Out of
-  // play from the start (this level's rivals) no lord holds it in the field: a white pennant.
-  const bool stormed = CastleStormed(s, rival);
-  const std::string suffix = inPlay ? std::to_string(rival) : stormed ? "" : "0";
-  const std::string p = castleStagePicture(built, suffix);
-  return p.empty() ? "keep" + suffix : p;
-}
 
 int playerFlagObject(const GameState& s, std::array<bool, 4>& heldBefore, int& flagOn) {
   const std::array<bool, 4> now{s.OutpostState == kNone, held(s, 4, 1), held(s, 6, 1), held(s, 0, 1)};
@@ -122,10 +102,10 @@ void refreshCamps(Camp1Frm& f) {
     status.Visible = false;
     if (exists && isSet(s.Advanced.NoMovesMarkerOption)) {
       if (s.CampMovesLeft[k - 1] == 0) {
-        status.Picture = "CampStatusRes2";
+        status.Picture = campMarkerPicture(true);
         status.Visible = true;
       } else if (s.SelectedCamp == k) {
-        status.Picture = "CampStatusRes1";
+        status.Picture = campMarkerPicture(false);
         status.Visible = true;
       }
     }
@@ -137,8 +117,7 @@ void refreshMap(Camp1Frm& f) {
   Game& g = f.game();
   const GameState& s = g.s;
   const int season = s.Season >= 1 && s.Season <= 4 ? s.Season : 1;
-  const std::string ss = std::to_string(season);
-  f.ctl("MapSurface").Picture = "map_s" + ss;
+  f.ctl("MapSurface").Picture = mapSurfacePicture(season);
 
   for (int i = 1; i <= 10; ++i) f.ctl("FieldImg" + std::to_string(i)).Picture = fieldPicture(s.FieldKind[i - 1], season);
 
@@ -154,8 +133,8 @@ void refreshMap(Camp1Frm& f) {
   for (int i = 1; i <= 3; ++i) {
     const std::string n = std::to_string(i);
     f.ctl("ChestImg" + n).Visible = s.ChestState[i - 1] == 1;
-    f.ctl("VillageImg" + n).Picture = villageStands(s, i) ? "obj_village" : "obj_village_site";
-    f.ctl("WindmillImg" + n).Picture = windmillStands(s, i) ? "obj_windmill" : "obj_windmill_site";
+    f.ctl("VillageImg" + n).Picture = villagePicture(villageStands(s, i));
+    f.ctl("WindmillImg" + n).Picture = windmillPicture(windmillStands(s, i));
     f.ctl("FieldBattleImg" + n).Visible = isSet(s.MapEventFlags[i - 1]);
     f.ctl("RebelionArmyImg" + n).Visible = isSet(s.RebelsActive);
   }
@@ -163,12 +142,12 @@ void refreshMap(Camp1Frm& f) {
   // Another lord's men in the first village, while it is not the county's.
   Control& holders = f.ctl("Village1Pic");
   holders.Visible = s.VillageState[0] != kNone;
-  holders.Picture = "troops_enemy";
+  holders.Picture = enemyTroopsPicture();
   // The outlaw band, below the burnt village or the burnt mill it holds.
   Control& band = f.ctl("Village2Pic");
   const int site = outlawSite(s);
   band.Visible = site != 0;
-  band.Picture = "troops_outlaw";
+  band.Picture = outlawTroopsPicture();
   if (site != 0) {
     const Control& place = f.ctl(site == kOutlawVillageSite ? "VillageImg2" : "WindmillImg2");
     band.Left = place.Left + (place.Width - band.Width) / 2;

@@ -1,8 +1,11 @@
 #include "military/agents.h"
 
+#include "campaign/reseed.h"
+#include "campaign/rules.h"
 #include "state/arith.h"
+#include "state/countdown.h"
 #include "state/game_state.h"
-#include "turn/turn.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -85,6 +88,48 @@ bool CancelService(GameState& s, Service v) {
   if (v == Service::Assassin) s.GuardScreenValue[AssassinMission] = 0;
   if (v == Service::Scout) s.ObjectMissionTarget = 0;
   return true;
+}
+
+void AdvanceObjectMission(Rules& g) {
+  GameState& s = g.s;
+  if (!countDown(s.ObjectMissionCountdown)) return;
+  ReseedFromClock(g);
+  const long long roll = g.rng.draw(100, 100);
+  if (roll >= 130) {
+    // Area 1 wins the obelisk, area 2 the dolmen, area 3 the great chapel.
+    if (const int b = scoutedBlessing(s.ObjectMissionTarget); b >= 0) s.CountyBlessings[b] = 1;
+    s.TurnAnimationFlags[1] = 1;
+    AddMessage(g, 2, txt::campaign::AgentsSucceeded);
+  } else {
+    s.TurnAnimationFlags[1] = 2;
+    AddMessage(g, 2, txt::campaign::AgentsFailed);
+  }
+  s.ObjectMissionTarget = 0;
+}
+
+void AdvanceAssassins(Rules& g) {
+  GameState& s = g.s;
+  auto& v = s.GuardScreenValue;
+  if (every(s, 8)) add(v[AssassinSkill], 1);
+  if (!countDown(v[AssassinCountdown])) return;
+  const int rival = v[AssassinTarget];
+  bool success = false;
+  if (rival == 1 || rival == 2) {
+    // A rival's guard level is his development level (trained the way the player's guard is).
+    const int guard = rival == 1 ? s.Rival1.DevelopmentLevel : s.Rival2.DevelopmentLevel;
+    if (v[AssassinMission] == 1) {
+      success = guard < v[AssassinSkill];
+      if (success) (rival == 1 ? s.Rival1.Leadership : s.Rival2.Leadership) = 0;
+    } else if (v[AssassinMission] == 2) {
+      ReseedFromClock(g);
+      const long long roll = g.rng.draw(100, 100);
+      success = roll >= (rival == 2 ? 150 : 140);
+      if (success) add(rival == 1 ? s.Rival1.Morale : s.Rival2.Morale, -25);
+    }
+  }
+  s.TurnAnimationFlags[0] = success ? 1 : 2;
+  AddMessage(g, 2, success ? 83 : 84);
+  v[AssassinMission] = 0;
 }
 
 }  // namespace fief

@@ -14,6 +14,10 @@
 namespace fief {
 
 struct GameState;
+struct Rules;
+
+// The assassins' values of the special-units screen, kept in GuardScreenValue.
+enum GuardScreenSlot { AssassinSkill = 0, AssassinCountdown = 1, AssassinTarget = 2, AssassinMission = 3 };
 
 enum class Service { Scout = 1, Assassin = 2, Guard = 3 };
 
@@ -52,5 +56,10 @@ ServiceOutcome TrainGuard(GameState& s);
 // Cancels a running service and refunds its price; false (and nothing changes) when it
 // is idle.
 bool CancelService(GameState& s, Service v);
+
+// Steps of the end of turn: the scout's mission against the obelisk, dolmen or great
+// chapel, and the assassins' skill with the running assassin mission.
+void AdvanceObjectMission(Rules& g);
+void AdvanceAssassins(Rules& g);
 
 }  // namespace fief

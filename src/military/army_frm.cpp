@@ -13,6 +13,13 @@
 namespace fief {
 
 namespace {
+// The recruiting buttons, by type number 1..14.
+const char* unitButton(int n) {
+  static const char* const kButtons[15] = {
+      "",            "MonkBtn",     "ArcherBtn",  "MacemanBtn", "SwordsmenBtn", "HelebarderBtn", "TwoHandBtn", "CavalryBtn",
+      "HCavalryBtn", "ChampionBtn", "TemplarBtn", "PaladinBtn", "EnginerBtn",   "LongBowBtn",    "WarlordBtn"};
+  return kButtons[n];
+}
 // The stock of the type's weapon (its first piece of gear) and of the three armours.
 std::string weaponName(Game& g, const UnitType& t) {
   switch (t.gear.front()) {
@@ -44,10 +51,9 @@ class ArmyFrm : public Form {
     t.FontSize = 18;
     t.Align = 1;
     for (int n = 1; n <= 14; ++n) {
-      const UnitType& u = unitType(n);
       const int col = (n - 1) / 7, row = (n - 1) % 7;
-      add(button(u.button, 24 + col * 152, 70 + row * 42, 146, 36)).Picture = "sold" + std::to_string(n) + "res";
-      onClick(u.button, [this, n] { select(n); });
+      add(button(unitButton(n), 24 + col * 152, 70 + row * 42, 146, 36)).Picture = "sold" + std::to_string(n) + "res";
+      onClick(unitButton(n), [this, n] { select(n); });
     }
     add(image("SoldierImg", 340, 56, 96, 96));
     Control& name = add(label("TypeNameLbl", 450, 56, 286, 28));
@@ -129,7 +135,7 @@ class ArmyFrm : public Form {
     // The title says where the army will be raised: at the castle or at the outpost.
     ctl("TitleLbl").Caption = g_.text(txt::captions::RecruitSoldiers) + " - " +
                               g_.text(place == LevyPlace::Outpost ? txt::campaign1::Outpost : txt::campaign1::Castle);
-    for (int n = 1; n <= 14; ++n) ctl(unitType(n).button).Caption = g_.text(txt::campaign1::UnitNames[n]);
+    for (int n = 1; n <= 14; ++n) ctl(unitButton(n)).Caption = g_.text(txt::campaign1::UnitNames[n]);
     g_.ShowText(ctl("AttackCaptionLbl"), txt::campaign1::Attack);
     g_.ShowText(ctl("DefenceCaptionLbl"), txt::campaign1::Defence);
     g_.ShowText(ctl("SpeedCaptionLbl"), txt::campaign1::Speed);
@@ -251,7 +257,7 @@ class ArmyFrm : public Form {
     ctl("DescLbl").Top = 0;
     ctl("SoldierImg").Picture = any ? "sold" + std::to_string(n) + "res" : "";
     // The chosen type's button is inked in red.
-    for (int i = 1; i <= 14; ++i) ctl(unitType(i).button).ForeColor = i == n ? kWarningColour : kDefaultColour;
+    for (int i = 1; i <= 14; ++i) ctl(unitButton(i)).ForeColor = i == n ? kWarningColour : kDefaultColour;
     const char* gear[4] = {"Weapon", "Shield", "ChainMail", "Plate"};
     if (!any) {
       for (const char* k : gear) {

@@ -170,4 +170,79 @@ BattlePlunder ApplyBattleResults(GameState& s, int camp, const CampComp& sent, c
   return p;
 }
 
+ArmyComp villageHolders(const GameState& s) {
+  // Lord Osric's men who seized the first village: more of them on harder levels.
+  const int d = std::clamp<int>(s.Difficulty, 1, 3);
+  ArmyComp a;
+  a.set(ClubMan, 60 * d);
+  a.set(Archer, 30 * d);
+  a.set(SwordMan, 20 * d);
+  return a;
+}
+
+ArmyComp outlaws(const GameState& s, int site) {
+  // The band that burnt the second village: in its ruins at first, then, driven out, at
+  // the ruined mill with fewer men.
+  const int d = std::clamp<int>(s.Difficulty, 1, 3);
+  ArmyComp a;
+  if (site == kOutlawVillageSite) {
+    a.set(ClubMan, 50 * d);
+    a.set(Archer, 40 * d);
+    a.set(TwoHand, 10 * d);
+  } else {
+    a.set(ClubMan, 40 * d);
+    a.set(Archer, 30 * d);
+  }
+  return a;
+}
+
+ArmyComp siteEnemy(const GameState& s, int site) {
+  switch (site) {
+    case 1: return s.OpponentArmySlots[1];
+    case 2: return s.OpponentArmySlots[2];
+    case 3: return s.OpponentArmySlots[3];
+    case 13: return s.OpponentArmySlots[5];
+    case kVillageHoldersSite: return villageHolders(s);
+    case kOutlawVillageSite:
+    case kOutlawMillSite: return outlaws(s, site);
+    case 4: {
+      // The rebels: club men and archers of their two troops.
+      ArmyComp a;
+      a.set(ClubMan, std::max<int>(0, s.RebelForceA));
+      a.set(Archer, std::max<int>(0, s.RebelForceB));
+      return a;
+    }
+    default: return ArmyComp{};
+  }
+}
+
+void siteWon(GameState& s, int site) {
+  switch (site) {
+    case 1:
+    case 2:
+    case 3: s.MapEventFlags[site - 1] = kFalse; break;
+    case 13:
+      s.RuinsQuiet = kTrue;
+      s.OpponentArmySlots[5].clear();
+      break;
+    case kVillageHoldersSite: s.VillageState[0] = kNone; break;  // the first village is the county's again
+    // The band is driven out: the place is rebuilt over the next turns (its countdown),
+    // and the band falls back to the mill, or is gone.
+    case kOutlawVillageSite:
+      s.VillageState[1] = kRebuildTurns;
+      s.OutlawBand = kOutlawsAtMill;
+      break;
+    case kOutlawMillSite:
+      s.WindmillState[1] = kRebuildTurns;
+      s.OutlawBand = kOutlawsGone;
+      break;
+    case 4:
+      s.RebelCounters[0] = 0;
+      s.RebelsActive = kFalse;
+      s.RebelForceA = s.RebelForceB = 0;
+      break;
+    default: break;
+  }
+}
+
 }  // namespace fief

@@ -85,4 +85,10 @@ inline bool holdersAt(const GameState& s, int site) {
   return site == kVillageHoldersSite ? s.VillageState[0] != kNone : outlawsAt(s, site);
 }
 
+// The force that holds a battle site of the map, and what a win there clears.
+ArmyComp siteEnemy(const GameState& s, int site);
+ArmyComp villageHolders(const GameState& s);  // the men holding the seized first village
+ArmyComp outlaws(const GameState& s, int site);  // the outlaw band at site 15 or 16
+void siteWon(GameState& s, int site);
+
 }  // namespace fief

@@ -43,11 +43,7 @@ uint32_t runningBattleId(Game& g);
 // lord, 15 the outlaws in the burnt second village, 16 the same band at its burnt mill),
 // fought by a camp. False when the site holds no enemy (nothing asked, nothing changed).
 bool StartSiteBattle(Game& g, int site, int camp);
-// The force that holds a site, and what a win there clears.
-ArmyComp siteEnemy(const GameState& s, int site);
-ArmyComp villageHolders(const GameState& s);  // the men holding the seized first village
-ArmyComp outlaws(const GameState& s, int site);  // the outlaw band at site 15 or 16
-void siteWon(GameState& s, int site);
+// The force that holds a site and what a win there clears: military/battle_handover.h.
 
 // How long the campaign waits for a battle program that still runs without finishing.
 constexpr int kBattleTimeoutMs = 30 * 60 * 1000;

@@ -12,20 +12,20 @@ namespace fief {
 namespace {
 using G = Gear;
 const std::array<UnitType, 14> kTypes = {{
-    {1, Monk, "0", 0, 5, {G::Cross}, 5, "MonkBtn"},
-    {2, Archer, "3", 0, 7, {G::Bow}, 0, "ArcherBtn"},
-    {3, ClubMan, "3", 1, 7, {G::Club}, 0, "MacemanBtn"},
-    {4, SwordMan, "5", 6, 5, {G::Sword, G::Shield, G::Plate}, 0, "SwordsmenBtn"},
-    {5, Helebarder, "5", 3, 5, {G::Helebard, G::ChainMail}, 0, "HelebarderBtn"},
-    {6, TwoHand, "7", 4, 5, {G::TwoHand, G::ChainMail}, 0, "TwoHandBtn"},
-    {7, Cavalry, "6", 4, 12, {G::Sword, G::ChainMail}, 0, "CavalryBtn", kStablesBuilding},
-    {8, HCavalry, "8", 10, 9, {G::Mace, G::Shield, G::Plate}, 0, "HCavalryBtn", kStablesBuilding},
-    {9, Champion, "6 (13)", 8, 10, {G::Pike, G::Shield, G::Plate}, 0, "ChampionBtn", kStablesBuilding},
-    {10, Templar, "8", 4, 7, {G::TwoHand, G::Plate}, 0, "TemplarBtn"},
-    {11, Paladin, "6", 7, 5, {G::Sword, G::Plate}, 0, "PaladinBtn"},
-    {12, Enginer, "0", 0, 3, {G::EnginerGear}, 24, "EnginerBtn"},
-    {13, LongBow, "4", 0, 7, {G::LongBow}, 0, "LongBowBtn"},
-    {14, Warlord, "60", 6, 3, {G::WarlordGear}, 1, "WarlordBtn"},
+    {1, Monk, "0", 0, 5, {G::Cross}, 5},
+    {2, Archer, "3", 0, 7, {G::Bow}, 0},
+    {3, ClubMan, "3", 1, 7, {G::Club}, 0},
+    {4, SwordMan, "5", 6, 5, {G::Sword, G::Shield, G::Plate}, 0},
+    {5, Helebarder, "5", 3, 5, {G::Helebard, G::ChainMail}, 0},
+    {6, TwoHand, "7", 4, 5, {G::TwoHand, G::ChainMail}, 0},
+    {7, Cavalry, "6", 4, 12, {G::Sword, G::ChainMail}, 0, kStablesBuilding},
+    {8, HCavalry, "8", 10, 9, {G::Mace, G::Shield, G::Plate}, 0, kStablesBuilding},
+    {9, Champion, "6 (13)", 8, 10, {G::Pike, G::Shield, G::Plate}, 0, kStablesBuilding},
+    {10, Templar, "8", 4, 7, {G::TwoHand, G::Plate}, 0},
+    {11, Paladin, "6", 7, 5, {G::Sword, G::Plate}, 0},
+    {12, Enginer, "0", 0, 3, {G::EnginerGear}, 24},
+    {13, LongBow, "4", 0, 7, {G::LongBow}, 0},
+    {14, Warlord, "60", 6, 3, {G::WarlordGear}, 1},
 }};
 
 template <typename F>

@@ -35,7 +35,6 @@ struct UnitType {
   int defence, speed;
   std::vector<Gear> gear;  // one piece of each per soldier
   int cap;               // most soldiers of the type in one levy, 0 = no cap
-  const char* button;    // the recruiting screen's button
   // The building that must stand, besides the barracks that open recruiting, before the
   // type can be chosen (a BuildingKind; kNoBuilding: none).
   int building = kNoBuilding;

@@ -14,6 +14,10 @@ namespace fief {
 namespace {
 constexpr uint32_t kChosenInk = 0x8A2A0A;  // the active list's heading, the chosen mission
 const char* const kGoodPictures[3] = {"slot_wood", "slot_stone", "slot_ore"};
+// Each mission's button and picture, in the order of DiploMission.
+const char* const kMissionButtons[kDiploMissions] = {"AmbasadorBtn", "EnvoyBtn", "SpieBtn", "GiftBtn"};
+const char* const kMissionPictures[kDiploMissions] = {"diplo1res", "diplo2res", "diplo3res", "diplo4res"};
+
 }  // namespace
 
 class DiploFrm : public Form {
@@ -48,11 +52,10 @@ class DiploFrm : public Form {
     // The missions.
     add(panel("MissionPnl", 316, 80, 360, 330));
     for (int m = 0; m < kDiploMissions; ++m) {
-      const DiploMissionInfo& info = diploMission(static_cast<DiploMission>(m));
-      Control& b = add(button(info.button, m * 90, 0, 86, 40));
+      Control& b = add(button(kMissionButtons[m], m * 90, 0, 86, 40));
       b.Panel = "MissionPnl";
       b.FontSize = 11;
-      onClick(info.button, [this, m] { chooseMission(m); });
+      onClick(kMissionButtons[m], [this, m] { chooseMission(m); });
     }
     for (Control c : {image("MissionImg", 0, 52, 128, 128), label("UnitNameLbl", 140, 52, 216, 26),
                       label("GoldCaptionLbl", 140, 82, 100, 22), label("GoldLbl", 244, 82, 110, 22),
@@ -124,7 +127,7 @@ class DiploFrm : public Form {
     ctl("RivalsLst").Items = {g_.text(txt::levels::Rival1Name), g_.text(txt::levels::Rival2Name)};
     for (int m = 0; m < kDiploMissions; ++m) {
       const DiploMissionInfo& info = diploMission(static_cast<DiploMission>(m));
-      g_.ShowText(ctl(info.button), info.name);
+      g_.ShowText(ctl(kMissionButtons[m]), info.name);
     }
     g_.ShowText(ctl("GoldCaptionLbl"), txt::campaign1::Price);
     g_.ShowText(ctl("EnvoyAniBtn"), txt::levels::Send);
@@ -196,12 +199,12 @@ class DiploFrm : public Form {
 
   void showMission() {
     for (int m = 0; m < kDiploMissions; ++m)
-      ctl(diploMission(static_cast<DiploMission>(m)).button).ForeColor = m == chosen ? kChosenInk : kDefaultColour;
+      ctl(kMissionButtons[m]).ForeColor = m == chosen ? kChosenInk : kDefaultColour;
     const bool any = chosen >= 0;
     for (const char* c : {"MissionImg", "UnitNameLbl", "GoldCaptionLbl", "GoldLbl", "LUMO_Label5"}) ctl(c).Visible = any;
     if (!any) return;
     const DiploMissionInfo& info = diploMission(static_cast<DiploMission>(chosen));
-    ctl("MissionImg").Picture = info.picture;
+    ctl("MissionImg").Picture = kMissionPictures[chosen];
     g_.ShowText(ctl("UnitNameLbl"), info.name);
     ctl("GoldLbl").Caption = std::to_string(info.price);
     g_.ShowText(ctl("LUMO_Label5"), info.help);

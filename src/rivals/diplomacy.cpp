@@ -14,10 +14,10 @@ namespace fief {
 namespace {
 
 const DiploMissionInfo kMissions[kDiploMissions] = {
-    {"AmbasadorBtn", 3300, "diplo1res", txt::campaign1::Ambassador, txt::levels::AmbassadorHelp},
-    {"EnvoyBtn", 5000, "diplo2res", txt::campaign1::Envoy, txt::levels::EnvoyHelp},
-    {"SpieBtn", 3450, "diplo3res", txt::campaign1::Spy, txt::levels::SpyHelp},
-    {"GiftBtn", 4700, "diplo4res", txt::captions::Gift, txt::levels::GiftHelp},
+    {3300, txt::campaign1::Ambassador, txt::levels::AmbassadorHelp},
+    {5000, txt::campaign1::Envoy, txt::levels::EnvoyHelp},
+    {3450, txt::campaign1::Spy, txt::levels::SpyHelp},
+    {4700, txt::captions::Gift, txt::levels::GiftHelp},
 };
 
 MissionOutcome toCounty(GameState& s, DiploMission m, int county) {

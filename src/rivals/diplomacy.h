@@ -19,9 +19,7 @@ enum class DiploMission { Ambassador, Envoy, Spy, Gift };
 constexpr int kDiploMissions = 4;
 
 struct DiploMissionInfo {
-  const char* button;   // AmbasadorBtn, EnvoyBtn, SpieBtn, GiftBtn
-  int price;            // gold, shown in GoldLbl
-  const char* picture;  // diplo1res .. diplo4res
+  int price;  // gold
   TextId name;
   TextId help;
 };

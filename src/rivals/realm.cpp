@@ -1,7 +1,9 @@
 #include "rivals/realm.h"
 
+#include "campaign/county_figures.h"
 #include "state/arith.h"
 #include "state/game_state.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -36,18 +38,10 @@ LeaderSheet leaderSheet(const GameState& s, int lord) {
 }
 
 std::vector<RealmFigure> realmFigures(const GameState& s) {
-  return {
-      {"GoldLbl", 1, s.Gold, s.LastGold},
-      {"WoodLbl", 2, s.Wood, s.LastWood},
-      {"StoneLbl", 3, s.Stone, s.LastStone},
-      {"OreLbl", 4, s.Ore, s.LastOre},
-      {"CropsLbl", 5, s.Crops, s.LastCrops},
-      {"MeatLbl", 6, s.Meat, s.LastMeat},
-      {"PeopleLbl", 7, s.People, s.LastPeople},
-      {"HappinessLbl", 8, s.Happiness, s.LastHappiness},
-      {"HealthLbl", 9, s.Health, s.LastHealth},
-      {"TaxLbl", 14, s.TaxRate, 0, false},
-  };
+  std::vector<RealmFigure> figures;
+  for (const CountyFigure& f : kCountyFigures) figures.push_back({f.name, f.caption, f.now.get(s), f.last.get(s), true, f.percent});
+  figures.push_back({"Tax", txt::captions::entry(14), s.TaxRate, 0, false, true});  // "Tax rate"
+  return figures;
 }
 
 Workplaces workplaces(const GameState& s) {
@@ -72,16 +66,16 @@ Workplaces workplaces(const GameState& s) {
 }
 
 const std::array<Holding, 10> kHoldings = {{
-    {"DolmenLbl", 91},
-    {"ADolmenLbl", 92},
-    {"CrossLbl", 93},
-    {"ChapelLbl", 94},
-    {"GChapelLbl", 95},
-    {"HutLbl", 96},
-    {"ObeliskLbl", 97},
-    {"StatueLbl", 98},
-    {"TavernLbl", 99},
-    {"HBattlefieldLbl", 100},
+    {91},
+    {92},
+    {93},
+    {94},
+    {95},
+    {96},
+    {97},
+    {98},
+    {99},
+    {100},
 }};
 
 bool heldByPlayer(const GameState& s, int blessing) { return s.CountyBlessings[blessing] == 1; }

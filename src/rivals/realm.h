@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "campaign/text_id.h"
+
 namespace fief {
 
 struct GameState;
@@ -26,13 +28,15 @@ struct LeaderSheet {
 };
 LeaderSheet leaderSheet(const GameState& s, int lord);
 
-// One county figure of the realm overview: this turn beside last turn. The tax rate has
-// no kept value (hasLast false).
+// One county figure of the realm overview: this turn beside last turn, in the order of the
+// county's figures (campaign/county_figures.h), then the tax rate, which has no kept value
+// (hasLast false).
 struct RealmFigure {
-  const char* label;  // the control showing it (GoldLbl ...)
-  int captionEntry;   // its status word in table 3
+  const char* name;  // the figure's name ("Gold"), "Tax" for the tax rate
+  TextId caption;    // its name among the captions
   long long now = 0, last = 0;
   bool hasLast = true;
+  bool percent = false;
 };
 std::vector<RealmFigure> realmFigures(const GameState& s);
 
@@ -43,11 +47,9 @@ struct Workplaces {
 };
 Workplaces workplaces(const GameState& s);
 
-// The objects of CountyBlessings in their order, with their name in table 4 and the
-// realm overview's label.
+// The objects of CountyBlessings in their order, with their name in table 4.
 struct Holding {
-  const char* label;  // DolmenLbl ...
-  int nameEntry;      // table 4
+  int nameEntry;  // table 4
 };
 extern const std::array<Holding, 10> kHoldings;
 bool heldByPlayer(const GameState& s, int blessing);

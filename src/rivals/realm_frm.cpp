@@ -15,6 +15,9 @@ namespace fief {
 namespace {
 constexpr int kRow = 20;
 constexpr int kTop = 108;  // first row under the headings
+// The holdings' labels, in the order of CountyBlessings (kHoldings).
+const char* const kHoldingLabels[10] = {"DolmenLbl", "ADolmenLbl", "CrossLbl",   "ChapelLbl", "GChapelLbl",
+                                        "HutLbl",    "ObeliskLbl", "StatueLbl", "TavernLbl", "HBattlefieldLbl"};
 
 Control heading(const std::string& name, int l, int t, int w) {
   Control c = label(name, l, t, w, 22);
@@ -43,10 +46,10 @@ class RealmFrm : public Form {
     const auto figures = realmFigures(g.s);
     for (size_t i = 0; i < figures.size(); ++i) {
       const int y = kTop + static_cast<int>(i) * kRow;
-      const std::string base = std::string(figures[i].label).substr(0, std::string(figures[i].label).size() - 3);
-      add(small(label(base + "CaptionLbl", 28, y, 84, kRow)));
-      add(small(label(figures[i].label, 112, y, 62, kRow))).Align = 2;
-      add(small(label("Last" + std::string(figures[i].label), 174, y, 62, kRow))).Align = 2;
+      const std::string name = figures[i].name;
+      add(small(label(name + "CaptionLbl", 28, y, 84, kRow)));
+      add(small(label(name + "Lbl", 112, y, 62, kRow))).Align = 2;
+      add(small(label("Last" + name + "Lbl", 174, y, 62, kRow))).Align = 2;
     }
 
     // Workplaces and special units.
@@ -86,7 +89,7 @@ class RealmFrm : public Form {
     add(heading("HoldingsLbl", 436, 84, 134));
     for (size_t i = 0; i < kHoldings.size(); ++i) {
       const int y = kTop + static_cast<int>(i) * kRow;
-      const std::string l = kHoldings[i].label;
+      const std::string l = kHoldingLabels[i];
       add(small(label(l.substr(0, l.size() - 3) + "NameLbl", 436, y, 114, kRow)));
       add(small(label(l, 550, y, 20, kRow))).Align = 2;
     }
@@ -125,10 +128,7 @@ class RealmFrm : public Form {
     g_.ShowText(ctl("FiguresLbl"), txt::levels::CountyName);  // the county's name
     g_.ShowText(ctl("NowCaptionLbl"), txt::campaign1::ThisSeason);
     g_.ShowText(ctl("LastCaptionLbl"), txt::campaign1::LastSeason);
-    for (const RealmFigure& f : realmFigures(g_.s)) {
-      const std::string l = f.label;
-      g_.ShowText(ctl(l.substr(0, l.size() - 3) + "CaptionLbl"), txt::captions::entry(f.captionEntry));
-    }
+    for (const RealmFigure& f : realmFigures(g_.s)) g_.ShowText(ctl(std::string(f.name) + "CaptionLbl"), f.caption);
     g_.ShowText(ctl("WorkplacesLbl"), txt::campaign1::Workplaces);
     g_.ShowText(ctl("WoodCutterCaptionLbl"), txt::captions::WoodCutters);
     g_.ShowText(ctl("StoneCutterCaptionLbl"), txt::captions::Quarry);
@@ -138,9 +138,9 @@ class RealmFrm : public Form {
     g_.ShowText(ctl("CropsFieldCaptionLbl"), txt::campaign1::CropField);
     g_.ShowText(ctl("SpecialLbl"), txt::captions::SpecialUnits);
     g_.ShowText(ctl("HoldingsLbl"), txt::campaign1::Holdings);
-    for (const Holding& h : kHoldings) {
-      const std::string l = h.label;
-      g_.ShowText(ctl(l.substr(0, l.size() - 3) + "NameLbl"), txt::campaign1::entry(h.nameEntry));
+    for (size_t i = 0; i < kHoldings.size(); ++i) {
+      const std::string l = kHoldingLabels[i];
+      g_.ShowText(ctl(l.substr(0, l.size() - 3) + "NameLbl"), txt::campaign1::entry(kHoldings[i].nameEntry));
     }
     g_.ShowText(ctl("LordsLbl"), txt::levels::Lords);
     g_.ShowText(ctl("ArmiesLbl"), txt::campaign1::Soldiers);
@@ -162,9 +162,10 @@ class RealmFrm : public Form {
     ctl("CountyLbl").Caption = g_.text(txt::campaign1::Level) + " " + std::to_string(s.CurrentLevel) + " - " +
                                g_.text(txt::levels::LevelTitles[s.CurrentLevel]);
     for (const RealmFigure& f : realmFigures(s)) {
-      const std::string l = f.label;
-      ctl(l).Caption = numberText(f.now) + (l == "HappinessLbl" || l == "HealthLbl" || l == "TaxLbl" ? "%" : "");
-      ctl("Last" + l).Caption = f.hasLast ? numberText(f.last) + (l == "HappinessLbl" || l == "HealthLbl" ? "%" : "") : "";
+      const std::string l = std::string(f.name) + "Lbl";
+      const std::string unit = f.percent ? "%" : "";
+      ctl(l).Caption = numberText(f.now) + unit;
+      ctl("Last" + l).Caption = f.hasLast ? numberText(f.last) + unit : "";
       // A figure that fell since last season is marked.
       ctl(l).ForeColor = f.hasLast && f.now < f.last ? kWarningColour : kDefaultColour;
     }
@@ -188,7 +189,7 @@ class RealmFrm : public Form {
     ctl("GuardLbl").Caption = g_.text(txt::campaign1::GuardLevel) + " " + std::to_string(s.GuardLevel) +
                               (serviceRunning(s, Service::Guard) ? " (+1)" : "");
 
-    for (size_t i = 0; i < kHoldings.size(); ++i) ctl(kHoldings[i].label).Caption = heldByPlayer(s, static_cast<int>(i)) ? "1" : "";
+    for (size_t i = 0; i < kHoldings.size(); ++i) ctl(kHoldingLabels[i]).Caption = heldByPlayer(s, static_cast<int>(i)) ? "1" : "";
 
     // The player, then each rival still in the game.
     const LeaderSheet me = leaderSheet(s, 1);

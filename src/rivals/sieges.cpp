@@ -1,7 +1,10 @@
 #include "rivals/sieges.h"
 
+#include "campaign/events.h"
+#include "campaign/rules.h"
 #include "state/arith.h"
-#include "turn/turn.h"
+#include "state/countdown.h"
+#include "text_names.h"
 
 namespace fief {
 
@@ -97,6 +100,14 @@ void ApplyStorm(GameState& s, int site, bool playerWon) {
   RivalRaidEndTurn(s, rival) = 0;
   for (auto& h : s.CountyBlessings)
     if (h == rival + 1) h = 1;
+}
+
+void AdvanceSieges(Rules& g) {
+  GameState& s = g.s;
+  // A siege of a lord out of play (a loaded game; he was beaten meanwhile) ends with its
+  // countdown: there is nobody to give battle.
+  if (countDown(s.SiegeState1) && RivalActive(s, 1)) RaiseEvent(g, kStormCastle1Event, txt::campaign::GiveBattleQuestion);
+  if (countDown(s.SiegeState2) && RivalActive(s, 2)) RaiseEvent(g, kStormCastle2Event, txt::campaign::GiveBattleQuestion);
 }
 
 }  // namespace fief

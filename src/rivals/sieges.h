@@ -12,6 +12,11 @@
 
 namespace fief {
 
+struct Rules;
+
+// The siege site waypoints of the level (site 1, site 2).
+constexpr int kSiegeWaypoint[2] = {30, 35};
+
 int SiegeWaypoint(int site);                         // 30 or 35
 uint8_t& SiegeCountdown(GameState& s, int site);
 uint8_t SiegeCountdown(const GameState& s, int site);
@@ -33,5 +38,9 @@ RivalBattle StormBattle(const GameState& s, int site);
 void ApplyStorm(GameState& s, int site, bool playerWon);
 // Whether rival lord 1 or 2 lost his castle to a storm (kept in SpareByte).
 bool CastleStormed(const GameState& s, int rival);
+
+// A step of the end of turn: the two siege countdowns; a siege that ends before a lord
+// still in play puts the storm to the player (events 14 and 15).
+void AdvanceSieges(Rules& g);
 
 }  // namespace fief

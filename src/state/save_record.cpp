@@ -1,29 +1,10 @@
 #include "state/save_record.h"
 
-#include "state/bytes.h"
+#include "state/record_io.h"
 
 namespace fief {
 
 namespace {
-
-// One routine lists the record's order for both directions: W is a writer or a reader
-// adaptor with the same member names (u8, i16, i32, f32) taking references.
-struct Put {
-  ByteWriter w;
-  void u8(const uint8_t& v) { w.u8(v); }
-  void i16(const int16_t& v) { w.i16(v); }
-  void i32(const int32_t& v) { w.i32(v); }
-  void f32(const float& v) { w.f32(v); }
-  static constexpr bool kLoading = false;
-};
-struct Get {
-  ByteReader r;
-  void u8(uint8_t& v) { v = r.u8(); }
-  void i16(int16_t& v) { v = r.i16(); }
-  void i32(int32_t& v) { v = r.i32(); }
-  void f32(float& v) { v = r.f32(); }
-  static constexpr bool kLoading = true;
-};
 
 template <class IO, class T, size_t N>
 void u8s(IO& io, std::array<T, N>& a) { for (auto& v : a) io.u8(v); }
@@ -146,9 +127,9 @@ void record(IO& io, GameState& s) {
 }  // namespace
 
 std::vector<uint8_t> encodeSave(const GameState& s) {
-  Put put;
-  record(put, const_cast<GameState&>(s));
-  return put.w.take();
+  RecordWriter out;
+  record(out, const_cast<GameState&>(s));
+  return out.w.take();
 }
 
 bool decodeSave(const std::vector<uint8_t>& bytes, GameState& into, std::string& err) {
@@ -158,9 +139,9 @@ bool decodeSave(const std::vector<uint8_t>& bytes, GameState& into, std::string&
     return false;
   }
   GameState scratch = into;
-  Get get{ByteReader(bytes.data(), kSaveRecordSize)};
-  record(get, scratch);
-  if (!get.r.ok() || get.r.pos() != kSaveRecordSize) {
+  RecordReader in{ByteReader(bytes.data(), kSaveRecordSize)};
+  record(in, scratch);
+  if (!in.r.ok() || in.r.pos() != kSaveRecordSize) {
     err = "the saved game record is damaged";
     return false;
   }

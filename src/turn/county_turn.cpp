@@ -9,31 +9,13 @@
 #include "county/county.h"
 #include "military/agents.h"
 #include "rivals/rival_turn.h"
+#include "rivals/sieges.h"
 #include "state/arith.h"
+#include "state/countdown.h"
 #include "text_names.h"
 #include "turn/turn.h"
 
 namespace fief {
-
-namespace {
-
-bool every(const GameState& s, int n) { return s.TurnCounter % n == 0; }
-
-// A countdown of the shared scheme: 1..199 counts down (false), 0 completes (true, and
-// the countdown is idle again), 200 and above are idle.
-bool countDown(uint8_t& c) {
-  if (c >= 1 && c <= 199) {
-    --c;
-    return false;
-  }
-  if (c == 0) {
-    c = kNone;
-    return true;
-  }
-  return false;
-}
-
-}  // namespace
 
 void LeaderInfluence(Rules& g) {
   GameState& s = g.s;
@@ -370,56 +352,6 @@ void CountyTurn(Rules& g) {
   Rebellion(g);
   ScheduledEvents(g);
   AdvanceSieges(g);
-}
-
-void AdvanceObjectMission(Rules& g) {
-  GameState& s = g.s;
-  if (!countDown(s.ObjectMissionCountdown)) return;
-  ReseedFromClock(g);
-  const long long roll = g.rng.draw(100, 100);
-  if (roll >= 130) {
-    // Area 1 wins the obelisk, area 2 the dolmen, area 3 the great chapel.
-    if (const int b = scoutedBlessing(s.ObjectMissionTarget); b >= 0) s.CountyBlessings[b] = 1;
-    s.TurnAnimationFlags[1] = 1;
-    AddMessage(g, 2, txt::campaign::AgentsSucceeded);
-  } else {
-    s.TurnAnimationFlags[1] = 2;
-    AddMessage(g, 2, txt::campaign::AgentsFailed);
-  }
-  s.ObjectMissionTarget = 0;
-}
-
-void AdvanceAssassins(Rules& g) {
-  GameState& s = g.s;
-  auto& v = s.GuardScreenValue;
-  if (every(s, 8)) add(v[AssassinSkill], 1);
-  if (!countDown(v[AssassinCountdown])) return;
-  const int rival = v[AssassinTarget];
-  bool success = false;
-  if (rival == 1 || rival == 2) {
-    // A rival's guard level is his development level (trained the way the player's guard is).
-    const int guard = rival == 1 ? s.Rival1.DevelopmentLevel : s.Rival2.DevelopmentLevel;
-    if (v[AssassinMission] == 1) {
-      success = guard < v[AssassinSkill];
-      if (success) (rival == 1 ? s.Rival1.Leadership : s.Rival2.Leadership) = 0;
-    } else if (v[AssassinMission] == 2) {
-      ReseedFromClock(g);
-      const long long roll = g.rng.draw(100, 100);
-      success = roll >= (rival == 2 ? 150 : 140);
-      if (success) add(rival == 1 ? s.Rival1.Morale : s.Rival2.Morale, -25);
-    }
-  }
-  s.TurnAnimationFlags[0] = success ? 1 : 2;
-  AddMessage(g, 2, success ? 83 : 84);
-  v[AssassinMission] = 0;
-}
-
-void AdvanceSieges(Rules& g) {
-  GameState& s = g.s;
-  // A siege of a lord out of play (a loaded game; he was beaten meanwhile) ends with its
-  // countdown: there is nobody to give battle.
-  if (countDown(s.SiegeState1) && RivalActive(s, 1)) RaiseEvent(g, kStormCastle1Event, txt::campaign::GiveBattleQuestion);
-  if (countDown(s.SiegeState2) && RivalActive(s, 2)) RaiseEvent(g, kStormCastle2Event, txt::campaign::GiveBattleQuestion);
 }
 
 void ApplySeason(Rules& g) {

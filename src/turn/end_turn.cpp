@@ -2,6 +2,7 @@
 // clamping of the county values with the shortage warnings and the lay-off of workers.
 #include <algorithm>
 
+#include "campaign/county_figures.h"
 #include "campaign/missions.h"
 #include "campaign/rules.h"
 #include "county/county.h"
@@ -26,18 +27,6 @@ void movesForCamps(Rules& g) {
   const uint8_t moves = movesForMorale(s.Morale);
   for (int k = 0; k < 3; ++k)
     if (isSet(s.CampExists[k])) s.CampMovesLeft[k] = moves;
-}
-
-void copyLastFigures(GameState& s) {
-  s.LastGold = s.Gold;
-  s.LastWood = s.Wood;
-  s.LastStone = s.Stone;
-  s.LastOre = s.Ore;
-  s.LastCrops = s.Crops;
-  s.LastMeat = s.Meat;
-  s.LastPeople = s.People;
-  s.LastHappiness = s.Happiness;
-  s.LastHealth = s.Health;
 }
 
 void shortageWarnings(Rules& g) {
@@ -67,7 +56,7 @@ void EndTurn(Rules& g) {
   g.player().turnBegins();
   if (isSet(s.Advanced.DeleteMessagesOption)) ClearMessages(g);
   movesForCamps(g);
-  copyLastFigures(s);
+  keepLastSeason(s);
   IncomeAndProduction(g);
   PopulationDrift(g);
   CountyTurn(g);

@@ -12,6 +12,9 @@ struct Rules;
 struct GameState;
 
 void EndTurn(Rules& g);          // the end-of-turn procedure, in its fixed order
+// Registers the event kinds the turn raises (campaign/events.h); a game's set-up calls it
+// once, before the first turn.
+void registerTurnEventKinds();
 void IncomeAndProduction(Rules& g);
 void PopulationDrift(Rules& g);
 void CountyTurn(Rules& g);
@@ -47,11 +50,11 @@ void HealthAndPlague(Rules& g);
 void Trade(Rules& g);
 void Rebellion(Rules& g);             // the rising and the rebels' plunder
 void ScheduledEvents(Rules& g);      // the event dialogs due this turn
-void AdvanceObjectMission(Rules& g);  // the special-unit mission against the obelisk or dolmen
-void AdvanceAssassins(Rules& g);      // the assassins' skill and the running assassin mission
-void AdvanceSieges(Rules& g);         // the two siege countdowns (storm events 14 and 15)
 void Frost(Rules& g);                 // the frost roll of season 3
 void LayOffWorkers(Rules& g);         // empties places of work while the workforce exceeds People
+// The military's and the rivals' steps of CountyTurn live with their rules:
+// AdvanceObjectMission and AdvanceAssassins (military/agents.h), AdvanceSieges
+// (rivals/sieges.h).
 
 // People bound to the fields and the cutters (the sum as a signed 16-bit value).
 int Workforce(const Rules& g);
@@ -61,11 +64,5 @@ int Workforce(const Rules& g);
 constexpr int kShortageKinds = 5;
 using Shortages = std::array<bool, kShortageKinds>;
 Shortages shortages(const GameState& s);
-
-// The assassins' values of the special-units screen, kept in GuardScreenValue.
-enum GuardScreenSlot { AssassinSkill = 0, AssassinCountdown = 1, AssassinTarget = 2, AssassinMission = 3 };
-
-// The siege site waypoints of the level (site 1, site 2).
-constexpr int kSiegeWaypoint[2] = {30, 35};
 
 }  // namespace fief

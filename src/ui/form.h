@@ -55,7 +55,10 @@ struct Control {
   int Align = 0;              // 0 left, 1 centre, 2 right
   std::vector<std::string> Items;  // lists
   int ListIndex = -1;
-  int TopIndex = 0;           // lists: the first row in view (ui/list_view.h)
+  // Lists: the item on view in the top row (the wheel scrolls it), and the chosen item it
+  // was last brought to show (a newly chosen item is scrolled into view when drawn).
+  int ListTop = 0;
+  int ListTopFor = -2;
   bool Checked = false;       // check boxes
   int Value = 0, Max = 100;   // progress bars
   std::vector<double> Points; // line charts: the values from left to right

@@ -29,6 +29,8 @@ bool FormStack::close(Form& f, bool activateNext) {
   const bool wasOpen = it != forms_.end();
   if (wasOpen) forms_.erase(it);
   f.Visible = false;
+  // Its lists open at their first row again.
+  for (Control& c : f.controls()) c.ListTop = 0, c.ListTopFor = -2;
   if (f.Loaded) {
     f.Loaded = false;
     f.Form_Unload();

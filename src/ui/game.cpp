@@ -2,12 +2,15 @@
 
 #include <stdexcept>
 
+#include "turn/turn.h"
+
 namespace fief {
 
 Game::Game(Shell& sh, std::string programDir) : Game(sh, sameFolder(programDir)) {}
 
 Game::Game(Shell& sh, Folders where) : Rules(std::move(where)), shell(sh) {
   clock = [this] { return shell.nowMs(); };
+  registerTurnEventKinds();
   screens_ = makeScreenDecisions(*this);
   setPlayer(screens_.get());
 }

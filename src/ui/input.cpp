@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "ui/form_stack.h"
-#include "ui/list_view.h"
 
 namespace fief {
 
@@ -71,6 +70,31 @@ bool panelHidden(const Form& f, const Control& c) {
   return false;
 }
 
+// ---------------------------------------------------------------- lists
+
+int listRowPitch(int lineHeight) { return lineHeight + 2; }
+
+int listRowsShown(int height, int lineHeight) { return std::max(1, (height - 2 * kListMargin) / listRowPitch(lineHeight)); }
+
+void settleListTop(Control& c, int rowsShown) {
+  if (c.ListIndex != c.ListTopFor && c.ListIndex >= 0) {
+    if (c.ListIndex < c.ListTop) c.ListTop = c.ListIndex;
+    if (c.ListIndex >= c.ListTop + rowsShown) c.ListTop = c.ListIndex - rowsShown + 1;
+  }
+  c.ListTopFor = c.ListIndex;
+  c.ListTop = std::clamp(c.ListTop, 0, std::max(0, static_cast<int>(c.Items.size()) - rowsShown));
+}
+
+int listRowAt(const Control& c, const Rect& r, int y, int lineHeight) {
+  const int pitch = listRowPitch(lineHeight);
+  const int row = (y - (r.y + kListMargin)) / pitch;
+  if (y < r.y + kListMargin || row < 0) return -1;
+  const int item = c.ListTop + row;
+  return item < static_cast<int>(c.Items.size()) ? item : -1;
+}
+
+bool isList(const Control* c) { return c && (c->Kind == ControlKind::List || c->Kind == ControlKind::FileList); }
+
 // ---------------------------------------------------------------- reach
 
 bool Input::isOpen(const Form* f) const {
@@ -125,26 +149,12 @@ EventArgs Input::pointer(const Form& f, int x, int y) const {
   return a;
 }
 
-namespace {
-bool isList(const Control* c) { return isListControl(c); }
-
-// The target at a point with, over a list, the point in the list's coordinates and its row.
-InputTarget onList(InputTarget t, const Rect& r, int x, int y) {
-  if (!isList(t.control)) return t;
-  t.local = true;
-  t.x = x - r.x;
-  t.y = y - r.y;
-  t.row = listRowAt(*t.control, t.x, t.y);
-  return t;
+int Input::listRowAt(const Control& c, const Rect& r, int y) const {
+  const int line = lineHeight ? lineHeight(c.FontSize, c.Title) : 0;
+  return line > 0 ? fief::listRowAt(c, r, y, line) : -1;
 }
-}  // namespace
 
 void Input::mouseMove(int x, int y) {
-  if (dragging_ && dragByPoint_ && downForm_ && isOpen(downForm_))
-    if (Control* c = downForm_->find(downControl_)) {
-      dragListThumb(*c, dragStartTop_, y - dragListScreenY_ - dragStartY_);
-      changed_ = true;
-    }
   InputTarget t = hit(x, y);
   move(t, t.form ? pointer(*t.form, x, y) : EventArgs{});
 }
@@ -153,12 +163,8 @@ void Input::mouseDown(int x, int y, MouseButton b) {
   Rect r;
   InputTarget t = hit(x, y, &r);
   if (!t.form) return;
-  t = onList(t, r, x, y);
+  if (isList(t.control)) t.row = listRowAt(*t.control, r, y);
   press(t, b, pointer(*t.form, x, y));
-  if (dragging_) {
-    dragByPoint_ = true;
-    dragListScreenY_ = r.y;
-  }
 }
 
 void Input::mouseUp(int x, int y, MouseButton b) {
@@ -166,14 +172,16 @@ void Input::mouseUp(int x, int y, MouseButton b) {
   release(b, a, [this, x, y] {
     Rect r;
     InputTarget t = hit(x, y, &r);
-    return t.form ? onList(t, r, x, y) : t;
+    if (t.form && isList(t.control)) t.row = listRowAt(*t.control, r, y);
+    return t;
   });
 }
 
 void Input::wheel(int x, int y, int rows) {
   InputTarget t = hit(x, y);
   if (t.form && isList(t.control)) {
-    scrollListBy(*t.control, rows);
+    // The next frame keeps the top row within the items.
+    t.control->ListTop += rows;
     changed_ = true;
   }
 }
@@ -190,11 +198,6 @@ void Input::leave() {
 void Input::move(const InputTarget& t, const EventArgs& a) {
   const std::string name = t.control ? t.control->Name : std::string();
   if (t.form != looks_.hoverForm || name != looks_.hoverControl) changed_ = true;
-  // The runner's move over the list whose thumb is held drags it to that point.
-  if (dragging_ && !dragByPoint_ && t.form == downForm_ && t.local && t.control && name == downControl_) {
-    dragListThumb(*t.control, dragStartTop_, t.y - dragStartY_);
-    changed_ = true;
-  }
   looks_.hoverForm = t.form;
   looks_.hoverControl = name;
   if (!t.form) return;
@@ -228,20 +231,8 @@ void Input::press(const InputTarget& t, MouseButton b, EventArgs a) {
   looks_.pressedControl = downControl_;
   looks_.hoverForm = f;
   looks_.hoverControl = downControl_;
-  dragging_ = dragByPoint_ = false;
-  // The left button on the scroll bar moves the rows (or takes hold of the thumb); on a
-  // row it chooses the row, which comes into view.
-  bool onThumb = false;
-  if (isList(c) && b == MouseButton::Left && t.local && pressListBar(*c, t.x, t.y, onThumb)) {
-    if (onThumb) {
-      dragging_ = true;
-      dragStartY_ = t.y;
-      dragStartTop_ = listTop(*c);
-    }
-  } else if (isList(c) && b == MouseButton::Left && t.row >= 0) {
-    c->ListIndex = t.row;
-    keepChosenRowInView(*c);
-  }
+  // The left button on a row chooses it.
+  if (isList(c) && b == MouseButton::Left && t.row >= 0) c->ListIndex = t.row;
   a.button = b;
   if (c) f->fire(c->Name, Ev::MouseDown, a);
 }
@@ -250,7 +241,6 @@ void Input::release(MouseButton b, EventArgs a, const std::function<InputTarget(
   Form* f = downForm_;
   const std::string name = downControl_;
   downForm_ = nullptr;
-  dragging_ = dragByPoint_ = false;
   looks_.pressedForm = nullptr;
   changed_ = true;
   if (!f || b != downButton_ || !isOpen(f)) return;
@@ -339,10 +329,7 @@ void Input::forget(const Form& f) {
   if (looks_.hoverForm == &f) looks_.hoverForm = nullptr;
   if (looks_.pressedForm == &f) looks_.pressedForm = nullptr;
   if (looks_.focusForm == &f) setFocus(nullptr, nullptr);
-  if (downForm_ == &f) {
-    downForm_ = nullptr;
-    dragging_ = dragByPoint_ = false;
-  }
+  if (downForm_ == &f) downForm_ = nullptr;
   if (lastClickForm_ == &f) lastClickForm_ = nullptr;
   for (auto k = keyOwner_.begin(); k != keyOwner_.end();) k = k->second == &f ? keyOwner_.erase(k) : std::next(k);
 }

@@ -45,6 +45,21 @@ std::vector<Placement> layoutForm(Form& f, int w, int h);
 // Whether a control lies on a hidden panel (or on a panel of a hidden panel).
 bool panelHidden(const Form& f, const Control& c);
 
+// A list shows its items in rows one line of its text and 2 pixels high, between margins
+// of kListMargin pixels above and below, beginning with the item `ListTop`.
+inline constexpr int kListMargin = 4;
+int listRowPitch(int lineHeight);
+// How many rows a list of this height shows (at least one).
+int listRowsShown(int height, int lineHeight);
+// Brings a newly chosen item into view (once per choice, so that the wheel can scroll away
+// from it) and keeps the top row within the items.
+void settleListTop(Control& c, int rowsShown);
+// The item of the row at a screen height inside the list's rectangle r (-1: none, above
+// the first row or below the last item).
+int listRowAt(const Control& c, const Rect& r, int y, int lineHeight);
+// Whether a control is a list (of items or of files).
+bool isList(const Control* c);
+
 // What the input side tells the drawing side (hover looks, pressed buttons, focus).
 struct InputLooks {
   const Form* hoverForm = nullptr;
@@ -61,11 +76,6 @@ struct InputTarget {
   Form* form = nullptr;
   Control* control = nullptr;
   int row = -1;
-  // Over a list, where the pointer is in the list's own coordinates, when known (the SDL
-  // shell always knows; the runner when its command gives a point): a press there may
-  // work the list's scroll bar.
-  bool local = false;
-  int x = 0, y = 0;
 };
 
 class Input {
@@ -79,6 +89,9 @@ class Input {
 
   // What the platform supplies. All optional.
   std::function<int64_t()> clock;  // milliseconds, for double clicks
+  // The height of a line of text in a face (title or text) and size; 0 when no text can
+  // be drawn. Without it no list row lies under a point.
+  std::function<int(int fontSize, bool title)> lineHeight;
   std::function<void(bool on)> textEntry;  // a text box gained (true) or lost the keyboard
 
   // The logical screen the forms are laid out on (for input by point).
@@ -98,17 +111,17 @@ class Input {
   InputTarget hit(int x, int y, Rect* where = nullptr) const;
   // The pointer's position in a form's coordinates.
   EventArgs pointer(const Form& f, int x, int y) const;
+  // The item of list c (placed at r) at a screen height (-1: none).
+  int listRowAt(const Control& c, const Rect& r, int y) const;
   void mouseMove(int x, int y);
   void mouseDown(int x, int y, MouseButton b);
   void mouseUp(int x, int y, MouseButton b);
-  // The wheel over a list moves its rows (positive: down).
   void wheel(int x, int y, int rows);
   // The pointer left the screen: nothing is hovered and the top form hears a move over
   // its bare self (a tooltip goes).
   void leave();
 
   // ---- input by target (the runner names the control; `a` carries the form point)
-  // A move over a list while its scroll bar's thumb is held drags the thumb.
   void move(const InputTarget& t, const EventArgs& a);
   void press(const InputTarget& t, MouseButton b, EventArgs a);
   // The button comes up. The release goes to what was pressed; it is a click when
@@ -143,12 +156,6 @@ class Input {
   Form* downForm_ = nullptr;
   std::string downControl_;
   MouseButton downButton_ = MouseButton::Left;
-  // A list's thumb held: where the drag began (the list's own y) and its first row then;
-  // the list's top on the screen when the press came by point.
-  bool dragging_ = false;
-  int dragStartY_ = 0, dragStartTop_ = 0;
-  bool dragByPoint_ = false;
-  int dragListScreenY_ = 0;
   // The last click, for double clicks.
   const Form* lastClickForm_ = nullptr;
   std::string lastClickControl_;

@@ -120,7 +120,7 @@ void showEventQuestion(Game& g, EventQuestion& q) {
   f.question = nullptr;
 }
 
-int exitQuestionKind(Game& g);  // tips_frm.cpp: -1 while the exit question is not open
+int exitQuestionKind(Game& g);  // exit_question_frm.cpp: -1 while the exit question is not open
 
 int dialogKind(Game& g) {
   const int exitKind = exitQuestionKind(g);

@@ -17,6 +17,11 @@ void runProgramStart(Game& g);
 // screens open.
 void CampaignStart(Game& g);
 
+// Records the campaign's progress, starts the splash card and the next program, and
+// ends this program. When the progress cannot be written it tells the player and
+// returns: the level goes on.
+void LeaveLevel(Game& g);
+
 // Refuses to run a level the campaign has not reached (ends the program).
 void UnlockCheck(Game& g);
 

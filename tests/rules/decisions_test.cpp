@@ -12,6 +12,7 @@
 #include "campaign/rules.h"
 #include "county/county_rules.h"
 #include "rivals/rival_lords.h"
+#include "rivals/sieges.h"
 #include "state/arith.h"
 #include "turn/garrison.h"
 #include "turn/turn.h"
@@ -94,6 +95,7 @@ class RulesAlone : public ::testing::Test {
     ASSERT_TRUE(r.texts.load(r.dir, err)) << err;
     r.s.Difficulty = 2;
     r.rng.seed(5);
+    registerTurnEventKinds();
     InitialState(r);
     r.setPlayer(&player);
   }

@@ -62,7 +62,7 @@ TEST_F(RealmTest, FiguresAndWorkplaces) {
   s.WoodCutterPeople = 40;
   const auto f = realmFigures(s);
   ASSERT_EQ(f.size(), 10u);
-  EXPECT_EQ(std::string(f[0].label), "GoldLbl");
+  EXPECT_EQ(std::string(f[0].name), "Gold");
   EXPECT_EQ(f[0].now, 1234);
   EXPECT_EQ(f[0].last, 1000);
   EXPECT_EQ(f[9].now, 30);

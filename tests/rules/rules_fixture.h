@@ -11,6 +11,7 @@
 
 #include "campaign/initial_state.h"
 #include "campaign/rules.h"
+#include "turn/turn.h"
 
 namespace fief::test {
 
@@ -30,6 +31,7 @@ struct RulesFixture : ::testing::Test {
   ScratchDir dir;
   Rules g{dir.path};
   RulesFixture() {
+    registerTurnEventKinds();
     std::string err;
     if (!g.texts.load(FIEFDOM_GAME_DIR, err)) ADD_FAILURE() << err;
   }

@@ -13,6 +13,7 @@
 
 #include "battle/battle_window_screen.h"
 #include "campaign/files.h"
+#include "screen_checks.h"
 #include "sdl_game_dir.h"
 #include "ui/game.h"
 #include "ui/platform/sdl_shell.h"
@@ -72,7 +73,7 @@ TEST_P(BattleShots, StartMiddleAndEnd) {
 
   std::vector<std::string> problems;
   // No block of figures over another; a formation's count clear of every other count and
-  // of every block (its own and those of the formations it has met); the renderer only
+  // of every block (its own and those of the formations it has met); the screen checks only
   // compares texts.
   auto checkCounts = [&](const std::string& when) {
     int shown = 0;
@@ -107,10 +108,7 @@ TEST_P(BattleShots, StartMiddleAndEnd) {
     checkCounts(when);
     int w = 0, hgt = 0;
     sh.logicalSize(w, hgt);
-    sh.renderer().problems = &problems;
-    sh.renderer().checkOnly = &f;
-    SDL_Surface* s = sh.readFrame();
-    sh.renderer().problems = nullptr;
+    SDL_Surface* s = test::readCheckedFrame(sh, f, problems);
     ASSERT_NE(s, nullptr) << SDL_GetError();
     IMG_SavePNG(s, (out / ("BattleFrm_" + when + "_" + std::to_string(w) + "x" + std::to_string(hgt) + ".png")).c_str());
     SDL_FreeSurface(s);
@@ -150,10 +148,7 @@ TEST_P(BattleShots, StartMiddleAndEnd) {
     f.stepOnce();
     checkCounts("step " + std::to_string(session.battle->steps()));
     if (i % 6 != 0) continue;
-    sh.renderer().problems = &problems;
-    sh.renderer().checkOnly = &f;
-    SDL_Surface* s = sh.readFrame();
-    sh.renderer().problems = nullptr;
+    SDL_Surface* s = test::readCheckedFrame(sh, f, problems);
     ASSERT_NE(s, nullptr) << SDL_GetError();
     SDL_FreeSurface(s);
   }

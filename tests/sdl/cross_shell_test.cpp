@@ -11,7 +11,6 @@
 #include "state/state_json.h"
 #include "ui/game.h"
 #include "ui/headless/script_runner.h"
-#include "ui/list_view.h"
 #include "ui/platform/sdl_shell.h"
 #include "ui/program_start.h"
 
@@ -129,7 +128,7 @@ class SdlPlayer {
   // A point of the logical screen where the pointer finds the control (on a list, over
   // the given row): its centre when nothing lies over it there, else the first such point.
   void pointOn(Form& f, Control& c, int row, int& x, int& y) {
-    sh_.drawNow();
+    sh_.drawNow();  // a list keeps the row it shows at the top from the last frame
     int w = 0, h = 0;
     sh_.logicalSize(w, h);
     for (const Placement& p : layoutForm(f, w, h)) {
@@ -138,7 +137,7 @@ class SdlPlayer {
       auto finds = [&](int px, int py) {
         const InputTarget t = sh_.input().hit(px, py);
         if (t.form != &f || t.control != &c) return false;
-        return row < 0 || listRowAt(c, px - p.r.x, py - p.r.y) == row;
+        return row < 0 || sh_.input().listRowAt(c, p.r, py) == row;
       };
       x = area.x + area.w / 2;
       y = area.y + area.h / 2;

@@ -38,7 +38,7 @@ std::vector<std::string> formFaults(Game& g, Form& f, const std::set<std::pair<i
     if (const Control* title = f.find("TitleLbl"); title && title->Visible && title->Panel.empty() && title->Top < 14)
       out.push_back(name + ": its title lies on the frame (top " + std::to_string(title->Top) + ")");
   for (const char* folder : {"graphics/high", "graphics/low"})
-    for (const std::string& file : Renderer::formPictureFiles(f, g.dir, folder))
+    for (const std::string& file : Pictures::formFiles(f, g.dir, folder))
       if (!fs::exists(file)) {
         // Named as the screens name it: a picture of the graphics folder without its ending.
         fs::path p = fs::relative(file, fs::path(g.dir) / folder);

@@ -1,7 +1,7 @@
 // Screenshots of the military screens with something on them: the map with three
 // armies, the markers offered to one and another in mid-step; a levy under way; a split
 // under way; the combine and castle screens; the results of a won battle. Saved as
-// build/screenshots/<name>_<w>x<h>.png; the renderer's problems (missing pictures,
+// build/screenshots/<name>_<w>x<h>.png; the screen checks' problems (missing pictures,
 // text that does not fit, controls outside their screen) fail the test.
 #include <SDL_image.h>
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 // running siege (SiegeFrm_running_<w>x<h>.png); then a castle taken by storm beside one whose
 // lord is out of play (Camp1Frm_rival_stormed_<east|west>_<w>x<h>.png), and the message
 // screen with the march and the scout's messages (MessagesFrm_rivals_<w>x<h>.png). Fails on
-// the renderer's problems.
+// the screen checks' problems (screen_checks.h).
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 

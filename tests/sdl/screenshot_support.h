@@ -1,5 +1,5 @@
-// One frame of the SDL shell saved as a screenshot, with the layout problems the renderer
-// found on the checked form (text over text, text leaving its box).
+// One frame of the SDL shell saved as a screenshot, with the problems the screen checks
+// find on the checked form (text over text, text leaving its box: screen_checks.h).
 #pragma once
 
 #include <SDL.h>
@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "screen_checks.h"
 #include "ui/platform/sdl_shell.h"
 
 namespace fief::test {
@@ -26,10 +27,7 @@ namespace fief::test {
 inline std::vector<std::string> shootFrame(SdlShell& sh, Form& check, const std::string& name,
                                            const std::filesystem::path& outDir) {
   std::vector<std::string> found;
-  sh.renderer().problems = &found;
-  sh.renderer().checkOnly = &check;
-  SDL_Surface* s = sh.readFrame();
-  sh.renderer().problems = nullptr;
+  SDL_Surface* s = readCheckedFrame(sh, check, found);
   EXPECT_NE(s, nullptr) << SDL_GetError();
   int w = 0, h = 0;
   sh.logicalSize(w, h);

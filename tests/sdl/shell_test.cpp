@@ -110,8 +110,7 @@ TEST_F(ShellFixture, CheckBoxListAndTextBox) {
   // Rows of the list: the third row is picked, the wheel scrolls by rows.
   probe.seen.clear();
   sh.drawNow();
-  TTF_Font* f = sh.renderer().font(probe.ctl("Lst").FontSize, false);
-  const int rowH = sh.renderer().textHeight(f, 1) + 2;
+  const int rowH = sh.renderer().text().lineHeight(probe.ctl("Lst").FontSize, false) + 2;
   click(420, 150 + 10 + 4 + 2 * rowH + rowH / 2);
   EXPECT_EQ(probe.ctl("Lst").ListIndex, 2);
   EXPECT_EQ(probe.seen, (std::vector<std::string>{"Lst down", "Lst up", "Lst click"}));

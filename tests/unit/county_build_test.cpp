@@ -2,6 +2,7 @@
 #include "campaign/game_tables.h"
 #include "county/county_rules.h"
 #include "county/county_screens.h"
+#include "map/map_pictures.h"
 #include "test_support.h"
 
 namespace fief {

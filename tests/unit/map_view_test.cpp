@@ -6,6 +6,7 @@
 
 #include "map/camp1_frm.h"
 #include "map/help_line.h"
+#include "map/map_pictures.h"
 #include "map/map_scroll.h"
 #include "map/map_view.h"
 #include "rivals/sieges.h"

@@ -226,7 +226,7 @@ TEST_F(SaveScreens, TheLoadListShowsTheNewestSaveFirst) {
   Form& f = open("LoadGameFrm");
   EXPECT_EQ(f.ctl("FileLst").Items, (std::vector<std::string>{"Battle.s15", "Winter.s15", "Zeal.s15", "Autumn.s15",
                                                               "Spring.s15"}));
-  EXPECT_EQ(f.ctl("FileLst").TopIndex, 0);
+  EXPECT_EQ(f.ctl("FileLst").ListTop, 0);
 }
 
 }  // namespace

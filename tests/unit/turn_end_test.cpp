@@ -8,6 +8,8 @@
 
 #include "campaign/events.h"
 #include "county/county.h"
+#include "military/agents.h"
+#include "rivals/sieges.h"
 #include "test_support.h"
 #include "text_names.h"
 #include "turn/garrison.h"

@@ -6,6 +6,7 @@
 
 #include "art.h"
 #include "scenes.h"
+#include "screen_frame.h"
 
 namespace art {
 namespace {
@@ -98,8 +99,7 @@ void recipePicture(Canvas& c, const json& r, const Recipes& rec, Detail d) {
 void screenBackground(Canvas& c, const std::string& form, const std::string& icon, Detail d) {
   cairo_t* cr = c.cr;
   double w = c.w, h = c.h;
-  bool big = w >= 1000;
-  double bw = big ? 22 : (w >= 600 ? 14 : 11);
+  const double bw = frameBorder(w);
   // wooden/leather surround under the border
   setColor(cr, hex("#3b2612"));
   cairo_paint(cr);
@@ -145,8 +145,8 @@ void screenBackground(Canvas& c, const std::string& form, const std::string& ico
     }
   }
   // the screen's emblem: a medallion set into the top left corner of the border
-  double r = big ? 46 : (w >= 600 ? 32 : 26);
-  medallion(cr, icon, bw + r * 0.8, bw + r * 0.8, r, pal::blue, pal::goldLight, d);
+  const FrameMedallion m = frameMedallion(w);
+  medallion(cr, icon, m.cx, m.cy, m.r, pal::blue, pal::goldLight, d);
 }
 
 void fullScreen(Canvas& c, const std::string& form, const std::string& icon, Detail d) {
@@ -412,9 +412,6 @@ void pictureJobs(const Config& cfg, std::vector<Job>& jobs) {
         setColor(c.cr, pal::ink);
         cairo_fill(c.cr);
       });
-    // A list's scroll bar: its track and the thumb that shows which rows are in view.
-    o.picture("scroll_track", 16, 48, [](Canvas& c, Detail d) { ninePanel(c, 6, hex("#dccaa0"), d, true); });
-    o.picture("scroll_thumb", 16, 48, [](Canvas& c, Detail d) { ninePanel(c, 6, hex("#b8914a"), d, false); });
     o.picture("OkImage", 32, 32, [](Canvas& c, Detail d) {
       iconShadowed(c.cr, "check-mark", 1, 1, 30, hex("#2f7a2a"), d);
     });

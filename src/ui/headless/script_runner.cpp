@@ -13,7 +13,6 @@
 #include "state/state_json.h"
 #include "ui/game.h"
 #include "ui/headless/headless_shell.h"
-#include "ui/list_view.h"
 #include "ui/program_start.h"
 #include "ui/view_fields.h"
 
@@ -66,8 +65,6 @@ json controlJson(Form& f, const Control& c) {
   if (c.Kind == ControlKind::List || c.Kind == ControlKind::FileList) {
     o["items"] = c.Items;
     o["index"] = c.ListIndex;
-    o["top"] = listTop(c);  // the first row in view
-    o["bar"] = listHasBar(c);
   }
   if (c.Kind == ControlKind::CheckBox) o["checked"] = c.Checked;
   if (c.Kind == ControlKind::ProgressBar) { o["value"] = c.Value; o["max"] = c.Max; }
@@ -246,27 +243,9 @@ class Runner {
   }
 
   // A press and release of a button over control c (row: the list row under the pointer).
-  // With a point of a list (the command's X Y), the row is the one under that point, and
-  // a point on its scroll bar works the bar.
-  void pressRelease(Form* f, Control* c, MouseButton b, const EventArgs& a, int row,
-                    const std::vector<std::string>& w = {}) {
-    const InputTarget t = onListPoint({f, c, row}, w);
-    input().press(t, b, a);
-    input().release(b, a, [=, this] {
-      InputTarget o = over(f, c, t.row);
-      if (o.form) o = onListPoint(o, w);
-      return o;
-    });
-  }
-
-  // The target with the command's point (X Y after FORM.CONTROL) in a list's coordinates.
-  InputTarget onListPoint(InputTarget t, const std::vector<std::string>& w) {
-    if (w.size() < 4 || !isListControl(t.control)) return t;
-    t.local = true;
-    t.x = std::stoi(w[2]);
-    t.y = std::stoi(w[3]);
-    t.row = listRowAt(*t.control, t.x, t.y);
-    return t;
+  void pressRelease(Form* f, Control* c, MouseButton b, const EventArgs& a, int row) {
+    input().press({f, c, row}, b, a);
+    input().release(b, a, [=, this] { return over(f, c, row); });
   }
 
   // The row under the pointer of a click on a list: the chosen one (-1: none, below the rows).
@@ -334,27 +313,24 @@ class Runner {
       auto [f, c] = target(w[1], true);
       const EventArgs a = pointOf(*f, *c, w);
       const MouseButton b = cmd == "rclick" ? MouseButton::Right : MouseButton::Left;
-      pressRelease(f, c, b, a, rowOf(*c), w);
-      if (cmd == "dclick" && input().takesPointer(*f, *c)) pressRelease(f, c, b, a, rowOf(*c), w);
+      pressRelease(f, c, b, a, rowOf(*c));
+      if (cmd == "dclick" && input().takesPointer(*f, *c)) pressRelease(f, c, b, a, rowOf(*c));
     } else if (cmd == "down") {
-      need(w, 2, "down FORM.CONTROL [right | X Y]");
+      need(w, 2, "down FORM.CONTROL [right]");
       auto [f, c] = target(w[1], true);
       const MouseButton b = (w.size() > 2 && w[2] == "right") ? MouseButton::Right : MouseButton::Left;
-      input().press(onListPoint({f, c, rowOf(*c)}, w), b, pointOf(*f, *c, w));
+      input().press({f, c, rowOf(*c)}, b, {});
     } else if (cmd == "up") {
       // The button comes up over F.C: the release goes to the pressed control, a click
       // when F.C is that control.
-      need(w, 2, "up FORM.CONTROL [right | X Y]");
+      need(w, 2, "up FORM.CONTROL [right]");
       auto [f, c] = target(w[1], false);
       const MouseButton b = (w.size() > 2 && w[2] == "right") ? MouseButton::Right : MouseButton::Left;
-      input().release(b, {}, [this, f = f, c = c, &w] {
-        InputTarget o = over(f, c, rowOf(*c));
-        return o.form ? onListPoint(o, w) : o;
-      });
+      input().release(b, {}, [this, f = f, c = c] { return over(f, c, rowOf(*c)); });
     } else if (cmd == "move") {
       need(w, 2, "move FORM.CONTROL [X Y]");
       auto [f, c] = target(w[1], true);
-      input().move(onListPoint({f, c}, w), pointOf(*f, *c, w));
+      input().move({f, c}, pointOf(*f, *c, w));
     } else if (cmd == "key") {
       // Keys go to the top-most form; a letter or digit goes to the text box that has
       // the keyboard, as the text it types.

@@ -117,7 +117,7 @@ SdlShell::SdlShell(Options opt) : opt_(std::move(opt)) {
 }
 
 void SdlShell::preload(const Game& g, const Form& f) {
-  preload_.start(Renderer::formPictureFiles(f, g.dir, g.optim.graphicsFolder()));
+  preload_.start(Pictures::formFiles(f, g.dir, g.optim.graphicsFolder()));
 }
 
 SdlShell::~SdlShell() {
@@ -188,6 +188,7 @@ bool SdlShell::attach(Game& g, std::string& err) {
   renderer_->setGraphicsFolder(g.optim.graphicsFolder());
   input_.setScreen(logicalW_, logicalH_);
   input_.clock = [this] { return nowMs(); };
+  input_.lineHeight = [this](int size, bool title) { return renderer_->text().lineHeight(size, title); };
   input_.textEntry = [](bool on) { on ? SDL_StartTextInput() : SDL_StopTextInput(); };
   SDL_StopTextInput();
   setPointer(Pointer::Normal);
