@@ -5,7 +5,6 @@
 #include <tuple>
 
 #include "campaign/mission_guidance.h"
-#include "map/camp1_frm.h"
 #include "map/map_scroll.h"
 #include "military/military_screens.h"
 #include "military/units.h"
@@ -66,19 +65,6 @@ std::string goalName(Game& g, const ObjectiveGoal& goal) {
     case GoalKind::Tutorial: return "Tutorial finished";
   }
   return {};
-}
-
-// Centres the campaign map on a control of the map.
-void showOnMap(Game& g, const std::string& control) {
-  if (!g.formExists("Camp1Frm")) return;
-  auto& f = g.form<Camp1Frm>("Camp1Frm");
-  const Control* c = f.find(control);
-  if (!c) return;
-  stopScrolling(g);
-  Control& map = f.ctl("MapSurface");
-  std::tie(map.Left, map.Top) =
-      viewCentredOn(c->Left + c->Width / 2, c->Top + c->Height / 2, map.Width, map.Height, f.Width, f.Height);
-  for (uint8_t d = kScrollUp; d <= kScrollRight; ++d) f.ctl(marginName(d)).Enabled = true;
 }
 
 void pressCampButton(Game& g, const char* button) {

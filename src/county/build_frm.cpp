@@ -3,7 +3,6 @@
 #include "county/building_opens.h"
 #include "county/county_rules.h"
 #include "county/county_screens.h"
-#include "map/camp1_frm.h"
 #include "text_names.h"
 #include "ui/dialog_frm.h"
 #include "ui/game.h"
@@ -141,8 +140,7 @@ class BuildFrm : public DialogFrm {
   }
   void done() {
     close();
-    RefreshCountyViews(g_);
-    if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+    g_.invalidate(View::County, View::Status);
   }
 };
 FIEF_REGISTER_FORM(BuildFrm);

@@ -25,16 +25,17 @@ void openBlacksmith(Game& g) {
 
 void bindCountyCommands(Camp1Frm& f) {
   Game& g = f.game();
+  Camp1Frm* fp = &f;
   // Fields: a right-button press picks a field (ruined ones cannot be changed); a
   // left-button press on a crop field or pasture shows its yield.
   for (int n = 1; n <= 10; ++n) {
-    f.on("FieldImg" + std::to_string(n), Ev::MouseDown, [&g, n](const EventArgs& a) {
+    f.on("FieldImg" + std::to_string(n), Ev::MouseDown, [&g, fp, n](const EventArgs& a) {
       const uint8_t kind = g.s.FieldKind[n - 1];
       if (a.button == MouseButton::Right) {
         if (kind == kRuinedField) return;
         g.PlaySound(kClickChannel, "rollover01.wav");
         g.s.SelectedField = static_cast<uint8_t>(n);
-        ClsFields::ShowSmallFieldsBtns(g, true);
+        ClsFields::ShowSmallFieldsBtns(*fp, true);
       } else if (kind == kCropField) {
         g.form("CropsFrm").showModal();
       } else if (kind == kPastureField) {
@@ -48,16 +49,16 @@ void bindCountyCommands(Camp1Frm& f) {
                                    {"Field3Pic", kPastureField, "cattle01.wav"},
                                    {"Field4Pic", kTaxField, "tax01.wav"}};
   for (const KindBtn& b : kBtns) {
-    f.on(b.name, Ev::MouseDown, [&g, b](const EventArgs&) {
+    f.on(b.name, Ev::MouseDown, [&g, fp, b](const EventArgs&) {
       if (!fieldKindChoosable(g, b.kind)) {
-        ClsFields::ShowSmallFieldsBtns(g, false);
+        ClsFields::ShowSmallFieldsBtns(*fp, false);
         return;
       }
       g.PlaySound(kClickChannel, b.sound);
       if (!ChooseFieldKind(g, b.kind)) {
         g.setHelperText(txt::campaign1::NotEnoughIdlePeople);
       } else {
-        ClsFields::ShowSmallFieldsBtns(g, false);
+        ClsFields::ShowSmallFieldsBtns(*fp, false);
         g.setHelper("");
       }
     });
@@ -88,7 +89,6 @@ void bindCountyCommands(Camp1Frm& f) {
     g.form("ScienceFrm").showModal();
   });
   f.onClick("WeatherBtn", [&g] { g.form("WeatherFrm").showModal(); });
-  Camp1Frm* fp = &f;
   auto clickKey = [fp](Key k, const char* btn) {
     fp->keyActions[k] = [fp, btn] {
       if (fp->ctl(btn).Visible && fp->ctl(btn).Enabled) fp->fire(btn, Ev::Click);
@@ -102,7 +102,17 @@ void bindCountyCommands(Camp1Frm& f) {
   clickKey(Key::W, "WeatherBtn");
   f.keyActions[Key::L] = [&g] { OpenReligionView(g); };
   f.keyActions[Key::Y] = [&g] { g.form("ArmouryFrm").showModal(); };
-  f.refreshers.push_back([&g] { RefreshCountyViews(g); });
+  // The county's views and what the county's rules report of them.
+  g.views.subscribe(View::County, fp, [fp] { RefreshCountyViews(*fp); });
+  g.views.onSight(Sight::County, fp, [&g](int) { g.invalidate(View::County); });
+  g.views.onSight(Sight::FieldKind, fp, [fp](int i) { refreshFieldPicture(*fp, i); });
+  g.views.onSight(Sight::FieldCounters, fp, [fp](int) { refreshFieldCounters(*fp); });
+  g.views.onSight(Sight::SmithOrderLapsed, fp, [&g](int) {
+    if (!g.formExists("BlacksmithFrm")) return;
+    Form& smith = g.form("BlacksmithFrm");
+    if (Control* l = smith.find("OrderLbl")) l->Caption = g.text(txt::campaign1::NoStandingOrder);
+    if (Control* l = smith.find("OrderBatchLbl")) l->Caption.clear();
+  });
 }
 
 }  // namespace fief

@@ -9,20 +9,22 @@
 
 namespace fief {
 
+class Camp1Frm;
 struct Game;
 
 namespace ClsFields {
 // The four kind buttons beside the selected field.
-void ShowSmallFieldsBtns(Game& g, bool show);
+void ShowSmallFieldsBtns(Camp1Frm& f, bool show);
 }  // namespace ClsFields
 
-// Redraws the county's views on the campaign screen (fields, counters, building,
-// blacksmith order, castle picture) from the state, when that screen exists.
-void RefreshCountyViews(Game& g);
+// The county's views on the campaign screen, which subscribes them to View::County (all
+// of them) and to the county's sights: redraws fields, counters, building, blacksmith
+// order and castle picture from the state.
+void RefreshCountyViews(Camp1Frm& f);
 // The field counters of the status panel (empty, crop, pasture, tax).
-void refreshFieldCounters(Game& g);
+void refreshFieldCounters(Camp1Frm& f);
 // One field's picture.
-void refreshFieldPicture(Game& g, int index);
+void refreshFieldPicture(Camp1Frm& f, int index);
 
 // When a harvest comes in, for the food screens: "this end of turn", or "3 turns from now".
 std::string harvestWhen(const Game& g, int turns);

@@ -13,33 +13,24 @@
 
 namespace fief {
 
-namespace {
-Camp1Frm* campaignScreen(Game& g) {
-  if (!g.formExists("Camp1Frm")) return nullptr;
-  return &g.form<Camp1Frm>("Camp1Frm");
-}
-}  // namespace
-
-void refreshFieldCounters(Game& g) {
-  Camp1Frm* f = campaignScreen(g);
-  if (!f) return;
-  const FieldCounts n = fieldCounts(g);
-  f->ctl("EmptyFieldLbl").Caption = std::to_string(n.empty);
-  f->ctl("CropFieldLbl").Caption = std::to_string(n.crops);
-  f->ctl("PastureFieldLbl").Caption = std::to_string(n.pastures);
-  f->ctl("TaxFieldLbl").Caption = std::to_string(n.tax);
+void refreshFieldCounters(Camp1Frm& f) {
+  const FieldCounts n = fieldCounts(f.game());
+  f.ctl("EmptyFieldLbl").Caption = std::to_string(n.empty);
+  f.ctl("CropFieldLbl").Caption = std::to_string(n.crops);
+  f.ctl("PastureFieldLbl").Caption = std::to_string(n.pastures);
+  f.ctl("TaxFieldLbl").Caption = std::to_string(n.tax);
 }
 
-void refreshFieldPicture(Game& g, int i) {
-  if (Camp1Frm* f = campaignScreen(g))
-    if (Control* c = f->find("FieldImg" + std::to_string(i + 1))) c->Picture = fieldPicture(g.s.FieldKind[i], g.s.Season);
+void refreshFieldPicture(Camp1Frm& f, int i) {
+  const GameState& s = f.game().s;
+  if (Control* c = f.find("FieldImg" + std::to_string(i + 1))) c->Picture = fieldPicture(s.FieldKind[i], s.Season);
 }
 
 namespace ClsFields {
 
-void ShowSmallFieldsBtns(Game& g, bool show) {
-  Camp1Frm* f = campaignScreen(g);
-  if (!f) return;
+void ShowSmallFieldsBtns(Camp1Frm& campaign, bool show) {
+  Game& g = campaign.game();
+  Camp1Frm* f = &campaign;
   static const char* const kPics[4] = {"fieldbtn_empty", "fieldbtn_crop", "fieldbtn_pasture", "fieldbtn_tax"};
   static const int kKinds[4] = {0, 1, 2, 4};
   const int i = selectedFieldIndex(g);
@@ -71,13 +62,13 @@ void ShowSmallFieldsBtns(Game& g, bool show) {
 
 }  // namespace ClsFields
 
-void RefreshCountyViews(Game& g) {
-  Camp1Frm* f = campaignScreen(g);
-  if (!f) return;
+void RefreshCountyViews(Camp1Frm& campaign) {
+  Game& g = campaign.game();
+  Camp1Frm* f = &campaign;
   const GameState& s = g.s;
   for (int i = 0; i < 10; ++i)
     if (Control* c = f->find("FieldImg" + std::to_string(i + 1))) c->Picture = fieldPicture(s.FieldKind[i], s.Season);
-  refreshFieldCounters(g);
+  refreshFieldCounters(campaign);
   // Kind buttons left open over an end of turn offer only what the new season allows,
   // and none once frost has ruined their field.
   bool kindButtonsShown = false;
@@ -85,7 +76,7 @@ void RefreshCountyViews(Game& g) {
     if (const Control* c = f->find("Field" + std::to_string(b) + "Pic")) kindButtonsShown |= c->Visible;
   if (kindButtonsShown) {
     const int i = selectedFieldIndex(g);
-    ClsFields::ShowSmallFieldsBtns(g, i >= 0 && s.FieldKind[i] != kRuinedField);
+    ClsFields::ShowSmallFieldsBtns(campaign, i >= 0 && s.FieldKind[i] != kRuinedField);
   }
   // The building under way.
   if (s.BuildingUnderWay >= kBlacksmithBuilding && s.BuildingUnderWay <= kCastleBuilding && s.BuildTurnsLeft != kNone)

@@ -2,7 +2,6 @@
 // slot binds its people when pressed while empty and releases them when pressed while
 // working.
 #include "county/county_rules.h"
-#include "map/camp1_frm.h"
 #include "text_names.h"
 #include "ui/dialog_frm.h"
 #include "ui/game.h"
@@ -52,7 +51,7 @@ class CutterScreen : public DialogFrm {
     ctl("PeopleLbl").Caption = std::to_string(cutterPeople(s, cutter_));
     ctl("ProductionLbl").Caption = "+" + std::to_string(static_cast<long>(cutterCount(s, cutter_)) * slotYield(g_, cutter_));
     ctl("SlotPeopleLbl").Caption = std::to_string(slotPeople(g_, cutter_)) + " / +" + std::to_string(slotYield(g_, cutter_));
-    if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+    g_.invalidate(View::Status);
   }
 
   Cutter cutter_;

@@ -3,7 +3,6 @@
 // L key it only shows the tithe last demanded.
 #include "county/county_rules.h"
 #include "county/county_screens.h"
-#include "map/camp1_frm.h"
 #include "text_names.h"
 #include "ui/dialog_frm.h"
 #include "ui/game.h"
@@ -83,7 +82,7 @@ class ReligionFrm : public DialogFrm {
     for (const char* b : {"TaxOkAniBtn", "TaxNoAniBtn", "StakeOkAniBtn", "StakeNoAniBtn"}) ctl(b).Visible = false;
     ctl("OkAniBtn").Visible = true;
     ctl("Helper").Caption.clear();
-    if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+    g_.invalidate(View::Status);
   }
 };
 FIEF_REGISTER_FORM(ReligionFrm);

@@ -1,7 +1,6 @@
 // The science screen: the cost of the next level of science and what it brings; start
 // the research or cancel the one running (its cost comes back).
 #include "county/county_rules.h"
-#include "map/camp1_frm.h"
 #include "text_names.h"
 #include "ui/dialog_frm.h"
 #include "ui/game.h"
@@ -35,7 +34,7 @@ class ScienceFrm : public DialogFrm {
         case ResearchResult::Started:
         case ResearchResult::AlreadyRunning:
           close();
-          if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+          g_.invalidate(View::Status);
           break;
         case ResearchResult::TooExpensive: g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods); break;
       }
@@ -44,7 +43,7 @@ class ScienceFrm : public DialogFrm {
       if (!CancelResearch(g_)) return;
       showStatus();
       g_.ShowText(ctl("Helper"), txt::campaign1::ResearchHalted);
-      if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+      g_.invalidate(View::Status);
     });
     onClick("Noanibtn", [this] { close(); });
     captions({{"LevelCaptionLbl", txt::captions::ScienceLevel},

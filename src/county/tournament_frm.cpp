@@ -1,7 +1,6 @@
 // The tournament, offered every eleventh turn: set a stake, hold it or decline.
 #include "county/county_rules.h"
 #include "county/county_screens.h"
-#include "map/camp1_frm.h"
 #include "text_names.h"
 #include "ui/dialog_frm.h"
 #include "ui/game.h"
@@ -63,7 +62,7 @@ class TournamentFrm : public DialogFrm {
   }
   void done() {
     close();
-    if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+    g_.invalidate(View::Status);
   }
 };
 FIEF_REGISTER_FORM(TournamentFrm);

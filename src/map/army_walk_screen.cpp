@@ -6,6 +6,7 @@
 #include <sstream>
 #include <utility>
 
+#include "campaign/game_bindings.h"
 #include "campaign/message_log.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
@@ -226,6 +227,14 @@ void refreshArmyViews(Game& g) {
     refreshMap(*f);
     f->refreshStatus();
   }
+}
+
+void bindArmyWalkSights(Game& g) {
+  // A walk step of the game left is not the loaded game's.
+  g.views.onSight(Sight::GameLoaded, nullptr, [&g](int) {
+    g.timers.disable("ArmyTimer");
+    if (Control* w = campControl(g, "WalkingImg")) w->Visible = false;
+  });
 }
 
 void bindArmyWalks(Camp1Frm& f) {

@@ -17,7 +17,7 @@ void bindMapView(Camp1Frm& f);          // map/map_view_screen.cpp
 void bindRealmCommands(Camp1Frm& f);    // rivals/realm_bindings.cpp
 void bindTurnCommands(Camp1Frm& f);     // turn/turn_screen.cpp
 
-// Binds every subsystem's commands, refreshers and keys to the campaign screen.
+// Binds every subsystem's commands, views, sights and keys to the campaign screen.
 void bindCampaignScreen(Camp1Frm& f);
 
 }  // namespace fief

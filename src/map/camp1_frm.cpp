@@ -90,6 +90,27 @@ Camp1Frm::Camp1Frm(Game& g) : Form(g, "Camp1Frm") {
   });
   bindCampaignScreen(*this);
   installHelpLines();
+  subscribeViews();
+}
+
+// The campaign screen's own views, after the binders': where a sight concerns several
+// subsystems (a game loaded), theirs have run when the whole screen is redrawn.
+void Camp1Frm::subscribeViews() {
+  Views& v = g_.views;
+  v.subscribe(View::Status, this, [this] { refreshStatus(); });
+  v.subscribe(View::Everything, this, [this] { refreshAll(); });
+  v.subscribe(View::Tooltip, this, [this] {
+    clearHover();
+    ctl("TooltipLbl").Visible = false;
+  });
+  v.onSight(Sight::Shortages, this, [this](int) { colourShortages(); });
+  v.onSight(Sight::Map, this, [this](int) { refreshAll(); });
+  v.onSight(Sight::GameLoaded, this, [this](int) {
+    forgetPointerState();
+    refreshAll();
+    // The warnings are those of the game loaded, not of the one left.
+    colourShortages();
+  });
 }
 
 void Camp1Frm::chain(const std::string& control, Ev ev, Handler h) {
@@ -377,8 +398,15 @@ void Camp1Frm::forgetPointerState() {
 
 void Camp1Frm::refreshAll() {
   refreshStatus();
-  for (auto& r : refreshers) r();
+  g_.invalidate(View::County, View::Map);
   syncStatusIcons();
+}
+
+void Camp1Frm::colourShortages() {
+  static const char* const kLabels[kShortageKinds] = {"CropsLbl", "CattleLbl", "PeopleLbl", "HappinessLbl",
+                                                      "HealthLbl"};
+  const Shortages w = shortages(g_.s);
+  for (int i = 0; i < kShortageKinds; ++i) ctl(kLabels[i]).ForeColor = w[i] ? kWarningColour : kDefaultColour;
 }
 
 void Camp1Frm::syncStatusIcons() {
@@ -386,10 +414,6 @@ void Camp1Frm::syncStatusIcons() {
   static const char* const pairs[][2] = {
       {"BuildIcon", "BuildLbl"}, {"BlacksmithIcon", "BlacksmithLbl"}, {"WalkIcon", "WalkLbl"}, {"MoralIcon", "MoralLbl"}};
   for (const auto& p : pairs) ctl(p[0]).Visible = !ctl(p[1]).Caption.empty();
-}
-
-void Camp1Frm::refreshAnimations() {
-  for (auto& r : animationRefreshers) r();
 }
 
 }  // namespace fief

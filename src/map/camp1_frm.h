@@ -1,7 +1,7 @@
 // The campaign screen: the hub of the game. It declares every control it holds (menu
 // strips, status panel, map surface and what lies on the map); the subsystems bind their
-// commands and refresh steps to it through binders, each from its own file, bound in the
-// order of one list (map/camp1_bindings.cpp).
+// commands to it, and subscribe their views and sights (ui/views.h), through binders,
+// each from its own file, bound in the order of one list (map/camp1_bindings.cpp).
 #pragma once
 
 #include <array>
@@ -35,7 +35,8 @@ class Camp1Frm : public Form {
   void Form_KeyDown(Key k) override;
   void Form_Click() override;
 
-  // Redraws every view of the state: status panel, fields, camps, buildings, objects.
+  // Redraws every view of the state: status panel, fields, camps, buildings, objects
+  // (the county's and the map's views are the subscribers of View::County and View::Map).
   void refreshAll();
 
   // View state of the map: the direction it scrolls (ScrollDirection, map_scroll.h) and
@@ -46,20 +47,15 @@ class Camp1Frm : public Form {
   void refreshStatus();
   // Shows the status panel's icons whose figures are shown.
   void syncStatusIcons();
-  // Starts or stops the map animations after the MapAnimation option changed.
-  void refreshAnimations();
+  // The status labels of the shortages in the warning colour while they hold.
+  void colourShortages();
 
   // Key actions on key release, by key (subsystems add theirs).
   std::map<Key, std::function<void()>> keyActions;
 
-  // Refresh steps the subsystems' binders add when the screen is built (the list of
-  // binders: map/camp1_bindings.h).
-  std::vector<std::function<void()>> refreshers;
   // Steps run when another screen opens over the campaign screen, and when it is the
   // top-most screen again.
   std::vector<std::function<void()>> coverers, uncoverers;
-  // Steps run by refreshAnimations (map animations start or stop with MapAnimation).
-  std::vector<std::function<void()>> animationRefreshers;
 
   // Binds h to a control's event and keeps the handler already bound there: h runs
   // first, then the earlier one. Lets several subsystems react to one event.
@@ -96,6 +92,7 @@ class Camp1Frm : public Form {
 
  private:
   void declareControls();
+  void subscribeViews();
   void placeFromLevelMap();
   void installHelpLines();
 };

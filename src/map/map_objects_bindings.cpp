@@ -180,7 +180,8 @@ void bindMapObjects(Camp1Frm& f) {
   f.onClick("Noanibtn2", [&f] { askBattlefield(f, false); });
   f.chain("MapSurface", Ev::Click, [&f](const EventArgs&) { askBattlefield(f, false); });
   f.coverers.push_back([&f] { askBattlefield(f, false); });
-  f.refreshers.push_back([&f, home] {
+  Views& views = f.game().views;
+  views.subscribe(View::Map, &f, [&f, home] {
     const GameState& s = f.game().s;
     f.ctl("SiegeImg").Visible = false;
     for (int site = 1; site <= 2; ++site)
@@ -189,7 +190,14 @@ void bindMapObjects(Camp1Frm& f) {
     placeMarchingArmies(f, *home);
     refreshChestLids(f);
   });
-  f.animationRefreshers.push_back([&f] { refreshChestLids(f); });
+  views.subscribe(View::Animations, &f, [&f] { refreshChestLids(f); });
+  // A village bought, a windmill built: its picture on the map.
+  views.onSight(Sight::VillageBought, &f, [&f](int i) {
+    if (Control* c = f.find("VillageImg" + std::to_string(i + 1))) c->Picture = "obj_village";
+  });
+  views.onSight(Sight::WindmillBuilt, &f, [&f](int i) {
+    if (Control* c = f.find("WindmillImg" + std::to_string(i + 1))) c->Picture = "obj_windmill";
+  });
 }
 
 }  // namespace fief

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace fief {
 
@@ -47,5 +48,7 @@ const char* marginName(uint8_t dir);
 void bindScrolling(Camp1Frm& f);
 // Stops scrolling (the pointer left the margins, an arrow key, the screen lost the focus).
 void stopScrolling(Game& g);
+// Centres the campaign map on a control of the map (scrolling stops).
+void showOnMap(Game& g, const std::string& control);
 
 }  // namespace fief

@@ -1,5 +1,8 @@
 #include "map/map_scroll.h"
 
+#include <tuple>
+
+#include "campaign/mission_guidance.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
 #include "state/arith.h"
@@ -150,6 +153,18 @@ void bindScrolling(Camp1Frm& f) {
     map.Top = f.HomeTop;
     for (uint8_t d = kScrollUp; d <= kScrollRight; ++d) f.ctl(marginName(d)).Enabled = true;
   };
+}
+
+void showOnMap(Game& g, const std::string& control) {
+  if (!g.formExists("Camp1Frm")) return;
+  auto& f = g.form<Camp1Frm>("Camp1Frm");
+  const Control* c = f.find(control);
+  if (!c) return;
+  stopScrolling(g);
+  Control& map = f.ctl("MapSurface");
+  std::tie(map.Left, map.Top) =
+      viewCentredOn(c->Left + c->Width / 2, c->Top + c->Height / 2, map.Width, map.Height, f.Width, f.Height);
+  for (uint8_t d = kScrollUp; d <= kScrollRight; ++d) f.ctl(marginName(d)).Enabled = true;
 }
 
 }  // namespace fief

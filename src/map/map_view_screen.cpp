@@ -171,8 +171,30 @@ void refreshMap(Camp1Frm& f) {
   refreshCamps(f);
 }
 
+Control* campControl(Game& g, const std::string& name) {
+  if (!g.formExists("Camp1Frm")) return nullptr;
+  return g.form("Camp1Frm").find(name);
+}
+
+void showMapMarker(Game& g, const std::string& name, bool show) {
+  if (Control* c = campControl(g, name)) c->Visible = show;
+}
+
+void armSelector(Game& g, const std::string& name) {
+  if (g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").selectorMarker = name;
+  showMapMarker(g, name, true);
+  g.timers.enable("SelectorTimer");
+}
+
+void redrawSelector(Game& g) {
+  if (!g.formExists("Camp1Frm")) return;
+  auto& camp = g.form<Camp1Frm>("Camp1Frm");
+  if (camp.selectorMarker.empty()) return;
+  if (Control* c = camp.find(camp.selectorMarker)) c->Visible = true;
+}
+
 void bindMapView(Camp1Frm& f) {
-  f.refreshers.push_back([&f] { refreshMap(f); });
+  f.game().views.subscribe(View::Map, &f, [&f] { refreshMap(f); });
   // A click on the bare map cancels a pending order and clears the selections.
   f.chain("MapSurface", Ev::Click, [&f](const EventArgs&) {
     Game& g = f.game();

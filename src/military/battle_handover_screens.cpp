@@ -7,8 +7,8 @@
 #include <random>
 
 #include "campaign/events.h"
+#include "campaign/game_bindings.h"
 #include "campaign/missions.h"
-#include "map/camp1_frm.h"
 #include "map/map_objects.h"
 #include "map/map_view.h"
 #include "military/armies.h"
@@ -130,6 +130,11 @@ void DropBattle(Game& g) {
   endSession(g);
   if (g.s.FadeMode == kBattleFade) g.s.FadeMode = kNoFade;
   unfade(g);
+}
+
+void bindBattleSights(Game& g) {
+  // A battle of the game left is not the loaded game's.
+  g.views.onSight(Sight::GameLoaded, nullptr, [&g](int) { DropBattle(g); });
 }
 
 bool StartBattle(Game& g, const BattleRequest& r, BattleConsequence after, BattleFallback failed) {
@@ -327,7 +332,7 @@ void showResults(Game& g, const FightOut& out) {
   ss.plunder = ApplyBattleResults(g.s, ss.request.camp, ss.sent, out, g.rng);
   g.play.battleFought(out.won(), ss.plunder.fallen);
   // The status panel below the results shows the stores with the plunder in them.
-  if (g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").refreshStatus();
+  g.invalidate(View::Status);
   g.form("ResultsFrm").showModal();
 }
 }  // namespace

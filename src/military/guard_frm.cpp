@@ -1,6 +1,5 @@
 // The special-units screen: choose the scout, the assassin or the guard's training, see
 // its price and what it is doing, start it (paid at once) or call it off (refunded).
-#include "map/camp1_frm.h"
 #include "military/agents.h"
 #include "text_names.h"
 #include "turn/turn.h"
@@ -182,7 +181,7 @@ class GuardFrm : public Form {
     switch (o) {
       case ServiceOutcome::Started:
         close();
-        if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshAll();
+        g_.invalidate(View::Everything);
         return;
       case ServiceOutcome::NotEnoughGold: g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods); break;
       case ServiceOutcome::NothingChosen: g_.ShowText(ctl("Helper"), txt::campaign1::NothingChosen); break;
@@ -197,7 +196,7 @@ class GuardFrm : public Form {
   void callOff() {
     if (!CancelService(g_.s, chosen)) return;
     refresh();
-    if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshAll();
+    g_.invalidate(View::Everything);
   }
 };
 FIEF_REGISTER_FORM(GuardFrm);

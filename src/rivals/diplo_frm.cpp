@@ -3,7 +3,6 @@
 // standing deals.
 #include <algorithm>
 
-#include "map/camp1_frm.h"
 #include "rivals/diplomacy.h"
 #include "text_names.h"
 #include "ui/dialogs.h"
@@ -220,7 +219,7 @@ class DiploFrm : public Form {
     ctl("Helper").Caption.clear();
     switch (o) {
       case MissionOutcome::Done:
-        if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
+        g_.invalidate(View::Status);
         if (m == DiploMission::Gift) ShowEvent(g_, kGiftThanksEvent, txt::campaign::GiftReceived);
         break;
       case MissionOutcome::NotEnoughGold: g_.ShowText(ctl("Helper"), txt::campaign1::NotEnoughGoods); break;

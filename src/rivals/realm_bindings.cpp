@@ -39,7 +39,7 @@ void bindRealmCommands(Camp1Frm& f) {
   f.keyActions[Key::D1] = [&g] { openLeader(g, 1); };
   f.keyActions[Key::D2] = [&g] { openLeader(g, 2); };
   f.keyActions[Key::D3] = [&g] { openLeader(g, 3); };
-  f.refreshers.push_back([fp, &g] {
+  g.views.subscribe(View::Map, &f, [fp, &g] {
     const struct { const char* img; Service v; } agents[2] = {{"ScoutStatusImg", Service::Scout},
                                                               {"AssassinStatusImg", Service::Assassin}};
     for (const auto& a : agents) {
@@ -49,6 +49,11 @@ void bindRealmCommands(Camp1Frm& f) {
       c.Title = true;
       c.Align = 1;
     }
+  });
+  // A siege given up: its camp leaves the map, which the whole screen then follows.
+  g.views.onSight(Sight::SiegeLifted, &f, [fp, &g](int site) {
+    fp->ctl(site == 1 ? "SiegeImg2" : "SiegeImg3").Visible = false;
+    g.invalidate(View::Everything);
   });
 }
 

@@ -1,7 +1,8 @@
 // The player as the screens ask him: every question of the rules opens its dialog, every
-// sight redraws the part of the campaign screen it concerns, from the state.
+// sight goes to the handlers the subsystems registered for it, which redraw what they
+// show of it from the state.
 #include "county/county_screens.h"
-#include "map/camp1_frm.h"
+#include "map/map_view.h"
 #include "military/battle_handover_screens.h"
 #include "rivals/rival_screens.h"
 #include "text_names.h"
@@ -47,45 +48,8 @@ class ScreenDecisions : public Decisions {
   void messageLogged(int, int) override { g_.setHelperText(txt::campaign::NewMessageHelp); }
   void sound(const char* channel, const std::string& file) override { g_.PlaySound(channel, file); }
 
-  void show(Sight what, int index) override {
-    const GameState& s = g_.s;
-    switch (what) {
-      case Sight::FieldKind: refreshFieldPicture(g_, index); break;
-      case Sight::FieldCounters: refreshFieldCounters(g_); break;
-      case Sight::County: RefreshCountyViews(g_); break;
-      case Sight::SmithOrderLapsed:
-        if (g_.formExists("BlacksmithFrm")) {
-          Form& f = g_.form("BlacksmithFrm");
-          if (Control* l = f.find("OrderLbl")) l->Caption = g_.text(txt::campaign1::NoStandingOrder);
-          if (Control* l = f.find("OrderBatchLbl")) l->Caption.clear();
-        }
-        break;
-      case Sight::Shortages: colourShortages(); break;
-      case Sight::Plague: showMapMarker(g_, "PlagueImg", isSet(s.PlagueActive)); break;
-      case Sight::RebelsRise: showMapMarker(g_, "RebelionArmyImg1", isSet(s.RebelsActive)); break;
-      case Sight::RebelsFollowed: armSelector(g_, "RebelionArmyImg1"); break;
-      case Sight::SiegeLifted:
-        showMapMarker(g_, index == 1 ? "SiegeImg2" : "SiegeImg3", false);
-        refreshCampaignScreen();
-        break;
-      case Sight::Map: refreshCampaignScreen(); break;
-      case Sight::VillageBought: setMapPicture("VillageImg", index, "obj_village"); break;
-      case Sight::WindmillBuilt: setMapPicture("WindmillImg", index, "obj_windmill"); break;
-      case Sight::GameLoaded:
-        // A battle or a walk step of the game left is not the loaded game's.
-        DropBattle(g_);
-        g_.timers.disable("ArmyTimer");
-        if (g_.formExists("Camp1Frm")) {
-          if (Control* w = g_.form("Camp1Frm").find("WalkingImg")) w->Visible = false;
-          auto& f = g_.form<Camp1Frm>("Camp1Frm");
-          f.forgetPointerState();
-          f.refreshAll();
-          // The warnings are those of the game loaded, not of the one left.
-          colourShortages();
-        }
-        break;
-    }
-  }
+  // Each subsystem registered what its screens redraw for a sight (Game::views).
+  void show(Sight what, int index) override { g_.views.show(what, index); }
 
   // The lost game opens the mission screen.
   void defeat() override { g_.form("TipsFrm").showModal(); }
@@ -114,25 +78,8 @@ class ScreenDecisions : public Decisions {
   }
 
  private:
-  void refreshPanel() {
-    if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshStatus();
-  }
-  void refreshCampaignScreen() {
-    if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshAll();
-  }
-  // The status labels of the shortages in the warning colour while they hold.
-  void colourShortages() {
-    if (!g_.formExists("Camp1Frm")) return;
-    static const char* const kLabels[kShortageKinds] = {"CropsLbl", "CattleLbl", "PeopleLbl", "HappinessLbl",
-                                                        "HealthLbl"};
-    const Shortages w = shortages(g_.s);
-    for (int i = 0; i < kShortageKinds; ++i)
-      if (Control* c = campControl(g_, kLabels[i])) c->ForeColor = w[i] ? kWarningColour : kDefaultColour;
-  }
-
-  void setMapPicture(const std::string& control, int index, const char* picture) {
-    if (Control* c = campControl(g_, control + std::to_string(index + 1))) c->Picture = picture;
-  }
+  void refreshPanel() { g_.invalidate(View::Status); }
+  void refreshCampaignScreen() { g_.invalidate(View::Everything); }
 
   Game& g_;
 };

@@ -1,6 +1,6 @@
 // The timer screen's timers with their first state and interval, and the ticks of the
 // timers that belong to no particular screen.
-#include "map/camp1_frm.h"
+#include "map/map_view.h"
 #include "turn/turn.h"
 #include "turn/turn_screen.h"
 #include "ui/game.h"
@@ -38,9 +38,7 @@ void setupTimers(Game& g) {
   t["TimeTimer"].Tick = [&g] {
     g.timers.setInterval("TimeTimer", 30000);
     std::string now = g.shell.timeOfDay();
-    if (g.formExists("Camp1Frm")) {
-      if (Control* c = g.form("Camp1Frm").find("TimeLbl")) c->Caption = now.substr(0, now.size() - 3);
-    }
+    if (Control* c = campControl(g, "TimeLbl")) c->Caption = now.substr(0, now.size() - 3);
   };
   t["RandomizeTimer"].Tick = [&g] { g.reseed(); };
   t["MusicTimer"].Tick = [&g] {
@@ -54,8 +52,7 @@ void setupTimers(Game& g) {
   // After the end of turn: the campaign screen's pointer and its turn indicator.
   t["EndTurnTimer"].Tick = [&g] {
     g.shell.setPointer(Pointer::Normal);
-    if (g.formExists("Camp1Frm"))
-      if (Control* c = g.form("Camp1Frm").find("TurnImg")) c->Picture = "hourglass";
+    if (Control* c = campControl(g, "TurnImg")) c->Picture = "hourglass";
     g.timers.disable("EndTurnTimer");
   };
   // The battle hand-over's fade is over: the fade screen closes.
@@ -67,10 +64,7 @@ void setupTimers(Game& g) {
   // Redraws the marker remembered by the command that armed the timer.
   t["SelectorTimer"].Tick = [&g] {
     g.timers.disable("SelectorTimer");
-    if (!g.formExists("Camp1Frm")) return;
-    auto& camp = g.form<Camp1Frm>("Camp1Frm");
-    if (camp.selectorMarker.empty()) return;
-    if (Control* c = camp.find(camp.selectorMarker)) c->Visible = true;
+    redrawSelector(g);
   };
   // The press-and-hold amount buttons of the event screen GarryFrm.
   t["TradeUpTimer"].Tick = [&g] { GarryTradeTick(g, +1); };

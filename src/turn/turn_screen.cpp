@@ -9,6 +9,7 @@
 #include "campaign/save_games.h"
 #include "map/camp1_bindings.h"
 #include "map/camp1_frm.h"
+#include "map/map_view.h"
 #include "state/arith.h"
 #include "turn/turn.h"
 #include "turn/turn_screen.h"
@@ -124,26 +125,9 @@ void EndTurnCommand(Game& g) {
     g.shell.setPointer(Pointer::Hidden);
     g.form("EndTurnFrm").showModal();
   }
-  if (g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").refreshAll();
+  g.invalidate(View::Everything);
   g.timers.enable("EndTurnTimer");
   if (!fade) g.setHelper(std::string());
-}
-
-// --- what the turn engine shows on the campaign screen
-
-Control* campControl(Game& g, const std::string& name) {
-  if (!g.formExists("Camp1Frm")) return nullptr;
-  return g.form("Camp1Frm").find(name);
-}
-
-void showMapMarker(Game& g, const std::string& name, bool show) {
-  if (Control* c = campControl(g, name)) c->Visible = show;
-}
-
-void armSelector(Game& g, const std::string& name) {
-  if (g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").selectorMarker = name;
-  showMapMarker(g, name, true);
-  g.timers.enable("SelectorTimer");
 }
 
 bool openIfBuilt(Game& g, const std::string& form) {
@@ -179,6 +163,11 @@ void bindTurnCommands(Camp1Frm& f) {
     setGarryMode(g, 1);
     g.form("GarryFrm").showModal();
   });
+  // The turn's markers on the map: the plague, the rebels and the selector that marks them.
+  g.views.onSight(Sight::Plague, &f, [&g](int) { showMapMarker(g, "PlagueImg", isSet(g.s.PlagueActive)); });
+  g.views.onSight(Sight::RebelsRise, &f,
+                  [&g](int) { showMapMarker(g, "RebelionArmyImg1", isSet(g.s.RebelsActive)); });
+  g.views.onSight(Sight::RebelsFollowed, &f, [&g](int) { armSelector(g, "RebelionArmyImg1"); });
 }
 
 }  // namespace fief

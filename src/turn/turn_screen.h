@@ -37,12 +37,6 @@ void showProvisionsQuestion(Game& g, ProvisionsQuestion& q);
 // The mode GarryFrm opens in next (GarryMode, 1..3; the screen's own view state).
 void setGarryMode(Game& g, int mode);
 
-// A control of the campaign screen, or nullptr when the screen does not exist yet.
-Control* campControl(Game& g, const std::string& name);
-// Shows or hides a marker on the campaign map.
-void showMapMarker(Game& g, const std::string& name, bool show);
-// Shows a marker and starts SelectorTimer, whose tick redraws it.
-void armSelector(Game& g, const std::string& name);
 // Opens a registered screen modally; false (and nothing opens) when no such screen is built.
 bool openIfBuilt(Game& g, const std::string& form);
 

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "campaign/game_bindings.h"
 #include "turn/turn.h"
 
 namespace fief {
@@ -13,6 +14,7 @@ Game::Game(Shell& sh, Folders where) : Rules(std::move(where)), shell(sh) {
   registerTurnEventKinds();
   screens_ = makeScreenDecisions(*this);
   setPlayer(screens_.get());
+  bindGameSights(*this);
 }
 
 Game::~Game() {
@@ -40,6 +42,7 @@ void Game::unload(const std::string& name) {
       shell.close(f);
       break;
     }
+  views.forget(&f);
   forms_.erase(it);
 }
 

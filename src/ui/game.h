@@ -14,6 +14,7 @@
 #include "ui/form.h"
 #include "ui/shell.h"
 #include "ui/timers.h"
+#include "ui/views.h"
 
 namespace fief {
 
@@ -24,6 +25,14 @@ struct Game : Rules {
 
   Shell& shell;
   TimerSet timers;
+  // The views the screens show and the handlers of the rules' sights (ui/views.h).
+  Views views;
+
+  // The state behind these views changed: the screens that show them redraw them now.
+  template <class... V>
+  void invalidate(V... v) {
+    (views.redraw(v), ...);
+  }
 
   bool ScaleForms = false;
 
@@ -32,7 +41,7 @@ struct Game : Rules {
   template <class T>
   T& form(const std::string& name) { return dynamic_cast<T&>(form(name)); }
   bool formExists(const std::string& name) const { return forms_.count(name) != 0; }
-  // Forget a form (its next use creates it afresh, as after an unload).
+  // Forget a form (its next use creates it afresh, as after an unload) and its subscriptions.
   void unload(const std::string& name);
 
   // Shared procedures of the screens.

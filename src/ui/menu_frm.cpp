@@ -4,7 +4,6 @@
 
 #include "campaign/files.h"
 #include "campaign/save_games.h"
-#include "map/camp1_frm.h"
 #include "text_names.h"
 #include "ui/dialogs.h"
 #include "ui/game.h"
@@ -42,7 +41,7 @@ const char* const kDisplayCaptions[] = {"800 x 600", "1024 x 768", "1280 x 960",
 int16_t clampAttenuation(int v) { return static_cast<int16_t>(std::clamp(v, -10000, 0)); }
 
 void refreshCampaignScreen(Game& g) {
-  if (g.formExists("Camp1Frm")) g.form<Camp1Frm>("Camp1Frm").refreshAll();
+  g.invalidate(View::Everything);
 }
 
 }  // namespace
@@ -194,7 +193,7 @@ void MenuFrm::bindCommands() {
       const std::string c = sw.control;
       if (c == "MapAnimOption") {
         g_.shell.setPointer(Pointer::Busy);
-        if (g_.formExists("Camp1Frm")) g_.form<Camp1Frm>("Camp1Frm").refreshAnimations();
+        g_.invalidate(View::Animations);
         g_.shell.setPointer(Pointer::Normal);
       } else if (c == "TrooperOption" || c == "WalkOption") {
         refreshCampaignScreen(g_);
@@ -314,11 +313,7 @@ void MenuFrm::okAdvanced() {
     g_.timers.enable("TooltipsTimer");
   } else {
     g_.timers.disable("TooltipsTimer");
-    if (g_.formExists("Camp1Frm")) {
-      auto& camp = g_.form<Camp1Frm>("Camp1Frm");
-      camp.clearHover();
-      camp.ctl("TooltipLbl").Visible = false;
-    }
+    g_.invalidate(View::Tooltip);
   }
   close();
 }

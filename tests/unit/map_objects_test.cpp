@@ -197,7 +197,7 @@ TEST_F(MapObjectClicks, ChestLidsMoveWhileTheMapIsAnimated) {
   g.s.Advanced.MapAnimation = kFalse;
   f->refreshAll();
   g.s.Advanced.MapAnimation = kTrue;
-  f->refreshAnimations();
+  g.invalidate(View::Animations);
   EXPECT_TRUE(g.timers.enabled("ChestLidTimer"));
 }
 
