@@ -1,6 +1,5 @@
 #include "military/levy.h"
 
-#include "county/county_rules.h"
 #include "state/arith.h"
 
 namespace fief {
@@ -38,7 +37,9 @@ int SelectRecruitType(GameState& s, int type) {
   const Unit u = t.unit;
   if (u == Monk && s.Religion < monkReligion(s)) return kRefusedSilently;
   if ((u == Templar || u == Paladin) && s.Religion < 50) return kRefusedSilently;
-  if (t.building != kNoBuilding && !buildingBuilt(s, t.building)) return 23;
+  // The one building a unit type may need besides the barracks is the stables (the
+  // build screen names the types from the same field).
+  if (t.building == kStablesBuilding && !isSet(s.StablesBuilt)) return 23;
   s.RecruitType = static_cast<uint8_t>(type);
   return kDone;
 }
