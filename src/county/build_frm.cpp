@@ -1,6 +1,6 @@
 // The build screen: choose a building, order it (paid in full at once) or cancel the
 // one under way (refunded in full).
-#include "county/building_opens.h"
+#include "turn/building_opens.h"
 #include "county/county_rules.h"
 #include "county/county_screens.h"
 #include "text_names.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "county/building_opens.h"
+#include "turn/building_opens.h"
 #include "military/armies.h"
 #include "military/levy.h"
 #include "rules_fixture.h"

@@ -1,4 +1,4 @@
-#include "county/building_opens.h"
+#include "turn/building_opens.h"
 
 #include "campaign/rules.h"
 #include "military/armies.h"
