@@ -90,7 +90,8 @@ class SaveListFrm : public Form {
     list.ListIndex = -1;
     std::error_code ec;
     const std::string ext = g_.s.SaveExtension;
-    std::vector<std::string> names;
+    // Each save with the time it was written: the list shows the newest first.
+    std::vector<std::pair<fs::file_time_type, std::string>> saves;
     std::string skipped;
     for (auto& e : fs::directory_iterator(list.Path, ec)) {
       std::string n = e.path().filename().string();
@@ -109,10 +110,17 @@ class SaveListFrm : public Form {
           continue;
         }
       }
-      if (e.is_regular_file(ec)) names.push_back(n);
+      if (!e.is_regular_file(ec)) continue;
+      // A file whose time cannot be read goes to the end of the list.
+      const fs::file_time_type written = e.last_write_time(ec);
+      saves.emplace_back(ec ? fs::file_time_type::min() : written, n);
     }
-    std::sort(names.begin(), names.end());
-    list.Items = names;
+    // Newest first; saves written in the same instant by name.
+    std::sort(saves.begin(), saves.end(), [](const auto& a, const auto& b) {
+      return a.first != b.first ? a.first > b.first : a.second < b.second;
+    });
+    for (auto& [when, n] : saves) list.Items.push_back(n);
+    list.ListTop = 0;
     ctl("SkippedLbl").Caption = skipped;
   }
 

@@ -1,5 +1,6 @@
 // The build screen: choose a building, order it (paid in full at once) or cancel the
 // one under way (refunded in full).
+#include "turn/building_opens.h"
 #include "county/county_rules.h"
 #include "county/county_screens.h"
 #include "text_names.h"
@@ -41,6 +42,8 @@ class BuildFrm : public DialogFrm {
     add(label("StoneLbl", 526, 180, 80, 22));
     add(label("TurnsCaptionLbl", 436, 208, 90, 22));
     add(label("TurnsLbl", 526, 208, 80, 22));
+    // What the building shown opens to the county, one line each.
+    add(label("OpensLbl", 436, 240, 180, 96)).FontSize = 10;
     add(label("Helper", 24, 340, 592, 20)).FontSize = 10;
     addOk(400, 100, 130);
     add(button("CancelAniBtn", 255, 400, 130, 40));
@@ -81,8 +84,7 @@ class BuildFrm : public DialogFrm {
     if (underWay && s.BuildingUnderWay >= kBlacksmithBuilding && s.BuildingUnderWay <= kCastleBuilding) {
       showBuilding(s.BuildingUnderWay, s.BuildTurnsLeft);
     } else {
-      g_.ShowText(ctl("BuildingLbl"), txt::campaign1::NothingUnderConstruction);
-      for (const char* l : {"GoldLbl", "WoodLbl", "StoneLbl", "TurnsLbl"}) ctl(l).Caption.clear();
+      showNothing();
     }
   }
 
@@ -93,8 +95,7 @@ class BuildFrm : public DialogFrm {
     if (k >= kBlacksmithBuilding && k <= kCastleBuilding) {
       showBuilding(k, g_.tables.Buildings[k].Turns);
     } else {
-      g_.ShowText(ctl("BuildingLbl"), txt::campaign1::NothingUnderConstruction);
-      for (const char* l : {"GoldLbl", "WoodLbl", "StoneLbl", "TurnsLbl"}) ctl(l).Caption.clear();
+      showNothing();
     }
   }
 
@@ -113,6 +114,13 @@ class BuildFrm : public DialogFrm {
     ctl("WoodLbl").Caption = std::to_string(b.Wood);
     ctl("StoneLbl").Caption = std::to_string(b.Stone);
     ctl("TurnsLbl").Caption = std::to_string(turns) + " -- ";
+    std::string opens;
+    for (const auto& l : buildingOpens(g_, kind)) opens += (opens.empty() ? "" : "\n") + l;
+    ctl("OpensLbl").Caption = opens;
+  }
+  void showNothing() {
+    g_.ShowText(ctl("BuildingLbl"), txt::campaign1::NothingUnderConstruction);
+    for (const char* l : {"GoldLbl", "WoodLbl", "StoneLbl", "TurnsLbl", "OpensLbl"}) ctl(l).Caption.clear();
   }
   void order() {
     switch (OrderBuilding(g_, selected)) {

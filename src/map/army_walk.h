@@ -2,6 +2,8 @@
 // markers, the move orders and the step animation on ArmyTimer.
 #pragma once
 
+#include <string>
+
 #include "map/army_movement.h"
 
 namespace fief {
@@ -27,6 +29,9 @@ void MarchOutOfCastle(Game& g, int camp);
 void AttackHolders(Game& g, int site);
 // Hides every waypoint marker.
 void hideWaypointMarkers(Game& g);
+// The halo under the marker of waypoint n while it is offered. Its name begins as the
+// markers' names do ("WalkTo"), so that whatever hides the markers hides it with them.
+inline std::string offerRingName(int waypoint) { return "WalkToRing" + std::to_string(waypoint); }
 
 // Pixels the walking army covers per tick of ArmyTimer, and the timer's period.
 constexpr int kStepPixels = 3;

@@ -102,7 +102,10 @@ namespace {
 void offerWaypoints(Camp1Frm& f, Game& g, int k) {
   hideWaypointMarkers(g);
   for (int n : offeredWaypoints(g.s, levelGraph(g), k))
-    if (Control* m = f.find(marker(n))) m->Visible = true;
+    if (Control* m = f.find(marker(n))) {
+      m->Visible = true;
+      if (Control* ring = f.find(offerRingName(n))) ring->Visible = true;
+    }
 }
 
 bool markersShown(Camp1Frm& f) {

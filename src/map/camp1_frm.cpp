@@ -7,6 +7,7 @@
 
 #include "campaign/county_figures.h"
 #include "campaign/save_games.h"
+#include "map/army_walk.h"
 #include "map/camp1_bindings.h"
 #include "map/level_map.h"
 #include "text_names.h"
@@ -193,6 +194,13 @@ void Camp1Frm::declareControls() {
     c.Panel = "MapSurface";
     c.Visible = false;
     c.Z = 9;
+    // The halo that marks the waypoint as offered, under the camps' banners; the pointer
+    // passes through it to the marker or the map.
+    Control& ring = add(image(offerRingName(n), 0, 0, 48, 48, "waypoint_offer"));
+    ring.Panel = "MapSurface";
+    ring.Visible = false;
+    ring.Inert = true;
+    ring.Z = 4;
   }
 
   // The top menu strip with the sub-screen buttons, the special units' status and the
@@ -305,10 +313,11 @@ void Camp1Frm::placeFromLevelMap() {
   map.Width = MapWidth;
   map.Height = MapHeight;
   for (const auto& [n, p] : m.Waypoints)
-    if (Control* c = find("WalkTo" + std::to_string(n))) {
-      c->Left = p.first - c->Width / 2;
-      c->Top = p.second - c->Height / 2;
-    }
+    for (const std::string& name : {"WalkTo" + std::to_string(n), offerRingName(n)})
+      if (Control* c = find(name)) {
+        c->Left = p.first - c->Width / 2;
+        c->Top = p.second - c->Height / 2;
+      }
   for (const auto& [n, r] : m.Controls)
     if (Control* c = find(n)) {
       c->Left = r.Left;

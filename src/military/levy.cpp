@@ -33,10 +33,13 @@ int monkReligion(const GameState& s) {
 
 int SelectRecruitType(GameState& s, int type) {
   if (type < 1 || type > 14) return kRefusedSilently;
-  const Unit u = unitType(type).unit;
+  const UnitType& t = unitType(type);
+  const Unit u = t.unit;
   if (u == Monk && s.Religion < monkReligion(s)) return kRefusedSilently;
   if ((u == Templar || u == Paladin) && s.Religion < 50) return kRefusedSilently;
-  if ((u == Cavalry || u == HCavalry || u == Champion) && !isSet(s.StablesBuilt)) return 23;
+  // The one building a unit type may need besides the barracks is the stables (the
+  // build screen names the types from the same field).
+  if (t.building == kStablesBuilding && !isSet(s.StablesBuilt)) return 23;
   s.RecruitType = static_cast<uint8_t>(type);
   return kDone;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "state/game_state.h"
+#include "state/kinds.h"
 
 namespace fief {
 
@@ -34,6 +35,9 @@ struct UnitType {
   int defence, speed;
   std::vector<Gear> gear;  // one piece of each per soldier
   int cap;               // most soldiers of the type in one levy, 0 = no cap
+  // The building that must stand, besides the barracks that open recruiting, before the
+  // type can be chosen (a BuildingKind; kNoBuilding: none).
+  int building = kNoBuilding;
 };
 
 // The table, by type number 1..14.

@@ -130,14 +130,14 @@ void TournamentResult(Rules& g) {
 
 void ThievesGuild(Rules& g) {
   GameState& s = g.s;
-  if (every(s, 2) && isSet(s.ThievesBuilt)) {
+  if (every(s, kThievesHaulEvery) && isSet(s.ThievesBuilt)) {
     store(s.ThiefLootGold, g.rng.draw(100, 100));
     store(s.ThiefLootWood, g.rng.draw(100, 100));
     store(s.ThiefLootStone, g.rng.draw(100, 100));
     store(s.ThiefLootOre, g.rng.draw(100, 100));
     AddMessage(g, 1, txt::campaign::ThievesBroughtLoot);
   }
-  if (every(s, 9) && isSet(s.ThievesBuilt)) {
+  if (every(s, kThievesBrokenUpEvery) && isSet(s.ThievesBuilt)) {
     s.ThievesBuilt = kFalse;
     AddMessage(g, 1, txt::campaign::ThievesGuildBrokenUp);
   }
@@ -147,13 +147,12 @@ void CastleIncome(GameState& s) {
   int stage = -1;  // the highest stage marked
   for (int i = 0; i < 5; ++i)
     if (isSet(s.CastleStageBuilt[i])) stage = i;
-  static constexpr int kPercent[5] = {2, 5, 6, 10, 8};
   if (stage < 0) return;
+  const CastleYield& y = kCastleYield[stage];
   // In 64 bits (through a double): People times the percentage leaves 32 bits above about
   // 2 * 10^8 people.
-  add(s.Gold, Int(static_cast<double>(s.People) * kPercent[stage] / 100.0));
-  if (stage == 2) add(s.Nobility, 1);
-  if (stage == 4) add(s.Nobility, 2);
+  add(s.Gold, Int(static_cast<double>(s.People) * y.goldPercent / 100.0));
+  if (y.nobility) add(s.Nobility, y.nobility);
 }
 
 void FeedPeople(Rules& g) {

@@ -34,7 +34,16 @@ void LeaderInfluence(Rules& g);
 void DemandTithe(Rules& g);           // every 6th turn: the tithe and the religion screen
 void CompleteResearch(Rules& g);
 void TournamentResult(Rules& g);
+// The thieves' guild brings a haul of loot every kThievesHaulEvery-th turn and is broken up
+// by the sheriff every kThievesBrokenUpEvery-th turn.
+constexpr int kThievesHaulEvery = 2, kThievesBrokenUpEvery = 9;
 void ThievesGuild(Rules& g);
+// What the highest castle stage built brings each turn: gold, a percentage of the people,
+// and nobility (keep, bailey, fort, stronghold, castle).
+struct CastleYield {
+  int goldPercent, nobility;
+};
+constexpr CastleYield kCastleYield[5] = {{2, 0}, {5, 0}, {6, 1}, {10, 0}, {8, 2}};
 void CastleIncome(struct GameState& s);
 void FeedPeople(Rules& g);            // CalcFood, then meat and crops eaten
 void HealthAndPlague(Rules& g);

@@ -15,11 +15,15 @@ expect-screen BuildFrm.Helper text = "Nothing is chosen yet. Choose one first."
 move BuildFrm.KeepBtn
 expect-screen BuildFrm.BuildingLbl text = "Keep"
 expect BuildingUnderWay = 0
+# and what it opens to the county
+expect-screen BuildFrm.OpensLbl text = "Largest army it shelters: 400\nGold each turn per 100 people: 2"
 move BuildFrm.Helper
 expect-screen BuildFrm.BuildingLbl text = "Nothing under construction"
 expect-screen BuildFrm.GoldLbl text = ""
+expect-screen BuildFrm.OpensLbl text = ""
 click BuildFrm.StablesBtn
 expect-screen BuildFrm.BuildingLbl text = "Stables"
+expect-screen BuildFrm.OpensLbl text = "Raises: Cavalry, Heavy Cavalry, Champion"
 expect-screen BuildFrm.GoldLbl text = "6000"
 expect-screen BuildFrm.WoodLbl text = "1500"
 expect-screen BuildFrm.StoneLbl text = "200"

@@ -16,6 +16,7 @@
 
 #include "campaign/files.h"
 #include "campaign/message_log.h"
+#include "campaign/save_games.h"
 #include "county/county.h"
 #include "military/levy.h"
 #include "military/military_screens.h"
@@ -123,8 +124,27 @@ TEST_P(Screenshots, EveryScreen) {
   // The build screen with built county buildings and castle stages: the ticks.
   g.s.BlacksmithBuilt = g.s.ThievesBuilt = kTrue;
   g.s.CastleStageBuilt[0] = g.s.CastleStageBuilt[1] = kTrue;
-  sh.onModal = [&](Form& f) { shoot(sh, f, "BuildFrm_built"); };
+  sh.onModal = [&](Form& f) {
+    shoot(sh, f, "BuildFrm_built");
+    // What a building opens, under its costs: the longest line (the barracks' unit types)
+    // and the most lines (the fort).
+    f.fire("BaracksBtn", Ev::Click, {});
+    shoot(sh, f, "BuildFrm_opens");
+    f.fire("FortBtn", Ev::MouseMove, {});
+    shoot(sh, f, "BuildFrm_opens_stage");
+  };
   sh.showModal(g.form("BuildFrm"));
+  // The load list longer than its box, newest first, a row chosen further down.
+  for (int i = 1; i <= 12; ++i) {
+    std::string err;
+    EXPECT_TRUE(WriteSave(g, "Season " + std::to_string(i), err)) << err;
+  }
+  sh.onModal = [&](Form& f) {
+    f.ctl("FileLst").ListIndex = 9;
+    f.fire("FileLst", Ev::Click, {});
+    shoot(sh, f, "LoadGameFrm_long");
+  };
+  sh.showModal(g.form("LoadGameFrm"));
   // An event's question with what each answer brings, and the question whether to give
   // battle with the strength of the force.
   g.s.BattleSite = 2;

@@ -1,6 +1,7 @@
 // The save and load screens: names they refuse, the reserved saves, deleting.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "campaign/autosaves.h"
@@ -27,6 +28,11 @@ struct SaveScreens : test::GameFixture {
   }
   void type(Form& f, const std::string& name) { f.ctl("FileNameTxt").Caption = name; }
   bool exists(const std::string& name) { return std::filesystem::exists(savePath(g, name)); }
+  // Dates a save as written `seconds` ago: the load list shows the newest first.
+  void age(const std::string& name, int seconds) {
+    std::filesystem::last_write_time(savePath(g, name), std::filesystem::file_time_type::clock::now() -
+                                                            std::chrono::seconds(seconds));
+  }
 };
 
 TEST_F(SaveScreens, SavingUnderATypedNameAndTheRefusals) {
@@ -61,6 +67,8 @@ TEST_F(SaveScreens, DeletingFromTheLoadScreen) {
   std::string err;
   ASSERT_TRUE(WriteSave(g, "QuickSave", err));
   ASSERT_TRUE(WriteSave(g, "AutoSave", err));
+  age("QuickSave", 120);
+  age("AutoSave", 60);
   Form& f = open("LoadGameFrm");
   EXPECT_EQ(f.ctl("FileLst").Items, (std::vector<std::string>{"AutoSave.s15", "QuickSave.s15"}));
 
@@ -185,6 +193,8 @@ TEST_F(SaveScreens, TheLoadScreenListsTheAutosaveSlotsAndSaysWhichWasSkipped) {
   // Slot 2 damaged, slot 4 a folder.
   std::filesystem::resize_file(savePath(g, autosaveSlotName(2)), 100);
   std::filesystem::create_directory(savePath(g, autosaveSlotName(4)));
+  age(autosaveSlotName(1), 60);
+  age(autosaveSlotName(3), 120);
   Form& f = open("LoadGameFrm");
   EXPECT_EQ(f.ctl("FileLst").Items, (std::vector<std::string>{"AutoSave 1.s15", "AutoSave 3.s15"}));
   const std::string note = f.ctl("SkippedLbl").Caption;
@@ -196,6 +206,27 @@ TEST_F(SaveScreens, TheLoadScreenListsTheAutosaveSlotsAndSaysWhichWasSkipped) {
   type(f, "AutoSave 3");
   f.fire("OkAniBtn", Ev::Click);
   EXPECT_NE(g.s.Gold, 1);
+}
+
+TEST_F(SaveScreens, TheLoadListShowsTheNewestSaveFirst) {
+  // Dates against the order of the names, two of them written in the same instant.
+  std::string err;
+  const struct {
+    const char* name;
+    int age;
+  } saves[] = {{"Autumn", 300}, {"Winter", 10}, {"Spring", 5000}, {"Battle", 10}, {"Zeal", 20}};
+  const auto now = std::filesystem::file_time_type::clock::now();
+  for (const auto& s : saves) {
+    ASSERT_TRUE(WriteSave(g, s.name, err)) << err;
+    std::filesystem::last_write_time(savePath(g, s.name), now - std::chrono::seconds(s.age));
+  }
+  // A damaged save other than an autosave slot stays listed (choosing it says it holds no game).
+  std::filesystem::resize_file(savePath(g, "Zeal"), 10);
+  std::filesystem::last_write_time(savePath(g, "Zeal"), now - std::chrono::seconds(20));
+  Form& f = open("LoadGameFrm");
+  EXPECT_EQ(f.ctl("FileLst").Items, (std::vector<std::string>{"Battle.s15", "Winter.s15", "Zeal.s15", "Autumn.s15",
+                                                              "Spring.s15"}));
+  EXPECT_EQ(f.ctl("FileLst").ListTop, 0);
 }
 
 }  // namespace

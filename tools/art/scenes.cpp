@@ -798,6 +798,45 @@ void overlayJobs(std::vector<Job>& jobs) {
           cairo_fill(c.cr);
         }
       });
+    // Laid under the marker of a waypoint the selected army may walk to: a bright halo with
+    // four arrows pointing in, so that the offer stands out from the map's road stations.
+    o.picture("waypoint_offer", 48, 48, [&](Canvas& c, Detail d) {
+      if (d.high) {
+        cairo_pattern_t* glow = cairo_pattern_create_radial(24, 24, 6, 24, 24, 23);
+        cairo_pattern_add_color_stop_rgba(glow, 0, pal::goldLight.r, pal::goldLight.g, pal::goldLight.b, 0.85);
+        cairo_pattern_add_color_stop_rgba(glow, 1, pal::goldLight.r, pal::goldLight.g, pal::goldLight.b, 0);
+        cairo_arc(c.cr, 24, 24, 23, 0, 2 * M_PI);
+        cairo_set_source(c.cr, glow);
+        cairo_fill(c.cr);
+        cairo_pattern_destroy(glow);
+      } else {
+        cairo_arc(c.cr, 24, 24, 17, 0, 2 * M_PI);
+        setColor(c.cr, pal::goldLight, 0.6);
+        cairo_fill(c.cr);
+      }
+      cairo_arc(c.cr, 24, 24, 16, 0, 2 * M_PI);
+      cairo_set_line_width(c.cr, 3);
+      setColor(c.cr, pal::white);
+      cairo_stroke_preserve(c.cr);
+      cairo_set_line_width(c.cr, 1.5);
+      setColor(c.cr, pal::red);
+      cairo_stroke(c.cr);
+      for (int q = 0; q < 4; ++q) {
+        cairo_save(c.cr);
+        cairo_translate(c.cr, 24, 24);
+        cairo_rotate(c.cr, q * M_PI / 2);
+        cairo_move_to(c.cr, -5, -23);
+        cairo_line_to(c.cr, 5, -23);
+        cairo_line_to(c.cr, 0, -16.5);
+        cairo_close_path(c.cr);
+        setColor(c.cr, pal::red);
+        cairo_fill_preserve(c.cr);
+        setColor(c.cr, pal::ink);
+        cairo_set_line_width(c.cr, 1);
+        cairo_stroke(c.cr);
+        cairo_restore(c.cr);
+      }
+    });
   });
 }
 

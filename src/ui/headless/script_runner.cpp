@@ -1,6 +1,7 @@
 #include "ui/headless/script_runner.h"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -416,6 +417,22 @@ class Runner {
       std::string err;
       std::string text = joinFrom(w, 2);
       if (!writeFileAtomic(gamePath(w[1], Folders::Use::Write), {text.begin(), text.end()}, err)) fail(err);
+    } else if (cmd == "file-age") {
+      // file-age PATH S: the file's last change set to S seconds before now (an order
+      // of saves by their dates that does not hang on how fast the script runs)
+      need(w, 3, "file-age PATH SECONDS");
+      long long secs = 0;
+      try {
+        secs = std::stoll(w[2]);
+      } catch (const std::exception&) {
+        fail("seconds are a whole number: " + w[2]);
+      }
+      if (secs < 0 || secs > 100LL * 366 * 24 * 3600) fail("an age of 0 to 100 years in seconds: " + w[2]);
+      std::error_code ec;
+      const std::string path = gamePath(w[1], Folders::Use::Write);
+      std::filesystem::last_write_time(
+          path, std::filesystem::file_time_type::clock::now() - std::chrono::seconds(secs), ec);
+      if (ec) fail(path + ": " + ec.message());
     } else if (cmd == "put-hex") {
       // put-hex PATH HEX: a binary file of the program folder, byte by byte
       need(w, 3, "put-hex PATH HEX");
