@@ -93,6 +93,19 @@ int listRowAt(const Control& c, const Rect& r, int y, int lineHeight) {
   return item < static_cast<int>(c.Items.size()) ? item : -1;
 }
 
+std::optional<ListBar> listBar(const Control& c, const Rect& r, int rowsShown) {
+  const int items = static_cast<int>(c.Items.size());
+  if (rowsShown <= 0 || items <= rowsShown) return std::nullopt;
+  ListBar b;
+  b.track = Rect{r.x + r.w - kListBarWidth - 2, r.y + kListMargin, kListBarWidth, r.h - 2 * kListMargin};
+  if (b.track.h <= 0) return std::nullopt;
+  const int top = std::clamp(c.ListTop, 0, items - rowsShown);
+  const int thumbH = std::min(b.track.h, std::max(16, b.track.h * rowsShown / items));
+  const int thumbY = b.track.y + (b.track.h - thumbH) * top / (items - rowsShown);
+  b.thumb = Rect{b.track.x, thumbY, b.track.w, thumbH};
+  return b;
+}
+
 bool isList(const Control* c) { return c && (c->Kind == ControlKind::List || c->Kind == ControlKind::FileList); }
 
 // ---------------------------------------------------------------- reach
@@ -154,6 +167,14 @@ int Input::listRowAt(const Control& c, const Rect& r, int y) const {
   return line > 0 ? fief::listRowAt(c, r, y, line) : -1;
 }
 
+std::optional<ListBar> Input::listBarAt(const Control& c, const Rect& r, int x, int y) const {
+  const int line = lineHeight ? lineHeight(c.FontSize, c.Title) : 0;
+  if (line <= 0) return std::nullopt;
+  auto bar = listBar(c, r, listRowsShown(r.h, line));
+  if (!bar || !bar->track.contains(x, y)) return std::nullopt;
+  return bar;
+}
+
 void Input::mouseMove(int x, int y) {
   InputTarget t = hit(x, y);
   move(t, t.form ? pointer(*t.form, x, y) : EventArgs{});
@@ -163,7 +184,20 @@ void Input::mouseDown(int x, int y, MouseButton b) {
   Rect r;
   InputTarget t = hit(x, y, &r);
   if (!t.form) return;
-  if (isList(t.control)) t.row = listRowAt(*t.control, r, y);
+  if (isList(t.control)) {
+    if (auto bar = listBarAt(*t.control, r, x, y)) {
+      t.row = -1;
+      if (b == MouseButton::Left) {
+        // A page up or down; the next frame keeps the top row within the items.
+        const int rows = listRowsShown(r.h, lineHeight(t.control->FontSize, t.control->Title));
+        if (y < bar->thumb.y) t.control->ListTop = std::max(0, t.control->ListTop - rows);
+        else if (y >= bar->thumb.y + bar->thumb.h) t.control->ListTop += rows;
+        changed_ = true;
+      }
+    } else {
+      t.row = listRowAt(*t.control, r, y);
+    }
+  }
   press(t, b, pointer(*t.form, x, y));
 }
 
@@ -172,7 +206,7 @@ void Input::mouseUp(int x, int y, MouseButton b) {
   release(b, a, [this, x, y] {
     Rect r;
     InputTarget t = hit(x, y, &r);
-    if (t.form && isList(t.control)) t.row = listRowAt(*t.control, r, y);
+    if (t.form && isList(t.control)) t.row = listBarAt(*t.control, r, x, y) ? -1 : listRowAt(*t.control, r, y);
     return t;
   });
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -57,6 +58,16 @@ void settleListTop(Control& c, int rowsShown);
 // The item of the row at a screen height inside the list's rectangle r (-1: none, above
 // the first row or below the last item).
 int listRowAt(const Control& c, const Rect& r, int y, int lineHeight);
+// A list with more items than rows carries a scroll bar kListBarWidth pixels wide along its
+// right edge, between the margins: the thumb shows which rows are on view and how many of
+// the items they are. A press on the bar above or below the thumb turns a page; a press on
+// the bar never chooses an item.
+inline constexpr int kListBarWidth = 12;
+struct ListBar {
+  Rect track, thumb;
+};
+// The scroll bar of list c placed at r showing rowsShown rows (none when every item fits).
+std::optional<ListBar> listBar(const Control& c, const Rect& r, int rowsShown);
 // Whether a control is a list (of items or of files).
 bool isList(const Control* c);
 
@@ -113,6 +124,8 @@ class Input {
   EventArgs pointer(const Form& f, int x, int y) const;
   // The item of list c (placed at r) at a screen height (-1: none).
   int listRowAt(const Control& c, const Rect& r, int y) const;
+  // The scroll bar of list c (placed at r) when the point lies on it.
+  std::optional<ListBar> listBarAt(const Control& c, const Rect& r, int x, int y) const;
   void mouseMove(int x, int y);
   void mouseDown(int x, int y, MouseButton b);
   void mouseUp(int x, int y, MouseButton b);

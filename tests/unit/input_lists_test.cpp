@@ -116,3 +116,33 @@ TEST_F(ListFixture, AReopenedFormsListsStartAtTheirFirstRow) {
 }
 
 }  // namespace
+
+TEST_F(ListFixture, TheScrollBarTurnsPagesAndChoosesNothing) {
+  // The bar runs down the list's right edge (x 346..357), between the margins (y 164..255);
+  // five rows of ten items make its thumb half the track.
+  const Rect r{210, 160, 150, 100};
+  auto bar = listBar(*list, r, 5);
+  ASSERT_TRUE(bar);
+  EXPECT_EQ(bar->track.x, 346);
+  EXPECT_EQ(bar->thumb.h, 46);
+  EXPECT_EQ(bar->thumb.y, 164);
+  auto press = [&](int y) {
+    shell.input().mouseDown(350, y, MouseButton::Left);
+    shell.input().mouseUp(350, y, MouseButton::Left);
+    draw();
+  };
+  press(240);  // below the thumb: a page down
+  EXPECT_EQ(list->ListTop, 5);
+  EXPECT_EQ(listBar(*list, r, 5)->thumb.y, 164 + 46);
+  press(240);  // on the thumb: nothing moves
+  EXPECT_EQ(list->ListTop, 5);
+  press(170);  // above it: a page up
+  EXPECT_EQ(list->ListTop, 0);
+  EXPECT_EQ(list->ListIndex, -1);
+  EXPECT_TRUE(clicks.empty());
+  // A list whose items all fit has no bar: the same point chooses its row.
+  list->Items.resize(5);
+  EXPECT_FALSE(listBar(*list, r, 5));
+  press(kRowsY + 9);
+  EXPECT_EQ(list->ListIndex, 0);
+}

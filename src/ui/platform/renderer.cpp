@@ -190,6 +190,15 @@ void Renderer::drawControl(Form& f, Control& c, const SDL_Rect& r, const SDL_Rec
       settleListTop(c, rows);
       const int topRow = c.ListTop;
       SDL_Rect inner{r.x + 6, r.y + kListMargin, r.w - 12, r.h - 2 * kListMargin};
+      if (auto bar = listBar(c, Rect{r.x, r.y, r.w, r.h}, rows)) {
+        inner.w = bar->track.x - 2 - inner.x;
+        const SDL_Rect track{bar->track.x, bar->track.y, bar->track.w, bar->track.h};
+        const SDL_Rect thumb{bar->thumb.x + 2, bar->thumb.y, bar->thumb.w - 4, bar->thumb.h};
+        SDL_SetRenderDrawColor(r_, 120, 90, 50, 70);
+        SDL_RenderFillRect(r_, &track);
+        SDL_SetRenderDrawColor(r_, 150, 105, 45, 230);
+        SDL_RenderFillRect(r_, &thumb);
+      }
       SDL_Rect clip = intersect(clipArea, inner);
       SDL_RenderSetClipRect(r_, &clip);
       for (int i = 0; i < rows && topRow + i < static_cast<int>(c.Items.size()); ++i) {
