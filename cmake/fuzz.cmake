@@ -77,5 +77,5 @@ add_executable(fiefdom_soak ${CMAKE_SOURCE_DIR}/tests/soak/soak_main.cpp)
 target_link_libraries(fiefdom_soak PRIVATE fiefdom_core)
 add_dependencies(fiefdom_soak game_data)
 # It fails when it has not played the turns, the battles and the save round trips it guards.
-add_test(NAME soak.random_play COMMAND fiefdom_soak ${GAME_DIR} --seed 1 --steps 4000 --seconds 90
+add_test(NAME soak.random_play COMMAND fiefdom_soak ${GAME_DIR} --seed 1 --steps 6000 --seconds 90
          --min-turns 30 --min-battles 3 --min-round-trips 3)
