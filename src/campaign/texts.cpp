@@ -174,8 +174,16 @@ bool TextTables::load(const std::string& programDir, std::string& err) {
       return false;
     }
   }
-  tables_ = std::move(loaded);
+  for (int t = 1; t <= 6; ++t) set(t, std::move(loaded[t]));
   return true;
+}
+
+void TextTables::set(int table, std::vector<TextEntry> entries) {
+  // Kept as UTF-8, converted once here: the turn reads texts many times over.
+  std::vector<std::string>& out = tables_.at(table);
+  out.clear();
+  out.reserve(entries.size());
+  for (const TextEntry& e : entries) out.push_back(toUtf8(e));
 }
 
 bool TextTables::has(int table, int entry) const {
@@ -188,7 +196,7 @@ std::string TextTables::text(int table, int entry) const {
     throw std::out_of_range("text " + std::to_string(entry) + " of table " + std::to_string(table) +
                             " is outside the table");
   if (!has(table, entry)) return {};
-  return toUtf8(tables_[table][entry]);
+  return tables_[table][entry];
 }
 
 }  // namespace fief

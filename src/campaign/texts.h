@@ -46,7 +46,7 @@ class TextTables {
  public:
   // Reads the five files of dir/localizations in the program's order.
   bool load(const std::string& programDir, std::string& err);
-  void set(int table, std::vector<TextEntry> entries) { tables_.at(table) = std::move(entries); }
+  void set(int table, std::vector<TextEntry> entries);
   // The entry as UTF-8; empty for an entry the file does not hold. An entry number
   // outside the table's capacity is a programming error (throws std::out_of_range).
   std::string text(int table, int entry) const;
@@ -58,7 +58,7 @@ class TextTables {
   mutable std::set<std::pair<int, int>>* readLog = nullptr;
 
  private:
-  std::array<std::vector<TextEntry>, 7> tables_;
+  std::array<std::vector<std::string>, 7> tables_;  // UTF-8
 };
 
 }  // namespace fief
