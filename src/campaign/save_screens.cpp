@@ -22,7 +22,7 @@ class SaveListFrm : public Form {
     title.Title = true;
     title.FontSize = 18;
     title.Align = 1;
-    add(fileList("FileLst", 24, 56, 260, 176));
+    add(fileList("FileLst", 24, 60, 260, 176));  // below the medallion of the top left corner
     add(label("NameLbl", 300, 56, 156, 20, "Name"));
     add(textBox("FileNameTxt", 300, 80, 156, 28));
     if (saving) add(textBox("RenameTxt", 300, 116, 156, 28)).Visible = false;

@@ -50,9 +50,10 @@ class ArmyFrm : public Form {
     t.Title = true;
     t.FontSize = 18;
     t.Align = 1;
+    // Two columns of the fourteen kinds, below the medallion of the top left corner.
     for (int n = 1; n <= 14; ++n) {
       const int col = (n - 1) / 7, row = (n - 1) % 7;
-      add(button(unitButton(n), 24 + col * 152, 70 + row * 42, 146, 36)).Picture = "sold" + std::to_string(n) + "res";
+      add(button(unitButton(n), 24 + col * 152, 74 + row * 42, 146, 36)).Picture = "sold" + std::to_string(n) + "res";
       onClick(unitButton(n), [this, n] { select(n); });
     }
     add(image("SoldierImg", 340, 56, 96, 96));

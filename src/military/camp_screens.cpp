@@ -133,7 +133,7 @@ class ArmySplitFrm : public Form {
     t.Title = true;
     t.FontSize = 16;
     t.Align = 1;
-    add(listBox("ArmyLst", 24, 68, 190, 290));
+    add(listBox("ArmyLst", 24, 72, 190, 286));  // below the medallion of the top left corner
     Control& a = add(label("ArmyNameLbl", 360, 48, 120, 20));
     a.Align = 2;
     a.FontSize = 10;

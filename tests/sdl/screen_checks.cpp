@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include "art/screen_frame.h"
 #include "ui/form.h"
@@ -41,9 +42,32 @@ void checkPlaces(Form& f, int w, int h, Problems& out) {
   }
 }
 
+// The medallion of a generated dialog background, on the screen; none for a form with
+// a picture of its own. The art tool draws the background at the size the screen list
+// gives the form, with the medallion in its top left corner; the picture is stretched
+// over the form.
+struct Medallion {
+  double cx = 0, cy = 0, r = 0;
+  // Whether a rectangle reaches into the circle: its nearest point to the centre.
+  bool covers(const SDL_Rect& q) const {
+    const double nx = std::clamp(cx, static_cast<double>(q.x), static_cast<double>(q.x + q.w));
+    const double ny = std::clamp(cy, static_cast<double>(q.y), static_cast<double>(q.y + q.h));
+    return (nx - cx) * (nx - cx) + (ny - cy) * (ny - cy) < r * r;
+  }
+};
+std::optional<Medallion> medallionOf(const Form& f, const SDL_Rect& fr) {
+  int listedW = 0, listedH = 0;
+  formSize(f.name(), listedW, listedH);
+  if (listedW <= 0 || !f.Background.empty() || f.Transparent) return std::nullopt;
+  const art::FrameMedallion m = art::frameMedallion(listedW);
+  const double k = static_cast<double>(fr.w) / listedW;
+  return Medallion{fr.x + m.cx * k, fr.y + m.cy * k, m.r * k};
+}
+
 // Every text in its box; no two controls' texts sharing ink (a line drawn over another
-// cannot be read); none under the medallion of a generated dialog background.
-void checkTexts(const Form& f, const std::vector<const DrawnText*>& texts, const SDL_Rect& fr, Problems& out) {
+// cannot be read); none under the medallion.
+void checkTexts(const std::vector<const DrawnText*>& texts, const std::optional<Medallion>& medallion,
+                Problems& out) {
   struct Ink {
     SDL_Rect r;
     const std::string* owner;
@@ -64,19 +88,23 @@ void checkTexts(const Form& f, const std::vector<const DrawnText*>& texts, const
       if (SDL_IntersectRect(&inks[i].r, &inks[j].r, &both) && both.w >= 2 && both.h >= 2)
         out.add("text of " + *inks[i].owner + " overlaps text of " + *inks[j].owner);
     }
-  // The art tool draws the background at the size the screen list gives the form, with
-  // the medallion in its top left corner; the picture is stretched over the form.
-  int listedW = 0, listedH = 0;
-  formSize(f.name(), listedW, listedH);
-  if (listedW <= 0 || !f.Background.empty() || f.Transparent) return;
-  const art::FrameMedallion m = art::frameMedallion(listedW);
-  const double k = static_cast<double>(fr.w) / listedW;
-  const double cx = fr.x + m.cx * k, cy = fr.y + m.cy * k, r = m.r * k;
-  for (const Ink& t : inks) {
-    // The nearest point of the line's ink to the medallion's centre.
-    const double nx = std::clamp(cx, static_cast<double>(t.r.x), static_cast<double>(t.r.x + t.r.w));
-    const double ny = std::clamp(cy, static_cast<double>(t.r.y), static_cast<double>(t.r.y + t.r.h));
-    if ((nx - cx) * (nx - cx) + (ny - cy) * (ny - cy) < r * r) out.add("text of " + *t.owner + " runs under the medallion");
+  if (!medallion) return;
+  for (const Ink& t : inks)
+    if (medallion->covers(t.r)) out.add("text of " + *t.owner + " runs under the medallion");
+}
+
+// No framed control (a button, a list, a box to type in, a tick box, a bar, a chart)
+// under the medallion either: the medallion hides its corner.
+void checkFramesClearOfMedallion(Form& f, int w, int h, const Medallion& m, Problems& out) {
+  for (const Placement& p : layoutForm(f, w, h)) {
+    switch (p.c->Kind) {
+      case ControlKind::Button: case ControlKind::List: case ControlKind::FileList: case ControlKind::TextBox:
+      case ControlKind::CheckBox: case ControlKind::ProgressBar: case ControlKind::Chart:
+        if (m.covers(sdlRect(p.r))) out.add("control " + p.c->Name + " lies under the medallion");
+        break;
+      default:
+        break;
+    }
   }
 }
 
@@ -95,7 +123,9 @@ std::vector<std::string> screenProblems(const FrameRecord& frame, const std::vec
     std::vector<const DrawnText*> texts;
     for (const DrawnText& t : frame.texts)
       if (t.form == drawn && !t.standIn) texts.push_back(&t);
-    checkTexts(f, texts, sdlRect(formRect(f, w, h)), out);
+    const std::optional<Medallion> medallion = medallionOf(f, sdlRect(formRect(f, w, h)));
+    checkTexts(texts, medallion, out);
+    if (medallion) checkFramesClearOfMedallion(f, w, h, *medallion, out);
   }
   // No dialog drawn below the top-most modal dialog may show beside it.
   const Form* over = nullptr;
