@@ -6,6 +6,7 @@
 
 #include "campaign/save_games.h"
 #include "campaign/files.h"
+#include "campaign/game_tables.h"
 #include "state/save_record.h"
 #include "state/state_json.h"
 #include "test_support.h"
@@ -184,6 +185,31 @@ TEST_F(SaveGames, WriteThenReadRestoresTheGame) {
   g.s.FieldKind[3] = 0;
   ASSERT_TRUE(ReadSave(g, "Mine", err)) << err;
   EXPECT_EQ(savedStateToJson(g.s), saved);
+}
+
+// The difficulty is not saved: a game saved at difficulty 1 and loaded in a run at another
+// difficulty keeps its stocks and plays with the tables of the run's difficulty, the
+// blacksmith's batches grown for the saved science level.
+TEST_F(SaveGames, ALoadTakesTheTablesOfTheRunsDifficulty) {
+  startCampaign(1);
+  g.s.Gold = 31337;
+  g.s.ScienceLevel = 3;
+  std::string err;
+  ASSERT_TRUE(WriteSave(g, "Saved at 1", err)) << err;
+  struct { int difficulty; int woodYield; int cropYield; } cases[] = {{1, 255, 550}, {2, 155, 450}, {3, 100, 400}};
+  for (const auto& c : cases) {
+    g.s.Difficulty = static_cast<uint8_t>(c.difficulty);
+    g.s.Gold = 1;
+    g.tables = makeGameTables(1, 1);
+    ASSERT_TRUE(ReadSave(g, "Saved at 1", err)) << err;
+    EXPECT_EQ(g.s.Difficulty, c.difficulty);
+    EXPECT_EQ(g.s.Gold, 31337) << "difficulty " << c.difficulty;
+    EXPECT_EQ(g.tables.Places[WoodPlace].Yield, c.woodYield) << "difficulty " << c.difficulty;
+    EXPECT_EQ(g.tables.Places[CropPlace].Yield, c.cropYield) << "difficulty " << c.difficulty;
+    EXPECT_EQ(g.tables.item(Club).Batch, 46);
+    EXPECT_EQ(g.tables.item(Plate).Batch, 38);
+    EXPECT_EQ(g.tables.item(Cross).Batch, 1);
+  }
 }
 
 TEST_F(SaveGames, DamagedSaveNamesTheFileAndKeepsTheGame) {
