@@ -47,6 +47,10 @@ struct Rules {
   // and attacks). They live only in memory, so no game is saved while any waits.
   int battlesWaiting = 0;
 
+  // Saved games loaded in this run (LoadGameState counts them): a procedure that waited on
+  // the player tells by it whether the game it was playing is still the one in play.
+  uint32_t gamesLoaded = 0;
+
   // Whether the machine has a sound device (sounds are asked for only then).
   bool SoundAvailable = false;
 

@@ -189,6 +189,42 @@ TEST_F(Missions, EveryObjectiveHoldsAtItsThresholdAndNotOneStepShort) {
   }
 }
 
+// The mission screen of a defeat shown in the middle of an end of turn (the rival's assassin)
+// may replay the level from its first save: the rest of that turn is the lost game's, and
+// none of it goes into the replayed one.
+TEST_F(Missions, AReplayFromADefeatInTheTurnTakesNothingOfTheLostTurn) {
+  struct ReplayOnDefeat : NullDecisions {
+    Rules& r;
+    bool defeated = false;
+    explicit ReplayOnDefeat(Rules& rules) : r(rules) {}
+    void defeat() override {
+      defeated = true;
+      std::string err;
+      EXPECT_TRUE(ReadSave(r, "FirstSave", err)) << err;
+    }
+  } player(g);
+  std::string err;
+  ASSERT_TRUE(WriteSave(g, "FirstSave", err)) << err;
+  const GameState first = g.s;
+  g.setPlayer(&player);
+  // Rival 1 in play sends his assassin as the 24th turn is played; the guards are too weak.
+  g.s.Rival1.Active = kTrue;
+  g.s.Rival1.AssassinLevel = 5;
+  g.s.TurnCounter = 23;
+  g.s.ObjectMissionCountdown = 0;  // a mission that ends this turn and asks for its animation
+  g.s.ObjectMissionTarget = 1;
+  g.play.turns = 22;
+  EndTurn(g);
+  g.setPlayer(nullptr);
+  ASSERT_TRUE(player.defeated);
+  EXPECT_TRUE(isSet(g.s.PlayerInGame));
+  EXPECT_EQ(g.s.TurnCounter, 1);
+  EXPECT_EQ(g.s.Gold, first.Gold);
+  EXPECT_EQ(g.play.turns, 0u);
+  EXPECT_EQ(g.chronicle.entries.size(), 1u);
+  EXPECT_EQ(g.s.TurnAnimationFlags, (std::array<uint8_t, 5>{}));
+}
+
 TEST_F(Missions, LeavingALevelWritesTheProgressAndStartsTheNextProgram) {
   struct Case { int level; long progressBefore; long camp, levelinfo; const char* next; };
   const Case cases[] = {
