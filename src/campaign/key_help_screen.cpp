@@ -13,6 +13,7 @@ const std::vector<KeyHelpRow>& keyHelp() {
       {C, {K::F7}, "F7", "Quick load"},
       {C, {K::Escape}, "Escape", "Leave the game (asks first)"},
       {C, {K::F3}, "F3", "Map back to the castle"},
+      {C, {K::F11}, "F11", "Map information"},
       {C, {K::Up, K::Down, K::Left, K::Right}, "Arrow keys", "Stop the map scrolling"},
       {C, {K::Add, K::Subtract}, "+  -", "Map scrolls faster, slower"},
       {C, {K::Divide}, "/", "Map scrolls at normal speed"},

@@ -19,13 +19,14 @@ class KeysFrm : public Form {
       const char* name;
       int left;
     };
-    const Column columns[] = {{KeyWindow::Campaign, "Campaign map", "Campaign", 32},
+    const Column columns[] = {{KeyWindow::Campaign, "Campaign map", "Campaign", 48},
                               {KeyWindow::Battle, "Battle window", "Battle", 352}};
     for (const Column& c : columns) {
       Control& h = add(label(std::string(c.name) + "Lbl", c.left, 84, 256, 22, c.heading));
       h.Title = true;
-      // The battle's few rows have room for two lines each.
-      const int step = c.window == KeyWindow::Battle ? 36 : 18;
+      // The battle's few rows have room for two lines each; the campaign's many end above
+      // the frame's flourish in the lower left corner.
+      const int step = c.window == KeyWindow::Battle ? 36 : 17;
       int row = 0;
       for (const KeyHelpRow& r : keyHelp()) {
         if (r.window != c.window) continue;

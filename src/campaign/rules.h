@@ -50,6 +50,10 @@ struct Rules {
   // turn is over, so no battle starts or ends between two of its steps.
   bool turnRunning = false;
 
+  // Saved games loaded in this run (LoadGameState counts them): a procedure that waited on
+  // the player tells by it whether the game it was playing is still the one in play.
+  uint32_t gamesLoaded = 0;
+
   // Whether the machine has a sound device (sounds are asked for only then).
   bool SoundAvailable = false;
 

@@ -44,6 +44,7 @@ void LoadGameState(Rules& g, const GameState& loaded) {
   g.s.LevelBeforeLoad = loaded.LevelBeforeLoad;
   // Battles the left game's end of turn was about to start are not the loaded game's.
   g.battlesWaiting = 0;
+  ++g.gamesLoaded;
   // The tables follow the difficulty of this run, which is not saved.
   g.tables = makeGameTables(g.s.Difficulty, g.s.ScienceLevel);
   g.player().show(Sight::GameLoaded);

@@ -13,7 +13,7 @@ const std::array<TableInfo, 7> kTables = {{
     {"campaign.loc", "campaign", 134},
     {"missions.loc", "missions", 68},
     {"captions.loc", "captions", 100},
-    {"campaign1.loc", "campaign1", 164},
+    {"campaign1.loc", "campaign1", 163},
     {"levels.loc", "levels", 189},
     {"", "extra", 66},
 }};

@@ -73,6 +73,8 @@ class TipsFrm : public Form {
     }
     ctl("Image1").Visible = ctl("CloseLbl").Visible = !defeated;
     for (const char* n : {"ReplayLbl", "MenuLbl", "Image3", "Image4"}) ctl(n).Visible = defeated;
+    // A lost game is not carried on to the next level, whatever was met before the loss.
+    if (defeated) ctl("NextLbl").Visible = ctl("ContinueLbl").Visible = false;
   }
 
   void Form_KeyUp(Key k) override {
@@ -89,6 +91,7 @@ class TipsFrm : public Form {
 
   // The summary of the level, then the hand-over.
   void leave() {
+    if (!isSet(g_.s.PlayerInGame)) return;
     g_.form("SummaryFrm").showModal();
     LeaveLevel(g_);
   }

@@ -201,7 +201,7 @@ void AttackHolders(Game& g, int site) {
   if (!holdersAt(s, site)) return;
   const int k = s.SelectedCamp;
   if (k < 1 || k > 3 || !campExists(s, k) || s.CastleGarrisonCamp == k) {
-    g.setHelperText(site == kVillageHoldersSite ? txt::campaign1::AnotherLordsMen : txt::campaign::OutlawsHoldPlace);
+    g.setHelperText(site == kVillageHoldersSite ? txt::campaign::AnotherLordsMen : txt::campaign::OutlawsHoldPlace);
     return;
   }
   hideWaypointMarkers(g);

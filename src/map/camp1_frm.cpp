@@ -83,6 +83,7 @@ Camp1Frm::Camp1Frm(Game& g) : Form(g, "Camp1Frm") {
     showExitQuestion(g_, kExitQuestion);
   };
   keyActions[Key::F1] = [this] { g_.form("KeysFrm").showModal(); };
+  keyActions[Key::F11] = [this] { g_.form("AboutMapFrm").showModal(); };
   onClick("Image1", [this] { g_.form("TipsFrm").showModal(); });
   onClick("MenuBtn", [this] {
     clearHover();

@@ -132,6 +132,11 @@ void bindScrolling(Camp1Frm& f) {
   }
   for (const char* c : {"MapSurface", "MenuTop", "MenuBottom"})
     f.chain(c, Ev::MouseMove, [&f](const EventArgs&) { f.scrollDirection = kScrollNone; });
+  // The bare screen (the backdrop above a map scrolled to its top) too; the pointer leaving
+  // the window reaches the form without a position and is no move over it.
+  f.chain(f.name(), Ev::MouseMove, [&f](const EventArgs& a) {
+    if (a.x >= 0) f.scrollDirection = kScrollNone;
+  });
   for (Key k : {Key::Up, Key::Down, Key::Left, Key::Right})
     f.keyActions[k] = [&f] { f.scrollDirection = kScrollNone; };
   f.keyActions[Key::Add] = [&g] {

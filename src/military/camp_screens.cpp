@@ -274,7 +274,11 @@ class ArmySplitFrm : public Form {
     const GameState& s = g_.s;
     if (s.CastleGarrisonCamp == camp || s.CampMovesLeft[camp - 1] == 0) return;
     pendingCamp_ = camp;
+    // The part that leaves is kept with the order; until the split is made its soldiers
+    // are still the camp's, so the levy counters are emptied and nothing counts them twice
+    // (the mission's soldier objectives read the camps and an open levy).
     pendingLeaving_ = s.RecruitCounts;
+    ResetTEMP(g_.s);
     release();
     close();
     SelectForWalking(g_, camp);

@@ -61,6 +61,7 @@ void EndTurn(Rules& g) {
     Running(const Running&) = delete;
     Running& operator=(const Running&) = delete;
   } running(g.turnRunning);
+  const uint32_t game = g.gamesLoaded;
   g.player().turnBegins();
   if (isSet(s.Advanced.DeleteMessagesOption)) ClearMessages(g);
   movesForCamps(g);
@@ -74,6 +75,15 @@ void EndTurn(Rules& g) {
   store(s.IdlePeople, static_cast<long long>(s.People) - Workforce(g));
   ApplySeason(g);
   RivalTurn(g);
+  // A defeat in the rivals' step shows the mission screen, whose replay loads the level's
+  // first save: the rest of this turn belongs to the game that was lost, and nothing of it
+  // (limits, chronicle, record of play, objectives, the turn's animations) goes into the
+  // replayed one. The screens are still told that the turn is over.
+  if (g.gamesLoaded != game) {
+    s.TurnAnimationFlags = {};
+    g.player().turnEnded();
+    return;
+  }
   ClampCountyValues(g);
   g.chronicle.record(s);
   g.play.turnEnded();

@@ -155,6 +155,23 @@ TEST(TextTables, EntryOutsideTheTableIsAnError) {
   EXPECT_THROW(t.text(7, 0), std::out_of_range);
 }
 
+// The six tables hold 134, 68, 100, 163, 189 and 66 entries: the last entry of each can be
+// asked for, the next is outside the table, and a file of one entry more is refused.
+TEST(TextTables, EachTableHoldsItsCapacityAndNoMore) {
+  const int capacity[7] = {0, 134, 68, 100, 163, 189, 66};
+  for (int t = 1; t <= 6; ++t) {
+    TextTables tables;
+    EXPECT_EQ(tables.text(t, capacity[t] - 1), "") << "table " << t;
+    EXPECT_THROW(tables.text(t, capacity[t]), std::out_of_range) << "table " << t;
+    if (t == 6) continue;  // no file fills table 6
+    std::vector<TextEntry> out;
+    std::string err;
+    EXPECT_TRUE(decodeLoc(encodeLoc(std::vector<TextEntry>(capacity[t])), kTables[t].capacity, out, err)) << err;
+    EXPECT_FALSE(decodeLoc(encodeLoc(std::vector<TextEntry>(capacity[t] + 1)), kTables[t].capacity, out, err))
+        << kTables[t].file << " of " << capacity[t] + 1 << " entries";
+  }
+}
+
 TEST(TextTables, TheBuiltTablesLoadWithTheTextsTheGameQuotes) {
   TextTables t;
   std::string err;

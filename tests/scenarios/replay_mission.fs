@@ -24,3 +24,18 @@ expect-screen MsgFrm.MsgLbl text = "The game has been loaded. It belongs to anot
 expect-screen MsgFrm.OkAniBtn visible = false
 click MsgFrm.Noanibtn
 expect-query open = ["Camp1Frm"]
+# a defeat offers no way on to the next level, even with every objective met
+set CurrentLevel 15
+set CampComposition[0][9] 200
+set CampComposition[0][8] 300
+set Morale 80
+set MapEventFlags [0, 0, 0]
+set PlayerInGame 0
+click Camp1Frm.Image1
+expect AllObjectivesMet = -1
+expect-screen TipsFrm.NextLbl visible = false
+expect-screen TipsFrm.ContinueLbl visible = false
+expect-screen TipsFrm.Image3 visible = true
+expect-screen TipsFrm.Image4 visible = true
+key TipsFrm Enter
+expect-open TipsFrm

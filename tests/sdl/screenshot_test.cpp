@@ -192,6 +192,17 @@ TEST_P(Screenshots, EveryScreen) {
   sh.showModal(g.form("CropsFrm"));
   sh.showModal(g.form("CattleFrm"));
 
+  // The mission screen after a defeat, every objective met before it: only the replay and
+  // the exit to the title are offered.
+  g.s.AllObjectivesMet = kTrue;
+  g.s.PlayerInGame = kFalse;
+  sh.onModal = [&](Form& f) {
+    EXPECT_FALSE(f.ctl("NextLbl").Visible);
+    shoot(sh, f, "TipsFrm_defeat");
+  };
+  sh.showModal(g.form("TipsFrm"));
+  g.s.PlayerInGame = kTrue;
+
   // Dialogs the in-game menu opens, stacked over it: the menu's frame and its buttons
   // must not show around them.
   for (const char* command : {"SaveGameLbl", "LoadGameLbl", "AboutLbl", "ExitLbl"}) {

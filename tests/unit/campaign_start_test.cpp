@@ -5,6 +5,7 @@
 #include "campaign/save_games.h"
 #include "state/state_json.h"
 #include "test_support.h"
+#include "ui/program_start.h"
 
 namespace fief {
 namespace {
@@ -83,6 +84,28 @@ TEST_F(CampaignStartTest, ArmyStocksLeaderAndPresets) {
   EXPECT_EQ(s.Rival2.Happiness, 74);
   EXPECT_EQ(s.SaveFilePattern, "*.s15");
   EXPECT_EQ(s.SiegeState1, kNone);
+}
+
+TEST_F(CampaignStartTest, UnlockCheckEndsALevelTheCampaignHasNotReached) {
+  struct Case { int level; long reached; bool ends; };
+  const Case cases[] = {
+      {15, 14, true}, {15, 15, false}, {15, 17, false},
+      {16, 15, true},   // a loaded save of a level beyond the campaign's progress
+      {18, 3, false},   // the tutorial runs whatever the progress file holds
+  };
+  for (const auto& c : cases) {
+    std::string err;
+    ASSERT_TRUE(writeNumberFile(g.path("levelinfo.rz"), c.reached, err)) << err;
+    g.s.CurrentLevel = static_cast<uint8_t>(c.level);
+    shell.takeBoxes();
+    if (c.ends) {
+      EXPECT_THROW(UnlockCheck(g), ProgramEnded) << c.level << " " << c.reached;
+      EXPECT_EQ(shell.takeBoxes(), std::vector<std::string>{"No, no, no... :)"}) << c.level;
+    } else {
+      EXPECT_NO_THROW(UnlockCheck(g)) << c.level << " " << c.reached;
+      EXPECT_TRUE(shell.takeBoxes().empty()) << c.level;
+    }
+  }
 }
 
 }  // namespace

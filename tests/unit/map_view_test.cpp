@@ -285,6 +285,28 @@ TEST_F(CampScreen, AWonStormTakesTheRivalsColoursOffTheMap) {
   }
 }
 
+// Scrolled up, the backdrop shows between the top margin and the map: the pointer moving
+// there, on the bare screen, stops the scrolling as the map and the strips do. The pointer
+// leaving the window is no move over the screen and leaves it scrolling.
+TEST_F(CampScreen, MovingOverTheBareScreenStopsScrolling) {
+  Camp1Frm& f = open(1);  // 1024 x 768: top strip 64, top margin 64..72
+  Control& map = f.ctl("MapSurface");
+  map.Top = 100;
+  Input& in = shell.input();
+  in.setScreen(f.Width, f.Height);
+  in.mouseMove(500, 68);
+  ASSERT_EQ(f.scrollDirection, kScrollUp);
+  const InputTarget bare = in.hit(500, 85);
+  ASSERT_EQ(bare.form, &f);
+  ASSERT_EQ(bare.control, nullptr);
+  in.mouseMove(500, 85);
+  EXPECT_EQ(f.scrollDirection, kScrollNone);
+  in.mouseMove(500, 68);
+  ASSERT_EQ(f.scrollDirection, kScrollUp);
+  in.leave();
+  EXPECT_EQ(f.scrollDirection, kScrollUp);
+}
+
 TEST_F(CampScreen, CampsStandAboveTheirMarkers) {
   Camp1Frm& f = open(1);
   g.s.CampExists = {kTrue, kTrue, kFalse};

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <limits>
 
 #include "campaign/files.h"
@@ -95,6 +96,133 @@ TEST_F(Missions, AnObjectiveThatHoldsAsATurnEndsIsMetAndKeptThroughASaveAndLoad)
   EvaluateObjectives(later.g);
   EXPECT_EQ(later.g.s.ObjectiveMet[0], 1);
   EXPECT_EQ(later.g.s.CampComposition[0].get(Champion), 120);
+}
+
+// Every objective of every level at its threshold holds, and each of its goals one step
+// short (or its flag the other way) keeps it from holding.
+TEST_F(Missions, EveryObjectiveHoldsAtItsThresholdAndNotOneStepShort) {
+  using Set = std::function<void(GameState&)>;
+  struct Case { int level, k; Set meet; std::vector<Set> spoil; };
+  auto camp = [](Unit u, int n) { return [u, n](GameState& s) { s.CampComposition[0].set(u, n); }; };
+  auto both = [](Set a, Set b) { return [a, b](GameState& s) { a(s); b(s); }; };
+  auto all = [](std::vector<Set> v) { return [v](GameState& s) { for (const auto& f : v) f(s); }; };
+  const Set fieldsFree = [](GameState& s) { s.MapEventFlags = {kFalse, kFalse, kFalse}; };
+  const Set twoFieldsFree = [](GameState& s) { s.MapEventFlags = {kFalse, kFalse, kTrue}; };
+  const Set tipsClear = [](GameState& s) { s.TipFlags = {0, 0}; };
+  const Set rivalOut = [](GameState& s) { s.Rival1.Active = kFalse; };
+  const Set rivalIn = [](GameState& s) { s.Rival1.Active = kTrue; };
+  auto stage = [](int n, Flag v) { return [n, v](GameState& s) { s.CastleStageBuilt[n - 1] = v; }; };
+  auto mef = [](int i) { return [i](GameState& s) { s.MapEventFlags[i - 1] = kTrue; }; };
+  auto morale = [](float m) { return [m](GameState& s) { s.Morale = m; }; };
+  const Case cases[] = {
+      {1, 1, [](GameState& s) { s.CountyBlessings[0] = 1; s.RuinsQuiet = kTrue; },
+       {[](GameState& s) { s.CountyBlessings[0] = 2; }, [](GameState& s) { s.RuinsQuiet = kFalse; }}},
+      {1, 2, [](GameState& s) { s.Wood = 6000; s.Stone = 4000; },
+       {[](GameState& s) { s.Wood = 5999; }, [](GameState& s) { s.Stone = 3999; }}},
+      {1, 3, fieldsFree, {mef(1), mef(2), mef(3)}},
+      {2, 1, tipsClear, {[](GameState& s) { s.TipFlags[0] = kTrue; }, [](GameState& s) { s.TipFlags[1] = 1; }}},
+      {2, 2, fieldsFree, {mef(3)}},
+      {2, 3, [](GameState& s) { s.Crops = 6500; s.Meat = 1200; },
+       {[](GameState& s) { s.Crops = 6499; }, [](GameState& s) { s.Meat = 1199; }}},
+      {3, 1, [](GameState& s) { s.MapEventFlags = {kFalse, kTrue, kTrue}; s.VillageState[1] = 99; },
+       {mef(1), [](GameState& s) { s.VillageState[1] = 100; }}},
+      {4, 1, [](GameState& s) { s.RivalRelation = {100, 100}; }, {[](GameState& s) { s.RivalRelation[1] = 1; }}},
+      {4, 2, [](GameState& s) { s.Crops = 8500; s.Meat = 3000; },
+       {[](GameState& s) { s.Crops = 8499; }, [](GameState& s) { s.Meat = 2999; }}},
+      {4, 3, [](GameState& s) { s.BowStock = 500; s.ClubStock = 300; s.SwordStock = 200; s.ChainMailStock = 200; },
+       {[](GameState& s) { s.BowStock = 499; }, [](GameState& s) { s.ClubStock = 299; },
+        [](GameState& s) { s.SwordStock = 199; }, [](GameState& s) { s.ChainMailStock = 199; }}},
+      {4, 4, [](GameState& s) { s.ScienceLevel = 4; }, {[](GameState& s) { s.ScienceLevel = 3; }}},
+      {5, 1, all({camp(Archer, 200), camp(SwordMan, 300), camp(Helebarder, 420), camp(Cavalry, 250)}),
+       {camp(Archer, 199), camp(SwordMan, 299), camp(Helebarder, 419), camp(Cavalry, 249)}},
+      {5, 2, [](GameState& s) { s.Diplomacy = 75; }, {[](GameState& s) { s.Diplomacy = 74; }}},
+      {6, 1, stage(3, kTrue), {stage(3, kFalse)}},
+      {6, 2, rivalOut, {rivalIn}},
+      {7, 1, tipsClear, {[](GameState& s) { s.TipFlags[0] = kTrue; }}},
+      {7, 2, rivalOut, {rivalIn}},
+      {8, 1, stage(3, kTrue), {stage(3, kFalse)}},
+      {8, 2, [](GameState& s) { s.Crops = 5500; s.Meat = 3000; },
+       {[](GameState& s) { s.Crops = 5499; }, [](GameState& s) { s.Meat = 2999; }}},
+      {8, 3, both(camp(TwoHand, 300), camp(Cavalry, 600)), {camp(TwoHand, 299), camp(Cavalry, 599)}},
+      {8, 4, [](GameState& s) { s.ScienceLevel = 6; }, {[](GameState& s) { s.ScienceLevel = 5; }}},
+      {8, 5, morale(55.0f), {morale(54.99f)}},
+      {9, 1, rivalOut, {rivalIn}},
+      {9, 2, [](GameState& s) { s.RebelCounters[1] = 1000; }, {[](GameState& s) { s.RebelCounters[1] = 999; }}},
+      {9, 3, [](GameState& s) { s.ScienceLevel = 10; }, {[](GameState& s) { s.ScienceLevel = 9; }}},
+      {9, 4, morale(75.0f), {morale(74.99f)}},
+      {10, 1, stage(4, kTrue), {stage(4, kFalse)}},
+      {10, 2, all({camp(HCavalry, 600), camp(Templar, 300), camp(Warlord, 1)}),
+       {camp(HCavalry, 599), camp(Templar, 299), camp(Warlord, 0)}},
+      {10, 3, [](GameState& s) { s.Leadership = 65; }, {[](GameState& s) { s.Leadership = 64; }}},
+      {11, 1, rivalOut, {rivalIn}},
+      {12, 1, stage(5, kTrue), {stage(5, kFalse)}},
+      {12, 2, [](GameState& s) { s.Diplomacy = 80; }, {[](GameState& s) { s.Diplomacy = 79; }}},
+      {12, 3, twoFieldsFree, {mef(1), mef(2)}},
+      {13, 1, both(rivalOut, fieldsFree), {rivalIn, mef(3)}},
+      {14, 1, stage(2, kTrue), {stage(2, kFalse)}},
+      {14, 1, stage(3, kTrue), {stage(3, kFalse)}},
+      {14, 2, [](GameState& s) { s.Happiness = 80; s.Health = 80; },
+       {[](GameState& s) { s.Happiness = 79; }, [](GameState& s) { s.Health = 79; }}},
+      {14, 3, both(camp(Archer, 300), camp(SwordMan, 100)), {camp(Archer, 299), camp(SwordMan, 99)}},
+      {15, 1, both(camp(Templar, 200), camp(Champion, 300)), {camp(Templar, 199), camp(Champion, 299)}},
+      {15, 2, morale(80.0f), {morale(79.99f)}},
+      {15, 3, fieldsFree, {mef(1), mef(2), mef(3)}},
+      {16, 1, stage(4, kTrue), {stage(4, kFalse)}},
+      {16, 1, stage(5, kTrue), {stage(5, kFalse)}},
+      {16, 2, morale(90.0f), {morale(89.99f)}},
+      {16, 3, [](GameState& s) { s.Leadership = 75; }, {[](GameState& s) { s.Leadership = 74; }}},
+      {17, 1, twoFieldsFree, {mef(1), mef(2)}},
+      {18, 1, [](GameState& s) { s.TutorialStep = 30; },
+       {[](GameState& s) { s.TutorialStep = 29; }, [](GameState& s) { s.TutorialStep = 31; }}},
+  };
+  const GameState start = g.s;
+  for (const auto& c : cases) {
+    GameState s = start;
+    c.meet(s);
+    EXPECT_TRUE(objectiveHolds(s, c.level, c.k)) << "level " << c.level << " objective " << c.k;
+    for (size_t i = 0; i < c.spoil.size(); ++i) {
+      GameState short_ = start;
+      c.meet(short_);
+      c.spoil[i](short_);
+      EXPECT_FALSE(objectiveHolds(short_, c.level, c.k)) << "level " << c.level << " objective " << c.k << " spoilt " << i;
+    }
+  }
+}
+
+// The mission screen of a defeat shown in the middle of an end of turn (the rival's assassin)
+// may replay the level from its first save: the rest of that turn is the lost game's, and
+// none of it goes into the replayed one.
+TEST_F(Missions, AReplayFromADefeatInTheTurnTakesNothingOfTheLostTurn) {
+  struct ReplayOnDefeat : NullDecisions {
+    Rules& r;
+    bool defeated = false;
+    explicit ReplayOnDefeat(Rules& rules) : r(rules) {}
+    void defeat() override {
+      defeated = true;
+      std::string err;
+      EXPECT_TRUE(ReadSave(r, "FirstSave", err)) << err;
+    }
+  } player(g);
+  std::string err;
+  ASSERT_TRUE(WriteSave(g, "FirstSave", err)) << err;
+  const GameState first = g.s;
+  g.setPlayer(&player);
+  // Rival 1 in play sends his assassin as the 24th turn is played; the guards are too weak.
+  g.s.Rival1.Active = kTrue;
+  g.s.Rival1.AssassinLevel = 5;
+  g.s.TurnCounter = 23;
+  g.s.ObjectMissionCountdown = 0;  // a mission that ends this turn and asks for its animation
+  g.s.ObjectMissionTarget = 1;
+  g.play.turns = 22;
+  EndTurn(g);
+  g.setPlayer(nullptr);
+  ASSERT_TRUE(player.defeated);
+  EXPECT_TRUE(isSet(g.s.PlayerInGame));
+  EXPECT_EQ(g.s.TurnCounter, 1);
+  EXPECT_EQ(g.s.Gold, first.Gold);
+  EXPECT_EQ(g.play.turns, 0u);
+  EXPECT_EQ(g.chronicle.entries.size(), 1u);
+  EXPECT_EQ(g.s.TurnAnimationFlags, (std::array<uint8_t, 5>{}));
 }
 
 TEST_F(Missions, LeavingALevelWritesTheProgressAndStartsTheNextProgram) {
