@@ -96,10 +96,11 @@ void rivalBattleTick(Game& g) {
     return;
   }
   // One battle at a time: the next waits for the running one to be over, for the end of
-  // turn (a notice of its later steps may hold it open), and for the turn's animations,
-  // which come first.
+  // turn (a notice of its later steps may hold it open), and for the turn's animations
+  // and the messages screen, which the player sees first.
   if (battleRunning(g) || g.s.FadeMode != kNoFade || g.turnRunning) return;
-  if (g.formExists("MovieFrm") && g.form("MovieFrm").Visible) return;
+  for (const char* first : {"MovieFrm", "MessagesFrm"})
+    if (g.formExists(first) && g.form(first).Visible) return;
   const AskedBattle a = q.front();
   q.pop_front();
   g.battlesWaiting = static_cast<int>(q.size());
