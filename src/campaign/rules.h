@@ -46,6 +46,9 @@ struct Rules {
   // Battles the end of turn has started that wait for it to be over (the rivals' raids
   // and attacks). They live only in memory, so no game is saved while any waits.
   int battlesWaiting = 0;
+  // True while EndTurn runs, its questions and notices included: a battle waits until the
+  // turn is over, so no battle starts or ends between two of its steps.
+  bool turnRunning = false;
 
   // Saved games loaded in this run (LoadGameState counts them): a procedure that waited on
   // the player tells by it whether the game it was playing is still the one in play.

@@ -1,5 +1,6 @@
-// The rivals' battles on the screens: a battle of the rivals' turn waits until the end of
-// turn is over (RivalBattleTimer), then goes to the battle module; the storm goes at once.
+// The rivals' battles on the screens: a battle of the end of turn (a rival's raid or
+// attack, the storm of his castle) waits until the turn is over (RivalBattleTimer), then
+// goes to the battle module.
 #include <algorithm>
 #include <deque>
 
@@ -94,9 +95,10 @@ void rivalBattleTick(Game& g) {
     g.timers.disable(kRivalBattleTimer);
     return;
   }
-  // One battle at a time: the next waits for the running one to be over, and for the
-  // turn's animations, which come first.
-  if (battleRunning(g) || g.s.FadeMode != kNoFade) return;
+  // One battle at a time: the next waits for the running one to be over, for the end of
+  // turn (a notice of its later steps may hold it open), and for the turn's animations,
+  // which come first.
+  if (battleRunning(g) || g.s.FadeMode != kNoFade || g.turnRunning) return;
   if (g.formExists("MovieFrm") && g.form("MovieFrm").Visible) return;
   const AskedBattle a = q.front();
   q.pop_front();
@@ -116,10 +118,11 @@ void queueBattle(Game& g, AskedBattle a) {
 }  // namespace
 
 void FightRivalBattle(Game& g, RivalBattleQuestion& q) {
-  AskedBattle a{q.battle, q.fought, q.notFought};
-  // The turn's battles wait for the end of turn to be over; a storm is fought at once.
-  if (a.battle.kind == RivalBattleKind::Storm) startRivalBattle(g, a);
-  else queueBattle(g, std::move(a));
+  // The turn's battles, its storms among them, wait for the end of turn to be over and
+  // are fought one after the other: the turn's later questions stay in view (not behind
+  // a battle's fade), no result lands between two of its steps, and two storms of one
+  // turn are both fought.
+  queueBattle(g, AskedBattle{q.battle, q.fought, q.notFought});
 }
 
 }  // namespace fief

@@ -9,8 +9,8 @@ namespace fief {
 
 struct Game;
 
-// Fights a rival's battle: a storm at once, the others once the end of turn is over and
-// the battles before them are fought (RivalBattleTimer).
+// Fights a rival's battle (a storm too) once the end of turn is over and the battles
+// before it are fought (RivalBattleTimer).
 void FightRivalBattle(Game& g, RivalBattleQuestion& q);
 
 // Opens the siege screen for site 1 or 2.

@@ -53,6 +53,14 @@ int Workforce(const Rules& g) {
 
 void EndTurn(Rules& g) {
   GameState& s = g.s;
+  // Cleared however the turn is left.
+  struct Running {
+    bool& flag;
+    explicit Running(bool& f) : flag(f) { flag = true; }
+    ~Running() { flag = false; }
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+  } running(g.turnRunning);
   const uint32_t game = g.gamesLoaded;
   g.player().turnBegins();
   if (isSet(s.Advanced.DeleteMessagesOption)) ClearMessages(g);

@@ -2,6 +2,7 @@
 // rules, and damaged files.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 
 #include "campaign/save_games.h"
@@ -82,6 +83,136 @@ TEST(SaveRecord, FieldsStandAtTheirOffsets) {
       {765, 2, 1, "TipFlags 2"},           {791, 1, 24, "BattleArmy Enginer"},
   };
   for (auto& c : cases) EXPECT_EQ(le(b, c.off, c.width), c.want) << c.what << " at " << c.off;
+}
+
+// The whole layout of the record, field by field as the game's save format lays it out
+// (offset, width), each field set to its own value: a field moved, widened or swapped with
+// its neighbour shows at its offset. The layout covers every byte but the reserved one.
+TEST(SaveRecord, EveryFieldStandsAtItsOffsetInItsWidth) {
+  struct Place { std::string path; size_t off; int width; };
+  std::vector<Place> layout;
+  size_t at = 0;
+  auto put = [&](const std::string& path, int width) { layout.push_back({path, at, width}); at += width; };
+  auto row = [&](std::initializer_list<const char*> names, int width) { for (const char* n : names) put(n, width); };
+  auto arr = [&](const std::string& name, int n, int width) {
+    for (int i = 0; i < n; ++i) put(name + "[" + std::to_string(i) + "]", width);
+  };
+  // Monk u8, Archer .. LongBow i16, Warlord u8, Enginer i16 in a player's camp, u8 elsewhere.
+  auto army = [&](const std::string& name, int enginerWidth) {
+    put(name + "[0]", 1);
+    for (int u = 1; u <= 11; ++u) put(name + "[" + std::to_string(u) + "]", 2);
+    put(name + "[12]", 1);
+    put(name + "[13]", enginerWidth);
+  };
+  auto rival = [&](const std::string& r, int values, int bytes) {
+    put(r + ".Active", 2);
+    put(r + ".Gold", 4);
+    put(r + ".TaxRate", 1);
+    put(r + ".Morale", 4);
+    put(r + ".Happiness", 4);
+    put(r + ".People", 4);
+    for (const char* m : {"Leadership", "Nobility", "Diplomacy", "Religion"}) put(r + "." + m, 2);
+    for (const char* m : {"AssassinLevel", "DevelopmentLevel", "DevelopmentCountdown"}) put(r + "." + m, 1);
+    arr(r + ".Values", values, 2);
+    arr(r + ".Bytes", bytes, 1);
+  };
+  put("CurrentLevel", 1);
+  put("PlayerInGame", 2);
+  row({"TurnCounter", "ResultMark1", "ResultMark2", "Season", "Rival1WarState", "Rival2WarState", "SiegeState1",
+       "Rival1AttackState", "Rival2AttackState", "SiegeState2"}, 1);
+  row({"Gold", "Wood", "Stone", "Ore", "Crops", "Meat", "People"}, 4);
+  row({"Happiness", "Health"}, 2);
+  put("TaxRate", 1);
+  put("ChurchTithe", 2);
+  row({"ScienceLevel", "ResearchCountdown", "GuardLevel", "GuardTrainingCountdown"}, 1);
+  row({"LastGold", "LastWood", "LastStone", "LastOre", "LastCrops", "LastMeat", "LastPeople"}, 4);
+  row({"LastHappiness", "LastHealth"}, 2);
+  put("IdlePeople", 4);
+  row({"CropFieldPeople", "PasturePeople", "CropYield", "MeatYield"}, 2);
+  row({"MeatLossToWolves", "CropLossToBirds"}, 1);
+  put("Morale", 4);
+  row({"EatMeat", "EatCrops", "TournamentHeld", "TournamentStake"}, 2);
+  row({"ThiefLootGold", "ThiefLootWood", "ThiefLootStone", "ThiefLootOre", "GarrisonFoodMark", "CastleGarrisonCamp",
+       "TaxFieldCount"}, 1);
+  arr("CampWaypoint", 3, 1);
+  row({"WalkDirection", "OutlawBand", "SpareByte", "SelectedCamp"}, 1);
+  for (const char* c : {"WoodCutter", "StoneCutter", "OreCutter"}) {
+    put(std::string(c) + "People", 2);
+    put(std::string(c) + "s", 2);
+    arr(std::string(c) + "Slots", 5, 1);
+  }
+  put("BlacksmithOrder", 1);
+  row({"BowStock", "LongBowStock"}, 2);
+  put("WarlordGearStock", 1);
+  row({"EnginerGearStock", "ClubStock", "SwordStock", "HelebardStock", "TwoHandStock", "MaceStock", "PikeStock",
+       "CrossStock", "ChainMailStock", "PlateStock", "ShieldStock"}, 2);
+  arr("ArmyCampSoldiers", 3, 2);
+  arr("CampExists", 3, 2);
+  arr("CampMovesLeft", 3, 1);
+  row({"ObjectMissionCountdown", "ObjectMissionTarget"}, 1);
+  arr("GuardScreenValue", 4, 1);
+  for (int c = 0; c < 3; ++c) army("CampComposition[" + std::to_string(c) + "]", 2);
+  row({"BuildTurnsLeft", "BuildingUnderWay"}, 1);
+  row({"BlacksmithBuilt", "BarracksBuilt", "StablesBuilt", "MarketBuilt", "ThievesBuilt"}, 2);
+  arr("CastleStageBuilt", 5, 2);
+  arr("CountyBlessings", 10, 1);
+  row({"RuinsQuiet", "CaveQuiet"}, 2);
+  arr("VillageState", 3, 1);
+  arr("WindmillState", 3, 1);
+  row({"OutpostState", "MapObjectByte"}, 1);
+  arr("ChestState", 3, 1);
+  arr("FieldKind", 10, 1);
+  ASSERT_EQ(at, 335u);
+  ++at;  // the reserved byte
+  row({"Leadership", "Nobility", "Diplomacy", "Religion"}, 2);
+  row({"SellPercent", "BuyPercent", "SellGood", "BuyGood"}, 1);
+  row({"BuyBaseWood", "BuyBaseStone", "BuyBaseOre"}, 4);
+  put("DiploMark", 1);
+  arr("CountyRelation", 10, 1);
+  arr("RivalRelation", 2, 1);
+  ASSERT_EQ(at, 373u);
+  rival("Rival1", 8, 3);
+  for (int c = 0; c < 3; ++c) army("EnemyCamp[" + std::to_string(c) + "]", 1);
+  ASSERT_EQ(at, 497u);
+  rival("Rival2", 7, 2);
+  for (int c = 3; c < 5; ++c) army("EnemyCamp[" + std::to_string(c) + "]", 1);
+  ASSERT_EQ(at, 593u);
+  put("RebelsActive", 2);
+  arr("RebelCounters", 2, 2);
+  row({"RebelForceA", "RebelForceB", "RebelForceC", "RebelForceD"}, 2);
+  arr("MapEventFlags", 3, 2);
+  ASSERT_EQ(at, 613u);
+  // The opposing armies counter by counter, each for slots 0..5.
+  for (int u = 0; u < kUnitCount; ++u)
+    for (int slot = 0; slot < 6; ++slot)
+      put("OpponentArmySlots[" + std::to_string(slot) + "][" + std::to_string(u) + "]",
+          u == Monk || u == Warlord || u == Enginer ? 1 : 2);
+  arr("TipFlags", 2, 2);
+  army("BattleArmy", 1);
+  ASSERT_EQ(at, kSaveRecordSize);
+
+  GameState s;
+  std::string err;
+  std::vector<uint32_t> want;
+  for (size_t k = 0; k < layout.size(); ++k) {
+    // A value of its own for every field, with no zero byte (bytes 1..250 and 0x01..).
+    const uint32_t v = layout[k].width == 1 ? 1 + k % 250 : 0x0101 + static_cast<uint32_t>(k);
+    if (layout[k].path == "Morale" || layout[k].path.ends_with(".Morale")) {
+      const float f = static_cast<float>(k) + 0.5f;
+      ASSERT_TRUE(setField(s, layout[k].path, f, err)) << err;
+      uint32_t bits;
+      std::memcpy(&bits, &f, 4);
+      want.push_back(bits);
+    } else {
+      ASSERT_TRUE(setField(s, layout[k].path, v, err)) << layout[k].path << ": " << err;
+      want.push_back(v);
+    }
+  }
+  const auto b = encodeSave(s);
+  ASSERT_EQ(b.size(), kSaveRecordSize);
+  for (size_t k = 0; k < layout.size(); ++k)
+    EXPECT_EQ(le(b, layout[k].off, layout[k].width), want[k]) << layout[k].path << " at " << layout[k].off;
+  EXPECT_EQ(b[335], 0) << "the reserved byte";
 }
 
 // Every byte of the record belongs to a field the script runner can name: setting every

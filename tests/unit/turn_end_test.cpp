@@ -380,6 +380,33 @@ TEST_F(TurnEndTest, MessageScreenCountsAndScrolling) {
   EXPECT_EQ(g.s.ShowMessagesAfterTurn, kTrue);
 }
 
+// A list holds eight rows: a ninth message of it is dropped without a sound or a hint,
+// while the other list still takes its own; with message sounds off logging is silent.
+TEST_F(TurnEndTest, AFullListDropsTheMessageWithoutASoundOrAHint) {
+  g.SoundAvailable = true;
+  for (int i = 0; i < 8; ++i) EXPECT_TRUE(AddMessage(g, 1, 64 + i));
+  shell.takeSounds();
+  Control& helper = g.form("Camp1Frm").ctl("Helper");
+  g.setHelper("an old hint");
+  EXPECT_FALSE(AddMessage(g, 1, 72));
+  EXPECT_EQ(g.log.MessageCount, 8);
+  EXPECT_EQ(entries(1), (std::vector<int>{64, 65, 66, 67, 68, 69, 70, 71}));
+  EXPECT_TRUE(shell.takeSounds().empty());
+  EXPECT_EQ(helper.Caption, "an old hint");
+
+  EXPECT_TRUE(AddMessage(g, 2, 70));
+  EXPECT_EQ(g.log.MessageCount2, 1);
+  EXPECT_EQ(helper.Caption, g.texts.text(1, 99));
+  const auto sounds = shell.takeSounds();
+  ASSERT_EQ(sounds.size(), 1u);
+  EXPECT_EQ(sounds[0].second, "message.wav");
+
+  g.s.Advanced.MessageSoundOff = kTrue;
+  EXPECT_TRUE(AddMessage(g, 2, 71));
+  EXPECT_EQ(entries(2), (std::vector<int>{70, 71}));
+  EXPECT_TRUE(shell.takeSounds().empty());
+}
+
 // The arrows point the way the rows move: the down arrow (below) shows later rows, the
 // up arrow (above) earlier ones, in both lists.
 TEST_F(TurnEndTest, MessageScreenArrowsPointTheWayTheRowsMove) {
