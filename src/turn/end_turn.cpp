@@ -75,10 +75,10 @@ void EndTurn(Rules& g) {
   store(s.IdlePeople, static_cast<long long>(s.People) - Workforce(g));
   ApplySeason(g);
   RivalTurn(g);
-  // A defeat in the rivals' step shows the mission screen, whose replay loads the level's
-  // first save: the rest of this turn belongs to the game that was lost, and nothing of it
-  // (limits, chronicle, record of play, objectives, the turn's animations) goes into the
-  // replayed one. The screens are still told that the turn is over.
+  // A defeat in the rivals' step lets the player replay the level from its first save while
+  // this turn is still under way: the rest of the turn belongs to the game that was lost, and
+  // nothing of it (limits, chronicle, record of play, objectives, the turn's animations) goes
+  // into the replayed one. The player is still told that the turn is over.
   if (g.gamesLoaded != game) {
     s.TurnAnimationFlags = {};
     g.player().turnEnded();

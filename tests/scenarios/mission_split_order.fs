@@ -8,15 +8,7 @@ set CampComposition[0][9] 200
 set CampComposition[0][8] 160
 set ArmyCampSoldiers[0] 1177
 set CampMovesLeft[0] 3
-click Camp1Frm.ArmyCamp1Img
-click ArmyCampFrm.SplitBtn
-pick ArmySplitFrm.ArmyLst 8
-down ArmySplitFrm.UpAniBtn
-wait 4470
-up ArmySplitFrm.UpAniBtn
-expect RecruitTotal = 150
-click ArmySplitFrm.MarchAniBtn
-expect SplitMode = 1
+include common/split_march_champions.fsi
 # the order pending
 click Camp1Frm.Image1
 expect ObjectiveMet = [0, 0, 0, 0, 0, 0]
@@ -35,14 +27,7 @@ expect TurnCounter = 2
 expect ObjectiveMet = [0, 0, 0, 0, 0, 0]
 # carried out: the part that leaves is the one chosen, and the Champions are counted in
 # the two camps
-click Camp1Frm.ArmyCamp1Img
-click ArmyCampFrm.SplitBtn
-pick ArmySplitFrm.ArmyLst 8
-down ArmySplitFrm.UpAniBtn
-wait 4470
-up ArmySplitFrm.UpAniBtn
-click ArmySplitFrm.MarchAniBtn
-expect SplitMode = 1
+include common/split_march_champions.fsi
 click Camp1Frm.WalkTo3
 expect-open ArmySplitFrm
 expect-screen ArmySplitFrm.RegrutedLbl2 text = "150"
