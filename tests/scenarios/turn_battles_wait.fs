@@ -5,12 +5,7 @@ include common/campaign.fsi
 include common/rival1_in_play.fsi
 # Rival 1's army A reaches the village in this turn; rival 2, in play, is told famous in
 # his own turn, which comes after: his notice holds the end of turn open.
-set EnemyCamp[1][1] 300
-set EnemyCamp[1][2] 100
-set Rival1.Values[6] 8
-set Rival1.Bytes[1] 2
-set Rival1WarState 1
-set People 2000
+include common/rival1_raid_due.fsi
 set Rival2.Active -1
 set Rival2.Gold 20000
 set Rival2.Values[5] 0
