@@ -44,7 +44,7 @@ struct Rules {
   OptimSettings optim;
 
   // Battles the end of turn has started that wait for it to be over (the rivals' raids
-  // and attacks). They live only in memory, so no game is saved while any waits.
+  // and attacks, the storms of their castles). They live only in memory, so no game is saved while any waits.
   int battlesWaiting = 0;
   // True while EndTurn runs, its questions and notices included: a battle waits until the
   // turn is over, so no battle starts or ends between two of its steps.
