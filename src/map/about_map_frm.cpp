@@ -2,18 +2,14 @@
 // county and its lord, and what the land is like as the chapter opens.
 #include "campaign/save_games.h"
 #include "text_names.h"
-#include "ui/game.h"
+#include "ui/dialog_frm.h"
 
 namespace fief {
 
-class AboutMapFrm : public Form {
+class AboutMapFrm : public DialogFrm {
  public:
-  explicit AboutMapFrm(Game& g) : Form(g, "AboutMapFrm") {
+  explicit AboutMapFrm(Game& g) : DialogFrm(g, "AboutMapFrm", txt::captions::MapInformation) {
     const int W = Width > 0 ? Width : 480;
-    Control& t = add(label("TitleLbl", 24, 20, W - 48, 36));
-    t.Title = true;
-    t.FontSize = 20;
-    t.Align = 1;
     Control& chapter = add(label("ChapterLbl", 32, 64, W - 64, 24));
     chapter.Title = true;
     chapter.FontSize = 13;
@@ -22,13 +18,7 @@ class AboutMapFrm : public Form {
     county.FontSize = 11;
     county.Align = 1;
     add(label("DescriptionLbl", 40, 124, W - 80, 160)).FontSize = 11;
-    add(button("OkAniBtn", (W - 140) / 2, 298, 140, 38));
-    onClick("OkAniBtn", [this] { close(); });
-  }
-
-  void Form_Load() override {
-    g_.ShowText(ctl("TitleLbl"), txt::captions::MapInformation);
-    g_.ShowText(ctl("OkAniBtn"), txt::captions::Ok);
+    addOk(298);
   }
 
   // The map as it is now: a load may have brought another level's game.
@@ -40,8 +30,10 @@ class AboutMapFrm : public Form {
     ctl("CountyLbl").Caption = g_.text(txt::levels::CountyName) + " - " + g_.text(txt::levels::LordName);
   }
 
+  // Enter and Escape close it as every dialog; F11 too, the key that opened it.
   void Form_KeyUp(Key k) override {
-    if (k == Key::Escape || k == Key::Enter || k == Key::F11) close();
+    if (k == Key::F11) close();
+    else DialogFrm::Form_KeyUp(k);
   }
 };
 FIEF_REGISTER_FORM(AboutMapFrm);
